@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian 12 packages the build, the program and the tests need,
+# but only those that are missing. Runs apt-get as root (directly or by sudo).
+set -e
+PKGS="g++ cmake make pkg-config ccache qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+      libgl-dev libxkbcommon-dev qt6-translations-l10n fonts-liberation
+      libbenchmark-dev xvfb xauth imagemagick"
+MISSING=""
+for p in $PKGS; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
+done
+[ -z "$MISSING" ] && exit 0
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+echo "Installerer:$MISSING"
+$SUDO apt-get update -q
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $MISSING
