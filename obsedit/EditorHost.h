@@ -17,6 +17,22 @@
 class QMenuBar;
 class QPrinter;
 
+// The topics of the help the dialogs' "Hjælp" buttons open.
+enum THelpTopic : int {
+    htContents = 0,
+    htObservations = 1,
+    htCalc = 2,          // "Beregnede tal"
+    htColumnSettings = 3, // "Indstillinger for kolonne"
+    htRandom = 4,        // "Udfyld med tilfældige tal"
+    htFrequencies = 5,
+    htGroupings = 6,
+    htFiles = 7,
+    htText = 8,
+    htDescriptions = 9,
+    htTwoVariables = 10,
+    htTableSettings = 11, // settings of a frequency or grouped column
+};
+
 // The dialogs of the program. The main window's own implementation runs the
 // real dialogs; tests install one that answers from a script.
 class TDialogs
