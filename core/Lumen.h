@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 enum TDataType : int32_t { dtNone = 0, dtObs = 1, dtHyp = 2, dtGrup = 3 };
 
@@ -205,6 +206,9 @@ public:
     void AddInterval(int Col, Extended Lower, Extended Upper);
     int32_t IntervalCount(int Col, int32_t Default) const;
     void GetInterval(int Col, int Index, Extended &Lower, Extended &Upper) const;
+    // The first Count intervals at once (manual: as stored, at most Count;
+    // automatic: the same bounds GetInterval gives, in one pass).
+    QVector<tInterval> GetIntervals(int Col, int Count) const;
 
     // Lines and columns.
     void InsertLine(int Line);
@@ -371,7 +375,7 @@ private:
 
     static bool ValidCol(int Col) { return Col >= 0 && Col < ObsColumns; }
     static void TrimTrailingEmpty(QVector<tCell> &Cells);
-    void SwapWholeLines(int I); // one step of the line sorts
+    void ApplyLineOrder(const std::vector<int> &Perm); // the line sorts' reordering
     QString ExpandRefs(int Col, int Start, bool TreatStartComputed, bool &Cycle) const;
 };
 

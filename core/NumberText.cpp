@@ -1,0 +1,238 @@
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Turns the C library's point into the comma the program always shows and
+// drops the sign of a text that rounded to zero ("-0,00" helps nobody).
+QString Finish(const char *Buf)
+{
+    QString S = QString::fromLatin1(Buf).trimmed();
+    if (S.startsWith(QLatin1Char('-'))) {
+        bool AllZero = true;
+        for (QChar C : S) {
+            if (C.isDigit() && C != QLatin1Char('0')) {
+                AllZero = false;
+                break;
+            }
+            if (C == QLatin1Char('e') || C == QLatin1Char('E'))
+                break;
+        }
+        if (AllZero)
+            S.remove(0, 1);
+    }
+    int Dot = S.indexOf(QLatin1Char('.'));
+    if (Dot >= 0)
+        S[Dot] = QLatin1Char(',');
+    return S;
+}
+
+QString NonFinite(Extended Value)
+{
+    if (std::isnan(Value))
+        return QStringLiteral("NAN");
+    return Value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+}
+
+// Scientific text: mantissa without trailing zeros, "E", exponent with a sign
+// only when negative and no leading zeros.
+QString Scientific(Extended Value, int Digits)
+{
+    char Buf[64];
+    std::snprintf(Buf, sizeof Buf, "%.*LE", Digits - 1, Value);
+    std::string S(Buf);
+    size_t E = S.find('E');
+    std::string Mant = S.substr(0, E);
+    std::string Exp = S.substr(E + 1);
+    if (Mant.find('.') != std::string::npos) {
+        while (!Mant.empty() && Mant.back() == '0')
+            Mant.pop_back();
+        if (!Mant.empty() && Mant.back() == '.')
+            Mant.pop_back();
+    }
+    bool Neg = !Exp.empty() && Exp[0] == '-';
+    if (!Exp.empty() && (Exp[0] == '-' || Exp[0] == '+'))
+        Exp.erase(0, 1);
+    while (Exp.size() > 1 && Exp[0] == '0')
+        Exp.erase(0, 1);
+    std::string Out = Mant + "E" + (Neg ? "-" : "") + Exp;
+    return Finish(Out.c_str());
+}
+
+} // namespace
+
+QString FormatFixed(Extended Value, int Decimals)
+{
+    if (!std::isfinite(Value))
+        return NonFinite(Value);
+    if (Decimals < 0)
+        Decimals = 0;
+    if (Decimals > 40)
+        Decimals = 40;
+    // Large values need a bigger buffer: 4933 digits at most for long double.
+    std::string Buf(5000 + Decimals, '\0');
+    std::snprintf(Buf.data(), Buf.size(), "%.*Lf", Decimals, Value);
+    return Finish(Buf.c_str());
+}
+
+QString FormatNumber(Extended Value, int32_t Decimals)
+{
+    if (!std::isfinite(Value))
+        return NonFinite(Value);
+    if (Decimals < 0)
+        Decimals = 0;
+    if (Decimals > 18)
+        Decimals = 18;
+    if (std::fabs(Value) >= 1e18L)
+        return Scientific(Value, 18);
+    // Round to 18 significant digits first, then to the decimals asked for.
+    char Buf[64];
+    std::snprintf(Buf, sizeof Buf, "%.17LE", Value);
+    Extended Rounded = std::strtold(Buf, nullptr);
+    return FormatFixed(Rounded, Decimals);
+}
+
+QString FormatGeneral(Extended Value)
+{
+    if (!std::isfinite(Value))
+        return NonFinite(Value);
+    if (Value == 0)
+        return QStringLiteral("0");
+    char Buf[64];
+    std::snprintf(Buf, sizeof Buf, "%.14LE", Value);
+    int Exp = std::atoi(std::strchr(Buf, 'E') + 1);
+    if (Exp < -5 || Exp >= 15)
+        return Scientific(Value, 15);
+    std::snprintf(Buf, sizeof Buf, "%.*Lf", std::max(0, 14 - Exp), Value);
+    std::string S(Buf);
+    if (S.find('.') != std::string::npos) {
+        while (S.back() == '0')
+            S.pop_back();
+        if (S.back() == '.')
+            S.pop_back();
+    }
+    return Finish(S.c_str());
+}
+
+namespace {
+
+// The typed text with its first "." and then its first "," turned into the
+// one decimal mark the conversion below knows; blanks around removed. Returns
+// false for characters outside plain ASCII, which can never form a number.
+bool Normalise(const QString &Text, std::string &Out)
+{
+    QString W = Text;
+    int P = W.indexOf(QLatin1Char('.'));
+    if (P >= 0)
+        W[P] = QLatin1Char('.');
+    P = W.indexOf(QLatin1Char(','));
+    if (P >= 0)
+        W[P] = QLatin1Char('.');
+    int B = 0, E = W.size();
+    while (B < E && W[B] == QLatin1Char(' '))
+        ++B;
+    while (E > B && W[E - 1] == QLatin1Char(' '))
+        --E;
+    Out.clear();
+    Out.reserve(E - B);
+    for (int I = B; I < E; ++I) {
+        ushort U = W[I].unicode();
+        if (U >= 128)
+            return false;
+        Out.push_back(char(U));
+    }
+    return true;
+}
+
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
+
+// Sign, digits with at most one decimal point (at least one digit), optional
+// exponent with digits. Nothing else.
+bool IsDecimalText(const std::string &S)
+{
+    size_t I = 0, N = S.size();
+    if (I < N && (S[I] == '+' || S[I] == '-'))
+        ++I;
+    size_t Digits = 0;
+    while (I < N && IsDigit(S[I])) {
+        ++I;
+        ++Digits;
+    }
+    if (I < N && S[I] == '.') {
+        ++I;
+        while (I < N && IsDigit(S[I])) {
+            ++I;
+            ++Digits;
+        }
+    }
+    if (Digits == 0)
+        return false;
+    if (I < N && (S[I] == 'e' || S[I] == 'E')) {
+        ++I;
+        if (I < N && (S[I] == '+' || S[I] == '-'))
+            ++I;
+        size_t ExpDigits = 0;
+        while (I < N && IsDigit(S[I])) {
+            ++I;
+            ++ExpDigits;
+        }
+        if (ExpDigits == 0)
+            return false;
+    }
+    return I == N;
+}
+
+} // namespace
+
+bool ParseNumber(const QString &Text, Extended &Value)
+{
+    if (Text.isEmpty() || Text == QLatin1String("-"))
+        return false;
+    std::string S;
+    if (!Normalise(Text, S) || !IsDecimalText(S))
+        return false;
+    errno = 0;
+    Extended V = std::strtold(S.c_str(), nullptr);
+    if (!std::isfinite(V))
+        return false; // out of range
+    Value = V;
+    return true;
+}
+
+bool ParseInteger(const QString &Text, int32_t &Value)
+{
+    if (Text.isEmpty() || Text == QLatin1String("-"))
+        return false;
+    std::string S;
+    if (!Normalise(Text, S) || S.empty())
+        return false;
+    size_t I = 0;
+    bool Neg = false;
+    if (S[I] == '+' || S[I] == '-') {
+        Neg = S[I] == '-';
+        ++I;
+    }
+    if (I == S.size())
+        return false;
+    long long V = 0;
+    for (; I < S.size(); ++I) {
+        if (!IsDigit(S[I]))
+            return false;
+        V = V * 10 + (S[I] - '0');
+        if (V > 2147483648LL)
+            return false;
+    }
+    if (Neg)
+        V = -V;
+    if (V > INT32_MAX || V < INT32_MIN)
+        return false;
+    Value = int32_t(V);
+    return true;
+}
