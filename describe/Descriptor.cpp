@@ -1,0 +1,684 @@
+#include "Descriptor.h"
+
+#include "KeyFigures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const tSeries EmptySeries;
+
+// Decimals shown for described values; a damaged file may hold anything.
+int32_t SaneDecimals(int32_t D)
+{
+    return std::clamp<int32_t>(D, 0, 18);
+}
+
+// A value from the cells counts only when it is a finite number; a damaged
+// file could carry NaN or infinity bit patterns, which would break sorting.
+bool Usable(uint8_t State, Extended V)
+{
+    return State == csNumber && std::isfinite(V);
+}
+
+// Sorts the collected values and merges exactly equal neighbours.
+void BuildDistinct(std::vector<Extended> &Values, tSeries &S)
+{
+    std::sort(Values.begin(), Values.end());
+    S.List.clear();
+    for (size_t I = 0; I < Values.size();) {
+        size_t J = I + 1;
+        while (J < Values.size() && Values[J] == Values[I])
+            ++J;
+        TFreqRecord R;
+        R.Value = Values[I];
+        R.h = int64_t(J - I);
+        S.List.append(R);
+        I = J;
+    }
+    if (!Values.empty()) {
+        S.Min = Values.front();
+        S.Max = Values.back();
+    }
+}
+
+// H, f, F and the largest h of a finished list.
+void Cumulate(tSeries &S)
+{
+    S.MaxH = 0;
+    if (S.n <= 0) {
+        for (const TFreqRecord &R : S.List)
+            S.MaxH = std::max(S.MaxH, R.h);
+        return;
+    }
+    int64_t H = 0;
+    const Extended N = Extended(S.n);
+    for (TFreqRecord &R : S.List) {
+        H += R.h;
+        R.H = H;
+        R.f = Extended(R.h) / N;
+        R.F = Extended(H) / N;
+        S.MaxH = std::max(S.MaxH, R.h);
+    }
+}
+
+// The classes of a grouped observation column, with the rule that decides
+// whether each is closed below. A value goes to the first class in list order
+// that holds it. Classes in ascending order (the normal case) are found by
+// binary search; anything else only comes from a damaged file and is scanned
+// in list order while that stays cheap, otherwise searched through an index
+// sorted by upper bound, so no grouping can stall the program.
+struct tClassifier {
+    const QVector<TFreqRecord> *List = nullptr;
+    std::vector<uint8_t> Closed;
+    bool Ascending = true;
+    bool Scan = false;
+    std::vector<int> ByUpper; // indices of classes with usable bounds
+
+    bool Holds(int K, Extended X) const
+    {
+        const TFreqRecord &R = (*List)[K];
+        if (!(X <= R.Upper))
+            return false;
+        return Closed[size_t(K)] ? X >= R.Lower : X > R.Lower;
+    }
+
+    void Prepare(int64_t Values)
+    {
+        const QVector<TFreqRecord> &L = *List;
+        for (int K = 0; K < L.size(); ++K)
+            if (std::isnan(L[K].Lower) || std::isnan(L[K].Upper)
+                || (K > 0 && (L[K].Lower < L[K - 1].Lower || L[K].Upper < L[K - 1].Upper))) {
+                Ascending = false;
+                break;
+            }
+        if (Ascending)
+            return;
+        Scan = int64_t(L.size()) * Values <= 50'000'000;
+        if (Scan)
+            return;
+        for (int K = 0; K < L.size(); ++K)
+            if (!std::isnan(L[K].Lower) && !std::isnan(L[K].Upper))
+                ByUpper.push_back(K);
+        std::stable_sort(ByUpper.begin(), ByUpper.end(),
+                         [&L](int A, int B) { return L[A].Upper < L[B].Upper; });
+    }
+
+    int Find(Extended X) const
+    {
+        const QVector<TFreqRecord> &L = *List;
+        const int M = L.size();
+        if (Ascending) {
+            // First class whose upper bound reaches X; every later one does
+            // too, so only the lower bound remains to be checked, and once a
+            // lower bound lies above X no later class can hold it.
+            auto It = std::lower_bound(L.cbegin(), L.cend(), X,
+                                       [](const TFreqRecord &R, Extended V) { return R.Upper < V; });
+            for (int K = int(It - L.cbegin()); K < M; ++K) {
+                if (L[K].Lower > X)
+                    break;
+                if (Holds(K, X))
+                    return K;
+            }
+            return -1;
+        }
+        if (Scan) {
+            for (int K = 0; K < M; ++K)
+                if (Holds(K, X))
+                    return K;
+            return -1;
+        }
+        auto It = std::lower_bound(ByUpper.cbegin(), ByUpper.cend(), X,
+                                   [&L](int K, Extended V) { return L[K].Upper < V; });
+        int Best = -1;
+        for (int Steps = 0; It != ByUpper.cend() && Steps < 64; ++It, ++Steps)
+            if ((Best < 0 || *It < Best) && Holds(*It, X))
+                Best = *It;
+        return Best;
+    }
+};
+
+QString ObsColumnName(const tLumen &L, int Col)
+{
+    const QString Name = L.GetColName(Col);
+    return Name.isEmpty() ? QStringLiteral("Søjle ") + ColLetter(Col) : Name;
+}
+
+QString ObsLineName(const tLumen &L, int Line)
+{
+    const QString Name = L.GetLineName(Line);
+    return Name.isEmpty() ? QStringLiteral("Linje ") + QString::number(Line + 1) : Name;
+}
+
+QString TableColumnName(const QString &Name, int Col)
+{
+    return Name.isEmpty() ? QStringLiteral("Søjle ") + ColLetter(Col) : Name;
+}
+
+} // namespace
+
+tDescriptor::tDescriptor()
+{
+    Clear();
+}
+
+void tDescriptor::Clear()
+{
+    Dirty = false;
+    ClassesFaulty = false;
+    Owner = dtNone;
+    for (tSeries &S : Series)
+        S = tSeries();
+    Count = 0;
+    Title.clear();
+    Decimals = -1;
+    PaneKinds.fill(bkIngen);
+    PanesLinked = false;
+    ReadingCount = 0;
+    PickedLines.clear();
+    SelIndex = SelIndex2 = -1;
+    LargestLength = 0;
+}
+
+void tDescriptor::SetOwner(TDataType NewOwner)
+{
+    if (Owner != dtNone && Owner != NewOwner)
+        Clear();
+    Owner = NewOwner;
+}
+
+void tDescriptor::Recompute(const tLumen &Lumen)
+{
+    if (!Dirty)
+        return;
+    Dirty = false;
+    for (tSeries &S : Series)
+        S = tSeries();
+    Count = 0;
+    Decimals = -1;
+    Title.clear();
+    LargestLength = 0;
+
+    const TDataType Type = Owner != dtNone ? Owner : DataType;
+    switch (Type) {
+    case dtObs:
+        RecomputeObs(Lumen);
+        break;
+    case dtHyp:
+        RecomputeHyp(Lumen);
+        break;
+    case dtGrup:
+        RecomputeGrup(Lumen);
+        break;
+    default:
+        break;
+    }
+    if (Decimals < 0)
+        Decimals = 0;
+
+    if (!ClassesFaulty && Count > 0 && !Series[0].List.isEmpty())
+        ComputeKeyFigures(Series[0], KeyFig);
+}
+
+void tDescriptor::RecomputeObs(const tLumen &Lumen)
+{
+    const bool Lines = Lumen.SelCols.isEmpty();
+    const QVector<int32_t> &Marked = Lines ? Lumen.SelLines : Lumen.SelCols;
+    Count = std::min<int>(Marked.size(), MaxSeries);
+
+    // Rows of the data-stick table.
+    if (Lines) {
+        int Last = Lumen.UsedColumns();
+        for (int C = 0; C < ObsColumns; ++C)
+            if (!Lumen.Cols[size_t(C)].Name.isEmpty())
+                Last = std::max(Last, C + 1);
+        LargestLength = Last;
+    } else {
+        LargestLength = int32_t(Lumen.LineNames.size());
+        for (int I = 0; I < Count; ++I)
+            LargestLength = std::max(LargestLength, int32_t(Lumen.CellCount(Marked[I])));
+    }
+
+    std::vector<Extended> Values;
+    for (int I = 0; I < Count; ++I) {
+        const int Src = Marked[I];
+        tSeries &S = Series[size_t(I)];
+        S.Source = Src;
+        S.IsLine = Lines;
+        const QString Name = Lines ? ObsLineName(Lumen, Src) : ObsColumnName(Lumen, Src);
+        Title = I == 0 ? Name : Title + QStringLiteral(" og ") + Name;
+
+        if (Lines) {
+            Values.clear();
+            Extended Sum = 0;
+            for (int C = 0; C < ObsColumns; ++C) {
+                const tDataCol &Col = Lumen.Cols[size_t(C)];
+                if (Src < 0 || Src >= Col.Cells.size())
+                    continue;
+                const tCell &Cell = Col.Cells[Src];
+                if (!Usable(Cell.State, Cell.Value))
+                    continue;
+                if (I == 0 && Decimals < 0)
+                    Decimals = SaneDecimals(Col.Decimals);
+                Values.push_back(Cell.Value);
+                Sum += Cell.Value;
+            }
+            S.n = int64_t(Values.size());
+            BuildDistinct(Values, S);
+            if (S.n > 0)
+                S.Mean = Sum / Extended(S.n);
+            Cumulate(S);
+            continue;
+        }
+
+        if (Src < 0 || Src >= ObsColumns)
+            continue;
+        const tDataCol &Col = Lumen.Cols[size_t(Src)];
+        if (I == 0)
+            Decimals = SaneDecimals(Col.Decimals);
+
+        if (Col.GroupKind == gkNone) {
+            Values.clear();
+            Values.reserve(size_t(Col.Cells.size()));
+            Extended Sum = 0;
+            for (const tCell &Cell : Col.Cells) {
+                if (!Usable(Cell.State, Cell.Value))
+                    continue;
+                Values.push_back(Cell.Value);
+                Sum += Cell.Value;
+            }
+            S.n = int64_t(Values.size());
+            BuildDistinct(Values, S);
+            if (S.n > 0)
+                S.Mean = Sum / Extended(S.n);
+            Cumulate(S);
+            continue;
+        }
+
+        // Grouped column: all classes first, then each value into the first
+        // class that holds it. Any other grouping kind (a damaged file) is
+        // treated as having no classes.
+        S.Grouped = true;
+        tClassifier Cl;
+        Cl.List = &S.List;
+        if (Col.GroupKind == gkAuto) {
+            const Extended Gap = Lumen.GetGap(Src);
+            const Extended Step = (Col.FirstUpper - Col.FirstLower) + Gap;
+            const int32_t M = std::clamp<int32_t>(Col.GroupCount, 0, MaxClasses);
+            S.ClassGaps = Gap > 0;
+            Extended Lo = Col.FirstLower, Hi = Col.FirstUpper;
+            S.List.reserve(M);
+            for (int32_t K = 0; K < M; ++K) {
+                if (K > 0) {
+                    Lo += Step;
+                    Hi += Step;
+                }
+                TFreqRecord R;
+                R.Lower = Lo;
+                R.Upper = Hi;
+                R.Value = (Lo + Hi) / 2;
+                S.List.append(R);
+                Cl.Closed.push_back(Gap > 0);
+            }
+        } else if (Col.GroupKind == gkManual) {
+            const int M = std::min<int>(Col.Intervals.size(), MaxClasses);
+            S.List.reserve(M);
+            for (int K = 0; K < M; ++K) {
+                const tInterval &Iv = Col.Intervals[K];
+                TFreqRecord R;
+                R.Lower = Iv.Lower;
+                R.Upper = Iv.Upper;
+                R.Value = (Iv.Lower + Iv.Upper) / 2;
+                S.List.append(R);
+                Cl.Closed.push_back(K == 0 || Col.Intervals[K - 1].Upper < Iv.Lower);
+            }
+        }
+        int64_t Numbers = 0;
+        for (const tCell &Cell : Col.Cells)
+            Numbers += Usable(Cell.State, Cell.Value) ? 1 : 0;
+        Cl.Prepare(Numbers);
+        if (!S.List.isEmpty()) {
+            S.Min = S.List.first().Lower;
+            S.Max = S.List.last().Upper;
+        }
+        for (const tCell &Cell : Col.Cells) {
+            if (!Usable(Cell.State, Cell.Value))
+                continue;
+            ++S.n;
+            const int K = S.List.isEmpty() ? -1 : Cl.Find(Cell.Value);
+            if (K >= 0)
+                ++S.List[K].h;
+        }
+        if (S.n > 0) {
+            Extended Sum = 0;
+            for (const TFreqRecord &R : S.List)
+                Sum += R.Value * Extended(R.h);
+            S.Mean = Sum / Extended(S.n);
+        }
+        Cumulate(S);
+    }
+}
+
+void tDescriptor::RecomputeHyp(const tLumen &Lumen)
+{
+    const QVector<int32_t> &Marked = Lumen.SelHypCols;
+    Count = std::min<int>(Marked.size(), MaxSeries);
+    struct Pair {
+        Extended Value;
+        int64_t Freq;
+    };
+    std::vector<Pair> Rows;
+    for (int I = 0; I < Count; ++I) {
+        const int Src = Marked[I];
+        tSeries &S = Series[size_t(I)];
+        S.Source = Src;
+        if (Src < 0 || Src >= HypColumns)
+            continue;
+        const tHypCol &Col = Lumen.HypCols[size_t(Src)];
+        const QString Name = TableColumnName(Col.Name, Src);
+        Title = I == 0 ? Name : Title + QStringLiteral(" og ") + Name;
+        if (I == 0)
+            Decimals = SaneDecimals(Col.Decimals);
+
+        // Negative frequencies are not counts; such rows are left out like
+        // rows without a valid frequency.
+        Rows.clear();
+        for (const tHypCell &Cell : Col.Cells)
+            if (Usable(Cell.ObsState, Cell.ObsValue) && Cell.FreqState == csNumber && Cell.Freq >= 0)
+                Rows.push_back({Cell.ObsValue, Cell.Freq});
+        std::stable_sort(Rows.begin(), Rows.end(),
+                         [](const Pair &A, const Pair &B) { return A.Value < B.Value; });
+        for (const Pair &P : Rows) {
+            S.n += P.Freq;
+            if (!S.List.isEmpty() && S.List.last().Value == P.Value) {
+                S.List.last().h += P.Freq;
+                continue;
+            }
+            TFreqRecord R;
+            R.Value = P.Value;
+            R.h = P.Freq;
+            S.List.append(R);
+        }
+        if (!S.List.isEmpty()) {
+            S.Min = S.List.first().Value;
+            S.Max = S.List.last().Value;
+        }
+        if (S.n > 0) {
+            Extended Sum = 0;
+            for (const TFreqRecord &R : S.List)
+                Sum += R.Value * Extended(R.h);
+            S.Mean = Sum / Extended(S.n);
+        }
+        Cumulate(S);
+    }
+}
+
+void tDescriptor::RecomputeGrup(const tLumen &Lumen)
+{
+    const QVector<int32_t> &Marked = Lumen.SelGrupCols;
+    const int Wanted = std::min<int>(Marked.size(), MaxSeries);
+    Count = 0;
+    for (int I = 0; I < Wanted; ++I) {
+        const int Src = Marked[I];
+        tSeries &S = Series[size_t(I)];
+        Count = I + 1;
+        S.Source = Src;
+        S.Grouped = true;
+        if (Src < 0 || Src >= GrupColumns)
+            continue;
+        const tGrupCol &Col = Lumen.GrupCols[size_t(Src)];
+        const QString Name = TableColumnName(Col.Name, Src);
+        Title = I == 0 ? Name : Title + QStringLiteral(" og ") + Name;
+        if (I == 0)
+            Decimals = SaneDecimals(Col.Decimals);
+
+        // Classes are merged into a list kept in ascending order; a class
+        // that is turned round or overlaps another stops everything.
+        bool Faulty = false;
+        for (const tGrupCell &Cell : Col.Cells) {
+            if (!Usable(Cell.LowState, Cell.LowValue) || !Usable(Cell.HighState, Cell.HighValue)
+                || Cell.FreqState != csNumber || Cell.Freq < 0)
+                continue;
+            const Extended Lo = Cell.LowValue, Hi = Cell.HighValue;
+            if (Hi < Lo) {
+                Faulty = true;
+                break;
+            }
+            QVector<TFreqRecord> &L = S.List;
+            // An equal class takes the frequency.
+            auto Eq = std::lower_bound(L.begin(), L.end(), Lo,
+                                       [](const TFreqRecord &R, Extended V) { return R.Lower < V; });
+            bool Merged = false;
+            for (auto It = Eq; It != L.end() && It->Lower == Lo; ++It)
+                if (It->Upper == Hi) {
+                    It->h += Cell.Freq;
+                    Merged = true;
+                    break;
+                }
+            if (!Merged) {
+                int Pos;
+                if (L.isEmpty() || Hi <= L.first().Lower)
+                    Pos = 0;
+                else {
+                    // Every class before the first whose upper bound passes Lo
+                    // ends at or before Lo; the new class must end at or
+                    // before the next one begins.
+                    auto Q = std::upper_bound(L.begin(), L.end(), Lo,
+                                              [](Extended V, const TFreqRecord &R) { return V < R.Upper; });
+                    Pos = int(Q - L.begin());
+                    if (Pos < L.size() && !(Hi <= L[Pos].Lower)) {
+                        Faulty = true;
+                        break;
+                    }
+                }
+                TFreqRecord R;
+                R.Lower = Lo;
+                R.Upper = Hi;
+                R.Value = (Lo + Hi) / 2;
+                R.h = Cell.Freq;
+                L.insert(Pos, R);
+            }
+            S.n += Cell.Freq;
+        }
+        if (!S.List.isEmpty()) {
+            S.Min = S.List.first().Lower;
+            S.Max = S.List.last().Upper;
+        }
+        if (Faulty) {
+            ClassesFaulty = true;
+            for (const TFreqRecord &R : S.List)
+                S.MaxH = std::max(S.MaxH, R.h);
+            return;
+        }
+        if (S.n > 0) {
+            Extended Sum = 0;
+            for (const TFreqRecord &R : S.List)
+                Sum += R.Value * Extended(R.h);
+            S.Mean = Sum / Extended(S.n);
+        }
+        Cumulate(S);
+    }
+}
+
+int tDescriptor::ListCount(int I) const
+{
+    return I >= 0 && I < Count ? Series[size_t(I)].List.size() : 0;
+}
+
+bool tDescriptor::GetEntry(int I, int K, TFreqRecord &R) const
+{
+    if (I < 0 || I >= Count)
+        return false;
+    const QVector<TFreqRecord> &L = Series[size_t(I)].List;
+    if (K < 0 || K >= L.size())
+        return false;
+    R = L[K];
+    return true;
+}
+
+const tSeries &tDescriptor::GetSeries(int I) const
+{
+    return I >= 0 && I < Count ? Series[size_t(I)] : EmptySeries;
+}
+
+int64_t tDescriptor::N(int I) const
+{
+    return GetSeries(I).n;
+}
+
+int64_t tDescriptor::MaxH(int I) const
+{
+    return GetSeries(I).MaxH;
+}
+
+Extended tDescriptor::MaxF(int I) const
+{
+    const tSeries &S = GetSeries(I);
+    return S.n > 0 ? Extended(S.MaxH) / Extended(S.n) : 0;
+}
+
+Extended tDescriptor::Min(int I) const
+{
+    return GetSeries(I).Min;
+}
+
+Extended tDescriptor::Max(int I) const
+{
+    return GetSeries(I).Max;
+}
+
+Extended tDescriptor::Mean(int I) const
+{
+    return GetSeries(I).Mean;
+}
+
+bool tDescriptor::Mode(Extended &Value) const
+{
+    Value = KeyFig.Mode;
+    return KeyFig.ModeUnique;
+}
+
+bool tDescriptor::ModalClass(Extended &Lower, Extended &Upper) const
+{
+    Lower = KeyFig.ModalLower;
+    Upper = KeyFig.ModalUpper;
+    return KeyFig.ModalClassUnique;
+}
+
+uint8_t tDescriptor::GetPaneKind(int Pane) const
+{
+    return Pane >= 1 && Pane <= 4 ? PaneKinds[size_t(Pane)] : uint8_t(bkIngen);
+}
+
+void tDescriptor::SetPaneKind(int Pane, uint8_t Kind)
+{
+    if (Pane < 1 || Pane > 4)
+        return;
+    PaneKinds[size_t(Pane)] = Kind;
+    ClearSelection();
+    UpdateLinked();
+}
+
+bool tDescriptor::Pane1Linked() const
+{
+    const uint8_t K = PaneKinds[1];
+    return K == bkKrydstabel || K == bkKrydsdiagram;
+}
+
+bool tDescriptor::Panes23Linked() const
+{
+    const uint8_t A = PaneKinds[2], B = PaneKinds[3];
+    auto IsGraph = [](uint8_t K) {
+        return K == bkHyppighedsgraf || K == bkFrekvensgraf || K == bkSumfrekvensgraf;
+    };
+    return (A == bkTabel && IsGraph(B)) || (B == bkTabel && IsGraph(A))
+           || (A == bkKrydstabel && B == bkKrydsdiagram) || (A == bkKrydsdiagram && B == bkKrydstabel);
+}
+
+void tDescriptor::UpdateLinked()
+{
+    PanesLinked = Pane1Linked() || Panes23Linked();
+}
+
+void tDescriptor::SelectEntry(int Index)
+{
+    TFreqRecord R;
+    if (Index >= 0 && GetEntry(0, Index, R)) {
+        SelIndex = Index;
+        SelX = Series[0].Grouped ? R.Upper : R.Value;
+        SelH = Extended(R.h);
+        SelF = R.f;
+        SelCumF = R.F;
+        return;
+    }
+    ClearSelection();
+    ClearReadings();
+}
+
+void tDescriptor::SelectSecond(int Index)
+{
+    TFreqRecord R;
+    if (Index >= 0 && GetEntry(1, Index, R)) {
+        SelIndex2 = Index;
+        SelX2 = Series[1].Grouped ? R.Upper : R.Value;
+        return;
+    }
+    ClearSelection();
+    ClearReadings();
+}
+
+void tDescriptor::ClearSelection()
+{
+    SelIndex = -1;
+    SelIndex2 = -1;
+    PickedLines.clear();
+}
+
+bool tDescriptor::SelectionShown() const
+{
+    return (PanesLinked && (SelIndex >= 0 || SelIndex2 >= 0)) || !PickedLines.isEmpty();
+}
+
+void tDescriptor::SetPicked(int Line, bool Picked)
+{
+    if (Picked)
+        PickedLines.insert(Line);
+    else
+        PickedLines.remove(Line);
+}
+
+void tDescriptor::AddReading(Extended X, Extended Y, uint8_t FromX)
+{
+    if (ReadingCount >= MaxReadings) {
+        std::move(Readings.begin() + 1, Readings.begin() + MaxReadings, Readings.begin());
+        ReadingCount = MaxReadings - 1;
+    }
+    Readings[size_t(ReadingCount++)] = TReading{X, Y, FromX};
+}
+
+bool tDescriptor::GetReading(int I, TReading &R) const
+{
+    if (I < 0 || I >= ReadingCount)
+        return false;
+    R = Readings[size_t(I)];
+    return true;
+}
+
+tDescriptor &DescriptorOf(tLumen &Lumen)
+{
+    if (auto *D = dynamic_cast<tDescriptor *>(Lumen.Descriptor()))
+        return *D;
+    auto D = std::make_unique<tDescriptor>();
+    tDescriptor &Ref = *D;
+    if (Lumen.Descriptor())
+        Ref.Owner = Lumen.Descriptor()->Owner;
+    Lumen.SetDescriptor(std::move(D));
+    return Ref;
+}
+
+const tDescriptor *FindDescriptor(const tLumen &Lumen)
+{
+    return dynamic_cast<const tDescriptor *>(Lumen.Descriptor());
+}

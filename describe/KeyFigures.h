@@ -1,0 +1,14 @@
+// The key figures of one described series: quartiles, mode or modal class,
+// variance and standard deviation, range. Computed from the series' frequency
+// list (with h, H, f and F already filled in).
+#pragma once
+
+#include "Descriptor.h"
+
+// Distinct values: quartiles are the first values whose F reaches the level.
+void ComputeUngroupedKeyFigures(const tSeries &S, tKeyFigures &K);
+// Classes: quartiles interpolated inside the class where F passes the level.
+void ComputeGroupedKeyFigures(const tSeries &S, tKeyFigures &K);
+// Either of the two by the series' Grouped flag; leaves K as it was for an
+// empty list.
+void ComputeKeyFigures(const tSeries &S, tKeyFigures &K);
