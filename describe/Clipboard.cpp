@@ -1,0 +1,31 @@
+#include "Clipboard.h"
+
+#include "TextTransfer.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+void SetClipboardText(const QString &Text)
+{
+    QClipboard *C = QGuiApplication::clipboard();
+    if (!C)
+        return;
+    if (Text.isEmpty())
+        C->clear();
+    else
+        C->setText(Text);
+}
+
+bool GetClipboardText(QString &Text)
+{
+    Text.clear();
+    QClipboard *C = QGuiApplication::clipboard();
+    if (!C)
+        return false;
+    const QMimeData *Data = C->mimeData();
+    if (!Data || !Data->hasText())
+        return false;
+    Text = NormaliseLineEnds(Data->text());
+    return !Text.isEmpty();
+}

@@ -1,0 +1,12 @@
+// The system clipboard, for the editors' copy and paste commands. The texts
+// themselves come from TextTransfer.h.
+#pragma once
+
+#include <QString>
+
+// Puts text on the clipboard; an empty text clears the clipboard instead.
+void SetClipboardText(const QString &Text);
+
+// The clipboard's text with every line end carrying a CR, as the readers
+// expect; false when the clipboard holds no text.
+bool GetClipboardText(QString &Text);

@@ -1,0 +1,418 @@
+#include "TextTransfer.h"
+
+#include "Cp1252.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+const QChar Tab = QLatin1Char('\t');
+const QChar Cr = QLatin1Char('\r');
+
+// Description numbers: the fixed-point text of the tables and key figures.
+QString Fixed(Extended V, int Decimals)
+{
+    return FormatNumber(V, Decimals);
+}
+
+QString TitleLine(const tDescriptor &D)
+{
+    return D.GetTitle().isEmpty() ? QString() : D.GetTitle() + CrLf;
+}
+
+void KeyLine(QString &S, const QString &Label, const QString &Value)
+{
+    S += Label + Tab + Value + CrLf;
+}
+
+bool EndsToken(QChar C, bool FromFile)
+{
+    return C == Tab || C == Cr || (FromFile && C == QLatin1Char(';'));
+}
+
+// Feeds every token of a column or line text to Handle(index, token).
+template <typename Fn> void ForEachToken(const QString &Text, bool FromFile, Fn Handle)
+{
+    QString Token;
+    int Index = 0;
+    for (QChar C : Text) {
+        if (EndsToken(C, FromFile)) {
+            Handle(Index++, Token);
+            Token.clear();
+        } else if (C.unicode() >= 32) {
+            Token += C;
+        }
+    }
+    if (!Token.isEmpty())
+        Handle(Index, Token);
+}
+
+bool IsName(const QString &Token)
+{
+    return Token.isEmpty() || ContainsLetter(Token);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- writers
+
+QString ColumnText(const tLumen &Lumen, int Col)
+{
+    QString S = Lumen.GetColName(Col) + CrLf;
+    const int N = Lumen.CellCount(Col);
+    for (int Line = 0; Line < N; ++Line)
+        S += Lumen.GetCellText(Line, Col) + CrLf;
+    return S;
+}
+
+QString LineText(const tLumen &Lumen, int Line)
+{
+    QString S = Lumen.GetLineName(Line) + CrLf;
+    int Last = -1;
+    for (int C = 0; C < ObsColumns; ++C)
+        if (Lumen.CellCount(C) > Line)
+            Last = C;
+    for (int C = 0; C <= Last; ++C)
+        S += Lumen.GetCellText(Line, C) + CrLf;
+    return S;
+}
+
+QString SheetText(const tLumen &Lumen, bool WithNames)
+{
+    const int Cols = Lumen.UsedColumns();
+    const int Lines = Lumen.MaxLines();
+    QString S;
+    if (WithNames) {
+        S += Tab;
+        for (int C = 0; C < Cols; ++C) {
+            S += Lumen.GetColName(C);
+            S += C + 1 < Cols ? Tab : Cr;
+        }
+        // No column in use: the name row still ends.
+        if (Cols == 0)
+            S += Cr;
+    }
+    for (int Line = 0; Line < Lines; ++Line) {
+        if (WithNames)
+            S += Lumen.GetLineName(Line) + Tab;
+        for (int C = 0; C < Cols; ++C) {
+            S += Lumen.GetCellText(Line, C);
+            S += C + 1 < Cols ? Tab : Cr;
+        }
+    }
+    return S;
+}
+
+QString HypColumnText(const tLumen &Lumen, int Col)
+{
+    QString S = Lumen.GetHypName(Col) + CrLf;
+    const int N = Lumen.HypCellCount(Col);
+    QString Obs, Freq;
+    TCellState St;
+    for (int Line = 0; Line < N; ++Line) {
+        Lumen.GetHypObsText(Line, Col, Obs, St);
+        Lumen.GetHypFreqText(Line, Col, Freq, St);
+        S += Obs + Tab + Freq + CrLf;
+    }
+    return S;
+}
+
+QString GrupColumnText(const tLumen &Lumen, int Col)
+{
+    QString S = Lumen.GetGrupName(Col) + CrLf;
+    const int N = Lumen.GrupCellCount(Col);
+    QString Lo, Hi, Freq;
+    TCellState St;
+    for (int Line = 0; Line < N; ++Line) {
+        Lumen.GetGrupLowText(Line, Col, Lo, St);
+        Lumen.GetGrupHighText(Line, Col, Hi, St);
+        Lumen.GetGrupFreqText(Line, Col, Freq, St);
+        S += Lo + Tab + Hi + Tab + Freq + CrLf;
+    }
+    return S;
+}
+
+QString UngroupedTableText(const tDescriptor &D)
+{
+    const int d = D.GetDecimals();
+    QString S = TitleLine(D);
+    S += QStringLiteral("Observation\th\tH\tf\tF") + CrLf;
+    for (const TFreqRecord &R : D.GetSeries(0).List) {
+        S += Fixed(R.Value, d) + Tab + QString::number(R.h) + Tab + QString::number(R.H) + Tab
+             + Fixed(R.f, 3) + Tab + Fixed(R.F, 3) + CrLf;
+    }
+    return S;
+}
+
+QString GroupedTableText(const tDescriptor &D)
+{
+    const int d = D.GetDecimals();
+    QString S = TitleLine(D);
+    S += QStringLiteral("Nedre\tØvre\tMidt-") + CrLf;
+    S += QStringLiteral("grænse\tgrænse\tpunkt\th\tH\tf\tF") + CrLf;
+    for (const TFreqRecord &R : D.GetSeries(0).List) {
+        S += Fixed(R.Lower, d) + Tab + Fixed(R.Upper, d) + Tab + Fixed(R.Value, d + 2) + Tab
+             + QString::number(R.h) + Tab + QString::number(R.H) + Tab + Fixed(R.f, 3) + Tab
+             + Fixed(R.F, 3) + CrLf;
+    }
+    return S;
+}
+
+QString UngroupedKeyFiguresText(const tDescriptor &D)
+{
+    const int d = D.GetDecimals();
+    QString S = TitleLine(D);
+    Extended Mode = 0;
+    const bool ModeUnique = D.Mode(Mode);
+    KeyLine(S, QStringLiteral("Antal observationer"), QString::number(D.N()));
+    KeyLine(S, QStringLiteral("Mindsteværdi"), Fixed(D.Min(), d));
+    KeyLine(S, QStringLiteral("Størsteværdi"), Fixed(D.Max(), d));
+    KeyLine(S, QStringLiteral("Variationsbredde"), Fixed(D.Range(), d));
+    KeyLine(S, QStringLiteral("Typetal"), ModeUnique ? Fixed(Mode, d) : QString());
+    KeyLine(S, QStringLiteral("Nedre kvartil"), Fixed(D.LowerQuartile(), d + 2));
+    KeyLine(S, QStringLiteral("Median"), Fixed(D.Median(), d + 2));
+    KeyLine(S, QStringLiteral("Øvre kvartil"), Fixed(D.UpperQuartile(), d + 2));
+    KeyLine(S, QStringLiteral("Middeltal"), Fixed(D.Mean(), d + 2));
+    KeyLine(S, QStringLiteral("Varians"), Fixed(D.Variance(), d + 2));
+    KeyLine(S, QStringLiteral("Standardafvigelse"), Fixed(D.StdDev(), d + 2));
+    return S;
+}
+
+QString GroupedKeyFiguresText(const tDescriptor &D)
+{
+    const int d = D.GetDecimals();
+    QString S = TitleLine(D);
+    Extended Lo = 0, Hi = 0;
+    const bool Unique = D.ModalClass(Lo, Hi);
+    KeyLine(S, QStringLiteral("Antal observationer"), QString::number(D.N()));
+    KeyLine(S, QStringLiteral("Variationsbredde"), Fixed(D.Range(), d));
+    KeyLine(S, QStringLiteral("Typeinterval"),
+            Unique ? Fixed(Lo, d) + QStringLiteral(" - ") + Fixed(Hi, d) : QString());
+    KeyLine(S, QStringLiteral("Nedre kvartil"), Fixed(D.LowerQuartile(), d + 2));
+    KeyLine(S, QStringLiteral("Median"), Fixed(D.Median(), d + 2));
+    KeyLine(S, QStringLiteral("Øvre kvartil"), Fixed(D.UpperQuartile(), d + 2));
+    KeyLine(S, QStringLiteral("Middeltal"), Fixed(D.Mean(), d + 2));
+    KeyLine(S, QStringLiteral("Varians"), Fixed(D.Variance(), d + 2));
+    KeyLine(S, QStringLiteral("Standardafvigelse"), Fixed(D.StdDev(), d + 2));
+    return S;
+}
+
+QString TableText(const tDescriptor &D)
+{
+    return D.IsGrouped() ? GroupedTableText(D) : UngroupedTableText(D);
+}
+
+QString KeyFiguresText(const tDescriptor &D)
+{
+    return D.IsGrouped() ? GroupedKeyFiguresText(D) : UngroupedKeyFiguresText(D);
+}
+
+// ---------------------------------------------------------------- readers
+
+bool ContainsLetter(const QString &Token)
+{
+    for (QChar C : Token)
+        if (C.isLetter())
+            return true;
+    return false;
+}
+
+QStringList TextTokens(const QString &Text, bool FromFile)
+{
+    QStringList Out;
+    ForEachToken(Text, FromFile, [&Out](int, const QString &T) { Out.append(T); });
+    return Out;
+}
+
+void PasteColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
+{
+    Lumen.InsertColumn(Col);
+    int Line = 0;
+    ForEachToken(Text, FromFile, [&](int Index, const QString &T) {
+        if (Index == 0 && IsName(T))
+            Lumen.SetColName(Col, T);
+        else
+            Lumen.SetCellText(Line++, Col, T);
+    });
+}
+
+void PasteLine(tLumen &Lumen, int Line, const QString &Text, bool FromFile)
+{
+    Lumen.InsertLine(Line);
+    int Col = 0;
+    ForEachToken(Text, FromFile, [&](int Index, const QString &T) {
+        if (Index == 0 && IsName(T))
+            Lumen.SetLineName(Line, T);
+        else if (Col < ObsColumns)
+            Lumen.SetCellText(Line, Col++, T);
+    });
+}
+
+void PasteHypColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
+{
+    Lumen.InsertHypColumn(Col);
+    int Value = 0;
+    ForEachToken(Text, FromFile, [&](int Index, const QString &T) {
+        if (Index == 0 && IsName(T)) {
+            Lumen.SetHypName(Col, T);
+            return;
+        }
+        if (Value % 2 == 0)
+            Lumen.SetHypObsText(Value / 2, Col, T);
+        else
+            Lumen.SetHypFreqText(Value / 2, Col, T);
+        ++Value;
+    });
+}
+
+void PasteGrupColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
+{
+    Lumen.InsertGrupColumn(Col);
+    int Value = 0;
+    ForEachToken(Text, FromFile, [&](int Index, const QString &T) {
+        if (Index == 0 && IsName(T)) {
+            Lumen.SetGrupName(Col, T);
+            return;
+        }
+        switch (Value % 3) {
+        case 0:
+            Lumen.SetGrupLowText(Value / 3, Col, T);
+            break;
+        case 1:
+            Lumen.SetGrupHighText(Value / 3, Col, T);
+            break;
+        default:
+            Lumen.SetGrupFreqText(Value / 3, Col, T);
+            break;
+        }
+        ++Value;
+    });
+}
+
+bool ReadSheet(const QString &Text, bool FromFile, tSheet &Sheet)
+{
+    Sheet = tSheet();
+    QStringList Row;
+    QString Token;
+    for (QChar C : Text) {
+        if (EndsToken(C, FromFile)) {
+            Row.append(Token);
+            Token.clear();
+            if (C == Cr) {
+                if (Sheet.Rows.isEmpty())
+                    Sheet.Columns = Row.size();
+                else if (Row.size() != Sheet.Columns)
+                    return false;
+                Sheet.Rows.append(Row);
+                Row.clear();
+            }
+        } else if (C.unicode() >= 32) {
+            Token += C;
+        }
+    }
+    // Whatever follows the last CR is not a complete row.
+    if (Sheet.Columns * Sheet.Rows.size() <= 0)
+        return false;
+
+    Sheet.HeaderRow = true;
+    for (const QString &T : Sheet.Rows.first())
+        if (!T.isEmpty() && !ContainsLetter(T))
+            Sheet.HeaderRow = false;
+    Sheet.NameColumn = true;
+    for (const QStringList &R : Sheet.Rows)
+        if (!R.first().isEmpty() && !ContainsLetter(R.first()))
+            Sheet.NameColumn = false;
+    return true;
+}
+
+bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
+{
+    tSheet Sheet;
+    if (!ReadSheet(Text, FromFile, Sheet))
+        return false;
+    Lumen.SaveUndo(uoInsertSheet);
+    for (int C = 0; C < ObsColumns; ++C)
+        Lumen.ClearColumn(C);
+    Lumen.ClearLineNames();
+    Lumen.SetModified();
+
+    const int Top = Sheet.HeaderRow ? 1 : 0;
+    const int Left = Sheet.NameColumn ? 1 : 0;
+    if (Sheet.HeaderRow) {
+        const QStringList &Names = Sheet.Rows.first();
+        for (int C = Left; C < Names.size(); ++C)
+            Lumen.SetColName(C - Left, Names[C]);
+    }
+    if (Sheet.NameColumn)
+        for (int R = Top; R < Sheet.Rows.size(); ++R)
+            Lumen.SetLineName(R - Top, Sheet.Rows[R].first());
+    for (int R = Top; R < Sheet.Rows.size(); ++R) {
+        const QStringList &Row = Sheet.Rows[R];
+        for (int C = Left; C < Row.size(); ++C)
+            Lumen.SetCellText(R - Top, C - Left, Row[C]);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- files
+
+QString TextFileLines(const QByteArray &Bytes, bool DropEmptyLines)
+{
+    QStringDecoder Utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString Text = Utf8.decode(Bytes);
+    if (Utf8.hasError())
+        Text = FromCp1252(Bytes);
+    else if (Text.startsWith(QChar(0xFEFF)))
+        Text.remove(0, 1);
+
+    QString Out;
+    Out.reserve(Text.size() + Text.size() / 8);
+    QString Line;
+    auto EndLine = [&] {
+        if (!(DropEmptyLines && Line.isEmpty()))
+            Out += Line + CrLf;
+        Line.clear();
+    };
+    for (qsizetype I = 0; I < Text.size(); ++I) {
+        const QChar C = Text[I];
+        if (C == Cr) {
+            if (I + 1 < Text.size() && Text[I + 1] == QLatin1Char('\n'))
+                ++I;
+            EndLine();
+        } else if (C == QLatin1Char('\n')) {
+            EndLine();
+        } else {
+            Line += C;
+        }
+    }
+    if (!Line.isEmpty())
+        EndLine();
+    return Out;
+}
+
+bool ReadTextFile(const QString &FileName, bool DropEmptyLines, QString &Text)
+{
+    QFile F(FileName);
+    if (!F.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray Bytes = F.readAll();
+    if (F.error() != QFileDevice::NoError)
+        return false;
+    Text = TextFileLines(Bytes, DropEmptyLines);
+    return true;
+}
+
+QString NormaliseLineEnds(const QString &Text)
+{
+    QString Out;
+    Out.reserve(Text.size() + Text.size() / 8);
+    for (qsizetype I = 0; I < Text.size(); ++I) {
+        const QChar C = Text[I];
+        if (C == QLatin1Char('\n') && (I == 0 || Text[I - 1] != Cr))
+            Out += Cr;
+        Out += C;
+    }
+    return Out;
+}
