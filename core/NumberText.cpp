@@ -66,6 +66,8 @@ QString Scientific(Extended Value, int Digits)
     return Finish(Out.c_str());
 }
 
+bool IsAsciiDigit(char C) { return C >= '0' && C <= '9'; }
+
 } // namespace
 
 QString FormatFixed(Extended Value, int Decimals)
@@ -92,11 +94,52 @@ QString FormatNumber(Extended Value, int32_t Decimals)
         Decimals = 18;
     if (std::fabs(Value) >= 1e18L)
         return Scientific(Value, 18);
-    // Round to 18 significant digits first, then to the decimals asked for.
+    // Round to 18 significant digits first, then to the decimals asked for,
+    // both on the decimal digits, so no binary noise shows in the last places.
     char Buf[64];
     std::snprintf(Buf, sizeof Buf, "%.17LE", Value);
-    Extended Rounded = std::strtold(Buf, nullptr);
-    return FormatFixed(Rounded, Decimals);
+    const bool Neg = Buf[0] == '-';
+    const char *P = Buf + (Neg ? 1 : 0);
+    std::string Digits;
+    for (; *P && *P != 'E'; ++P)
+        if (IsAsciiDigit(*P))
+            Digits.push_back(*P);
+    int Exp = std::atoi(P + 1); // the first digit stands at 10^Exp
+    if (Value == 0)
+        Exp = 0;
+    int Keep = Exp + 1 + Decimals; // digits up to 10^-Decimals
+    if (Keep < 0) {
+        Digits = "0";
+        Exp = 0;
+        Keep = 1 + Decimals;
+    } else if (Keep < int(Digits.size())) {
+        bool Up = Digits[Keep] >= '5';
+        Digits.resize(Keep);
+        if (Up) {
+            int I = Keep - 1;
+            while (I >= 0 && Digits[I] == '9')
+                Digits[I--] = '0';
+            if (I >= 0)
+                ++Digits[I];
+            else {
+                Digits.insert(Digits.begin(), '1');
+                ++Exp;
+            }
+        }
+        if (Digits.empty()) {
+            Digits = "0";
+            Exp = 0;
+        }
+    }
+    // Place the digits around the decimal mark.
+    std::string Int, Frac;
+    for (int Pos = std::max(Exp, 0); Pos >= -Decimals; --Pos) {
+        int Index = Exp - Pos;
+        char D = Index >= 0 && Index < int(Digits.size()) ? Digits[Index] : '0';
+        (Pos >= 0 ? Int : Frac).push_back(D);
+    }
+    std::string Out = (Neg ? "-" : "") + Int + (Decimals > 0 ? "." + Frac : "");
+    return Finish(Out.c_str());
 }
 
 QString FormatGeneral(Extended Value)

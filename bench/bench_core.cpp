@@ -1,0 +1,51 @@
+// Data set operations at classroom-plus sizes.
+#include "Lumen.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QRandomGenerator>
+
+static void FillColumns(tLumen &L, int Cols, int Lines)
+{
+    QRandomGenerator R(7);
+    for (int C = 0; C < Cols; ++C) {
+        L.Cols[C].Cells.resize(Lines);
+        for (int I = 0; I < Lines; ++I) {
+            L.Cols[C].Cells[I].State = csNumber;
+            L.Cols[C].Cells[I].Value = R.bounded(1000) / 10.0L;
+        }
+    }
+}
+
+static void BM_SortLinesByColumn(benchmark::State &State)
+{
+    tLumen Base;
+    FillColumns(Base, 3, int(State.range(0)));
+    for (auto _ : State) {
+        State.PauseTiming();
+        tLumen L;
+        L.Cols = Base.Cols;
+        State.ResumeTiming();
+        L.SortLinesByColumn(0, true);
+        benchmark::DoNotOptimize(L.Cols[0].Cells.data());
+    }
+}
+BENCHMARK(BM_SortLinesByColumn)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+static void BM_SetAndGetCellText(benchmark::State &State)
+{
+    tLumen L;
+    L.SetDecimals(0, 2);
+    int Line = 0;
+    QString T;
+    TCellState S;
+    for (auto _ : State) {
+        L.SetCellText(Line, 0, QStringLiteral("12,5"));
+        L.GetCellText(Line, 0, T, S);
+        benchmark::DoNotOptimize(T.data());
+        Line = (Line + 1) & 1023;
+    }
+}
+BENCHMARK(BM_SetAndGetCellText)->Unit(benchmark::kNanosecond);
+
+BENCHMARK_MAIN();

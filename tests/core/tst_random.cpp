@@ -1,0 +1,111 @@
+#include "Lumen.h"
+#include "Random.h"
+
+#include <QLocale>
+#include <QSet>
+#include <QtTest>
+
+class TestRandom : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void generator()
+    {
+        tRandom G(1);
+        // seed := seed * 134775813 + 1 mod 2^32
+        uint32_t S = 1u * 134775813u + 1u;
+        QCOMPARE(G.NextInt(6), uint32_t((uint64_t(S) * 6) >> 32));
+        QCOMPARE(G.GetSeed(), S);
+        uint32_t S2 = S * 134775813u + 1u;
+        QCOMPARE(double(G.NextReal()), double(S2) / 4294967296.0);
+        tRandom Max(0xFFFFFFFFu);
+        for (int I = 0; I < 1000; ++I) {
+            QVERIFY(Max.NextInt(10) < 10);
+            long double R = Max.NextReal();
+            QVERIFY(R >= 0 && R < 1);
+        }
+    }
+
+    void fill_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("without");
+        QTest::newRow("dice with replacement") << 1 << 6 << 20 << 0;
+        QTest::newRow("dice permutation") << 1 << 6 << 6 << 1;
+        QTest::newRow("partial draw") << 10 << 99 << 30 << 1;
+        QTest::newRow("reals with replacement") << 0 << 0 << 50 << 0;
+        QTest::newRow("reals distinct") << 0 << 0 << 500 << 1;
+    }
+    void fill()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, count);
+        QFETCH(int, without);
+        tLumen L;
+        L.SetRandomFrom(1, from);
+        L.SetRandomTo(1, to);
+        L.SetRandomFlag(1, uint8_t(without));
+        L.SetRandomCount(1, count);
+        tRandom G(12345);
+        QString Changed = FillRandomColumns(L, G);
+        QCOMPARE(Changed, QString("B"));
+        QCOMPARE(L.CellCount(1), count);
+        QSet<QString> Seen;
+        for (int I = 0; I < count; ++I) {
+            TCellState S;
+            Extended V = L.GetCellValue(I, 1, S);
+            QCOMPARE(S, csNumber);
+            if (from == 0 && to == 0) {
+                QVERIFY(V >= 0 && V < 1);
+            } else {
+                QVERIFY(V >= from && V <= to);
+                QCOMPARE(V, Extended(qint64(V)));
+            }
+            Seen.insert(FormatGeneral(V));
+        }
+        if (without)
+            QCOMPARE(Seen.size(), count);
+        else if (from == 1 && to == 6)
+            QVERIFY(Seen.size() > 1);
+    }
+
+    void sameSeedSameNumbers()
+    {
+        tLumen A, B;
+        for (tLumen *L : {&A, &B}) {
+            L->SetRandomFrom(0, 1);
+            L->SetRandomTo(0, 100);
+            L->SetRandomCount(0, 10);
+        }
+        tRandom G1(99), G2(99);
+        FillRandomColumns(A, G1);
+        FillRandomColumns(B, G2);
+        for (int I = 0; I < 10; ++I)
+            QCOMPARE(A.GetCellText(I, 0), B.GetCellText(I, 0));
+    }
+
+    void hostileSettings()
+    {
+        // Settings only a damaged file can hold: no runaway, no crash.
+        tLumen L;
+        L.Cols[0].RandomCount = 2000000000;
+        L.Cols[0].RandomFrom = -2000000000;
+        L.Cols[0].RandomTo = 2000000000;
+        L.Cols[0].RandomFlag = 1;
+        L.Cols[1].RandomCount = 5;
+        L.Cols[1].RandomFrom = 9;
+        L.Cols[1].RandomTo = 3; // empty range
+        tRandom G(1);
+        FillRandomColumns(L, G);
+        QCOMPARE(L.CellCount(0), 10000);
+        QCOMPARE(L.CellCount(1), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRandom)
+#include "tst_random.moc"
