@@ -1,0 +1,14 @@
+// Everything the description layer offers, for the editors and the CLI.
+#pragma once
+
+#include "CellText.h"
+#include "ChartFrame.h"
+#include "Clipboard.h"
+#include "Descriptor.h"
+#include "DrawContext.h"
+#include "FreqGraph.h"
+#include "FreqTableDraw.h"
+#include "KeyFigureDraw.h"
+#include "KeyFigures.h"
+#include "PieChart.h"
+#include "TextTransfer.h"

@@ -1,0 +1,142 @@
+#include "FreqTableDraw.h"
+
+#include "CellText.h"
+#include "NumberText.h"
+
+#include <algorithm>
+
+namespace {
+
+struct tColumn {
+    int Left;
+    int Width;
+};
+
+// The value texts' widest width, which widens the ungrouped value column.
+int WidestValue(const QPainter &P, const tDescriptor &D)
+{
+    const QFontMetrics Fm = P.fontMetrics();
+    const int Dec = std::max(0, D.GetDecimals());
+    int W = 0;
+    for (const TFreqRecord &R : D.GetSeries(0).List)
+        W = std::max(W, Fm.horizontalAdvance(FormatNumber(R.Value, Dec)));
+    return W;
+}
+
+// Title, headings, the line below them, then the rows that meet the clip.
+template <typename CellFn>
+void DrawTable(QPainter &P, const tDescriptor &D, const QVector<tColumn> &Cols, const QStringList &Heads,
+               CellFn Cell)
+{
+    const int h = draw::TextHeight(P);
+    const int Left = h;
+    const int Right = Cols.last().Left + Cols.last().Width;
+    const QPen CallerPen = P.pen();
+    P.setPen(QPen(Qt::black, CallerPen.widthF()));
+
+    const QString Title = D.GetTitle();
+    if (!Title.isEmpty() && draw::Visible(P, draw::Box(Left, 0, Right, 2 * h))) {
+        draw::DoubledFont Big(P);
+        P.drawText(draw::Box(Left, 0, Right, 2 * h), Qt::AlignCenter | Qt::TextDontClip, Title);
+    }
+    for (int I = 0; I < Cols.size(); ++I)
+        DrawCellText(P, Heads[I], QRect(Cols[I].Left, 3 * h, Cols[I].Width, h),
+                     Qt::AlignRight | Qt::AlignVCenter);
+    const int LineY = 4 * h + h / 2;
+    if (draw::Visible(P, draw::Box(Left, LineY, Right, LineY + 1)))
+        P.drawLine(Left, LineY, Right - 1, LineY);
+
+    const QVector<TFreqRecord> &List = D.GetSeries(0).List;
+    const int Top = 5 * h;
+    int First = 0, Last = List.size() - 1;
+    if (P.hasClipping() && h > 0) {
+        const QRect Clip = P.clipBoundingRect().toAlignedRect();
+        First = std::max(First, (Clip.top() - Top) / h - 1);
+        Last = std::min(Last, (Clip.bottom() - Top) / h + 1);
+    }
+    const bool ShowSel = D.SelectionShown();
+    const int Sel = D.SelectedIndex();
+    for (int K = First; K <= Last; ++K) {
+        const int Y = Top + K * h;
+        const QRect RowRect = draw::Box(Left, Y, Right, Y + h);
+        if (!draw::Visible(P, RowRect))
+            continue;
+        QColor Back = (K % 2 == 1) ? RowCream : QColor(Qt::white);
+        if (ShowSel && K == Sel)
+            Back = RowSelected;
+        P.fillRect(RowRect, Back);
+        for (int I = 0; I < Cols.size(); ++I)
+            DrawCellText(P, Cell(List[K], I), QRect(Cols[I].Left, Y, Cols[I].Width, h),
+                         Qt::AlignRight | Qt::AlignVCenter);
+    }
+    P.setBrush(Qt::white);
+    P.setPen(CallerPen);
+}
+
+QString CommonCell(const TFreqRecord &R, int Which)
+{
+    switch (Which) {
+    case 0:
+        return QString::number(R.h);
+    case 1:
+        return QString::number(R.H);
+    case 2:
+        return FormatNumber(R.f, 3);
+    default:
+        return FormatNumber(R.F, 3);
+    }
+}
+
+} // namespace
+
+int FreqTableTop(const QPainter &P) { return 5 * draw::TextHeight(P); }
+int FreqTableLineHeight(const QPainter &P) { return draw::TextHeight(P); }
+
+void DrawFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
+{
+    const int h = draw::TextHeight(P);
+    const int cw = 2 * ((draw::TextWidth(P, QStringLiteral("Observation")) + 1) / 2);
+    const int hw = cw / 2;
+    const int e = std::max(0, WidestValue(P, D) - cw);
+    const QVector<tColumn> Cols = {{h, cw + e},
+                                   {2 * h + cw + e, hw},
+                                   {3 * h + cw + hw + e, hw},
+                                   {4 * h + 2 * cw + e, cw - h},
+                                   {4 * h + 3 * cw + e, cw - h}};
+    const QStringList Heads = {QStringLiteral("Observation"), QStringLiteral("h"), QStringLiteral("H"),
+                               QStringLiteral("f"), QStringLiteral("F")};
+    const int Dec = std::max(0, D.GetDecimals());
+    DrawTable(P, D, Cols, Heads, [Dec](const TFreqRecord &R, int I) {
+        return I == 0 ? FormatNumber(R.Value, Dec) : CommonCell(R, I - 1);
+    });
+}
+
+void DrawGroupedFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
+{
+    const int h = draw::TextHeight(P);
+    const int cw = draw::TextWidth(P, QStringLiteral("0000000000000"));
+    QVector<tColumn> Cols = {{h, 2 * cw}, {2 * h + 2 * cw, cw}};
+    for (int I = 0; I < 4; ++I)
+        Cols.append({Cols.last().Left + Cols.last().Width + h, cw});
+    const QStringList Heads = {QStringLiteral("Interval"), QStringLiteral("Midtpunkt"), QStringLiteral("h"),
+                               QStringLiteral("H"),        QStringLiteral("f"),         QStringLiteral("F")};
+    const int Dec = std::max(0, D.GetDecimals());
+    DrawTable(P, D, Cols, Heads, [Dec](const TFreqRecord &R, int I) {
+        if (I == 0)
+            return FormatNumber(R.Lower, Dec) + QStringLiteral(" - ") + FormatNumber(R.Upper, Dec);
+        if (I == 1)
+            return FormatNumber(R.Value, Dec + 1);
+        return CommonCell(R, I - 2);
+    });
+}
+
+QSize FreqTablePaneSize(const QPainter &P, const tDescriptor &D, bool Grouped)
+{
+    const int h = draw::TextHeight(P);
+    const int Height = (D.ListCount(0) + 6) * h;
+    if (Grouped)
+        return QSize(7 * draw::TextWidth(P, QStringLiteral("0000000000000")) + 7 * h, Height);
+    const int c = (draw::TextWidth(P, QStringLiteral("Observation")) + 1) / 2;
+    const int e = std::max(0, WidestValue(P, D) - 2 * c);
+    return QSize(8 * c + 6 * h + e, Height);
+}

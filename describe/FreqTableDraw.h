@@ -1,0 +1,24 @@
+// The frequency table of series 0 in a description pane or on a page:
+// value (or class and midpoint), h, H, f and F, with the selected entry of
+// linked panes in yellow. Only rows meeting the clip rectangle are drawn.
+#pragma once
+
+#include "Descriptor.h"
+#include "DrawContext.h"
+
+#include <QPainter>
+#include <QSize>
+
+void DrawFreqTable(QPainter &P, const tDrawContext &C, const tDescriptor &D);
+void DrawGroupedFreqTable(QPainter &P, const tDrawContext &C, const tDescriptor &D);
+
+// The scroll range a pane gives the table (also the copied picture's size).
+QSize FreqTablePaneSize(const QPainter &P, const tDescriptor &D, bool Grouped);
+
+// Top of the first row and the row height, for picking a clicked line.
+int FreqTableTop(const QPainter &P);
+int FreqTableLineHeight(const QPainter &P);
+
+// Row background colours.
+inline const QColor RowSelected(0xFF, 0xFF, 0x00);
+inline const QColor RowCream(0xFF, 0xFB, 0xF0);
