@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QStringDecoder>
 
 namespace {
@@ -52,6 +53,27 @@ template <typename Fn> void ForEachToken(const QString &Text, bool FromFile, Fn 
 bool IsName(const QString &Token)
 {
     return Token.isEmpty() || ContainsLetter(Token);
+}
+
+// Digits after the decimal mark of a number text (at most 9), so that a
+// pasted 2,5 does not show as 3 in a column with no decimals; -1 without a
+// mark. The same rule as typing into a cell.
+int TypedDecimals(const QString &Token)
+{
+    const qsizetype Mark = std::max(Token.lastIndexOf(QLatin1Char('.')), Token.lastIndexOf(QLatin1Char(',')));
+    if (Mark < 0)
+        return -1;
+    return int(std::min<qsizetype>(Token.size() - Mark - 1, 9));
+}
+
+void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token)
+{
+    Lumen.SetCellText(Line, Col, Token);
+    if (Lumen.GetCellState(Line, Col) != csNumber)
+        return;
+    const int D = TypedDecimals(Token);
+    if (D > Lumen.GetDecimals(Col))
+        Lumen.SetDecimals(Col, D);
 }
 
 } // namespace
@@ -234,7 +256,7 @@ void PasteColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
         if (Index == 0 && IsName(T))
             Lumen.SetColName(Col, T);
         else
-            Lumen.SetCellText(Line++, Col, T);
+            SetObsCell(Lumen, Line++, Col, T);
     });
 }
 
@@ -246,7 +268,7 @@ void PasteLine(tLumen &Lumen, int Line, const QString &Text, bool FromFile)
         if (Index == 0 && IsName(T))
             Lumen.SetLineName(Line, T);
         else if (Col < ObsColumns)
-            Lumen.SetCellText(Line, Col++, T);
+            SetObsCell(Lumen, Line, Col++, T);
     });
 }
 
@@ -259,9 +281,14 @@ void PasteHypColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
             Lumen.SetHypName(Col, T);
             return;
         }
-        if (Value % 2 == 0)
+        if (Value % 2 == 0) {
             Lumen.SetHypObsText(Value / 2, Col, T);
-        else
+            QString Shown;
+            TCellState St;
+            Lumen.GetHypObsText(Value / 2, Col, Shown, St);
+            if (St == csNumber && TypedDecimals(T) > Lumen.GetHypDecimals(Col))
+                Lumen.SetHypDecimals(Col, TypedDecimals(T));
+        } else
             Lumen.SetHypFreqText(Value / 2, Col, T);
         ++Value;
     });
@@ -276,17 +303,23 @@ void PasteGrupColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
             Lumen.SetGrupName(Col, T);
             return;
         }
+        QString Shown;
+        TCellState St = csEmpty;
         switch (Value % 3) {
         case 0:
             Lumen.SetGrupLowText(Value / 3, Col, T);
+            Lumen.GetGrupLowText(Value / 3, Col, Shown, St);
             break;
         case 1:
             Lumen.SetGrupHighText(Value / 3, Col, T);
+            Lumen.GetGrupHighText(Value / 3, Col, Shown, St);
             break;
         default:
             Lumen.SetGrupFreqText(Value / 3, Col, T);
             break;
         }
+        if (St == csNumber && TypedDecimals(T) > Lumen.GetGrupDecimals(Col))
+            Lumen.SetGrupDecimals(Col, TypedDecimals(T));
         ++Value;
     });
 }
@@ -351,7 +384,7 @@ bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
     for (int R = Top; R < Sheet.Rows.size(); ++R) {
         const QStringList &Row = Sheet.Rows[R];
         for (int C = Left; C < Row.size(); ++C)
-            Lumen.SetCellText(R - Top, C - Left, Row[C]);
+            SetObsCell(Lumen, R - Top, C - Left, Row[C]);
     }
     return true;
 }

@@ -1,0 +1,27 @@
+// Shared by the commands that describe one series of a data file: reads the
+// file, marks the series named on the command line, hands the statistics to
+// the matching editor's data type and brings them up to date.
+#pragma once
+
+#include "Descriptor.h"
+#include "Lumen.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+// Args: FILE.lmt followed by one or more series options of one kind:
+//   --col A    observation column A (grouped when the column has a grouping)
+//   --line 3   observation line 3 (numbered from 1)
+//   --hyp 2    frequency column 2 (numbered from 1)
+//   --grup 2   grouped column 2 (numbered from 1)
+// Options not about the series are left for the caller. On success Lumen
+// holds the data set, the global DataType is the series' type and
+// DescriptorOf(*Lumen) is recomputed. On failure Error holds a Danish
+// message and ExitCode (when given) 2 for a usage error, 1 for a file that
+// cannot be read or a series without numbers.
+bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString &Error,
+                int *ExitCode = nullptr);
+
+// The series options understood by LoadSeries, for usage lines.
+constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
