@@ -3,6 +3,7 @@
 #include "Lumen.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QtTest>
 #include <cmath>
 
@@ -88,6 +89,8 @@ private slots:
     void computeColumn_data();
     void computeColumn();
     void computedValueHas15Digits();
+    void computedValueMatchesGeneralText_data();
+    void computedValueMatchesGeneralText();
     void recalcChain();
     void recalcBackwardChain();
     void recalcAfterFormulaChange();
@@ -391,6 +394,66 @@ void tst_formula::computedValueHas15Digits()
     QCOMPARE(S, csNumber);
     QVERIFY(L.GetCellValue(1, B, S) == 666666.666666667L);
     QVERIFY(L.GetCellValue(2, B, S) == 3.33333333333333e19L);
+}
+
+// A computed cell must hold exactly what its general 15-digit text reads back
+// as, over all magnitudes and at the rounding edges.
+void tst_formula::computedValueMatchesGeneralText_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::newRow("identity") << "A";
+    QTest::newRow("division") << "A/7";
+    QTest::newRow("product") << "A*3";
+    QTest::newRow("square root") << "KVR(ABS(A))";
+}
+
+void tst_formula::computedValueMatchesGeneralText()
+{
+    QFETCH(QString, formula);
+    tLumen L;
+    QVector<Extended> Values;
+    for (const char *T : {"0", "-0", "1", "-1", "0.1", "100000000000000.5", "100000000000001.5",
+                          "999999999999999.5", "9.999999999999995", "9.9999999999999949",
+                          "0.000012345678901234567", "1.5e-13", "1e-14", "123456789012345678",
+                          "1e27", "1e41", "1e42", "1.000000000000005e30", "2.5e-7",
+                          "-7.0000000000000035", "1e-300", "1e300", "0.30000000000000004"}) {
+        Extended V = 0;
+        QVERIFY(ParseNumber(T, V));
+        Values << V;
+    }
+    QRandomGenerator R(2024);
+    for (int I = 0; I < 20000; ++I) {
+        const Extended Mant = R.generateDouble() + Extended(R.generate()) * 0x1p-96L;
+        Values << (I % 2 ? -1 : 1) * Mant * std::pow(10.0L, int(R.bounded(90)) - 35);
+    }
+    auto &Cells = L.Cols[A].Cells;
+    for (Extended V : Values)
+        Cells.append(tCell{csNumber, QString(), V});
+    MakeComputed(L, B, formula);
+    L.ComputeColumn(B);
+
+    tLumen Ref;
+    QVERIFY(Ref.Compile(formula));
+    int Checked = 0;
+    for (int I = 0; I < Values.size(); ++I) {
+        Ref.SetVarValue(0, Values[I]);
+        const Extended Exact = Ref.Evaluate();
+        TCellState S = csEmpty;
+        const Extended Got = L.GetCellValue(I, B, S);
+        Extended Expected = 0;
+        if (Ref.GetCalcError() != 0 || !ParseNumber(FormatGeneral(Exact), Expected)) {
+            QCOMPARE(S, csEmpty);
+            continue;
+        }
+        QCOMPARE(S, csNumber);
+        QVERIFY2(Got == Expected, qPrintable(QString("line %1: %2 gives %3 instead of %4")
+                                                 .arg(I)
+                                                 .arg(FormatGeneral(Exact))
+                                                 .arg(FormatGeneral(Got))
+                                                 .arg(FormatGeneral(Expected))));
+        ++Checked;
+    }
+    QVERIFY(Checked > 20000);
 }
 
 void tst_formula::recalcChain()
