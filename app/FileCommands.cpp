@@ -1,0 +1,207 @@
+// The file commands of the main window: new, open, save, save as, the save
+// question, and appending another data file's observations.
+#include "InfoForm.h"
+#include "LumenForm.h"
+
+#include <QFileInfo>
+
+namespace
+{
+const QString DataFilter = QStringLiteral("Lumentor datafiler (*.lmt)");
+const QString DataSuffix = QStringLiteral("lmt");
+const QString ErrorTitle = QStringLiteral("Fejl");
+
+// A read-only file: no write permission for us, or none for anyone (the
+// second also holds when we may write everything, as an administrator may).
+bool IsReadOnlyFile(const QFileInfo &Info)
+{
+    const QFileDevice::Permissions Write = QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                                           QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !Info.isWritable() || !(Info.permissions() & Write);
+}
+} // namespace
+
+bool TLumenForm::CommitEditing()
+{
+    return Shown ? Shown->CommitEdit() : true;
+}
+
+void TLumenForm::ReplaceDataSet(std::unique_ptr<tLumen> NewSet, bool FromFile)
+{
+    // The editors hear of the new set before the old one goes away.
+    std::unique_ptr<tLumen> Old = std::move(DataSet);
+    DataSet = std::move(NewSet);
+    for (TEditorBase *E : Editors)
+        if (E)
+            E->DataReplaced(FromFile);
+    Old.reset();
+}
+
+QMessageBox::StandardButton TLumenForm::QuerySave()
+{
+    if (!DataSet->IsModified())
+        return QMessageBox::No;
+    const QMessageBox::StandardButton Answer =
+        Dialogs().Message(QMessageBox::Question, QStringLiteral("Data er ændret"),
+                          QStringLiteral("Skal ændringerne gemmes?"),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (Answer == QMessageBox::Yes)
+        SaveDocumentAs();
+    return Answer;
+}
+
+void TLumenForm::NewDocument(TDataType Type)
+{
+    CommitEditing();
+    if (QuerySave() == QMessageBox::Cancel)
+        return;
+    CurrentFileName.clear();
+    ReplaceDataSet(std::make_unique<tLumen>(), false);
+    Info->ResetText();
+    ShowEditor(Type);
+}
+
+void TLumenForm::OpenDocument()
+{
+    CommitEditing();
+    if (QuerySave() == QMessageBox::Cancel)
+        return;
+    const QString Name = Dialogs().OpenFileName(QStringLiteral("Åbn"), DataFilter, DataSuffix);
+    if (!Name.isEmpty())
+        OpenFile(Name);
+}
+
+void TLumenForm::OpenFile(const QString &Name)
+{
+    CurrentFileName = Name;
+    std::unique_ptr<tLumen> NewSet = tLumen::CreateFromFile(Name);
+    if (!NewSet || NewSet->ReadFailed()) {
+        CurrentFileName.clear();
+        ReplaceDataSet(std::make_unique<tLumen>(), true);
+        Info->ResetText();
+        ShowEditor(dtObs);
+        Dialogs().Message(QMessageBox::Critical, ErrorTitle, QStringLiteral("Kunne ikke læse data"),
+                          QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    // Reading set the data type; a file without a valid one shows observations.
+    TDataType Type = DataType;
+    if (Type != dtObs && Type != dtHyp && Type != dtGrup)
+        Type = dtObs;
+    ReplaceDataSet(std::move(NewSet), true);
+    Info->LoadText();
+    ShowEditor(Type);
+}
+
+void TLumenForm::SaveDocument()
+{
+    CommitEditing();
+    if (CurrentFileName.isEmpty())
+        SaveDocumentAs();
+    else
+        SaveToNamedFile();
+}
+
+void TLumenForm::SaveDocumentAs()
+{
+    CommitEditing();
+    const QString Name = Dialogs().SaveFileName(QStringLiteral("Gem som"), DataFilter, DataSuffix,
+                                                CurrentFileName);
+    if (Name.isEmpty())
+        return;
+    CurrentFileName = Name;
+    SaveToNamedFile();
+    UpdateCaption();
+}
+
+void TLumenForm::SaveToNamedFile()
+{
+    const QFileInfo Target(CurrentFileName);
+    if (Target.exists() && IsReadOnlyFile(Target)) {
+        Dialogs().Message(QMessageBox::Information, QStringLiteral("Skrivebeskyttet fil"),
+                          QStringLiteral("Gem filen med et andet navn"), QMessageBox::Ok,
+                          QMessageBox::Ok);
+        CurrentFileName.clear();
+        return;
+    }
+    DataSet->SaveToFile(CurrentFileName);
+    if (DataSet->WriteFailed())
+        Dialogs().Message(QMessageBox::Critical, ErrorTitle, QStringLiteral("Kunne ikke gemme data"),
+                          QMessageBox::Ok, QMessageBox::Ok);
+    else
+        DataSet->ClearModified();
+}
+
+// Asks for the file to add and reads it; nullptr after a cancel or a read
+// error (reported). FileType is the data type the file holds.
+std::unique_ptr<tLumen> TLumenForm::ReadForAppend(TDataType &FileType)
+{
+    const QString Name = Dialogs().OpenFileName(QStringLiteral("Tilføj"), DataFilter, DataSuffix);
+    if (Name.isEmpty())
+        return nullptr;
+    std::unique_ptr<tLumen> Other = tLumen::CreateFromFile(Name);
+    FileType = DataType;
+    if (!Other || Other->ReadFailed()) {
+        Dialogs().Message(QMessageBox::Critical, ErrorTitle, QStringLiteral("Kunne ikke læse data"),
+                          QMessageBox::Ok, QMessageBox::Ok);
+        return nullptr;
+    }
+    return Other;
+}
+
+bool TLumenForm::AppendLines()
+{
+    const TDataType Saved = DataType;
+    TDataType FileType = dtNone;
+    std::unique_ptr<tLumen> Other = ReadForAppend(FileType);
+    DataType = Saved;
+    if (!Other)
+        return false;
+    tLumen &Current = *DataSet;
+    const int Columns = Current.UsedColumns();
+    bool Fit = FileType == dtObs && Other->UsedColumns() == Columns;
+    for (int C = 0; Fit && C < Columns; ++C)
+        Fit = Other->GetColName(C) == Current.GetColName(C);
+    if (!Fit) {
+        Dialogs().Message(QMessageBox::Critical, ErrorTitle,
+                          QStringLiteral("De nye data passer ikke til søjlerne"), QMessageBox::Ok,
+                          QMessageBox::Ok);
+        return false;
+    }
+    const int Base = Current.MaxLines();
+    const int Lines = Other->MaxLines();
+    for (int C = 0; C < Other->UsedColumns(); ++C)
+        for (int L = 0; L < Lines; ++L)
+            Current.SetCellText(Base + L, C, Other->GetCellText(L, C));
+    for (int L = 0; L < Lines; ++L)
+        Current.SetLineName(Base + L, Other->GetLineName(L));
+    return true;
+}
+
+bool TLumenForm::AppendColumns()
+{
+    const TDataType Saved = DataType;
+    TDataType FileType = dtNone;
+    std::unique_ptr<tLumen> Other = ReadForAppend(FileType);
+    DataType = Saved;
+    if (!Other)
+        return false;
+    tLumen &Current = *DataSet;
+    const int Lines = Current.MaxLines();
+    bool Fit = FileType == dtObs && Other->MaxLines() == Lines;
+    for (int L = 0; Fit && L < Lines; ++L)
+        Fit = Other->GetLineName(L) == Current.GetLineName(L);
+    if (!Fit) {
+        Dialogs().Message(QMessageBox::Critical, ErrorTitle,
+                          QStringLiteral("De nye data passer ikke til linjerne"), QMessageBox::Ok,
+                          QMessageBox::Ok);
+        return false;
+    }
+    const int Base = Current.UsedColumns();
+    for (int C = 0; C < Other->UsedColumns() && Base + C < ObsColumns; ++C) {
+        Current.SetColName(Base + C, Other->GetColName(C));
+        for (int L = 0; L < Lines; ++L)
+            Current.SetCellText(L, Base + C, Other->GetCellText(L, C));
+    }
+    return true;
+}

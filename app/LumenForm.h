@@ -1,0 +1,105 @@
+// The main window: owns the data set and the file name, hosts one editor at a
+// time and carries out the file commands for all of them.
+#pragma once
+
+#include "EditorHost.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+class QMenu;
+class QPrinter;
+class QStackedWidget;
+class TAboutBox;
+class THelpWindow;
+class TInfoForm;
+
+class TLumenForm : public QMainWindow, public TEditorHost
+{
+    Q_OBJECT
+public:
+    // SplashWaitMs: how long the first showing waits for the splash window.
+    explicit TLumenForm(int SplashWaitMs = 0);
+    ~TLumenForm() override;
+
+    // Start-up: the splash window to free after the wait (owned from now on)
+    // and the command-line arguments naming a file to open.
+    void SetSplash(QWidget *Splash);
+    void SetArguments(const QStringList &Arguments);
+    // The file named by the arguments: joined by blanks, quotation marks removed.
+    static QString CommandLineFileName(const QStringList &Arguments);
+    // Dialogs answered by someone else (the tests); nullptr for the real ones.
+    void SetDialogs(TDialogs *Dialogs);
+
+    // TEditorHost
+    TDialogs &Dialogs() override;
+    tLumen &Lumen() override { return *DataSet; }
+    QString FileName() const override { return CurrentFileName; }
+    QPrinter &Printer() override;
+    void NewDocument(TDataType Type) override;
+    void OpenDocument() override;
+    void SaveDocument() override;
+    void SaveDocumentAs() override;
+    bool AppendLines() override;
+    bool AppendColumns() override;
+    void PrinterSetup() override;
+    void Exit() override;
+    void SetDataType(TDataType Type) override { ShowEditor(Type); }
+    void UpdateCaption() override;
+    void ShowHelp(int Topic) override;
+    void HelpContents() override;
+    void HelpSearch() override;
+    void ShowAbout() override;
+    void ShowTextWindow(bool Show) override;
+    bool TextWindowShown() const override;
+
+    void ShowEditor(TDataType Type);
+    void HideEditor();
+    void OpenFile(const QString &Name);
+    QMessageBox::StandardButton QuerySave();
+    void SaveToNamedFile();
+
+    TEditorBase *Editor(TDataType Type) const;
+    TEditorBase *ShownEditor() const { return Shown; }
+    TInfoForm *InfoForm() const { return Info; }
+    THelpWindow *HelpWindow() const { return Help; }
+    TAboutBox *AboutBox() const { return About; }
+    // The start-up work of the first showing has been done.
+    bool Started() const { return FirstShowDone; }
+
+protected:
+    void showEvent(QShowEvent *Event) override;
+    void closeEvent(QCloseEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+
+private:
+    void FirstShow();
+    void BuildOwnMenu();
+    void UseMenusOf(QMenuBar *Bar);
+    void ReplaceDataSet(std::unique_ptr<tLumen> NewSet, bool FromFile);
+    bool CommitEditing();
+    std::unique_ptr<tLumen> ReadForAppend(TDataType &FileType);
+
+    std::unique_ptr<tLumen> DataSet;
+    QString CurrentFileName;
+    std::unique_ptr<TDialogs> OwnDialogs;
+    TDialogs *ActiveDialogs = nullptr;
+    std::unique_ptr<QPrinter> PrinterObject;
+
+    QStackedWidget *Stack = nullptr;
+    QWidget *Logo = nullptr;
+    std::array<TEditorBase *, 4> Editors{};
+    TEditorBase *Shown = nullptr;
+    QMenu *OwnFileMenu = nullptr;
+    QMenu *OwnHelpMenu = nullptr;
+    TInfoForm *Info = nullptr;
+    THelpWindow *Help = nullptr;
+    TAboutBox *About = nullptr;
+
+    int SplashWait;
+    QWidget *Splash = nullptr;
+    QStringList Arguments;
+    bool FirstShowDone = false;
+};

@@ -1,0 +1,119 @@
+#include "StandardDialogs.h"
+
+#include "Glyphs.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPrintNameDialog::TPrintNameDialog(QWidget *Parent) : QDialog(Parent)
+{
+    setWindowTitle(QStringLiteral("Navn på udskriften"));
+    auto *Picture = new QLabel(this);
+    Picture->setPixmap(GlyphIcon(TGlyph::Print).pixmap(32, 32));
+    NavnEdit = new QLineEdit(this);
+    NavnEdit->setMinimumWidth(220);
+    auto *Buttons = new QDialogButtonBox(this);
+    QPushButton *OkButton = Buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    OkButton->setDefault(true);
+    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *Row = new QHBoxLayout;
+    Row->addWidget(Picture);
+    Row->addWidget(NavnEdit, 1);
+    auto *Layout = new QVBoxLayout(this);
+    Layout->addLayout(Row);
+    Layout->addWidget(Buttons);
+    setFocusProxy(NavnEdit);
+}
+
+QMessageBox::StandardButton TStandardDialogs::Message(QMessageBox::Icon Icon, const QString &Title,
+                                                      const QString &Text,
+                                                      QMessageBox::StandardButtons Buttons,
+                                                      QMessageBox::StandardButton Default)
+{
+    QMessageBox Box(Icon, Title, Text, Buttons, Parent);
+    if (Default != QMessageBox::NoButton)
+        Box.setDefaultButton(Default);
+    const int Result = Box.exec();
+    return static_cast<QMessageBox::StandardButton>(Result);
+}
+
+// The places bar is left out: the dialogs show only the folder and the files.
+static void PlainDialog(QFileDialog &Dialog, const QString &Filter, const QString &DefaultSuffix)
+{
+    Dialog.setOption(QFileDialog::DontUseNativeDialog);
+    Dialog.setSidebarUrls({});
+    Dialog.setNameFilter(Filter);
+    Dialog.setDefaultSuffix(DefaultSuffix);
+}
+
+QString TStandardDialogs::OpenFileName(const QString &Caption, const QString &Filter,
+                                       const QString &DefaultSuffix)
+{
+    QFileDialog Dialog(Parent, Caption, LastFolder);
+    PlainDialog(Dialog, Filter, DefaultSuffix);
+    Dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    Dialog.setFileMode(QFileDialog::ExistingFile);
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString Name = Dialog.selectedFiles().constFirst();
+    LastFolder = QFileInfo(Name).absolutePath();
+    return Name;
+}
+
+QString TStandardDialogs::SaveFileName(const QString &Caption, const QString &Filter,
+                                       const QString &DefaultSuffix, const QString &InitialName)
+{
+    QFileDialog Dialog(Parent, Caption, LastFolder);
+    PlainDialog(Dialog, Filter, DefaultSuffix);
+    Dialog.setAcceptMode(QFileDialog::AcceptSave);
+    Dialog.setFileMode(QFileDialog::AnyFile);
+    if (!InitialName.isEmpty())
+        Dialog.selectFile(InitialName);
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString Name = Dialog.selectedFiles().constFirst();
+    LastFolder = QFileInfo(Name).absolutePath();
+    return Name;
+}
+
+bool TStandardDialogs::PrintDialog(QPrinter &Printer, int MaxPage)
+{
+    QPrintDialog Dialog(&Printer, Parent);
+    if (MaxPage > 0) {
+        Dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        Dialog.setMinMax(1, MaxPage);
+        Printer.setFromTo(1, MaxPage);
+    } else {
+        Dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    }
+    Printer.setPrintRange(QPrinter::AllPages);
+    return Dialog.exec() == QDialog::Accepted;
+}
+
+bool TStandardDialogs::PrinterSetupDialog(QPrinter &Printer)
+{
+    QPageSetupDialog Dialog(&Printer, Parent);
+    return Dialog.exec() == QDialog::Accepted;
+}
+
+bool TStandardDialogs::PrintName(QString &Name)
+{
+    TPrintNameDialog Dialog(Parent);
+    Dialog.NavnEdit->setText(LastName);
+    Dialog.NavnEdit->selectAll();
+    if (Dialog.exec() != QDialog::Accepted)
+        return false;
+    LastName = Dialog.NavnEdit->text();
+    Name = LastName;
+    return true;
+}

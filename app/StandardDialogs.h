@@ -1,0 +1,40 @@
+// The real dialogs: message boxes, the file dialogs, the printer dialogs and
+// the print name dialog, as the main window runs them for a person.
+#pragma once
+
+#include "EditorHost.h"
+
+#include <QDialog>
+
+class QLineEdit;
+
+// "Navn på udskriften": the name printed on the pages; keeps the last name.
+class TPrintNameDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TPrintNameDialog(QWidget *Parent = nullptr);
+    QLineEdit *NavnEdit;
+};
+
+class TStandardDialogs : public TDialogs
+{
+public:
+    explicit TStandardDialogs(QWidget *Parent) : Parent(Parent) {}
+
+    QMessageBox::StandardButton Message(QMessageBox::Icon Icon, const QString &Title,
+                                        const QString &Text, QMessageBox::StandardButtons Buttons,
+                                        QMessageBox::StandardButton Default) override;
+    QString OpenFileName(const QString &Caption, const QString &Filter,
+                         const QString &DefaultSuffix) override;
+    QString SaveFileName(const QString &Caption, const QString &Filter,
+                         const QString &DefaultSuffix, const QString &InitialName) override;
+    bool PrintDialog(QPrinter &Printer, int MaxPage) override;
+    bool PrinterSetupDialog(QPrinter &Printer) override;
+    bool PrintName(QString &Name) override;
+
+private:
+    QWidget *Parent;
+    QString LastName;
+    QString LastFolder;
+};
