@@ -1,0 +1,902 @@
+#include "DataEdit.h"
+
+#include "Describe.h"
+#include "Clipboard.h"
+#include "EditorGlyphs.h"
+#include "PaneKinds.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+QStringList ObsKindItems()
+{
+    QStringList L;
+    for (int K = 1; K <= KindCount; ++K)
+        L << KindItemText(K);
+    return L;
+}
+
+const char *const ColumnButtons[] = {"DeciPlusSpeed", "DeciMinusSpeed", "TerningSpeed",
+                                     "CupSpeed",      "CalcSpeed",      "Mul10Speed",
+                                     "Div10Speed"};
+
+} // namespace
+
+TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
+    : TEditorFrame(*HostPtr, ObsKindItems(), 1, true, Parent)
+{
+    setObjectName(QStringLiteral("DataEdit"));
+    DataGridModel = new TObsDataModel(*this, this);
+    ColModel = new TObsColHeaderModel(*this, this);
+    LineModel = new TObsLineHeaderModel(*this, this);
+
+    BuildToolBar();
+    BuildMenus();
+
+    Blocks[0] = new TObsGridBlock(QString(), DataGridModel, ColModel, LineModel, this, &Pressed,
+                                  EditPage);
+    EditPage->layout()->addWidget(Blocks[0]);
+    Blocks[1] = new TObsGridBlock(QStringLiteral("1"), DataGridModel, ColModel, LineModel, this,
+                                  &Pressed, MixedGridHolder);
+    MixedGridHolder->layout()->addWidget(Blocks[1]);
+    for (TObsGridBlock *B : Blocks) {
+        connect(B->DirectionSpeed, &QToolButton::clicked, this, [this] { NextDirection(); });
+        B->DataDG->setCurrentIndex(DataGridModel->index(0, 0));
+        B->SojleDG->setCurrentIndex(ColModel->index(1, 0));
+        B->LinieDG->setCurrentIndex(LineModel->index(0, 1));
+    }
+    UpdateDirectionGlyph();
+    UpdateButtons();
+}
+
+TDataEdit::~TDataEdit() { delete MenuBar; }
+
+void TDataEdit::BuildToolBar()
+{
+    AddToolButton(QStringLiteral("NewSpeed"), QStringLiteral("Ny"));
+    AddToolButton(QStringLiteral("OpenSpeed"), QStringLiteral("Åbn"));
+    AddToolButton(QStringLiteral("SaveSpeed"), QStringLiteral("Gem"));
+    AddToolSeparator();
+    QToolButton *Info = AddToolButton(QStringLiteral("InfoSpeed"), QStringLiteral("Tekst til data"));
+    Info->setCheckable(true);
+    AddToolSeparator();
+    AddViewButtons();
+    AddToolSeparator();
+    AddToolButton(QStringLiteral("CutSpeed"), QStringLiteral("Klip"));
+    AddToolButton(QStringLiteral("CopySpeed"), QStringLiteral("Kopiér"));
+    AddToolButton(QStringLiteral("PasteSpeed"), QStringLiteral("Indsæt"));
+    AddToolButton(QStringLiteral("DelSpeed"), QStringLiteral("Rens"));
+    AddToolButton(QStringLiteral("UndoSpeed"), QStringLiteral("Fortryd"));
+    AddToolSeparator();
+    AddToolButton(QStringLiteral("SortUpSpeed"), QStringLiteral("Sortér stigende"), 15);
+    AddToolButton(QStringLiteral("SortDownSpeed"), QStringLiteral("Sortér faldende"), 15);
+    AddToolSeparator();
+    AddToolButton(QStringLiteral("DeciPlusSpeed"), QStringLiteral("Vis flere decimaler"));
+    AddToolButton(QStringLiteral("DeciMinusSpeed"), QStringLiteral("Vis færre decimaler"));
+    AddToolButton(QStringLiteral("Mul10Speed"), QStringLiteral("Gang med 10"));
+    AddToolButton(QStringLiteral("Div10Speed"), QStringLiteral("Del med 10"));
+    AddToolSeparator();
+    AddToolButton(QStringLiteral("TerningSpeed"), QStringLiteral("Indsæt tilfældige tal"));
+    AddToolButton(QStringLiteral("CupSpeed"), QStringLiteral("Forny tilfældige tal"));
+    AddToolSeparator();
+    AddToolButton(QStringLiteral("CalcSpeed"), QStringLiteral("Beregnede tal"));
+
+    connect(ToolButton(QStringLiteral("NewSpeed")), &QToolButton::clicked, this, [this] {
+        CommitEdit();
+        Host.NewDocument(dtObs);
+    });
+    connect(ToolButton(QStringLiteral("OpenSpeed")), &QToolButton::clicked, this, [this] {
+        CommitEdit();
+        Host.OpenDocument();
+    });
+    connect(ToolButton(QStringLiteral("SaveSpeed")), &QToolButton::clicked, this, [this] {
+        CommitEdit();
+        Host.SaveDocument();
+    });
+    connect(Info, &QToolButton::clicked, this, [this](bool Down) { Host.ShowTextWindow(Down); });
+    connect(ToolButton(QStringLiteral("DeciPlusSpeed")), &QToolButton::clicked, this,
+            [this] { DecimalsCommand(+1); });
+    connect(ToolButton(QStringLiteral("DeciMinusSpeed")), &QToolButton::clicked, this,
+            [this] { DecimalsCommand(-1); });
+}
+
+void TDataEdit::BuildMenus()
+{
+    // The bar is never shown itself: the main window shows its menus.
+    MenuBar = new QMenuBar(nullptr);
+    QMenu *Filer = MenuBar->addMenu(QStringLiteral("&Filer"));
+    Filer->setObjectName(QStringLiteral("DataEditFiler"));
+    auto Add = [this](QMenu *M, const char *Name, const QString &Caption, auto Fn) {
+        QAction *A = M->addAction(Caption, this, Fn);
+        A->setObjectName(QString::fromLatin1(Name));
+        return A;
+    };
+    Add(Filer, "DataEditNy", QStringLiteral("Ny"), [this] {
+        CommitEdit();
+        Host.NewDocument(dtObs);
+    });
+    Add(Filer, "DataEditAabn", QStringLiteral("Åbn..."), [this] {
+        CommitEdit();
+        Host.OpenDocument();
+    });
+    Add(Filer, "DataEditGem", QStringLiteral("Gem"), [this] {
+        CommitEdit();
+        Host.SaveDocument();
+    });
+    Add(Filer, "DataEditGemsom", QStringLiteral("Gem som..."), [this] {
+        CommitEdit();
+        Host.SaveDocumentAs();
+    });
+    Filer->addSeparator();
+    Add(Filer, "DataEditIndstilPrinter", QStringLiteral("Indstil printer..."),
+        [this] { Host.PrinterSetup(); });
+    Filer->addSeparator();
+    Add(Filer, "DataEditAfslut", QStringLiteral("Afslut"), [this] { Host.Exit(); });
+
+    DatatypeMenu = MenuBar->addMenu(QStringLiteral("&Datatype"));
+    DatatypeMenu->setObjectName(QStringLiteral("DataEditVindue"));
+    auto *Group = new QActionGroup(this);
+    const struct {
+        const char *Name;
+        const char *Caption;
+        TDataType Type;
+    } Types[] = {{"FunktionObs", "Observationer", dtObs},
+                 {"FunktionHyp", "&Hyppigheder", dtHyp},
+                 {"FunktionGrup", "&Grupperinger", dtGrup}};
+    for (const auto &T : Types) {
+        const TDataType Target = T.Type;
+        QAction *A = Add(DatatypeMenu, T.Name, QString::fromUtf8(T.Caption), [this, Target] {
+            if (Target != dtObs) {
+                CommitEdit();
+                Host.SetDataType(Target);
+            }
+        });
+        A->setCheckable(true);
+        A->setChecked(T.Type == dtObs);
+        Group->addAction(A);
+    }
+    connect(DatatypeMenu, &QMenu::aboutToShow, this, [this] {
+        for (QAction *A : DatatypeMenu->actions())
+            A->setEnabled(!Edited);
+    });
+
+    QMenu *Help = MenuBar->addMenu(QStringLiteral("Hjælp"));
+    QAction *Contents =
+        Add(Help, "HelpIndhold", QStringLiteral("Vejledning..."), [this] { Host.HelpContents(); });
+    Contents->setShortcut(QKeySequence(Qt::Key_F1));
+    Add(Help, "HelpSogefter", QStringLiteral("Søg efter..."), [this] { Host.HelpSearch(); });
+    Help->addSeparator();
+    Add(Help, "HelpOm", QStringLiteral("Om Lumentor..."), [this] { Host.ShowAbout(); });
+}
+
+// Showing, hiding, replacing.
+
+TObsGridBlock *TDataEdit::ShowingBlock() const
+{
+    return View() == vwMixed ? Blocks[1] : Blocks[0];
+}
+
+void TDataEdit::ShowEditor()
+{
+    UpdateDirectionGlyph();
+    for (TObsGridBlock *B : Blocks)
+        B->EndEditing();
+    Pressed.Clear();
+    LastCol = LastLine = -1;
+    SetTextButtonDown(Host.TextWindowShown());
+    ShowFrame();
+    RepaintGrids();
+}
+
+void TDataEdit::HideEditor()
+{
+    CommitEdit();
+    tLumen &L = Host.Lumen();
+    L.ClearColSelection();
+    L.ClearLineSelection();
+    RepaintGrids();
+}
+
+void TDataEdit::DataReplaced(bool FromFile)
+{
+    Pressed.Clear();
+    LastCol = LastLine = -1;
+    const int Longest = Host.Lumen().MaxLines();
+    Rows = std::max(InitialRows, Longest);
+    DataGridModel->Reset();
+    LineModel->Reset();
+    ColModel->Reset();
+    for (TObsGridBlock *B : Blocks) {
+        B->DataDG->setCurrentIndex(DataGridModel->index(0, 0));
+        B->SojleDG->setCurrentIndex(ColModel->index(1, 0));
+        B->LinieDG->setCurrentIndex(LineModel->index(0, 1));
+        B->ScrollTopLeft();
+    }
+    SetDataEdited(FromFile);
+    StatusPanel->clear();
+    SetView(vwEdit);
+    UpdateDirectionGlyph();
+    UpdateButtons();
+}
+
+bool TDataEdit::CommitEdit()
+{
+    for (TObsGridBlock *B : Blocks)
+        B->EndEditing();
+    return true;
+}
+
+void TDataEdit::EndEditing() { ShowingBlock()->EndEditing(); }
+
+void TDataEdit::SetDataEdited(bool Flag)
+{
+    Edited = Flag;
+    if (DatatypeMenu != nullptr)
+        for (QAction *A : DatatypeMenu->actions())
+            A->setEnabled(!Flag);
+}
+
+// Rows.
+
+void TDataEdit::SetRowCount(int N)
+{
+    N = std::max(1, N);
+    const int Old = Rows;
+    if (N == Old)
+        return;
+    Rows = N;
+    DataGridModel->RowCountChanged(Old, N);
+    LineModel->RowCountChanged(Old, N);
+}
+
+void TDataEdit::RaiseRowCount(int N)
+{
+    if (N > Rows)
+        SetRowCount(N);
+}
+
+// Painting helpers.
+
+void TDataEdit::RepaintGrids()
+{
+    for (TObsGridBlock *B : Blocks)
+        for (TGridView *V : {B->SojleDG, B->LinieDG, B->DataDG})
+            V->viewport()->update();
+}
+
+void TDataEdit::RepaintHeaders(TObsGridBlock *B)
+{
+    B->SojleDG->viewport()->update();
+    B->LinieDG->viewport()->update();
+}
+
+void TDataEdit::UpdateDirectionGlyph()
+{
+    const QString Res = DirectionResource(Host.Lumen().GetEditDirection());
+    for (TObsGridBlock *B : Blocks) {
+        if (B == nullptr)
+            continue;
+        B->DirectionSpeed->setIcon(QIcon(DirectionGlyph(Res)));
+        B->DirectionSpeed->setProperty("glyph", Res);
+    }
+}
+
+void TDataEdit::NextDirection()
+{
+    Host.Lumen().NextEditDirection();
+    UpdateDirectionGlyph();
+}
+
+// Buttons and status.
+
+void TDataEdit::SetColumnButtonsVisible(bool Visible)
+{
+    for (const char *Name : ColumnButtons)
+        ToolButton(QString::fromLatin1(Name))->setVisible(Visible);
+}
+
+void TDataEdit::UpdateButtons()
+{
+    const tLumen &L = Host.Lumen();
+    const int C = L.SelColCount(), Ln = L.SelLineCount();
+    const int First = L.SelCol(0);
+    auto Enable = [this](const char *Name, bool On) {
+        ToolButton(QString::fromLatin1(Name))->setEnabled(On);
+    };
+    const bool One = C == 1 || Ln == 1;
+    QString Clip;
+    Enable("CutSpeed", One);
+    Enable("CopySpeed", One);
+    Enable("PasteSpeed", One && GetClipboardText(Clip));
+    Enable("DelSpeed", C > 0 || Ln > 0);
+    const bool Sortable =
+        (C == 1 && L.CellCount(First) > 0) || (Ln == 1 && L.NumbersInLine(L.SelLine(0)) > 0);
+    Enable("SortUpSpeed", Sortable);
+    Enable("SortDownSpeed", Sortable);
+    const bool ColumnsShown = View() == vwEdit || View() == vwMixed;
+    Enable("DeciPlusSpeed", ColumnsShown && C > 0);
+    Enable("DeciMinusSpeed", ColumnsShown && C > 0);
+    Enable("Mul10Speed", C == 1 && !L.IsComputed(First));
+    Enable("Div10Speed", C == 1 && !L.IsComputed(First));
+    bool AllEmptyOrRandom = true;
+    for (int I = 0; I < C; ++I) {
+        const int Col = L.SelCol(I);
+        AllEmptyOrRandom = AllEmptyOrRandom && (L.CellCount(Col) == 0 || L.GetRandomCount(Col) > 0);
+    }
+    Enable("TerningSpeed", ColumnsShown && C > 0 && AllEmptyOrRandom);
+    Enable("CupSpeed", ColumnsShown && L.HasRandomColumns());
+    Enable("CalcSpeed", C == 1 && (L.IsComputed(First) || L.CellCount(First) == 0));
+    Enable("UndoSpeed", L.GetUndoOp() != 0);
+}
+
+void TDataEdit::ShowColumnStatus(int Col)
+{
+    const tLumen &L = Host.Lumen();
+    if (Col < 0 || Col >= ObsColumns) {
+        StatusPanel->clear();
+        return;
+    }
+    QString Base = L.GetComment(Col);
+    if (Base.isEmpty())
+        Base = QStringLiteral("Kolonne ") + ColLetter(Col);
+    QString S = Base;
+    if (L.IsComputed(Col)) {
+        S = Base + QStringLiteral("; udtryk = ") + L.GetFormula(Col);
+    } else if (L.GetRandomCount(Col) > 0) {
+        const QString Suffix = L.GetRandomFlag(Col) != 0 ? QStringLiteral(" uden tilbagelægning)")
+                                                         : QStringLiteral(" med tilbagelægning)");
+        const QString Count = QString::number(L.GetRandomCount(Col));
+        if (L.GetRandomFrom(Col) == 0 && L.GetRandomTo(Col) == 0)
+            S = Base + QStringLiteral("; tilfældige reelle tal (") + Count + Suffix;
+        else
+            S = Base + QStringLiteral("; tilfældige tal (") + QString::number(L.GetRandomFrom(Col)) +
+                QStringLiteral("; ") + QString::number(L.GetRandomTo(Col)) + QStringLiteral("; ") +
+                Count + Suffix;
+    }
+    if (L.IsGrouped(Col))
+        S += QStringLiteral(" (grupperet)");
+    StatusPanel->setText(S);
+}
+
+void TDataEdit::ViewShown(TView V)
+{
+    const tLumen &L = Host.Lumen();
+    SetColumnButtonsVisible(V == vwEdit || V == vwMixed);
+    if (V == vwMixed) {
+        if (L.AnyColSelected())
+            Blocks[1]->ScrollToColumn(L.SelCol(0));
+        else if (L.AnyLineSelected())
+            Blocks[1]->ScrollToRow(L.SelLine(0));
+    }
+    if ((V == vwEdit || V == vwMixed) && L.SelColCount() == 1)
+        ShowColumnStatus(L.SelCol(0));
+    RepaintGrids();
+}
+
+void TDataEdit::DecimalsCommand(int Delta)
+{
+    EndEditing();
+    tLumen &L = Host.Lumen();
+    for (int I = 0; I < L.SelColCount(); ++I) {
+        const int Col = L.SelCol(I);
+        const int D = L.GetDecimals(Col);
+        if ((Delta > 0 && D < 9) || (Delta < 0 && D > 0)) {
+            L.SetDecimals(Col, D + Delta);
+            DataGridModel->ColumnChanged(Col);
+            RefreshDescriptions();
+        }
+    }
+}
+
+// Descriptions.
+
+bool TDataEdit::DescribesGrouped() { return FirstMarkedGrouped(Host.Lumen()); }
+
+bool TDataEdit::SomethingMarked()
+{
+    const tLumen &L = Host.Lumen();
+    return L.AnyColSelected() || L.AnyLineSelected();
+}
+
+void TDataEdit::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN)
+{
+    const tLumen &L = Host.Lumen();
+    const bool TwoColumns = L.SelColCount() == 2;
+    switch (Kind) {
+    case bkMaerketal:
+        if (TwoColumns) {
+            // Two-variable key figures arrive with the two-variable
+            // descriptions; a faulty pair is flagged already.
+            if (PairsFaulty(L))
+                DrawErrorNotice(P, QStringLiteral("Fejl i data-par"));
+            return;
+        }
+        break;
+    case bkKrydstabel:
+    case bkKrydsdiagram:
+        if (PairsFaulty(L))
+            DrawErrorNotice(P, QStringLiteral("Fejl i data-par"));
+        return;
+    case bkDatapinde:
+    case bkDatakurve:
+        return;
+    default:
+        break;
+    }
+    TEditorFrame::DrawKind(P, C, Kind, PaneN);
+}
+
+void TDataEdit::PickedLinesChanged()
+{
+    for (TObsGridBlock *B : Blocks)
+        B->LinieDG->viewport()->update();
+}
+
+// Typing.
+
+void TDataEdit::CellTyped(int Line, int Col, const QString &Text)
+{
+    tLumen &L = Host.Lumen();
+    SetDataEdited(true);
+    L.SetCellText(Line, Col, Text);
+    Descriptor().MarkStale();
+    if (L.GetCellState(Line, Col) == csNumber) {
+        // The decimals shown rise to what was typed (at most 9), never fall.
+        int Sep = -1;
+        for (QChar Mark : {QChar('.'), QChar(',')})
+            Sep = std::max(Sep, int(Text.lastIndexOf(Mark)));
+        if (Sep >= 0) {
+            const int Count = std::min<int>(9, Text.length() - Sep - 1);
+            if (L.GetDecimals(Col) < Count) {
+                L.SetDecimals(Col, Count);
+                DataGridModel->ColumnChanged(Col);
+            }
+        }
+    }
+    const QModelIndex I = DataGridModel->index(Line, Col);
+    emit DataGridModel->dataChanged(I, I);
+
+    L.SetSingleLine(Line);
+    const QString Letters = L.RecalcFrom(Col);
+    L.ClearSingleLine();
+    for (QChar Letter : Letters) {
+        const QModelIndex C = DataGridModel->index(Line, ColIndex(Letter));
+        emit DataGridModel->dataChanged(C, C);
+    }
+    RefreshDescriptions();
+    RefreshPane1(L.IsColSelected(Col) || L.IsLineSelected(Line));
+    UpdateButtons();
+}
+
+void TDataEdit::ColNameTyped(int Col, const QString &Text)
+{
+    tLumen &L = Host.Lumen();
+    if (Text == L.GetColName(Col))
+        return;
+    SetDataEdited(true);
+    L.SetColName(Col, Text);
+    ColModel->ColumnChanged(Col);
+    // The name is the description's title.
+    if (L.IsColSelected(Col))
+        RefreshDescriptions();
+}
+
+void TDataEdit::LineNameTyped(int Line, const QString &Text)
+{
+    tLumen &L = Host.Lumen();
+    if (Text == L.GetLineName(Line))
+        return;
+    SetDataEdited(true);
+    L.SetLineName(Line, Text);
+    if (L.AnyLineSelected())
+        RefreshDescriptions();
+}
+
+// Cursor movement.
+
+int TDataEdit::BlockOf(const TGridView *View) const
+{
+    for (int I = 0; I < 2; ++I)
+        if (Blocks[I] != nullptr &&
+            (View == Blocks[I]->DataDG || View == Blocks[I]->SojleDG || View == Blocks[I]->LinieDG))
+            return I;
+    return -1;
+}
+
+bool TDataEdit::CanEnter(int Col)
+{
+    return Col >= 0 && Col < ObsColumns && ColumnKindOf(Host.Lumen(), Col) == ckPlain;
+}
+
+int TDataEdit::SkipFrom(int Col)
+{
+    for (int Step = 0; Step < ObsColumns; ++Step) {
+        const int C = (Col + Step) % ObsColumns;
+        if (CanEnter(C))
+            return C;
+    }
+    return Col;
+}
+
+void TDataEdit::MoveDataCursor(TObsGridBlock *B, int Line, int Col)
+{
+    if (Line >= Rows)
+        SetRowCount(Line + 1);
+    B->DataDG->SetCell(Line, Col);
+    B->ShowCell(Line, Col);
+}
+
+bool TDataEdit::DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods)
+{
+    if (Mods & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    TGridView *G = B->DataDG;
+    const int C = G->Col(), R = G->Row();
+    if (C < 0 || R < 0)
+        return false;
+    tLumen &L = Host.Lumen();
+    switch (Key) {
+    case Qt::Key_Right:
+        if (C != ObsColumns - 1)
+            return false;
+        G->EndEdit();
+        G->SetCell(R, SkipFrom(0));
+        B->ScrollToColumn(0);
+        return true;
+    case Qt::Key_Left:
+        if (C != 0)
+            return false;
+        G->EndEdit();
+        B->LinieDG->setFocus();
+        B->LinieDG->SetCell(R, 1);
+        B->LinieDG->StartEdit();
+        return true;
+    case Qt::Key_Up:
+        if (R != 0)
+            return false;
+        G->EndEdit();
+        B->SojleDG->setFocus();
+        B->SojleDG->SetCell(1, C);
+        B->SojleDG->StartEdit();
+        return true;
+    case Qt::Key_Down:
+        if (R == Rows - 1)
+            SetRowCount(Rows + 1);
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        G->EndEdit();
+        switch (L.GetEditDirection()) {
+        case edRight:
+            if (C + 1 < ObsColumns && L.IsComputed(C + 1))
+                break; // the cursor stays
+            {
+                const int Next = SkipFrom(C + 1 < ObsColumns ? C + 1 : 0);
+                MoveDataCursor(B, R, Next);
+                if (Next < C)
+                    B->ScrollToColumn(Next);
+            }
+            break;
+        case edDown:
+            MoveDataCursor(B, R + 1, C);
+            break;
+        default:
+            break;
+        }
+        ShowColumnStatus(C);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TDataEdit::ColHeaderKey(TObsGridBlock *B, int Key)
+{
+    TGridView *G = B->SojleDG;
+    const int C = G->Col();
+    if (G->Row() != 1 || C < 0)
+        return false;
+    tLumen &L = Host.Lumen();
+    auto ToData = [&](int Col) {
+        if (!CanEnter(Col))
+            return;
+        G->EndEdit();
+        B->DataDG->setFocus();
+        MoveDataCursor(B, 0, Col);
+    };
+    switch (Key) {
+    case Qt::Key_Right:
+        if (C != ObsColumns - 1)
+            return false;
+        G->EndEdit();
+        G->SetCell(1, 0);
+        B->ScrollToColumn(0);
+        return true;
+    case Qt::Key_Down:
+        ToData(C);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        G->EndEdit();
+        switch (L.GetEditDirection()) {
+        case edRight: {
+            const int Next = (C + 1) % ObsColumns;
+            G->SetCell(1, Next);
+            if (Next == 0)
+                B->ScrollToColumn(0);
+            else
+                B->ShowCell(B->TopRow(), Next);
+            break;
+        }
+        case edDown:
+            ToData(C);
+            break;
+        default:
+            break;
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TDataEdit::LineHeaderKey(TObsGridBlock *B, int Key)
+{
+    TGridView *G = B->LinieDG;
+    const int R = G->Row();
+    if (G->Col() != 1 || R < 0)
+        return false;
+    tLumen &L = Host.Lumen();
+    auto ToData = [&] {
+        if (!CanEnter(0))
+            return;
+        G->EndEdit();
+        B->DataDG->setFocus();
+        MoveDataCursor(B, R, 0);
+        B->ScrollToColumn(0);
+    };
+    switch (Key) {
+    case Qt::Key_Right:
+        ToData();
+        return true;
+    case Qt::Key_Down:
+        if (R == Rows - 1)
+            SetRowCount(Rows + 1);
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        G->EndEdit();
+        switch (L.GetEditDirection()) {
+        case edRight:
+            ToData();
+            break;
+        case edDown:
+            if (R + 1 >= Rows)
+                SetRowCount(R + 2);
+            G->SetCell(R + 1, 1);
+            B->ShowCell(R + 1, B->LeftColumn());
+            break;
+        default:
+            break;
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TDataEdit::GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods)
+{
+    const int I = BlockOf(View);
+    if (I < 0)
+        return false;
+    TObsGridBlock *B = Blocks[I];
+    if (View == B->DataDG)
+        return DataKey(B, Key, Mods);
+    if (Mods & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    if (View == B->SojleDG)
+        return ColHeaderKey(B, Key);
+    return LineHeaderKey(B, Key);
+}
+
+// Marking.
+
+void TDataEdit::MarkColumn(int Col, Qt::KeyboardModifiers Mods)
+{
+    tLumen &L = Host.Lumen();
+    if (Col < 0 || Col >= ObsColumns)
+        return;
+    if (Mods & Qt::ControlModifier) {
+        L.ToggleColSelected(Col);
+    } else if ((Mods & Qt::ShiftModifier) && L.AnyColSelected()) {
+        const int Lo = std::min(L.SelCol(0), Col);
+        const int Hi = std::max(L.SelCol(L.SelColCount() - 1), Col);
+        for (int C = Lo; C <= Hi; ++C)
+            if (!L.IsColSelected(C))
+                L.ToggleColSelected(C);
+    } else {
+        const QVector<int32_t> Others = L.SelCols;
+        for (int C : Others)
+            if (C != Col)
+                L.ToggleColSelected(C);
+        L.ToggleColSelected(Col);
+    }
+    if (L.IsColSelected(Col) && L.AnyLineSelected())
+        L.ClearLineSelection();
+    RepaintGrids();
+    UpdateButtons();
+    if (L.SelColCount() == 1 && !ShowingBlock()->DataDG->IsEditing())
+        ShowColumnStatus(L.SelCol(0));
+    else
+        StatusPanel->clear();
+    RefreshDescriptions();
+}
+
+void TDataEdit::MarkLine(int Line, Qt::KeyboardModifiers Mods)
+{
+    tLumen &L = Host.Lumen();
+    if (Line < 0)
+        return;
+    if (Mods & Qt::ControlModifier) {
+        L.ToggleLineSelected(Line);
+    } else if ((Mods & Qt::ShiftModifier) && L.AnyLineSelected()) {
+        // The same marks as toggling every unmarked line of the range, built
+        // in one pass so that a range of many thousand lines costs no time.
+        const int Lo = std::min(L.SelLine(0), Line);
+        const int Hi = std::max(L.SelLine(L.SelLineCount() - 1), Line);
+        QVector<int32_t> Marks;
+        Marks.reserve(L.SelLines.size() + (Hi - Lo + 1));
+        for (int32_t M : L.SelLines)
+            if (M < Lo)
+                Marks.append(M);
+        for (int32_t M = Lo; M <= Hi; ++M)
+            Marks.append(M);
+        for (int32_t M : L.SelLines)
+            if (M > Hi)
+                Marks.append(M);
+        L.SelLines = Marks;
+    } else {
+        const bool WasMarked = L.IsLineSelected(Line);
+        L.ClearLineSelection();
+        if (!WasMarked)
+            L.ToggleLineSelected(Line);
+    }
+    if (L.IsLineSelected(Line) && L.AnyColSelected())
+        L.ClearColSelection();
+    RepaintGrids();
+    UpdateButtons();
+    StatusPanel->clear();
+    RefreshDescriptions();
+}
+
+// Mouse on the header grids.
+
+bool TDataEdit::GridMousePress(TGridView *View, QMouseEvent *Event)
+{
+    const int I = BlockOf(View);
+    if (I < 0 || Event->button() != Qt::LeftButton)
+        return false;
+    TObsGridBlock *B = Blocks[I];
+    const QPoint Pos = Event->position().toPoint();
+    const QModelIndex Index = View->indexAt(Pos);
+    if (!Index.isValid())
+        return false;
+    if (View == B->SojleDG && Index.row() == 0) {
+        View->EndEdit();
+        Pressed.View = View;
+        Pressed.Row = 0;
+        Pressed.Col = Index.column();
+        const QRect Cell = View->visualRect(Index);
+        Pressed.Part = TObsColHeaderDelegate::DropButton(Cell).contains(Pos) ? 2 : 1;
+        View->viewport()->update();
+        return true;
+    }
+    if (View == B->LinieDG && Index.column() == 0) {
+        View->EndEdit();
+        Pressed.View = View;
+        Pressed.Row = Index.row();
+        Pressed.Col = 0;
+        Pressed.Part = 1;
+        View->viewport()->update();
+        return true;
+    }
+    return false;
+}
+
+bool TDataEdit::GridMouseRelease(TGridView *View, QMouseEvent *Event)
+{
+    const int I = BlockOf(View);
+    if (I < 0)
+        return false;
+    TObsGridBlock *B = Blocks[I];
+    if (Pressed.View != View) {
+        // A click on a name cell starts editing it.
+        const QModelIndex Index = View->indexAt(Event->position().toPoint());
+        const bool Name = (View == B->SojleDG && Index.row() == 1) ||
+                          (View == B->LinieDG && Index.column() == 1);
+        if (Name && Index == View->currentIndex() && !View->IsEditing())
+            View->StartEdit();
+        return false;
+    }
+    const TPressedCell Was = Pressed;
+    Pressed.Clear();
+    View->viewport()->update();
+    const QPoint Pos = Event->position().toPoint();
+    const QModelIndex Index = View->indexAt(Pos);
+    if (!Index.isValid() || Index.row() != Was.Row || Index.column() != Was.Col)
+        return true;
+    if (View == B->SojleDG) {
+        const QRect Drop = TObsColHeaderDelegate::DropButton(View->visualRect(Index));
+        const bool InDrop = Drop.contains(Pos);
+        if ((Was.Part == 2) != InDrop)
+            return true;
+        if (Was.Part == 2)
+            emit ColumnSettingsRequested(Was.Col);
+        else
+            MarkColumn(Was.Col, Event->modifiers());
+        return true;
+    }
+    MarkLine(Was.Row, Event->modifiers());
+    return true;
+}
+
+// Current cell, focus, editing.
+
+void TDataEdit::GridCurrentChanged(TGridView *View, const QModelIndex &Current,
+                                   const QModelIndex &Previous)
+{
+    Q_UNUSED(Previous);
+    const int I = BlockOf(View);
+    if (I < 0 || Blocks[I] == nullptr || View != Blocks[I]->DataDG)
+        return;
+    RepaintHeaders(Blocks[I]);
+    if (!Current.isValid())
+        return;
+    LastCol = Current.column();
+    LastLine = Current.row();
+    if (View->hasFocus())
+        ShowColumnStatus(LastCol);
+}
+
+void TDataEdit::GridFocusIn(TGridView *View)
+{
+    const int I = BlockOf(View);
+    if (I < 0 || View != Blocks[I]->DataDG)
+        return;
+    RepaintHeaders(Blocks[I]);
+    if (View->Col() >= 0) {
+        LastCol = View->Col();
+        LastLine = View->Row();
+        ShowColumnStatus(LastCol);
+    }
+}
+
+void TDataEdit::GridFocusOut(TGridView *View)
+{
+    const int I = BlockOf(View);
+    if (I < 0)
+        return;
+    View->EndEdit();
+    if (View == Blocks[I]->DataDG) {
+        RepaintHeaders(Blocks[I]);
+        View->viewport()->update();
+        StatusPanel->clear();
+    }
+}
+
+void TDataEdit::GridEditingChanged(TGridView *View)
+{
+    const int I = BlockOf(View);
+    if (I >= 0 && Blocks[I] != nullptr && View == Blocks[I]->DataDG)
+        Blocks[I]->SojleDG->viewport()->update();
+}

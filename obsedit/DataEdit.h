@@ -1,0 +1,123 @@
+// TDataEdit: the observation editor. Columns A..Z of cells with names, the
+// three linked grids (twice: on the edit page and on the mixed page), the
+// marks for description, typing with the edit direction, and the tool bar.
+#pragma once
+
+#include "EditorFrame.h"
+#include "ObsGridBlock.h"
+#include "ObsGridModels.h"
+
+class QMenu;
+class QMenuBar;
+class QAction;
+
+class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
+{
+    Q_OBJECT
+public:
+    static constexpr int InitialRows = 500;
+
+    explicit TDataEdit(TEditorHost *Host, QWidget *Parent = nullptr);
+    TDataEdit(TEditorHost &Host, QWidget *Parent = nullptr) : TDataEdit(&Host, Parent) {}
+    ~TDataEdit() override;
+
+    // TEditorBase.
+    TDataType EditorType() const override { return dtObs; }
+    void ShowEditor() override;
+    void HideEditor() override;
+    QMenuBar *EditorMenuBar() override { return MenuBar; }
+    void DataReplaced(bool FromFile) override;
+    bool CommitEdit() override;
+
+    // The grids: index 0 the edit page's, 1 the mixed page's copy.
+    TObsGridBlock *Block(int I) const { return Blocks[I]; }
+    TGridView *SojleDG(int I = 0) const { return Blocks[I]->SojleDG; }
+    TGridView *LinieDG(int I = 0) const { return Blocks[I]->LinieDG; }
+    TGridView *DataDG(int I = 0) const { return Blocks[I]->DataDG; }
+    // The block of the page showing (the edit page's outside the mixed view).
+    TObsGridBlock *ShowingBlock() const;
+    TObsDataModel *DataModel() const { return DataGridModel; }
+
+    int RowCount() const { return Rows; }
+    // Grows (never shrinks) the data and line header grids to N rows.
+    void RaiseRowCount(int N);
+    void SetRowCount(int N);
+
+    void UpdateButtons() override;
+    void ShowColumnStatus(int Col);
+    bool DataEdited() const { return Edited; }
+    void SetDataEdited(bool Flag);
+
+    // Marking as a click on a column letter or a line number does it.
+    void MarkColumn(int Col, Qt::KeyboardModifiers Mods);
+    void MarkLine(int Line, Qt::KeyboardModifiers Mods);
+    // Ends editing in whichever grid of the showing page is editing.
+    void EndEditing();
+    // Repaints every grid of both blocks.
+    void RepaintGrids();
+    // The edit direction button.
+    void NextDirection();
+    void UpdateDirectionGlyph();
+
+    // TObsGridOwner.
+    tLumen &GridLumen() override { return Host.Lumen(); }
+    int GridRowCount() const override { return Rows; }
+    void CellTyped(int Line, int Col, const QString &Text) override;
+    void ColNameTyped(int Col, const QString &Text) override;
+    void LineNameTyped(int Line, const QString &Text) override;
+
+    // TGridEvents.
+    bool GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods) override;
+    bool GridMousePress(TGridView *View, QMouseEvent *Event) override;
+    bool GridMouseRelease(TGridView *View, QMouseEvent *Event) override;
+    void GridCurrentChanged(TGridView *View, const QModelIndex &Current,
+                            const QModelIndex &Previous) override;
+    void GridFocusIn(TGridView *View) override;
+    void GridFocusOut(TGridView *View) override;
+    void GridEditingChanged(TGridView *View) override;
+
+    const TPressedCell &PressedCell() const { return Pressed; }
+    int LastDataCol() const { return LastCol; }
+    int LastDataLine() const { return LastLine; }
+
+signals:
+    // The drop button of a column letter, or "Indstillinger...": the column
+    // settings dialog (built with the column commands).
+    void ColumnSettingsRequested(int Col);
+
+protected:
+    void ViewShown(TView V) override;
+    bool DescribesGrouped() override;
+    bool SomethingMarked() override;
+    bool LinesMarkable() const override { return true; }
+    void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN) override;
+    void PickedLinesChanged() override;
+
+private:
+    void BuildToolBar();
+    void BuildMenus();
+    int BlockOf(const TGridView *View) const;
+    bool CanEnter(int Col);
+    // The column from Col on (wrapping) that the cursor may enter; Col itself
+    // when none.
+    int SkipFrom(int Col);
+    void MoveDataCursor(TObsGridBlock *B, int Line, int Col);
+    bool DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods);
+    bool ColHeaderKey(TObsGridBlock *B, int Key);
+    bool LineHeaderKey(TObsGridBlock *B, int Key);
+    void RepaintHeaders(TObsGridBlock *B);
+    void SetColumnButtonsVisible(bool Visible);
+    void DecimalsCommand(int Delta);
+
+    TObsDataModel *DataGridModel;
+    TObsColHeaderModel *ColModel;
+    TObsLineHeaderModel *LineModel;
+    TObsGridBlock *Blocks[2] = {};
+    TPressedCell Pressed;
+    int Rows = InitialRows;
+    int LastCol = -1;
+    int LastLine = -1;
+    bool Edited = false;
+    QMenuBar *MenuBar = nullptr;
+    QMenu *DatatypeMenu = nullptr;
+};

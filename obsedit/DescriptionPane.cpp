@@ -1,0 +1,246 @@
+#include "DescriptionPane.h"
+
+#include "EditorGlyphs.h"
+
+#include <QAbstractItemView>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int StripHeight = 33;
+constexpr int ItemHeight = 21;
+} // namespace
+
+// Kind list items.
+
+TKindItemDelegate::TKindItemDelegate(TDescriptionPane *Pane, QObject *Parent)
+    : QStyledItemDelegate(Parent), Pane(Pane)
+{
+}
+
+void TKindItemDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
+                              const QModelIndex &Index) const
+{
+    Pane->DrawItem(*P, Option.rect, Index.row(), Option.state & QStyle::State_Selected);
+}
+
+QSize TKindItemDelegate::sizeHint(const QStyleOptionViewItem &Option, const QModelIndex &Index) const
+{
+    Q_UNUSED(Index);
+    return QSize(Option.rect.width(), ItemHeight);
+}
+
+TKindComboBox::TKindComboBox(TDescriptionPane *Pane, QWidget *Parent)
+    : QComboBox(Parent), Pane(Pane)
+{
+}
+
+void TKindComboBox::showPopup()
+{
+    // Availability must be current before the list shows it.
+    Pane->Owner()->PaneDropDown(Pane);
+    view()->setMinimumWidth(qMax(width(), 440));
+    QComboBox::showPopup();
+}
+
+void TKindComboBox::paintEvent(QPaintEvent *Event)
+{
+    Q_UNUSED(Event);
+    QStylePainter P(this);
+    QStyleOptionComboBox Opt;
+    initStyleOption(&Opt);
+    Opt.currentText.clear();
+    Opt.currentIcon = QIcon();
+    P.drawComplexControl(QStyle::CC_ComboBox, Opt);
+    const QRect Edit = style()->subControlRect(QStyle::CC_ComboBox, &Opt,
+                                               QStyle::SC_ComboBoxEditField, this);
+    if (currentIndex() >= 0)
+        Pane->DrawItem(P, Edit, currentIndex(), false);
+}
+
+// Paint box.
+
+TPanePaintBox::TPanePaintBox(TDescriptionPane *Pane, bool Buffered, QWidget *Parent)
+    : QWidget(Parent), Pane(Pane), Buffered(Buffered)
+{
+    setFont(TDescriptionPane::PaintFont());
+    setAutoFillBackground(false);
+    if (Buffered)
+        setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPanePaintBox::paintEvent(QPaintEvent *Event)
+{
+    const QRect Clip = Event->rect();
+    if (Clip.isEmpty())
+        return;
+    QPainter P(this);
+    if (Buffered) {
+        // Through a bitmap of the clipped area only: the pane shares the screen
+        // with live editing and must not flicker.
+        QPixmap Bitmap(Clip.size() * devicePixelRatioF());
+        Bitmap.setDevicePixelRatio(devicePixelRatioF());
+        Bitmap.fill(Qt::white);
+        {
+            QPainter B(&Bitmap);
+            B.setFont(font());
+            B.setPen(Qt::black);
+            B.setBrush(Qt::white);
+            B.translate(-Clip.topLeft());
+            B.setClipRect(Clip);
+            Pane->Owner()->PaintPane(Pane, B, size());
+        }
+        P.drawPixmap(Clip.topLeft(), Bitmap);
+        return;
+    }
+    P.fillRect(Clip, Qt::white);
+    P.setFont(font());
+    P.setPen(Qt::black);
+    P.setBrush(Qt::white);
+    P.setClipRect(Clip);
+    Pane->Owner()->PaintPane(Pane, P, size());
+}
+
+void TPanePaintBox::mousePressEvent(QMouseEvent *Event)
+{
+    if (Event->button() == Qt::LeftButton)
+        Pane->Owner()->PaneMousePress(Pane, Event->position().toPoint());
+}
+
+void TPanePaintBox::mouseReleaseEvent(QMouseEvent *Event)
+{
+    if (Event->button() == Qt::LeftButton)
+        Pane->Owner()->PaneMouseRelease(Pane, Event->position().toPoint());
+}
+
+// The pane.
+
+QFont TDescriptionPane::ListFont()
+{
+    QFont F(QStringLiteral("Arial"));
+    F.setPixelSize(16);
+    return F;
+}
+
+QFont TDescriptionPane::PaintFont()
+{
+    QFont F(QStringLiteral("Arial"));
+    F.setPixelSize(11);
+    return F;
+}
+
+TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items,
+                                   int IconBase, bool TabColumn, bool Buffered, QWidget *Parent)
+    : QWidget(Parent), PaneNumber(Number), PaneOwner(Owner), IconBase(IconBase),
+      TabColumn(TabColumn)
+{
+    const QString N = QString::number(Number);
+    setObjectName(QStringLiteral("Beskriv") + N + QStringLiteral("Pane"));
+
+    auto *Strip = new QWidget(this);
+    Strip->setFixedHeight(StripHeight);
+    ComboBox = new TKindComboBox(this, Strip);
+    ComboBox->setObjectName(QStringLiteral("Beskriv") + N + QStringLiteral("ComboBox"));
+    ComboBox->setToolTip(QStringLiteral("Klik her for at vælge beskrivelse"));
+    ComboBox->setFont(ListFont());
+    ComboBox->setMaxVisibleItems(Number == 4 ? 9 : 10);
+    ComboBox->setItemDelegate(new TKindItemDelegate(this, ComboBox));
+    ComboBox->addItems(Items);
+    ComboBox->setCurrentIndex(-1);
+    ComboBox->setFixedHeight(27);
+    ComboBox->setMinimumWidth(120);
+    ComboBox->setFocusPolicy(Qt::StrongFocus);
+
+    CalcButton = new QToolButton(Strip);
+    CalcButton->setObjectName(QStringLiteral("Beskriv") + N + QStringLiteral("Speed"));
+    CalcButton->setFixedSize(27, 27);
+    CalcButton->setIcon(ToolGlyph(QStringLiteral("PaneCalcSpeed")));
+    CalcButton->setIconSize(QSize(22, 22));
+    CalcButton->setAutoRaise(true);
+    CalcButton->setToolTip(QStringLiteral("(x,y)-lommeregner"));
+    CalcButton->hide();
+    RegresButton = new QToolButton(Strip);
+    RegresButton->setObjectName(QStringLiteral("Regres") + N + QStringLiteral("Speed"));
+    RegresButton->setFixedSize(27, 27);
+    RegresButton->setIcon(ToolGlyph(QStringLiteral("RegresSpeed")));
+    RegresButton->setIconSize(QSize(22, 22));
+    RegresButton->setCheckable(true);
+    RegresButton->setAutoRaise(true);
+    RegresButton->setToolTip(QStringLiteral("Regressionslinje"));
+    RegresButton->hide();
+
+    auto *SL = new QHBoxLayout(Strip);
+    SL->setContentsMargins(3, 3, 3, 3);
+    SL->setSpacing(4);
+    SL->addWidget(ComboBox, 1);
+    SL->addWidget(CalcButton);
+    SL->addWidget(RegresButton);
+
+    ScrollBox = new QScrollArea(this);
+    ScrollBox->setObjectName(QStringLiteral("Beskriv") + N + QStringLiteral("ScrollBox"));
+    ScrollBox->setWidgetResizable(true);
+    ScrollBox->setBackgroundRole(QPalette::Base);
+    QPalette Pal = ScrollBox->palette();
+    Pal.setColor(QPalette::Base, Qt::white);
+    Pal.setColor(QPalette::Window, Qt::white);
+    ScrollBox->setPalette(Pal);
+    PaintBox = new TPanePaintBox(this, Buffered, nullptr);
+    PaintBox->setObjectName(QStringLiteral("Beskriv") + N + QStringLiteral("PaintBox"));
+    ScrollBox->setWidget(PaintBox);
+
+    auto *L = new QVBoxLayout(this);
+    L->setContentsMargins(0, 0, 0, 0);
+    L->setSpacing(0);
+    L->addWidget(Strip);
+    L->addWidget(ScrollBox, 1);
+
+    connect(ComboBox, &QComboBox::activated, this,
+            [this](int Index) { PaneOwner->PaneKindChosen(this, Index); });
+    connect(CalcButton, &QToolButton::clicked, this, [this] { PaneOwner->PaneCalcClicked(this); });
+    connect(RegresButton, &QToolButton::clicked, this,
+            [this] { PaneOwner->PaneRegresClicked(this); });
+}
+
+void TDescriptionPane::SetRange(const QSize &Range)
+{
+    ScrollRange = Range.expandedTo(QSize(0, 0));
+    PaintBox->setMinimumSize(ScrollRange);
+}
+
+void TDescriptionPane::Repaint() { PaintBox->update(); }
+
+void TDescriptionPane::DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const
+{
+    const bool Allowed = PaneOwner->PaneItemAllowed(const_cast<TDescriptionPane *>(this), Index);
+    P.save();
+    P.fillRect(R, Selected ? palette().color(QPalette::Highlight) : palette().color(QPalette::Base));
+    const int State = (Allowed ? 0 : 2) + (Selected ? 1 : 0);
+    const QPixmap Icon = KindIcon(IconRow(Index), State);
+    if (!Icon.isNull())
+        P.drawPixmap(R.left() + 2, R.top() + (R.height() - 18) / 2, Icon);
+    P.setFont(ListFont());
+    QColor C;
+    if (!Allowed)
+        C = QColor(192, 192, 192);
+    else
+        C = palette().color(Selected ? QPalette::HighlightedText : QPalette::Text);
+    P.setPen(C);
+    const QString Text = ComboBox->itemText(Index);
+    QRect T = R.adjusted(24, 0, 0, 0);
+    const int Paren = TabColumn ? Text.indexOf(QLatin1Char('(')) : -1;
+    if (Paren > 0) {
+        const int Tab = P.fontMetrics().horizontalAdvance(QStringLiteral("Sumfrekvensgraf  "));
+        P.drawText(T, Qt::AlignLeft | Qt::AlignVCenter, Text.left(Paren));
+        P.drawText(T.adjusted(Tab, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Text.mid(Paren));
+    } else {
+        P.drawText(T, Qt::AlignLeft | Qt::AlignVCenter, Text);
+    }
+    P.restore();
+}

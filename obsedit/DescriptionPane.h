@@ -1,0 +1,118 @@
+// A description pane: the strip with the owner-drawn list of description
+// kinds, the calculator button and the regression toggle, and below it a
+// white scroll box with the paint box the description is drawn on. The
+// editor frame decides what is drawn and what a choice does.
+#pragma once
+
+#include <QComboBox>
+#include <QStringList>
+#include <QStyledItemDelegate>
+#include <QWidget>
+
+class QScrollArea;
+class QToolButton;
+class TDescriptionPane;
+
+class TPaneOwner
+{
+public:
+    virtual ~TPaneOwner() = default;
+    // Draws the pane's description; the painter has the paint box's font and
+    // a clip rectangle, Size is the paint box's size.
+    virtual void PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &Size) = 0;
+    // The user chose item Index of the kind list.
+    virtual void PaneKindChosen(TDescriptionPane *Pane, int Index) = 0;
+    // The list is about to drop down.
+    virtual void PaneDropDown(TDescriptionPane *Pane) = 0;
+    // Whether the kind of item Index may be chosen now (drawn normally).
+    virtual bool PaneItemAllowed(TDescriptionPane *Pane, int Index) = 0;
+    virtual void PaneMousePress(TDescriptionPane *Pane, QPoint Pos) = 0;
+    virtual void PaneMouseRelease(TDescriptionPane *Pane, QPoint Pos) = 0;
+    virtual void PaneCalcClicked(TDescriptionPane *Pane) = 0;
+    virtual void PaneRegresClicked(TDescriptionPane *Pane) = 0;
+};
+
+// Draws the items of a kind list: icon, text, and the part from "(" on at a
+// fixed tab so the limits line up.
+class TKindItemDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    TKindItemDelegate(TDescriptionPane *Pane, QObject *Parent);
+    void paint(QPainter *P, const QStyleOptionViewItem &Option,
+               const QModelIndex &Index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &Option, const QModelIndex &Index) const override;
+
+private:
+    TDescriptionPane *Pane;
+};
+
+class TKindComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    TKindComboBox(TDescriptionPane *Pane, QWidget *Parent);
+    void showPopup() override;
+
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+
+private:
+    TDescriptionPane *Pane;
+};
+
+class TPanePaintBox : public QWidget
+{
+    Q_OBJECT
+public:
+    TPanePaintBox(TDescriptionPane *Pane, bool Buffered, QWidget *Parent);
+
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+    void mousePressEvent(QMouseEvent *Event) override;
+    void mouseReleaseEvent(QMouseEvent *Event) override;
+
+private:
+    TDescriptionPane *Pane;
+    bool Buffered;
+};
+
+class TDescriptionPane : public QWidget
+{
+    Q_OBJECT
+public:
+    // Number 1..4; Buffered draws through an off-screen bitmap (pane 1).
+    // Items are the list's texts; the icon row of item i is IconBase + i.
+    TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items, int IconBase,
+                     bool TabColumn, bool Buffered, QWidget *Parent = nullptr);
+
+    int Number() const { return PaneNumber; }
+    TPaneOwner *Owner() const { return PaneOwner; }
+
+    TKindComboBox *ComboBox;
+    QToolButton *CalcButton;
+    QToolButton *RegresButton;
+    QScrollArea *ScrollBox;
+    TPanePaintBox *PaintBox;
+
+    // The scroll range of the paint box (its smallest size).
+    void SetRange(const QSize &Range);
+    QSize Range() const { return ScrollRange; }
+    void Repaint();
+
+    int IconRow(int Index) const { return IconBase + Index; }
+    bool HasTabColumn() const { return TabColumn; }
+    // Draws one list item (also the closed combo's face).
+    void DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const;
+
+    // The fonts of the list and of the paint box.
+    static QFont ListFont();
+    static QFont PaintFont();
+
+private:
+    int PaneNumber;
+    TPaneOwner *PaneOwner;
+    int IconBase;
+    bool TabColumn;
+    QSize ScrollRange;
+};

@@ -1,0 +1,137 @@
+// The frame shared by the three editors: the tool bar, the notebook with the
+// four views, the four description panes with their kind lists and buttons,
+// the status panel and the pane logic (choosing a kind, refreshing, sizing,
+// linked panes). The observation, frequency and grouped editors add their
+// grids, their tool buttons and what differs in their descriptions.
+#pragma once
+
+#include "DescriptionPane.h"
+#include "EditorHost.h"
+
+#include <QHash>
+#include <QPoint>
+
+class QButtonGroup;
+class QHBoxLayout;
+class QLabel;
+class QSplitter;
+class QStackedWidget;
+class QToolButton;
+class tDescriptor;
+struct tDrawContext;
+
+class TEditorFrame : public TEditorBase, public TPaneOwner
+{
+    Q_OBJECT
+public:
+    enum TView { vwEdit = 0, vwMixed = 1, vwDual = 2, vwSingle = 3 };
+
+    TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int KindBase, bool TabColumn,
+                 QWidget *Parent = nullptr);
+
+    TEditorHost &EditorHost() { return Host; }
+    tLumen &Lumen() { return Host.Lumen(); }
+    tDescriptor &Descriptor();
+
+    // Views.
+    TView View() const { return CurrentView; }
+    void SetView(TView V);
+
+    // Panes 1..4.
+    TDescriptionPane *Pane(int N) const;
+    // The description kind shown by item Index of a kind list, and back.
+    int KindOfItem(int Index) const { return Index + KindBase; }
+    int ItemOfKind(int Kind) const { return Kind == 0 ? -1 : Kind - KindBase; }
+    // Whether a pane may show Kind now (KindAvailable for this editor's type).
+    bool KindAllowed(int Kind);
+
+    // Choosing item Index of pane N's list, as the user does.
+    void ChooseKind(int N, int Index);
+    // After every change of data or marks.
+    void RefreshDescriptions();
+    // The narrow form while typing: only pane 1 in the mixed view, and only
+    // when Relevant (the edited cell's column or line is described).
+    void RefreshPane1(bool Relevant);
+    void UpdatePaneButtons();
+    void SizePane(int N);
+    // Mouse picking on linked panes (pane 1 press and release, panes 2, 3).
+    void PickInPane(int N, QPoint Pressed, QPoint Released);
+
+    // The tool buttons by name, and the status panel.
+    QToolButton *ToolButton(const QString &Name) const { return Buttons.value(Name); }
+    QLabel *StatusPanel;
+    QStackedWidget *Notebook;
+
+    // TEditorBase.
+    void SetTextButtonDown(bool Down) override;
+
+    // TPaneOwner.
+    void PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &Size) override;
+    void PaneKindChosen(TDescriptionPane *Pane, int Index) override;
+    void PaneDropDown(TDescriptionPane *Pane) override;
+    bool PaneItemAllowed(TDescriptionPane *Pane, int Index) override;
+    void PaneMousePress(TDescriptionPane *Pane, QPoint Pos) override;
+    void PaneMouseRelease(TDescriptionPane *Pane, QPoint Pos) override;
+    void PaneCalcClicked(TDescriptionPane *Pane) override;
+    void PaneRegresClicked(TDescriptionPane *Pane) override;
+
+protected:
+    // Building the tool bar, left to right.
+    QToolButton *AddToolButton(const QString &Name, const QString &Hint, int Width = 29);
+    void AddToolSeparator();
+    // The four view buttons, EditSpeed down.
+    void AddViewButtons();
+    // Where the editor puts its grids: the edit page and the left side of
+    // the mixed page.
+    QWidget *EditPage;
+    QWidget *MixedGridHolder;
+    QSplitter *MixedSplitter;
+    QSplitter *DualSplitter;
+
+    // Steps shared by the editors' ShowEditor and their resets.
+    void ShowFrame();
+    // Puts every combo on its pane's stored kind.
+    void SyncCombos();
+
+    // What the editors decide.
+    virtual void UpdateButtons() = 0;
+    // After the page of a view was made current.
+    virtual void ViewShown(TView V) { Q_UNUSED(V); }
+    // Whether the descriptions are of grouped data (the first marked column
+    // grouped, or grouped data).
+    virtual bool DescribesGrouped() = 0;
+    // Whether something is marked, and whether lines can be marked (the
+    // pane prompt's wording).
+    virtual bool SomethingMarked() = 0;
+    virtual bool LinesMarkable() const { return false; }
+    // The width of the line-name column (the data sticks' layout unit).
+    virtual int LineNameWidth() const { return 74; }
+    // Draws a kind other than none into a pane (or picture).
+    virtual void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN);
+    // The picked lines changed (the line header shows them).
+    virtual void PickedLinesChanged() {}
+    // Opens the (x,y) calculator for a pane.
+    virtual void OpenCalculator(int PaneN, bool Grouped)
+    {
+        Q_UNUSED(PaneN);
+        Q_UNUSED(Grouped);
+    }
+    // Whether pane N is on the page showing now.
+    bool PaneShowing(int N) const;
+    // Draws a one-variable description (table, key figures, graphs, pie).
+    void DrawOneVariable(QPainter &P, const tDrawContext &C, int Kind, bool Grouped);
+
+private:
+    void SetPaneKindWithPartners(int N, int Kind);
+    void UpdateCursors();
+    void DropUnavailableKinds();
+
+    int KindBase;
+    TView CurrentView = vwEdit;
+    QHash<QString, QToolButton *> Buttons;
+    QHBoxLayout *ToolLayout;
+    QButtonGroup *ViewGroup = nullptr;
+    TDescriptionPane *Panes[5] = {};
+    QPoint Pane1Pressed;
+    bool Pane1PressValid = false;
+};

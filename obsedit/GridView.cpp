@@ -1,0 +1,291 @@
+#include "GridView.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+
+TGridView::TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent)
+    : QTableView(Parent), GridEvents(Events)
+{
+    setObjectName(Name);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    // Fixed section sizes: the views never measure contents, so a grid of a
+    // hundred thousand rows costs no more than one of five hundred.
+    for (QHeaderView *H : {horizontalHeader(), verticalHeader()}) {
+        H->setMinimumSectionSize(1);
+        H->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setTabKeyNavigation(true);
+    setFrameShape(QFrame::NoFrame);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTextElideMode(Qt::ElideNone);
+    setAutoScroll(false);
+    setGridStyle(Qt::SolidLine);
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *Old, QWidget *Now) {
+        auto Within = [this](QWidget *W) { return W && (W == this || isAncestorOf(W)); };
+        const bool WasIn = Within(Old), IsIn = Within(Now);
+        if (GridEvents == nullptr || WasIn == IsIn)
+            return;
+        if (IsIn)
+            GridEvents->GridFocusIn(this);
+        else
+            GridEvents->GridFocusOut(this);
+    });
+}
+
+void TGridView::SetColumnWidth(int Width) { horizontalHeader()->setDefaultSectionSize(Width); }
+
+void TGridView::SetRowHeight(int Height) { verticalHeader()->setDefaultSectionSize(Height); }
+
+void TGridView::EndEdit()
+{
+    if (!IsEditing())
+        return;
+    QWidget *Editor = indexWidget(currentIndex());
+    if (Editor == nullptr) {
+        // The editor belongs to another index than the current one.
+        const auto Editors = findChildren<QLineEdit *>();
+        for (QLineEdit *E : Editors)
+            if (E->parentWidget() == viewport()) {
+                Editor = E;
+                break;
+            }
+    }
+    if (Editor != nullptr) {
+        commitData(Editor);
+        closeEditor(Editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TGridView::CancelEdit()
+{
+    if (!IsEditing())
+        return;
+    if (QWidget *Editor = indexWidget(currentIndex()))
+        closeEditor(Editor, QAbstractItemDelegate::RevertModelCache);
+}
+
+void TGridView::StartEdit()
+{
+    if (currentIndex().isValid() && !IsEditing())
+        edit(currentIndex());
+}
+
+void TGridView::SetCell(int Row, int Col)
+{
+    const QModelIndex I = model() ? model()->index(Row, Col) : QModelIndex();
+    if (I.isValid())
+        setCurrentIndex(I);
+}
+
+bool TGridView::EditorKey(QWidget *Editor, QKeyEvent *Event)
+{
+    const int Key = Event->key();
+    const Qt::KeyboardModifiers Mods = Event->modifiers();
+    bool GridKey = false;
+    switch (Key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        GridKey = true;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // The caret moves inside the text; only at its edge (or with the whole
+        // text selected) does the key move the cursor of the grid.
+        if (auto *Line = qobject_cast<QLineEdit *>(Editor)) {
+            const bool All = Line->hasSelectedText() && Line->selectedText() == Line->text();
+            const bool None = !Line->hasSelectedText();
+            if (Key == Qt::Key_Left)
+                GridKey = All || (None && Line->cursorPosition() == 0);
+            else
+                GridKey = All || (None && Line->cursorPosition() == Line->text().length());
+        }
+        break;
+    default:
+        break;
+    }
+    if (!GridKey)
+        return false;
+    commitData(Editor);
+    closeEditor(Editor, QAbstractItemDelegate::NoHint);
+    if (GridEvents == nullptr || !GridEvents->GridKey(this, Key, Mods))
+        DefaultKey(Key, Mods);
+    return true;
+}
+
+void TGridView::DefaultKey(int Key, Qt::KeyboardModifiers Mods)
+{
+    if (Key == Qt::Key_Tab || Key == Qt::Key_Backtab) {
+        const QModelIndex I = moveCursor(Key == Qt::Key_Tab ? MoveNext : MovePrevious, Mods);
+        if (I.isValid())
+            setCurrentIndex(I);
+        return;
+    }
+    if (Key == Qt::Key_Return || Key == Qt::Key_Enter)
+        return;
+    QKeyEvent Ev(QEvent::KeyPress, Key, Mods);
+    QTableView::keyPressEvent(&Ev);
+}
+
+void TGridView::keyPressEvent(QKeyEvent *Event)
+{
+    if (GridEvents != nullptr && GridEvents->GridKey(this, Event->key(), Event->modifiers())) {
+        Event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(Event);
+}
+
+void TGridView::mousePressEvent(QMouseEvent *Event)
+{
+    OwnMousePress = GridEvents != nullptr && GridEvents->GridMousePress(this, Event);
+    if (OwnMousePress)
+        return;
+    const QModelIndex I = indexAt(Event->position().toPoint());
+    if (I.isValid() && !(I.flags() & Qt::ItemIsSelectable))
+        return; // cells the cursor may not enter take no clicks
+    QTableView::mousePressEvent(Event);
+}
+
+void TGridView::mouseReleaseEvent(QMouseEvent *Event)
+{
+    const bool Own = OwnMousePress;
+    OwnMousePress = false;
+    if (GridEvents != nullptr && GridEvents->GridMouseRelease(this, Event))
+        return;
+    if (!Own)
+        QTableView::mouseReleaseEvent(Event);
+}
+
+void TGridView::mouseMoveEvent(QMouseEvent *Event)
+{
+    if (OwnMousePress)
+        return;
+    QTableView::mouseMoveEvent(Event);
+}
+
+void TGridView::focusInEvent(QFocusEvent *Event) { QTableView::focusInEvent(Event); }
+
+void TGridView::focusOutEvent(QFocusEvent *Event) { QTableView::focusOutEvent(Event); }
+
+void TGridView::currentChanged(const QModelIndex &Current, const QModelIndex &Previous)
+{
+    QTableView::currentChanged(Current, Previous);
+    if (GridEvents != nullptr)
+        GridEvents->GridCurrentChanged(this, Current, Previous);
+}
+
+void TGridView::closeEditor(QWidget *Editor, QAbstractItemDelegate::EndEditHint Hint)
+{
+    QTableView::closeEditor(Editor, Hint);
+    if (GridEvents != nullptr)
+        GridEvents->GridEditingChanged(this);
+}
+
+bool TGridView::edit(const QModelIndex &Index, EditTrigger Trigger, QEvent *Event)
+{
+    const bool Started = QTableView::edit(Index, Trigger, Event);
+    if (Started && GridEvents != nullptr)
+        GridEvents->GridEditingChanged(this);
+    return Started;
+}
+
+QModelIndex TGridView::moveCursor(CursorAction Action, Qt::KeyboardModifiers Mods)
+{
+    const QModelIndex Cur = currentIndex();
+    if (!Cur.isValid() || model() == nullptr)
+        return QTableView::moveCursor(Action, Mods);
+    int Row = Cur.row(), Col = Cur.column();
+    switch (Action) {
+    case MoveLeft:
+        --Col;
+        break;
+    case MoveRight:
+        ++Col;
+        break;
+    case MoveUp:
+        --Row;
+        break;
+    case MoveDown:
+        ++Row;
+        break;
+    default:
+        return QTableView::moveCursor(Action, Mods);
+    }
+    // A cell the cursor may not enter stops it where it is.
+    const QModelIndex Next = model()->index(Row, Col);
+    if (!Next.isValid() || !(Next.flags() & Qt::ItemIsSelectable))
+        return Cur;
+    return Next;
+}
+
+// Delegate base.
+
+TGridDelegate::TGridDelegate(TGridView *View) : QStyledItemDelegate(View), View(View) {}
+
+QWidget *TGridDelegate::createEditor(QWidget *Parent, const QStyleOptionViewItem &Option,
+                                     const QModelIndex &Index) const
+{
+    Q_UNUSED(Option);
+    Q_UNUSED(Index);
+    auto *E = new QLineEdit(Parent);
+    E->setFrame(false);
+    return E;
+}
+
+void TGridDelegate::updateEditorGeometry(QWidget *Editor, const QStyleOptionViewItem &Option,
+                                         const QModelIndex &Index) const
+{
+    Q_UNUSED(Index);
+    Editor->setGeometry(Option.rect.adjusted(1, 1, -1, -1));
+}
+
+bool TGridDelegate::eventFilter(QObject *Object, QEvent *Event)
+{
+    if (Event->type() == QEvent::KeyPress) {
+        auto *Editor = qobject_cast<QWidget *>(Object);
+        if (Editor != nullptr && View->EditorKey(Editor, static_cast<QKeyEvent *>(Event)))
+            return true;
+    }
+    return QStyledItemDelegate::eventFilter(Object, Event);
+}
+
+namespace gridpaint {
+
+QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
+
+void Frame3D(QPainter &P, const QRect &R, bool Sunken, bool Double)
+{
+    const QColor Light = Sunken ? QColor(128, 128, 128) : QColor(255, 255, 255);
+    const QColor Dark = Sunken ? QColor(255, 255, 255) : QColor(128, 128, 128);
+    QRect F = R.adjusted(0, 0, -1, -1);
+    const int Rounds = Double ? 2 : 1;
+    for (int I = 0; I < Rounds; ++I) {
+        P.setPen(Light);
+        P.drawLine(F.topLeft(), F.topRight());
+        P.drawLine(F.topLeft(), F.bottomLeft());
+        P.setPen(Dark);
+        P.drawLine(F.bottomLeft(), F.bottomRight());
+        P.drawLine(F.topRight(), F.bottomRight());
+        F.adjust(1, 1, -1, -1);
+    }
+}
+
+} // namespace gridpaint

@@ -1,0 +1,116 @@
+// A draw grid: a table view with fixed cell sizes, no headers and keys that
+// the owning editor may take before the view moves the cursor. Used for the
+// data grids and the header grids of all three editors.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+class TGridView;
+
+// The owning editor's handlers. A handler returning true has consumed the
+// event; otherwise the view does its normal thing.
+class TGridEvents
+{
+public:
+    virtual ~TGridEvents() = default;
+    virtual bool GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods)
+    {
+        Q_UNUSED(View);
+        Q_UNUSED(Key);
+        Q_UNUSED(Mods);
+        return false;
+    }
+    virtual bool GridMousePress(TGridView *View, QMouseEvent *Event)
+    {
+        Q_UNUSED(View);
+        Q_UNUSED(Event);
+        return false;
+    }
+    virtual bool GridMouseRelease(TGridView *View, QMouseEvent *Event)
+    {
+        Q_UNUSED(View);
+        Q_UNUSED(Event);
+        return false;
+    }
+    virtual void GridCurrentChanged(TGridView *View, const QModelIndex &Current,
+                                    const QModelIndex &Previous)
+    {
+        Q_UNUSED(View);
+        Q_UNUSED(Current);
+        Q_UNUSED(Previous);
+    }
+    virtual void GridFocusIn(TGridView *View) { Q_UNUSED(View); }
+    virtual void GridFocusOut(TGridView *View) { Q_UNUSED(View); }
+    virtual void GridEditingChanged(TGridView *View) { Q_UNUSED(View); }
+};
+
+class TGridView : public QTableView
+{
+    Q_OBJECT
+public:
+    TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent = nullptr);
+
+    void SetColumnWidth(int Width);
+    void SetRowHeight(int Height);
+
+    bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
+    // Stores the typed text and closes the in-place editor.
+    void EndEdit();
+    // Closes the in-place editor without storing.
+    void CancelEdit();
+    // Opens the in-place editor on the current cell.
+    void StartEdit();
+    void SetCell(int Row, int Col);
+    int Row() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+    int Col() const { return currentIndex().isValid() ? currentIndex().column() : -1; }
+
+    // Called by the delegate for keys typed into the in-place editor; true
+    // when the grid took the key.
+    bool EditorKey(QWidget *Editor, QKeyEvent *Event);
+    // The normal cursor movement for a key (arrows, Tab, Home, End, pages).
+    void DefaultKey(int Key, Qt::KeyboardModifiers Mods);
+
+    TGridEvents *Events() const { return GridEvents; }
+    using QTableView::edit;
+
+protected:
+    void keyPressEvent(QKeyEvent *Event) override;
+    void mousePressEvent(QMouseEvent *Event) override;
+    void mouseReleaseEvent(QMouseEvent *Event) override;
+    void mouseMoveEvent(QMouseEvent *Event) override;
+    void focusInEvent(QFocusEvent *Event) override;
+    void focusOutEvent(QFocusEvent *Event) override;
+    void currentChanged(const QModelIndex &Current, const QModelIndex &Previous) override;
+    void closeEditor(QWidget *Editor, QAbstractItemDelegate::EndEditHint Hint) override;
+    QModelIndex moveCursor(CursorAction Action, Qt::KeyboardModifiers Mods) override;
+    bool edit(const QModelIndex &Index, EditTrigger Trigger, QEvent *Event) override;
+
+private:
+    TGridEvents *GridEvents;
+    bool OwnMousePress = false;
+};
+
+// Base of the grid delegates: hands the editor's keys to the grid and opens a
+// plain line editor without a frame.
+class TGridDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    explicit TGridDelegate(TGridView *View);
+    QWidget *createEditor(QWidget *Parent, const QStyleOptionViewItem &Option,
+                          const QModelIndex &Index) const override;
+    void updateEditorGeometry(QWidget *Editor, const QStyleOptionViewItem &Option,
+                              const QModelIndex &Index) const override;
+
+protected:
+    bool eventFilter(QObject *Object, QEvent *Event) override;
+    TGridView *View;
+};
+
+namespace gridpaint {
+// The raised or sunken frame of a button-like cell, one pixel, or two when
+// Double.
+void Frame3D(QPainter &P, const QRect &R, bool Sunken, bool Double = false);
+QColor ButtonFace();
+} // namespace gridpaint

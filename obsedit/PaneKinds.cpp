@@ -1,0 +1,130 @@
+#include "PaneKinds.h"
+
+#include <algorithm>
+
+namespace {
+
+const char *const ObsKindTexts[KindCount] = {
+    "Datapinde (max. 1000)",
+    "Datakurve (max. 1000)",
+    "Tabel (max. 1000 forskellige værdier)",
+    "Mærketal",
+    "Hyppighedsgraf",
+    "Frekvensgraf",
+    "Sumfrekvensgraf",
+    "Cirkeldiagram (max. 16 forskellige værdier)",
+    "Krydstabel (max. 100 x 100)",
+    "Krydsdiagram",
+};
+
+// Entries of series I as last computed (0 when nothing was computed).
+int SeriesCount(const tLumen &Lumen, int I)
+{
+    const tDescriptor *D = FindDescriptor(Lumen);
+    return D != nullptr ? D->ListCount(I) : 0;
+}
+
+int64_t TotalFrequency(const tLumen &Lumen)
+{
+    const tDescriptor *D = FindDescriptor(Lumen);
+    return D != nullptr ? D->N(0) : 0;
+}
+
+bool ObsAvailable(const tLumen &L, int Kind)
+{
+    const int C = L.SelColCount(), Ln = L.SelLineCount();
+    const bool OneSeries = C == 1 || (C == 0 && Ln == 1);
+    const int N0 = SeriesCount(L, 0), N1 = SeriesCount(L, 1);
+    const bool TwoCols = C == 2;
+    const bool SameGrouping = TwoCols && L.IsGrouped(L.SelCol(0)) == L.IsGrouped(L.SelCol(1));
+    switch (Kind) {
+    case bkDatapinde:
+    case bkDatakurve: {
+        const bool Ok = (C > 0 || Ln > 0) && L.SelectionHasData() && L.PastSelectionEnd(1000) &&
+                        C <= 6 && Ln <= 6 && !FirstMarkedGrouped(L);
+        return Kind == bkDatapinde ? Ok : Ok && N0 >= 2;
+    }
+    case bkTabel:
+        return OneSeries && N0 >= 1 && N0 <= 1000;
+    case bkMaerketal:
+        if (OneSeries)
+            return N0 >= 1;
+        return TwoCols && N0 >= 1 && N1 >= 1 && SameGrouping;
+    case bkHyppighedsgraf:
+    case bkFrekvensgraf:
+    case bkSumfrekvensgraf:
+        return OneSeries && N0 >= 1;
+    case bkCirkeldiagram:
+        return OneSeries && N0 >= 1 && N0 <= 16;
+    case bkKrydstabel:
+        return TwoCols && N0 >= 1 && N1 >= 1 && SameGrouping && N0 <= 100 && N1 <= 100;
+    case bkKrydsdiagram:
+        return TwoCols && N0 >= 1 && N1 >= 1 && !L.IsGrouped(L.SelCol(0)) &&
+               !L.IsGrouped(L.SelCol(1));
+    default:
+        return false;
+    }
+}
+
+bool TableAvailable(const tLumen &L, TDataType Type, int Kind)
+{
+    const int Marked = Type == dtHyp ? L.SelHypColCount() : L.SelGrupColCount();
+    if (Kind < bkTabel || Kind > bkCirkeldiagram || Marked != 1)
+        return false;
+    if (Kind == bkTabel)
+        return true;
+    if (Type == dtGrup)
+        return TotalFrequency(L) > 0;
+    const int N0 = SeriesCount(L, 0);
+    switch (Kind) {
+    case bkMaerketal:
+        return TotalFrequency(L) > 0;
+    case bkCirkeldiagram:
+        return N0 >= 1 && N0 <= 16;
+    default:
+        return N0 >= 1;
+    }
+}
+
+} // namespace
+
+QString KindItemText(int Kind)
+{
+    if (Kind < 1 || Kind > KindCount)
+        return QString();
+    return QString::fromUtf8(ObsKindTexts[Kind - 1]);
+}
+
+bool KindAvailable(const tLumen &Lumen, TDataType Type, int Kind)
+{
+    if (Kind == bkIngen)
+        return true;
+    if (Kind < 0 || Kind > KindCount)
+        return false;
+    switch (Type) {
+    case dtObs:
+        return ObsAvailable(Lumen, Kind);
+    case dtHyp:
+    case dtGrup:
+        return TableAvailable(Lumen, Type, Kind);
+    default:
+        return false;
+    }
+}
+
+bool PairsFaulty(const tLumen &Lumen)
+{
+    if (Lumen.SelColCount() != 2)
+        return false;
+    const int A = Lumen.SelCol(0), B = Lumen.SelCol(1);
+    const int Lines = std::max(Lumen.CellCount(A), Lumen.CellCount(B));
+    for (int Line = 0; Line < Lines; ++Line)
+        if (Lumen.GetCellState(Line, A) != csNumber || Lumen.GetCellState(Line, B) != csNumber)
+            return true;
+    return false;
+}
+
+bool FirstMarkedGrouped(const tLumen &Lumen)
+{
+    return Lumen.AnyColSelected() && Lumen.IsGrouped(Lumen.SelCol(0));
+}
