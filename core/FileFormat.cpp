@@ -2,10 +2,10 @@
 // names, the 8 frequency and 8 grouped columns and (version 2) the text, all
 // little-endian, strings as a 32-bit length and Windows-1252 bytes.
 //
-// Reading goes through one bounded reader over the whole file in memory:
-// every length and count is checked against the bytes actually left before
-// anything is allocated, so a damaged or hostile file fails quickly and
-// never crashes or exhausts memory. Writing builds the new file beside the
+// Reading goes through one bounded reader: every length and count is checked
+// against the bytes actually left in the file before anything is allocated,
+// so a damaged or hostile file fails quickly and never crashes or exhausts
+// memory. Writing builds the new file beside the
 // old one (QSaveFile) and replaces it only when the whole file was written.
 #include "Cp1252.h"
 #include "Lumen.h"
@@ -41,7 +41,22 @@ constexpr qsizetype GrupCellMin = 3 + 4 + 4 + 2 * ExtSize + 4 + 4;
 class tReader
 {
 public:
-    tReader(const char *Data, qsizetype Size) : Cur(Data), Left(Size) {}
+    // Reads the rest of File. A regular file is read in pieces through one
+    // buffer, with its size as the bound; any other device is read whole
+    // first, since its size is only known at its end.
+    explicit tReader(QFileDevice &File)
+    {
+        if (File.isSequential()) {
+            Buf = File.readAll();
+            Good = File.error() == QFileDevice::NoError;
+            Left = Avail = Buf.size();
+        } else {
+            Dev = &File;
+            Left = qMax<qint64>(0, File.size() - File.pos());
+            Buf.resize(qMin<qint64>(Left, ChunkSize));
+        }
+        Cur = Buf.constData();
+    }
 
     bool Ok() const { return Good; }
 
@@ -93,20 +108,50 @@ public:
     }
 
 private:
+    static constexpr qsizetype ChunkSize = 1 << 20;
+
     const char *Take(qsizetype N)
     {
-        if (!Good || N > Left) {
+        if (!Good || N > Left || (N > Avail && !Fill(N))) {
             Good = false;
             return nullptr;
         }
         const char *P = Cur;
         Cur += N;
+        Avail -= N;
         Left -= N;
         return P;
     }
 
-    const char *Cur;
-    qsizetype Left;
+    // Makes N bytes (no more than are left) lie together at Cur. A string
+    // longer than the buffer grows it, within the file's size.
+    bool Fill(qsizetype N)
+    {
+        if (!Dev)
+            return false;
+        const qsizetype Start = Cur - Buf.constData();
+        if (N > Buf.size()) {
+            std::memmove(Buf.data(), Buf.constData() + Start, Avail);
+            Buf.resize(N);
+        } else if (Start > 0) {
+            std::memmove(Buf.data(), Buf.constData() + Start, Avail);
+        }
+        Cur = Buf.constData();
+        const qsizetype Want = qMin<qsizetype>(Buf.size(), Left);
+        while (Avail < N) {
+            const qint64 Got = Dev->read(Buf.data() + Avail, Want - Avail);
+            if (Got <= 0)
+                return false;
+            Avail += Got;
+        }
+        return true;
+    }
+
+    QFileDevice *Dev = nullptr;
+    QByteArray Buf;
+    const char *Cur = nullptr;
+    qsizetype Avail = 0; // bytes at Cur
+    qint64 Left = 0;     // bytes at Cur and still in the file
     bool Good = true;
 };
 
@@ -140,15 +185,18 @@ void ReadObsColumn(tReader &R, tDataCol &C, int32_t Version)
         C.Intervals.append(Iv);
     }
 
+    // Cells are filled in place: the large columns are the bulk of a file.
     const qsizetype K = R.Count(ObsCellMin);
-    C.Cells.reserve(K);
-    for (qsizetype I = 0; I < K && R.Ok(); ++I) {
-        tCell Cell;
-        Cell.State = R.Byte();
-        Cell.Text = R.Str();
-        Cell.Value = R.Ext();
-        C.Cells.append(std::move(Cell));
+    C.Cells.resize(K);
+    tCell *Cell = C.Cells.data();
+    qsizetype I = 0;
+    for (; I < K && R.Ok(); ++I, ++Cell) {
+        Cell->State = R.Byte();
+        Cell->Text = R.Str();
+        Cell->Value = R.Ext();
     }
+    if (!R.Ok())
+        C.Cells.resize(I);
 }
 
 // The fields before the cells; returns the cell count.
@@ -214,11 +262,7 @@ bool ReadLumen(tLumen &L, const QString &FileName)
         L.FileVersion = 2;
     else
         return false;
-    const QByteArray Body = F.readAll();
-    if (F.error() != QFileDevice::NoError)
-        return false;
-
-    tReader R(Body.constData(), Body.size());
+    tReader R(F);
     const int32_t Type = R.Int();
     if (!R.Ok())
         return false;
