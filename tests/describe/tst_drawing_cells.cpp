@@ -1,0 +1,199 @@
+// Cell text with "#" overflow, the error notice and the hint box of an empty
+// pane.
+#include "CellText.h"
+#include "support_drawing.h"
+
+#include <QtTest>
+
+using namespace testdraw;
+
+namespace {
+
+// The columns that hold any dark ink inside R.
+QVector<int> InkColumns(const QImage &Img, const QRect &R)
+{
+    QVector<int> Cols;
+    for (int X = R.left(); X <= R.right(); ++X)
+        for (int Y = R.top(); Y <= R.bottom(); ++Y)
+            if (qGray(Img.pixel(X, Y)) < 160) {
+                Cols << X;
+                break;
+            }
+    return Cols;
+}
+
+bool AllWhiteOutside(const QImage &Img, const QRect &R)
+{
+    for (int Y = 0; Y < Img.height(); ++Y)
+        for (int X = 0; X < Img.width(); ++X)
+            if (!R.contains(X, Y) && Img.pixel(X, Y) != qRgb(255, 255, 255))
+                return false;
+    return true;
+}
+
+} // namespace
+
+class tst_drawing_cells : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // Text fits exactly, or is one pixel too wide; left and right alignment.
+    void overflow_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("slack"); // cell width minus text width
+        QTest::addColumn<int>("align");
+        QTest::addColumn<bool>("hashes");
+        for (int A : {int(Qt::AlignRight), int(Qt::AlignLeft)}) {
+            const QString S = A == Qt::AlignRight ? QStringLiteral(" right") : QStringLiteral(" left");
+            QTest::newRow(qPrintable("fits" + S)) << "123456,789" << 0 << A << false;
+            QTest::newRow(qPrintable("roomy" + S)) << "42" << 20 << A << false;
+            QTest::newRow(qPrintable("one pixel short" + S)) << "123456,789" << -1 << A << true;
+            QTest::newRow(qPrintable("far too wide" + S)) << "12345678901234567890" << -60 << A << true;
+        }
+    }
+
+    void overflow()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, slack);
+        QFETCH(int, align);
+        QFETCH(bool, hashes);
+        QImage Img = Canvas(200, 30);
+        QPainter P(&Img);
+        Prepare(P);
+        const int TextW = P.fontMetrics().horizontalAdvance(text);
+        const int W = TextW + slack;
+        const QRect Cell(50, 5, W, P.fontMetrics().height());
+        DrawCellText(P, text, Cell, align | Qt::AlignVCenter);
+        P.end();
+        QVERIFY(AllWhiteOutside(Img, Cell));
+        const QVector<int> Ink = InkColumns(Img, Cell);
+        QVERIFY(!Ink.isEmpty());
+        // A row of "#" runs over the whole cell; a number that fits leaves
+        // the side away from its alignment blank when there is room.
+        const int Spread = Ink.last() - Ink.first() + 1;
+        if (hashes) {
+            QVERIFY2(Spread >= Cell.width() - 3, qPrintable(QString::number(Spread)));
+        } else {
+            QVERIFY(Spread <= TextW);
+            if (slack > 5) {
+                if (align == Qt::AlignRight)
+                    QVERIFY(Ink.first() > Cell.left() + slack - 2);
+                else
+                    QVERIFY(Ink.last() < Cell.right() - slack + 2);
+            }
+        }
+    }
+
+    // Same cell, same width: the overflow drawing looks the same whatever the
+    // number was (only "#" characters are drawn).
+    void overflowIgnoresText()
+    {
+        QImage A = Canvas(120, 20), B = Canvas(120, 20);
+        for (QImage *I : {&A, &B}) {
+            QPainter P(I);
+            Prepare(P);
+            DrawCellText(P, I == &A ? QStringLiteral("98765432109876") : QStringLiteral("11111111111111"),
+                         QRect(10, 2, 30, 14), Qt::AlignRight | Qt::AlignVCenter);
+        }
+        QCOMPARE(A, B);
+    }
+
+    // Outside the clip rectangle nothing is drawn.
+    void clipped()
+    {
+        QImage Img = Canvas(100, 40);
+        QPainter P(&Img);
+        Prepare(P);
+        P.setClipRect(QRect(0, 0, 100, 10));
+        DrawCellText(P, QStringLiteral("123"), QRect(10, 20, 50, 14), Qt::AlignLeft);
+        P.end();
+        QVERIFY(AllWhiteOutside(Img, QRect()));
+    }
+
+    void errorNotice_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pairs") << QStringLiteral("Fejl i data-par");
+        QTest::newRow("classes") << QStringLiteral("Fejl i intervaller");
+    }
+
+    void errorNotice()
+    {
+        QFETCH(QString, message);
+        QImage Img = Canvas(300, 50);
+        QPainter P(&Img);
+        Prepare(P);
+        const QFont Before = P.font();
+        DrawErrorNotice(P, message);
+        QCOMPARE(P.font(), Before);
+        P.end();
+        const QRgb Red = qRgb(255, 0, 0), White = qRgb(255, 255, 255);
+        QCOMPARE(Img.pixel(8, 19), Red); // left of the cross, inside the circle
+        QCOMPARE(Img.pixel(19, 30), Red); // below the cross
+        QCOMPARE(Img.pixel(18, 18), White); // the cross's centre
+        QCOMPARE(Img.pixel(12, 12), White); // its upper-left arm
+        QCOMPARE(Img.pixel(2, 2), White); // outside the circle
+        // The message stands right of the sign in doubled letters.
+        const QVector<int> Ink = InkColumns(Img, QRect(38, 0, 262, 50));
+        QVERIFY(!Ink.isEmpty());
+        QVERIFY(Ink.first() >= 40);
+        QFont Big = PaneFont();
+        Big.setPixelSize(22);
+        const int Wide = QFontMetrics(Big).horizontalAdvance(message);
+        QVERIFY(Ink.last() - Ink.first() > Wide * 8 / 10);
+    }
+
+    void promptText_data()
+    {
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<bool>("lines");
+        QTest::addColumn<QString>("text");
+        const QString Choose = QStringLiteral("Vælg beskrivelse i listen herover");
+        QTest::newRow("observations") << false << true
+                                      << "Afmærk kolonne(r) eller linje(r) der skal beskrives. \n" + Choose;
+        QTest::newRow("tables") << false << false << "Afmærk kolonne(r) der skal beskrives. \n" + Choose;
+        QTest::newRow("marked") << true << true << Choose;
+        QTest::newRow("marked, tables") << true << false << Choose;
+    }
+
+    void promptText()
+    {
+        QFETCH(bool, marked);
+        QFETCH(bool, lines);
+        QFETCH(QString, text);
+        QCOMPARE(PanePromptText(marked, lines), text);
+    }
+
+    // The box stands 8 pixels outside the text area, which is the pane less
+    // 16 pixels on every side; it is cream with a black border, and the brush
+    // is white afterwards.
+    void promptBox()
+    {
+        QImage Img = Canvas(200, 200);
+        QPainter P(&Img);
+        Prepare(P);
+        P.setBrush(Qt::blue);
+        const QRect Pane(10, 20, 180, 170);
+        DrawPanePrompt(P, Pane, false, true);
+        QCOMPARE(P.brush().color(), QColor(Qt::white));
+        P.end();
+        const int L = Pane.left() + 8, T = Pane.top() + 8;
+        QCOMPARE(Img.pixel(L, T), qRgb(0, 0, 0));
+        QCOMPARE(Img.pixel(L + 2, T + 2), qRgb(0xFF, 0xFB, 0xF0));
+        QCOMPARE(Img.pixel(L - 1, T - 1), qRgb(255, 255, 255));
+        // Word-wrapped: the two sentences need several lines in this width.
+        int Rows = 0;
+        const int H = QFontMetrics(PaneFont()).height();
+        for (int Y = T + 8; Y < Pane.bottom(); Y += H)
+            Rows += !InkColumns(Img, QRect(L + 8, Y, 140, H)).isEmpty();
+        QVERIFY(Rows >= 3);
+    }
+};
+
+QTEST_MAIN(tst_drawing_cells)
+#include "tst_drawing_cells.moc"
