@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -17,32 +19,125 @@ int32_t SaneDecimals(int32_t D)
 }
 
 // A value from the cells counts only when it is a finite number; a damaged
-// file could carry NaN or infinity bit patterns, which would break sorting.
+// file could carry NaN, infinity or encodings the processor does not accept,
+// which compare unordered and would break sorting.
 bool Usable(uint8_t State, Extended V)
 {
-    return State == csNumber && std::isfinite(V);
+    return State == csNumber && V == V && std::isfinite(V);
 }
 
-// Sorts the collected values and merges exactly equal neighbours.
-void BuildDistinct(std::vector<Extended> &Values, tSeries &S)
+// Counts equal values. A column has far fewer distinct values than cells, so
+// the values are counted in a hash table on their bits and only the distinct
+// ones are sorted; sorting merges any equal values with different bits
+// (0 and -0 are folded before hashing).
+class tDistinctCounter
 {
-    std::sort(Values.begin(), Values.end());
-    S.List.clear();
-    for (size_t I = 0; I < Values.size();) {
-        size_t J = I + 1;
-        while (J < Values.size() && Values[J] == Values[I])
-            ++J;
-        TFreqRecord R;
-        R.Value = Values[I];
-        R.h = int64_t(J - I);
-        S.List.append(R);
-        I = J;
+public:
+    void Reserve(qsizetype Cells)
+    {
+        Resize(size_t(std::clamp<qsizetype>(Cells / 4, 64, 1 << 20)));
     }
-    if (!Values.empty()) {
-        S.Min = Values.front();
-        S.Max = Values.back();
+
+    void Add(Extended V)
+    {
+        if (V == 0)
+            V = 0;
+        const Key K = KeyOf(V);
+        if (Entries.size() * 2 >= Slots.size())
+            Resize(Slots.size() * 2);
+        size_t I = Hash(K) & (Slots.size() - 1);
+        for (;;) {
+            const int32_t E = Slots[I];
+            if (E < 0) {
+                Slots[I] = int32_t(Entries.size());
+                Entries.push_back({K, V, 1});
+                return;
+            }
+            if (Entries[size_t(E)].K == K) {
+                ++Entries[size_t(E)].Count;
+                return;
+            }
+            I = (I + 1) & (Slots.size() - 1);
+        }
     }
-}
+
+    // The sorted frequency list; n, minimum and maximum.
+    void Build(tSeries &S)
+    {
+        std::sort(Entries.begin(), Entries.end(),
+                  [](const Entry &A, const Entry &B) { return A.Value < B.Value; });
+        S.List.clear();
+        S.List.reserve(qsizetype(Entries.size()));
+        S.n = 0;
+        for (const Entry &E : Entries) {
+            S.n += E.Count;
+            if (!S.List.isEmpty() && S.List.last().Value == E.Value) {
+                S.List.last().h += E.Count;
+                continue;
+            }
+            TFreqRecord R;
+            R.Value = E.Value;
+            R.h = E.Count;
+            S.List.append(R);
+        }
+        if (!S.List.isEmpty()) {
+            S.Min = S.List.first().Value;
+            S.Max = S.List.last().Value;
+        }
+    }
+
+private:
+    struct Key {
+        uint64_t Mantissa = 0;
+        uint64_t Exponent = 0;
+        bool operator==(const Key &O) const { return Mantissa == O.Mantissa && Exponent == O.Exponent; }
+    };
+    struct Entry {
+        Key K;
+        Extended Value;
+        int64_t Count;
+    };
+
+    static Key KeyOf(Extended V)
+    {
+        // Only the bytes that carry the value; padding is left out.
+        unsigned char Raw[sizeof(Extended)] = {};
+        std::memcpy(Raw, &V, sizeof V);
+        Key K;
+        constexpr size_t Low = sizeof V < 8 ? sizeof V : 8;
+        std::memcpy(&K.Mantissa, Raw, Low);
+        constexpr size_t High = std::numeric_limits<Extended>::digits == 64 ? 2 : (sizeof V > 8 ? sizeof V - 8 : 0);
+        if (High > 0)
+            std::memcpy(&K.Exponent, Raw + 8, High);
+        return K;
+    }
+
+    static size_t Hash(const Key &K)
+    {
+        uint64_t H = K.Mantissa * 0x9E3779B97F4A7C15ull ^ (K.Exponent + 0x632BE59BD9B4E019ull);
+        H ^= H >> 29;
+        H *= 0xBF58476D1CE4E5B9ull;
+        H ^= H >> 32;
+        return size_t(H);
+    }
+
+    void Resize(size_t Count)
+    {
+        size_t N = 64;
+        while (N < Count)
+            N *= 2;
+        Slots.assign(N, -1);
+        for (size_t E = 0; E < Entries.size(); ++E) {
+            size_t I = Hash(Entries[E].K) & (N - 1);
+            while (Slots[I] >= 0)
+                I = (I + 1) & (N - 1);
+            Slots[I] = int32_t(E);
+        }
+    }
+
+    std::vector<int32_t> Slots;
+    std::vector<Entry> Entries;
+};
 
 // H, f, F and the largest h of a finished list.
 void Cumulate(tSeries &S)
@@ -241,7 +336,6 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
             LargestLength = std::max(LargestLength, int32_t(Lumen.CellCount(Marked[I])));
     }
 
-    std::vector<Extended> Values;
     for (int I = 0; I < Count; ++I) {
         const int Src = Marked[I];
         tSeries &S = Series[size_t(I)];
@@ -251,7 +345,7 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
         Title = I == 0 ? Name : Title + QStringLiteral(" og ") + Name;
 
         if (Lines) {
-            Values.clear();
+            tDistinctCounter Counter;
             Extended Sum = 0;
             for (int C = 0; C < ObsColumns; ++C) {
                 const tDataCol &Col = Lumen.Cols[size_t(C)];
@@ -262,11 +356,10 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
                     continue;
                 if (I == 0 && Decimals < 0)
                     Decimals = SaneDecimals(Col.Decimals);
-                Values.push_back(Cell.Value);
+                Counter.Add(Cell.Value);
                 Sum += Cell.Value;
             }
-            S.n = int64_t(Values.size());
-            BuildDistinct(Values, S);
+            Counter.Build(S);
             if (S.n > 0)
                 S.Mean = Sum / Extended(S.n);
             Cumulate(S);
@@ -280,17 +373,16 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
             Decimals = SaneDecimals(Col.Decimals);
 
         if (Col.GroupKind == gkNone) {
-            Values.clear();
-            Values.reserve(size_t(Col.Cells.size()));
+            tDistinctCounter Counter;
+            Counter.Reserve(Col.Cells.size());
             Extended Sum = 0;
             for (const tCell &Cell : Col.Cells) {
                 if (!Usable(Cell.State, Cell.Value))
                     continue;
-                Values.push_back(Cell.Value);
+                Counter.Add(Cell.Value);
                 Sum += Cell.Value;
             }
-            S.n = int64_t(Values.size());
-            BuildDistinct(Values, S);
+            Counter.Build(S);
             if (S.n > 0)
                 S.Mean = Sum / Extended(S.n);
             Cumulate(S);
