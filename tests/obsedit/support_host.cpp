@@ -1,0 +1,102 @@
+#include "support_host.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+
+TFakeHost::TFakeHost() : Data(std::make_unique<tLumen>()) {}
+
+TFakeHost::~TFakeHost() = default;
+
+QPrinter &TFakeHost::Printer()
+{
+    if (!ThePrinter)
+        ThePrinter = std::make_unique<QPrinter>();
+    return *ThePrinter;
+}
+
+void TFakeHost::NewDocument(TDataType Type)
+{
+    Calls << QStringLiteral("New %1").arg(Type);
+    Replace(std::make_unique<tLumen>(), false);
+}
+
+void TFakeHost::Replace(std::unique_ptr<tLumen> NewData, bool FromFile)
+{
+    Data = std::move(NewData);
+    if (Editor != nullptr)
+        Editor->DataReplaced(FromFile);
+}
+
+void InitEditorTest()
+{
+    QLocale::setDefault(QLocale::c());
+    QFont F(QStringLiteral("Liberation Sans"));
+    F.setPixelSize(12);
+    QApplication::setFont(F);
+}
+
+#include "DataEdit.h"
+#include "ObsGridBlock.h"
+
+#include <QTest>
+
+TEditorFixture::TEditorFixture()
+{
+    Edit = new TDataEdit(&Host);
+    Host.Editor = Edit;
+    Edit->resize(1100, 700);
+    Edit->show();
+    Edit->activateWindow();
+    QApplication::setActiveWindow(Edit);
+    (void)QTest::qWaitForWindowActive(Edit);
+    Edit->ShowEditor();
+}
+
+TEditorFixture::~TEditorFixture()
+{
+    Host.Editor = nullptr;
+    delete Edit;
+}
+
+void TypeInto(TGridView *View, const QString &Text, int Key)
+{
+    View->setFocus();
+    for (QChar Ch : Text) {
+        QWidget *Target = QApplication::focusWidget() ? QApplication::focusWidget() : View;
+        QTest::keyClick(Target, Ch.toLatin1() ? Ch.toLatin1() : 'x');
+    }
+    if (Key != 0)
+        PressKey(Key);
+}
+
+void PressKey(int Key, Qt::KeyboardModifiers Mods)
+{
+    QWidget *Target = QApplication::focusWidget();
+    if (Target != nullptr)
+        QTest::keyClick(Target, Qt::Key(Key), Mods);
+}
+
+void ClickHeader(TGridView *View, int Row, int Col, Qt::KeyboardModifiers Mods, bool Drop)
+{
+    const QModelIndex I = View->model()->index(Row, Col);
+    View->scrollTo(I);
+    const QRect R = View->visualRect(I);
+    QPoint P = R.center();
+    if (Row == 0 && View->model()->rowCount() == 2) {
+        const QRect B = TObsColHeaderDelegate::DropButton(R);
+        P = Drop ? B.center() : QPoint(R.left() + (B.left() - R.left()) / 2, R.center().y());
+    }
+    QTest::mouseClick(View->viewport(), Qt::LeftButton, Mods, P);
+}
+
+bool MakeComputed(tLumen &L, int Col, const QString &Formula)
+{
+    L.SetFormula(Col, Formula);
+    L.SetComputed(Col, true);
+    if (!L.Compile(Formula))
+        return false;
+    L.BuildFormulaRefs(Col);
+    L.ComputeColumn(Col);
+    return true;
+}
