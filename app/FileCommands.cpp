@@ -12,11 +12,11 @@ const QString DataSuffix = QStringLiteral("lmt");
 const QString ErrorTitle = QStringLiteral("Fejl");
 
 // A read-only file: no write permission for us, or none for anyone (the
-// second also holds when we may write everything, as an administrator may).
+// second counts also for an administrator, who may write everything).
 bool IsReadOnlyFile(const QFileInfo &Info)
 {
-    const QFileDevice::Permissions Write = QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                                           QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileDevice::Permissions Write =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return !Info.isWritable() || !(Info.permissions() & Write);
 }
 } // namespace

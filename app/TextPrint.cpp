@@ -3,11 +3,40 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextLayout>
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
-static constexpr int WrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
+// The text broken into printed lines: paragraphs at line feeds, each
+// word-wrapped to Width. Lines are placed one text-line height apart, so that
+// a page holds a whole number of them.
+static QStringList WrapLines(const QString &Text, const QFont &Font, const QPaintDevice &Device,
+                             int Width)
+{
+    QStringList Lines;
+    if (Text.isEmpty())
+        return Lines;
+    QTextOption Option;
+    Option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QStringList Paragraphs = Text.split(QLatin1Char('\n'));
+    for (QString Paragraph : Paragraphs) {
+        if (Paragraph.endsWith(QLatin1Char('\r')))
+            Paragraph.chop(1);
+        if (Paragraph.isEmpty()) {
+            Lines << QString();
+            continue;
+        }
+        QTextLayout Layout(Paragraph, Font, &Device);
+        Layout.setTextOption(Option);
+        Layout.beginLayout();
+        for (QTextLine Line = Layout.createLine(); Line.isValid(); Line = Layout.createLine()) {
+            Line.setLineWidth(Width);
+            Lines << Paragraph.mid(Line.textStart(), Line.textLength());
+        }
+        Layout.endLayout();
+    }
+    return Lines;
+}
 
 QFont TextPrintFont(const QFont &MemoFont)
 {
@@ -30,10 +59,8 @@ tTextPageLayout MeasureTextPages(const QString &Text, const QFont &Font, const Q
     const int Width = std::max(1, Device.width() - R / 2 - R);
     L.LinesPerPage = std::max(1, (Device.height() - R / 2 - R) / L.LineHeight);
     L.Area = QRect(R / 2, R / 2, Width, L.LineHeight * L.LinesPerPage);
-    if (!Text.isEmpty())
-        L.TextHeight =
-            Metrics.boundingRect(QRect(0, 0, Width, INT_MAX / 4), WrapFlags, Text).height();
-    const int Lines = (L.TextHeight + L.LineHeight - 1) / L.LineHeight;
+    const int Lines = WrapLines(Text, Font, Device, Width).size();
+    L.TextHeight = Lines * L.LineHeight;
     L.PageCount = std::max(1, (Lines + L.LinesPerPage - 1) / L.LinesPerPage);
     return L;
 }
@@ -56,12 +83,16 @@ void DrawTextPage(QPainter &P, const tTextPageLayout &L, const QString &Text, co
     P.drawText(QRect(0, PageSize.height() - L.LineHeight, PageSize.width(), L.LineHeight),
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                QStringLiteral("- %1 -").arg(Page));
-    // The text runs on from page to page: move it up by one area per page.
-    QRect TextRect = L.Area;
-    TextRect.translate(0, -(Page - 1) * L.Area.height());
-    TextRect.setHeight(std::max(L.TextHeight, L.Area.height()) + L.LineHeight);
+    // The text runs on from page to page: page N shows the lines after the
+    // ones of the pages before it.
+    const QStringList Lines = WrapLines(Text, P.font(), *P.device(), L.Area.width());
+    const int First = (Page - 1) * L.LinesPerPage;
     P.setClipRect(L.Area);
-    P.drawText(TextRect, WrapFlags, Text);
+    for (int I = First; I < Lines.size() && I < First + L.LinesPerPage; ++I)
+        P.drawText(QRect(L.Area.left(), L.Area.top() + (I - First) * L.LineHeight, L.Area.width(),
+                         L.LineHeight),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs,
+                   Lines[I]);
     P.restore();
 }
 
