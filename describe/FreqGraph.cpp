@@ -90,6 +90,10 @@ void DrawClassBounds(QPainter &P, const tChartLayout &L, const QVector<TFreqReco
             const int Px = L.PosX(Bound);
             if (draw::Visible(P, draw::Box(Px, L.Baseline - 2, Px + 1, L.Baseline + L.hh + 1)))
                 P.drawLine(Px, L.Baseline - 2, Px, L.Baseline + L.hh - 1);
+            // A label centred at or left of the last one's right edge cannot
+            // be written; skip formatting it (dense classes).
+            if (Px <= LastRight)
+                continue;
             const QString Text = FormatNumber(Bound, L.d);
             const int W = draw::TextWidth(P, Text);
             const int Left = Px - W / 2;
