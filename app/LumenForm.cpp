@@ -4,7 +4,7 @@
 #include "Glyphs.h"
 #include "HelpWindow.h"
 #include "InfoForm.h"
-#include "PlaceholderEditor.h"
+#include "EditorFactory.h"
 #include "Random.h"
 #include "StandardDialogs.h"
 

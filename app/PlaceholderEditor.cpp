@@ -102,8 +102,3 @@ void TPlaceholderEditor::ShowSummary()
     }
     Summary->setText(Text);
 }
-
-TEditorBase *CreateEditor(TDataType Type, TEditorHost &Host, QWidget *Parent)
-{
-    return new TPlaceholderEditor(Host, Type, Parent);
-}

@@ -31,6 +31,3 @@ private:
     QMenuBar *MenuBar;
     QLabel *Summary;
 };
-
-// The editor of a data type: the real editors where they exist.
-TEditorBase *CreateEditor(TDataType Type, TEditorHost &Host, QWidget *Parent);

@@ -149,7 +149,7 @@ void TestInfoForm::shownFlagAndEditorButtons()
     QVERIFY(F->Lumen().GetTextShown());
     QCOMPARE(Info(*F)->windowTitle(), QStringLiteral("Lumentor - Tekst til data"));
     // The text buttons of the other editors follow.
-    for (TDataType T : {dtHyp, dtGrup}) {
+    for (TDataType T : {dtObs, dtHyp, dtGrup}) {
         auto *B = F->Editor(T)->findChild<QToolButton *>(QStringLiteral("InfoSpeed"));
         QVERIFY(B);
         QVERIFY(B->isChecked());
@@ -158,7 +158,7 @@ void TestInfoForm::shownFlagAndEditorButtons()
     QVERIFY(Info(*F)->close());
     QVERIFY(!F->Lumen().GetTextShown());
     QVERIFY(!F->TextWindowShown());
-    for (TDataType T : {dtHyp, dtGrup})
+    for (TDataType T : {dtObs, dtHyp, dtGrup})
         QVERIFY(!F->Editor(T)->findChild<QToolButton *>(QStringLiteral("InfoSpeed"))->isChecked());
 }
 
