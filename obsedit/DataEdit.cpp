@@ -79,15 +79,15 @@ void TDataEdit::BuildToolBar()
     AddToolSeparator();
     AddToolButton(QStringLiteral("SortUpSpeed"), QStringLiteral("Sortér stigende"), 15);
     AddToolButton(QStringLiteral("SortDownSpeed"), QStringLiteral("Sortér faldende"), 15);
-    AddToolSeparator();
+    ColumnSeparators << AddToolSeparator();
     AddToolButton(QStringLiteral("DeciPlusSpeed"), QStringLiteral("Vis flere decimaler"));
     AddToolButton(QStringLiteral("DeciMinusSpeed"), QStringLiteral("Vis færre decimaler"));
     AddToolButton(QStringLiteral("Mul10Speed"), QStringLiteral("Gang med 10"));
     AddToolButton(QStringLiteral("Div10Speed"), QStringLiteral("Del med 10"));
-    AddToolSeparator();
+    ColumnSeparators << AddToolSeparator();
     AddToolButton(QStringLiteral("TerningSpeed"), QStringLiteral("Indsæt tilfældige tal"));
     AddToolButton(QStringLiteral("CupSpeed"), QStringLiteral("Forny tilfældige tal"));
-    AddToolSeparator();
+    ColumnSeparators << AddToolSeparator();
     AddToolButton(QStringLiteral("CalcSpeed"), QStringLiteral("Beregnede tal"));
 
     connect(ToolButton(QStringLiteral("NewSpeed")), &QToolButton::clicked, this, [this] {
@@ -302,6 +302,8 @@ void TDataEdit::SetColumnButtonsVisible(bool Visible)
 {
     for (const char *Name : ColumnButtons)
         ToolButton(QString::fromLatin1(Name))->setVisible(Visible);
+    for (QWidget *W : ColumnSeparators)
+        W->setVisible(Visible);
 }
 
 void TDataEdit::UpdateButtons()

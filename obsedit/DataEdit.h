@@ -120,4 +120,5 @@ private:
     bool Edited = false;
     QMenuBar *MenuBar = nullptr;
     QMenu *DatatypeMenu = nullptr;
+    QList<QWidget *> ColumnSeparators;
 };

@@ -112,13 +112,14 @@ QToolButton *TEditorFrame::AddToolButton(const QString &Name, const QString &Hin
     return B;
 }
 
-void TEditorFrame::AddToolSeparator()
+QFrame *TEditorFrame::AddToolSeparator()
 {
     auto *Line = new QFrame(this);
     Line->setFrameShape(QFrame::VLine);
     Line->setFrameShadow(QFrame::Sunken);
     Line->setFixedWidth(8);
     ToolLayout->insertWidget(ToolLayout->count() - 1, Line);
+    return Line;
 }
 
 void TEditorFrame::AddViewButtons()

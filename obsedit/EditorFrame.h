@@ -12,6 +12,7 @@
 #include <QPoint>
 
 class QButtonGroup;
+class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QSplitter;
@@ -78,7 +79,7 @@ public:
 protected:
     // Building the tool bar, left to right.
     QToolButton *AddToolButton(const QString &Name, const QString &Hint, int Width = 29);
-    void AddToolSeparator();
+    QFrame *AddToolSeparator();
     // The four view buttons, EditSpeed down.
     void AddViewButtons();
     // Where the editor puts its grids: the edit page and the left side of
