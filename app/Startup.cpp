@@ -5,15 +5,23 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QTranslator>
+
+bool InstallDanishTranslation(QCoreApplication &App)
+{
+    auto *QtDanish = new QTranslator(&App);
+    if (!QtDanish->load(QStringLiteral("qtbase_da"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete QtDanish;
+        return false;
+    }
+    return QCoreApplication::installTranslator(QtDanish);
+}
 
 int RunLumentor(QApplication &App)
 {
-    // Qt's own texts (buttons of message boxes, file dialogs) in Danish.
-    auto *QtDanish = new QTranslator(&App);
-    if (QtDanish->load(QStringLiteral("qtbase_da"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(QtDanish);
+    InstallDanishTranslation(App);
 
     auto *Splash = new TSplashScreen;
     Splash->show();
@@ -27,6 +35,9 @@ int RunLumentor(QApplication &App)
     TLumenForm Form(Wait);
     Form.SetSplash(Splash);
     Form.SetArguments(App.arguments().mid(1));
+    // The whole screen also where no window manager maximises.
+    if (QScreen *Screen = QGuiApplication::primaryScreen())
+        Form.setGeometry(Screen->availableGeometry());
     Form.showMaximized();
     return App.exec();
 }

@@ -58,9 +58,8 @@ public:
     virtual bool PrintDialog(QPrinter &Printer, int MaxPage) = 0;
     // The printer set-up dialog ("Indstil printer..."). False when cancelled.
     virtual bool PrinterSetupDialog(QPrinter &Printer) = 0;
-    // The name dialog "Navn på udskriften": Name is shown and receives the
-    // entered text; false unless confirmed with OK. The implementation keeps
-    // the last name between prints.
+    // The name dialog "Navn på udskriften": Name receives the entered text;
+    // false unless confirmed with OK. The dialog shows the last name entered.
     virtual bool PrintName(QString &Name) = 0;
 };
 

@@ -1,0 +1,151 @@
+// Start-up details, help, the about box and Qt's Danish texts.
+#include "support_app.h"
+
+#include "AboutBox.h"
+#include "HelpWindow.h"
+#include "Random.h"
+#include "Startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QtTest>
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitAppTest(); }
+    void splashWaitAndSeed();
+    void helpTopicsExist_data();
+    void helpTopicsExist();
+    void helpFromMenus();
+    void helpSearchFindsWords();
+    void aboutBox();
+    void danishButtons();
+};
+
+void TestShell::splashWaitAndSeed()
+{
+    TScriptedDialogs D;
+    TLumenForm F(300);
+    F.SetDialogs(&D);
+    QPointer<QWidget> Splash = new QWidget;
+    Splash->show();
+    F.SetSplash(Splash);
+    QVERIFY(QApplication::overrideCursor());
+    ProgramRandom().SetSeed(7);
+    const uint32_t Before = tRandom::TimeOfDaySeed();
+    QElapsedTimer Clock;
+    Clock.start();
+    F.show();
+    QVERIFY(Clock.elapsed() >= 300);
+    const uint32_t After = tRandom::TimeOfDaySeed();
+    QVERIFY(Splash.isNull());
+    QVERIFY(!QApplication::overrideCursor());
+    // Seeded from the time of day while showing (unless midnight passed).
+    if (After >= Before) {
+        QVERIFY(ProgramRandom().GetSeed() >= Before);
+        QVERIFY(ProgramRandom().GetSeed() <= After);
+    }
+    QCOMPARE(F.ShownEditor(), F.Editor(dtObs));
+    // Only the first showing does the start-up work.
+    F.hide();
+    ProgramRandom().SetSeed(7);
+    F.show();
+    QCOMPARE(ProgramRandom().GetSeed(), 7u);
+}
+
+void TestShell::helpTopicsExist_data()
+{
+    QTest::addColumn<int>("Topic");
+    for (int T = htContents; T <= htTableSettings; ++T)
+        QTest::addRow("%d", T) << T;
+}
+
+// Every topic the dialogs may open has its anchor in the pages.
+void TestShell::helpTopicsExist()
+{
+    QFETCH(int, Topic);
+    const QUrl Url = THelpWindow::TopicUrl(Topic);
+    THelpWindow W; // loads the pages
+    QFile Page(QLatin1Char(':') + Url.path());
+    QVERIFY2(Page.open(QIODevice::ReadOnly), qPrintable(Url.toString()));
+    const QByteArray Html = Page.readAll();
+    QVERIFY(Html.contains(QStringLiteral("name=\"emne%1\"").arg(Topic).toLatin1()));
+    // An anchor appears once only.
+    QCOMPARE(Html.count(QStringLiteral("name=\"emne%1\"").arg(Topic).toLatin1()), 1);
+}
+
+void TestShell::helpFromMenus()
+{
+    TScriptedDialogs D;
+    auto F = StartedForm(D);
+    QAction *Contents = nullptr;
+    QAction *Search = nullptr;
+    for (QAction *Menu : F->menuBar()->actions())
+        if (Menu->menu())
+            for (QAction *A : Menu->menu()->actions()) {
+                if (A->text() == QStringLiteral("Vejledning..."))
+                    Contents = A;
+                if (A->text() == QStringLiteral("Søg efter..."))
+                    Search = A;
+            }
+    QVERIFY(Contents && Search);
+    QCOMPARE(Contents->shortcut(), QKeySequence(Qt::Key_F1));
+    Contents->trigger();
+    QVERIFY(F->HelpWindow() && F->HelpWindow()->isVisible());
+    QCOMPARE(F->HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+    QVERIFY(F->HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("Indhold")));
+    Search->trigger();
+    QCOMPARE(F->HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/soeg.html")));
+    QVERIFY(F->HelpWindow()->findChild<QLineEdit *>()->text().isEmpty());
+    F->ShowHelp(htCalc);
+    QCOMPARE(F->HelpWindow()->Browser()->source().fragment(), QStringLiteral("emne2"));
+    QVERIFY(F->HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("Beregnede tal")));
+}
+
+void TestShell::helpSearchFindsWords()
+{
+    THelpWindow W;
+    W.ShowSearch();
+    auto *Edit = W.findChild<QLineEdit *>();
+    QVERIFY(Edit);
+    // A word only on the topics page: the search moves there.
+    QTest::keyClicks(Edit, QStringLiteral("kvadratrod"));
+    QCOMPARE(W.Browser()->source().path(), QStringLiteral("/help/emner.html"));
+    QCOMPARE(W.Browser()->textCursor().selectedText().toLower(), QStringLiteral("kvadratrod"));
+}
+
+void TestShell::aboutBox()
+{
+    TAboutBox About;
+    QStringList Texts;
+    for (QLabel *L : About.findChildren<QLabel *>())
+        Texts << L->text();
+    QVERIFY(Texts.contains(QStringLiteral("Lumentor")));
+    QVERIFY(Texts.contains(QStringLiteral("Version 2.01 - 2005")));
+}
+
+void TestShell::danishButtons()
+{
+    if (!InstallDanishTranslation(*QCoreApplication::instance()))
+        QSKIP("Qt's Danish translation is not installed (qt6-translations-l10n)");
+    QMessageBox Box(QMessageBox::Question, QStringLiteral("Data er ændret"),
+                    QStringLiteral("Skal ændringerne gemmes?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(Box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
+    QCOMPARE(Box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nej"));
+    QCOMPARE(Box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')),
+             QStringLiteral("Annuller"));
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
