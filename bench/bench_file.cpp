@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 constexpr int Lines = 100000;
 

@@ -4,7 +4,8 @@
 
 #include "Lumen.h"
 
-namespace {
+namespace
+{
 
 int Convert(const QStringList &Args)
 {

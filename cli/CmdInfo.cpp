@@ -6,7 +6,8 @@
 #include "Lumen.h"
 #include "NumberText.h"
 
-namespace {
+namespace
+{
 
 QString Escaped(const QString &S)
 {
@@ -77,15 +78,27 @@ QString GroupKindWord(uint8_t Kind)
     return QStringLiteral("ukendt");
 }
 
-QString YesNo(bool B) { return B ? QStringLiteral("ja") : QStringLiteral("nej"); }
+QString YesNo(bool B)
+{
+    return B ? QStringLiteral("ja") : QStringLiteral("nej");
+}
 
-void Fact(const QString &Key, const QString &Value) { Out() << Key << '\t' << Value << '\n'; }
+void Fact(const QString &Key, const QString &Value)
+{
+    Out() << Key << '\t' << Value << '\n';
+}
 
-void Fact(const QString &Key, qint64 Value) { Out() << Key << '\t' << Value << '\n'; }
+void Fact(const QString &Key, qint64 Value)
+{
+    Out() << Key << '\t' << Value << '\n';
+}
 
 // Settings numbers in the general form, so that nothing is hidden by a
 // column's decimals.
-void NumberFact(const QString &Key, Extended Value) { Fact(Key, FormatGeneral(Value)); }
+void NumberFact(const QString &Key, Extended Value)
+{
+    Fact(Key, FormatGeneral(Value));
+}
 
 void CellFact(const QString &Key, const QString &Text, TCellState State)
 {
@@ -95,10 +108,10 @@ void CellFact(const QString &Key, const QString &Text, TCellState State)
 bool HasContent(const tDataCol &C)
 {
     return !C.Cells.isEmpty() || !C.Intervals.isEmpty() || !C.Name.isEmpty() ||
-           !C.Comment.isEmpty() || !C.Formula.isEmpty() || !C.FormulaRefs.isEmpty() ||
-           C.Computed || C.Decimals != 0 || C.RandomFrom != 0 || C.RandomTo != 0 ||
-           C.RandomCount != 0 || C.RandomFlag != 0 || C.GroupKind != gkNone ||
-           C.FirstLower != 0 || C.FirstUpper != 0 || C.Gap != 0 || C.GroupCount != 0;
+           !C.Comment.isEmpty() || !C.Formula.isEmpty() || !C.FormulaRefs.isEmpty() || C.Computed ||
+           C.Decimals != 0 || C.RandomFrom != 0 || C.RandomTo != 0 || C.RandomCount != 0 ||
+           C.RandomFlag != 0 || C.GroupKind != gkNone || C.FirstLower != 0 || C.FirstUpper != 0 ||
+           C.Gap != 0 || C.GroupCount != 0;
 }
 
 template <typename Cell> bool HasContent(const tTableCol<Cell> &C)
@@ -120,7 +133,8 @@ void PrintObsColumn(const tLumen &L, int Col)
     Fact(K + "tilfældig til", qint64(C.RandomTo));
     Fact(K + "tilfældig antal", qint64(C.RandomCount));
     Fact(K + "tilfældig valg", qint64(C.RandomFlag));
-    Fact(K + "gruppering", QStringLiteral("%1\t%2").arg(int(C.GroupKind)).arg(GroupKindWord(C.GroupKind)));
+    Fact(K + "gruppering",
+         QStringLiteral("%1\t%2").arg(int(C.GroupKind)).arg(GroupKindWord(C.GroupKind)));
     NumberFact(K + "første nedre", C.FirstLower);
     NumberFact(K + "første øvre", C.FirstUpper);
     NumberFact(K + "afstand", C.Gap);
@@ -195,7 +209,8 @@ int Info(const QStringList &Args)
     Fact(QStringLiteral("datatype"), QStringLiteral("%1\t%2").arg(Type).arg(DataTypeWord(Type)));
     Fact(QStringLiteral("filversion"), qint64(L->FileVersion));
     Fact(QStringLiteral("tekst"), Escaped(L->Text));
-    Fact(QStringLiteral("tekstvindue"), L->TextShown ? QStringLiteral("åbent") : QStringLiteral("lukket"));
+    Fact(QStringLiteral("tekstvindue"),
+         L->TextShown ? QStringLiteral("åbent") : QStringLiteral("lukket"));
     for (int Col = 0; Col < ObsColumns; ++Col)
         if (HasContent(L->Cols[Col]))
             PrintObsColumn(*L, Col);

@@ -1,6 +1,7 @@
 #include "Cp1252.h"
 
-namespace {
+namespace
+{
 
 // Characters of the bytes 80 to 9F; the undefined bytes map to themselves.
 constexpr char16_t High[32] = {

@@ -23,7 +23,8 @@
 static_assert(LDBL_MANT_DIG == 64, "long double must be the 80-bit extended format");
 static_assert(std::endian::native == std::endian::little, "the data file is little-endian");
 
-namespace {
+namespace
+{
 
 constexpr qsizetype MagicSize = 13;
 constexpr char MagicV1[] = "\x0cLumentor0001";
@@ -40,7 +41,7 @@ constexpr qsizetype GrupCellMin = 3 + 4 + 4 + 2 * ExtSize + 4 + 4;
 
 class tReader
 {
-public:
+  public:
     // Reads the rest of File. A regular file is read in pieces through one
     // buffer, with its size as the bound; any other device is read whole
     // first, since its size is only known at its end.
@@ -107,7 +108,7 @@ public:
         return N;
     }
 
-private:
+  private:
     static constexpr qsizetype ChunkSize = 1 << 20;
 
     const char *Take(qsizetype N)
@@ -200,8 +201,7 @@ void ReadObsColumn(tReader &R, tDataCol &C, int32_t Version)
 }
 
 // The fields before the cells; returns the cell count.
-template <typename Cell>
-qsizetype ReadTableHead(tReader &R, tTableCol<Cell> &C, qsizetype CellMin)
+template <typename Cell> qsizetype ReadTableHead(tReader &R, tTableCol<Cell> &C, qsizetype CellMin)
 {
     C.Reserved = R.Byte();
     C.Comment = R.Str();
@@ -288,7 +288,7 @@ bool ReadLumen(tLumen &L, const QString &FileName)
 // Collects the bytes in a buffer and hands them to the file in large pieces.
 class tWriter
 {
-public:
+  public:
     explicit tWriter(QIODevice &Dev) : Dev(Dev) {}
 
     bool Ok() const { return Good; }
@@ -336,7 +336,7 @@ public:
         return Good;
     }
 
-private:
+  private:
     static constexpr qsizetype BufSize = 1 << 16;
     QIODevice &Dev;
     char Buf[BufSize];

@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 struct tRun {
     int Code = -1;
@@ -82,7 +83,7 @@ class TestCliInfo : public QObject
     QTemporaryDir Dir;
     QString Path(const QString &Name) const { return Dir.filePath(Name); }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
@@ -90,8 +91,8 @@ private slots:
         QVERIFY(QFile::exists(QStringLiteral(LUMEN_CLI)));
         RuntimeDir = Dir.filePath("runtime");
         QVERIFY(QDir().mkpath(RuntimeDir));
-        QVERIFY(QFile::setPermissions(RuntimeDir, QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(RuntimeDir,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     void infoOfKnownFile()

@@ -11,7 +11,8 @@
 #include <cstring>
 #include <limits>
 
-namespace {
+namespace
+{
 
 // Builds file bytes by hand, independent of the program's writer.
 struct tBytes {
@@ -106,7 +107,10 @@ bool WriteAll(const QString &Path, const QByteArray &Data)
     return F.open(QIODevice::WriteOnly | QIODevice::Truncate) && F.write(Data) == Data.size();
 }
 
-bool SameExt(long double A, long double B) { return std::memcmp(&A, &B, 10) == 0; }
+bool SameExt(long double A, long double B)
+{
+    return std::memcmp(&A, &B, 10) == 0;
+}
 
 // A document with something in every part of the file.
 void FillDocument(tLumen &L)
@@ -255,7 +259,7 @@ class TestFileFormat : public QObject
     QTemporaryDir Dir;
     QString Path(const QString &Name) const { return Dir.filePath(Name); }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
