@@ -1,6 +1,7 @@
 // Text transfer byte by byte: the writers of columns, lines, sheets, tables
 // and key figures; the token readers; the sheet reader with its header row
 // and name column and its refusal of uneven rows; text files.
+#include "Clipboard.h"
 #include "Descriptor.h"
 #include "TextTransfer.h"
 
@@ -425,6 +426,22 @@ private slots:
         QCOMPARE(NormaliseLineEnds(QStringLiteral("\n")), QStringLiteral("\r\n"));
     }
 
+    void clipboardAdapter()
+    {
+        // The offscreen platform keeps an in-process clipboard.
+        SetClipboardText(QStringLiteral("Navn\n1\n2"));
+        QString Text;
+        QVERIFY(GetClipboardText(Text));
+        QCOMPARE(Text, QStringLiteral("Navn\r\n1\r\n2"));
+        tLumen L;
+        PasteColumn(L, 0, Text, false);
+        QCOMPARE(Column(L, 0), (QStringList{"1", "2"}));
+        // An empty text clears the clipboard, and then there is nothing to paste.
+        SetClipboardText(QString());
+        QVERIFY(!GetClipboardText(Text));
+        QVERIFY(Text.isEmpty());
+    }
+
     void letters()
     {
         QVERIFY(ContainsLetter(QStringLiteral("3 æbler")));
@@ -435,5 +452,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_texttransfer)
+QTEST_MAIN(tst_texttransfer)
 #include "tst_texttransfer.moc"
