@@ -1,8 +1,11 @@
 #include "Command.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
 
@@ -41,6 +44,16 @@ int main(int argc, char **argv)
     // offscreen platform serves.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session (a script, a CI job) Qt would complain on standard
+    // error that it has no runtime folder; give it a private one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        QString Dir = QDir::tempPath() + QStringLiteral("/lumentor-cli-runtime-") +
+                      QString::number(qulonglong(getuid()));
+        QDir().mkpath(Dir);
+        QFile::setPermissions(Dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(Dir));
+    }
     QGuiApplication App(argc, argv);
     QLocale::setDefault(QLocale::c());
     QStringList Args = App.arguments().mid(1);
