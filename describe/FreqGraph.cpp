@@ -239,19 +239,18 @@ tChartLayout DrawFrequencyGraph(QPainter &P, const tDrawContext &C, tDescriptor 
     P.setPen(Outline);
     if (Grouped)
         DrawClassBounds(P, L, List);
-    switch (Kind) {
-    case tGraphKind::Frequency:
-    case tGraphKind::Relative:
-        DrawSticks(P, L, List, Kind, Outline);
-        break;
-    case tGraphKind::Cumulative:
+    // Sticks stand on the finished frame (a stick at the y axis stays
+    // visible); the cumulative curve goes under the axes.
+    if (Kind == tGraphKind::Cumulative) {
         if (Grouped)
             DrawClassCurve(P, L, List, D.GetSeries(0).ClassGaps, Outline);
         else
             DrawStepCurve(P, L, List, Outline);
-        break;
+        DrawChartAxes(P, L);
+    } else {
+        DrawChartAxes(P, L);
+        DrawSticks(P, L, List, Kind, Outline);
     }
-    DrawChartAxes(P, L);
     DrawSelection(P, L, D, Kind, PenWidth);
     if (Kind == tGraphKind::Cumulative)
         DrawReadings(P, L, D, PenWidth);

@@ -295,6 +295,44 @@ private slots:
         }
     }
 
+    // A legend text too wide for its box shows as "#" characters on the
+    // button-face fill.
+    void pieLegendOverflow()
+    {
+        auto L = ObsColumn({"123456789012345", "2"});
+        tDescriptor &D = Recomputed(*L);
+        QImage Img = Canvas(500, 400), Ref = Canvas(500, 400);
+        QPainter P(&Img);
+        Prepare(P);
+        const tDrawContext C(500, 400);
+        DrawPieChart(P, C, D);
+        const int h = P.fontMetrics().height(), hh = (h + 1) / 2, lh = h + hh;
+        const QRect Box = PieLegendBox(P, 1); // the larger value sorts second
+        P.end();
+        const QRect Text(Box.left() + lh + 1, Box.top() + 1, 96 - 2, lh - 2);
+        const QRect Cell = Text.adjusted(hh, 0, 0, 0);
+        QPainter R(&Ref);
+        Prepare(R);
+        R.fillRect(Text, C.ButtonFace);
+        DrawCellText(R, QString(47, QLatin1Char('#')), Cell, Qt::AlignLeft | Qt::AlignVCenter);
+        R.end();
+        QCOMPARE(Img.copy(Cell.adjusted(0, 1, -1, -1)), Ref.copy(Cell.adjusted(0, 1, -1, -1)));
+    }
+
+    // A stick standing on the y axis stays visible over it.
+    void stickOnAxis()
+    {
+        auto L = HypColumn({"0", "1", "2"}, {"4", "9", "14"});
+        tDescriptor &D = Recomputed(*L, dtHyp);
+        QImage Img = Canvas(400, 400);
+        QPainter P(&Img);
+        Prepare(P);
+        const tChartLayout Lay = DrawFreqGraph(P, tDrawContext(400, 400), D);
+        P.end();
+        QCOMPARE(Lay.xa, Lay.PosX(0));
+        QCOMPARE(Img.pixel(Lay.xa, Lay.Baseline - 5), StickLime.rgb());
+    }
+
     // More than sixteen classes: colours come from the table in turn.
     void pieColours()
     {
