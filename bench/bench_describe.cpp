@@ -4,7 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 void FillLargeColumn(tLumen &L, int Rows, int Distinct)
 {

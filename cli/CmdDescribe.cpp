@@ -4,7 +4,8 @@
 #include "Series.h"
 #include "TextTransfer.h"
 
-namespace {
+namespace
+{
 
 int Describe(const QStringList &Args)
 {
@@ -37,6 +38,7 @@ int Describe(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("describe", &Describe, "describe FIL.lmt --col A|--line N|--hyp N|--grup N --table|--keys");
+CommandRegistrar R("describe", &Describe,
+                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N --table|--keys");
 
 } // namespace

@@ -4,7 +4,8 @@
 #include "Lumen.h"
 #include "TextTransfer.h"
 
-namespace {
+namespace
+{
 
 int Export(const QStringList &Args)
 {

@@ -4,7 +4,8 @@
 #include "Command.h"
 #include "TextTransfer.h"
 
-namespace {
+namespace
+{
 
 int Import(const QStringList &Args)
 {

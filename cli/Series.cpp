@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 bool Fail(QString &Error, int *ExitCode, int Code, const QString &Message)
 {
@@ -42,8 +43,8 @@ bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString
     QVector<int32_t> Marks;
     for (int I = 0; I < Args.size(); ++I) {
         const QString &A = Args[I];
-        const bool IsSeries = A == QLatin1String("--col") || A == QLatin1String("--line")
-                              || A == QLatin1String("--hyp") || A == QLatin1String("--grup");
+        const bool IsSeries = A == QLatin1String("--col") || A == QLatin1String("--line") ||
+                              A == QLatin1String("--hyp") || A == QLatin1String("--grup");
         if (IsSeries) {
             if (I + 1 >= Args.size())
                 return Fail(Error, ExitCode, 2, QStringLiteral("Mangler værdi efter %1").arg(A));

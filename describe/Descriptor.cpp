@@ -8,7 +8,8 @@
 #include <limits>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const tSeries EmptySeries;
 
@@ -32,11 +33,8 @@ bool Usable(uint8_t State, Extended V)
 // (0 and -0 are folded before hashing).
 class tDistinctCounter
 {
-public:
-    void Reserve(qsizetype Cells)
-    {
-        Resize(size_t(std::clamp<qsizetype>(Cells / 4, 64, 1 << 20)));
-    }
+  public:
+    void Reserve(qsizetype Cells) { Resize(size_t(std::clamp<qsizetype>(Cells / 4, 64, 1 << 20))); }
 
     void Add(Extended V)
     {
@@ -86,11 +84,14 @@ public:
         }
     }
 
-private:
+  private:
     struct Key {
         uint64_t Mantissa = 0;
         uint64_t Exponent = 0;
-        bool operator==(const Key &O) const { return Mantissa == O.Mantissa && Exponent == O.Exponent; }
+        bool operator==(const Key &O) const
+        {
+            return Mantissa == O.Mantissa && Exponent == O.Exponent;
+        }
     };
     struct Entry {
         Key K;
@@ -106,7 +107,8 @@ private:
         Key K;
         constexpr size_t Low = sizeof V < 8 ? sizeof V : 8;
         std::memcpy(&K.Mantissa, Raw, Low);
-        constexpr size_t High = std::numeric_limits<Extended>::digits == 64 ? 2 : (sizeof V > 8 ? sizeof V - 8 : 0);
+        constexpr size_t High =
+            std::numeric_limits<Extended>::digits == 64 ? 2 : (sizeof V > 8 ? sizeof V - 8 : 0);
         if (High > 0)
             std::memcpy(&K.Exponent, Raw + 8, High);
         return K;
@@ -184,8 +186,8 @@ struct tClassifier {
     {
         const QVector<TFreqRecord> &L = *List;
         for (int K = 0; K < L.size(); ++K)
-            if (std::isnan(L[K].Lower) || std::isnan(L[K].Upper)
-                || (K > 0 && (L[K].Lower < L[K - 1].Lower || L[K].Upper < L[K - 1].Upper))) {
+            if (std::isnan(L[K].Lower) || std::isnan(L[K].Upper) ||
+                (K > 0 && (L[K].Lower < L[K - 1].Lower || L[K].Upper < L[K - 1].Upper))) {
                 Ascending = false;
                 break;
             }
@@ -209,8 +211,9 @@ struct tClassifier {
             // First class whose upper bound reaches X; every later one does
             // too, so only the lower bound remains to be checked, and once a
             // lower bound lies above X no later class can hold it.
-            auto It = std::lower_bound(L.cbegin(), L.cend(), X,
-                                       [](const TFreqRecord &R, Extended V) { return R.Upper < V; });
+            auto It =
+                std::lower_bound(L.cbegin(), L.cend(), X,
+                                 [](const TFreqRecord &R, Extended V) { return R.Upper < V; });
             for (int K = int(It - L.cbegin()); K < M; ++K) {
                 if (L[K].Lower > X)
                     break;
@@ -478,7 +481,8 @@ void tDescriptor::RecomputeHyp(const tLumen &Lumen)
         // rows without a valid frequency.
         Rows.clear();
         for (const tHypCell &Cell : Col.Cells)
-            if (Usable(Cell.ObsState, Cell.ObsValue) && Cell.FreqState == csNumber && Cell.Freq >= 0)
+            if (Usable(Cell.ObsState, Cell.ObsValue) && Cell.FreqState == csNumber &&
+                Cell.Freq >= 0)
                 Rows.push_back({Cell.ObsValue, Cell.Freq});
         std::stable_sort(Rows.begin(), Rows.end(),
                          [](const Pair &A, const Pair &B) { return A.Value < B.Value; });
@@ -530,8 +534,8 @@ void tDescriptor::RecomputeGrup(const tLumen &Lumen)
         // that is turned round or overlaps another stops everything.
         bool Faulty = false;
         for (const tGrupCell &Cell : Col.Cells) {
-            if (!Usable(Cell.LowState, Cell.LowValue) || !Usable(Cell.HighState, Cell.HighValue)
-                || Cell.FreqState != csNumber || Cell.Freq < 0)
+            if (!Usable(Cell.LowState, Cell.LowValue) || !Usable(Cell.HighState, Cell.HighValue) ||
+                Cell.FreqState != csNumber || Cell.Freq < 0)
                 continue;
             const Extended Lo = Cell.LowValue, Hi = Cell.HighValue;
             if (Hi < Lo) {
@@ -540,8 +544,9 @@ void tDescriptor::RecomputeGrup(const tLumen &Lumen)
             }
             QVector<TFreqRecord> &L = S.List;
             // An equal class takes the frequency.
-            auto Eq = std::lower_bound(L.begin(), L.end(), Lo,
-                                       [](const TFreqRecord &R, Extended V) { return R.Lower < V; });
+            auto Eq =
+                std::lower_bound(L.begin(), L.end(), Lo,
+                                 [](const TFreqRecord &R, Extended V) { return R.Lower < V; });
             bool Merged = false;
             for (auto It = Eq; It != L.end() && It->Lower == Lo; ++It)
                 if (It->Upper == Hi) {
@@ -557,8 +562,9 @@ void tDescriptor::RecomputeGrup(const tLumen &Lumen)
                     // Every class before the first whose upper bound passes Lo
                     // ends at or before Lo; the new class must end at or
                     // before the next one begins.
-                    auto Q = std::upper_bound(L.begin(), L.end(), Lo,
-                                              [](Extended V, const TFreqRecord &R) { return V < R.Upper; });
+                    auto Q = std::upper_bound(
+                        L.begin(), L.end(), Lo,
+                        [](Extended V, const TFreqRecord &R) { return V < R.Upper; });
                     Pos = int(Q - L.begin());
                     if (Pos < L.size() && !(Hi <= L[Pos].Lower)) {
                         Faulty = true;
@@ -685,8 +691,8 @@ bool tDescriptor::Panes23Linked() const
     auto IsGraph = [](uint8_t K) {
         return K == bkHyppighedsgraf || K == bkFrekvensgraf || K == bkSumfrekvensgraf;
     };
-    return (A == bkTabel && IsGraph(B)) || (B == bkTabel && IsGraph(A))
-           || (A == bkKrydstabel && B == bkKrydsdiagram) || (A == bkKrydsdiagram && B == bkKrydstabel);
+    return (A == bkTabel && IsGraph(B)) || (B == bkTabel && IsGraph(A)) ||
+           (A == bkKrydstabel && B == bkKrydsdiagram) || (A == bkKrydsdiagram && B == bkKrydstabel);
 }
 
 void tDescriptor::UpdateLinked()

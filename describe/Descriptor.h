@@ -43,8 +43,8 @@ struct TFreqRecord {
     Extended Value = 0; // the value; for a class its midpoint
     Extended Lower = 0; // class bounds (classes only)
     Extended Upper = 0;
-    int64_t h = 0; // absolute frequency
-    int64_t H = 0; // cumulative frequency
+    int64_t h = 0;  // absolute frequency
+    int64_t H = 0;  // cumulative frequency
     Extended f = 0; // h / n
     Extended F = 0; // H / n
 };
@@ -64,10 +64,10 @@ struct tSeries {
     Extended Min = 0;
     Extended Max = 0;
     Extended Mean = 0;
-    bool Grouped = false; // the list holds classes
+    bool Grouped = false;   // the list holds classes
     bool ClassGaps = false; // automatic grouping with a positive gap
-    bool IsLine = false; // an observation line rather than a column
-    int32_t Source = -1; // column (or line) index described
+    bool IsLine = false;    // an observation line rather than a column
+    int32_t Source = -1;    // column (or line) index described
 };
 
 // The key figures of series 0.
@@ -88,13 +88,13 @@ struct tKeyFigures {
 // The scale a scatter diagram records per axis for mouse picking.
 struct tAxisScale {
     Extended PerPixel = 0; // value per pixel
-    int32_t Origin = 0; // pixel of the axis's 0
-    Extended Offset = 0; // value that the axis's 0 stands for
+    int32_t Origin = 0;    // pixel of the axis's 0
+    Extended Offset = 0;   // value that the axis's 0 stands for
 };
 
 class tDescriptor : public tDescriptorBase
 {
-public:
+  public:
     tDescriptor();
 
     // Brings the summary up to date from the data set; does nothing while not
@@ -151,11 +151,11 @@ public:
     uint8_t GetPaneKind(int Pane) const;
     void SetPaneKind(int Pane, uint8_t Kind);
     bool PanesAreLinked() const { return PanesLinked; }
-    bool Pane1Linked() const; // pane 1 shows a cross table or scatter diagram
+    bool Pane1Linked() const;   // pane 1 shows a cross table or scatter diagram
     bool Panes23Linked() const; // table beside graph, or cross table beside scatter
 
     // Selection of the linked panes.
-    void SelectEntry(int Index); // series 0
+    void SelectEntry(int Index);  // series 0
     void SelectSecond(int Index); // series 1 (two-variable descriptions)
     void ClearSelection();
     bool SelectionShown() const;
@@ -218,7 +218,7 @@ public:
     int32_t ReadingCount = 0;
     std::array<TReading, MaxReadings + 1> Readings{};
 
-private:
+  private:
     void RecomputeObs(const tLumen &Lumen);
     void RecomputeHyp(const tLumen &Lumen);
     void RecomputeGrup(const tLumen &Lumen);

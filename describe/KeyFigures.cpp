@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // Population variance from the list's (value, h) pairs. Rounding can leave a
 // tiny negative result for constant data; the standard deviation is then 0.

@@ -3,10 +3,11 @@
 #include "Cp1252.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QStringDecoder>
+#include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString CrLf = QStringLiteral("\r\n");
 const QChar Tab = QLatin1Char('\t');
@@ -60,7 +61,8 @@ bool IsName(const QString &Token)
 // mark. The same rule as typing into a cell.
 int TypedDecimals(const QString &Token)
 {
-    const qsizetype Mark = std::max(Token.lastIndexOf(QLatin1Char('.')), Token.lastIndexOf(QLatin1Char(',')));
+    const qsizetype Mark =
+        std::max(Token.lastIndexOf(QLatin1Char('.')), Token.lastIndexOf(QLatin1Char(',')));
     if (Mark < 0)
         return -1;
     return int(std::min<qsizetype>(Token.size() - Mark - 1, 9));
@@ -162,8 +164,8 @@ QString UngroupedTableText(const tDescriptor &D)
     QString S = TitleLine(D);
     S += QStringLiteral("Observation\th\tH\tf\tF") + CrLf;
     for (const TFreqRecord &R : D.GetSeries(0).List) {
-        S += Fixed(R.Value, d) + Tab + QString::number(R.h) + Tab + QString::number(R.H) + Tab
-             + Fixed(R.f, 3) + Tab + Fixed(R.F, 3) + CrLf;
+        S += Fixed(R.Value, d) + Tab + QString::number(R.h) + Tab + QString::number(R.H) + Tab +
+             Fixed(R.f, 3) + Tab + Fixed(R.F, 3) + CrLf;
     }
     return S;
 }
@@ -175,9 +177,9 @@ QString GroupedTableText(const tDescriptor &D)
     S += QStringLiteral("Nedre\tØvre\tMidt-") + CrLf;
     S += QStringLiteral("grænse\tgrænse\tpunkt\th\tH\tf\tF") + CrLf;
     for (const TFreqRecord &R : D.GetSeries(0).List) {
-        S += Fixed(R.Lower, d) + Tab + Fixed(R.Upper, d) + Tab + Fixed(R.Value, d + 2) + Tab
-             + QString::number(R.h) + Tab + QString::number(R.H) + Tab + Fixed(R.f, 3) + Tab
-             + Fixed(R.F, 3) + CrLf;
+        S += Fixed(R.Lower, d) + Tab + Fixed(R.Upper, d) + Tab + Fixed(R.Value, d + 2) + Tab +
+             QString::number(R.h) + Tab + QString::number(R.H) + Tab + Fixed(R.f, 3) + Tab +
+             Fixed(R.F, 3) + CrLf;
     }
     return S;
 }

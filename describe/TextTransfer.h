@@ -49,7 +49,7 @@ void PasteGrupColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
 struct tSheet {
     int Columns = 0;
     QVector<QStringList> Rows;
-    bool HeaderRow = false; // the first row names the columns
+    bool HeaderRow = false;  // the first row names the columns
     bool NameColumn = false; // the first column names the lines
 };
 

@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 struct tRun {
     int Code = -1;
@@ -51,7 +52,7 @@ class tst_cli_describe : public QObject
     QTemporaryDir Dir;
     QString Data; // a data file with every kind of data
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
@@ -101,13 +102,14 @@ private slots:
                                                         "1\t1\t1\t0,250\t0,250\r\n"
                                                         "2\t2\t3\t0,500\t0,750\r\n"
                                                         "3\t1\t4\t0,250\t1,000\r\n");
-        QTest::newRow("column keys") << QStringList{"--keys", "--col", "A"}
-                                     << QStringLiteral("Højde\r\nAntal observationer\t4\r\n"
-                                                       "Mindsteværdi\t1\r\nStørsteværdi\t3\r\n"
-                                                       "Variationsbredde\t2\r\nTypetal\t2\r\n"
-                                                       "Nedre kvartil\t1,00\r\nMedian\t2,00\r\n"
-                                                       "Øvre kvartil\t2,00\r\nMiddeltal\t2,00\r\n"
-                                                       "Varians\t0,50\r\nStandardafvigelse\t0,71\r\n");
+        QTest::newRow("column keys")
+            << QStringList{"--keys", "--col", "A"}
+            << QStringLiteral("Højde\r\nAntal observationer\t4\r\n"
+                              "Mindsteværdi\t1\r\nStørsteværdi\t3\r\n"
+                              "Variationsbredde\t2\r\nTypetal\t2\r\n"
+                              "Nedre kvartil\t1,00\r\nMedian\t2,00\r\n"
+                              "Øvre kvartil\t2,00\r\nMiddeltal\t2,00\r\n"
+                              "Varians\t0,50\r\nStandardafvigelse\t0,71\r\n");
         QTest::newRow("grouped column") << QStringList{"--col", "B", "--table"}
                                         << QStringLiteral("Søjle B\r\nNedre\tØvre\tMidt-\r\n"
                                                           "grænse\tgrænse\tpunkt\th\tH\tf\tF\r\n"
@@ -115,26 +117,30 @@ private slots:
                                                           "10\t20\t15,00\t3\t4\t0,750\t1,000\r\n");
         // Line 2 (named Bo) holds 1 and 15; the text in column C is skipped.
         QTest::newRow("line") << QStringList{"--line", "2", "--table"}
-                              << QStringLiteral("Bo\r\nObservation\th\tH\tf\tF\r\n"
-                                                "1\t1\t1\t0,500\t0,500\r\n15\t1\t2\t0,500\t1,000\r\n");
-        QTest::newRow("two columns") << QStringList{"--col", "B", "--col", "A", "--table"}
-                                     << QStringLiteral("Højde og Søjle B\r\nObservation\th\tH\tf\tF\r\n"
-                                                       "1\t1\t1\t0,250\t0,250\r\n"
-                                                       "2\t2\t3\t0,500\t0,750\r\n"
-                                                       "3\t1\t4\t0,250\t1,000\r\n");
-        QTest::newRow("frequencies") << QStringList{"--hyp", "1", "--keys"}
-                                     << QStringLiteral("Sko\r\nAntal observationer\t4\r\n"
-                                                       "Mindsteværdi\t38\r\nStørsteværdi\t40\r\n"
-                                                       "Variationsbredde\t2\r\nTypetal\t38\r\n"
-                                                       "Nedre kvartil\t38,00\r\nMedian\t38,00\r\n"
-                                                       "Øvre kvartil\t38,00\r\nMiddeltal\t38,50\r\n"
-                                                       "Varians\t0,75\r\nStandardafvigelse\t0,87\r\n");
+                              << QStringLiteral(
+                                     "Bo\r\nObservation\th\tH\tf\tF\r\n"
+                                     "1\t1\t1\t0,500\t0,500\r\n15\t1\t2\t0,500\t1,000\r\n");
+        QTest::newRow("two columns")
+            << QStringList{"--col", "B", "--col", "A", "--table"}
+            << QStringLiteral("Højde og Søjle B\r\nObservation\th\tH\tf\tF\r\n"
+                              "1\t1\t1\t0,250\t0,250\r\n"
+                              "2\t2\t3\t0,500\t0,750\r\n"
+                              "3\t1\t4\t0,250\t1,000\r\n");
+        QTest::newRow("frequencies")
+            << QStringList{"--hyp", "1", "--keys"}
+            << QStringLiteral("Sko\r\nAntal observationer\t4\r\n"
+                              "Mindsteværdi\t38\r\nStørsteværdi\t40\r\n"
+                              "Variationsbredde\t2\r\nTypetal\t38\r\n"
+                              "Nedre kvartil\t38,00\r\nMedian\t38,00\r\n"
+                              "Øvre kvartil\t38,00\r\nMiddeltal\t38,50\r\n"
+                              "Varians\t0,75\r\nStandardafvigelse\t0,87\r\n");
         // Faulty classes: the table shows the classes merged before the fault.
-        QTest::newRow("faulty classes table") << QStringList{"--grup", "2", "--table"}
-                                              << QStringLiteral("Søjle B\r\nNedre\tØvre\tMidt-\r\n"
-                                                                "grænse\tgrænse\tpunkt\th\tH\tf\tF\r\n"
-                                                                "0\t10\t5,00\t1\t0\t0,000\t0,000\r\n"
-                                                                "10\t20\t15,00\t3\t0\t0,000\t0,000\r\n");
+        QTest::newRow("faulty classes table")
+            << QStringList{"--grup", "2", "--table"}
+            << QStringLiteral("Søjle B\r\nNedre\tØvre\tMidt-\r\n"
+                              "grænse\tgrænse\tpunkt\th\tH\tf\tF\r\n"
+                              "0\t10\t5,00\t1\t0\t0,000\t0,000\r\n"
+                              "10\t20\t15,00\t3\t0\t0,000\t0,000\r\n");
     }
 
     void describeText()
@@ -151,21 +157,24 @@ private slots:
         QTest::addColumn<QStringList>("Args");
         QTest::addColumn<int>("Code");
         QTest::addColumn<QString>("Message");
-        QTest::newRow("unreadable file") << QStringList{"describe", "missing.lmt", "--col", "A", "--table"} << 1
-                                         << QStringLiteral("Kunne ikke læse data");
+        QTest::newRow("unreadable file")
+            << QStringList{"describe", "missing.lmt", "--col", "A", "--table"} << 1
+            << QStringLiteral("Kunne ikke læse data");
         QTest::newRow("text only") << QStringList{"describe", "DATA", "--col", "C", "--keys"} << 1
                                    << QStringLiteral("Serien indeholder ingen tal");
-        QTest::newRow("empty line") << QStringList{"describe", "DATA", "--line", "9", "--table"} << 1
-                                    << QStringLiteral("Serien indeholder ingen tal");
-        QTest::newRow("faulty keys") << QStringList{"describe", "DATA", "--grup", "2", "--keys"} << 1
-                                     << QStringLiteral("Fejl i intervaller");
-        QTest::newRow("no form") << QStringList{"describe", "DATA", "--col", "A"} << 2 << QStringLiteral("Brug");
-        QTest::newRow("bad column") << QStringList{"describe", "DATA", "--col", "AA", "--table"} << 2
-                                    << QStringLiteral("Ugyldig serie");
+        QTest::newRow("empty line") << QStringList{"describe", "DATA", "--line", "9", "--table"}
+                                    << 1 << QStringLiteral("Serien indeholder ingen tal");
+        QTest::newRow("faulty keys") << QStringList{"describe", "DATA", "--grup", "2", "--keys"}
+                                     << 1 << QStringLiteral("Fejl i intervaller");
+        QTest::newRow("no form") << QStringList{"describe", "DATA", "--col", "A"} << 2
+                                 << QStringLiteral("Brug");
+        QTest::newRow("bad column") << QStringList{"describe", "DATA", "--col", "AA", "--table"}
+                                    << 2 << QStringLiteral("Ugyldig serie");
         QTest::newRow("column 9") << QStringList{"describe", "DATA", "--hyp", "9", "--table"} << 2
                                   << QStringLiteral("Ugyldig serie");
-        QTest::newRow("mixed kinds") << QStringList{"describe", "DATA", "--col", "A", "--hyp", "1", "--table"}
-                                     << 2 << QStringLiteral("samme slags");
+        QTest::newRow("mixed kinds")
+            << QStringList{"describe", "DATA", "--col", "A", "--hyp", "1", "--table"} << 2
+            << QStringLiteral("samme slags");
     }
 
     void describeFailures()

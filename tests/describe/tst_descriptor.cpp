@@ -9,7 +9,8 @@
 #include <QtTest>
 #include <limits>
 
-namespace {
+namespace
+{
 
 struct tRow {
     long double Value;
@@ -61,7 +62,7 @@ class tst_descriptor : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
@@ -137,23 +138,24 @@ private slots:
                                     << QStringList{"0", "10", "10,5", "20", "21"}
                                     << QVector<long long>{1, 2} << 5LL << false;
         // With a gap every class is closed.
-        QTest::newRow("auto gap 1") << int(gkAuto) << QVector<double>{0, 9, 1, 2}
-                                    << QStringList{"0", "9", "10", "9,5", "19"}
-                                    << QVector<long long>{2, 2} << 5LL << true;
+        QTest::newRow("auto gap 1")
+            << int(gkAuto) << QVector<double>{0, 9, 1, 2}
+            << QStringList{"0", "9", "10", "9,5", "19"} << QVector<long long>{2, 2} << 5LL << true;
         // A negative gap: overlapping classes, the first in list order wins.
-        QTest::newRow("auto overlap") << int(gkAuto) << QVector<double>{0, 10, -5, 3}
-                                      << QStringList{"6", "10", "11", "19"}
-                                      << QVector<long long>{2, 1, 1} << 4LL << false;
+        QTest::newRow("auto overlap")
+            << int(gkAuto) << QVector<double>{0, 10, -5, 3} << QStringList{"6", "10", "11", "19"}
+            << QVector<long long>{2, 1, 1} << 4LL << false;
         // Manual: later classes closed only when they do not touch.
         QTest::newRow("manual") << int(gkManual) << QVector<double>{0, 10, 10, 20, 25, 30}
                                 << QStringList{"0", "10", "20", "22", "25", "30", "31"}
                                 << QVector<long long>{2, 1, 2} << 7LL << false;
         // Classes out of order (only a damaged file has them): list order wins.
-        QTest::newRow("manual unordered") << int(gkManual) << QVector<double>{20, 30, 0, 10, 5, 25}
-                                          << QStringList{"7", "22", "0", "10"}
-                                          << QVector<long long>{1, 2, 0} << 4LL << false;
-        QTest::newRow("no classes") << int(gkAuto) << QVector<double>{0, 10, 0, 0}
-                                    << QStringList{"1", "2"} << QVector<long long>{} << 2LL << false;
+        QTest::newRow("manual unordered")
+            << int(gkManual) << QVector<double>{20, 30, 0, 10, 5, 25}
+            << QStringList{"7", "22", "0", "10"} << QVector<long long>{1, 2, 0} << 4LL << false;
+        QTest::newRow("no classes")
+            << int(gkAuto) << QVector<double>{0, 10, 0, 0} << QStringList{"1", "2"}
+            << QVector<long long>{} << 2LL << false;
     }
 
     void groupedColumn()
@@ -372,7 +374,9 @@ private slots:
         D.Recompute(L);
         // A text value, a negative frequency and a non-integer frequency are
         // left out; frequency 0 keeps its entry; equal values merge.
-        CheckList(D, {{1, 1, 1, 1.0 / 8, 1.0 / 8}, {2, 0, 1, 0, 1.0 / 8}, {3, 6, 7, 6.0 / 8, 7.0 / 8},
+        CheckList(D, {{1, 1, 1, 1.0 / 8, 1.0 / 8},
+                      {2, 0, 1, 0, 1.0 / 8},
+                      {3, 6, 7, 6.0 / 8, 7.0 / 8},
                       {6, 1, 8, 1.0 / 8, 1.0}});
         QCOMPARE(D.N(), 8);
         QCOMPARE(double(D.Mean()), (1 + 18 + 6) / 8.0);
@@ -409,21 +413,21 @@ private slots:
         QTest::newRow("sorted on insertion")
             << QVector<double>{10, 20, 3, 0, 10, 1, 30, 40, 2, 20, 30, 4, 10, 20, 1}
             << QVector<double>{0, 10, 20, 30} << QVector<long long>{1, 4, 4, 2} << 11LL << false;
-        QTest::newRow("gap between classes") << QVector<double>{0, 5, 1, 10, 15, 1}
-                                             << QVector<double>{0, 10} << QVector<long long>{1, 1}
-                                             << 2LL << false;
-        QTest::newRow("overlap stops") << QVector<double>{0, 10, 2, 20, 30, 1, 5, 15, 7, 40, 50, 1}
-                                       << QVector<double>{0, 20} << QVector<long long>{2, 1} << 3LL
-                                       << true;
-        QTest::newRow("turned round stops") << QVector<double>{0, 10, 2, 30, 20, 1, 40, 50, 1}
-                                            << QVector<double>{0} << QVector<long long>{2} << 2LL
-                                            << true;
-        QTest::newRow("inside a gap fits") << QVector<double>{0, 10, 1, 20, 30, 1, 10, 20, 1}
-                                           << QVector<double>{0, 10, 20}
-                                           << QVector<long long>{1, 1, 1} << 3LL << false;
-        QTest::newRow("too wide for the gap") << QVector<double>{0, 10, 1, 20, 30, 1, 10, 21, 1}
-                                              << QVector<double>{0, 20} << QVector<long long>{1, 1}
-                                              << 2LL << true;
+        QTest::newRow("gap between classes")
+            << QVector<double>{0, 5, 1, 10, 15, 1} << QVector<double>{0, 10}
+            << QVector<long long>{1, 1} << 2LL << false;
+        QTest::newRow("overlap stops")
+            << QVector<double>{0, 10, 2, 20, 30, 1, 5, 15, 7, 40, 50, 1} << QVector<double>{0, 20}
+            << QVector<long long>{2, 1} << 3LL << true;
+        QTest::newRow("turned round stops")
+            << QVector<double>{0, 10, 2, 30, 20, 1, 40, 50, 1} << QVector<double>{0}
+            << QVector<long long>{2} << 2LL << true;
+        QTest::newRow("inside a gap fits")
+            << QVector<double>{0, 10, 1, 20, 30, 1, 10, 20, 1} << QVector<double>{0, 10, 20}
+            << QVector<long long>{1, 1, 1} << 3LL << false;
+        QTest::newRow("too wide for the gap")
+            << QVector<double>{0, 10, 1, 20, 30, 1, 10, 21, 1} << QVector<double>{0, 20}
+            << QVector<long long>{1, 1} << 2LL << true;
     }
 
     void groupedTable()

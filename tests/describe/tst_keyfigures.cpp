@@ -8,7 +8,8 @@
 #include <QtTest>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 tDescriptor &Describe(tLumen &L, TDataType Type)
 {
@@ -42,32 +43,36 @@ class tst_keyfigures : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void ungrouped_data()
     {
         QTest::addColumn<QStringList>("Values");
-        QTest::addColumn<QVector<double>>("Expected"); // n, sum, min, max, range, lq, median, uq, mean, variance
+        QTest::addColumn<QVector<double>>(
+            "Expected"); // n, sum, min, max, range, lq, median, uq, mean, variance
         QTest::addColumn<bool>("ModeUnique");
         QTest::addColumn<double>("Mode");
 
         // Even n: the median is the lower of the two middle values.
         QTest::newRow("1 2 3 4") << QStringList{"4", "2", "1", "3"}
-                                 << QVector<double>{4, 10, 1, 4, 3, 1, 2, 3, 2.5, 1.25} << false << 0.0;
+                                 << QVector<double>{4, 10, 1, 4, 3, 1, 2, 3, 2.5, 1.25} << false
+                                 << 0.0;
         // F = 0,75 exactly makes 2 the upper quartile (at least, not above).
         QTest::newRow("1 2 2 3") << QStringList{"1", "2", "2", "3"}
                                  << QVector<double>{4, 8, 1, 3, 2, 1, 2, 2, 2, 0.5} << true << 2.0;
         // Two values share the largest h.
-        QTest::newRow("5 5 7 7 9") << QStringList{"5", "5", "7", "7", "9"}
-                                   << QVector<double>{5, 33, 5, 9, 4, 5, 7, 7, 6.6, 2.24} << false << 0.0;
+        QTest::newRow("5 5 7 7 9")
+            << QStringList{"5", "5", "7", "7", "9"}
+            << QVector<double>{5, 33, 5, 9, 4, 5, 7, 7, 6.6, 2.24} << false << 0.0;
         // A later, larger h makes the mode unique again.
-        QTest::newRow("tie then larger") << QStringList{"1", "1", "2", "2", "3", "3", "3"}
-                                         << QVector<double>{7, 15, 1, 3, 2, 1, 2, 3, 15.0 / 7, 37.0 / 7 - 225.0 / 49}
-                                         << true << 3.0;
-        QTest::newRow("one value") << QStringList{"-2,5"}
-                                   << QVector<double>{1, -2.5, -2.5, -2.5, 0, -2.5, -2.5, -2.5, -2.5, 0} << true
-                                   << -2.5;
+        QTest::newRow("tie then larger")
+            << QStringList{"1", "1", "2", "2", "3", "3", "3"}
+            << QVector<double>{7, 15, 1, 3, 2, 1, 2, 3, 15.0 / 7, 37.0 / 7 - 225.0 / 49} << true
+            << 3.0;
+        QTest::newRow("one value")
+            << QStringList{"-2,5"}
+            << QVector<double>{1, -2.5, -2.5, -2.5, 0, -2.5, -2.5, -2.5, -2.5, 0} << true << -2.5;
     }
 
     void ungrouped()
@@ -90,7 +95,8 @@ private slots:
         QVERIFY(Near(D.Median(), Expected[6]));
         QVERIFY(Near(D.UpperQuartile(), Expected[7]));
         QVERIFY(Near(D.Mean(), Expected[8]));
-        QVERIFY2(Near(D.Variance(), Expected[9]), qPrintable(QString::number(double(D.Variance()))));
+        QVERIFY2(Near(D.Variance(), Expected[9]),
+                 qPrintable(QString::number(double(D.Variance()))));
         QVERIFY(Near(D.StdDev(), std::sqrt(Expected[9])));
         Extended M = 0;
         QCOMPARE(D.Mode(M), ModeUnique);
@@ -123,17 +129,23 @@ private slots:
         QTest::addColumn<double>("ModalLower");
 
         // Median = 0 + 10 · (0,5 - 0) / 0,5 = 10.
-        QTest::newRow("two equal classes") << QVector<double>{0, 10, 2, 10, 20, 2}
-                                           << QVector<double>{4, 20, 5, 10, 15, 10, 25} << false << 0.0;
+        QTest::newRow("two equal classes")
+            << QVector<double>{0, 10, 2, 10, 20, 2} << QVector<double>{4, 20, 5, 10, 15, 10, 25}
+            << false << 0.0;
         // Mean (5 + 45) / 4 = 12,5; variance (25 + 675) / 4 - 156,25 = 18,75.
         QTest::newRow("modal class unique") << QVector<double>{0, 10, 1, 10, 20, 3}
-                                            << QVector<double>{4, 20, 10 + 10 * (0.25 - 0.25) / 0.75,
+                                            << QVector<double>{4,
+                                                               20,
+                                                               10 + 10 * (0.25 - 0.25) / 0.75,
                                                                10 + 10 * (0.5 - 0.25) / 0.75,
-                                                               10 + 10 * (0.75 - 0.25) / 0.75, 12.5, 18.75}
+                                                               10 + 10 * (0.75 - 0.25) / 0.75,
+                                                               12.5,
+                                                               18.75}
                                             << true << 10.0;
         // An empty class first: F stays 0 there, the level is passed later.
-        QTest::newRow("empty first class") << QVector<double>{0, 10, 0, 10, 20, 4}
-                                           << QVector<double>{4, 20, 12.5, 15, 17.5, 15, 0} << true << 10.0;
+        QTest::newRow("empty first class")
+            << QVector<double>{0, 10, 0, 10, 20, 4} << QVector<double>{4, 20, 12.5, 15, 17.5, 15, 0}
+            << true << 10.0;
         // Classes with a gap between them: range spans the gap.
         QTest::newRow("gap") << QVector<double>{0, 4, 1, 6, 10, 1}
                              << QVector<double>{2, 10, 2, 4, 8, 5, 9} << false << 0.0;
@@ -150,11 +162,14 @@ private slots:
         QVERIFY(!D.HasClassFault());
         QCOMPARE(double(D.N()), Expected[0]);
         QVERIFY(Near(D.Range(), Expected[1]));
-        QVERIFY2(Near(D.LowerQuartile(), Expected[2]), qPrintable(QString::number(double(D.LowerQuartile()))));
+        QVERIFY2(Near(D.LowerQuartile(), Expected[2]),
+                 qPrintable(QString::number(double(D.LowerQuartile()))));
         QVERIFY2(Near(D.Median(), Expected[3]), qPrintable(QString::number(double(D.Median()))));
-        QVERIFY2(Near(D.UpperQuartile(), Expected[4]), qPrintable(QString::number(double(D.UpperQuartile()))));
+        QVERIFY2(Near(D.UpperQuartile(), Expected[4]),
+                 qPrintable(QString::number(double(D.UpperQuartile()))));
         QVERIFY(Near(D.Mean(), Expected[5]));
-        QVERIFY2(Near(D.Variance(), Expected[6]), qPrintable(QString::number(double(D.Variance()))));
+        QVERIFY2(Near(D.Variance(), Expected[6]),
+                 qPrintable(QString::number(double(D.Variance()))));
         Extended Lo = -1, Hi = -1;
         QCOMPARE(D.ModalClass(Lo, Hi), ModalUnique);
         if (ModalUnique)

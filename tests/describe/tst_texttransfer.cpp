@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 void FillColumn(tLumen &L, int Col, const QStringList &Texts)
 {
@@ -42,7 +43,7 @@ class tst_texttransfer : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
@@ -192,11 +193,15 @@ private slots:
         QTest::addColumn<QString>("Text");
         QTest::addColumn<bool>("FromFile");
         QTest::addColumn<QStringList>("Tokens");
-        QTest::newRow("tab and cr") << QStringLiteral("12\t13\r\n14") << false << QStringList{"12", "13", "14"};
-        QTest::newRow("empty tokens") << QStringLiteral("a\r\r\n\tb\r") << false << QStringList{"a", "", "", "b"};
+        QTest::newRow("tab and cr")
+            << QStringLiteral("12\t13\r\n14") << false << QStringList{"12", "13", "14"};
+        QTest::newRow("empty tokens")
+            << QStringLiteral("a\r\r\n\tb\r") << false << QStringList{"a", "", "", "b"};
         QTest::newRow("lf alone joins") << QStringLiteral("1\n2\r") << false << QStringList{"12"};
-        QTest::newRow("semicolon in paste") << QStringLiteral("1;2\r") << false << QStringList{"1;2"};
-        QTest::newRow("semicolon in file") << QStringLiteral("1;2\r") << true << QStringList{"1", "2"};
+        QTest::newRow("semicolon in paste")
+            << QStringLiteral("1;2\r") << false << QStringList{"1;2"};
+        QTest::newRow("semicolon in file")
+            << QStringLiteral("1;2\r") << true << QStringList{"1", "2"};
         QTest::newRow("empty rest dropped") << QStringLiteral("1\t") << false << QStringList{"1"};
     }
 
@@ -213,11 +218,13 @@ private slots:
         QTest::addColumn<QString>("Text");
         QTest::addColumn<QString>("Name");
         QTest::addColumn<QStringList>("Cells");
-        QTest::newRow("no name") << QStringLiteral("12\t13\r\n14") << QString() << QStringList{"12", "13", "14"};
-        QTest::newRow("name") << QStringLiteral("Højde\r\n1,5\r\n\r\n3\r\n") << QStringLiteral("Højde")
-                              << QStringList{"1,5", "", "3,0"};
+        QTest::newRow("no name") << QStringLiteral("12\t13\r\n14") << QString()
+                                 << QStringList{"12", "13", "14"};
+        QTest::newRow("name") << QStringLiteral("Højde\r\n1,5\r\n\r\n3\r\n")
+                              << QStringLiteral("Højde") << QStringList{"1,5", "", "3,0"};
         QTest::newRow("empty name") << QStringLiteral("\r\n7\r\n") << QString() << QStringList{"7"};
-        QTest::newRow("text later") << QStringLiteral("1\r\nabc\r\n") << QString() << QStringList{"1", "abc"};
+        QTest::newRow("text later")
+            << QStringLiteral("1\r\nabc\r\n") << QString() << QStringList{"1", "abc"};
         QTest::newRow("nothing") << QString() << QString() << QStringList{};
     }
 
@@ -283,23 +290,25 @@ private slots:
         QTest::addColumn<int>("Rows");
         QTest::addColumn<bool>("Header");
         QTest::addColumn<bool>("Names");
-        QTest::newRow("header and names") << QStringLiteral("\tA\tB\rAnna\t1\t2\rBo\t3\t4\r") << false << true
-                                          << 3 << 3 << true << true;
-        QTest::newRow("header only") << QStringLiteral("X\tY\r1\t2\r") << false << true << 2 << 2 << true << false;
-        QTest::newRow("names only") << QStringLiteral("Anna\t1\rBo\t2\r") << false << true << 2 << 2 << false
-                                    << true;
-        QTest::newRow("numbers only") << QStringLiteral("1\t2\r3\t4\r") << false << true << 2 << 2 << false
-                                      << false;
-        QTest::newRow("last row unended") << QStringLiteral("1\t2\r3\t4") << false << true << 2 << 1 << false
-                                          << false;
-        QTest::newRow("uneven rows") << QStringLiteral("1\t2\r3\r") << false << false << 0 << 0 << false
-                                     << false;
-        QTest::newRow("no complete row") << QStringLiteral("1\t2") << false << false << 0 << 0 << false << false;
+        QTest::newRow("header and names") << QStringLiteral("\tA\tB\rAnna\t1\t2\rBo\t3\t4\r")
+                                          << false << true << 3 << 3 << true << true;
+        QTest::newRow("header only")
+            << QStringLiteral("X\tY\r1\t2\r") << false << true << 2 << 2 << true << false;
+        QTest::newRow("names only")
+            << QStringLiteral("Anna\t1\rBo\t2\r") << false << true << 2 << 2 << false << true;
+        QTest::newRow("numbers only")
+            << QStringLiteral("1\t2\r3\t4\r") << false << true << 2 << 2 << false << false;
+        QTest::newRow("last row unended")
+            << QStringLiteral("1\t2\r3\t4") << false << true << 2 << 1 << false << false;
+        QTest::newRow("uneven rows")
+            << QStringLiteral("1\t2\r3\r") << false << false << 0 << 0 << false << false;
+        QTest::newRow("no complete row")
+            << QStringLiteral("1\t2") << false << false << 0 << 0 << false << false;
         QTest::newRow("empty") << QString() << false << false << 0 << 0 << false << false;
-        QTest::newRow("semicolons from file") << QStringLiteral("1;2\r\n3;4\r\n") << true << true << 2 << 2
-                                              << false << false;
-        QTest::newRow("semicolons pasted") << QStringLiteral("1;2\r\n3;4\r\n") << false << true << 1 << 2
-                                           << false << false;
+        QTest::newRow("semicolons from file")
+            << QStringLiteral("1;2\r\n3;4\r\n") << true << true << 2 << 2 << false << false;
+        QTest::newRow("semicolons pasted")
+            << QStringLiteral("1;2\r\n3;4\r\n") << false << true << 1 << 2 << false << false;
     }
 
     void readSheet()
@@ -386,13 +395,17 @@ private slots:
         QTest::addColumn<QByteArray>("Bytes");
         QTest::addColumn<bool>("Drop");
         QTest::addColumn<QString>("Text");
-        QTest::newRow("lf") << QByteArray("a\tb\n1\t2\n") << true << QStringLiteral("a\tb\r\n1\t2\r\n");
-        QTest::newRow("crlf and empty lines") << QByteArray("1\r\n\r\n2\r\n") << true << QStringLiteral("1\r\n2\r\n");
-        QTest::newRow("keep empty lines") << QByteArray("1\n\n2") << false << QStringLiteral("1\r\n\r\n2\r\n");
+        QTest::newRow("lf") << QByteArray("a\tb\n1\t2\n") << true
+                            << QStringLiteral("a\tb\r\n1\t2\r\n");
+        QTest::newRow("crlf and empty lines")
+            << QByteArray("1\r\n\r\n2\r\n") << true << QStringLiteral("1\r\n2\r\n");
+        QTest::newRow("keep empty lines")
+            << QByteArray("1\n\n2") << false << QStringLiteral("1\r\n\r\n2\r\n");
         QTest::newRow("cr") << QByteArray("1\r2\r") << true << QStringLiteral("1\r\n2\r\n");
-        QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBFV\xC3\xA6gt\n") << true
-                                        << QStringLiteral("Vægt\r\n");
-        QTest::newRow("windows-1252") << QByteArray("V\xE6gt\n") << true << QStringLiteral("Vægt\r\n");
+        QTest::newRow("utf-8 with bom")
+            << QByteArray("\xEF\xBB\xBFV\xC3\xA6gt\n") << true << QStringLiteral("Vægt\r\n");
+        QTest::newRow("windows-1252")
+            << QByteArray("V\xE6gt\n") << true << QStringLiteral("Vægt\r\n");
     }
 
     void fileLines()
@@ -422,7 +435,8 @@ private slots:
 
     void normaliseLineEnds()
     {
-        QCOMPARE(NormaliseLineEnds(QStringLiteral("1\n2\r\n3\r4\n")), QStringLiteral("1\r\n2\r\n3\r4\r\n"));
+        QCOMPARE(NormaliseLineEnds(QStringLiteral("1\n2\r\n3\r4\n")),
+                 QStringLiteral("1\r\n2\r\n3\r4\r\n"));
         QCOMPARE(NormaliseLineEnds(QStringLiteral("\n")), QStringLiteral("\r\n"));
     }
 
