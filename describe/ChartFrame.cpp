@@ -249,7 +249,7 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
     if (!S.Grouped) {
         const QString Origin = FormatGeneral(L.Shift);
         const int Ow = draw::TextWidth(P, Origin);
-        const int Ol = L.x0 - Ow / 2;
+        const int Ol = (2 * L.x0 - Ow) / 2;
         const int LabelTop = L.FrameB + 1;
         DrawCellText(P, Origin, draw::Box(Ol, LabelTop, Ol + Ow, LabelTop + h), Qt::AlignCenter);
         const Extended XStep = L.XHi > std::fabs(L.XLo) ? L.XHi / StepsHi : std::fabs(L.XLo) / StepsLo;
@@ -267,7 +267,7 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
             Tick(Px);
             const QString Text = S.XLabel ? S.XLabel(X + L.Shift, L.d) : QString();
             const int W = draw::TextWidth(P, Text);
-            const int Left = Px - W / 2;
+            const int Left = (2 * Px - W) / 2; // px - width / 2, toward 0
             if (Left >= Limit) {
                 DrawCellText(P, Text, draw::Box(Left, LabelTop, Left + W, LabelTop + h), Qt::AlignCenter);
                 Limit = Left + W + hh;
@@ -282,7 +282,7 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
             Tick(Px);
             const QString Text = S.XLabel ? S.XLabel(X + L.Shift, L.d) : QString();
             const int W = draw::TextWidth(P, Text);
-            const int Left = Px - W / 2;
+            const int Left = (2 * Px - W) / 2; // px - width / 2, toward 0
             if (Left + W + hh <= Limit) {
                 DrawCellText(P, Text, draw::Box(Left, LabelTop, Left + W, LabelTop + h), Qt::AlignCenter);
                 Limit = Left;

@@ -96,7 +96,7 @@ void DrawClassBounds(QPainter &P, const tChartLayout &L, const QVector<TFreqReco
                 continue;
             const QString Text = FormatNumber(Bound, L.d);
             const int W = draw::TextWidth(P, Text);
-            const int Left = Px - W / 2;
+            const int Left = (2 * Px - W) / 2; // px - width / 2, toward 0
             if (Left > LastRight) {
                 const int Top = L.FrameB + L.hh;
                 DrawCellText(P, Text, draw::Box(Left, Top, Left + W, Top + L.h), Qt::AlignCenter);

@@ -1,5 +1,6 @@
 // Axis rounding and the chart frame: worked rounding examples, the broken
 // axis of data from 12 to 17, the recorded scale, and degenerate ranges.
+#include "CellText.h"
 #include "ChartFrame.h"
 #include "DrawContext.h"
 #include "FreqGraph.h"
@@ -148,6 +149,25 @@ private slots:
             QVERIFY(Img.pixel(X, Y) != Black);
         QCOMPARE(Img.pixel(Lay.xa + hh - 1, Y), Black);
         QCOMPARE(Img.pixel(Lay.xa + 3 * hh + q - 1, Y), Black);
+
+        // The origin label reads 12 and the ticks 13 to 17, each centred on
+        // its tick below the frame.
+        QImage Ref = Canvas(400, 400);
+        QPainter R(&Ref);
+        Prepare(R);
+        QVector<QRect> Labels;
+        for (int V = 12; V <= 17; ++V) {
+            const QString Text = QString::number(V);
+            const int Px = Lay.PosX(V);
+            const int W = R.fontMetrics().horizontalAdvance(Text);
+            const int Left = (2 * Px - W) / 2;
+            const QRect Cell(Left, Lay.FrameB + 1, W, h);
+            DrawCellText(R, Text, Cell, Qt::AlignCenter);
+            Labels << Cell.adjusted(0, 2, 0, 0); // below the tick marks
+        }
+        R.end();
+        for (const QRect &Cell : Labels)
+            QCOMPARE(Img.copy(Cell), Ref.copy(Cell));
 
         // The recorded scale turns pixel columns back into values.
         QCOMPARE(int(std::lround(double(D.XValueAt(Lay.PosX(13))))), 13);
