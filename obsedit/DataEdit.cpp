@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,6 +57,15 @@ TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
         B->LinieDG->setCurrentIndex(LineModel->index(0, 1));
     }
     UpdateDirectionGlyph();
+    // The clipboard is asked once and then followed, not read on every
+    // update of the buttons.
+    QString Clip;
+    ClipboardHasText = GetClipboardText(Clip);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        QString Text;
+        ClipboardHasText = GetClipboardText(Text);
+        UpdateButtons();
+    });
     UpdateButtons();
 }
 
@@ -315,10 +326,9 @@ void TDataEdit::UpdateButtons()
         ToolButton(QString::fromLatin1(Name))->setEnabled(On);
     };
     const bool One = C == 1 || Ln == 1;
-    QString Clip;
     Enable("CutSpeed", One);
     Enable("CopySpeed", One);
-    Enable("PasteSpeed", One && GetClipboardText(Clip));
+    Enable("PasteSpeed", One && ClipboardHasText);
     Enable("DelSpeed", C > 0 || Ln > 0);
     const bool Sortable =
         (C == 1 && L.CellCount(First) > 0) || (Ln == 1 && L.NumbersInLine(L.SelLine(0)) > 0);

@@ -118,6 +118,7 @@ private:
     int LastCol = -1;
     int LastLine = -1;
     bool Edited = false;
+    bool ClipboardHasText = false;
     QMenuBar *MenuBar = nullptr;
     QMenu *DatatypeMenu = nullptr;
     QList<QWidget *> ColumnSeparators;

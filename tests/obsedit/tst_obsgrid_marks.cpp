@@ -4,6 +4,8 @@
 
 #include "DataEdit.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -204,6 +206,9 @@ void TstObsGridMarks::buttons_data()
     QTest::newRow("line with numbers") << "data l1" << "CutSpeed,SortUpSpeed,DelSpeed"
         << "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
     QTest::newRow("line without numbers") << "data l7" << "CutSpeed" << "SortUpSpeed,SortDownSpeed";
+    QTest::newRow("paste with text") << "clip cA" << "PasteSpeed" << "";
+    QTest::newRow("paste without text") << "noclip cA" << "CutSpeed" << "PasteSpeed";
+    QTest::newRow("paste needs one") << "clip cA cB" << "" << "PasteSpeed";
 }
 
 void TstObsGridMarks::buttons()
@@ -220,6 +225,10 @@ void TstObsGridMarks::buttons()
         } else if (Step == QLatin1String("rand")) {
             L.SetRandomCount(2, 2);
             L.SetCellText(0, 2, QStringLiteral("4"));
+        } else if (Step == QLatin1String("clip")) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2"));
+        } else if (Step == QLatin1String("noclip")) {
+            QGuiApplication::clipboard()->clear();
         } else if (Step == QLatin1String("comp")) {
             QVERIFY(MakeComputed(L, 3, QStringLiteral("A+1")));
         } else if (Step[0] == 'c') {

@@ -4,7 +4,9 @@
 #include "DataEdit.h"
 #include "Descriptor.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -76,6 +78,9 @@ void TstObsGridTyping::typing()
     QCOMPARE(F.L().GetDecimals(2), decimals);
     QVERIFY(F.L().IsModified());
     QVERIFY(F.Edit->DataEdited());
+    // Edited data keep their type: the Datatype items are disabled.
+    for (const char *Item : {"FunktionObs", "FunktionHyp", "FunktionGrup"})
+        QVERIFY(!F.Edit->EditorMenuBar()->findChild<QAction *>(QLatin1String(Item))->isEnabled());
     // The grid shows and edits the same text.
     QCOMPARE(F.Edit->DataModel()->index(3, 2).data(Qt::DisplayRole).toString(), shown);
     QCOMPARE(F.Edit->DataModel()->index(3, 2).data(Qt::EditRole).toString(), shown);
@@ -263,10 +268,14 @@ void TstObsGridTyping::downAtLastRowGrows()
     QCOMPARE(G->model()->rowCount(), 502);
     QCOMPARE(G->Row(), 501);
     // New clears back to 500 rows.
+    F.Edit->SetView(TEditorFrame::vwMixed);
     QToolButton *New = F.Edit->ToolButton(QStringLiteral("NewSpeed"));
     New->click();
     QCOMPARE(G->model()->rowCount(), 500);
     QCOMPARE(F.L().CellCount(0), 0);
+    QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
+    QVERIFY(!F.Edit->DataEdited());
+    QVERIFY(F.Edit->EditorMenuBar()->findChild<QAction *>(QStringLiteral("FunktionHyp"))->isEnabled());
 }
 
 void TstObsGridTyping::arrowsStopAtComputedColumns()
