@@ -3,8 +3,10 @@
 #include "CellText.h"
 #include "NumberText.h"
 
+#include <QFontMetrics>
 #include <QPoint>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -84,15 +86,31 @@ tChartSpec MakeSpec(const tDescriptor &D, tGraphKind Kind, bool Grouped)
 // by two classes is written once.
 void DrawClassBounds(QPainter &P, const tChartLayout &L, const QVector<TFreqRecord> &List)
 {
+    // With dense classes most labels cannot be written. A lower bound on a
+    // label's width (its digits, at the narrowest advance of a digit or the
+    // comma) rules most of them out before they are formatted.
+    const QFontMetrics Fm = P.fontMetrics();
+    int MinAdvance = Fm.horizontalAdvance(QLatin1Char(','));
+    for (char C = '0'; C <= '9'; ++C)
+        MinAdvance = std::min(MinAdvance, Fm.horizontalAdvance(QLatin1Char(C)));
+    // One pixel per character is left for kerning; huge values may be
+    // written in scientific form and get no bound.
+    MinAdvance = std::max(0, MinAdvance - 1);
+    auto MinWidth = [&](Extended V) {
+        if (!(std::fabs(V) < 1e15L))
+            return 0;
+        int Digits = 1;
+        for (Extended A = std::fabs(V); A >= 10; A /= 10)
+            ++Digits;
+        return (Digits + (L.d > 0 ? L.d + 1 : 0)) * MinAdvance;
+    };
     int LastRight = 0;
     for (const TFreqRecord &R : List) {
         for (Extended Bound : {R.Lower, R.Upper}) {
             const int Px = L.PosX(Bound);
             if (draw::Visible(P, draw::Box(Px, L.Baseline - 2, Px + 1, L.Baseline + L.hh + 1)))
                 P.drawLine(Px, L.Baseline - 2, Px, L.Baseline + L.hh - 1);
-            // A label centred at or left of the last one's right edge cannot
-            // be written; skip formatting it (dense classes).
-            if (Px <= LastRight)
+            if ((2 * Px - MinWidth(Bound)) / 2 <= LastRight)
                 continue;
             const QString Text = FormatNumber(Bound, L.d);
             const int W = draw::TextWidth(P, Text);

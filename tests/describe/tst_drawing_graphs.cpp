@@ -197,6 +197,46 @@ private slots:
         QVERIFY(!AnyPixel(Img, QRect(Lay.PosX(15) + 3, My + 2, 1, (Lay.Baseline - My) - 4), Red));
     }
 
+    // Class bounds get a tick and a label each; a bound shared by two
+    // classes is written once, centred on its tick below the frame.
+    void classBoundLabels()
+    {
+        auto L = HypColumn({}, {});
+        const double Lo[] = {0, 10, 25}, Hi[] = {10, 20, 40};
+        for (int I = 0; I < 3; ++I) {
+            L->SetGrupLowText(I, 0, QString::number(Lo[I]));
+            L->SetGrupHighText(I, 0, QString::number(Hi[I]));
+            L->SetGrupFreqText(I, 0, QStringLiteral("2"));
+        }
+        L->ToggleGrupColSelected(0);
+        tDescriptor &D = Recomputed(*L, dtGrup);
+        QCOMPARE(D.ListCount(0), 3);
+        QImage Img = Canvas(400, 400), Ref = Canvas(400, 400);
+        QPainter P(&Img);
+        Prepare(P);
+        const tChartLayout Lay = DrawGroupedFreqGraph(P, tDrawContext(400, 400), D);
+        P.end();
+        QVERIFY(Lay.Ok);
+        QPainter R(&Ref);
+        Prepare(R);
+        QVector<QRect> Cells;
+        for (int V : {0, 10, 20, 25, 40}) {
+            const QString Text = QString::number(V);
+            const int Px = Lay.PosX(V);
+            QCOMPARE(Img.pixel(Px, Lay.Baseline + Lay.hh - 1), Black); // tick
+            const int W = R.fontMetrics().horizontalAdvance(Text);
+            const QRect Cell((2 * Px - W) / 2, Lay.FrameB + Lay.hh, W, Lay.h);
+            DrawCellText(R, Text, Cell, Qt::AlignCenter);
+            Cells << Cell;
+        }
+        R.end();
+        for (const QRect &Cell : Cells)
+            QCOMPARE(Img.copy(Cell), Ref.copy(Cell));
+        // Nothing is written at the gap's middle.
+        const int Mid = Lay.PosX(22.5L);
+        QVERIFY(!AnyDark(Img, QRect(Mid - 1, Lay.FrameB + Lay.hh, 3, Lay.h)));
+    }
+
     // Without linked panes the selection is not drawn.
     void selectionHiddenUnlinked()
     {
