@@ -69,7 +69,18 @@ TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
     UpdateButtons();
 }
 
-TDataEdit::~TDataEdit() { delete MenuBar; }
+TDataEdit::~TDataEdit()
+{
+    // The grids go first, while the editor they call back is still whole: an
+    // open in-place editor commits on the way out, and closing the window
+    // later moves the focus.
+    CommitEdit();
+    for (TObsGridBlock *&B : Blocks) {
+        delete B;
+        B = nullptr;
+    }
+    delete MenuBar;
+}
 
 void TDataEdit::BuildToolBar()
 {
@@ -242,7 +253,8 @@ void TDataEdit::DataReplaced(bool FromFile)
 bool TDataEdit::CommitEdit()
 {
     for (TObsGridBlock *B : Blocks)
-        B->EndEditing();
+        if (B != nullptr)
+            B->EndEditing();
     return true;
 }
 
@@ -280,7 +292,8 @@ void TDataEdit::RaiseRowCount(int N)
 void TDataEdit::RepaintGrids()
 {
     for (TObsGridBlock *B : Blocks)
-        for (TGridView *V : {B->SojleDG, B->LinieDG, B->DataDG})
+        if (B != nullptr)
+            for (TGridView *V : {B->SojleDG, B->LinieDG, B->DataDG})
             V->viewport()->update();
 }
 
@@ -450,7 +463,8 @@ void TDataEdit::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN
 void TDataEdit::PickedLinesChanged()
 {
     for (TObsGridBlock *B : Blocks)
-        B->LinieDG->viewport()->update();
+        if (B != nullptr)
+            B->LinieDG->viewport()->update();
 }
 
 // Typing.
@@ -547,6 +561,13 @@ void TDataEdit::MoveDataCursor(TObsGridBlock *B, int Line, int Col)
     B->ShowCell(Line, Col);
 }
 
+void TDataEdit::ResumeEditing(TGridView *G)
+{
+    // The data grid always shows its editor while it has the focus.
+    if (G->hasFocus() && (G->currentIndex().flags() & Qt::ItemIsEditable))
+        G->StartEdit();
+}
+
 bool TDataEdit::DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods)
 {
     if (Mods & (Qt::ControlModifier | Qt::AltModifier))
@@ -563,6 +584,7 @@ bool TDataEdit::DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods)
         G->EndEdit();
         G->SetCell(R, SkipFrom(0));
         B->ScrollToColumn(0);
+        ResumeEditing(G);
         return true;
     case Qt::Key_Left:
         if (C != 0)
@@ -604,6 +626,7 @@ bool TDataEdit::DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods)
         default:
             break;
         }
+        ResumeEditing(G);
         ShowColumnStatus(C);
         return true;
     default:

@@ -102,6 +102,7 @@ private:
     // when none.
     int SkipFrom(int Col);
     void MoveDataCursor(TObsGridBlock *B, int Line, int Col);
+    void ResumeEditing(TGridView *G);
     bool DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods);
     bool ColHeaderKey(TObsGridBlock *B, int Key);
     bool LineHeaderKey(TObsGridBlock *B, int Key);

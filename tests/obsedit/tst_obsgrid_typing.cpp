@@ -37,6 +37,8 @@ private slots:
     void lineNameKeys();
     void directionButtonCycles();
     void bigDataSetOpens();
+    void editingResumesAfterEnter();
+    void closingKeepsOpenEdit();
 };
 
 void TstObsGridTyping::typing_data()
@@ -394,6 +396,41 @@ void TstObsGridTyping::bigDataSetOpens()
     QCOMPARE(F.L().CellCount(1), 100000);
     QCOMPARE(G->model()->rowCount(), 100001);
     QCOMPARE(F.Edit->LinieDG()->verticalScrollBar()->value(), G->verticalScrollBar()->value());
+}
+
+void TstObsGridTyping::editingResumesAfterEnter()
+{
+    TEditorFixture F;
+    TGridView *G = F.Edit->DataDG();
+    G->SetCell(0, 0);
+    TypeInto(G, QStringLiteral("4"));
+    QVERIFY(G->IsEditing());
+    QCOMPARE(G->Row(), 1);
+    // With the editor open and its text selected, the arrows move the cell.
+    PressKey(Qt::Key_Right);
+    QVERIFY(!G->IsEditing());
+    QCOMPARE(G->Col(), 1);
+    QCOMPARE(G->Row(), 1);
+    // Escape drops the typed text.
+    TypeInto(G, QStringLiteral("9"), Qt::Key_Escape);
+    QCOMPARE(int(F.L().GetCellState(1, 1)), int(csEmpty));
+}
+
+void TstObsGridTyping::closingKeepsOpenEdit()
+{
+    TFakeHost Host;
+    auto *Edit = new TDataEdit(&Host);
+    Host.Editor = Edit;
+    Edit->show();
+    QApplication::setActiveWindow(Edit);
+    QVERIFY(QTest::qWaitForWindowActive(Edit));
+    Edit->ShowEditor();
+    Edit->DataDG()->SetCell(2, 3);
+    TypeInto(Edit->DataDG(), QStringLiteral("12"), 0);
+    QVERIFY(Edit->DataDG()->IsEditing());
+    Host.Editor = nullptr;
+    delete Edit;
+    QCOMPARE(Host.Lumen().GetCellText(2, 3), QStringLiteral("12"));
 }
 
 QTEST_MAIN(TstObsGridTyping)
