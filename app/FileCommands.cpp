@@ -45,8 +45,14 @@ QMessageBox::StandardButton TLumenForm::QuerySave()
         Dialogs().Message(QMessageBox::Question, QStringLiteral("Data er ændret"),
                           QStringLiteral("Skal ændringerne gemmes?"),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (Answer == QMessageBox::Yes)
+    if (Answer == QMessageBox::Yes) {
+        SaveFailed = false;
         SaveDocumentAs();
+        // The user wanted the data kept: a save that failed stops the caller
+        // rather than letting the data go. (Cancelling the dialog does not.)
+        if (SaveFailed)
+            return QMessageBox::Cancel;
+    }
     return Answer;
 }
 
@@ -122,10 +128,12 @@ void TLumenForm::SaveToNamedFile()
                           QStringLiteral("Gem filen med et andet navn"), QMessageBox::Ok,
                           QMessageBox::Ok);
         CurrentFileName.clear();
+        SaveFailed = true;
         return;
     }
     DataSet->SaveToFile(CurrentFileName);
-    if (DataSet->WriteFailed())
+    SaveFailed = DataSet->WriteFailed();
+    if (SaveFailed)
         Dialogs().Message(QMessageBox::Critical, ErrorTitle, QStringLiteral("Kunne ikke gemme data"),
                           QMessageBox::Ok, QMessageBox::Ok);
     else

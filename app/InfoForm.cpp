@@ -93,6 +93,12 @@ void TInfoForm::ShowText()
     UpdateSelectionButtons();
     UpdatePasteButton();
     const bool WasVisible = isVisible();
+    if (!Placed && parentWidget()) {
+        // The first time beside the grids, at the right of the main window.
+        const QRect Main = parentWidget()->geometry();
+        move(std::max(Main.left(), Main.right() - width() - 40), Main.top() + 110);
+        Placed = true;
+    }
     show();
     raise();
     if (!WasVisible)

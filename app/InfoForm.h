@@ -48,4 +48,5 @@ private:
 
     TEditorHost &Host;
     bool Loading = false;
+    bool Placed = false;
 };

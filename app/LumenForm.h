@@ -102,4 +102,5 @@ private:
     QWidget *Splash = nullptr;
     QStringList Arguments;
     bool FirstShowDone = false;
+    bool SaveFailed = false; // the last save was refused or could not write
 };

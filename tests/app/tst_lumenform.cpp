@@ -31,6 +31,8 @@ private slots:
     void hideEditorRestoresOwnMenu();
     void saveQuestion_data();
     void saveQuestion();
+    void failedSaveKeepsData_data();
+    void failedSaveKeepsData();
     void unmodifiedAsksNothing();
     void closeAsksSaveQuestion_data();
     void closeAsksSaveQuestion();
@@ -303,6 +305,49 @@ void TestLumenForm::saveQuestion()
         QCOMPARE(D.FilesAsked.last().Caption, QStringLiteral("Åbn"));
         QCOMPARE(D.FilesAsked.last().Filter, QStringLiteral("Lumentor datafiler (*.lmt)"));
     }
+}
+
+void TestLumenForm::failedSaveKeepsData_data()
+{
+    QTest::addColumn<int>("Command"); // 0 New, 1 Open, 2 close
+    QTest::addColumn<bool>("ReadOnly"); // else a folder that does not exist
+    for (int Command : {0, 1, 2}) {
+        QTest::addRow("%d read-only", Command) << Command << true;
+        QTest::addRow("%d cannot write", Command) << Command << false;
+    }
+}
+
+// Yes to the save question and then a save that fails: the data stay.
+void TestLumenForm::failedSaveKeepsData()
+{
+    QFETCH(int, Command);
+    QFETCH(bool, ReadOnly);
+    const QString Locked = Path(QStringLiteral("låst.lmt"));
+    if (!QFile::exists(Locked)) {
+        WriteLumenFile(Locked, dtObs, {});
+        QVERIFY(QFile::setPermissions(Locked, QFile::ReadOwner | QFile::ReadGroup));
+    }
+    const QString Other = WriteLumenFile(Path(QStringLiteral("andet.lmt")), dtObs, {});
+    TScriptedDialogs D;
+    auto F = StartedForm(D);
+    F->Lumen().SetCellText(0, 0, QStringLiteral("42"));
+    D.Answers.enqueue(QMessageBox::Yes);
+    D.FileNames.enqueue(ReadOnly ? Locked : Path(QStringLiteral("ingen mappe/x.lmt")));
+    D.FileNames.enqueue(Other);
+    bool Closed = false;
+    if (Command == 0)
+        F->NewDocument(dtObs);
+    else if (Command == 1)
+        F->OpenDocument();
+    else
+        Closed = F->close();
+    QVERIFY(!Closed);
+    QCOMPARE(D.Asked.size(), 2);
+    QCOMPARE(D.Asked[1].Text, ReadOnly ? QStringLiteral("Gem filen med et andet navn")
+                                       : QStringLiteral("Kunne ikke gemme data"));
+    QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("42"));
+    QVERIFY(F->Lumen().IsModified());
+    QCOMPARE(D.FilesAsked.size(), 1); // no open dialog after the failure
 }
 
 void TestLumenForm::unmodifiedAsksNothing()
