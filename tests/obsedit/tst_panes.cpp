@@ -98,6 +98,7 @@ private slots:
     void pane1Draws();
     void promptWording();
     void linkTableAndGraph();
+    void showingTakesOverTheStatistics();
 };
 
 void TstPanes::availability_data()
@@ -487,6 +488,34 @@ void TstPanes::linkTableAndGraph()
     QTest::mouseClick(Table->PaintBox, Qt::LeftButton, {}, TableRow(D, 1));
     QCOMPARE(D.SelectedIndex(), -1);
     QCOMPARE(Table->PaintBox->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TstPanes::showingTakesOverTheStatistics()
+{
+    TEditorFixture F;
+    FillDistinct(F.L(), 0, 5);
+    ClickHeader(F.Edit->SojleDG(), 0, 0);
+    F.Edit->SetView(TEditorFrame::vwMixed);
+    F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkTabel));
+    tDescriptor &D = DescriptorOf(F.L());
+    // Shown again without another editor in between: the kinds stay.
+    F.Edit->ShowEditor();
+    QCOMPARE(int(D.GetPaneKind(1)), int(bkTabel));
+    QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkTabel));
+    // After the frequency editor owned the statistics they are cleared.
+    F.Edit->HideEditor();
+    D.SetOwner(dtHyp);
+    F.Edit->ShowEditor();
+    QCOMPARE(int(D.Owner), int(dtObs));
+    for (int N = 1; N <= 4; ++N) {
+        QCOMPARE(int(D.GetPaneKind(N)), int(bkIngen));
+        QCOMPARE(F.Edit->Pane(N)->ComboBox->currentIndex(), -1);
+    }
+    // A new data set starts without kinds in the edit view.
+    F.Edit->SetView(TEditorFrame::vwMixed);
+    F.Host.NewDocument(dtObs);
+    QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
+    QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), -1);
 }
 
 QTEST_MAIN(TstPanes)
