@@ -91,7 +91,10 @@ TLumenForm::~TLumenForm()
         delete Splash;
         QApplication::restoreOverrideCursor();
     }
-    // The editors go before the data set they show.
+    // The editors go before the data set they show; the focus leaves them
+    // first, so that no focus change reaches a half-destroyed grid.
+    if (QWidget *Focus = QApplication::focusWidget(); Focus && isAncestorOf(Focus))
+        Focus->clearFocus();
     delete Stack;
     Stack = nullptr;
     Editors = {};
