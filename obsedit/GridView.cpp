@@ -32,7 +32,7 @@ TGridView::TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent)
     setAutoScroll(false);
     setGridStyle(Qt::SolidLine);
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *Old, QWidget *Now) {
+    FocusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *Old, QWidget *Now) {
         auto Within = [this](QWidget *W) { return W && (W == this || isAncestorOf(W)); };
         const bool WasIn = Within(Old), IsIn = Within(Now);
         if (GridEvents == nullptr || WasIn == IsIn)
@@ -42,6 +42,14 @@ TGridView::TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent)
         else
             GridEvents->GridFocusOut(this);
     });
+}
+
+TGridView::~TGridView()
+{
+    // Closing the window moves the focus while the base classes go; this
+    // view must not hear of it any more.
+    disconnect(FocusWatch);
+    GridEvents = nullptr;
 }
 
 void TGridView::SetColumnWidth(int Width) { horizontalHeader()->setDefaultSectionSize(Width); }

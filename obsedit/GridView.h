@@ -50,6 +50,7 @@ class TGridView : public QTableView
     Q_OBJECT
 public:
     TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent = nullptr);
+    ~TGridView() override;
 
     void SetColumnWidth(int Width);
     void SetRowHeight(int Height);
@@ -89,6 +90,7 @@ protected:
 private:
     TGridEvents *GridEvents;
     bool OwnMousePress = false;
+    QMetaObject::Connection FocusWatch;
 };
 
 // Base of the grid delegates: hands the editor's keys to the grid and opens a
