@@ -51,7 +51,7 @@ QString EditorTitle(TDataType Type)
 }
 } // namespace
 
-TLumenForm::TLumenForm(int SplashWaitMs)
+TLumenForm::TLumenForm(int SplashWaitMs, const TEditorFactory &Factory)
     : QMainWindow(nullptr), DataSet(std::make_unique<tLumen>()), SplashWait(SplashWaitMs)
 {
     setObjectName(QStringLiteral("LumenForm"));
@@ -69,7 +69,7 @@ TLumenForm::TLumenForm(int SplashWaitMs)
 
     // The editors and windows exist once for the whole run.
     for (TDataType Type : {dtObs, dtHyp, dtGrup}) {
-        Editors[Type] = CreateEditor(Type, *this, Stack);
+        Editors[Type] = Factory ? Factory(Type, *this, Stack) : CreateEditor(Type, *this, Stack);
         Stack->addWidget(Editors[Type]);
     }
     About = new TAboutBox(this);

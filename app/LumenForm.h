@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QMenu;
@@ -20,8 +21,11 @@ class TLumenForm : public QMainWindow, public TEditorHost
 {
     Q_OBJECT
 public:
+    using TEditorFactory = std::function<TEditorBase *(TDataType, TEditorHost &, QWidget *)>;
+
     // SplashWaitMs: how long the first showing waits for the splash window.
-    explicit TLumenForm(int SplashWaitMs = 0);
+    // Factory makes the three editors (the program's own when empty).
+    explicit TLumenForm(int SplashWaitMs = 0, const TEditorFactory &Factory = {});
     ~TLumenForm() override;
 
     // Start-up: the splash window to free after the wait (owned from now on)
