@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -51,6 +52,8 @@ private slots:
     void status_data();
     void status();
     void hidingClearsMarks();
+    void headersScrollWithData();
+    void mixedViewShowsFirstMark();
 };
 
 // Each step: a column letter with a modifier prefix: "c" Ctrl, "s" Shift,
@@ -324,6 +327,40 @@ void TstObsGridMarks::hidingClearsMarks()
     ClickHeader(F.Edit->LinieDG(), 2, 0);
     F.Edit->HideEditor();
     QCOMPARE(F.L().SelLineCount(), 0);
+}
+
+void TstObsGridMarks::headersScrollWithData()
+{
+    TEditorFixture F;
+    TObsGridBlock *B = F.Edit->Block(0);
+    B->DataDG->horizontalScrollBar()->setValue(5 * TObsGridBlock::ColWidth);
+    B->DataDG->verticalScrollBar()->setValue(40 * TObsGridBlock::RowHeight);
+    QCOMPARE(B->SojleDG->horizontalScrollBar()->value(), 5 * TObsGridBlock::ColWidth);
+    QCOMPARE(B->LinieDG->verticalScrollBar()->value(), 40 * TObsGridBlock::RowHeight);
+    QCOMPARE(B->SojleDG->columnAt(1), 5);
+    QCOMPARE(B->LinieDG->rowAt(1), 40);
+    // And the other way round.
+    B->LinieDG->verticalScrollBar()->setValue(7 * TObsGridBlock::RowHeight);
+    QCOMPARE(B->TopRow(), 7);
+    B->SojleDG->horizontalScrollBar()->setValue(2 * TObsGridBlock::ColWidth);
+    QCOMPARE(B->LeftColumn(), 2);
+    // The copy on the mixed page scrolls on its own.
+    QCOMPARE(F.Edit->Block(1)->TopRow(), 0);
+}
+
+void TstObsGridMarks::mixedViewShowsFirstMark()
+{
+    TEditorFixture F;
+    ClickHeader(F.Edit->SojleDG(), 0, 7);
+    F.Edit->SetView(TEditorFrame::vwMixed);
+    QCOMPARE(F.Edit->Block(1)->LeftColumn(), 7);
+    QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne H"));
+    F.Edit->SetView(TEditorFrame::vwEdit);
+    ClickHeader(F.Edit->LinieDG(), 3, 0);
+    F.Edit->Block(0)->ScrollToRow(250);
+    ClickHeader(F.Edit->LinieDG(), 260, 0, Qt::ControlModifier);
+    F.Edit->SetView(TEditorFrame::vwMixed);
+    QCOMPARE(F.Edit->Block(1)->TopRow(), 3);
 }
 
 QTEST_MAIN(TstObsGridMarks)
