@@ -523,6 +523,8 @@ void TDataEdit::LineNameTyped(int Line, const QString &Text)
         return;
     SetDataEdited(true);
     L.SetLineName(Line, Text);
+    const QModelIndex I = LineModel->index(Line, 1);
+    emit LineModel->dataChanged(I, I);
     if (L.AnyLineSelected())
         RefreshDescriptions();
 }

@@ -8,6 +8,7 @@
 #include "PaneKinds.h"
 
 #include <QComboBox>
+#include <QPainter>
 #include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
@@ -99,6 +100,7 @@ private slots:
     void promptWording();
     void linkTableAndGraph();
     void showingTakesOverTheStatistics();
+    void kindItemsDrawn();
 };
 
 void TstPanes::availability_data()
@@ -516,6 +518,47 @@ void TstPanes::showingTakesOverTheStatistics()
     F.Host.NewDocument(dtObs);
     QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
     QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), -1);
+}
+
+void TstPanes::kindItemsDrawn()
+{
+    TEditorFixture F;
+    FillDistinct(F.L(), 0, 20);
+    ClickHeader(F.Edit->SojleDG(), 0, 0);
+    F.Edit->SetView(TEditorFrame::vwMixed);
+    TDescriptionPane *P = F.Edit->Pane(1);
+    const QFontMetrics Fm(TDescriptionPane::ListFont());
+    const int Tab = 24 + Fm.horizontalAdvance(QStringLiteral("Sumfrekvensgraf  "));
+    auto Render = [&](int Kind) {
+        QImage Img(500, 21, QImage::Format_RGB32);
+        Img.fill(Qt::white);
+        QPainter Pt(&Img);
+        P->DrawItem(Pt, Img.rect(), F.Edit->ItemOfKind(Kind), false);
+        return Img;
+    };
+    auto Count = [](const QImage &Img, int X0, int X1, auto Pred) {
+        int N = 0;
+        for (int Y = 0; Y < Img.height(); ++Y)
+            for (int X = X0; X < X1; ++X)
+                N += Pred(Img.pixelColor(X, Y));
+        return N;
+    };
+    auto Ink = [](const QColor &C) { return C.lightness() < 235; };
+    auto Silver = [](const QColor &C) { return C.red() > 150 && C.red() < 235 && C == QColor(C.red(), C.red(), C.red()); };
+    auto Dark = [](const QColor &C) { return C.lightness() < 100; };
+    // Both limits start at the same tab; the text before it ends earlier.
+    for (int Kind : {bkTabel, bkCirkeldiagram}) {
+        const QImage Img = Render(Kind);
+        QCOMPARE(Count(Img, Tab - 4, Tab, Ink), 0);
+        QVERIFY(Count(Img, Tab, Tab + 6, Ink) > 0);
+    }
+    // Twenty values: the pie chart is drawn in silver, the table in black.
+    const QImage Pie = Render(bkCirkeldiagram), Table = Render(bkTabel);
+    QCOMPARE(Count(Pie, 24, 500, Dark), 0);
+    QVERIFY(Count(Pie, 24, 500, Silver) > 0);
+    QVERIFY(Count(Table, 24, 500, Dark) > 0);
+    // The icon column is drawn for every item.
+    QVERIFY(Count(Render(bkMaerketal), 2, 20, Ink) > 0);
 }
 
 QTEST_MAIN(TstPanes)
