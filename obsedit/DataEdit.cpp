@@ -1,7 +1,7 @@
 #include "DataEdit.h"
 
-#include "Describe.h"
 #include "Clipboard.h"
+#include "Describe.h"
 #include "EditorGlyphs.h"
 #include "PaneKinds.h"
 
@@ -17,7 +17,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 QStringList ObsKindItems()
 {
@@ -27,9 +28,8 @@ QStringList ObsKindItems()
     return L;
 }
 
-const char *const ColumnButtons[] = {"DeciPlusSpeed", "DeciMinusSpeed", "TerningSpeed",
-                                     "CupSpeed",      "CalcSpeed",      "Mul10Speed",
-                                     "Div10Speed"};
+const char *const ColumnButtons[] = {"DeciPlusSpeed", "DeciMinusSpeed", "TerningSpeed", "CupSpeed",
+                                     "CalcSpeed",     "Mul10Speed",     "Div10Speed"};
 
 } // namespace
 
@@ -44,8 +44,8 @@ TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
     BuildToolBar();
     BuildMenus();
 
-    Blocks[0] = new TObsGridBlock(QString(), DataGridModel, ColModel, LineModel, this, &Pressed,
-                                  EditPage);
+    Blocks[0] =
+        new TObsGridBlock(QString(), DataGridModel, ColModel, LineModel, this, &Pressed, EditPage);
     EditPage->layout()->addWidget(Blocks[0]);
     Blocks[1] = new TObsGridBlock(QStringLiteral("1"), DataGridModel, ColModel, LineModel, this,
                                   &Pressed, MixedGridHolder);
@@ -88,7 +88,8 @@ void TDataEdit::BuildToolBar()
     AddToolButton(QStringLiteral("OpenSpeed"), QStringLiteral("Åbn"));
     AddToolButton(QStringLiteral("SaveSpeed"), QStringLiteral("Gem"));
     AddToolSeparator();
-    QToolButton *Info = AddToolButton(QStringLiteral("InfoSpeed"), QStringLiteral("Tekst til data"));
+    QToolButton *Info =
+        AddToolButton(QStringLiteral("InfoSpeed"), QStringLiteral("Tekst til data"));
     Info->setCheckable(true);
     AddToolSeparator();
     AddViewButtons();
@@ -258,7 +259,10 @@ bool TDataEdit::CommitEdit()
     return true;
 }
 
-void TDataEdit::EndEditing() { ShowingBlock()->EndEditing(); }
+void TDataEdit::EndEditing()
+{
+    ShowingBlock()->EndEditing();
+}
 
 void TDataEdit::SetDataEdited(bool Flag)
 {
@@ -294,7 +298,7 @@ void TDataEdit::RepaintGrids()
     for (TObsGridBlock *B : Blocks)
         if (B != nullptr)
             for (TGridView *V : {B->SojleDG, B->LinieDG, B->DataDG})
-            V->viewport()->update();
+                V->viewport()->update();
 }
 
 void TDataEdit::RepaintHeaders(TObsGridBlock *B)
@@ -383,9 +387,9 @@ void TDataEdit::ShowColumnStatus(int Col)
         if (L.GetRandomFrom(Col) == 0 && L.GetRandomTo(Col) == 0)
             S = Base + QStringLiteral("; tilfældige reelle tal (") + Count + Suffix;
         else
-            S = Base + QStringLiteral("; tilfældige tal (") + QString::number(L.GetRandomFrom(Col)) +
-                QStringLiteral("; ") + QString::number(L.GetRandomTo(Col)) + QStringLiteral("; ") +
-                Count + Suffix;
+            S = Base + QStringLiteral("; tilfældige tal (") +
+                QString::number(L.GetRandomFrom(Col)) + QStringLiteral("; ") +
+                QString::number(L.GetRandomTo(Col)) + QStringLiteral("; ") + Count + Suffix;
     }
     if (L.IsGrouped(Col))
         S += QStringLiteral(" (grupperet)");
@@ -424,7 +428,10 @@ void TDataEdit::DecimalsCommand(int Delta)
 
 // Descriptions.
 
-bool TDataEdit::DescribesGrouped() { return FirstMarkedGrouped(Host.Lumen()); }
+bool TDataEdit::DescribesGrouped()
+{
+    return FirstMarkedGrouped(Host.Lumen());
+}
 
 bool TDataEdit::SomethingMarked()
 {
@@ -859,8 +866,8 @@ bool TDataEdit::GridMouseRelease(TGridView *View, QMouseEvent *Event)
     if (Pressed.View != View) {
         // A click on a name cell starts editing it.
         const QModelIndex Index = View->indexAt(Event->position().toPoint());
-        const bool Name = (View == B->SojleDG && Index.row() == 1) ||
-                          (View == B->LinieDG && Index.column() == 1);
+        const bool Name =
+            (View == B->SojleDG && Index.row() == 1) || (View == B->LinieDG && Index.column() == 1);
         if (Name && Index == View->currentIndex() && !View->IsEditing())
             View->StartEdit();
         return false;

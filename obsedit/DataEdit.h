@@ -14,7 +14,7 @@ class QAction;
 class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
 {
     Q_OBJECT
-public:
+  public:
     static constexpr int InitialRows = 500;
 
     explicit TDataEdit(TEditorHost *Host, QWidget *Parent = nullptr);
@@ -80,12 +80,12 @@ public:
     int LastDataCol() const { return LastCol; }
     int LastDataLine() const { return LastLine; }
 
-signals:
+  signals:
     // The drop button of a column letter, or "Indstillinger...": the column
     // settings dialog (built with the column commands).
     void ColumnSettingsRequested(int Col);
 
-protected:
+  protected:
     void ViewShown(TView V) override;
     bool DescribesGrouped() override;
     bool SomethingMarked() override;
@@ -93,7 +93,7 @@ protected:
     void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN) override;
     void PickedLinesChanged() override;
 
-private:
+  private:
     void BuildToolBar();
     void BuildMenus();
     int BlockOf(const TGridView *View) const;

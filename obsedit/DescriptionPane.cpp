@@ -13,7 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 constexpr int StripHeight = 33;
 constexpr int ItemHeight = 21;
 } // namespace
@@ -31,7 +32,8 @@ void TKindItemDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
     Pane->DrawItem(*P, Option.rect, Index.row(), Option.state & QStyle::State_Selected);
 }
 
-QSize TKindItemDelegate::sizeHint(const QStyleOptionViewItem &Option, const QModelIndex &Index) const
+QSize TKindItemDelegate::sizeHint(const QStyleOptionViewItem &Option,
+                                  const QModelIndex &Index) const
 {
     Q_UNUSED(Index);
     return QSize(Option.rect.width(), ItemHeight);
@@ -59,8 +61,8 @@ void TKindComboBox::paintEvent(QPaintEvent *Event)
     Opt.currentText.clear();
     Opt.currentIcon = QIcon();
     P.drawComplexControl(QStyle::CC_ComboBox, Opt);
-    const QRect Edit = style()->subControlRect(QStyle::CC_ComboBox, &Opt,
-                                               QStyle::SC_ComboBoxEditField, this);
+    const QRect Edit =
+        style()->subControlRect(QStyle::CC_ComboBox, &Opt, QStyle::SC_ComboBoxEditField, this);
     if (currentIndex() >= 0)
         Pane->DrawItem(P, Edit, currentIndex(), false);
 }
@@ -214,13 +216,17 @@ void TDescriptionPane::SetRange(const QSize &Range)
     PaintBox->setMinimumSize(ScrollRange);
 }
 
-void TDescriptionPane::Repaint() { PaintBox->update(); }
+void TDescriptionPane::Repaint()
+{
+    PaintBox->update();
+}
 
 void TDescriptionPane::DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const
 {
     const bool Allowed = PaneOwner->PaneItemAllowed(const_cast<TDescriptionPane *>(this), Index);
     P.save();
-    P.fillRect(R, Selected ? palette().color(QPalette::Highlight) : palette().color(QPalette::Base));
+    P.fillRect(R,
+               Selected ? palette().color(QPalette::Highlight) : palette().color(QPalette::Base));
     const int State = (Allowed ? 0 : 2) + (Selected ? 1 : 0);
     const QPixmap Icon = KindIcon(IconRow(Index), State);
     if (!Icon.isNull())

@@ -15,7 +15,7 @@ class TDescriptionPane;
 
 class TPaneOwner
 {
-public:
+  public:
     virtual ~TPaneOwner() = default;
     // Draws the pane's description; the painter has the paint box's font and
     // a clip rectangle, Size is the paint box's size.
@@ -37,42 +37,42 @@ public:
 class TKindItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
-public:
+  public:
     TKindItemDelegate(TDescriptionPane *Pane, QObject *Parent);
     void paint(QPainter *P, const QStyleOptionViewItem &Option,
                const QModelIndex &Index) const override;
     QSize sizeHint(const QStyleOptionViewItem &Option, const QModelIndex &Index) const override;
 
-private:
+  private:
     TDescriptionPane *Pane;
 };
 
 class TKindComboBox : public QComboBox
 {
     Q_OBJECT
-public:
+  public:
     TKindComboBox(TDescriptionPane *Pane, QWidget *Parent);
     void showPopup() override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *Event) override;
 
-private:
+  private:
     TDescriptionPane *Pane;
 };
 
 class TPanePaintBox : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     TPanePaintBox(TDescriptionPane *Pane, bool Buffered, QWidget *Parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *Event) override;
     void mousePressEvent(QMouseEvent *Event) override;
     void mouseReleaseEvent(QMouseEvent *Event) override;
 
-private:
+  private:
     TDescriptionPane *Pane;
     bool Buffered;
 };
@@ -80,7 +80,7 @@ private:
 class TDescriptionPane : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     // Number 1..4; Buffered draws through an off-screen bitmap (pane 1).
     // Items are the list's texts; the icon row of item i is IconBase + i.
     TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items, int IconBase,
@@ -109,7 +109,7 @@ public:
     static QFont ListFont();
     static QFont PaintFont();
 
-private:
+  private:
     int PaneNumber;
     TPaneOwner *PaneOwner;
     int IconBase;

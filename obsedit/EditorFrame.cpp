@@ -90,7 +90,10 @@ TEditorFrame::TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int 
     Root->addWidget(StatusPanel);
 }
 
-tDescriptor &TEditorFrame::Descriptor() { return DescriptorOf(Host.Lumen()); }
+tDescriptor &TEditorFrame::Descriptor()
+{
+    return DescriptorOf(Host.Lumen());
+}
 
 TDescriptionPane *TEditorFrame::Pane(int N) const
 {
@@ -221,7 +224,10 @@ void TEditorFrame::SetView(TView V)
     UpdateButtons();
 }
 
-bool TEditorFrame::KindAllowed(int Kind) { return KindAvailable(Lumen(), EditorType(), Kind); }
+bool TEditorFrame::KindAllowed(int Kind)
+{
+    return KindAvailable(Lumen(), EditorType(), Kind);
+}
 
 void TEditorFrame::SetPaneKindWithPartners(int N, int Kind)
 {

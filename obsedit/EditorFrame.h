@@ -24,7 +24,7 @@ struct tDrawContext;
 class TEditorFrame : public TEditorBase, public TPaneOwner
 {
     Q_OBJECT
-public:
+  public:
     enum TView { vwEdit = 0, vwMixed = 1, vwDual = 2, vwSingle = 3 };
 
     TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int KindBase, bool TabColumn,
@@ -76,7 +76,7 @@ public:
     void PaneCalcClicked(TDescriptionPane *Pane) override;
     void PaneRegresClicked(TDescriptionPane *Pane) override;
 
-protected:
+  protected:
     // Building the tool bar, left to right.
     QToolButton *AddToolButton(const QString &Name, const QString &Hint, int Width = 29);
     QFrame *AddToolSeparator();
@@ -122,7 +122,7 @@ protected:
     // Draws a one-variable description (table, key figures, graphs, pie).
     void DrawOneVariable(QPainter &P, const tDrawContext &C, int Kind, bool Grouped);
 
-private:
+  private:
     void SetPaneKindWithPartners(int N, int Kind);
     void UpdateCursors();
     void DropUnavailableKinds();

@@ -1,13 +1,14 @@
 #include "EditorGlyphs.h"
 
 #include <QHash>
-#include <algorithm>
-#include <cmath>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <algorithm>
+#include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr int S = 22; // tool glyph size
 
@@ -76,7 +77,8 @@ void Arrow(QPainter &P, QPoint From, QPoint To, const QColor &C)
 {
     P.setPen(QPen(C, 2));
     P.drawLine(From, To);
-    const QPointF D = QPointF(To - From) / std::max(1.0, std::hypot(To.x() - From.x(), To.y() - From.y()));
+    const QPointF D =
+        QPointF(To - From) / std::max(1.0, std::hypot(To.x() - From.x(), To.y() - From.y()));
     const QPointF N(-D.y(), D.x());
     const QPointF T(To);
     QPolygonF Head;
@@ -100,9 +102,8 @@ void Die(QPainter &P, const QRect &R)
 
 QPixmap PaintTool(const QString &Name)
 {
-    const int W = (Name == QLatin1String("SortUpSpeed") || Name == QLatin1String("SortDownSpeed"))
-                      ? 11
-                      : S;
+    const int W =
+        (Name == QLatin1String("SortUpSpeed") || Name == QLatin1String("SortDownSpeed")) ? 11 : S;
     QPixmap Pm = Blank(W, S);
     QPainter P(&Pm);
     P.setRenderHint(QPainter::Antialiasing, true);
@@ -221,8 +222,8 @@ QPixmap PaintTool(const QString &Name)
     } else if (Name == QLatin1String("RegresSpeed")) {
         P.setPen(Qt::NoPen);
         P.setBrush(Qt::red);
-        for (QPoint Pt : {QPoint(4, 16), QPoint(8, 15), QPoint(10, 10), QPoint(14, 9),
-                          QPoint(17, 5)})
+        for (QPoint Pt :
+             {QPoint(4, 16), QPoint(8, 15), QPoint(10, 10), QPoint(14, 9), QPoint(17, 5)})
             P.drawEllipse(QPointF(Pt), 1.5, 1.5);
         P.setPen(QPen(Qt::blue, 1.5));
         P.drawLine(2, 19, 20, 3);
@@ -286,8 +287,8 @@ void PaintKind(QPainter &P, int Row, const QRect &R)
         P.drawLine(R.left() + 1, R.bottom() - 1, R.left() + 1, R.top());
         P.setPen(Qt::NoPen);
         P.setBrush(Qt::red);
-        for (QPoint Pt : {QPoint(5, 13), QPoint(8, 10), QPoint(10, 11), QPoint(12, 6),
-                          QPoint(15, 4)})
+        for (QPoint Pt :
+             {QPoint(5, 13), QPoint(8, 10), QPoint(10, 11), QPoint(12, 6), QPoint(15, 4)})
             P.drawEllipse(QPointF(Pt + R.topLeft()), 1.5, 1.5);
         break;
     default:

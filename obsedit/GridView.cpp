@@ -32,16 +32,17 @@ TGridView::TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent)
     setAutoScroll(false);
     setGridStyle(Qt::SolidLine);
 
-    FocusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *Old, QWidget *Now) {
-        auto Within = [this](QWidget *W) { return W && (W == this || isAncestorOf(W)); };
-        const bool WasIn = Within(Old), IsIn = Within(Now);
-        if (GridEvents == nullptr || WasIn == IsIn)
-            return;
-        if (IsIn)
-            GridEvents->GridFocusIn(this);
-        else
-            GridEvents->GridFocusOut(this);
-    });
+    FocusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *Old, QWidget *Now) {
+            auto Within = [this](QWidget *W) { return W && (W == this || isAncestorOf(W)); };
+            const bool WasIn = Within(Old), IsIn = Within(Now);
+            if (GridEvents == nullptr || WasIn == IsIn)
+                return;
+            if (IsIn)
+                GridEvents->GridFocusIn(this);
+            else
+                GridEvents->GridFocusOut(this);
+        });
 }
 
 TGridView::~TGridView()
@@ -52,9 +53,15 @@ TGridView::~TGridView()
     GridEvents = nullptr;
 }
 
-void TGridView::SetColumnWidth(int Width) { horizontalHeader()->setDefaultSectionSize(Width); }
+void TGridView::SetColumnWidth(int Width)
+{
+    horizontalHeader()->setDefaultSectionSize(Width);
+}
 
-void TGridView::SetRowHeight(int Height) { verticalHeader()->setDefaultSectionSize(Height); }
+void TGridView::SetRowHeight(int Height)
+{
+    verticalHeader()->setDefaultSectionSize(Height);
+}
 
 void TGridView::EndEdit()
 {
@@ -189,9 +196,15 @@ void TGridView::mouseMoveEvent(QMouseEvent *Event)
     QTableView::mouseMoveEvent(Event);
 }
 
-void TGridView::focusInEvent(QFocusEvent *Event) { QTableView::focusInEvent(Event); }
+void TGridView::focusInEvent(QFocusEvent *Event)
+{
+    QTableView::focusInEvent(Event);
+}
 
-void TGridView::focusOutEvent(QFocusEvent *Event) { QTableView::focusOutEvent(Event); }
+void TGridView::focusOutEvent(QFocusEvent *Event)
+{
+    QTableView::focusOutEvent(Event);
+}
 
 void TGridView::currentChanged(const QModelIndex &Current, const QModelIndex &Previous)
 {
@@ -275,9 +288,13 @@ bool TGridDelegate::eventFilter(QObject *Object, QEvent *Event)
     return QStyledItemDelegate::eventFilter(Object, Event);
 }
 
-namespace gridpaint {
+namespace gridpaint
+{
 
-QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor ButtonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
 
 void Frame3D(QPainter &P, const QRect &R, bool Sunken, bool Double)
 {

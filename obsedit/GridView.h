@@ -12,7 +12,7 @@ class TGridView;
 // event; otherwise the view does its normal thing.
 class TGridEvents
 {
-public:
+  public:
     virtual ~TGridEvents() = default;
     virtual bool GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods)
     {
@@ -48,7 +48,7 @@ public:
 class TGridView : public QTableView
 {
     Q_OBJECT
-public:
+  public:
     TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent = nullptr);
     ~TGridView() override;
 
@@ -75,7 +75,7 @@ public:
     TGridEvents *Events() const { return GridEvents; }
     using QTableView::edit;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent *Event) override;
     void mousePressEvent(QMouseEvent *Event) override;
     void mouseReleaseEvent(QMouseEvent *Event) override;
@@ -87,7 +87,7 @@ protected:
     QModelIndex moveCursor(CursorAction Action, Qt::KeyboardModifiers Mods) override;
     bool edit(const QModelIndex &Index, EditTrigger Trigger, QEvent *Event) override;
 
-private:
+  private:
     TGridEvents *GridEvents;
     bool OwnMousePress = false;
     QMetaObject::Connection FocusWatch;
@@ -98,19 +98,20 @@ private:
 class TGridDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
-public:
+  public:
     explicit TGridDelegate(TGridView *View);
     QWidget *createEditor(QWidget *Parent, const QStyleOptionViewItem &Option,
                           const QModelIndex &Index) const override;
     void updateEditorGeometry(QWidget *Editor, const QStyleOptionViewItem &Option,
                               const QModelIndex &Index) const override;
 
-protected:
+  protected:
     bool eventFilter(QObject *Object, QEvent *Event) override;
     TGridView *View;
 };
 
-namespace gridpaint {
+namespace gridpaint
+{
 // The raised or sunken frame of a button-like cell, one pixel, or two when
 // Double.
 void Frame3D(QPainter &P, const QRect &R, bool Sunken, bool Double = false);

@@ -9,9 +9,13 @@
 #include <QStyle>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
-int RoleValue(const QModelIndex &I, TGridRole R) { return I.data(int(R)).toInt(); }
+int RoleValue(const QModelIndex &I, TGridRole R)
+{
+    return I.data(int(R)).toInt();
+}
 
 void SyncScrollBars(QScrollBar *A, QScrollBar *B)
 {
@@ -135,7 +139,10 @@ int TObsGridBlock::LeftColumn() const
     return DataDG->horizontalScrollBar()->value() / ColWidth;
 }
 
-int TObsGridBlock::TopRow() const { return DataDG->verticalScrollBar()->value() / RowHeight; }
+int TObsGridBlock::TopRow() const
+{
+    return DataDG->verticalScrollBar()->value() / RowHeight;
+}
 
 void TObsGridBlock::EndEditing()
 {
@@ -154,8 +161,8 @@ void TObsDataDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
     const int State = RoleValue(Index, TGridRole::CellState);
     const int Kind = RoleValue(Index, TGridRole::ColumnKind);
     P->save();
-    P->fillRect(R, Marked ? gridcolor::MarkedCell()
-                          : QApplication::palette().color(QPalette::Base));
+    P->fillRect(R,
+                Marked ? gridcolor::MarkedCell() : QApplication::palette().color(QPalette::Base));
     QFont F = Option.font;
     QColor C;
     if (State == csText) {
@@ -176,8 +183,8 @@ void TObsDataDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
     if (!Text.isEmpty()) {
         P->setFont(F);
         P->setPen(C);
-        P->drawText(R.adjusted(2, 2, -2, -2), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                    Text);
+        P->drawText(R.adjusted(2, 2, -2, -2),
+                    Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, Text);
     }
     // The cursor cell gets a frame, heavier while the grid has the focus.
     if (View->currentIndex() == Index) {
@@ -213,7 +220,8 @@ void TObsColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Optio
     const int Col = Index.column();
     const bool IsPressed = Pressed != nullptr && Pressed->Is(View, 0, Col);
     const bool Marked = Index.data(int(TGridRole::Marked)).toBool();
-    const bool Current = DataView->currentIndex().isValid() && DataView->currentIndex().column() == Col;
+    const bool Current =
+        DataView->currentIndex().isValid() && DataView->currentIndex().column() == Col;
     const QRect Drop = DropButton(R);
     const QRect Letter(R.left(), R.top(), Drop.left() - R.left(), R.height());
 
@@ -262,7 +270,8 @@ void TObsLineHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Opti
     const int Row = Index.row();
     const bool IsPressed = Pressed != nullptr && Pressed->Is(View, Row, 0);
     const bool Marked = Index.data(int(TGridRole::Marked)).toBool();
-    const bool Current = DataView->currentIndex().isValid() && DataView->currentIndex().row() == Row;
+    const bool Current =
+        DataView->currentIndex().isValid() && DataView->currentIndex().row() == Row;
     QFont F = Option.font;
     F.setBold(Current);
     P->setFont(F);

@@ -25,7 +25,7 @@ struct TPressedCell {
 class TObsGridBlock : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     static constexpr int ColWidth = 96;
     static constexpr int RowHeight = 24;
     static constexpr int NumberWidth = 34;
@@ -34,8 +34,8 @@ public:
 
     // Suffix "" for the edit page, "1" for the mixed page's copy.
     TObsGridBlock(const QString &Suffix, TObsDataModel *Data, TObsColHeaderModel *ColHeader,
-                  TObsLineHeaderModel *LineHeader, TGridEvents *Events,
-                  const TPressedCell *Pressed, QWidget *Parent = nullptr);
+                  TObsLineHeaderModel *LineHeader, TGridEvents *Events, const TPressedCell *Pressed,
+                  QWidget *Parent = nullptr);
 
     TGridView *SojleDG;
     TGridView *LinieDG;
@@ -60,7 +60,7 @@ public:
 class TObsDataDelegate : public TGridDelegate
 {
     Q_OBJECT
-public:
+  public:
     using TGridDelegate::TGridDelegate;
     void paint(QPainter *P, const QStyleOptionViewItem &Option,
                const QModelIndex &Index) const override;
@@ -69,7 +69,7 @@ public:
 class TObsColHeaderDelegate : public TGridDelegate
 {
     Q_OBJECT
-public:
+  public:
     TObsColHeaderDelegate(TGridView *View, TGridView *DataView, const TPressedCell *Pressed)
         : TGridDelegate(View), DataView(DataView), Pressed(Pressed)
     {
@@ -80,7 +80,7 @@ public:
     // at its right end.
     static QRect DropButton(const QRect &Cell);
 
-private:
+  private:
     TGridView *DataView;
     const TPressedCell *Pressed;
 };
@@ -88,7 +88,7 @@ private:
 class TObsLineHeaderDelegate : public TGridDelegate
 {
     Q_OBJECT
-public:
+  public:
     TObsLineHeaderDelegate(TGridView *View, TGridView *DataView, const TPressedCell *Pressed)
         : TGridDelegate(View), DataView(DataView), Pressed(Pressed)
     {
@@ -96,15 +96,28 @@ public:
     void paint(QPainter *P, const QStyleOptionViewItem &Option,
                const QModelIndex &Index) const override;
 
-private:
+  private:
     TGridView *DataView;
     const TPressedCell *Pressed;
 };
 
 // Colours shared by the grids of all editors.
-namespace gridcolor {
-inline QColor Cream() { return QColor(255, 251, 240); }
-inline QColor MarkedCell() { return QColor(128, 128, 128); }
-inline QColor PressedFace() { return QColor(160, 160, 164); }
-inline QColor Random() { return QColor(255, 0, 255); }
+namespace gridcolor
+{
+inline QColor Cream()
+{
+    return QColor(255, 251, 240);
+}
+inline QColor MarkedCell()
+{
+    return QColor(128, 128, 128);
+}
+inline QColor PressedFace()
+{
+    return QColor(160, 160, 164);
+}
+inline QColor Random()
+{
+    return QColor(255, 0, 255);
+}
 } // namespace gridcolor

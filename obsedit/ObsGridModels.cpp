@@ -2,8 +2,12 @@
 
 #include "Descriptor.h"
 
-namespace {
-int Role(TGridRole R) { return int(R); }
+namespace
+{
+int Role(TGridRole R)
+{
+    return int(R);
+}
 } // namespace
 
 TColumnKind ColumnKindOf(const tLumen &Lumen, int Col)
@@ -202,4 +206,7 @@ void TObsColHeaderModel::ColumnChanged(int Col)
         emit dataChanged(index(0, Col), index(1, Col));
 }
 
-void TObsColHeaderModel::AllChanged() { emit dataChanged(index(0, 0), index(1, ObsColumns - 1)); }
+void TObsColHeaderModel::AllChanged()
+{
+    emit dataChanged(index(0, 0), index(1, ObsColumns - 1));
+}

@@ -11,7 +11,7 @@
 // What the grids need from the editor that owns them.
 class TObsGridOwner
 {
-public:
+  public:
     virtual ~TObsGridOwner() = default;
     virtual tLumen &GridLumen() = 0;
     virtual int GridRowCount() const = 0;
@@ -38,7 +38,7 @@ TColumnKind ColumnKindOf(const tLumen &Lumen, int Col);
 class TObsRowModel : public QAbstractTableModel
 {
     Q_OBJECT
-public:
+  public:
     explicit TObsRowModel(TObsGridOwner &Owner, QObject *Parent = nullptr)
         : QAbstractTableModel(Parent), Owner(Owner)
     {
@@ -52,14 +52,14 @@ public:
         endResetModel();
     }
 
-protected:
+  protected:
     TObsGridOwner &Owner;
 };
 
 class TObsDataModel : public TObsRowModel
 {
     Q_OBJECT
-public:
+  public:
     using TObsRowModel::TObsRowModel;
     int columnCount(const QModelIndex &Parent = {}) const override;
     QVariant data(const QModelIndex &Index, int Role) const override;
@@ -74,7 +74,7 @@ public:
 class TObsLineHeaderModel : public TObsRowModel
 {
     Q_OBJECT
-public:
+  public:
     using TObsRowModel::TObsRowModel;
     int columnCount(const QModelIndex &Parent = {}) const override;
     QVariant data(const QModelIndex &Index, int Role) const override;
@@ -86,7 +86,7 @@ public:
 class TObsColHeaderModel : public QAbstractTableModel
 {
     Q_OBJECT
-public:
+  public:
     explicit TObsColHeaderModel(TObsGridOwner &Owner, QObject *Parent = nullptr)
         : QAbstractTableModel(Parent), Owner(Owner)
     {
@@ -104,6 +104,6 @@ public:
         endResetModel();
     }
 
-private:
+  private:
     TObsGridOwner &Owner;
 };

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const char *const ObsKindTexts[KindCount] = {
     "Datapinde (max. 1000)",

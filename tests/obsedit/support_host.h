@@ -11,7 +11,7 @@
 
 class TFakeHost : public TEditorHost
 {
-public:
+  public:
     TFakeHost();
     ~TFakeHost() override;
 
@@ -45,7 +45,7 @@ public:
     TEditorBase *Editor = nullptr;
     bool TextShown = false;
 
-private:
+  private:
     std::unique_ptr<tLumen> Data;
     std::unique_ptr<QPrinter> ThePrinter;
 };

@@ -12,7 +12,8 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 QString Marks(const QVector<int32_t> &V)
 {
@@ -35,7 +36,7 @@ QString ColMarks(const tLumen &L)
 class TstObsGridMarks : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { InitEditorTest(); }
 
     void columnClicks_data();
@@ -68,8 +69,7 @@ void TstObsGridMarks::columnClicks_data()
     QTest::newRow("ctrl adds and removes") << QStringList{"C", "cE", "cA", "cC"} << "AE";
     QTest::newRow("shift extends right") << QStringList{"C", "sF"} << "CDEF";
     QTest::newRow("shift then extends left") << QStringList{"C", "sF", "sA"} << "ABCDEF";
-    QTest::newRow("shift fills the gaps only")
-        << QStringList{"B", "cE", "sD"} << "BCDE";
+    QTest::newRow("shift fills the gaps only") << QStringList{"B", "cE", "sD"} << "BCDE";
     QTest::newRow("shift without marks is plain") << QStringList{"sD"} << "D";
     QTest::newRow("plain among several") << QStringList{"B", "cD", "cF", "D"} << "";
 }
@@ -192,26 +192,45 @@ void TstObsGridMarks::buttons_data()
     QTest::addColumn<QString>("disabled");
     // Setups: cX marks column X, lN marks line N; "data" fills A with 3
     // numbers, "rand" makes C a random column, "comp" makes D computed.
-    QTest::newRow("nothing") << "" << "" << "CutSpeed,DelSpeed,SortUpSpeed,DeciPlusSpeed,CalcSpeed,UndoSpeed,CupSpeed";
+    QTest::newRow("nothing")
+        << ""
+        << ""
+        << "CutSpeed,DelSpeed,SortUpSpeed,DeciPlusSpeed,CalcSpeed,UndoSpeed,CupSpeed";
     QTest::newRow("empty column") << "cB"
-        << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed"
-        << "SortUpSpeed,SortDownSpeed,CupSpeed";
+                                  << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
+                                     "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed"
+                                  << "SortUpSpeed,SortDownSpeed,CupSpeed";
     QTest::newRow("column with data") << "data cA"
-        << "SortUpSpeed,SortDownSpeed,Mul10Speed"
-        << "TerningSpeed,CalcSpeed";
-    QTest::newRow("two columns") << "data cA cB"
+                                      << "SortUpSpeed,SortDownSpeed,Mul10Speed"
+                                      << "TerningSpeed,CalcSpeed";
+    QTest::newRow("two columns")
+        << "data cA cB"
         << "DelSpeed,DeciPlusSpeed"
         << "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
-    QTest::newRow("computed column") << "data comp cD" << "CalcSpeed,CutSpeed"
-        << "Mul10Speed,Div10Speed,TerningSpeed";
-    QTest::newRow("random column") << "rand cC" << "TerningSpeed,CupSpeed" << "CalcSpeed";
-    QTest::newRow("random beside data") << "rand data cC cA" << "CupSpeed" << "TerningSpeed";
-    QTest::newRow("line with numbers") << "data l1" << "CutSpeed,SortUpSpeed,DelSpeed"
-        << "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
-    QTest::newRow("line without numbers") << "data l7" << "CutSpeed" << "SortUpSpeed,SortDownSpeed";
-    QTest::newRow("paste with text") << "clip cA" << "PasteSpeed" << "";
-    QTest::newRow("paste without text") << "noclip cA" << "CutSpeed" << "PasteSpeed";
-    QTest::newRow("paste needs one") << "clip cA cB" << "" << "PasteSpeed";
+    QTest::newRow("computed column") << "data comp cD"
+                                     << "CalcSpeed,CutSpeed"
+                                     << "Mul10Speed,Div10Speed,TerningSpeed";
+    QTest::newRow("random column") << "rand cC"
+                                   << "TerningSpeed,CupSpeed"
+                                   << "CalcSpeed";
+    QTest::newRow("random beside data") << "rand data cC cA"
+                                        << "CupSpeed"
+                                        << "TerningSpeed";
+    QTest::newRow("line with numbers") << "data l1"
+                                       << "CutSpeed,SortUpSpeed,DelSpeed"
+                                       << "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
+    QTest::newRow("line without numbers") << "data l7"
+                                          << "CutSpeed"
+                                          << "SortUpSpeed,SortDownSpeed";
+    QTest::newRow("paste with text") << "clip cA"
+                                     << "PasteSpeed"
+                                     << "";
+    QTest::newRow("paste without text") << "noclip cA"
+                                        << "CutSpeed"
+                                        << "PasteSpeed";
+    QTest::newRow("paste needs one") << "clip cA cB"
+                                     << ""
+                                     << "PasteSpeed";
 }
 
 void TstObsGridMarks::buttons()
@@ -274,15 +293,20 @@ void TstObsGridMarks::status_data()
     QTest::addColumn<QString>("kind"); // computed, random, real, none
     QTest::addColumn<bool>("grouped");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "" << "none" << false << "Kolonne C";
-    QTest::newRow("comment") << "Højde i cm" << "none" << false << "Højde i cm";
-    QTest::newRow("grouped") << "" << "none" << true << "Kolonne C (grupperet)";
-    QTest::newRow("computed") << "" << "computed" << false << "Kolonne C; udtryk = A*2";
+    QTest::newRow("plain") << ""
+                           << "none" << false << "Kolonne C";
+    QTest::newRow("comment") << "Højde i cm"
+                             << "none" << false << "Højde i cm";
+    QTest::newRow("grouped") << ""
+                             << "none" << true << "Kolonne C (grupperet)";
+    QTest::newRow("computed") << ""
+                              << "computed" << false << "Kolonne C; udtryk = A*2";
     QTest::newRow("random with replacement")
-        << "" << "random" << false << "Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)";
+        << ""
+        << "random" << false << "Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)";
     QTest::newRow("real without replacement")
-        << "Terning" << "real" << true
-        << "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)";
+        << "Terning"
+        << "real" << true << "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)";
 }
 
 void TstObsGridMarks::status()

@@ -6,9 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenuBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -16,7 +16,7 @@
 class TstObsGridTyping : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { InitEditorTest(); }
 
     void typing_data();
@@ -39,6 +39,7 @@ private slots:
     void bigDataSetOpens();
     void editingResumesAfterEnter();
     void closingKeepsOpenEdit();
+    void tabMovesOn();
 };
 
 void TstObsGridTyping::typing_data()
@@ -277,7 +278,8 @@ void TstObsGridTyping::downAtLastRowGrows()
     QCOMPARE(F.L().CellCount(0), 0);
     QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
     QVERIFY(!F.Edit->DataEdited());
-    QVERIFY(F.Edit->EditorMenuBar()->findChild<QAction *>(QStringLiteral("FunktionHyp"))->isEnabled());
+    QVERIFY(
+        F.Edit->EditorMenuBar()->findChild<QAction *>(QStringLiteral("FunktionHyp"))->isEnabled());
 }
 
 void TstObsGridTyping::arrowsStopAtComputedColumns()
@@ -431,6 +433,21 @@ void TstObsGridTyping::closingKeepsOpenEdit()
     Host.Editor = nullptr;
     delete Edit;
     QCOMPARE(Host.Lumen().GetCellText(2, 3), QStringLiteral("12"));
+}
+
+void TstObsGridTyping::tabMovesOn()
+{
+    TEditorFixture F;
+    F.L().SetComputed(1, true);
+    TGridView *G = F.Edit->DataDG();
+    G->SetCell(2, 0);
+    TypeInto(G, QStringLiteral("3"), Qt::Key_Tab);
+    QCOMPARE(int(F.L().GetCellState(2, 0)), int(csNumber));
+    QCOMPARE(G->Row(), 2);
+    QCOMPARE(G->Col(), 2); // over the computed column
+    PressKey(Qt::Key_Tab);
+    QCOMPARE(G->Col(), 3);
+    QVERIFY(G->hasFocus());
 }
 
 QTEST_MAIN(TstObsGridTyping)

@@ -13,7 +13,8 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 // Fills column Col with the numbers First, First + 1, ... (Count of them).
 void FillDistinct(tLumen &L, int Col, int Count, int First = 1)
@@ -78,7 +79,7 @@ QPoint TableRow(const tDescriptor &D, int K)
 class TstPanes : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { InitEditorTest(); }
 
     void availability_data();
@@ -107,26 +108,46 @@ void TstPanes::availability_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("allowed");
-    QTest::newRow("nothing marked") << "A:5" << "";
-    QTest::newRow("one column") << "A:5 mA" << "1 2 3 4 5 6 7 8";
-    QTest::newRow("one value: no curve") << "A:3/1 mA" << "1 3 4 5 6 7 8";
-    QTest::newRow("empty column") << "A:5 mB" << "";
-    QTest::newRow("16 values: pie") << "A:16 mA" << "1 2 3 4 5 6 7 8";
-    QTest::newRow("17 values: no pie") << "A:17 mA" << "1 2 3 4 5 6 7";
-    QTest::newRow("1000 cells: sticks") << "A:1000/4 mA" << "1 2 3 4 5 6 7 8";
-    QTest::newRow("1001 cells: no sticks, still a table") << "A:1001/4 mA" << "3 4 5 6 7 8";
-    QTest::newRow("1001 distinct: no table") << "A:1001 mA" << "4 5 6 7";
-    QTest::newRow("two plain columns") << "A:5 B:5 mA mB" << "1 2 4 9 10";
-    QTest::newRow("two grouped columns") << "A:5 B:5 gA gB mA mB" << "4 9";
-    QTest::newRow("grouped and plain") << "A:5 B:5 gA mA mB" << "";
-    QTest::newRow("grouped first column: no sticks") << "A:5 gA mA" << "3 4 5 6 7 8";
-    QTest::newRow("101 values: no cross table") << "A:101 B:101 mA mB" << "1 2 4 10";
-    QTest::newRow("six columns") << "A:3 B:3 C:3 D:3 E:3 F:3 mA mB mC mD mE mF" << "1 2";
-    QTest::newRow("seven columns") << "A:3 B:3 C:3 D:3 E:3 F:3 G:3 mA mB mC mD mE mF mG" << "";
-    QTest::newRow("one line") << "A:3 B:3 C:2 l0" << "1 3 4 5 6 7 8";
-    QTest::newRow("line without numbers") << "A:3 l5" << "";
-    QTest::newRow("two lines of one value each: no curve") << "A:3 B:3 l0 l1" << "1";
-    QTest::newRow("text cells do not count") << "A:1 tA mA" << "1 3 4 5 6 7 8";
+    QTest::newRow("nothing marked") << "A:5"
+                                    << "";
+    QTest::newRow("one column") << "A:5 mA"
+                                << "1 2 3 4 5 6 7 8";
+    QTest::newRow("one value: no curve") << "A:3/1 mA"
+                                         << "1 3 4 5 6 7 8";
+    QTest::newRow("empty column") << "A:5 mB"
+                                  << "";
+    QTest::newRow("16 values: pie") << "A:16 mA"
+                                    << "1 2 3 4 5 6 7 8";
+    QTest::newRow("17 values: no pie") << "A:17 mA"
+                                       << "1 2 3 4 5 6 7";
+    QTest::newRow("1000 cells: sticks") << "A:1000/4 mA"
+                                        << "1 2 3 4 5 6 7 8";
+    QTest::newRow("1001 cells: no sticks, still a table") << "A:1001/4 mA"
+                                                          << "3 4 5 6 7 8";
+    QTest::newRow("1001 distinct: no table") << "A:1001 mA"
+                                             << "4 5 6 7";
+    QTest::newRow("two plain columns") << "A:5 B:5 mA mB"
+                                       << "1 2 4 9 10";
+    QTest::newRow("two grouped columns") << "A:5 B:5 gA gB mA mB"
+                                         << "4 9";
+    QTest::newRow("grouped and plain") << "A:5 B:5 gA mA mB"
+                                       << "";
+    QTest::newRow("grouped first column: no sticks") << "A:5 gA mA"
+                                                     << "3 4 5 6 7 8";
+    QTest::newRow("101 values: no cross table") << "A:101 B:101 mA mB"
+                                                << "1 2 4 10";
+    QTest::newRow("six columns") << "A:3 B:3 C:3 D:3 E:3 F:3 mA mB mC mD mE mF"
+                                 << "1 2";
+    QTest::newRow("seven columns") << "A:3 B:3 C:3 D:3 E:3 F:3 G:3 mA mB mC mD mE mF mG"
+                                   << "";
+    QTest::newRow("one line") << "A:3 B:3 C:2 l0"
+                              << "1 3 4 5 6 7 8";
+    QTest::newRow("line without numbers") << "A:3 l5"
+                                          << "";
+    QTest::newRow("two lines of one value each: no curve") << "A:3 B:3 l0 l1"
+                                                           << "1";
+    QTest::newRow("text cells do not count") << "A:1 tA mA"
+                                             << "1 3 4 5 6 7 8";
 }
 
 void TstPanes::availability()
@@ -150,9 +171,8 @@ void TstPanes::availabilityOfTables_data()
     QTest::newRow("frequencies") << int(dtHyp) << "1 2 3" << 2 << true << "3 4 5 6 7 8";
     QTest::newRow("frequencies unmarked") << int(dtHyp) << "1 2 3" << 2 << false << "";
     QTest::newRow("frequencies all zero") << int(dtHyp) << "1 2 3" << 0 << true << "3 5 6 7 8";
-    QTest::newRow("17 values") << int(dtHyp)
-                               << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17" << 1 << true
-                               << "3 4 5 6 7";
+    QTest::newRow("17 values") << int(dtHyp) << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17" << 1
+                               << true << "3 4 5 6 7";
     QTest::newRow("groupings") << int(dtGrup) << "0 10 20" << 1 << true << "3 4 5 6 7 8";
     QTest::newRow("groupings without frequency") << int(dtGrup) << "0 10 20" << 0 << true << "3";
 }
@@ -544,7 +564,9 @@ void TstPanes::kindItemsDrawn()
         return N;
     };
     auto Ink = [](const QColor &C) { return C.lightness() < 235; };
-    auto Silver = [](const QColor &C) { return C.red() > 150 && C.red() < 235 && C == QColor(C.red(), C.red(), C.red()); };
+    auto Silver = [](const QColor &C) {
+        return C.red() > 150 && C.red() < 235 && C == QColor(C.red(), C.red(), C.red());
+    };
     auto Dark = [](const QColor &C) { return C.lightness() < 100; };
     // Both limits start at the same tab; the text before it ends earlier.
     for (int Kind : {bkTabel, bkCirkeldiagram}) {
