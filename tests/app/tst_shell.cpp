@@ -5,6 +5,7 @@
 #include "HelpWindow.h"
 #include "Random.h"
 #include "Startup.h"
+#include "StandardDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,6 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
+#include <functional>
 #include <QtTest>
 
 class TestShell : public QObject
@@ -30,7 +33,70 @@ private slots:
     void helpSearchFindsWords();
     void aboutBox();
     void danishButtons();
+    void realMessageBox();
+    void realNameDialogKeepsName();
 };
+
+// Runs Act on the modal dialog as soon as it shows.
+static void WhenModal(const std::function<void(QWidget *)> &Act)
+{
+    QTimer::singleShot(0, [Act] {
+        QWidget *W = nullptr;
+        QTRY_VERIFY((W = QApplication::activeModalWidget()) != nullptr);
+        Act(W);
+        // A failed check above leaves the dialog open: never hang on it.
+        if (W->isVisible())
+            W->close();
+    });
+}
+
+void TestShell::realMessageBox()
+{
+    QWidget Parent;
+    TStandardDialogs D(&Parent);
+    QString Seen;
+    WhenModal([&Seen](QWidget *W) {
+        auto *Box = qobject_cast<QMessageBox *>(W);
+        QVERIFY(Box);
+        Seen = Box->windowTitle() + QLatin1Char('|') + Box->text();
+        QCOMPARE(Box->defaultButton(), Box->button(QMessageBox::Yes));
+        Box->button(QMessageBox::No)->click();
+    });
+    const auto Answer = D.Message(QMessageBox::Question, QStringLiteral("Data er ændret"),
+                                  QStringLiteral("Skal ændringerne gemmes?"),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes);
+    QCOMPARE(Answer, QMessageBox::No);
+    QCOMPARE(Seen, QStringLiteral("Data er ændret|Skal ændringerne gemmes?"));
+}
+
+void TestShell::realNameDialogKeepsName()
+{
+    QWidget Parent;
+    TStandardDialogs D(&Parent);
+    WhenModal([](QWidget *W) {
+        auto *Dialog = qobject_cast<TPrintNameDialog *>(W);
+        QVERIFY(Dialog);
+        QCOMPARE(Dialog->windowTitle(), QStringLiteral("Navn på udskriften"));
+        Dialog->NavnEdit->setText(QStringLiteral("Klasse 7b"));
+        Dialog->accept();
+    });
+    QString Name;
+    QVERIFY(D.PrintName(Name));
+    QCOMPARE(Name, QStringLiteral("Klasse 7b"));
+    // The next time the dialog starts from the last name; closing it is no OK.
+    QString Shown;
+    WhenModal([&Shown](QWidget *W) {
+        auto *Dialog = qobject_cast<TPrintNameDialog *>(W);
+        QVERIFY(Dialog);
+        Shown = Dialog->NavnEdit->text();
+        Dialog->reject();
+    });
+    QString Again = QStringLiteral("uændret");
+    QVERIFY(!D.PrintName(Again));
+    QCOMPARE(Shown, QStringLiteral("Klasse 7b"));
+    QCOMPARE(Again, QStringLiteral("uændret"));
+}
 
 void TestShell::splashWaitAndSeed()
 {
