@@ -22,7 +22,8 @@ TAboutBox::TAboutBox(QWidget *Parent) : QDialog(Parent)
     auto *Version = new QLabel(QStringLiteral("Version 2.01 - 2005"), this);
     Version->setObjectName(QStringLiteral("Version"));
     auto *Comments = new QLabel(
-        QStringLiteral("Beskrivende statistik for skolen:\nobservationer, hyppigheder og grupperinger."),
+        QStringLiteral(
+            "Beskrivende statistik for skolen:\nobservationer, hyppigheder og grupperinger."),
         this);
 
     auto *Texts = new QVBoxLayout;

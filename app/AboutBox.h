@@ -6,6 +6,6 @@
 class TAboutBox : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(QWidget *Parent = nullptr);
 };

@@ -41,10 +41,10 @@ QMessageBox::StandardButton TLumenForm::QuerySave()
 {
     if (!DataSet->IsModified())
         return QMessageBox::No;
-    const QMessageBox::StandardButton Answer =
-        Dialogs().Message(QMessageBox::Question, QStringLiteral("Data er ændret"),
-                          QStringLiteral("Skal ændringerne gemmes?"),
-                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const QMessageBox::StandardButton Answer = Dialogs().Message(
+        QMessageBox::Question, QStringLiteral("Data er ændret"),
+        QStringLiteral("Skal ændringerne gemmes?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (Answer == QMessageBox::Yes) {
         SaveFailed = false;
         SaveDocumentAs();
@@ -111,8 +111,8 @@ void TLumenForm::SaveDocument()
 void TLumenForm::SaveDocumentAs()
 {
     CommitEditing();
-    const QString Name = Dialogs().SaveFileName(QStringLiteral("Gem som"), DataFilter, DataSuffix,
-                                                CurrentFileName);
+    const QString Name =
+        Dialogs().SaveFileName(QStringLiteral("Gem som"), DataFilter, DataSuffix, CurrentFileName);
     if (Name.isEmpty())
         return;
     CurrentFileName = Name;
@@ -134,8 +134,9 @@ void TLumenForm::SaveToNamedFile()
     DataSet->SaveToFile(CurrentFileName);
     SaveFailed = DataSet->WriteFailed();
     if (SaveFailed)
-        Dialogs().Message(QMessageBox::Critical, ErrorTitle, QStringLiteral("Kunne ikke gemme data"),
-                          QMessageBox::Ok, QMessageBox::Ok);
+        Dialogs().Message(QMessageBox::Critical, ErrorTitle,
+                          QStringLiteral("Kunne ikke gemme data"), QMessageBox::Ok,
+                          QMessageBox::Ok);
     else
         DataSet->ClearModified();
 }

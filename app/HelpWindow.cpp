@@ -45,8 +45,7 @@ THelpWindow::THelpWindow(QWidget *Parent) : QWidget(Parent, Qt::Window)
     connect(View, &QTextBrowser::backwardAvailable, BackBtn, &QToolButton::setEnabled);
     connect(View, &QTextBrowser::forwardAvailable, ForwardBtn, &QToolButton::setEnabled);
     connect(SearchEdit, &QLineEdit::textEdited, this, &THelpWindow::FindText);
-    connect(SearchEdit, &QLineEdit::returnPressed, this,
-            [this] { FindText(SearchEdit->text()); });
+    connect(SearchEdit, &QLineEdit::returnPressed, this, [this] { FindText(SearchEdit->text()); });
 
     auto *Bar = new QHBoxLayout;
     Bar->addWidget(ContentsBtn);

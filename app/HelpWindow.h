@@ -10,7 +10,7 @@ class QTextBrowser;
 class THelpWindow : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     explicit THelpWindow(QWidget *Parent = nullptr);
 
     void ShowContents();
@@ -21,7 +21,7 @@ public:
     QTextBrowser *Browser() const { return View; }
     static QUrl TopicUrl(int Topic);
 
-private:
+  private:
     void FindText(const QString &Text);
     void Present();
 

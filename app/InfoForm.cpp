@@ -67,7 +67,8 @@ TInfoForm::TInfoForm(TEditorHost &Host, QWidget *Parent)
 
     connect(InfoMemo, &QPlainTextEdit::textChanged, this, &TInfoForm::MemoChanged);
     connect(InfoMemo, &QPlainTextEdit::copyAvailable, this, &TInfoForm::UpdateSelectionButtons);
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TInfoForm::UpdatePasteButton);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            &TInfoForm::UpdatePasteButton);
     connect(CutSpeed, &QToolButton::clicked, this, [this] {
         InfoMemo->cut();
         UpdateSelectionButtons();

@@ -12,7 +12,7 @@ class TEditorHost;
 class TInfoForm : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     TInfoForm(TEditorHost &Host, QWidget *Parent);
 
     // Shows or hides the window; TextShown of the data set follows.
@@ -32,15 +32,15 @@ public:
     QToolButton *PrintSpeed;
     QStatusBar *StatusBar;
 
-signals:
+  signals:
     // The window was shown (true) or hidden (false): the editors' text buttons follow.
     void ShownChanged(bool Shown);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
-private:
+  private:
     void MemoChanged();
     void UpdateSelectionButtons();
     void UpdatePasteButton();

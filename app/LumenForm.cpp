@@ -1,10 +1,10 @@
 #include "LumenForm.h"
 
 #include "AboutBox.h"
+#include "EditorFactory.h"
 #include "Glyphs.h"
 #include "HelpWindow.h"
 #include "InfoForm.h"
-#include "EditorFactory.h"
 #include "Random.h"
 #include "StandardDialogs.h"
 
@@ -23,10 +23,10 @@ namespace
 // The client area while no editor is shown.
 class TLogoPane : public QWidget
 {
-public:
+  public:
     using QWidget::QWidget;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter P(this);
@@ -229,7 +229,8 @@ void TLumenForm::FirstShow()
     }
     const QString Name = CommandLineFileName(Arguments);
     if (!Name.isEmpty())
-        QMetaObject::invokeMethod(this, [this, Name] { OpenFile(Name); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, Name] { OpenFile(Name); }, Qt::QueuedConnection);
     ProgramRandom().SetSeed(tRandom::TimeOfDaySeed());
     ShowEditor(dtObs);
 }

@@ -20,7 +20,7 @@ class TInfoForm;
 class TLumenForm : public QMainWindow, public TEditorHost
 {
     Q_OBJECT
-public:
+  public:
     using TEditorFactory = std::function<TEditorBase *(TDataType, TEditorHost &, QWidget *)>;
 
     // SplashWaitMs: how long the first showing waits for the splash window.
@@ -73,12 +73,12 @@ public:
     // The start-up work of the first showing has been done.
     bool Started() const { return FirstShowDone; }
 
-protected:
+  protected:
     void showEvent(QShowEvent *Event) override;
     void closeEvent(QCloseEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
-private:
+  private:
     void FirstShow();
     void BuildOwnMenu();
     void UseMenusOf(QMenuBar *Bar);

@@ -19,7 +19,8 @@ TPlaceholderEditor::TPlaceholderEditor(TEditorHost &Host, TDataType Type, QWidge
     Filer->addAction(QStringLiteral("Gem"), this, [this] { this->Host.SaveDocument(); });
     Filer->addAction(QStringLiteral("Gem som..."), this, [this] { this->Host.SaveDocumentAs(); });
     Filer->addSeparator();
-    Filer->addAction(QStringLiteral("Indstil printer..."), this, [this] { this->Host.PrinterSetup(); });
+    Filer->addAction(QStringLiteral("Indstil printer..."), this,
+                     [this] { this->Host.PrinterSetup(); });
     Filer->addSeparator();
     Filer->addAction(QStringLiteral("Afslut"), this, [this] { this->Host.Exit(); });
 
@@ -39,8 +40,8 @@ TPlaceholderEditor::TPlaceholderEditor(TEditorHost &Host, TDataType Type, QWidge
     }
 
     QMenu *Hjaelp = MenuBar->addMenu(QStringLiteral("Hjælp"));
-    QAction *Contents =
-        Hjaelp->addAction(QStringLiteral("Vejledning..."), this, [this] { this->Host.HelpContents(); });
+    QAction *Contents = Hjaelp->addAction(QStringLiteral("Vejledning..."), this,
+                                          [this] { this->Host.HelpContents(); });
     Contents->setShortcut(QKeySequence(Qt::Key_F1));
     Hjaelp->addAction(QStringLiteral("Søg efter..."), this, [this] { this->Host.HelpSearch(); });
     Hjaelp->addSeparator();

@@ -10,7 +10,7 @@ class QToolButton;
 class TPlaceholderEditor : public TEditorBase
 {
     Q_OBJECT
-public:
+  public:
     TPlaceholderEditor(TEditorHost &Host, TDataType Type, QWidget *Parent = nullptr);
     ~TPlaceholderEditor() override;
 
@@ -24,7 +24,7 @@ public:
 
     QToolButton *InfoSpeed;
 
-private:
+  private:
     void ShowSummary();
 
     TDataType Type;

@@ -12,7 +12,7 @@
 
 class TScriptedDialogs : public TDialogs
 {
-public:
+  public:
     struct tAsked {
         QMessageBox::Icon Icon;
         QString Title;
@@ -30,10 +30,10 @@ public:
     // Answers, taken in order.
     QQueue<QMessageBox::StandardButton> Answers;
     QQueue<QString> FileNames;
-    QQueue<bool> PrintAnswers;   // for PrintDialog and PrinterSetupDialog
-    QQueue<int> PrintFromPages;  // with PrintToPages: the chosen range, 0 0 for all
+    QQueue<bool> PrintAnswers;  // for PrintDialog and PrinterSetupDialog
+    QQueue<int> PrintFromPages; // with PrintToPages: the chosen range, 0 0 for all
     QQueue<int> PrintToPages;
-    QQueue<QString> PrintNames;  // an entry confirms the name dialog with that text
+    QQueue<QString> PrintNames; // an entry confirms the name dialog with that text
 
     // What was asked.
     QList<tAsked> Asked;

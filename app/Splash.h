@@ -5,9 +5,9 @@
 
 class TSplashScreen : public QWidget
 {
-public:
+  public:
     TSplashScreen();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *Event) override;
 };

@@ -12,14 +12,14 @@ class QLineEdit;
 class TPrintNameDialog : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     explicit TPrintNameDialog(QWidget *Parent = nullptr);
     QLineEdit *NavnEdit;
 };
 
 class TStandardDialogs : public TDialogs
 {
-public:
+  public:
     explicit TStandardDialogs(QWidget *Parent) : Parent(Parent) {}
 
     QMessageBox::StandardButton Message(QMessageBox::Icon Icon, const QString &Title,
@@ -33,7 +33,7 @@ public:
     bool PrinterSetupDialog(QPrinter &Printer) override;
     bool PrintName(QString &Name) override;
 
-private:
+  private:
     QWidget *Parent;
     QString LastName;
     QString LastFolder;

@@ -24,7 +24,8 @@ struct tTextPageLayout {
 QFont TextPrintFont(const QFont &MemoFont);
 
 // Measures Text in Font on a device of the given size and resolution.
-tTextPageLayout MeasureTextPages(const QString &Text, const QFont &Font, const QPaintDevice &Device);
+tTextPageLayout MeasureTextPages(const QString &Text, const QFont &Font,
+                                 const QPaintDevice &Device);
 
 // Draws page Page (1-based) of Text: heading, name, page number and the
 // page's part of the text. The painter's font must be Font.

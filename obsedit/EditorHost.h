@@ -21,9 +21,9 @@ class QPrinter;
 enum THelpTopic : int {
     htContents = 0,
     htObservations = 1,
-    htCalc = 2,          // "Beregnede tal"
+    htCalc = 2,           // "Beregnede tal"
     htColumnSettings = 3, // "Indstillinger for kolonne"
-    htRandom = 4,        // "Udfyld med tilfældige tal"
+    htRandom = 4,         // "Udfyld med tilfældige tal"
     htFrequencies = 5,
     htGroupings = 6,
     htFiles = 7,
@@ -37,7 +37,7 @@ enum THelpTopic : int {
 // real dialogs; tests install one that answers from a script.
 class TDialogs
 {
-public:
+  public:
     virtual ~TDialogs() = default;
 
     // A message box; returns the button pressed (Default when it only informs).
@@ -66,7 +66,7 @@ public:
 // What the editors may ask of the main window.
 class TEditorHost
 {
-public:
+  public:
     virtual ~TEditorHost() = default;
 
     virtual TDialogs &Dialogs() = 0;
@@ -99,7 +99,7 @@ public:
     virtual bool AppendLines() = 0;
     virtual bool AppendColumns() = 0;
     virtual void PrinterSetup() = 0; // "Indstil printer..."
-    virtual void Exit() = 0;          // "Afslut": closes the main window
+    virtual void Exit() = 0;         // "Afslut": closes the main window
 
     // The "Datatype" menu: shows the editor of that type; the data stay.
     virtual void SetDataType(TDataType Type) = 0;
@@ -120,9 +120,8 @@ public:
 // its client area.
 class TEditorBase : public QWidget
 {
-public:
-    explicit TEditorBase(TEditorHost &Host, QWidget *Parent = nullptr)
-        : QWidget(Parent), Host(Host)
+  public:
+    explicit TEditorBase(TEditorHost &Host, QWidget *Parent = nullptr) : QWidget(Parent), Host(Host)
     {
     }
 
@@ -153,6 +152,6 @@ public:
         return false;
     }
 
-protected:
+  protected:
     TEditorHost &Host;
 };

@@ -13,9 +13,10 @@ namespace
 {
 class TFakeEditor : public TEditorBase
 {
-public:
+  public:
     TFakeEditor(TDataType Type, TEditorHost &Host, QWidget *Parent)
-        : TEditorBase(Host, Parent), Type(Type), Bar(new QMenuBar(nullptr)), Edit(new QLineEdit(this))
+        : TEditorBase(Host, Parent), Type(Type), Bar(new QMenuBar(nullptr)),
+          Edit(new QLineEdit(this))
     {
         Bar->addMenu(QStringLiteral("Menu %1").arg(int(Type)));
         auto *Layout = new QVBoxLayout(this);
@@ -95,7 +96,7 @@ class TestEditorHost : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { InitAppTest(); }
     void startShowsObservationEditor();
     void switchingHidesThenShows();
@@ -106,7 +107,7 @@ private slots:
     void letterKeys_data();
     void letterKeys();
 
-private:
+  private:
     QTemporaryDir Dir;
 };
 
@@ -149,9 +150,9 @@ void TestEditorHost::editorsHearOfNewDataSet()
     QFETCH(int, Command);
     QFETCH(bool, FromFile);
     QFETCH(int, Shown);
-    const QString File = WriteLumenFile(Dir.filePath(QStringLiteral("g.lmt")), dtGrup, [](tLumen &L) {
-        L.SetGrupLowText(0, 0, QStringLiteral("0"));
-    });
+    const QString File =
+        WriteLumenFile(Dir.filePath(QStringLiteral("g.lmt")), dtGrup,
+                       [](tLumen &L) { L.SetGrupLowText(0, 0, QStringLiteral("0")); });
     tHarness H;
     H.Form->SetDataType(dtHyp);
     TFakeEditor::SharedLog.clear();
@@ -209,8 +210,8 @@ void TestEditorHost::letterKeys_data()
     QTest::addColumn<QString>("Typed"); // what the focused field received
     QTest::newRow("letter") << int(Qt::Key_A) << "a" << 0 << true << "a";
     QTest::newRow("capital") << int(Qt::Key_B) << "B" << int(Qt::ShiftModifier) << true << "B";
-    QTest::newRow("danish letter") << int(Qt::Key_AE) << QStringLiteral("æ") << 0 << true
-                                   << QStringLiteral("æ");
+    QTest::newRow("danish letter")
+        << int(Qt::Key_AE) << QStringLiteral("æ") << 0 << true << QStringLiteral("æ");
     QTest::newRow("used by the editor") << int(Qt::Key_X) << "x" << 0 << true << "";
     QTest::newRow("digit") << int(Qt::Key_5) << "5" << 0 << false << "5";
     QTest::newRow("with ctrl") << int(Qt::Key_A) << "a" << int(Qt::ControlModifier) << false << "";

@@ -15,10 +15,10 @@ namespace
 // Heights (cm) and shoe sizes of a class of 24.
 void MakeHoejder(tLumen &L)
 {
-    const char *Names[] = {"Anna",  "Bo",    "Cecilie", "David", "Emma",   "Frederik",
-                           "Freja", "Gustav", "Ida",    "Jonas", "Karla",  "Lucas",
-                           "Maja",  "Magnus", "Nanna",  "Oliver", "Sofie", "Rasmus",
-                           "Tilde", "Viktor", "Asta",   "William", "Ella",  "Noah"};
+    const char *Names[] = {"Anna",  "Bo",     "Cecilie", "David",   "Emma",  "Frederik",
+                           "Freja", "Gustav", "Ida",     "Jonas",   "Karla", "Lucas",
+                           "Maja",  "Magnus", "Nanna",   "Oliver",  "Sofie", "Rasmus",
+                           "Tilde", "Viktor", "Asta",    "William", "Ella",  "Noah"};
     const int Heights[] = {152, 158, 149, 163, 155, 167, 151, 160, 157, 171, 148, 162,
                            154, 165, 156, 159, 150, 168, 153, 161, 147, 166, 158, 164};
     const int Shoes[] = {37, 40, 36, 42, 38, 43, 37, 41, 38, 44, 36, 41,
@@ -62,10 +62,12 @@ void MakeTerninger(tLumen &L)
 // marks of a whole year group.
 void MakeKarakterer(tLumen &L)
 {
-    const char *Marks[3][20] = {
-        {"7", "10", "4", "12", "7", "02", "10", "7", "4", "12", "7", "10", "00", "7", "4", "10", "12", "7", "4", "7"},
-        {"4", "12", "02", "10", "7", "4", "12", "7", "00", "10", "4", "7", "-3", "10", "7", "12", "10", "4", "02", "7"},
-        {"10", "7", "7", "12", "10", "4", "7", "10", "7", "12", "4", "7", "02", "4", "10", "7", "12", "10", "7", "4"}};
+    const char *Marks[3][20] = {{"7", "10", "4",  "12", "7", "02", "10", "7", "4", "12",
+                                 "7", "10", "00", "7",  "4", "10", "12", "7", "4", "7"},
+                                {"4", "12", "02", "10", "7", "4",  "12", "7", "00", "10",
+                                 "4", "7",  "-3", "10", "7", "12", "10", "4", "02", "7"},
+                                {"10", "7", "7",  "12", "10", "4", "7",  "10", "7", "12",
+                                 "4",  "7", "02", "4",  "10", "7", "12", "10", "7", "4"}};
     const char *Subjects[] = {"Dansk", "Matematik", "Engelsk"};
     for (int C = 0; C < 3; ++C) {
         L.SetColName(C, QString::fromUtf8(Subjects[C]));
@@ -105,7 +107,7 @@ class TestExamples : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { InitAppTest(); }
     void upToDate_data();
     void upToDate();
@@ -127,7 +129,8 @@ void TestExamples::upToDate()
     const tExample &E = Examples[Index];
     QTemporaryDir Dir;
     const QString Made = WriteLumenFile(Dir.filePath(QString::fromLatin1(E.File)), dtObs, E.Make);
-    const QString Shipped = QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + QString::fromLatin1(E.File);
+    const QString Shipped =
+        QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + QString::fromLatin1(E.File);
     if (qEnvironmentVariableIsSet("LUMEN_WRITE_EXAMPLES")) {
         QFile::remove(Shipped);
         QVERIFY(QFile::copy(Made, Shipped));
@@ -141,7 +144,8 @@ void TestExamples::opens_data()
     QTest::addColumn<int>("Columns");
     QTest::addColumn<int>("Lines");
     QTest::addColumn<QString>("Caption");
-    QTest::newRow("hoejder") << "hoejder.lmt" << 2 << 24 << "Lumentor - hoejder - Redigering af observationer";
+    QTest::newRow("hoejder") << "hoejder.lmt" << 2 << 24
+                             << "Lumentor - hoejder - Redigering af observationer";
     QTest::newRow("terninger") << "terninger.lmt" << 3 << 60
                                << "Lumentor - terninger - Redigering af observationer";
     QTest::newRow("karakterer") << "karakterer.lmt" << 3 << 20

@@ -20,7 +20,7 @@ class TestInfoForm : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { InitAppTest(); }
 
     void typingSetsTextAndModifies();
@@ -42,7 +42,7 @@ private slots:
     void pageDrawing();
     void pagesContinue();
 
-private:
+  private:
     QTemporaryDir Dir;
 };
 
@@ -69,12 +69,18 @@ void TestInfoForm::buttons_data()
     QTest::addColumn<int>("SelEnd");
     QTest::addColumn<QString>("Text");
     QTest::addColumn<QString>("Clipboard"); // what the clipboard holds afterwards
-    QTest::newRow("cut") << "CutSpeed" << 0 << 4 << " er høje" << "Alle";
-    QTest::newRow("copy") << "CopySpeed" << 5 << 7 << "Alle er høje" << "er";
-    QTest::newRow("paste over selection") << "PasteSpeed" << 0 << 4 << "før er høje" << "før";
-    QTest::newRow("paste at cursor") << "PasteSpeed" << 12 << 12 << "Alle er højefør" << "før";
-    QTest::newRow("clear selection") << "DelSpeed" << 4 << 7 << "Alle høje" << "før";
-    QTest::newRow("clear all") << "DelSpeed" << 3 << 3 << "" << "før";
+    QTest::newRow("cut") << "CutSpeed" << 0 << 4 << " er høje"
+                         << "Alle";
+    QTest::newRow("copy") << "CopySpeed" << 5 << 7 << "Alle er høje"
+                          << "er";
+    QTest::newRow("paste over selection") << "PasteSpeed" << 0 << 4 << "før er høje"
+                                          << "før";
+    QTest::newRow("paste at cursor") << "PasteSpeed" << 12 << 12 << "Alle er højefør"
+                                     << "før";
+    QTest::newRow("clear selection") << "DelSpeed" << 4 << 7 << "Alle høje"
+                                     << "før";
+    QTest::newRow("clear all") << "DelSpeed" << 3 << 3 << ""
+                               << "før";
 }
 
 void TestInfoForm::buttons()
@@ -188,10 +194,11 @@ void TestInfoForm::closedWindowIsSavedClosed()
 
 void TestInfoForm::openedFileShowsItsText()
 {
-    const QString File = WriteLumenFile(Dir.filePath(QStringLiteral("åben.lmt")), dtObs, [](tLumen &L) {
-        L.SetText(QStringLiteral("Målt i cm.\nKlasse 7b"));
-        L.SetTextShown(true);
-    });
+    const QString File =
+        WriteLumenFile(Dir.filePath(QStringLiteral("åben.lmt")), dtObs, [](tLumen &L) {
+            L.SetText(QStringLiteral("Målt i cm.\nKlasse 7b"));
+            L.SetTextShown(true);
+        });
     TScriptedDialogs D;
     auto F = StartedForm(D);
     QVERIFY(!Info(*F)->isVisible());
@@ -258,7 +265,8 @@ void TestInfoForm::pageLayout()
     const int PerPage = std::max(1, (PageHeight - R / 2 - R) / H);
     if (Lines < 0)
         Lines = PerPage;
-    const tTextPageLayout L = MeasureTextPages(Lines ? NumberedLines(Lines) : QString(), Font, Image);
+    const tTextPageLayout L =
+        MeasureTextPages(Lines ? NumberedLines(Lines) : QString(), Font, Image);
     QCOMPARE(L.Resolution, 100);
     QCOMPARE(L.LineHeight, H);
     QCOMPARE(L.LinesPerPage, PerPage);
@@ -382,10 +390,10 @@ void TestInfoForm::pageDrawing()
         return false;
     };
     const int H = L.LineHeight;
-    QVERIFY(Inked(QRect(600, 0, 250, H)));             // "Lumentor - Tekst", top right
-    QVERIFY(Inked(QRect(0, 0, 100, H)));               // the name, top left
-    QVERIFY(Inked(QRect(380, 400 - H, 90, H)));        // "- 2 -"
-    QVERIFY(!Inked(QRect(0, 400 - H, 300, H)));        // nothing else on the bottom line
+    QVERIFY(Inked(QRect(600, 0, 250, H)));                     // "Lumentor - Tekst", top right
+    QVERIFY(Inked(QRect(0, 0, 100, H)));                       // the name, top left
+    QVERIFY(Inked(QRect(380, 400 - H, 90, H)));                // "- 2 -"
+    QVERIFY(!Inked(QRect(0, 400 - H, 300, H)));                // nothing else on the bottom line
     QVERIFY(Inked(QRect(L.Area.left(), L.Area.top(), 60, H))); // first line of page 2
     // Between the text area and the bottom line stays blank.
     QVERIFY(!Inked(QRect(0, L.Area.bottom() + 1, 850, 400 - H - L.Area.bottom() - 1)));
@@ -418,9 +426,9 @@ void TestInfoForm::pagesContinue()
         P.setFont(Font);
         const QStringList Lines = Text.split(QLatin1Char('\n'));
         for (int I = 0; I < 2 * L.LinesPerPage; ++I)
-            P.drawText(QRect(L.Area.left(), L.Area.top() + I * L.LineHeight, L.Area.width(),
-                             L.LineHeight),
-                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Lines[I]);
+            P.drawText(
+                QRect(L.Area.left(), L.Area.top() + I * L.LineHeight, L.Area.width(), L.LineHeight),
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Lines[I]);
     }
     QCOMPARE(Two, Whole);
 }

@@ -16,7 +16,7 @@ class TestLumenForm : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { InitAppTest(); }
 
     void commandLineName_data();
@@ -48,7 +48,7 @@ private slots:
     void appendColumnsRefused();
     void appendColumnsDropsBeyondZ();
 
-private:
+  private:
     QTemporaryDir Dir;
     QString Path(const QString &Name) const { return Dir.filePath(Name); }
 };
@@ -59,9 +59,10 @@ void TestLumenForm::commandLineName_data()
     QTest::addColumn<QString>("Expected");
     QTest::newRow("none") << QStringList() << QString();
     QTest::newRow("one") << QStringList{"/data/a.lmt"} << "/data/a.lmt";
-    QTest::newRow("split at blanks") << QStringList{"/mine", "data/klasse", "7b.lmt"}
-                                     << "/mine data/klasse 7b.lmt";
-    QTest::newRow("quoted in pieces") << QStringList{"\"/mine", "data/x.lmt\""} << "/mine data/x.lmt";
+    QTest::newRow("split at blanks")
+        << QStringList{"/mine", "data/klasse", "7b.lmt"} << "/mine data/klasse 7b.lmt";
+    QTest::newRow("quoted in pieces")
+        << QStringList{"\"/mine", "data/x.lmt\""} << "/mine data/x.lmt";
     QTest::newRow("quotes inside") << QStringList{"/a\"b\".lmt"} << "/ab.lmt";
     QTest::newRow("only quotes") << QStringList{"\"\""} << QString();
 }
@@ -86,17 +87,23 @@ void TestLumenForm::startUpOpensNamedFile()
 {
     QFETCH(int, Form);
     QVERIFY(QDir(Dir.path()).mkpath(QStringLiteral("mine data")));
-    const QString File = WriteLumenFile(Path(QStringLiteral("mine data/klasse 7b.lmt")), dtObs,
-                                        [](tLumen &L) {
-                                            L.SetColName(0, QStringLiteral("Højde"));
-                                            L.SetCellText(0, 0, QStringLiteral("152"));
-                                            L.SetCellText(1, 0, QStringLiteral("163,5"));
-                                        });
+    const QString File =
+        WriteLumenFile(Path(QStringLiteral("mine data/klasse 7b.lmt")), dtObs, [](tLumen &L) {
+            L.SetColName(0, QStringLiteral("Højde"));
+            L.SetCellText(0, 0, QStringLiteral("152"));
+            L.SetCellText(1, 0, QStringLiteral("163,5"));
+        });
     QStringList Args;
     switch (Form) {
-    case 0: Args = {File}; break;
-    case 1: Args = File.split(QLatin1Char(' ')); break;
-    case 2: Args = {QLatin1Char('"') + File + QLatin1Char('"')}; break;
+    case 0:
+        Args = {File};
+        break;
+    case 1:
+        Args = File.split(QLatin1Char(' '));
+        break;
+    case 2:
+        Args = {QLatin1Char('"') + File + QLatin1Char('"')};
+        break;
     default:
         Args = File.split(QLatin1Char(' '));
         Args.first().prepend(QLatin1Char('"'));
@@ -109,7 +116,8 @@ void TestLumenForm::startUpOpensNamedFile()
     QCOMPARE(F->Lumen().GetColName(0), QStringLiteral("Højde"));
     QCOMPARE(F->Lumen().MaxLines(), 2);
     QVERIFY(!F->Lumen().IsModified());
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - klasse 7b - Redigering af observationer"));
+    QCOMPARE(F->windowTitle(),
+             QStringLiteral("Lumentor - klasse 7b - Redigering af observationer"));
 }
 
 void TestLumenForm::startUpWithUnreadableFile_data()
@@ -169,9 +177,11 @@ void TestLumenForm::captionFollowsFileAndEditor()
 
     D.FileNames.enqueue(Path(QStringLiteral("karakterer.lmt")));
     F->SaveDocumentAs();
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - karakterer - Redigering af grupperinger"));
+    QCOMPARE(F->windowTitle(),
+             QStringLiteral("Lumentor - karakterer - Redigering af grupperinger"));
     F->SetDataType(dtObs);
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - karakterer - Redigering af observationer"));
+    QCOMPARE(F->windowTitle(),
+             QStringLiteral("Lumentor - karakterer - Redigering af observationer"));
 
     // Opening takes the editor from the file; only the last extension goes.
     const QString File = WriteLumenFile(Path(QStringLiteral("uge.2.lmt")), dtHyp, [](tLumen &L) {
@@ -228,12 +238,13 @@ void TestLumenForm::saveQuestion_data()
 {
     QTest::addColumn<int>("Command"); // 0 New, 1 Open
     QTest::addColumn<Button>("Answer");
-    QTest::addColumn<bool>("SaveNamed");   // after Yes: a name is given in the save dialog
-    QTest::addColumn<bool>("Replaced");    // the command went on
+    QTest::addColumn<bool>("SaveNamed"); // after Yes: a name is given in the save dialog
+    QTest::addColumn<bool>("Replaced");  // the command went on
     for (int Command : {0, 1}) {
         const char *Name = Command == 0 ? "new" : "open";
         QTest::addRow("%s yes", Name) << Command << QMessageBox::Yes << true << true;
-        QTest::addRow("%s yes, save cancelled", Name) << Command << QMessageBox::Yes << false << true;
+        QTest::addRow("%s yes, save cancelled", Name)
+            << Command << QMessageBox::Yes << false << true;
         QTest::addRow("%s no", Name) << Command << QMessageBox::No << false << true;
         QTest::addRow("%s cancel", Name) << Command << QMessageBox::Cancel << false << false;
     }
@@ -245,8 +256,9 @@ void TestLumenForm::saveQuestion()
     QFETCH(Button, Answer);
     QFETCH(bool, SaveNamed);
     QFETCH(bool, Replaced);
-    const QString Other = WriteLumenFile(Path(QStringLiteral("anden.lmt")), dtObs,
-                                         [](tLumen &L) { L.SetCellText(0, 0, QStringLiteral("99")); });
+    const QString Other = WriteLumenFile(Path(QStringLiteral("anden.lmt")), dtObs, [](tLumen &L) {
+        L.SetCellText(0, 0, QStringLiteral("99"));
+    });
     const QString First = Path(QStringLiteral("første.lmt"));
     const QString Target = Path(QStringLiteral("gemt.lmt"));
     QFile::remove(Target);
@@ -309,7 +321,7 @@ void TestLumenForm::saveQuestion()
 
 void TestLumenForm::failedSaveKeepsData_data()
 {
-    QTest::addColumn<int>("Command"); // 0 New, 1 Open, 2 close
+    QTest::addColumn<int>("Command");   // 0 New, 1 Open, 2 close
     QTest::addColumn<bool>("ReadOnly"); // else a folder that does not exist
     for (int Command : {0, 1, 2}) {
         QTest::addRow("%d read-only", Command) << Command << true;
@@ -525,9 +537,12 @@ void TestLumenForm::appendLinesRefused_data()
     QTest::newRow("cancelled") << 0 << QString();
     QTest::newRow("unreadable") << 1 << QStringLiteral("Kunne ikke læse data");
     QTest::newRow("frequency file") << 2 << QStringLiteral("De nye data passer ikke til søjlerne");
-    QTest::newRow("names in other order") << 3 << QStringLiteral("De nye data passer ikke til søjlerne");
-    QTest::newRow("another column count") << 4 << QStringLiteral("De nye data passer ikke til søjlerne");
-    QTest::newRow("names differ in case") << 5 << QStringLiteral("De nye data passer ikke til søjlerne");
+    QTest::newRow("names in other order")
+        << 3 << QStringLiteral("De nye data passer ikke til søjlerne");
+    QTest::newRow("another column count")
+        << 4 << QStringLiteral("De nye data passer ikke til søjlerne");
+    QTest::newRow("names differ in case")
+        << 5 << QStringLiteral("De nye data passer ikke til søjlerne");
 }
 
 void TestLumenForm::appendLinesRefused()
@@ -543,7 +558,9 @@ void TestLumenForm::appendLinesRefused()
         Out.write("Lumentor");
         break;
     }
-    case 2: WriteLumenFile(File, dtHyp, [](tLumen &L) { FillClass(L, 2, 10); }); break;
+    case 2:
+        WriteLumenFile(File, dtHyp, [](tLumen &L) { FillClass(L, 2, 10); });
+        break;
     case 3:
         WriteLumenFile(File, dtObs, [](tLumen &L) {
             FillClass(L, 2, 10);
@@ -562,7 +579,8 @@ void TestLumenForm::appendLinesRefused()
             L.SetColName(1, QStringLiteral("navn"));
         });
         break;
-    default: break;
+    default:
+        break;
     }
     TScriptedDialogs D;
     auto F = StartedForm(D);

@@ -4,8 +4,8 @@
 #include "AboutBox.h"
 #include "HelpWindow.h"
 #include "Random.h"
-#include "Startup.h"
 #include "StandardDialogs.h"
+#include "Startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,14 +17,14 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
-#include <functional>
 #include <QtTest>
+#include <functional>
 
 class TestShell : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { InitAppTest(); }
     void splashWaitAndSeed();
     void helpTopicsExist_data();
@@ -62,10 +62,10 @@ void TestShell::realMessageBox()
         QCOMPARE(Box->defaultButton(), Box->button(QMessageBox::Yes));
         Box->button(QMessageBox::No)->click();
     });
-    const auto Answer = D.Message(QMessageBox::Question, QStringLiteral("Data er ændret"),
-                                  QStringLiteral("Skal ændringerne gemmes?"),
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                  QMessageBox::Yes);
+    const auto Answer =
+        D.Message(QMessageBox::Question, QStringLiteral("Data er ændret"),
+                  QStringLiteral("Skal ændringerne gemmes?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     QCOMPARE(Answer, QMessageBox::No);
     QCOMPARE(Seen, QStringLiteral("Data er ændret|Skal ændringerne gemmes?"));
 }
