@@ -495,6 +495,44 @@ void TDataEdit::CellTyped(int Line, int Col, const QString &Text)
             }
         }
     }
+    AfterCellChange(Line, Col);
+}
+
+void TDataEdit::CellEditStarted(int Line, int Col)
+{
+    const tLumen &L = Host.Lumen();
+    EditSnapshot = TEditSnapshot{};
+    EditSnapshot.Line = Line;
+    EditSnapshot.Col = Col;
+    EditSnapshot.Existed = Col >= 0 && Col < ObsColumns && Line < L.CellCount(Col);
+    if (EditSnapshot.Existed)
+        EditSnapshot.Cell = L.Cols[Col].Cells[Line];
+    EditSnapshot.Decimals = L.GetDecimals(Col);
+}
+
+void TDataEdit::CellEditCancelled(int Line, int Col)
+{
+    if (EditSnapshot.Line != Line || EditSnapshot.Col != Col)
+        return;
+    tLumen &L = Host.Lumen();
+    if (EditSnapshot.Existed && EditSnapshot.Cell.State != csEmpty) {
+        L.SetCellText(Line, Col, QStringLiteral("0")); // makes room for the cell
+        L.Cols[Col].Cells[Line] = EditSnapshot.Cell;
+    } else {
+        L.SetCellText(Line, Col, QString());
+    }
+    if (L.GetDecimals(Col) != EditSnapshot.Decimals) {
+        L.SetDecimals(Col, EditSnapshot.Decimals);
+        DataGridModel->ColumnChanged(Col);
+    }
+    EditSnapshot = TEditSnapshot{};
+    Descriptor().MarkStale();
+    AfterCellChange(Line, Col);
+}
+
+void TDataEdit::AfterCellChange(int Line, int Col)
+{
+    tLumen &L = Host.Lumen();
     const QModelIndex I = DataGridModel->index(Line, Col);
     emit DataGridModel->dataChanged(I, I);
 

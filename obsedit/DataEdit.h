@@ -65,6 +65,8 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void CellTyped(int Line, int Col, const QString &Text) override;
     void ColNameTyped(int Col, const QString &Text) override;
     void LineNameTyped(int Line, const QString &Text) override;
+    void CellEditStarted(int Line, int Col) override;
+    void CellEditCancelled(int Line, int Col) override;
 
     // TGridEvents.
     bool GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods) override;
@@ -77,6 +79,15 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void GridEditingChanged(TGridView *View) override;
 
     const TPressedCell &PressedCell() const { return Pressed; }
+    // After a data cell changed: dependants of its line, descriptions, buttons.
+    void AfterCellChange(int Line, int Col);
+    // The cell and decimals as they were when the current edit started.
+    struct TEditSnapshot {
+        int Line = -1, Col = -1;
+        bool Existed = false;
+        tCell Cell;
+        int32_t Decimals = 0;
+    } EditSnapshot;
     int LastDataCol() const { return LastCol; }
     int LastDataLine() const { return LastLine; }
 

@@ -4,6 +4,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPersistentModelIndex>
+
+#include "ObsGridModels.h"
 #include <QPainter>
 
 TGridView::TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent)
@@ -268,7 +271,45 @@ QWidget *TGridDelegate::createEditor(QWidget *Parent, const QStyleOptionViewItem
     Q_UNUSED(Index);
     auto *E = new QLineEdit(Parent);
     E->setFrame(false);
+    // Every keystroke is stored at once, so the descriptions follow the
+    // typing; from the first keystroke on, the editor keeps its own text
+    // (the stored cell shows the parsed value, not what is being typed).
+    auto *Self = const_cast<TGridDelegate *>(this);
+    connect(E, &QLineEdit::textEdited, Self, [Self, E](const QString &Text) {
+        E->setProperty("lumenTyping", true);
+        emit Self->commitData(E);
+        E->setProperty("lumenCommitted", Text);
+    });
     return E;
+}
+
+void TGridDelegate::setEditorData(QWidget *Editor, const QModelIndex &Index) const
+{
+    if (Editor->property("lumenTyping").toBool())
+        return;
+    QStyledItemDelegate::setEditorData(Editor, Index);
+    if (!Editor->property("lumenIndex").isValid()) {
+        // The edit starts: remember where and what, so Escape can undo the
+        // keystrokes already stored.
+        Editor->setProperty("lumenIndex", QVariant::fromValue(QPersistentModelIndex(Index)));
+        Editor->setProperty("lumenOriginal", Index.data(Qt::EditRole));
+        const_cast<QAbstractItemModel *>(Index.model())
+            ->setData(Index, QVariant(), int(TGridRole::BeginEdit));
+    }
+}
+
+void TGridDelegate::setModelData(QWidget *Editor, QAbstractItemModel *Model,
+                                 const QModelIndex &Index) const
+{
+    // Nothing typed: nothing to store (storing the shown text would round
+    // the value to the shown decimals). Already stored: nothing new.
+    auto *E = qobject_cast<QLineEdit *>(Editor);
+    const QVariant Committed = E != nullptr ? E->property("lumenCommitted") : QVariant();
+    if (E == nullptr || !E->property("lumenTyping").toBool() ||
+        (Committed.isValid() && E->text() == Committed.toString()))
+        return;
+    QStyledItemDelegate::setModelData(Editor, Model, Index);
+    E->setProperty("lumenCommitted", E->text());
 }
 
 void TGridDelegate::updateEditorGeometry(QWidget *Editor, const QStyleOptionViewItem &Option,
@@ -280,6 +321,17 @@ void TGridDelegate::updateEditorGeometry(QWidget *Editor, const QStyleOptionView
 
 bool TGridDelegate::eventFilter(QObject *Object, QEvent *Event)
 {
+    if (Event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(Event)->key() == Qt::Key_Escape) {
+        auto *E = qobject_cast<QLineEdit *>(Object);
+        if (E != nullptr && E->property("lumenTyping").toBool()) {
+            const auto Index = E->property("lumenIndex").value<QPersistentModelIndex>();
+            E->setProperty("lumenTyping", false);
+            if (Index.isValid())
+                const_cast<QAbstractItemModel *>(Index.model())
+                    ->setData(Index, E->property("lumenOriginal"), int(TGridRole::CancelEdit));
+        }
+    }
     if (Event->type() == QEvent::KeyPress) {
         auto *Editor = qobject_cast<QWidget *>(Object);
         if (Editor != nullptr && View->EditorKey(Editor, static_cast<QKeyEvent *>(Event)))

@@ -104,6 +104,9 @@ class TGridDelegate : public QStyledItemDelegate
                           const QModelIndex &Index) const override;
     void updateEditorGeometry(QWidget *Editor, const QStyleOptionViewItem &Option,
                               const QModelIndex &Index) const override;
+    void setEditorData(QWidget *Editor, const QModelIndex &Index) const override;
+    void setModelData(QWidget *Editor, QAbstractItemModel *Model,
+                      const QModelIndex &Index) const override;
 
   protected:
     bool eventFilter(QObject *Object, QEvent *Event) override;

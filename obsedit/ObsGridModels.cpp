@@ -66,7 +66,17 @@ QVariant TObsDataModel::data(const QModelIndex &Index, int R) const
 
 bool TObsDataModel::setData(const QModelIndex &Index, const QVariant &Value, int R)
 {
-    if (!Index.isValid() || R != Qt::EditRole)
+    if (!Index.isValid())
+        return false;
+    if (R == Role(TGridRole::BeginEdit)) {
+        Owner.CellEditStarted(Index.row(), Index.column());
+        return true;
+    }
+    if (R == Role(TGridRole::CancelEdit)) {
+        Owner.CellEditCancelled(Index.row(), Index.column());
+        return true;
+    }
+    if (R != Qt::EditRole)
         return false;
     Owner.CellTyped(Index.row(), Index.column(), Value.toString());
     return true;
@@ -129,7 +139,9 @@ QVariant TObsLineHeaderModel::data(const QModelIndex &Index, int R) const
 
 bool TObsLineHeaderModel::setData(const QModelIndex &Index, const QVariant &Value, int R)
 {
-    if (!Index.isValid() || Index.column() != 1 || R != Qt::EditRole)
+    // A name is plain text: giving up an edit stores the original again.
+    if (!Index.isValid() || Index.column() != 1 ||
+        (R != Qt::EditRole && R != Role(TGridRole::CancelEdit)))
         return false;
     Owner.LineNameTyped(Index.row(), Value.toString());
     return true;
@@ -185,7 +197,8 @@ QVariant TObsColHeaderModel::data(const QModelIndex &Index, int R) const
 
 bool TObsColHeaderModel::setData(const QModelIndex &Index, const QVariant &Value, int R)
 {
-    if (!Index.isValid() || Index.row() != 1 || R != Qt::EditRole)
+    if (!Index.isValid() || Index.row() != 1 ||
+        (R != Qt::EditRole && R != Role(TGridRole::CancelEdit)))
         return false;
     Owner.ColNameTyped(Index.column(), Value.toString());
     return true;

@@ -19,6 +19,10 @@ class TObsGridOwner
     virtual void CellTyped(int Line, int Col, const QString &Text) = 0;
     virtual void ColNameTyped(int Col, const QString &Text) = 0;
     virtual void LineNameTyped(int Line, const QString &Text) = 0;
+    // An in-place edit of a data cell starts, or is given up with Escape:
+    // the cell (already stored keystroke by keystroke) returns to what it was.
+    virtual void CellEditStarted(int Line, int Col) = 0;
+    virtual void CellEditCancelled(int Line, int Col) = 0;
 };
 
 // Roles the delegates draw from.
@@ -28,6 +32,8 @@ enum class TGridRole : int {
     Marked,                       // the cell's column or line is marked
     Grouped,                      // the column is grouped (column header)
     Picked,                       // the line is picked in a scatter diagram
+    BeginEdit,                    // setData: an in-place edit starts
+    CancelEdit,                   // setData: the edit is given up; value = original text
 };
 
 enum TColumnKind { ckPlain = 0, ckComputed = 1, ckRandom = 2 };

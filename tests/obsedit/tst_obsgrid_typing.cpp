@@ -24,6 +24,8 @@ class TstObsGridTyping : public QObject
     void decimalsNeverFall();
     void dashEmptiesAndShortens();
     void typedCellRecalculatesDependents();
+    void everyKeystrokeIsStored();
+    void escapeRestoresTheCell();
     void nameCells();
 
     void enterMoves_data();
@@ -56,7 +58,9 @@ void TstObsGridTyping::typing_data()
     QTest::newRow("thirteen digits capped at 9")
         << "0,1234567890123" << 0 << int(csNumber) << "0,123456789" << 9;
     QTest::newRow("text") << "abc" << 0 << int(csText) << "abc" << 0;
-    QTest::newRow("thousands point is text") << "1.000,5" << 0 << int(csText) << "1.000,5" << 0;
+    // Each keystroke is stored: on the way, "1.000" was a number with three
+    // decimals, which raised the column's decimals before the comma made it text.
+    QTest::newRow("thousands point is text") << "1.000,5" << 0 << int(csText) << "1.000,5" << 3;
     QTest::newRow("negative") << "-4,5" << 0 << int(csNumber) << "-4,5" << 1;
     QTest::newRow("trailing separator") << "8," << 3 << int(csNumber) << "8,000" << 3;
 }
@@ -136,6 +140,70 @@ void TstObsGridTyping::typedCellRecalculatesDependents()
     QVERIFY(!L.SingleLine);
 }
 
+void TstObsGridTyping::everyKeystrokeIsStored()
+{
+    // The descriptions follow the typing: each key stores the cell, while
+    // the editor keeps the text as typed.
+    TEditorFixture F;
+    tLumen &L = F.L();
+    L.SetDecimals(0, 2);
+    L.SetCellText(0, 0, QStringLiteral("4"));
+    QVERIFY(MakeComputed(L, 1, QStringLiteral("A+1")));
+    L.ToggleColSelected(0);
+    TGridView *G = F.Edit->DataDG();
+    G->SetCell(0, 0);
+    TypeInto(G, QStringLiteral("1"), 0);
+    auto *Editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(Editor != nullptr);
+    QCOMPARE(L.GetCellText(0, 0), QStringLiteral("1,00"));
+    QTest::keyClicks(Editor, QStringLiteral("2,"));
+    QCOMPARE(Editor->text(), QStringLiteral("12,"));
+    QCOMPARE(L.GetCellText(0, 0), QStringLiteral("12,00"));
+    TCellState S;
+    QCOMPARE(double(L.GetCellValue(0, 1, S)), 13.0);
+    QTest::keyClicks(Editor, QStringLiteral("5"));
+    QCOMPARE(Editor->text(), QStringLiteral("12,5"));
+    QCOMPARE(double(L.GetCellValue(0, 0, S)), 12.5);
+    // The summary of the marked column already knows the new value.
+    tDescriptor &D = DescriptorOf(L);
+    D.Recompute(L);
+    QCOMPARE(D.SeriesCount(), 1);
+    QCOMPARE(double(D.Max(0)), 12.5);
+    PressKey(Qt::Key_Return);
+    QCOMPARE(L.GetCellText(0, 0), QStringLiteral("12,50"));
+}
+
+void TstObsGridTyping::escapeRestoresTheCell()
+{
+    TEditorFixture F;
+    tLumen &L = F.L();
+    L.SetCellText(2, 0, QStringLiteral("3,14159"));
+    L.SetDecimals(0, 2);
+    TGridView *G = F.Edit->DataDG();
+    G->SetCell(2, 0);
+    TypeInto(G, QStringLiteral("7,12345"), 0);
+    TCellState S;
+    QCOMPARE(double(L.GetCellValue(2, 0, S)), 7.12345);
+    QCOMPARE(L.GetDecimals(0), 5);
+    PressKey(Qt::Key_Escape);
+    // The exact value comes back, not its shown text, and so do the decimals.
+    QCOMPARE(L.GetCellValue(2, 0, S), Extended(3.14159L));
+    QCOMPARE(L.GetDecimals(0), 2);
+
+    // An empty cell typed into and given up leaves no trace.
+    G->SetCell(6, 0);
+    TypeInto(G, QStringLiteral("9"), Qt::Key_Escape);
+    QCOMPARE(L.CellCount(0), 3);
+
+    // Opening the editor and leaving it without typing keeps the precision.
+    G->SetCell(2, 0);
+    G->setFocus();
+    G->edit(G->model()->index(2, 0));
+    QVERIFY(G->IsEditing());
+    PressKey(Qt::Key_Return);
+    QCOMPARE(L.GetCellValue(2, 0, S), Extended(3.14159L));
+}
+
 void TstObsGridTyping::nameCells()
 {
     TEditorFixture F;
@@ -154,7 +222,8 @@ void TstObsGridTyping::nameCells()
     N->StartEdit();
     auto *E = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     QVERIFY(E != nullptr);
-    E->clear();
+    E->selectAll();
+    QTest::keyClick(E, Qt::Key_Backspace);
     PressKey(Qt::Key_Return);
     QCOMPARE(F.L().LineNames.size(), 0);
 }
