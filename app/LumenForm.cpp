@@ -230,7 +230,13 @@ void TLumenForm::FirstShow()
     const QString Name = CommandLineFileName(Arguments);
     if (!Name.isEmpty())
         QMetaObject::invokeMethod(
-            this, [this, Name] { OpenFile(Name); }, Qt::QueuedConnection);
+            this,
+            [this, Name] {
+                OpenFile(Name);
+                if (qEnvironmentVariableIntValue("LUMENTOR_DEMO") == 1)
+                    ShowDemo();
+            },
+            Qt::QueuedConnection);
     ProgramRandom().SetSeed(tRandom::TimeOfDaySeed());
     ShowEditor(dtObs);
 }

@@ -72,6 +72,9 @@ class TLumenForm : public QMainWindow, public TEditorHost
     TAboutBox *AboutBox() const { return About; }
     // The start-up work of the first showing has been done.
     bool Started() const { return FirstShowDone; }
+    // The start the run command gives a newcomer: column A of the opened
+    // example marked and described in the mixed view (LUMENTOR_DEMO=1).
+    void ShowDemo();
 
   protected:
     void showEvent(QShowEvent *Event) override;

@@ -1,6 +1,9 @@
 // Start-up details, help, the about box and Qt's Danish texts.
 #include "support_app.h"
 
+#include "DataEdit.h"
+#include "Descriptor.h"
+
 #include "AboutBox.h"
 #include "HelpWindow.h"
 #include "Random.h"
@@ -27,6 +30,7 @@ class TestShell : public QObject
   private slots:
     void initTestCase() { InitAppTest(); }
     void splashWaitAndSeed();
+    void demoStartDescribesColumnA();
     void helpTopicsExist_data();
     void helpTopicsExist();
     void helpFromMenus();
@@ -96,6 +100,23 @@ void TestShell::realNameDialogKeepsName()
     QVERIFY(!D.PrintName(Again));
     QCOMPARE(Shown, QStringLiteral("Klasse 7b"));
     QCOMPARE(Again, QStringLiteral("uændret"));
+}
+
+void TestShell::demoStartDescribesColumnA()
+{
+    TScriptedDialogs D;
+    auto F = StartedForm(D, {QStringLiteral(LUMEN_SOURCE_DIR "/examples/hoejder.lmt")});
+    QTRY_VERIFY(F->Lumen().HasData());
+    F->ShowDemo();
+    auto *Edit = dynamic_cast<TDataEdit *>(F->ShownEditor());
+    QVERIFY(Edit != nullptr);
+    QCOMPARE(F->Lumen().SelCols, QVector<int32_t>({0}));
+    QCOMPARE(Edit->View(), TEditorFrame::vwMixed);
+    QCOMPARE(int(DescriptorOf(F->Lumen()).GetPaneKind(1)), int(bkHyppighedsgraf));
+    // Once something is marked the start leaves the marks alone.
+    F->ShowDemo();
+    QCOMPARE(F->Lumen().SelCols, QVector<int32_t>({0}));
+    QVERIFY(!F->Lumen().IsModified());
 }
 
 void TestShell::splashWaitAndSeed()
