@@ -84,12 +84,10 @@ private slots:
     void compileErrors();
     void arithmeticFaults_data();
     void arithmeticFaults();
-    void variableTable();
     void randomTextsAgree();
 
     void computeColumn_data();
     void computeColumn();
-    void computedValueHas15Digits();
     void computedValueMatchesGeneralText_data();
     void computedValueMatchesGeneralText();
     void recalcChain();
@@ -110,9 +108,7 @@ void tst_formula::prepare_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("prepared");
     QTest::newRow("blanks, equals, case") << "=a + b" << "A+B";
-    QTest::newRow("several leading equals") << "==a=b" << "A=B";
     QTest::newRow("point becomes comma") << "1.5*a" << "1,5*A";
-    QTest::newRow("comma kept") << "1,5*a" << "1,5*A";
     QTest::newRow("two-character comparisons") << "a>=b<=c<>d" << "A\u00BBB\u00ABC#D";
     QTest::newRow("danish letters") << "æøå" << "ÆØÅ";
 }
@@ -136,64 +132,41 @@ void tst_formula::evaluate_data()
     QTest::newRow("A+B*C") << "A+B*C" << 2.0 << 3.0 << 4.0 << 14.0;
     QTest::newRow("A-B-C left to right") << "A-B-C" << 10.0 << 3.0 << 2.0 << 5.0;
     QTest::newRow("A/B*C left to right") << "A/B*C" << 8.0 << 2.0 << 2.0 << 8.0;
-    QTest::newRow("A-B+C") << "A-B+C" << 10.0 << 3.0 << 2.0 << 9.0;
     QTest::newRow("2^3^2 is (2^3)^2") << "2^3^2" << 0.0 << 0.0 << 0.0 << 64.0;
     QTest::newRow("A+B>C is A+(B>C)") << "A+B>C" << 1.0 << 5.0 << 2.0 << 2.0;
     QTest::newRow("(A+B)>C") << "(A+B)>C" << 1.0 << 5.0 << 2.0 << 1.0;
     QTest::newRow("-A^2 is -(A^2)") << "-A^2" << 3.0 << 0.0 << 0.0 << -9.0;
     QTest::newRow("-A+B") << "-A+B" << 3.0 << 5.0 << 0.0 << 2.0;
-    QTest::newRow("+A") << "+A" << 3.0 << 0.0 << 0.0 << 3.0;
-    QTest::newRow("(-A)*B") << "(-A)*B" << 2.0 << 3.0 << 0.0 << -6.0;
     QTest::newRow("functions bind tightest") << "KVR(A)*2+SIN(0)^2" << 9.0 << 0.0 << 0.0 << 6.0;
-    QTest::newRow("nested parentheses") << "((A+B)*(C-A))/2" << 1.0 << 3.0 << 5.0 << 8.0;
-    QTest::newRow("=a + b") << "=a + b" << 1.0 << 2.0 << 0.0 << 3.0;
     QTest::newRow("decimal comma") << "1,5*A" << 2.0 << 0.0 << 0.0 << 3.0;
-    QTest::newRow("decimal point") << "1.5*A" << 2.0 << 0.0 << 0.0 << 3.0;
     QTest::newRow("exponent") << "1E2+A" << 1.0 << 0.0 << 0.0 << 101.0;
-    QTest::newRow("repeated letter") << "A*A-A" << 4.0 << 0.0 << 0.0 << 12.0;
 
     // Functions.
     QTest::newRow("RUND(2,5)") << "RUND(2,5)" << 0.0 << 0.0 << 0.0 << 2.0;
     QTest::newRow("RUND(3,5)") << "RUND(3,5)" << 0.0 << 0.0 << 0.0 << 4.0;
     QTest::newRow("RUND(-2,5)") << "RUND(A)" << -2.5 << 0.0 << 0.0 << -2.0;
     QTest::newRow("RUND(-3,5)") << "RUND(A)" << -3.5 << 0.0 << 0.0 << -4.0;
-    QTest::newRow("RUND(2,6)") << "RUND(2,6)" << 0.0 << 0.0 << 0.0 << 3.0;
-    QTest::newRow("RUND(-2,4)") << "RUND(A)" << -2.4 << 0.0 << 0.0 << -2.0;
-    QTest::newRow("AFK(2,7)") << "AFK(A)" << 2.7 << 0.0 << 0.0 << 2.0;
     QTest::newRow("AFK(-2,7) toward zero") << "AFK(A)" << -2.7 << 0.0 << 0.0 << -2.0;
-    QTest::newRow("ABS") << "ABS(A-B)" << 2.0 << 7.0 << 0.0 << 5.0;
     QTest::newRow("KVR") << "KVR(A)" << 2.25 << 0.0 << 0.0 << 1.5;
-    QTest::newRow("LOG") << "LOG(A)" << 1000.0 << 0.0 << 0.0 << 3.0;
     QTest::newRow("LN of EXP") << "LN(EXP(A))" << 2.5 << 0.0 << 0.0 << 2.5;
     QTest::newRow("SIN^2+COS^2") << "SIN(A)^2+COS(A)^2" << 0.7 << 0.0 << 0.0 << 1.0;
-    QTest::newRow("COS(0)") << "cos(0)" << 0.0 << 0.0 << 0.0 << 1.0;
 
     // Power rules.
     QTest::newRow("negative base, odd power") << "A^B" << -2.0 << 3.0 << 0.0 << -8.0;
     QTest::newRow("negative integer power") << "A^B" << 2.0 << -2.0 << 0.0 << 0.25;
     QTest::newRow("0^0") << "A^B" << 0.0 << 0.0 << 0.0 << 1.0;
-    QTest::newRow("0^positive") << "A^B" << 0.0 << 2.5 << 0.0 << 0.0;
-    QTest::newRow("fractional power") << "A^B" << 4.0 << 0.5 << 0.0 << 2.0;
     QTest::newRow("huge integral power of 1") << "A^B" << 1.0 << 2147483647.0 << 0.0 << 1.0;
-    QTest::newRow("power beyond Int32 range") << "A^B" << 1.0 << 1e10 << 0.0 << 1.0;
 
     // Comparisons with the tolerance 5E-10.
     QTest::newRow("= within tolerance") << "A=B" << 1.0 << 1.0 + 4e-10 << 0.0 << 1.0;
     QTest::newRow("= beyond tolerance") << "A=B" << 1.0 << 1.0 + 6e-10 << 0.0 << 0.0;
-    QTest::newRow("<> within tolerance") << "A<>B" << 1.0 << 1.0 + 4e-10 << 0.0 << 0.0;
     QTest::newRow("# beyond tolerance") << "A#B" << 1.0 << 1.0 + 6e-10 << 0.0 << 1.0;
     QTest::newRow("> within tolerance") << "A>B" << 1.0 + 4e-10 << 1.0 << 0.0 << 0.0;
     QTest::newRow("> beyond tolerance") << "A>B" << 1.0 + 6e-10 << 1.0 << 0.0 << 1.0;
-    QTest::newRow("< within tolerance") << "A<B" << 1.0 << 1.0 + 4e-10 << 0.0 << 0.0;
-    QTest::newRow("< beyond tolerance") << "A<B" << 1.0 << 1.0 + 6e-10 << 0.0 << 1.0;
     QTest::newRow(">= within tolerance") << "A>=B" << 1.0 - 4e-10 << 1.0 << 0.0 << 1.0;
-    QTest::newRow(">= beyond tolerance") << "A>=B" << 1.0 - 6e-10 << 1.0 << 0.0 << 0.0;
     QTest::newRow("<= within tolerance") << "A<=B" << 1.0 + 4e-10 << 1.0 << 0.0 << 1.0;
-    QTest::newRow("<= beyond tolerance") << "A<=B" << 1.0 + 6e-10 << 1.0 << 0.0 << 0.0;
     QTest::newRow("typed \u00BB") << "A\u00BBB" << 2.0 << 2.0 << 0.0 << 1.0;
-    QTest::newRow("typed \u00AB") << "A\u00ABB" << 3.0 << 2.0 << 0.0 << 0.0;
     QTest::newRow("A*(A>0) keeps positive") << "A*(A>0)" << 3.0 << 0.0 << 0.0 << 3.0;
-    QTest::newRow("A*(A>0) zeroes negative") << "A*(A>0)" << -3.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("32 tokens") << SignedSum(16) << 1.0 << 2.0 << 3.0 << 6.0;
 }
 
@@ -218,18 +191,14 @@ void tst_formula::compileErrors_data()
     QTest::addColumn<int>("code");
 
     QTest::newRow("empty") << "" << 1;
-    QTest::newRow("only an equals sign") << "=" << 1;
     QTest::newRow("ends with operator") << "A+" << 1;
-    QTest::newRow("ends with sign") << "-" << 1;
     QTest::newRow("( after operand") << "A(B)" << 1;
-    QTest::newRow(") where operand due") << "A*()" << 1;
     QTest::newRow("function without operand") << "SIN()" << 1;
 
     QTest::newRow("unknown character") << "A$B" << 3;
     QTest::newRow("minus after first operand is binary") << "A*-B" << 3;
     QTest::newRow("power of minus") << "2^-1" << 3;
     QTest::newRow("operator without left operand") << "*A" << 3;
-    QTest::newRow("operand after )") << "(A)B" << 3;
     QTest::newRow("double sign minus") << "--A" << 3;
     // A function name is the formula's first name, so a minus after it is a
     // subtraction.
@@ -237,18 +206,14 @@ void tst_formula::compileErrors_data()
 
     QTest::newRow("SIN A") << "SIN A" << 6;
     QTest::newRow("two letters") << "AB" << 6;
-    QTest::newRow("function name alone") << "SIN" << 6;
     QTest::newRow("unknown function") << "LOG2(A)" << 6;
-    QTest::newRow("danish letter") << "Æ+1" << 6;
 
     QTest::newRow("two decimal marks") << "1,5,3" << 7;
     QTest::newRow("digit then letter") << "2A" << 7;
-    QTest::newRow("negative exponent") << "1E-5" << 7;
     QTest::newRow("out of range") << "1E99999" << 7;
 
     QTest::newRow("open parenthesis left") << "(A" << 9;
     QTest::newRow("closing without opening") << "A)" << 9;
-    QTest::newRow("one ( too many") << "((A)" << 9;
     QTest::newRow("balanced count, wrong order") << "A+B)*(C" << 9;
 
     QTest::newRow("33 tokens") << QString("A") + QString("+A").repeated(16) << 10;
@@ -275,18 +240,14 @@ void tst_formula::arithmeticFaults_data()
     QTest::addColumn<double>("b");
 
     QTest::newRow("division by zero") << "A/B" << 1.0 << 0.0;
-    QTest::newRow("0/0") << "A/B" << 0.0 << 0.0;
     QTest::newRow("root of negative") << "KVR(A)" << -1.0 << 0.0;
     QTest::newRow("LOG of zero") << "LOG(A)" << 0.0 << 0.0;
-    QTest::newRow("LN of negative") << "LN(A)" << -2.0 << 0.0;
     QTest::newRow("EXP overflow") << "EXP(A)" << 20000.0 << 0.0;
     QTest::newRow("product overflow") << "EXP(A)*EXP(A)" << 11000.0 << 0.0;
     QTest::newRow("sum overflow") << "1E4932+1E4932" << 0.0 << 0.0;
     QTest::newRow("negative base, fractional power") << "A^B" << -8.0 << 1.0 / 3;
     QTest::newRow("zero to negative power") << "A^B" << 0.0 << -1.0;
-    QTest::newRow("zero to negative fraction") << "A^B" << 0.0 << -0.5;
     QTest::newRow("integral power overflow") << "A^B" << 10.0 << 5000.0;
-    QTest::newRow("real power overflow") << "A^B" << 10.0 << 5000.5;
 }
 
 void tst_formula::arithmeticFaults()
@@ -307,33 +268,6 @@ void tst_formula::arithmeticFaults()
     L.Evaluate();
     if (formula != QLatin1String("1E4932+1E4932"))
         QCOMPARE(int(L.GetCalcError()), 0);
-}
-
-void tst_formula::variableTable()
-{
-    tLumen L;
-    QVERIFY(L.Compile("B+A*B-KVR(C)"));
-    QCOMPARE(L.GetVarCount(), 3);
-    QCOMPARE(L.VarName(0), QString("B"));
-    QCOMPARE(L.VarName(1), QString("A"));
-    QCOMPARE(L.VarName(2), QString("C"));
-    QCOMPARE(L.VarName(3), QString());
-    QCOMPARE(L.VarName(-1), QString());
-    L.SetVarValue(0, 2);
-    L.SetVarValue(1, 3);
-    L.SetVarValue(2, 16);
-    L.SetVarValue(7, 100); // outside the table: ignored
-    QCOMPARE(double(L.Evaluate()), 4.0);
-    L.BuildFormulaRefs(E);
-    QCOMPARE(L.GetFormulaRefs(E), QString("BAC"));
-
-    // A failed compile leaves no variables behind.
-    QVERIFY(!L.Compile("A+"));
-    QVERIFY(!L.Compile("D+SINX"));
-    QCOMPARE(int(L.GetCalcError()), 6);
-    QVERIFY(L.Compile("7"));
-    QCOMPARE(L.GetVarCount(), 0);
-    QCOMPARE(double(L.Evaluate()), 7.0);
 }
 
 // Random texts over the formula alphabet: compiling never fails without a
@@ -383,8 +317,6 @@ void tst_formula::computeColumn_data()
         << QStringList{"1", "x", "", "4"} << QStringList{"1", "1", "1", "1"} << "A*B" << "1|||4";
     QTest::newRow("shortest named column limits")
         << QStringList{"1", "2", "3", "4", "5"} << QStringList{"1", "1", "1"} << "A+B" << "2|3|4";
-    QTest::newRow("formula without letters gives nothing")
-        << QStringList{"1", "2"} << QStringList{} << "2+3" << "";
     QTest::newRow("only the named column counts")
         << QStringList{"1", "2", "3"} << QStringList{"5"} << "A*2" << "2|4|6";
     QTest::newRow("invalid formula gives nothing")
@@ -411,20 +343,6 @@ void tst_formula::computeColumn()
     QCOMPARE(Column(L, C), expected);
     // The data columns are untouched.
     QCOMPARE(L.CellCount(A), int(a.size()));
-}
-
-void tst_formula::computedValueHas15Digits()
-{
-    tLumen L;
-    SetColumn(L, A, {"1", "2000000", "1e20"});
-    MakeComputed(L, B, "A/3");
-    L.ComputeColumn(B);
-    TCellState S = csEmpty;
-    // 1/3 kept to 15 significant digits, not to full precision.
-    QVERIFY(L.GetCellValue(0, B, S) == 0.333333333333333L);
-    QCOMPARE(S, csNumber);
-    QVERIFY(L.GetCellValue(1, B, S) == 666666.666666667L);
-    QVERIFY(L.GetCellValue(2, B, S) == 3.33333333333333e19L);
 }
 
 // A computed cell must hold exactly what its general 15-digit text reads back

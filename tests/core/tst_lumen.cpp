@@ -29,20 +29,6 @@ class TestLumen : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void newObject()
-    {
-        tLumen L;
-        QCOMPARE(L.FileVersion, 2);
-        QVERIFY(!L.IsModified());
-        QCOMPARE(L.GetEditDirection(), uint8_t(edDown));
-        QCOMPARE(L.UndoOp, uint8_t(0));
-        QCOMPARE(L.RedoOp, uint8_t(1));
-        QCOMPARE(L.UsedColumns(), 0);
-        QVERIFY(!L.HasData());
-        QVERIFY(!L.Descriptor());
-        QCOMPARE(L.HypCols[0].Reserved3, uint8_t(255));
-    }
-
     void setCellText_data()
     {
         QTest::addColumn<QString>("input");
@@ -101,17 +87,6 @@ private slots:
         QCOMPARE(L.GetCellValue(99, 1, S), Extended(0));
         QCOMPARE(S, csEmpty);
         QCOMPARE(L.GetCellValue(0, 30, S), Extended(0));
-    }
-
-    void counts()
-    {
-        tLumen L;
-        Fill(L, 0, {"1", "2", "x"});
-        Fill(L, 4, {"", "7"});
-        QCOMPARE(L.UsedColumns(), 5);
-        QCOMPARE(L.MaxLines(), 3);
-        QCOMPARE(L.NumbersInLine(1), 2);
-        QCOMPARE(L.NumbersInLine(2), 0);
     }
 
     void names()
@@ -309,42 +284,14 @@ private slots:
         QCOMPARE(L.CellCount(0), 0);
         QCOMPARE(L.LineNames.size(), 0);
         QCOMPARE(UndoCaption(L.GetUndoOp()), QString("Fortryd \"Slet\""));
+        QCOMPARE(UndoCaption(11), QString("Fortryd \"Indsæt ark\""));
+        QCOMPARE(UndoCaption(200), QString("Fortryd"));
         // The undo copy is deep: changing the data does not change it.
         L.Undo();
         L.SaveUndo(uoSort);
         L.SetCellText(0, 0, "99");
         L.Undo();
         QCOMPARE(L.GetCellText(0, 0), QString("1"));
-    }
-
-    void undoCaptions()
-    {
-        QCOMPARE(UndoCaption(0), QString("Fortryd"));
-        QCOMPARE(UndoCaption(8), QString("Fortryd \"Sortér\""));
-        QCOMPARE(UndoCaption(11), QString("Fortryd \"Indsæt ark\""));
-        QCOMPARE(UndoCaption(200), QString("Fortryd"));
-    }
-
-    void editDirection()
-    {
-        tLumen L;
-        L.NextEditDirection();
-        QCOMPARE(L.GetEditDirection(), uint8_t(edRight));
-        L.NextEditDirection();
-        QCOMPARE(L.GetEditDirection(), uint8_t(edStay));
-        L.NextEditDirection();
-        QCOMPARE(L.GetEditDirection(), uint8_t(edDown));
-    }
-
-    void randomSettings()
-    {
-        tLumen L;
-        L.SetComputed(2, true);
-        L.SetRandomCount(2, 5);
-        QVERIFY(!L.IsComputed(2));
-        QVERIFY(L.HasRandomColumns());
-        L.ClearRandom(2);
-        QVERIFY(!L.HasRandomColumns());
     }
 
     void sortColumnsByLine()

@@ -74,21 +74,6 @@ private slots:
             QVERIFY(Seen.size() > 1);
     }
 
-    void sameSeedSameNumbers()
-    {
-        tLumen A, B;
-        for (tLumen *L : {&A, &B}) {
-            L->SetRandomFrom(0, 1);
-            L->SetRandomTo(0, 100);
-            L->SetRandomCount(0, 10);
-        }
-        tRandom G1(99), G2(99);
-        FillRandomColumns(A, G1);
-        FillRandomColumns(B, G2);
-        for (int I = 0; I < 10; ++I)
-            QCOMPARE(A.GetCellText(I, 0), B.GetCellText(I, 0));
-    }
-
     void hostileSettings()
     {
         // Settings only a damaged file can hold: no runaway, no crash.
