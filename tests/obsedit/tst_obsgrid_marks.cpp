@@ -39,353 +39,253 @@ class TstObsGridMarks : public QObject
   private slots:
     void initTestCase() { InitEditorTest(); }
 
-    void columnClicks_data();
-    void columnClicks();
-    void lineClicks_data();
-    void lineClicks();
-    void columnsAndLinesExclude();
-    void releaseElsewhereDoesNothing();
-    void dropButtonOpensSettings();
-    void mixedCopyMarksTheSame();
-    void buttons_data();
-    void buttons();
-    void columnButtonsFollowView();
-    void status_data();
-    void status();
-    void hidingClearsMarks();
-    void headersScrollWithData();
-    void mixedViewShowsFirstMark();
-};
-
-// Each step: a column letter with a modifier prefix: "c" Ctrl, "s" Shift,
-// none plain.
-void TstObsGridMarks::columnClicks_data()
-{
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("marked");
-    QTest::newRow("plain") << QStringList{"C"} << "C";
-    QTest::newRow("plain replaces") << QStringList{"C", "E"} << "E";
-    QTest::newRow("plain on the only mark unmarks") << QStringList{"C", "C"} << "";
-    QTest::newRow("ctrl adds and removes") << QStringList{"C", "cE", "cA", "cC"} << "AE";
-    QTest::newRow("shift extends right") << QStringList{"C", "sF"} << "CDEF";
-    QTest::newRow("shift then extends left") << QStringList{"C", "sF", "sA"} << "ABCDEF";
-    QTest::newRow("shift fills the gaps only") << QStringList{"B", "cE", "sD"} << "BCDE";
-    QTest::newRow("shift without marks is plain") << QStringList{"sD"} << "D";
-    QTest::newRow("plain among several") << QStringList{"B", "cD", "cF", "D"} << "";
-}
-
-void TstObsGridMarks::columnClicks()
-{
-    QFETCH(QStringList, clicks);
-    QFETCH(QString, marked);
-    TEditorFixture F;
-    for (const QString &Click : clicks) {
-        Qt::KeyboardModifiers Mods;
-        if (Click.startsWith('c'))
-            Mods = Qt::ControlModifier;
-        else if (Click.startsWith('s'))
-            Mods = Qt::ShiftModifier;
-        ClickHeader(F.Edit->SojleDG(), 0, ColIndex(Click.back()), Mods);
+    // Each step: a column letter or a line number, with a modifier prefix: "c"
+    // Ctrl, "s" Shift, none plain.
+    void clicks_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("marked");
+        QTest::newRow("plain replaces") << QStringList{"C", "E"} << "E";
+        QTest::newRow("plain on the only mark unmarks") << QStringList{"C", "C"} << "";
+        QTest::newRow("ctrl adds and removes") << QStringList{"C", "cE", "cA", "cC"} << "AE";
+        QTest::newRow("shift extends right, then left") << QStringList{"C", "sF", "sA"} << "ABCDEF";
+        QTest::newRow("shift fills the gaps only") << QStringList{"B", "cE", "sD"} << "BCDE";
+        QTest::newRow("shift without marks is plain") << QStringList{"sD"} << "D";
+        QTest::newRow("plain among several") << QStringList{"B", "cD", "cF", "D"} << "";
+        QTest::newRow("line ctrl") << QStringList{"3", "c7", "c1"} << "1,3,7";
+        QTest::newRow("line shift up keeps the rest") << QStringList{"3", "c8", "s1"} << "1,2,3,4,5,6,7,8";
+        // A plain click unmarks the others and toggles the clicked line.
+        QTest::newRow("line plain on a marked one of many") << QStringList{"3", "s6", "5"} << "";
+        QTest::newRow("line plain on an unmarked one") << QStringList{"3", "s6", "8"} << "8";
     }
-    QCOMPARE(ColMarks(F.L()), marked);
-}
 
-void TstObsGridMarks::lineClicks_data()
-{
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("marked");
-    QTest::newRow("plain") << QStringList{"3"} << "3";
-    QTest::newRow("plain on the only mark") << QStringList{"3", "3"} << "";
-    QTest::newRow("ctrl") << QStringList{"3", "c7", "c1"} << "1,3,7";
-    QTest::newRow("shift down") << QStringList{"3", "s6"} << "3,4,5,6";
-    QTest::newRow("shift up keeps the rest") << QStringList{"3", "c8", "s1"} << "1,2,3,4,5,6,7,8";
-    // A plain click unmarks the others and toggles the clicked line.
-    QTest::newRow("plain on a marked one of many") << QStringList{"3", "s6", "5"} << "";
-    QTest::newRow("plain on an unmarked one") << QStringList{"3", "s6", "8"} << "8";
-}
-
-void TstObsGridMarks::lineClicks()
-{
-    QFETCH(QStringList, clicks);
-    QFETCH(QString, marked);
-    TEditorFixture F;
-    for (QString Click : clicks) {
-        Qt::KeyboardModifiers Mods;
-        if (Click.startsWith('c'))
-            Mods = Qt::ControlModifier;
-        else if (Click.startsWith('s'))
-            Mods = Qt::ShiftModifier;
-        if (!Click[0].isDigit())
-            Click = Click.mid(1);
-        ClickHeader(F.Edit->LinieDG(), Click.toInt(), 0, Mods);
-    }
-    QCOMPARE(Marks(F.L().SelLines), marked);
-}
-
-void TstObsGridMarks::columnsAndLinesExclude()
-{
-    TEditorFixture F;
-    ClickHeader(F.Edit->SojleDG(), 0, 1);
-    ClickHeader(F.Edit->SojleDG(), 0, 2, Qt::ControlModifier);
-    QCOMPARE(ColMarks(F.L()), QStringLiteral("BC"));
-    ClickHeader(F.Edit->LinieDG(), 3, 0);
-    QCOMPARE(ColMarks(F.L()), QString());
-    QCOMPARE(Marks(F.L().SelLines), QStringLiteral("3"));
-    ClickHeader(F.Edit->SojleDG(), 0, 1);
-    QCOMPARE(ColMarks(F.L()), QStringLiteral("B"));
-    QCOMPARE(F.L().SelLineCount(), 0);
-    // Unmarking a column leaves no line marked either.
-    ClickHeader(F.Edit->SojleDG(), 0, 1);
-    QCOMPARE(F.L().SelColCount() + F.L().SelLineCount(), 0);
-    // A click in the name column only edits the name.
-    ClickHeader(F.Edit->LinieDG(), 2, 1);
-    QCOMPARE(F.L().SelLineCount(), 0);
-    QVERIFY(F.Edit->LinieDG()->IsEditing());
-}
-
-void TstObsGridMarks::releaseElsewhereDoesNothing()
-{
-    TEditorFixture F;
-    TGridView *S = F.Edit->SojleDG();
-    const QRect A = S->visualRect(S->model()->index(0, 0));
-    const QRect B = S->visualRect(S->model()->index(0, 1));
-    QTest::mousePress(S->viewport(), Qt::LeftButton, {}, QPoint(A.left() + 20, A.center().y()));
-    QCOMPARE(F.Edit->PressedCell().Col, 0);
-    QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, QPoint(B.left() + 20, B.center().y()));
-    QCOMPARE(F.L().SelColCount(), 0);
-    QVERIFY(F.Edit->PressedCell().View == nullptr);
-    // Pressed on the letter, released on the drop button: nothing either.
-    const QRect Drop = TObsColHeaderDelegate::DropButton(A);
-    QSignalSpy Spy(F.Edit, &TDataEdit::ColumnSettingsRequested);
-    QTest::mousePress(S->viewport(), Qt::LeftButton, {}, QPoint(A.left() + 20, A.center().y()));
-    QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, Drop.center());
-    QCOMPARE(F.L().SelColCount(), 0);
-    QCOMPARE(Spy.count(), 0);
-}
-
-void TstObsGridMarks::dropButtonOpensSettings()
-{
-    TEditorFixture F;
-    QSignalSpy Spy(F.Edit, &TDataEdit::ColumnSettingsRequested);
-    ClickHeader(F.Edit->SojleDG(), 0, 3, {}, true);
-    QCOMPARE(Spy.count(), 1);
-    QCOMPARE(Spy.at(0).at(0).toInt(), 3);
-    QCOMPARE(F.L().SelColCount(), 0);
-}
-
-void TstObsGridMarks::mixedCopyMarksTheSame()
-{
-    TEditorFixture F;
-    F.Edit->SetView(TEditorFrame::vwMixed);
-    ClickHeader(F.Edit->SojleDG(1), 0, 4);
-    QCOMPARE(ColMarks(F.L()), QStringLiteral("E"));
-    // Both blocks read the same marks.
-    QVERIFY(F.Edit->DataDG(0)->model()->index(10, 4).data(int(TGridRole::Marked)).toBool());
-    QVERIFY(F.Edit->DataDG(1)->model()->index(10, 4).data(int(TGridRole::Marked)).toBool());
-    QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne E"));
-}
-
-void TstObsGridMarks::buttons_data()
-{
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<QString>("enabled");
-    QTest::addColumn<QString>("disabled");
-    // Setups: cX marks column X, lN marks line N; "data" fills A with 3
-    // numbers, "rand" makes C a random column, "comp" makes D computed.
-    QTest::newRow("nothing")
-        << ""
-        << ""
-        << "CutSpeed,DelSpeed,SortUpSpeed,DeciPlusSpeed,CalcSpeed,UndoSpeed,CupSpeed";
-    QTest::newRow("empty column") << "cB"
-                                  << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
-                                     "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed"
-                                  << "SortUpSpeed,SortDownSpeed,CupSpeed";
-    QTest::newRow("column with data") << "data cA"
-                                      << "SortUpSpeed,SortDownSpeed,Mul10Speed"
-                                      << "TerningSpeed,CalcSpeed";
-    QTest::newRow("two columns")
-        << "data cA cB"
-        << "DelSpeed,DeciPlusSpeed"
-        << "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
-    QTest::newRow("computed column") << "data comp cD"
-                                     << "CalcSpeed,CutSpeed"
-                                     << "Mul10Speed,Div10Speed,TerningSpeed";
-    QTest::newRow("random column") << "rand cC"
-                                   << "TerningSpeed,CupSpeed"
-                                   << "CalcSpeed";
-    QTest::newRow("random beside data") << "rand data cC cA"
-                                        << "CupSpeed"
-                                        << "TerningSpeed";
-    QTest::newRow("line with numbers") << "data l1"
-                                       << "CutSpeed,SortUpSpeed,DelSpeed"
-                                       << "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
-    QTest::newRow("line without numbers") << "data l7"
-                                          << "CutSpeed"
-                                          << "SortUpSpeed,SortDownSpeed";
-    QTest::newRow("paste with text") << "clip cA"
-                                     << "PasteSpeed"
-                                     << "";
-    QTest::newRow("paste without text") << "noclip cA"
-                                        << "CutSpeed"
-                                        << "PasteSpeed";
-    QTest::newRow("paste needs one") << "clip cA cB"
-                                     << ""
-                                     << "PasteSpeed";
-}
-
-void TstObsGridMarks::buttons()
-{
-    QFETCH(QString, setup);
-    QFETCH(QString, enabled);
-    QFETCH(QString, disabled);
-    TEditorFixture F;
-    tLumen &L = F.L();
-    for (const QString &Step : setup.split(' ', Qt::SkipEmptyParts)) {
-        if (Step == QLatin1String("data")) {
-            for (int I = 0; I < 3; ++I)
-                L.SetCellText(I, 0, QString::number(I + 1));
-        } else if (Step == QLatin1String("rand")) {
-            L.SetRandomCount(2, 2);
-            L.SetCellText(0, 2, QStringLiteral("4"));
-        } else if (Step == QLatin1String("clip")) {
-            QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2"));
-        } else if (Step == QLatin1String("noclip")) {
-            QGuiApplication::clipboard()->clear();
-        } else if (Step == QLatin1String("comp")) {
-            QVERIFY(MakeComputed(L, 3, QStringLiteral("A+1")));
-        } else if (Step[0] == 'c') {
-            ClickHeader(F.Edit->SojleDG(), 0, ColIndex(Step[1]), Qt::ControlModifier);
-        } else if (Step[0] == 'l') {
-            ClickHeader(F.Edit->LinieDG(), Step.mid(1).toInt(), 0, Qt::ControlModifier);
+    void clicks()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, marked);
+        TEditorFixture F;
+        bool Lines = false;
+        for (QString Click : clicks) {
+            Qt::KeyboardModifiers Mods;
+            if (Click.startsWith('c'))
+                Mods = Qt::ControlModifier;
+            else if (Click.startsWith('s'))
+                Mods = Qt::ShiftModifier;
+            if (Mods != Qt::NoModifier)
+                Click = Click.mid(1);
+            Lines = Click[0].isDigit();
+            if (Lines)
+                ClickHeader(F.Edit->LinieDG(), Click.toInt(), 0, Mods);
+            else
+                ClickHeader(F.Edit->SojleDG(), 0, ColIndex(Click[0]), Mods);
         }
+        QCOMPARE(Lines ? Marks(F.L().SelLines) : ColMarks(F.L()), marked);
     }
-    F.Edit->UpdateButtons();
-    for (const QString &B : enabled.split(',', Qt::SkipEmptyParts))
-        QVERIFY2(F.Edit->ToolButton(B)->isEnabled(), qPrintable(B));
-    for (const QString &B : disabled.split(',', Qt::SkipEmptyParts))
-        QVERIFY2(!F.Edit->ToolButton(B)->isEnabled(), qPrintable(B));
-}
 
-void TstObsGridMarks::columnButtonsFollowView()
-{
-    TEditorFixture F;
-    const QStringList Seven{"DeciPlusSpeed", "DeciMinusSpeed", "TerningSpeed", "CupSpeed",
-                            "CalcSpeed",     "Mul10Speed",     "Div10Speed"};
-    ClickHeader(F.Edit->SojleDG(), 0, 0);
-    for (auto V : {TEditorFrame::vwDual, TEditorFrame::vwSingle}) {
-        F.Edit->SetView(V);
-        for (const QString &B : Seven)
-            QVERIFY2(!F.Edit->ToolButton(B)->isVisible(), qPrintable(B));
-        QVERIFY(!F.Edit->ToolButton(QStringLiteral("DeciPlusSpeed"))->isEnabled());
+    void columnsAndLinesExclude()
+    {
+        TEditorFixture F;
+        ClickHeader(F.Edit->SojleDG(), 0, 1);
+        ClickHeader(F.Edit->SojleDG(), 0, 2, Qt::ControlModifier);
+        QCOMPARE(ColMarks(F.L()), QStringLiteral("BC"));
+        ClickHeader(F.Edit->LinieDG(), 3, 0);
+        QCOMPARE(ColMarks(F.L()), QString());
+        QCOMPARE(Marks(F.L().SelLines), QStringLiteral("3"));
+        ClickHeader(F.Edit->SojleDG(), 0, 1);
+        QCOMPARE(ColMarks(F.L()), QStringLiteral("B"));
+        QCOMPARE(F.L().SelLineCount(), 0);
+        // Unmarking a column leaves no line marked either.
+        ClickHeader(F.Edit->SojleDG(), 0, 1);
+        QCOMPARE(F.L().SelColCount() + F.L().SelLineCount(), 0);
+        // A click in the name column only edits the name.
+        ClickHeader(F.Edit->LinieDG(), 2, 1);
+        QCOMPARE(F.L().SelLineCount(), 0);
+        QVERIFY(F.Edit->LinieDG()->IsEditing());
     }
-    F.Edit->ToolButton(QStringLiteral("MixetSpeed"))->click();
-    QCOMPARE(F.Edit->View(), TEditorFrame::vwMixed);
-    for (const QString &B : Seven)
-        QVERIFY2(F.Edit->ToolButton(B)->isVisible(), qPrintable(B));
-    QVERIFY(F.Edit->ToolButton(QStringLiteral("DeciPlusSpeed"))->isEnabled());
-    QVERIFY(F.Edit->ToolButton(QStringLiteral("MixetSpeed"))->isChecked());
-    QVERIFY(!F.Edit->ToolButton(QStringLiteral("EditSpeed"))->isChecked());
-}
 
-void TstObsGridMarks::status_data()
-{
-    QTest::addColumn<QString>("comment");
-    QTest::addColumn<QString>("kind"); // computed, random, real, none
-    QTest::addColumn<bool>("grouped");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << ""
-                           << "none" << false << "Kolonne C";
-    QTest::newRow("comment") << "Højde i cm"
-                             << "none" << false << "Højde i cm";
-    QTest::newRow("grouped") << ""
-                             << "none" << true << "Kolonne C (grupperet)";
-    QTest::newRow("computed") << ""
-                              << "computed" << false << "Kolonne C; udtryk = A*2";
-    QTest::newRow("random with replacement")
-        << ""
-        << "random" << false << "Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)";
-    QTest::newRow("real without replacement")
-        << "Terning"
-        << "real" << true << "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)";
-}
-
-void TstObsGridMarks::status()
-{
-    QFETCH(QString, comment);
-    QFETCH(QString, kind);
-    QFETCH(bool, grouped);
-    QFETCH(QString, expected);
-    TEditorFixture F;
-    tLumen &L = F.L();
-    L.SetComment(2, comment);
-    if (grouped)
-        L.SetGroupKind(2, gkAuto);
-    if (kind == QLatin1String("computed")) {
-        QVERIFY(MakeComputed(L, 2, QStringLiteral("A*2")));
-    } else if (kind == QLatin1String("random")) {
-        L.SetRandomFrom(2, 1);
-        L.SetRandomTo(2, 6);
-        L.SetRandomCount(2, 20);
-        L.SetRandomFlag(2, 0);
-    } else if (kind == QLatin1String("real")) {
-        L.SetRandomCount(2, 12);
-        L.SetRandomFlag(2, 1);
+    void releaseElsewhereDoesNothing()
+    {
+        TEditorFixture F;
+        TGridView *S = F.Edit->SojleDG();
+        const QRect A = S->visualRect(S->model()->index(0, 0));
+        const QRect B = S->visualRect(S->model()->index(0, 1));
+        QTest::mousePress(S->viewport(), Qt::LeftButton, {}, QPoint(A.left() + 20, A.center().y()));
+        QCOMPARE(F.Edit->PressedCell().Col, 0);
+        QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, QPoint(B.left() + 20, B.center().y()));
+        QCOMPARE(F.L().SelColCount(), 0);
+        QVERIFY(F.Edit->PressedCell().View == nullptr);
+        // Pressed on the letter, released on the drop button: nothing either.
+        const QRect Drop = TObsColHeaderDelegate::DropButton(A);
+        QSignalSpy Spy(F.Edit, &TDataEdit::ColumnSettingsRequested);
+        QTest::mousePress(S->viewport(), Qt::LeftButton, {}, QPoint(A.left() + 20, A.center().y()));
+        QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, Drop.center());
+        QCOMPARE(F.L().SelColCount(), 0);
+        QCOMPARE(Spy.count(), 0);
+        // A click on the drop button asks for the column's settings, marking nothing.
+        ClickHeader(S, 0, 3, {}, true);
+        QCOMPARE(Spy.count(), 1);
+        QCOMPARE(Spy.at(0).at(0).toInt(), 3);
+        QCOMPARE(F.L().SelColCount(), 0);
     }
-    F.Edit->ShowColumnStatus(2);
-    QCOMPARE(F.Edit->StatusPanel->text(), expected);
-    F.Edit->ShowColumnStatus(-1);
-    QCOMPARE(F.Edit->StatusPanel->text(), QString());
-    // Marking the one column shows its status.
-    ClickHeader(F.Edit->SojleDG(), 0, 2);
-    QCOMPARE(F.Edit->StatusPanel->text(), expected);
-    ClickHeader(F.Edit->SojleDG(), 0, 3, Qt::ControlModifier);
-    QCOMPARE(F.Edit->StatusPanel->text(), QString());
-}
 
-void TstObsGridMarks::hidingClearsMarks()
-{
-    TEditorFixture F;
-    ClickHeader(F.Edit->SojleDG(), 0, 2);
-    F.Edit->HideEditor();
-    QCOMPARE(F.L().SelColCount(), 0);
-    ClickHeader(F.Edit->LinieDG(), 2, 0);
-    F.Edit->HideEditor();
-    QCOMPARE(F.L().SelLineCount(), 0);
-}
+    void mixedCopyMarksTheSame()
+    {
+        TEditorFixture F;
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        ClickHeader(F.Edit->SojleDG(1), 0, 4);
+        QCOMPARE(ColMarks(F.L()), QStringLiteral("E"));
+        // Both blocks read the same marks.
+        QVERIFY(F.Edit->DataDG(0)->model()->index(10, 4).data(int(TGridRole::Marked)).toBool());
+        QVERIFY(F.Edit->DataDG(1)->model()->index(10, 4).data(int(TGridRole::Marked)).toBool());
+        QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne E"));
+    }
 
-void TstObsGridMarks::headersScrollWithData()
-{
-    TEditorFixture F;
-    TObsGridBlock *B = F.Edit->Block(0);
-    B->DataDG->horizontalScrollBar()->setValue(5 * TObsGridBlock::ColWidth);
-    B->DataDG->verticalScrollBar()->setValue(40 * TObsGridBlock::RowHeight);
-    QCOMPARE(B->SojleDG->horizontalScrollBar()->value(), 5 * TObsGridBlock::ColWidth);
-    QCOMPARE(B->LinieDG->verticalScrollBar()->value(), 40 * TObsGridBlock::RowHeight);
-    QCOMPARE(B->SojleDG->columnAt(1), 5);
-    QCOMPARE(B->LinieDG->rowAt(1), 40);
-    // And the other way round.
-    B->LinieDG->verticalScrollBar()->setValue(7 * TObsGridBlock::RowHeight);
-    QCOMPARE(B->TopRow(), 7);
-    B->SojleDG->horizontalScrollBar()->setValue(2 * TObsGridBlock::ColWidth);
-    QCOMPARE(B->LeftColumn(), 2);
-    // The copy on the mixed page scrolls on its own.
-    QCOMPARE(F.Edit->Block(1)->TopRow(), 0);
-}
+    void buttons_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("enabled");
+        QTest::addColumn<QString>("disabled");
+        // Setups: cX marks column X, lN marks line N; "data" fills A with 3
+        // numbers, "rand" makes C a random column, "comp" makes D computed.
+        QTest::newRow("nothing") << "" << "" << "CutSpeed,DelSpeed,SortUpSpeed,DeciPlusSpeed,CalcSpeed,UndoSpeed,CupSpeed";
+        QTest::newRow("empty column") << "cB" << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed" << "SortUpSpeed,SortDownSpeed,CupSpeed";
+        QTest::newRow("column with data") << "data cA" << "SortUpSpeed,SortDownSpeed,Mul10Speed" << "TerningSpeed,CalcSpeed";
+        QTest::newRow("two columns") << "data cA cB" << "DelSpeed,DeciPlusSpeed" << "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
+        QTest::newRow("computed column") << "data comp cD" << "CalcSpeed,CutSpeed" << "Mul10Speed,Div10Speed,TerningSpeed";
+        QTest::newRow("random column") << "rand cC" << "TerningSpeed,CupSpeed" << "CalcSpeed";
+        QTest::newRow("random beside data") << "rand data cC cA" << "CupSpeed" << "TerningSpeed";
+        QTest::newRow("line with numbers") << "data l1" << "CutSpeed,SortUpSpeed,DelSpeed" << "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
+        QTest::newRow("line without numbers") << "data l7" << "CutSpeed" << "SortUpSpeed,SortDownSpeed";
+        QTest::newRow("paste with text") << "clip cA" << "PasteSpeed" << "";
+        QTest::newRow("paste without text") << "noclip cA" << "CutSpeed" << "PasteSpeed";
+        QTest::newRow("paste needs one") << "clip cA cB" << "" << "PasteSpeed";
+    }
 
-void TstObsGridMarks::mixedViewShowsFirstMark()
-{
-    TEditorFixture F;
-    ClickHeader(F.Edit->SojleDG(), 0, 7);
-    F.Edit->SetView(TEditorFrame::vwMixed);
-    QCOMPARE(F.Edit->Block(1)->LeftColumn(), 7);
-    QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne H"));
-    F.Edit->SetView(TEditorFrame::vwEdit);
-    ClickHeader(F.Edit->LinieDG(), 3, 0);
-    F.Edit->Block(0)->ScrollToRow(250);
-    ClickHeader(F.Edit->LinieDG(), 260, 0, Qt::ControlModifier);
-    F.Edit->SetView(TEditorFrame::vwMixed);
-    QCOMPARE(F.Edit->Block(1)->TopRow(), 3);
-}
+    void buttons()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, enabled);
+        QFETCH(QString, disabled);
+        TEditorFixture F;
+        tLumen &L = F.L();
+        for (const QString &Step : setup.split(' ', Qt::SkipEmptyParts)) {
+            if (Step == QLatin1String("data")) {
+                for (int I = 0; I < 3; ++I)
+                    L.SetCellText(I, 0, QString::number(I + 1));
+            } else if (Step == QLatin1String("rand")) {
+                L.SetRandomCount(2, 2);
+                L.SetCellText(0, 2, QStringLiteral("4"));
+            } else if (Step == QLatin1String("clip")) {
+                QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2"));
+            } else if (Step == QLatin1String("noclip")) {
+                QGuiApplication::clipboard()->clear();
+            } else if (Step == QLatin1String("comp")) {
+                QVERIFY(MakeComputed(L, 3, QStringLiteral("A+1")));
+            } else if (Step[0] == 'c') {
+                ClickHeader(F.Edit->SojleDG(), 0, ColIndex(Step[1]), Qt::ControlModifier);
+            } else if (Step[0] == 'l') {
+                ClickHeader(F.Edit->LinieDG(), Step.mid(1).toInt(), 0, Qt::ControlModifier);
+            }
+        }
+        F.Edit->UpdateButtons();
+        for (const QString &B : enabled.split(',', Qt::SkipEmptyParts))
+            QVERIFY2(F.Edit->ToolButton(B)->isEnabled(), qPrintable(B));
+        for (const QString &B : disabled.split(',', Qt::SkipEmptyParts))
+            QVERIFY2(!F.Edit->ToolButton(B)->isEnabled(), qPrintable(B));
+    }
+
+    void status_data()
+    {
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QString>("kind"); // computed, random, real, none
+        QTest::addColumn<bool>("grouped");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "" << "none" << false << "Kolonne C";
+        QTest::newRow("comment") << "Højde i cm" << "none" << false << "Højde i cm";
+        QTest::newRow("grouped") << "" << "none" << true << "Kolonne C (grupperet)";
+        QTest::newRow("computed") << "" << "computed" << false << "Kolonne C; udtryk = A*2";
+        QTest::newRow("random with replacement") << "" << "random" << false << "Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)";
+        QTest::newRow("real without replacement") << "Terning" << "real" << true << "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)";
+    }
+
+    void status()
+    {
+        QFETCH(QString, comment);
+        QFETCH(QString, kind);
+        QFETCH(bool, grouped);
+        QFETCH(QString, expected);
+        TEditorFixture F;
+        tLumen &L = F.L();
+        L.SetComment(2, comment);
+        if (grouped)
+            L.SetGroupKind(2, gkAuto);
+        if (kind == QLatin1String("computed")) {
+            QVERIFY(MakeComputed(L, 2, QStringLiteral("A*2")));
+        } else if (kind == QLatin1String("random")) {
+            L.SetRandomFrom(2, 1);
+            L.SetRandomTo(2, 6);
+            L.SetRandomCount(2, 20);
+            L.SetRandomFlag(2, 0);
+        } else if (kind == QLatin1String("real")) {
+            L.SetRandomCount(2, 12);
+            L.SetRandomFlag(2, 1);
+        }
+        F.Edit->ShowColumnStatus(2);
+        QCOMPARE(F.Edit->StatusPanel->text(), expected);
+        F.Edit->ShowColumnStatus(-1);
+        QCOMPARE(F.Edit->StatusPanel->text(), QString());
+        // Marking the one column shows its status.
+        ClickHeader(F.Edit->SojleDG(), 0, 2);
+        QCOMPARE(F.Edit->StatusPanel->text(), expected);
+        ClickHeader(F.Edit->SojleDG(), 0, 3, Qt::ControlModifier);
+        QCOMPARE(F.Edit->StatusPanel->text(), QString());
+    }
+
+    void hidingClearsMarks()
+    {
+        TEditorFixture F;
+        ClickHeader(F.Edit->SojleDG(), 0, 2);
+        F.Edit->HideEditor();
+        QCOMPARE(F.L().SelColCount(), 0);
+        ClickHeader(F.Edit->LinieDG(), 2, 0);
+        F.Edit->HideEditor();
+        QCOMPARE(F.L().SelLineCount(), 0);
+    }
+
+    void headersScrollWithData()
+    {
+        TEditorFixture F;
+        TObsGridBlock *B = F.Edit->Block(0);
+        B->DataDG->horizontalScrollBar()->setValue(5 * TObsGridBlock::ColWidth);
+        B->DataDG->verticalScrollBar()->setValue(40 * TObsGridBlock::RowHeight);
+        QCOMPARE(B->SojleDG->horizontalScrollBar()->value(), 5 * TObsGridBlock::ColWidth);
+        QCOMPARE(B->LinieDG->verticalScrollBar()->value(), 40 * TObsGridBlock::RowHeight);
+        QCOMPARE(B->SojleDG->columnAt(1), 5);
+        QCOMPARE(B->LinieDG->rowAt(1), 40);
+        // And the other way round.
+        B->LinieDG->verticalScrollBar()->setValue(7 * TObsGridBlock::RowHeight);
+        QCOMPARE(B->TopRow(), 7);
+        B->SojleDG->horizontalScrollBar()->setValue(2 * TObsGridBlock::ColWidth);
+        QCOMPARE(B->LeftColumn(), 2);
+        // The copy on the mixed page scrolls on its own.
+        QCOMPARE(F.Edit->Block(1)->TopRow(), 0);
+    }
+
+    void mixedViewShowsFirstMark()
+    {
+        TEditorFixture F;
+        ClickHeader(F.Edit->SojleDG(), 0, 7);
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        QCOMPARE(F.Edit->Block(1)->LeftColumn(), 7);
+        QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne H"));
+        F.Edit->SetView(TEditorFrame::vwEdit);
+        ClickHeader(F.Edit->LinieDG(), 3, 0);
+        F.Edit->Block(0)->ScrollToRow(250);
+        ClickHeader(F.Edit->LinieDG(), 260, 0, Qt::ControlModifier);
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        QCOMPARE(F.Edit->Block(1)->TopRow(), 3);
+    }
+};
 
 QTEST_MAIN(TstObsGridMarks)
 #include "tst_obsgrid_marks.moc"
