@@ -62,7 +62,12 @@ QString Scientific(Extended Value, int Digits)
         Exp.erase(0, 1);
     while (Exp.size() > 1 && Exp[0] == '0')
         Exp.erase(0, 1);
-    std::string Out = Mant + "E" + (Neg ? "-" : "") + Exp;
+    // Appended piece by piece: GCC 12 warns falsely about chained operator+.
+    std::string Out = Mant;
+    Out += 'E';
+    if (Neg)
+        Out += '-';
+    Out += Exp;
     return Finish(Out.c_str());
 }
 
@@ -109,7 +114,7 @@ QString FormatNumber(Extended Value, int32_t Decimals)
         Exp = 0;
     int Keep = Exp + 1 + Decimals; // digits up to 10^-Decimals
     if (Keep < 0) {
-        Digits = "0";
+        Digits.assign(1, '0');
         Exp = 0;
         Keep = 1 + Decimals;
     } else if (Keep < int(Digits.size())) {
@@ -127,7 +132,7 @@ QString FormatNumber(Extended Value, int32_t Decimals)
             }
         }
         if (Digits.empty()) {
-            Digits = "0";
+            Digits.assign(1, '0');
             Exp = 0;
         }
     }
@@ -138,7 +143,14 @@ QString FormatNumber(Extended Value, int32_t Decimals)
         char D = Index >= 0 && Index < int(Digits.size()) ? Digits[Index] : '0';
         (Pos >= 0 ? Int : Frac).push_back(D);
     }
-    std::string Out = (Neg ? "-" : "") + Int + (Decimals > 0 ? "." + Frac : "");
+    std::string Out;
+    if (Neg)
+        Out += '-';
+    Out += Int;
+    if (Decimals > 0) {
+        Out += '.';
+        Out += Frac;
+    }
     return Finish(Out.c_str());
 }
 
