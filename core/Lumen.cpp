@@ -478,14 +478,28 @@ template <typename LessFn> std::vector<int> StableOrder(int Count, LessFn Less)
     return Perm;
 }
 
+// Puts element Perm[J] at J, in place along the permutation's cycles, so a
+// sort needs no second copy of a long column.
 template <typename T> void ApplyOrder(QVector<T> &List, const std::vector<int> &Perm)
 {
     int N = int(Perm.size());
     if (List.size() < N)
         List.resize(N);
-    QVector<T> Old(List.begin(), List.begin() + N);
-    for (int J = 0; J < N; ++J)
-        List[J] = std::move(Old[Perm[J]]);
+    T *Data = List.data();
+    std::vector<bool> Done(N, false);
+    for (int Start = 0; Start < N; ++Start) {
+        if (Done[Start] || Perm[Start] == Start)
+            continue;
+        T Held = std::move(Data[Start]);
+        int J = Start;
+        while (Perm[J] != Start) {
+            Data[J] = std::move(Data[Perm[J]]);
+            Done[J] = true;
+            J = Perm[J];
+        }
+        Data[J] = std::move(Held);
+        Done[J] = true;
+    }
 }
 
 // Numbers first, in order; everything else after, in its old order.
@@ -520,9 +534,7 @@ void tLumen::ApplyLineOrder(const std::vector<int> &Perm)
             while (LineNames.size() < N)
                 LineNames.append(QString());
         }
-        QStringList Old = LineNames.mid(0, N);
-        for (int J = 0; J < N; ++J)
-            LineNames[J] = Old[Perm[J]];
+        ApplyOrder(LineNames, Perm);
         for (tDataCol &C : Cols)
             if (!C.Cells.isEmpty())
                 ApplyOrder(C.Cells, Perm);
