@@ -98,143 +98,114 @@ class TestEditorHost : public QObject
 
   private slots:
     void initTestCase() { InitAppTest(); }
-    void startShowsObservationEditor();
-    void switchingHidesThenShows();
-    void editorsHearOfNewDataSet_data();
-    void editorsHearOfNewDataSet();
-    void editingIsCommittedBeforeSaving();
-    void textButtonsFollowWindow();
-    void letterKeys_data();
-    void letterKeys();
 
   private:
     QTemporaryDir Dir;
-};
 
-void TestEditorHost::startShowsObservationEditor()
-{
-    tHarness H;
-    QCOMPARE(H.Editors[dtObs]->Shows, 1);
-    QCOMPARE(H.Editors[dtHyp]->Shows, 0);
-    QCOMPARE(H.Form->menuBar()->actions(), H.Editors[dtObs]->Bar->actions());
-    QVERIFY(H.Editors[dtObs]->isVisible());
-    QVERIFY(!H.Editors[dtHyp]->isVisible());
-}
-
-void TestEditorHost::switchingHidesThenShows()
-{
-    tHarness H;
-    TFakeEditor::SharedLog.clear();
-    H.Form->SetDataType(dtGrup);
-    QCOMPARE(TFakeEditor::SharedLog, (QStringList{"hide 1", "show 3"}));
-    QCOMPARE(H.Form->menuBar()->actions(), H.Editors[dtGrup]->Bar->actions());
-    QVERIFY(H.Editors[dtGrup]->isVisible());
-    QVERIFY(!H.Editors[dtObs]->isVisible());
-    // The data set stays the same object.
-    QCOMPARE(H.Editors[dtGrup]->SeenLumen, &H.Form->Lumen());
-    QVERIFY(H.Editors[dtObs]->Replaced.isEmpty());
-}
-
-void TestEditorHost::editorsHearOfNewDataSet_data()
-{
-    QTest::addColumn<int>("Command"); // 0 New, 1 Open, 2 failed Open
-    QTest::addColumn<bool>("FromFile");
-    QTest::addColumn<int>("Shown");
-    QTest::newRow("new") << 0 << false << int(dtHyp);
-    QTest::newRow("open") << 1 << true << int(dtGrup);
-    QTest::newRow("failed open") << 2 << true << int(dtObs);
-}
-
-void TestEditorHost::editorsHearOfNewDataSet()
-{
-    QFETCH(int, Command);
-    QFETCH(bool, FromFile);
-    QFETCH(int, Shown);
-    const QString File =
-        WriteLumenFile(Dir.filePath(QStringLiteral("g.lmt")), dtGrup,
-                       [](tLumen &L) { L.SetGrupLowText(0, 0, QStringLiteral("0")); });
-    tHarness H;
-    H.Form->SetDataType(dtHyp);
-    TFakeEditor::SharedLog.clear();
-    if (Command == 0)
-        H.Form->NewDocument(dtHyp);
-    else
-        H.Form->OpenFile(Command == 1 ? File : Dir.filePath(QStringLiteral("findes ikke.lmt")));
-    for (TDataType T : {dtObs, dtHyp, dtGrup}) {
-        QCOMPARE(H.Editors[T]->Replaced, QList<bool>{FromFile});
-        QCOMPARE(H.Editors[T]->SeenLumen, &H.Form->Lumen());
+  private slots:
+    void switchingHidesThenShows()
+    {
+        tHarness H;
+        TFakeEditor::SharedLog.clear();
+        H.Form->SetDataType(dtGrup);
+        QCOMPARE(TFakeEditor::SharedLog, (QStringList{"hide 1", "show 3"}));
+        QCOMPARE(H.Form->menuBar()->actions(), H.Editors[dtGrup]->Bar->actions());
+        QVERIFY(H.Editors[dtGrup]->isVisible());
+        QVERIFY(!H.Editors[dtObs]->isVisible());
+        // The data set stays the same object.
+        QCOMPARE(H.Editors[dtGrup]->SeenLumen, &H.Form->Lumen());
+        QVERIFY(H.Editors[dtObs]->Replaced.isEmpty());
     }
-    // The old editor goes, then the new one shows, on the new data set.
-    QCOMPARE(TFakeEditor::SharedLog, (QStringList{"hide 2", QStringLiteral("show %1").arg(Shown)}));
-    QCOMPARE(H.Form->ShownEditor(), H.Editors[Shown]);
-}
 
-void TestEditorHost::editingIsCommittedBeforeSaving()
-{
-    tHarness H;
-    const QString File = Dir.filePath(QStringLiteral("commit.lmt"));
-    H.Editors[dtObs]->Pending = QStringLiteral("12");
-    H.Dialogs.FileNames.enqueue(File);
-    H.Form->SaveDocument();
-    QVERIFY(H.Editors[dtObs]->Commits >= 1);
-    std::unique_ptr<tLumen> Back = tLumen::CreateFromFile(File);
-    QVERIFY(!Back->ReadFailed());
-    QCOMPARE(Back->GetCellText(0, 0), QStringLiteral("12"));
-    QVERIFY(!H.Form->Lumen().IsModified());
+    void editorsHearOfNewDataSet_data()
+    {
+        QTest::addColumn<int>("Command"); // 0 New, 1 Open, 2 failed Open
+        QTest::addColumn<bool>("FromFile");
+        QTest::addColumn<int>("Shown");
+        QTest::newRow("new") << 0 << false << int(dtHyp);
+        QTest::newRow("open") << 1 << true << int(dtGrup);
+        QTest::newRow("failed open") << 2 << true << int(dtObs);
+    }
 
-    // Closing with an edit in progress asks the save question about it.
-    H.Editors[dtObs]->Pending = QStringLiteral("7");
-    H.Dialogs.Answers.enqueue(QMessageBox::Cancel);
-    QVERIFY(!H.Form->close());
-    QCOMPARE(H.Dialogs.Asked.size(), 1);
-    QCOMPARE(H.Dialogs.Asked[0].Title, QStringLiteral("Data er ændret"));
-}
+    void editorsHearOfNewDataSet()
+    {
+        QFETCH(int, Command);
+        QFETCH(bool, FromFile);
+        QFETCH(int, Shown);
+        const QString File =
+            WriteLumenFile(Dir.filePath(QStringLiteral("g.lmt")), dtGrup,
+                           [](tLumen &L) { L.SetGrupLowText(0, 0, QStringLiteral("0")); });
+        tHarness H;
+        H.Form->SetDataType(dtHyp);
+        TFakeEditor::SharedLog.clear();
+        if (Command == 0)
+            H.Form->NewDocument(dtHyp);
+        else
+            H.Form->OpenFile(Command == 1 ? File : Dir.filePath(QStringLiteral("findes ikke.lmt")));
+        for (TDataType T : {dtObs, dtHyp, dtGrup}) {
+            QCOMPARE(H.Editors[T]->Replaced, QList<bool>{FromFile});
+            QCOMPARE(H.Editors[T]->SeenLumen, &H.Form->Lumen());
+        }
+        // The old editor goes, then the new one shows, on the new data set.
+        QCOMPARE(TFakeEditor::SharedLog, (QStringList{"hide 2", QStringLiteral("show %1").arg(Shown)}));
+        QCOMPARE(H.Form->ShownEditor(), H.Editors[Shown]);
+    }
 
-void TestEditorHost::textButtonsFollowWindow()
-{
-    tHarness H;
-    H.Form->ShowTextWindow(true);
-    for (TDataType T : {dtObs, dtHyp, dtGrup})
-        QVERIFY(H.Editors[T]->TextButton);
-    H.Form->ShowTextWindow(false);
-    for (TDataType T : {dtObs, dtHyp, dtGrup})
-        QVERIFY(!H.Editors[T]->TextButton);
-}
+    void editingIsCommittedBeforeSaving()
+    {
+        tHarness H;
+        const QString File = Dir.filePath(QStringLiteral("commit.lmt"));
+        H.Editors[dtObs]->Pending = QStringLiteral("12");
+        H.Dialogs.FileNames.enqueue(File);
+        H.Form->SaveDocument();
+        QVERIFY(H.Editors[dtObs]->Commits >= 1);
+        std::unique_ptr<tLumen> Back = tLumen::CreateFromFile(File);
+        QVERIFY(!Back->ReadFailed());
+        QCOMPARE(Back->GetCellText(0, 0), QStringLiteral("12"));
+        QVERIFY(!H.Form->Lumen().IsModified());
 
-void TestEditorHost::letterKeys_data()
-{
-    QTest::addColumn<int>("Key");
-    QTest::addColumn<QString>("Text");
-    QTest::addColumn<int>("Modifiers");
-    QTest::addColumn<bool>("Offered");
-    QTest::addColumn<QString>("Typed"); // what the focused field received
-    QTest::newRow("letter") << int(Qt::Key_A) << "a" << 0 << true << "a";
-    QTest::newRow("capital") << int(Qt::Key_B) << "B" << int(Qt::ShiftModifier) << true << "B";
-    QTest::newRow("danish letter")
-        << int(Qt::Key_AE) << QStringLiteral("æ") << 0 << true << QStringLiteral("æ");
-    QTest::newRow("used by the editor") << int(Qt::Key_X) << "x" << 0 << true << "";
-    QTest::newRow("digit") << int(Qt::Key_5) << "5" << 0 << false << "5";
-    QTest::newRow("with ctrl") << int(Qt::Key_A) << "a" << int(Qt::ControlModifier) << false << "";
-}
+        // Closing with an edit in progress asks the save question about it.
+        H.Editors[dtObs]->Pending = QStringLiteral("7");
+        H.Dialogs.Answers.enqueue(QMessageBox::Cancel);
+        QVERIFY(!H.Form->close());
+        QCOMPARE(H.Dialogs.Asked.size(), 1);
+        QCOMPARE(H.Dialogs.Asked[0].Title, QStringLiteral("Data er ændret"));
+    }
 
-void TestEditorHost::letterKeys()
-{
-    QFETCH(int, Key);
-    QFETCH(QString, Text);
-    QFETCH(int, Modifiers);
-    QFETCH(bool, Offered);
-    QFETCH(QString, Typed);
-    tHarness H;
-    QApplication::setActiveWindow(H.Form.get());
-    QLineEdit *Edit = H.Editors[dtObs]->Edit;
-    Edit->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), Edit);
-    QKeyEvent Press(QEvent::KeyPress, Key, Qt::KeyboardModifiers(Modifiers), Text);
-    QApplication::sendEvent(Edit, &Press);
-    QCOMPARE(H.Editors[dtObs]->Letters, Offered ? QStringList{Text} : QStringList());
-    QCOMPARE(Edit->text(), Typed);
-    QVERIFY(H.Editors[dtHyp]->Letters.isEmpty());
-}
+    void letterKeys_data()
+    {
+        QTest::addColumn<int>("Key");
+        QTest::addColumn<QString>("Text");
+        QTest::addColumn<int>("Modifiers");
+        QTest::addColumn<bool>("Offered");
+        QTest::addColumn<QString>("Typed"); // what the focused field received
+        QTest::newRow("letter") << int(Qt::Key_A) << "a" << 0 << true << "a";
+        QTest::newRow("danish letter")
+            << int(Qt::Key_AE) << QStringLiteral("æ") << 0 << true << QStringLiteral("æ");
+        QTest::newRow("used by the editor") << int(Qt::Key_X) << "x" << 0 << true << "";
+        QTest::newRow("digit") << int(Qt::Key_5) << "5" << 0 << false << "5";
+        QTest::newRow("with ctrl") << int(Qt::Key_A) << "a" << int(Qt::ControlModifier) << false << "";
+    }
+
+    void letterKeys()
+    {
+        QFETCH(int, Key);
+        QFETCH(QString, Text);
+        QFETCH(int, Modifiers);
+        QFETCH(bool, Offered);
+        QFETCH(QString, Typed);
+        tHarness H;
+        QApplication::setActiveWindow(H.Form.get());
+        QLineEdit *Edit = H.Editors[dtObs]->Edit;
+        Edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), Edit);
+        QKeyEvent Press(QEvent::KeyPress, Key, Qt::KeyboardModifiers(Modifiers), Text);
+        QApplication::sendEvent(Edit, &Press);
+        QCOMPARE(H.Editors[dtObs]->Letters, Offered ? QStringList{Text} : QStringList());
+        QCOMPARE(Edit->text(), Typed);
+        QVERIFY(H.Editors[dtHyp]->Letters.isEmpty());
+    }
+};
 
 QTEST_MAIN(TestEditorHost)
 #include "tst_editorhost.moc"

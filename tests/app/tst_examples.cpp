@@ -109,86 +109,80 @@ class TestExamples : public QObject
 
   private slots:
     void initTestCase() { InitAppTest(); }
-    void upToDate_data();
-    void upToDate();
-    void opens_data();
-    void opens();
-    void diceSumIsComputed();
+    void upToDate_data()
+    {
+        QTest::addColumn<int>("Index");
+        for (int I = 0; I < 3; ++I)
+            QTest::newRow(Examples[I].File) << I;
+    }
+
+    void upToDate()
+    {
+        QFETCH(int, Index);
+        const tExample &E = Examples[Index];
+        QTemporaryDir Dir;
+        const QString Made = WriteLumenFile(Dir.filePath(QString::fromLatin1(E.File)), dtObs, E.Make);
+        const QString Shipped =
+            QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + QString::fromLatin1(E.File);
+        if (qEnvironmentVariableIsSet("LUMEN_WRITE_EXAMPLES")) {
+            QFile::remove(Shipped);
+            QVERIFY(QFile::copy(Made, Shipped));
+        }
+        QCOMPARE(ReadAll(Shipped), ReadAll(Made));
+    }
+
+    void opens_data()
+    {
+        QTest::addColumn<QString>("File");
+        QTest::addColumn<int>("Columns");
+        QTest::addColumn<int>("Lines");
+        QTest::addColumn<QString>("Caption");
+        QTest::newRow("hoejder") << "hoejder.lmt" << 2 << 24
+                                 << "Lumentor - hoejder - Redigering af observationer";
+        QTest::newRow("terninger") << "terninger.lmt" << 3 << 60
+                                   << "Lumentor - terninger - Redigering af observationer";
+        QTest::newRow("karakterer") << "karakterer.lmt" << 3 << 20
+                                    << "Lumentor - karakterer - Redigering af observationer";
+    }
+
+    void opens()
+    {
+        QFETCH(QString, File);
+        QFETCH(int, Columns);
+        QFETCH(int, Lines);
+        QFETCH(QString, Caption);
+        TScriptedDialogs D;
+        auto F = StartedForm(D, {QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + File});
+        QTRY_VERIFY(!F->FileName().isEmpty());
+        QVERIFY(D.Asked.isEmpty());
+        QCOMPARE(F->Lumen().UsedColumns(), Columns);
+        QCOMPARE(F->Lumen().MaxLines(), Lines);
+        QVERIFY(!F->Lumen().GetText().isEmpty());
+        QVERIFY(!F->Lumen().IsModified());
+        QCOMPARE(F->windowTitle(), Caption);
+    }
+
+    void diceSumIsComputed()
+    {
+        std::unique_ptr<tLumen> L =
+            tLumen::CreateFromFile(QStringLiteral(LUMEN_SOURCE_DIR "/examples/terninger.lmt"));
+        QVERIFY(!L->ReadFailed());
+        QVERIFY(L->IsComputed(2));
+        int Seen[7] = {};
+        for (int I = 0; I < 60; ++I) {
+            TCellState Sa, Sb, Sc;
+            const Extended A = L->GetCellValue(I, 0, Sa), B = L->GetCellValue(I, 1, Sb),
+                           C = L->GetCellValue(I, 2, Sc);
+            QVERIFY(Sa == csNumber && Sb == csNumber && Sc == csNumber);
+            QVERIFY(A >= 1 && A <= 6 && B >= 1 && B <= 6);
+            QCOMPARE(double(C), double(A + B));
+            ++Seen[int(A)];
+        }
+        // Sixty throws of a fair die show every face.
+        for (int Face = 1; Face <= 6; ++Face)
+            QVERIFY(Seen[Face] > 0);
+    }
 };
-
-void TestExamples::upToDate_data()
-{
-    QTest::addColumn<int>("Index");
-    for (int I = 0; I < 3; ++I)
-        QTest::newRow(Examples[I].File) << I;
-}
-
-void TestExamples::upToDate()
-{
-    QFETCH(int, Index);
-    const tExample &E = Examples[Index];
-    QTemporaryDir Dir;
-    const QString Made = WriteLumenFile(Dir.filePath(QString::fromLatin1(E.File)), dtObs, E.Make);
-    const QString Shipped =
-        QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + QString::fromLatin1(E.File);
-    if (qEnvironmentVariableIsSet("LUMEN_WRITE_EXAMPLES")) {
-        QFile::remove(Shipped);
-        QVERIFY(QFile::copy(Made, Shipped));
-    }
-    QCOMPARE(ReadAll(Shipped), ReadAll(Made));
-}
-
-void TestExamples::opens_data()
-{
-    QTest::addColumn<QString>("File");
-    QTest::addColumn<int>("Columns");
-    QTest::addColumn<int>("Lines");
-    QTest::addColumn<QString>("Caption");
-    QTest::newRow("hoejder") << "hoejder.lmt" << 2 << 24
-                             << "Lumentor - hoejder - Redigering af observationer";
-    QTest::newRow("terninger") << "terninger.lmt" << 3 << 60
-                               << "Lumentor - terninger - Redigering af observationer";
-    QTest::newRow("karakterer") << "karakterer.lmt" << 3 << 20
-                                << "Lumentor - karakterer - Redigering af observationer";
-}
-
-void TestExamples::opens()
-{
-    QFETCH(QString, File);
-    QFETCH(int, Columns);
-    QFETCH(int, Lines);
-    QFETCH(QString, Caption);
-    TScriptedDialogs D;
-    auto F = StartedForm(D, {QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + File});
-    QTRY_VERIFY(!F->FileName().isEmpty());
-    QVERIFY(D.Asked.isEmpty());
-    QCOMPARE(F->Lumen().UsedColumns(), Columns);
-    QCOMPARE(F->Lumen().MaxLines(), Lines);
-    QVERIFY(!F->Lumen().GetText().isEmpty());
-    QVERIFY(!F->Lumen().IsModified());
-    QCOMPARE(F->windowTitle(), Caption);
-}
-
-void TestExamples::diceSumIsComputed()
-{
-    std::unique_ptr<tLumen> L =
-        tLumen::CreateFromFile(QStringLiteral(LUMEN_SOURCE_DIR "/examples/terninger.lmt"));
-    QVERIFY(!L->ReadFailed());
-    QVERIFY(L->IsComputed(2));
-    int Seen[7] = {};
-    for (int I = 0; I < 60; ++I) {
-        TCellState Sa, Sb, Sc;
-        const Extended A = L->GetCellValue(I, 0, Sa), B = L->GetCellValue(I, 1, Sb),
-                       C = L->GetCellValue(I, 2, Sc);
-        QVERIFY(Sa == csNumber && Sb == csNumber && Sc == csNumber);
-        QVERIFY(A >= 1 && A <= 6 && B >= 1 && B <= 6);
-        QCOMPARE(double(C), double(A + B));
-        ++Seen[int(A)];
-    }
-    // Sixty throws of a fair die show every face.
-    for (int Face = 1; Face <= 6; ++Face)
-        QVERIFY(Seen[Face] > 0);
-}
 
 QTEST_MAIN(TestExamples)
 #include "tst_examples.moc"

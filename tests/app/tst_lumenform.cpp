@@ -12,484 +12,6 @@
 using Button = QMessageBox::StandardButton;
 Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 
-class TestLumenForm : public QObject
-{
-    Q_OBJECT
-
-  private slots:
-    void initTestCase() { InitAppTest(); }
-
-    void commandLineName_data();
-    void commandLineName();
-    void startUpOpensNamedFile_data();
-    void startUpOpensNamedFile();
-    void startUpWithUnreadableFile_data();
-    void startUpWithUnreadableFile();
-    void startsInObservationEditor();
-    void captionFollowsFileAndEditor();
-    void switchingTypesKeepsData();
-    void hideEditorRestoresOwnMenu();
-    void saveQuestion_data();
-    void saveQuestion();
-    void failedSaveKeepsData_data();
-    void failedSaveKeepsData();
-    void unmodifiedAsksNothing();
-    void closeAsksSaveQuestion_data();
-    void closeAsksSaveQuestion();
-    void saveAsksNameOnlyFirstTime();
-    void readOnlyFile();
-    void writeFailure();
-    void openDialogCancelled();
-    void appendLines();
-    void appendLinesRefused_data();
-    void appendLinesRefused();
-    void appendColumns();
-    void appendColumnsRefused_data();
-    void appendColumnsRefused();
-    void appendColumnsDropsBeyondZ();
-
-  private:
-    QTemporaryDir Dir;
-    QString Path(const QString &Name) const { return Dir.filePath(Name); }
-};
-
-void TestLumenForm::commandLineName_data()
-{
-    QTest::addColumn<QStringList>("Arguments");
-    QTest::addColumn<QString>("Expected");
-    QTest::newRow("none") << QStringList() << QString();
-    QTest::newRow("one") << QStringList{"/data/a.lmt"} << "/data/a.lmt";
-    QTest::newRow("split at blanks")
-        << QStringList{"/mine", "data/klasse", "7b.lmt"} << "/mine data/klasse 7b.lmt";
-    QTest::newRow("quoted in pieces")
-        << QStringList{"\"/mine", "data/x.lmt\""} << "/mine data/x.lmt";
-    QTest::newRow("quotes inside") << QStringList{"/a\"b\".lmt"} << "/ab.lmt";
-    QTest::newRow("only quotes") << QStringList{"\"\""} << QString();
-}
-
-void TestLumenForm::commandLineName()
-{
-    QFETCH(QStringList, Arguments);
-    QFETCH(QString, Expected);
-    QCOMPARE(TLumenForm::CommandLineFileName(Arguments), Expected);
-}
-
-void TestLumenForm::startUpOpensNamedFile_data()
-{
-    QTest::addColumn<int>("Form"); // 0 one argument, 1 split at blanks, 2 quoted, 3 quoted pieces
-    QTest::newRow("one argument") << 0;
-    QTest::newRow("split at blanks") << 1;
-    QTest::newRow("quoted") << 2;
-    QTest::newRow("quoted pieces") << 3;
-}
-
-void TestLumenForm::startUpOpensNamedFile()
-{
-    QFETCH(int, Form);
-    QVERIFY(QDir(Dir.path()).mkpath(QStringLiteral("mine data")));
-    const QString File =
-        WriteLumenFile(Path(QStringLiteral("mine data/klasse 7b.lmt")), dtObs, [](tLumen &L) {
-            L.SetColName(0, QStringLiteral("Højde"));
-            L.SetCellText(0, 0, QStringLiteral("152"));
-            L.SetCellText(1, 0, QStringLiteral("163,5"));
-        });
-    QStringList Args;
-    switch (Form) {
-    case 0:
-        Args = {File};
-        break;
-    case 1:
-        Args = File.split(QLatin1Char(' '));
-        break;
-    case 2:
-        Args = {QLatin1Char('"') + File + QLatin1Char('"')};
-        break;
-    default:
-        Args = File.split(QLatin1Char(' '));
-        Args.first().prepend(QLatin1Char('"'));
-        Args.last().append(QLatin1Char('"'));
-    }
-    TScriptedDialogs D;
-    auto F = StartedForm(D, Args);
-    QTRY_COMPARE(F->FileName(), File);
-    QVERIFY(D.Asked.isEmpty());
-    QCOMPARE(F->Lumen().GetColName(0), QStringLiteral("Højde"));
-    QCOMPARE(F->Lumen().MaxLines(), 2);
-    QVERIFY(!F->Lumen().IsModified());
-    QCOMPARE(F->windowTitle(),
-             QStringLiteral("Lumentor - klasse 7b - Redigering af observationer"));
-}
-
-void TestLumenForm::startUpWithUnreadableFile_data()
-{
-    QTest::addColumn<QByteArray>("Content"); // "-" for no file at all
-    QTest::newRow("missing") << QByteArray("-");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("not a data file") << QByteArray("Tekst, ikke data\n1;2;3\n");
-    QTest::newRow("cut short") << QByteArray("\x0cLumentor0002\x01\x00", 15);
-}
-
-void TestLumenForm::startUpWithUnreadableFile()
-{
-    QFETCH(QByteArray, Content);
-    const QString File = Path(QStringLiteral("ulæselig fil.lmt"));
-    QFile::remove(File);
-    if (Content != "-") {
-        QFile Out(File);
-        QVERIFY(Out.open(QIODevice::WriteOnly));
-        Out.write(Content);
-    }
-    TScriptedDialogs D;
-    auto F = StartedForm(D, {File});
-    QTRY_COMPARE(D.Asked.size(), 1);
-    QCOMPARE(D.Asked[0].Text, QStringLiteral("Kunne ikke læse data"));
-    QCOMPARE(D.Asked[0].Title, QStringLiteral("Fejl"));
-    QCOMPARE(D.Asked[0].Icon, QMessageBox::Critical);
-    QCOMPARE(F->FileName(), QString());
-    QVERIFY(!F->Lumen().HasData());
-    QCOMPARE(DataType, dtObs);
-    QVERIFY(F->ShownEditor() && F->ShownEditor()->EditorType() == dtObs);
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af observationer"));
-}
-
-void TestLumenForm::startsInObservationEditor()
-{
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    QVERIFY(F->Started());
-    QCOMPARE(DataType, dtObs);
-    QCOMPARE(F->ShownEditor(), F->Editor(dtObs));
-    QCOMPARE(F->FileName(), QString());
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af observationer"));
-    // The shown editor's menus are the main window's.
-    const QList<QAction *> Own = F->menuBar()->actions();
-    QCOMPARE(Own, F->Editor(dtObs)->EditorMenuBar()->actions());
-}
-
-void TestLumenForm::captionFollowsFileAndEditor()
-{
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    F->SetDataType(dtHyp);
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af hyppigheder"));
-    F->SetDataType(dtGrup);
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af grupperinger"));
-
-    D.FileNames.enqueue(Path(QStringLiteral("karakterer.lmt")));
-    F->SaveDocumentAs();
-    QCOMPARE(F->windowTitle(),
-             QStringLiteral("Lumentor - karakterer - Redigering af grupperinger"));
-    F->SetDataType(dtObs);
-    QCOMPARE(F->windowTitle(),
-             QStringLiteral("Lumentor - karakterer - Redigering af observationer"));
-
-    // Opening takes the editor from the file; only the last extension goes.
-    const QString File = WriteLumenFile(Path(QStringLiteral("uge.2.lmt")), dtHyp, [](tLumen &L) {
-        L.SetHypObsText(0, 0, QStringLiteral("4"));
-        L.SetHypFreqText(0, 0, QStringLiteral("7"));
-    });
-    D.FileNames.enqueue(File);
-    F->OpenDocument();
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - uge.2 - Redigering af hyppigheder"));
-    QCOMPARE(F->ShownEditor(), F->Editor(dtHyp));
-    QCOMPARE(DataType, dtHyp);
-
-    // New drops the file part.
-    F->NewDocument(dtObs);
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af observationer"));
-}
-
-void TestLumenForm::switchingTypesKeepsData()
-{
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    tLumen *Before = &F->Lumen();
-    F->Lumen().SetCellText(2, 3, QStringLiteral("17"));
-    F->Lumen().SetHypObsText(0, 1, QStringLiteral("5"));
-    F->SetDataType(dtHyp);
-    QCOMPARE(DataType, dtHyp);
-    F->SetDataType(dtObs);
-    QCOMPARE(&F->Lumen(), Before);
-    QCOMPARE(F->Lumen().GetCellText(2, 3), QStringLiteral("17"));
-    QCOMPARE(F->Lumen().UsedHypColumns(), 2);
-    QVERIFY(D.Asked.isEmpty());
-}
-
-void TestLumenForm::hideEditorRestoresOwnMenu()
-{
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    F->HideEditor();
-    QCOMPARE(DataType, dtNone);
-    QCOMPARE(F->ShownEditor(), nullptr);
-    QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor"));
-    const QList<QAction *> Menus = F->menuBar()->actions();
-    QCOMPARE(Menus.size(), 2);
-    QCOMPARE(Menus[0]->text(), QStringLiteral("&Filer"));
-    // Its "Ny" starts an observation data set.
-    QAction *New = Menus[0]->menu()->actions().value(0);
-    QVERIFY(New);
-    QCOMPARE(New->text(), QStringLiteral("Ny"));
-    New->trigger();
-    QCOMPARE(F->ShownEditor(), F->Editor(dtObs));
-}
-
-void TestLumenForm::saveQuestion_data()
-{
-    QTest::addColumn<int>("Command"); // 0 New, 1 Open
-    QTest::addColumn<Button>("Answer");
-    QTest::addColumn<bool>("SaveNamed"); // after Yes: a name is given in the save dialog
-    QTest::addColumn<bool>("Replaced");  // the command went on
-    for (int Command : {0, 1}) {
-        const char *Name = Command == 0 ? "new" : "open";
-        QTest::addRow("%s yes", Name) << Command << QMessageBox::Yes << true << true;
-        QTest::addRow("%s yes, save cancelled", Name)
-            << Command << QMessageBox::Yes << false << true;
-        QTest::addRow("%s no", Name) << Command << QMessageBox::No << false << true;
-        QTest::addRow("%s cancel", Name) << Command << QMessageBox::Cancel << false << false;
-    }
-}
-
-void TestLumenForm::saveQuestion()
-{
-    QFETCH(int, Command);
-    QFETCH(Button, Answer);
-    QFETCH(bool, SaveNamed);
-    QFETCH(bool, Replaced);
-    const QString Other = WriteLumenFile(Path(QStringLiteral("anden.lmt")), dtObs, [](tLumen &L) {
-        L.SetCellText(0, 0, QStringLiteral("99"));
-    });
-    const QString First = Path(QStringLiteral("første.lmt"));
-    const QString Target = Path(QStringLiteral("gemt.lmt"));
-    QFile::remove(Target);
-
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    D.FileNames.enqueue(First);
-    F->SaveDocumentAs();
-    F->Lumen().SetCellText(0, 0, QStringLiteral("1"));
-    QVERIFY(F->Lumen().IsModified());
-
-    D.Asked.clear();
-    D.FilesAsked.clear();
-    D.Answers.enqueue(Answer);
-    if (SaveNamed)
-        D.FileNames.enqueue(Target);
-    else if (Answer == QMessageBox::Yes)
-        D.FileNames.enqueue(QString()); // the save dialog is cancelled
-    if (Command == 1)
-        D.FileNames.enqueue(Other);
-    if (Command == 0)
-        F->NewDocument(dtObs);
-    else
-        F->OpenDocument();
-
-    QCOMPARE(D.Asked.size(), 1);
-    QCOMPARE(D.Asked[0].Text, QStringLiteral("Skal ændringerne gemmes?"));
-    QCOMPARE(D.Asked[0].Title, QStringLiteral("Data er ændret"));
-    QCOMPARE(D.Asked[0].Icon, QMessageBox::Question);
-    QCOMPARE(D.Asked[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-
-    // Yes always shows the save dialog, filled with the current name.
-    const bool AskedSave = !D.FilesAsked.isEmpty() && D.FilesAsked[0].Save;
-    QCOMPARE(AskedSave, Answer == QMessageBox::Yes);
-    if (AskedSave) {
-        QCOMPARE(D.FilesAsked[0].Caption, QStringLiteral("Gem som"));
-        QCOMPARE(D.FilesAsked[0].InitialName, First);
-    }
-    QCOMPARE(QFile::exists(Target), SaveNamed);
-    if (SaveNamed) {
-        std::unique_ptr<tLumen> Saved = tLumen::CreateFromFile(Target);
-        QVERIFY(!Saved->ReadFailed());
-        QCOMPARE(Saved->GetCellText(0, 0), QStringLiteral("1"));
-    }
-    if (!Replaced) {
-        QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("1"));
-        QVERIFY(F->Lumen().IsModified());
-        QCOMPARE(F->FileName(), First);
-        QVERIFY(D.FilesAsked.isEmpty());
-    } else if (Command == 0) {
-        QVERIFY(!F->Lumen().HasData());
-        QCOMPARE(F->FileName(), QString());
-    } else {
-        QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("99"));
-        QCOMPARE(F->FileName(), Other);
-        QCOMPARE(D.FilesAsked.last().Caption, QStringLiteral("Åbn"));
-        QCOMPARE(D.FilesAsked.last().Filter, QStringLiteral("Lumentor datafiler (*.lmt)"));
-    }
-}
-
-void TestLumenForm::failedSaveKeepsData_data()
-{
-    QTest::addColumn<int>("Command");   // 0 New, 1 Open, 2 close
-    QTest::addColumn<bool>("ReadOnly"); // else a folder that does not exist
-    for (int Command : {0, 1, 2}) {
-        QTest::addRow("%d read-only", Command) << Command << true;
-        QTest::addRow("%d cannot write", Command) << Command << false;
-    }
-}
-
-// Yes to the save question and then a save that fails: the data stay.
-void TestLumenForm::failedSaveKeepsData()
-{
-    QFETCH(int, Command);
-    QFETCH(bool, ReadOnly);
-    const QString Locked = Path(QStringLiteral("låst.lmt"));
-    if (!QFile::exists(Locked)) {
-        WriteLumenFile(Locked, dtObs, {});
-        QVERIFY(QFile::setPermissions(Locked, QFile::ReadOwner | QFile::ReadGroup));
-    }
-    const QString Other = WriteLumenFile(Path(QStringLiteral("andet.lmt")), dtObs, {});
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    F->Lumen().SetCellText(0, 0, QStringLiteral("42"));
-    D.Answers.enqueue(QMessageBox::Yes);
-    D.FileNames.enqueue(ReadOnly ? Locked : Path(QStringLiteral("ingen mappe/x.lmt")));
-    D.FileNames.enqueue(Other);
-    bool Closed = false;
-    if (Command == 0)
-        F->NewDocument(dtObs);
-    else if (Command == 1)
-        F->OpenDocument();
-    else
-        Closed = F->close();
-    QVERIFY(!Closed);
-    QCOMPARE(D.Asked.size(), 2);
-    QCOMPARE(D.Asked[1].Text, ReadOnly ? QStringLiteral("Gem filen med et andet navn")
-                                       : QStringLiteral("Kunne ikke gemme data"));
-    QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("42"));
-    QVERIFY(F->Lumen().IsModified());
-    QCOMPARE(D.FilesAsked.size(), 1); // no open dialog after the failure
-}
-
-void TestLumenForm::unmodifiedAsksNothing()
-{
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    QCOMPARE(F->QuerySave(), QMessageBox::No);
-    F->NewDocument(dtGrup);
-    QVERIFY(D.Asked.isEmpty());
-    QCOMPARE(F->ShownEditor(), F->Editor(dtGrup));
-}
-
-void TestLumenForm::closeAsksSaveQuestion_data()
-{
-    QTest::addColumn<Button>("Answer");
-    QTest::addColumn<bool>("Closes");
-    QTest::newRow("yes") << QMessageBox::Yes << true;
-    QTest::newRow("no") << QMessageBox::No << true;
-    QTest::newRow("cancel") << QMessageBox::Cancel << false;
-}
-
-void TestLumenForm::closeAsksSaveQuestion()
-{
-    QFETCH(Button, Answer);
-    QFETCH(bool, Closes);
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    F->Lumen().SetCellText(0, 0, QStringLiteral("5"));
-    D.Answers.enqueue(Answer);
-    const QString Target = Path(QStringLiteral("ved lukning.lmt"));
-    QFile::remove(Target);
-    D.FileNames.enqueue(Target);
-    QCOMPARE(F->close(), Closes);
-    QCOMPARE(F->isVisible(), !Closes);
-    QCOMPARE(D.Asked.size(), 1);
-    QCOMPARE(QFile::exists(Target), Answer == QMessageBox::Yes);
-}
-
-void TestLumenForm::saveAsksNameOnlyFirstTime()
-{
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    F->Lumen().SetColName(1, QStringLiteral("Øjne"));
-    F->Lumen().SetCellText(0, 1, QStringLiteral("blå"));
-    F->Lumen().SetCellText(1, 1, QStringLiteral("2,5"));
-    const QString Target = Path(QStringLiteral("gem to gange.lmt"));
-    D.FileNames.enqueue(Target);
-    F->SaveDocument();
-    QCOMPARE(D.FilesAsked.size(), 1);
-    QCOMPARE(D.FilesAsked[0].Caption, QStringLiteral("Gem som"));
-    QCOMPARE(D.FilesAsked[0].DefaultSuffix, QStringLiteral("lmt"));
-    QCOMPARE(F->FileName(), Target);
-    QVERIFY(!F->Lumen().IsModified());
-
-    F->Lumen().SetCellText(2, 1, QStringLiteral("7"));
-    F->SaveDocument();
-    QCOMPARE(D.FilesAsked.size(), 1);
-    QVERIFY(!F->Lumen().IsModified());
-    QVERIFY(D.Asked.isEmpty());
-    std::unique_ptr<tLumen> Back = tLumen::CreateFromFile(Target);
-    QVERIFY(!Back->ReadFailed());
-    QCOMPARE(Back->GetColName(1), QStringLiteral("Øjne"));
-    QCOMPARE(Back->GetCellState(0, 1), csText);
-    QCOMPARE(Back->GetCellText(2, 1), QStringLiteral("7"));
-}
-
-void TestLumenForm::readOnlyFile()
-{
-    const QString Target = Path(QStringLiteral("skrivebeskyttet.lmt"));
-    QFile::remove(Target);
-    WriteLumenFile(Target, dtObs, [](tLumen &L) { L.SetCellText(0, 0, QStringLiteral("3")); });
-    QVERIFY(QFile::setPermissions(Target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    QFile In(Target);
-    QVERIFY(In.open(QIODevice::ReadOnly));
-    const QByteArray Before = In.readAll();
-    In.close();
-
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    F->OpenFile(Target);
-    QCOMPARE(F->FileName(), Target);
-    F->Lumen().SetCellText(0, 0, QStringLiteral("4"));
-    F->SaveDocument();
-    QCOMPARE(D.Asked.size(), 1);
-    QCOMPARE(D.Asked[0].Text, QStringLiteral("Gem filen med et andet navn"));
-    QCOMPARE(D.Asked[0].Title, QStringLiteral("Skrivebeskyttet fil"));
-    QCOMPARE(D.Asked[0].Icon, QMessageBox::Information);
-    QCOMPARE(F->FileName(), QString());
-    QVERIFY(F->Lumen().IsModified());
-    QVERIFY(In.open(QIODevice::ReadOnly));
-    QCOMPARE(In.readAll(), Before);
-    In.close();
-
-    // The next save asks for a name.
-    const QString Elsewhere = Path(QStringLiteral("skrivbar.lmt"));
-    D.FileNames.enqueue(Elsewhere);
-    F->SaveDocument();
-    QCOMPARE(D.FilesAsked.size(), 1);
-    QCOMPARE(F->FileName(), Elsewhere);
-    QVERIFY(!F->Lumen().IsModified());
-    QFile::setPermissions(Target, QFile::ReadOwner | QFile::WriteOwner);
-}
-
-void TestLumenForm::writeFailure()
-{
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    F->Lumen().SetCellText(0, 0, QStringLiteral("8"));
-    D.FileNames.enqueue(Path(QStringLiteral("findes ikke/data.lmt")));
-    F->SaveDocumentAs();
-    QCOMPARE(D.Asked.size(), 1);
-    QCOMPARE(D.Asked[0].Text, QStringLiteral("Kunne ikke gemme data"));
-    QCOMPARE(D.Asked[0].Title, QStringLiteral("Fejl"));
-    QCOMPARE(D.Asked[0].Icon, QMessageBox::Critical);
-    QVERIFY(F->Lumen().IsModified());
-}
-
-void TestLumenForm::openDialogCancelled()
-{
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    D.FileNames.enqueue(Path(QStringLiteral("før.lmt")));
-    F->SaveDocumentAs();
-    F->Lumen().SetCellText(0, 0, QStringLiteral("2"));
-    D.Answers.enqueue(QMessageBox::No);
-    F->OpenDocument(); // no file chosen
-    QCOMPARE(F->FileName(), Path(QStringLiteral("før.lmt")));
-    QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("2"));
-}
-
 // Columns Højde (1 decimal) and Navn; lines named after pupils.
 static void FillClass(tLumen &L, int Lines, int First)
 {
@@ -503,180 +25,608 @@ static void FillClass(tLumen &L, int Lines, int First)
     }
 }
 
-void TestLumenForm::appendLines()
+class TestLumenForm : public QObject
 {
-    const QString File = WriteLumenFile(Path(QStringLiteral("flere.lmt")), dtObs,
-                                        [](tLumen &L) { FillClass(L, 2, 10); });
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    FillClass(F->Lumen(), 3, 0);
-    D.FileNames.enqueue(File);
-    QVERIFY(F->AppendLines());
-    QVERIFY(D.Asked.isEmpty());
-    QCOMPARE(D.FilesAsked.size(), 1);
-    QCOMPARE(D.FilesAsked[0].Caption, QStringLiteral("Tilføj"));
-    QCOMPARE(DataType, dtObs);
-    tLumen &L = F->Lumen();
-    QCOMPARE(L.MaxLines(), 5);
-    // The numbers arrive as the other file showed them: one decimal.
-    Extended V = 0;
-    TCellState S;
-    V = L.GetCellValue(3, 0, S);
-    QCOMPARE(S, csNumber);
-    QCOMPARE(double(V), 160.3);
-    QCOMPARE(L.GetCellState(4, 1), csText);
-    QCOMPARE(L.GetCellText(4, 1), QStringLiteral("elev11"));
-    QCOMPARE(L.GetLineName(3), QStringLiteral("E10"));
-    QCOMPARE(L.GetLineName(2), QStringLiteral("E2"));
-}
+    Q_OBJECT
 
-void TestLumenForm::appendLinesRefused_data()
-{
-    QTest::addColumn<int>("Case");
-    QTest::addColumn<QString>("Message"); // "" for none
-    QTest::newRow("cancelled") << 0 << QString();
-    QTest::newRow("unreadable") << 1 << QStringLiteral("Kunne ikke læse data");
-    QTest::newRow("frequency file") << 2 << QStringLiteral("De nye data passer ikke til søjlerne");
-    QTest::newRow("names in other order")
-        << 3 << QStringLiteral("De nye data passer ikke til søjlerne");
-    QTest::newRow("another column count")
-        << 4 << QStringLiteral("De nye data passer ikke til søjlerne");
-    QTest::newRow("names differ in case")
-        << 5 << QStringLiteral("De nye data passer ikke til søjlerne");
-}
+  private slots:
+    void initTestCase() { InitAppTest(); }
 
-void TestLumenForm::appendLinesRefused()
-{
-    QFETCH(int, Case);
-    QFETCH(QString, Message);
-    const QString File = Path(QStringLiteral("tilføj %1.lmt").arg(Case));
-    QFile::remove(File);
-    switch (Case) {
-    case 1: {
-        QFile Out(File);
-        QVERIFY(Out.open(QIODevice::WriteOnly));
-        Out.write("Lumentor");
-        break;
+  private:
+    QTemporaryDir Dir;
+    QString Path(const QString &Name) const { return Dir.filePath(Name); }
+
+  private slots:
+    void commandLineName_data()
+    {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<QString>("Expected");
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("one") << QStringList{"/data/a.lmt"} << "/data/a.lmt";
+        QTest::newRow("split at blanks")
+            << QStringList{"/mine", "data/klasse", "7b.lmt"} << "/mine data/klasse 7b.lmt";
+        QTest::newRow("quoted in pieces")
+            << QStringList{"\"/mine", "data/x.lmt\""} << "/mine data/x.lmt";
+        QTest::newRow("quotes inside") << QStringList{"/a\"b\".lmt"} << "/ab.lmt";
+        QTest::newRow("only quotes") << QStringList{"\"\""} << QString();
     }
-    case 2:
-        WriteLumenFile(File, dtHyp, [](tLumen &L) { FillClass(L, 2, 10); });
-        break;
-    case 3:
-        WriteLumenFile(File, dtObs, [](tLumen &L) {
-            FillClass(L, 2, 10);
-            L.SwapColumns(0, 1);
-        });
-        break;
-    case 4:
-        WriteLumenFile(File, dtObs, [](tLumen &L) {
-            FillClass(L, 2, 10);
-            L.SetCellText(0, 2, QStringLiteral("1"));
-        });
-        break;
-    case 5:
-        WriteLumenFile(File, dtObs, [](tLumen &L) {
-            FillClass(L, 2, 10);
-            L.SetColName(1, QStringLiteral("navn"));
-        });
-        break;
-    default:
-        break;
+
+    void commandLineName()
+    {
+        QFETCH(QStringList, Arguments);
+        QFETCH(QString, Expected);
+        QCOMPARE(TLumenForm::CommandLineFileName(Arguments), Expected);
     }
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    FillClass(F->Lumen(), 3, 0);
-    F->Lumen().ClearModified();
-    if (Case != 0)
-        D.FileNames.enqueue(File);
-    QVERIFY(!F->AppendLines());
-    QCOMPARE(DataType, dtObs);
-    QCOMPARE(F->Lumen().MaxLines(), 3);
-    QVERIFY(!F->Lumen().IsModified());
-    if (Message.isEmpty()) {
+
+    void startUpOpensNamedFile_data()
+    {
+        QTest::addColumn<int>("Form"); // 0 one argument, 1 split at blanks, 2 quoted, 3 quoted pieces
+        QTest::newRow("one argument") << 0;
+        QTest::newRow("split at blanks") << 1;
+        QTest::newRow("quoted") << 2;
+        QTest::newRow("quoted pieces") << 3;
+    }
+
+    void startUpOpensNamedFile()
+    {
+        QFETCH(int, Form);
+        QVERIFY(QDir(Dir.path()).mkpath(QStringLiteral("mine data")));
+        const QString File =
+            WriteLumenFile(Path(QStringLiteral("mine data/klasse 7b.lmt")), dtObs, [](tLumen &L) {
+                L.SetColName(0, QStringLiteral("Højde"));
+                L.SetCellText(0, 0, QStringLiteral("152"));
+                L.SetCellText(1, 0, QStringLiteral("163,5"));
+            });
+        QStringList Args;
+        switch (Form) {
+        case 0:
+            Args = {File};
+            break;
+        case 1:
+            Args = File.split(QLatin1Char(' '));
+            break;
+        case 2:
+            Args = {QLatin1Char('"') + File + QLatin1Char('"')};
+            break;
+        default:
+            Args = File.split(QLatin1Char(' '));
+            Args.first().prepend(QLatin1Char('"'));
+            Args.last().append(QLatin1Char('"'));
+        }
+        TScriptedDialogs D;
+        auto F = StartedForm(D, Args);
+        QTRY_COMPARE(F->FileName(), File);
         QVERIFY(D.Asked.isEmpty());
-    } else {
-        QCOMPARE(D.Asked.size(), 1);
-        QCOMPARE(D.Asked[0].Text, Message);
+        QCOMPARE(F->Lumen().GetColName(0), QStringLiteral("Højde"));
+        QCOMPARE(F->Lumen().MaxLines(), 2);
+        QVERIFY(!F->Lumen().IsModified());
+        QCOMPARE(F->windowTitle(),
+                 QStringLiteral("Lumentor - klasse 7b - Redigering af observationer"));
+    }
+
+    void startUpWithUnreadableFile_data()
+    {
+        QTest::addColumn<QByteArray>("Content"); // "-" for no file at all
+        QTest::newRow("missing") << QByteArray("-");
+        QTest::newRow("not a data file") << QByteArray("Tekst, ikke data\n1;2;3\n");
+        QTest::newRow("cut short") << QByteArray("\x0cLumentor0002\x01\x00", 15);
+    }
+
+    void startUpWithUnreadableFile()
+    {
+        QFETCH(QByteArray, Content);
+        const QString File = Path(QStringLiteral("ulæselig fil.lmt"));
+        QFile::remove(File);
+        if (Content != "-") {
+            QFile Out(File);
+            QVERIFY(Out.open(QIODevice::WriteOnly));
+            Out.write(Content);
+        }
+        TScriptedDialogs D;
+        auto F = StartedForm(D, {File});
+        QTRY_COMPARE(D.Asked.size(), 1);
+        QCOMPARE(D.Asked[0].Text, QStringLiteral("Kunne ikke læse data"));
         QCOMPARE(D.Asked[0].Title, QStringLiteral("Fejl"));
         QCOMPARE(D.Asked[0].Icon, QMessageBox::Critical);
+        QCOMPARE(F->FileName(), QString());
+        QVERIFY(!F->Lumen().HasData());
+        QCOMPARE(DataType, dtObs);
+        QVERIFY(F->ShownEditor() && F->ShownEditor()->EditorType() == dtObs);
+        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af observationer"));
     }
-}
 
-void TestLumenForm::appendColumns()
-{
-    const QString File = WriteLumenFile(Path(QStringLiteral("søjler.lmt")), dtObs, [](tLumen &L) {
-        FillClass(L, 3, 0);
-        L.SetColName(0, QStringLiteral("Vægt"));
-        L.SetComment(0, QStringLiteral("kg"));
-    });
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    FillClass(F->Lumen(), 3, 0);
-    D.FileNames.enqueue(File);
-    QVERIFY(F->AppendColumns());
-    tLumen &L = F->Lumen();
-    QCOMPARE(L.UsedColumns(), 4);
-    QCOMPARE(L.GetColName(2), QStringLiteral("Vægt"));
-    QCOMPARE(L.GetColName(3), QStringLiteral("Navn"));
-    QCOMPARE(L.GetCellText(1, 3), QStringLiteral("elev1"));
-    // Only names and cells: no comment, no decimals.
-    QCOMPARE(L.GetComment(2), QString());
-    // A number arrives as the other file showed it, with one decimal.
-    TCellState S;
-    QCOMPARE(double(L.GetCellValue(0, 2, S)), 150.3);
-    QCOMPARE(S, csNumber);
-    QCOMPARE(L.MaxLines(), 3);
-}
+    void startsInObservationEditor()
+    {
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        QVERIFY(F->Started());
+        QCOMPARE(DataType, dtObs);
+        QCOMPARE(F->ShownEditor(), F->Editor(dtObs));
+        QCOMPARE(F->FileName(), QString());
+        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af observationer"));
+        // The shown editor's menus are the main window's.
+        const QList<QAction *> Own = F->menuBar()->actions();
+        QCOMPARE(Own, F->Editor(dtObs)->EditorMenuBar()->actions());
+    }
 
-void TestLumenForm::appendColumnsRefused_data()
-{
-    QTest::addColumn<int>("Case");
-    QTest::addColumn<QString>("Message");
-    QTest::newRow("grouped file") << 0 << QStringLiteral("De nye data passer ikke til linjerne");
-    QTest::newRow("fewer lines") << 1 << QStringLiteral("De nye data passer ikke til linjerne");
-    QTest::newRow("other line name") << 2 << QStringLiteral("De nye data passer ikke til linjerne");
-}
+    void captionFollowsFileAndEditor()
+    {
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        F->SetDataType(dtHyp);
+        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af hyppigheder"));
+        F->SetDataType(dtGrup);
+        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af grupperinger"));
 
-void TestLumenForm::appendColumnsRefused()
-{
-    QFETCH(int, Case);
-    QFETCH(QString, Message);
-    const QString File = Path(QStringLiteral("højre %1.lmt").arg(Case));
-    WriteLumenFile(File, Case == 0 ? dtGrup : dtObs, [Case](tLumen &L) {
-        FillClass(L, Case == 1 ? 2 : 3, 0);
-        if (Case == 2)
-            L.SetLineName(1, QStringLiteral("X"));
-    });
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    FillClass(F->Lumen(), 3, 0);
-    D.FileNames.enqueue(File);
-    QVERIFY(!F->AppendColumns());
-    QCOMPARE(F->Lumen().UsedColumns(), 2);
-    QCOMPARE(DataType, dtObs);
-    QCOMPARE(D.Asked.size(), 1);
-    QCOMPARE(D.Asked[0].Text, Message);
-}
+        D.FileNames.enqueue(Path(QStringLiteral("karakterer.lmt")));
+        F->SaveDocumentAs();
+        QCOMPARE(F->windowTitle(),
+                 QStringLiteral("Lumentor - karakterer - Redigering af grupperinger"));
+        F->SetDataType(dtObs);
+        QCOMPARE(F->windowTitle(),
+                 QStringLiteral("Lumentor - karakterer - Redigering af observationer"));
 
-void TestLumenForm::appendColumnsDropsBeyondZ()
-{
-    const QString File = WriteLumenFile(Path(QStringLiteral("ti.lmt")), dtObs, [](tLumen &L) {
-        for (int C = 0; C < 10; ++C) {
-            L.SetColName(C, QStringLiteral("F%1").arg(C));
-            L.SetCellText(0, C, QString::number(100 + C));
+        // Opening takes the editor from the file; only the last extension goes.
+        const QString File = WriteLumenFile(Path(QStringLiteral("uge.2.lmt")), dtHyp, [](tLumen &L) {
+            L.SetHypObsText(0, 0, QStringLiteral("4"));
+            L.SetHypFreqText(0, 0, QStringLiteral("7"));
+        });
+        D.FileNames.enqueue(File);
+        F->OpenDocument();
+        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - uge.2 - Redigering af hyppigheder"));
+        QCOMPARE(F->ShownEditor(), F->Editor(dtHyp));
+        QCOMPARE(DataType, dtHyp);
+
+        // New drops the file part.
+        F->NewDocument(dtObs);
+        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af observationer"));
+    }
+
+    void switchingTypesKeepsData()
+    {
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        tLumen *Before = &F->Lumen();
+        F->Lumen().SetCellText(2, 3, QStringLiteral("17"));
+        F->Lumen().SetHypObsText(0, 1, QStringLiteral("5"));
+        F->SetDataType(dtHyp);
+        QCOMPARE(DataType, dtHyp);
+        F->SetDataType(dtObs);
+        QCOMPARE(&F->Lumen(), Before);
+        QCOMPARE(F->Lumen().GetCellText(2, 3), QStringLiteral("17"));
+        QCOMPARE(F->Lumen().UsedHypColumns(), 2);
+        QVERIFY(D.Asked.isEmpty());
+    }
+
+    void hideEditorRestoresOwnMenu()
+    {
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        F->HideEditor();
+        QCOMPARE(DataType, dtNone);
+        QCOMPARE(F->ShownEditor(), nullptr);
+        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor"));
+        const QList<QAction *> Menus = F->menuBar()->actions();
+        QCOMPARE(Menus.size(), 2);
+        QCOMPARE(Menus[0]->text(), QStringLiteral("&Filer"));
+        // Its "Ny" starts an observation data set.
+        QAction *New = Menus[0]->menu()->actions().value(0);
+        QVERIFY(New);
+        QCOMPARE(New->text(), QStringLiteral("Ny"));
+        New->trigger();
+        QCOMPARE(F->ShownEditor(), F->Editor(dtObs));
+    }
+
+    void saveQuestion_data()
+    {
+        QTest::addColumn<int>("Command"); // 0 New, 1 Open
+        QTest::addColumn<Button>("Answer");
+        QTest::addColumn<bool>("SaveNamed"); // after Yes: a name is given in the save dialog
+        QTest::addColumn<bool>("Replaced");  // the command went on
+        for (int Command : {0, 1}) {
+            const char *Name = Command == 0 ? "new" : "open";
+            QTest::addRow("%s yes", Name) << Command << QMessageBox::Yes << true << true;
+            QTest::addRow("%s yes, save cancelled", Name)
+                << Command << QMessageBox::Yes << false << true;
+            QTest::addRow("%s no", Name) << Command << QMessageBox::No << false << true;
+            QTest::addRow("%s cancel", Name) << Command << QMessageBox::Cancel << false << false;
         }
-    });
-    TScriptedDialogs D;
-    auto F = StartedForm(D);
-    for (int C = 0; C < 20; ++C)
-        F->Lumen().SetCellText(0, C, QString::number(C));
-    D.FileNames.enqueue(File);
-    QVERIFY(F->AppendColumns());
-    QCOMPARE(F->Lumen().UsedColumns(), 26);
-    QCOMPARE(F->Lumen().GetColName(20), QStringLiteral("F0"));
-    QCOMPARE(F->Lumen().GetColName(25), QStringLiteral("F5"));
-    QCOMPARE(F->Lumen().GetCellText(0, 25), QStringLiteral("105"));
-}
+    }
+
+    void saveQuestion()
+    {
+        QFETCH(int, Command);
+        QFETCH(Button, Answer);
+        QFETCH(bool, SaveNamed);
+        QFETCH(bool, Replaced);
+        const QString Other = WriteLumenFile(Path(QStringLiteral("anden.lmt")), dtObs, [](tLumen &L) {
+            L.SetCellText(0, 0, QStringLiteral("99"));
+        });
+        const QString First = Path(QStringLiteral("første.lmt"));
+        const QString Target = Path(QStringLiteral("gemt.lmt"));
+        QFile::remove(Target);
+
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        D.FileNames.enqueue(First);
+        F->SaveDocumentAs();
+        F->Lumen().SetCellText(0, 0, QStringLiteral("1"));
+        QVERIFY(F->Lumen().IsModified());
+
+        D.Asked.clear();
+        D.FilesAsked.clear();
+        D.Answers.enqueue(Answer);
+        if (SaveNamed)
+            D.FileNames.enqueue(Target);
+        else if (Answer == QMessageBox::Yes)
+            D.FileNames.enqueue(QString()); // the save dialog is cancelled
+        if (Command == 1)
+            D.FileNames.enqueue(Other);
+        if (Command == 0)
+            F->NewDocument(dtObs);
+        else
+            F->OpenDocument();
+
+        QCOMPARE(D.Asked.size(), 1);
+        QCOMPARE(D.Asked[0].Text, QStringLiteral("Skal ændringerne gemmes?"));
+        QCOMPARE(D.Asked[0].Title, QStringLiteral("Data er ændret"));
+        QCOMPARE(D.Asked[0].Icon, QMessageBox::Question);
+        QCOMPARE(D.Asked[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+        // Yes always shows the save dialog, filled with the current name.
+        const bool AskedSave = !D.FilesAsked.isEmpty() && D.FilesAsked[0].Save;
+        QCOMPARE(AskedSave, Answer == QMessageBox::Yes);
+        if (AskedSave) {
+            QCOMPARE(D.FilesAsked[0].Caption, QStringLiteral("Gem som"));
+            QCOMPARE(D.FilesAsked[0].InitialName, First);
+        }
+        QCOMPARE(QFile::exists(Target), SaveNamed);
+        if (SaveNamed) {
+            std::unique_ptr<tLumen> Saved = tLumen::CreateFromFile(Target);
+            QVERIFY(!Saved->ReadFailed());
+            QCOMPARE(Saved->GetCellText(0, 0), QStringLiteral("1"));
+        }
+        if (!Replaced) {
+            QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("1"));
+            QVERIFY(F->Lumen().IsModified());
+            QCOMPARE(F->FileName(), First);
+            QVERIFY(D.FilesAsked.isEmpty());
+        } else if (Command == 0) {
+            QVERIFY(!F->Lumen().HasData());
+            QCOMPARE(F->FileName(), QString());
+        } else {
+            QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("99"));
+            QCOMPARE(F->FileName(), Other);
+            QCOMPARE(D.FilesAsked.last().Caption, QStringLiteral("Åbn"));
+            QCOMPARE(D.FilesAsked.last().Filter, QStringLiteral("Lumentor datafiler (*.lmt)"));
+        }
+    }
+
+    void failedSaveKeepsData_data()
+    {
+        QTest::addColumn<int>("Command");   // 0 New, 1 Open, 2 close
+        QTest::addColumn<bool>("ReadOnly"); // else a folder that does not exist
+        QTest::newRow("new, read-only") << 0 << true;
+        QTest::newRow("open, cannot write") << 1 << false;
+        QTest::newRow("close, read-only") << 2 << true;
+        QTest::newRow("close, cannot write") << 2 << false;
+    }
+
+    // Yes to the save question and then a save that fails: the data stay.
+    void failedSaveKeepsData()
+    {
+        QFETCH(int, Command);
+        QFETCH(bool, ReadOnly);
+        const QString Locked = Path(QStringLiteral("låst.lmt"));
+        if (!QFile::exists(Locked)) {
+            WriteLumenFile(Locked, dtObs, {});
+            QVERIFY(QFile::setPermissions(Locked, QFile::ReadOwner | QFile::ReadGroup));
+        }
+        const QString Other = WriteLumenFile(Path(QStringLiteral("andet.lmt")), dtObs, {});
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        F->Lumen().SetCellText(0, 0, QStringLiteral("42"));
+        D.Answers.enqueue(QMessageBox::Yes);
+        D.FileNames.enqueue(ReadOnly ? Locked : Path(QStringLiteral("ingen mappe/x.lmt")));
+        D.FileNames.enqueue(Other);
+        bool Closed = false;
+        if (Command == 0)
+            F->NewDocument(dtObs);
+        else if (Command == 1)
+            F->OpenDocument();
+        else
+            Closed = F->close();
+        QVERIFY(!Closed);
+        QCOMPARE(D.Asked.size(), 2);
+        QCOMPARE(D.Asked[1].Text, ReadOnly ? QStringLiteral("Gem filen med et andet navn")
+                                           : QStringLiteral("Kunne ikke gemme data"));
+        QCOMPARE(D.Asked[1].Icon, ReadOnly ? QMessageBox::Information : QMessageBox::Critical);
+        QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("42"));
+        QVERIFY(F->Lumen().IsModified());
+        QCOMPARE(D.FilesAsked.size(), 1); // no open dialog after the failure
+    }
+
+    void unmodifiedAsksNothing()
+    {
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        QCOMPARE(F->QuerySave(), QMessageBox::No);
+        F->NewDocument(dtGrup);
+        QVERIFY(D.Asked.isEmpty());
+        QCOMPARE(F->ShownEditor(), F->Editor(dtGrup));
+    }
+
+    void closeAsksSaveQuestion_data()
+    {
+        QTest::addColumn<Button>("Answer");
+        QTest::addColumn<bool>("Closes");
+        QTest::newRow("yes") << QMessageBox::Yes << true;
+        QTest::newRow("no") << QMessageBox::No << true;
+        QTest::newRow("cancel") << QMessageBox::Cancel << false;
+    }
+
+    void closeAsksSaveQuestion()
+    {
+        QFETCH(Button, Answer);
+        QFETCH(bool, Closes);
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        F->Lumen().SetCellText(0, 0, QStringLiteral("5"));
+        D.Answers.enqueue(Answer);
+        const QString Target = Path(QStringLiteral("ved lukning.lmt"));
+        QFile::remove(Target);
+        D.FileNames.enqueue(Target);
+        QCOMPARE(F->close(), Closes);
+        QCOMPARE(F->isVisible(), !Closes);
+        QCOMPARE(D.Asked.size(), 1);
+        QCOMPARE(QFile::exists(Target), Answer == QMessageBox::Yes);
+    }
+
+    void saveAsksNameOnlyFirstTime()
+    {
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        F->Lumen().SetColName(1, QStringLiteral("Øjne"));
+        F->Lumen().SetCellText(0, 1, QStringLiteral("blå"));
+        F->Lumen().SetCellText(1, 1, QStringLiteral("2,5"));
+        const QString Target = Path(QStringLiteral("gem to gange.lmt"));
+        D.FileNames.enqueue(Target);
+        F->SaveDocument();
+        QCOMPARE(D.FilesAsked.size(), 1);
+        QCOMPARE(D.FilesAsked[0].Caption, QStringLiteral("Gem som"));
+        QCOMPARE(D.FilesAsked[0].DefaultSuffix, QStringLiteral("lmt"));
+        QCOMPARE(F->FileName(), Target);
+        QVERIFY(!F->Lumen().IsModified());
+
+        F->Lumen().SetCellText(2, 1, QStringLiteral("7"));
+        F->SaveDocument();
+        QCOMPARE(D.FilesAsked.size(), 1);
+        QVERIFY(!F->Lumen().IsModified());
+        QVERIFY(D.Asked.isEmpty());
+        std::unique_ptr<tLumen> Back = tLumen::CreateFromFile(Target);
+        QVERIFY(!Back->ReadFailed());
+        QCOMPARE(Back->GetColName(1), QStringLiteral("Øjne"));
+        QCOMPARE(Back->GetCellState(0, 1), csText);
+        QCOMPARE(Back->GetCellText(2, 1), QStringLiteral("7"));
+    }
+
+    void readOnlyFile()
+    {
+        const QString Target = Path(QStringLiteral("skrivebeskyttet.lmt"));
+        QFile::remove(Target);
+        WriteLumenFile(Target, dtObs, [](tLumen &L) { L.SetCellText(0, 0, QStringLiteral("3")); });
+        QVERIFY(QFile::setPermissions(Target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QFile In(Target);
+        QVERIFY(In.open(QIODevice::ReadOnly));
+        const QByteArray Before = In.readAll();
+        In.close();
+
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        F->OpenFile(Target);
+        QCOMPARE(F->FileName(), Target);
+        F->Lumen().SetCellText(0, 0, QStringLiteral("4"));
+        F->SaveDocument();
+        QCOMPARE(D.Asked.size(), 1);
+        QCOMPARE(D.Asked[0].Text, QStringLiteral("Gem filen med et andet navn"));
+        QCOMPARE(D.Asked[0].Title, QStringLiteral("Skrivebeskyttet fil"));
+        QCOMPARE(D.Asked[0].Icon, QMessageBox::Information);
+        QCOMPARE(F->FileName(), QString());
+        QVERIFY(F->Lumen().IsModified());
+        QVERIFY(In.open(QIODevice::ReadOnly));
+        QCOMPARE(In.readAll(), Before);
+        In.close();
+
+        // The next save asks for a name.
+        const QString Elsewhere = Path(QStringLiteral("skrivbar.lmt"));
+        D.FileNames.enqueue(Elsewhere);
+        F->SaveDocument();
+        QCOMPARE(D.FilesAsked.size(), 1);
+        QCOMPARE(F->FileName(), Elsewhere);
+        QVERIFY(!F->Lumen().IsModified());
+        QFile::setPermissions(Target, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void openDialogCancelled()
+    {
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        D.FileNames.enqueue(Path(QStringLiteral("før.lmt")));
+        F->SaveDocumentAs();
+        F->Lumen().SetCellText(0, 0, QStringLiteral("2"));
+        D.Answers.enqueue(QMessageBox::No);
+        F->OpenDocument(); // no file chosen
+        QCOMPARE(F->FileName(), Path(QStringLiteral("før.lmt")));
+        QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("2"));
+    }
+
+    void appendLines()
+    {
+        const QString File = WriteLumenFile(Path(QStringLiteral("flere.lmt")), dtObs,
+                                            [](tLumen &L) { FillClass(L, 2, 10); });
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        FillClass(F->Lumen(), 3, 0);
+        D.FileNames.enqueue(File);
+        QVERIFY(F->AppendLines());
+        QVERIFY(D.Asked.isEmpty());
+        QCOMPARE(D.FilesAsked.size(), 1);
+        QCOMPARE(D.FilesAsked[0].Caption, QStringLiteral("Tilføj"));
+        QCOMPARE(DataType, dtObs);
+        tLumen &L = F->Lumen();
+        QCOMPARE(L.MaxLines(), 5);
+        // The numbers arrive as the other file showed them: one decimal.
+        Extended V = 0;
+        TCellState S;
+        V = L.GetCellValue(3, 0, S);
+        QCOMPARE(S, csNumber);
+        QCOMPARE(double(V), 160.3);
+        QCOMPARE(L.GetCellState(4, 1), csText);
+        QCOMPARE(L.GetCellText(4, 1), QStringLiteral("elev11"));
+        QCOMPARE(L.GetLineName(3), QStringLiteral("E10"));
+        QCOMPARE(L.GetLineName(2), QStringLiteral("E2"));
+    }
+
+    void appendLinesRefused_data()
+    {
+        QTest::addColumn<int>("Case");
+        QTest::addColumn<QString>("Message"); // "" for none
+        QTest::newRow("cancelled") << 0 << QString();
+        QTest::newRow("unreadable") << 1 << QStringLiteral("Kunne ikke læse data");
+        QTest::newRow("frequency file") << 2 << QStringLiteral("De nye data passer ikke til søjlerne");
+        QTest::newRow("names in other order")
+            << 3 << QStringLiteral("De nye data passer ikke til søjlerne");
+        QTest::newRow("names differ in case")
+            << 5 << QStringLiteral("De nye data passer ikke til søjlerne");
+    }
+
+    void appendLinesRefused()
+    {
+        QFETCH(int, Case);
+        QFETCH(QString, Message);
+        const QString File = Path(QStringLiteral("tilføj %1.lmt").arg(Case));
+        QFile::remove(File);
+        switch (Case) {
+        case 1: {
+            QFile Out(File);
+            QVERIFY(Out.open(QIODevice::WriteOnly));
+            Out.write("Lumentor");
+            break;
+        }
+        case 2:
+            WriteLumenFile(File, dtHyp, [](tLumen &L) { FillClass(L, 2, 10); });
+            break;
+        case 3:
+            WriteLumenFile(File, dtObs, [](tLumen &L) {
+                FillClass(L, 2, 10);
+                L.SwapColumns(0, 1);
+            });
+            break;
+        case 5:
+            WriteLumenFile(File, dtObs, [](tLumen &L) {
+                FillClass(L, 2, 10);
+                L.SetColName(1, QStringLiteral("navn"));
+            });
+            break;
+        default:
+            break;
+        }
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        FillClass(F->Lumen(), 3, 0);
+        F->Lumen().ClearModified();
+        if (Case != 0)
+            D.FileNames.enqueue(File);
+        QVERIFY(!F->AppendLines());
+        QCOMPARE(DataType, dtObs);
+        QCOMPARE(F->Lumen().MaxLines(), 3);
+        QVERIFY(!F->Lumen().IsModified());
+        if (Message.isEmpty()) {
+            QVERIFY(D.Asked.isEmpty());
+        } else {
+            QCOMPARE(D.Asked.size(), 1);
+            QCOMPARE(D.Asked[0].Text, Message);
+            QCOMPARE(D.Asked[0].Title, QStringLiteral("Fejl"));
+            QCOMPARE(D.Asked[0].Icon, QMessageBox::Critical);
+        }
+    }
+
+    void appendColumns()
+    {
+        const QString File = WriteLumenFile(Path(QStringLiteral("søjler.lmt")), dtObs, [](tLumen &L) {
+            FillClass(L, 3, 0);
+            L.SetColName(0, QStringLiteral("Vægt"));
+            L.SetComment(0, QStringLiteral("kg"));
+        });
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        FillClass(F->Lumen(), 3, 0);
+        D.FileNames.enqueue(File);
+        QVERIFY(F->AppendColumns());
+        tLumen &L = F->Lumen();
+        QCOMPARE(L.UsedColumns(), 4);
+        QCOMPARE(L.GetColName(2), QStringLiteral("Vægt"));
+        QCOMPARE(L.GetColName(3), QStringLiteral("Navn"));
+        QCOMPARE(L.GetCellText(1, 3), QStringLiteral("elev1"));
+        // Only names and cells: no comment, no decimals.
+        QCOMPARE(L.GetComment(2), QString());
+        // A number arrives as the other file showed it, with one decimal.
+        TCellState S;
+        QCOMPARE(double(L.GetCellValue(0, 2, S)), 150.3);
+        QCOMPARE(S, csNumber);
+        QCOMPARE(L.MaxLines(), 3);
+    }
+
+    void appendColumnsRefused_data()
+    {
+        QTest::addColumn<int>("Case");
+        QTest::addColumn<QString>("Message");
+        QTest::newRow("grouped file") << 0 << QStringLiteral("De nye data passer ikke til linjerne");
+        QTest::newRow("fewer lines") << 1 << QStringLiteral("De nye data passer ikke til linjerne");
+        QTest::newRow("other line name") << 2 << QStringLiteral("De nye data passer ikke til linjerne");
+    }
+
+    void appendColumnsRefused()
+    {
+        QFETCH(int, Case);
+        QFETCH(QString, Message);
+        const QString File = Path(QStringLiteral("højre %1.lmt").arg(Case));
+        WriteLumenFile(File, Case == 0 ? dtGrup : dtObs, [Case](tLumen &L) {
+            FillClass(L, Case == 1 ? 2 : 3, 0);
+            if (Case == 2)
+                L.SetLineName(1, QStringLiteral("X"));
+        });
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        FillClass(F->Lumen(), 3, 0);
+        D.FileNames.enqueue(File);
+        QVERIFY(!F->AppendColumns());
+        QCOMPARE(F->Lumen().UsedColumns(), 2);
+        QCOMPARE(DataType, dtObs);
+        QCOMPARE(D.Asked.size(), 1);
+        QCOMPARE(D.Asked[0].Text, Message);
+    }
+
+    void appendColumnsDropsBeyondZ()
+    {
+        const QString File = WriteLumenFile(Path(QStringLiteral("ti.lmt")), dtObs, [](tLumen &L) {
+            for (int C = 0; C < 10; ++C) {
+                L.SetColName(C, QStringLiteral("F%1").arg(C));
+                L.SetCellText(0, C, QString::number(100 + C));
+            }
+        });
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        for (int C = 0; C < 20; ++C)
+            F->Lumen().SetCellText(0, C, QString::number(C));
+        D.FileNames.enqueue(File);
+        QVERIFY(F->AppendColumns());
+        QCOMPARE(F->Lumen().UsedColumns(), 26);
+        QCOMPARE(F->Lumen().GetColName(20), QStringLiteral("F0"));
+        QCOMPARE(F->Lumen().GetColName(25), QStringLiteral("F5"));
+        QCOMPARE(F->Lumen().GetCellText(0, 25), QStringLiteral("105"));
+    }
+};
 
 QTEST_MAIN(TestLumenForm)
 #include "tst_lumenform.moc"
