@@ -72,4 +72,14 @@ inline void Prepare(QPainter &P)
 
 inline QRgb Rgb(const QColor &C) { return C.rgb(); }
 
+// Draws into a white W x H canvas prepared as above.
+template <class tFn> QImage Drawn(int W, int H, tFn &&Draw)
+{
+    QImage Img = Canvas(W, H);
+    QPainter P(&Img);
+    Prepare(P);
+    Draw(P);
+    return Img;
+}
+
 } // namespace testdraw

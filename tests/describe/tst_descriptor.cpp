@@ -3,14 +3,16 @@
 // at faulty classes), title and decimals, owner changes, selection, readings
 // and damaged input.
 #include "Descriptor.h"
+#include "support_drawing.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QtTest>
 #include <limits>
 
 namespace
 {
+
+using testdraw::Recomputed;
 
 struct tRow {
     long double Value;
@@ -22,15 +24,6 @@ void FillColumn(tLumen &L, int Col, const QStringList &Texts)
 {
     for (int I = 0; I < Texts.size(); ++I)
         L.SetCellText(I, Col, Texts[I]);
-}
-
-tDescriptor &RecomputeObs(tLumen &L)
-{
-    tDescriptor &D = DescriptorOf(L);
-    D.SetOwner(dtObs);
-    D.MarkStale();
-    D.Recompute(L);
-    return D;
 }
 
 void CheckList(const tDescriptor &D, const QVector<tRow> &Expected)
@@ -66,26 +59,15 @@ class tst_descriptor : public QObject
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
-        DataType = dtObs;
     }
-
-    void newDataSetHasNoDescriptor()
-    {
-        tLumen L;
-        QVERIFY(FindDescriptor(L) == nullptr);
-        tDescriptor &D = DescriptorOf(L);
-        QCOMPARE(&D, FindDescriptor(L));
-        QCOMPARE(&DescriptorOf(L), &D); // created once
-        QVERIFY(!D.IsDirty());
-        QCOMPARE(D.GetDecimals(), -1);
-    }
+    void init() { DataType = dtObs; }
 
     void ungroupedColumn()
     {
         tLumen L;
         FillColumn(L, 0, {"2", "1", "2", "3"});
         L.ToggleColSelected(0);
-        const tDescriptor &D = RecomputeObs(L);
+        const tDescriptor &D = Recomputed(L);
         QVERIFY(!D.IsDirty());
         CheckList(D, {{1, 1, 1, 0.25, 0.25}, {2, 2, 3, 0.5, 0.75}, {3, 1, 4, 0.25, 1.0}});
         QCOMPARE(D.N(), 4);
@@ -104,24 +86,10 @@ class tst_descriptor : public QObject
         FillColumn(L, 2, {"5", "", "abc", "5", "", "7,5"});
         L.SetDecimals(2, 1);
         L.ToggleColSelected(2);
-        const tDescriptor &D = RecomputeObs(L);
+        const tDescriptor &D = Recomputed(L);
         QCOMPARE(D.N(), 3);
         CheckList(D, {{5, 2, 2, 2.0 / 3, 2.0 / 3}, {7.5, 1, 3, 1.0 / 3, 1.0}});
         QCOMPARE(D.GetDecimals(), 1);
-    }
-
-    void recomputeOnlyWhenStale()
-    {
-        tLumen L;
-        FillColumn(L, 0, {"1", "2"});
-        L.ToggleColSelected(0);
-        tDescriptor &D = RecomputeObs(L);
-        L.SetCellText(2, 0, "9");
-        D.Recompute(L); // not marked stale: keeps what it had
-        QCOMPARE(D.N(), 2);
-        D.MarkStale();
-        D.Recompute(L);
-        QCOMPARE(D.N(), 3);
     }
 
     void groupedColumn_data()
@@ -179,7 +147,7 @@ class tst_descriptor : public QObject
                 L.AddInterval(1, Bounds[I], Bounds[I + 1]);
         }
         L.ToggleColSelected(1);
-        const tDescriptor &D = RecomputeObs(L);
+        const tDescriptor &D = Recomputed(L);
         QVERIFY(D.IsGrouped());
         QCOMPARE(Counts(D), H);
         QCOMPARE(D.N(), N);
@@ -206,7 +174,7 @@ class tst_descriptor : public QObject
         L.SetGap(0, 0);
         L.SetGroupCount(0, 3);
         L.ToggleColSelected(0);
-        const tDescriptor &D = RecomputeObs(L);
+        const tDescriptor &D = Recomputed(L);
         const QVector<TFreqRecord> &List = D.GetSeries(0).List;
         QCOMPARE(List.size(), 3);
         QCOMPARE(double(List[2].Lower), 20.0);
@@ -227,7 +195,7 @@ class tst_descriptor : public QObject
         L.SetFirstUpper(0, 1);
         L.SetGroupCount(0, std::numeric_limits<int32_t>::max());
         L.ToggleColSelected(0);
-        const tDescriptor &D = RecomputeObs(L);
+        const tDescriptor &D = Recomputed(L);
         QCOMPARE(D.ListCount(0), int(MaxClasses));
         QCOMPARE(D.N(), 2);
         QCOMPARE(Counts(D).mid(0, 5), (QVector<long long>{1, 0, 0, 0, 1}));
@@ -248,7 +216,7 @@ class tst_descriptor : public QObject
         L.Cols[0].Cells[1].Value = std::numeric_limits<long double>::quiet_NaN();
         L.Cols[0].Cells[2].Value = std::numeric_limits<long double>::infinity();
         L.ToggleColSelected(0);
-        tDescriptor &D = RecomputeObs(L);
+        tDescriptor &D = Recomputed(L);
         QCOMPARE(D.N(), 1);
         QCOMPARE(double(D.Mean()), 3.0);
 
@@ -280,7 +248,7 @@ class tst_descriptor : public QObject
         L.Cols[0].Cells[2].Value = -Big;
         FillColumn(L, 1, {"42"});
         L.ToggleColSelected(0);
-        tDescriptor &D = RecomputeObs(L);
+        tDescriptor &D = Recomputed(L);
         QCOMPARE(D.N(), 3);
         QCOMPARE(D.ListCount(0), 2);
         QVERIFY(!std::isnan(double(D.StdDev())));
@@ -330,7 +298,7 @@ class tst_descriptor : public QObject
             L.ToggleColSelected(1);
             L.ToggleColSelected(0);
         }
-        const tDescriptor &D = RecomputeObs(L);
+        const tDescriptor &D = Recomputed(L);
         QCOMPARE(D.GetTitle(), Title);
         QCOMPARE(D.GetDecimals(), Decimals);
         QCOMPARE(D.SeriesCount(), Series);
@@ -343,23 +311,9 @@ class tst_descriptor : public QObject
         }
     }
 
-    void atMostSixSeries()
-    {
-        tLumen L;
-        for (int C = 0; C < 8; ++C) {
-            L.SetCellText(0, C, QString::number(C));
-            L.ToggleColSelected(C);
-        }
-        const tDescriptor &D = RecomputeObs(L);
-        QCOMPARE(D.SeriesCount(), 6);
-        QCOMPARE(D.GetSeries(5).Source, 5);
-        QCOMPARE(D.ListCount(6), 0);
-    }
-
     void frequencyTable()
     {
         tLumen L;
-        DataType = dtHyp;
         const QStringList Obs{"3", "1", "3", "2", "x", "5", "4", "6"};
         const QStringList Freq{"2", "1", "4", "0", "9", "-3", "2,5", "1"};
         for (int I = 0; I < Obs.size(); ++I) {
@@ -368,10 +322,7 @@ class tst_descriptor : public QObject
         }
         L.SetHypDecimals(1, 2);
         L.ToggleHypColSelected(1);
-        tDescriptor &D = DescriptorOf(L);
-        D.SetOwner(dtHyp);
-        D.MarkStale();
-        D.Recompute(L);
+        tDescriptor &D = Recomputed(L, dtHyp);
         // A text value, a negative frequency and a non-integer frequency are
         // left out; frequency 0 keeps its entry; equal values merge.
         CheckList(D, {{1, 1, 1, 1.0 / 8, 1.0 / 8},
@@ -382,7 +333,6 @@ class tst_descriptor : public QObject
         QCOMPARE(double(D.Mean()), (1 + 18 + 6) / 8.0);
         QCOMPARE(D.GetDecimals(), 2);
         QCOMPARE(D.GetTitle(), QStringLiteral("Søjle B"));
-        DataType = dtObs;
     }
 
     void frequenciesAllZero()
@@ -391,10 +341,7 @@ class tst_descriptor : public QObject
         L.SetHypObsText(0, 0, "4");
         L.SetHypFreqText(0, 0, "0");
         L.ToggleHypColSelected(0);
-        tDescriptor &D = DescriptorOf(L);
-        D.SetOwner(dtHyp);
-        D.MarkStale();
-        D.Recompute(L);
+        tDescriptor &D = Recomputed(L, dtHyp);
         QCOMPARE(D.ListCount(0), 1);
         QCOMPARE(D.N(), 0);
         QCOMPARE(double(D.MaxF()), 0.0);
@@ -444,10 +391,7 @@ class tst_descriptor : public QObject
             L.SetGrupFreqText(I / 3, 0, QString::number(Rows[I + 2]));
         }
         L.ToggleGrupColSelected(0);
-        tDescriptor &D = DescriptorOf(L);
-        D.SetOwner(dtGrup);
-        D.MarkStale();
-        D.Recompute(L);
+        tDescriptor &D = Recomputed(L, dtGrup);
         QCOMPARE(D.HasClassFault(), Faulty);
         QVERIFY(D.IsGrouped());
         QCOMPARE(Counts(D), H);
@@ -471,7 +415,7 @@ class tst_descriptor : public QObject
         tLumen L;
         FillColumn(L, 0, {"1", "2"});
         L.ToggleColSelected(0);
-        tDescriptor &D = RecomputeObs(L);
+        tDescriptor &D = Recomputed(L);
         D.SetPaneKind(2, bkTabel);
         D.SetPaneKind(3, bkHyppighedsgraf);
         D.AddReading(1, 0.5, 1);
@@ -529,7 +473,7 @@ class tst_descriptor : public QObject
         tLumen L;
         FillColumn(L, 0, {"1", "2", "2", "3"});
         L.ToggleColSelected(0);
-        tDescriptor &D = RecomputeObs(L);
+        tDescriptor &D = Recomputed(L);
         D.SetPaneKind(2, bkTabel);
         D.SetPaneKind(3, bkHyppighedsgraf);
         QVERIFY(!D.SelectionShown());
@@ -570,7 +514,7 @@ class tst_descriptor : public QObject
         L.AddInterval(0, 0, 10);
         L.AddInterval(0, 10, 20);
         L.ToggleColSelected(0);
-        tDescriptor &D = RecomputeObs(L);
+        tDescriptor &D = Recomputed(L);
         D.SelectEntry(1);
         QCOMPARE(double(D.SelectedX()), 20.0);
         QCOMPARE(double(D.SelectedCumF()), 1.0);
@@ -593,28 +537,6 @@ class tst_descriptor : public QObject
         QCOMPARE(D.GetReadingCount(), 0);
     }
 
-    void manyDistinctValuesIsQuick()
-    {
-        // Not a timing test: a guard against quadratic merging. 200 000
-        // distinct frequency rows in reverse order must finish promptly.
-        tLumen L;
-        tHypCol &C = L.HypCols[0];
-        C.Cells.resize(200000);
-        for (int I = 0; I < C.Cells.size(); ++I) {
-            C.Cells[I].ObsState = csNumber;
-            C.Cells[I].ObsValue = 200000 - I;
-            C.Cells[I].FreqState = csNumber;
-            C.Cells[I].Freq = 1;
-        }
-        L.ToggleHypColSelected(0);
-        tDescriptor &D = DescriptorOf(L);
-        D.SetOwner(dtHyp);
-        D.MarkStale();
-        D.Recompute(L);
-        QCOMPARE(D.ListCount(0), 200000);
-        QCOMPARE(double(D.Min()), 1.0);
-        QCOMPARE(double(D.Median()), 100000.0);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_descriptor)

@@ -30,19 +30,12 @@ private slots:
         QTest::newRow("below smallest") << 4e-11 << true << true << 0.0 << 10 << 0;
         QTest::newRow("37 int up") << 37.0 << true << true << 40.0 << 4 << 0;
         QTest::newRow("37 real up: ticks every 5") << 37.0 << false << true << 40.0 << 8 << 0;
-        QTest::newRow("37 int down") << 37.0 << true << false << 30.0 << 4 << 0;
         QTest::newRow("-37 real down") << -37.0 << false << false << -40.0 << 8 << 0;
-        QTest::newRow("-37 real up") << -37.0 << false << true << -30.0 << -1 << -1;
         QTest::newRow("0,35 real up") << 0.35 << false << true << 0.4 << 8 << 2;
         QTest::newRow("3 int up") << 3.0 << true << true << 3.0 << 3 << 1;
-        QTest::newRow("3 real up") << 3.0 << false << true << 3.0 << 6 << 1;
         QTest::newRow("1 int up") << 1.0 << true << true << 1.0 << 1 << -1;
-        QTest::newRow("1 real up") << 1.0 << false << true << 1.0 << 10 << 1;
         QTest::newRow("2 int up: ticks 1 and 2") << 2.0 << true << true << 2.0 << 2 << -1;
         QTest::newRow("12 int down") << 12.0 << true << false << 12.0 << -1 << -1;
-        QTest::newRow("17 int up") << 17.0 << true << true << 17.0 << -1 << -1;
-        QTest::newRow("5 int up: steps of 1") << 5.0 << true << true << 5.0 << 5 << -1;
-        QTest::newRow("exact nice value up") << 50.0 << false << true << 50.0 << 5 << -1;
         QTest::newRow("largest") << 5e10 << true << true << 5e10 << -1 << 0;
         QTest::newRow("1234 int up") << 1234.0 << true << true << 1300.0 << -1 << -1;
         QTest::newRow("0,0123 real down") << 0.0123 << false << false << 0.012 << -1 << -1;
@@ -72,7 +65,6 @@ private slots:
     {
         QTest::addColumn<double>("v");
         QTest::newRow("beyond 5e10") << 5.0000001e10;
-        QTest::newRow("beyond -5e10") << -6e10;
         QTest::newRow("huge") << 1e300;
         QTest::newRow("nan") << std::nan("");
     }
@@ -91,7 +83,7 @@ private slots:
     void niceBoundBrackets_data()
     {
         QTest::addColumn<double>("v");
-        for (double V : {7e-11, 3.3e-9, 0.3, 0.999, 1.01, 12.5, 99.0, 101.0, 4.2e7, 3e10})
+        for (double V : {7e-11, 0.3, 0.999, 1.01, 101.0, 3e10})
             QTest::newRow(qPrintable(QString::number(V, 'g', 6))) << V;
     }
 
@@ -116,11 +108,8 @@ private slots:
     {
         auto L = ObsColumn({"12", "13", "13", "17"});
         tDescriptor &D = Recomputed(*L);
-        QImage Img = Canvas(400, 400);
-        QPainter P(&Img);
-        Prepare(P);
-        const tChartLayout Lay = DrawFreqGraph(P, tDrawContext(400, 400), D);
-        P.end();
+        tChartLayout Lay;
+        const QImage Img = Drawn(400, 400, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 400), D); });
         QVERIFY(Lay.Ok);
         QCOMPARE(double(Lay.Shift), 12.0);
         QCOMPARE(double(Lay.XLo), 0.0);
@@ -185,11 +174,8 @@ private slots:
     {
         auto L = ObsColumn({"-17", "-13", "-12"});
         tDescriptor &D = Recomputed(*L);
-        QImage Img = Canvas(400, 300);
-        QPainter P(&Img);
-        Prepare(P);
-        const tChartLayout Lay = DrawFreqGraph(P, tDrawContext(400, 300), D);
-        P.end();
+        tChartLayout Lay;
+        const QImage Img = Drawn(400, 300, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 300), D); });
         QVERIFY(Lay.Ok);
         QCOMPARE(double(Lay.Shift), -12.0);
         QVERIFY(Lay.b < 0);
@@ -204,14 +190,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<int>("graph");
-        for (int G = 0; G < 3; ++G) {
-            const QString S = QString::number(G);
-            QTest::newRow(qPrintable("one value " + S)) << QStringList{"7"} << G;
-            QTest::newRow(qPrintable("all equal " + S)) << QStringList{"3", "3", "3"} << G;
-            QTest::newRow(qPrintable("beyond 5e10 " + S)) << QStringList{"1", "6e10"} << G;
-            QTest::newRow(qPrintable("below -5e10 " + S)) << QStringList{"-6e10", "1"} << G;
-            QTest::newRow(qPrintable("no numbers " + S)) << QStringList{"x"} << G;
-        }
+        QTest::newRow("one value") << QStringList{"7"} << 0;
+        QTest::newRow("all equal") << QStringList{"3", "3", "3"} << 1;
+        QTest::newRow("beyond 5e10") << QStringList{"1", "6e10"} << 2;
+        QTest::newRow("below -5e10") << QStringList{"-6e10", "1"} << 0;
+        QTest::newRow("no numbers") << QStringList{"x"} << 1;
     }
 
     void titleOnly()

@@ -213,14 +213,6 @@ class tst_keyfigures : public QObject
         QVERIFY(!D.ModalClass(Lo, Hi));
     }
 
-    void emptyListKeepsLastFigures()
-    {
-        tSeries S;
-        tKeyFigures K;
-        K.Median = 7;
-        ComputeKeyFigures(S, K);
-        QCOMPARE(double(K.Median), 7.0);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_keyfigures)

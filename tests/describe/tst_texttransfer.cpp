@@ -294,16 +294,12 @@ class tst_texttransfer : public QObject
                                           << false << true << 3 << 3 << true << true;
         QTest::newRow("header only")
             << QStringLiteral("X\tY\r1\t2\r") << false << true << 2 << 2 << true << false;
-        QTest::newRow("names only")
-            << QStringLiteral("Anna\t1\rBo\t2\r") << false << true << 2 << 2 << false << true;
         QTest::newRow("numbers only")
             << QStringLiteral("1\t2\r3\t4\r") << false << true << 2 << 2 << false << false;
         QTest::newRow("last row unended")
             << QStringLiteral("1\t2\r3\t4") << false << true << 2 << 1 << false << false;
         QTest::newRow("uneven rows")
             << QStringLiteral("1\t2\r3\r") << false << false << 0 << 0 << false << false;
-        QTest::newRow("no complete row")
-            << QStringLiteral("1\t2") << false << false << 0 << 0 << false << false;
         QTest::newRow("empty") << QString() << false << false << 0 << 0 << false << false;
         QTest::newRow("semicolons from file")
             << QStringLiteral("1;2\r\n3;4\r\n") << true << true << 2 << 2 << false << false;
@@ -348,16 +344,6 @@ class tst_texttransfer : public QObject
         QCOMPARE(Column(L, 1), (QStringList{"2,5"}));
         L.Undo();
         QCOMPARE(Column(L, 5), QStringList{"old"});
-    }
-
-    void pasteSheetWithoutHeader()
-    {
-        tLumen L;
-        QVERIFY(PasteSheet(L, QStringLiteral("1;2\r\n3;x\r\n"), true));
-        QCOMPARE(L.GetColName(0), QString());
-        QCOMPARE(Column(L, 0), (QStringList{"1", "3"}));
-        QCOMPARE(Column(L, 1), (QStringList{"2", "x"}));
-        QCOMPARE(L.GetCellState(1, 1), csText);
     }
 
     void unevenSheetChangesNothing()
@@ -433,13 +419,6 @@ class tst_texttransfer : public QObject
         QVERIFY(!ReadTextFile(Dir.filePath("missing.txt"), true, Text));
     }
 
-    void normaliseLineEnds()
-    {
-        QCOMPARE(NormaliseLineEnds(QStringLiteral("1\n2\r\n3\r4\n")),
-                 QStringLiteral("1\r\n2\r\n3\r4\r\n"));
-        QCOMPARE(NormaliseLineEnds(QStringLiteral("\n")), QStringLiteral("\r\n"));
-    }
-
     void clipboardAdapter()
     {
         // The offscreen platform keeps an in-process clipboard.
@@ -456,14 +435,6 @@ class tst_texttransfer : public QObject
         QVERIFY(Text.isEmpty());
     }
 
-    void letters()
-    {
-        QVERIFY(ContainsLetter(QStringLiteral("3 æbler")));
-        QVERIFY(ContainsLetter(QStringLiteral("ø")));
-        QVERIFY(ContainsLetter(QStringLiteral("1,5e"))); // "e" is a letter
-        QVERIFY(!ContainsLetter(QStringLiteral("-12,5")));
-        QVERIFY(!ContainsLetter(QString()));
-    }
 };
 
 QTEST_MAIN(tst_texttransfer)
