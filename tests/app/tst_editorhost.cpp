@@ -147,7 +147,8 @@ class TestEditorHost : public QObject
             QCOMPARE(H.Editors[T]->SeenLumen, &H.Form->Lumen());
         }
         // The old editor goes, then the new one shows, on the new data set.
-        QCOMPARE(TFakeEditor::SharedLog, (QStringList{"hide 2", QStringLiteral("show %1").arg(Shown)}));
+        QCOMPARE(TFakeEditor::SharedLog,
+                 (QStringList{"hide 2", QStringLiteral("show %1").arg(Shown)}));
         QCOMPARE(H.Form->ShownEditor(), H.Editors[Shown]);
     }
 
@@ -184,7 +185,8 @@ class TestEditorHost : public QObject
             << int(Qt::Key_AE) << QStringLiteral("æ") << 0 << true << QStringLiteral("æ");
         QTest::newRow("used by the editor") << int(Qt::Key_X) << "x" << 0 << true << "";
         QTest::newRow("digit") << int(Qt::Key_5) << "5" << 0 << false << "5";
-        QTest::newRow("with ctrl") << int(Qt::Key_A) << "a" << int(Qt::ControlModifier) << false << "";
+        QTest::newRow("with ctrl")
+            << int(Qt::Key_A) << "a" << int(Qt::ControlModifier) << false << "";
     }
 
     void letterKeys()

@@ -121,7 +121,8 @@ class TestExamples : public QObject
         QFETCH(int, Index);
         const tExample &E = Examples[Index];
         QTemporaryDir Dir;
-        const QString Made = WriteLumenFile(Dir.filePath(QString::fromLatin1(E.File)), dtObs, E.Make);
+        const QString Made =
+            WriteLumenFile(Dir.filePath(QString::fromLatin1(E.File)), dtObs, E.Make);
         const QString Shipped =
             QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + QString::fromLatin1(E.File);
         if (qEnvironmentVariableIsSet("LUMEN_WRITE_EXAMPLES")) {
@@ -139,10 +140,10 @@ class TestExamples : public QObject
         QTest::addColumn<QString>("Caption");
         QTest::newRow("hoejder") << "hoejder.lmt" << 2 << 24
                                  << "Lumentor - hoejder - Redigering af observationer";
-        QTest::newRow("terninger") << "terninger.lmt" << 3 << 60
-                                   << "Lumentor - terninger - Redigering af observationer";
-        QTest::newRow("karakterer") << "karakterer.lmt" << 3 << 20
-                                    << "Lumentor - karakterer - Redigering af observationer";
+        QTest::newRow("terninger")
+            << "terninger.lmt" << 3 << 60 << "Lumentor - terninger - Redigering af observationer";
+        QTest::newRow("karakterer")
+            << "karakterer.lmt" << 3 << 20 << "Lumentor - karakterer - Redigering af observationer";
     }
 
     void opens()

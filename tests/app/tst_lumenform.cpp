@@ -60,7 +60,8 @@ class TestLumenForm : public QObject
 
     void startUpOpensNamedFile_data()
     {
-        QTest::addColumn<int>("Form"); // 0 one argument, 1 split at blanks, 2 quoted, 3 quoted pieces
+        QTest::addColumn<int>(
+            "Form"); // 0 one argument, 1 split at blanks, 2 quoted, 3 quoted pieces
         QTest::newRow("one argument") << 0;
         QTest::newRow("split at blanks") << 1;
         QTest::newRow("quoted") << 2;
@@ -167,10 +168,11 @@ class TestLumenForm : public QObject
                  QStringLiteral("Lumentor - karakterer - Redigering af observationer"));
 
         // Opening takes the editor from the file; only the last extension goes.
-        const QString File = WriteLumenFile(Path(QStringLiteral("uge.2.lmt")), dtHyp, [](tLumen &L) {
-            L.SetHypObsText(0, 0, QStringLiteral("4"));
-            L.SetHypFreqText(0, 0, QStringLiteral("7"));
-        });
+        const QString File =
+            WriteLumenFile(Path(QStringLiteral("uge.2.lmt")), dtHyp, [](tLumen &L) {
+                L.SetHypObsText(0, 0, QStringLiteral("4"));
+                L.SetHypFreqText(0, 0, QStringLiteral("7"));
+            });
         D.FileNames.enqueue(File);
         F->OpenDocument();
         QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - uge.2 - Redigering af hyppigheder"));
@@ -239,9 +241,9 @@ class TestLumenForm : public QObject
         QFETCH(Button, Answer);
         QFETCH(bool, SaveNamed);
         QFETCH(bool, Replaced);
-        const QString Other = WriteLumenFile(Path(QStringLiteral("anden.lmt")), dtObs, [](tLumen &L) {
-            L.SetCellText(0, 0, QStringLiteral("99"));
-        });
+        const QString Other =
+            WriteLumenFile(Path(QStringLiteral("anden.lmt")), dtObs,
+                           [](tLumen &L) { L.SetCellText(0, 0, QStringLiteral("99")); });
         const QString First = Path(QStringLiteral("første.lmt"));
         const QString Target = Path(QStringLiteral("gemt.lmt"));
         QFile::remove(Target);
@@ -415,7 +417,8 @@ class TestLumenForm : public QObject
         const QString Target = Path(QStringLiteral("skrivebeskyttet.lmt"));
         QFile::remove(Target);
         WriteLumenFile(Target, dtObs, [](tLumen &L) { L.SetCellText(0, 0, QStringLiteral("3")); });
-        QVERIFY(QFile::setPermissions(Target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(
+            QFile::setPermissions(Target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         QFile In(Target);
         QVERIFY(In.open(QIODevice::ReadOnly));
         const QByteArray Before = In.readAll();
@@ -493,7 +496,8 @@ class TestLumenForm : public QObject
         QTest::addColumn<QString>("Message"); // "" for none
         QTest::newRow("cancelled") << 0 << QString();
         QTest::newRow("unreadable") << 1 << QStringLiteral("Kunne ikke læse data");
-        QTest::newRow("frequency file") << 2 << QStringLiteral("De nye data passer ikke til søjlerne");
+        QTest::newRow("frequency file")
+            << 2 << QStringLiteral("De nye data passer ikke til søjlerne");
         QTest::newRow("names in other order")
             << 3 << QStringLiteral("De nye data passer ikke til søjlerne");
         QTest::newRow("names differ in case")
@@ -553,11 +557,12 @@ class TestLumenForm : public QObject
 
     void appendColumns()
     {
-        const QString File = WriteLumenFile(Path(QStringLiteral("søjler.lmt")), dtObs, [](tLumen &L) {
-            FillClass(L, 3, 0);
-            L.SetColName(0, QStringLiteral("Vægt"));
-            L.SetComment(0, QStringLiteral("kg"));
-        });
+        const QString File =
+            WriteLumenFile(Path(QStringLiteral("søjler.lmt")), dtObs, [](tLumen &L) {
+                FillClass(L, 3, 0);
+                L.SetColName(0, QStringLiteral("Vægt"));
+                L.SetComment(0, QStringLiteral("kg"));
+            });
         TScriptedDialogs D;
         auto F = StartedForm(D);
         FillClass(F->Lumen(), 3, 0);
@@ -581,9 +586,11 @@ class TestLumenForm : public QObject
     {
         QTest::addColumn<int>("Case");
         QTest::addColumn<QString>("Message");
-        QTest::newRow("grouped file") << 0 << QStringLiteral("De nye data passer ikke til linjerne");
+        QTest::newRow("grouped file")
+            << 0 << QStringLiteral("De nye data passer ikke til linjerne");
         QTest::newRow("fewer lines") << 1 << QStringLiteral("De nye data passer ikke til linjerne");
-        QTest::newRow("other line name") << 2 << QStringLiteral("De nye data passer ikke til linjerne");
+        QTest::newRow("other line name")
+            << 2 << QStringLiteral("De nye data passer ikke til linjerne");
     }
 
     void appendColumnsRefused()

@@ -175,14 +175,16 @@ class TestShell : public QObject
         QCOMPARE(Contents->shortcut(), QKeySequence(Qt::Key_F1));
         Contents->trigger();
         QVERIFY(F->HelpWindow() && F->HelpWindow()->isVisible());
-        QCOMPARE(F->HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+        QCOMPARE(F->HelpWindow()->Browser()->source(),
+                 QUrl(QStringLiteral("qrc:/help/index.html")));
         QVERIFY(F->HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("Indhold")));
         Search->trigger();
         QCOMPARE(F->HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/soeg.html")));
         QVERIFY(F->HelpWindow()->findChild<QLineEdit *>()->text().isEmpty());
         F->ShowHelp(htCalc);
         QCOMPARE(F->HelpWindow()->Browser()->source().fragment(), QStringLiteral("emne2"));
-        QVERIFY(F->HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("Beregnede tal")));
+        QVERIFY(
+            F->HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("Beregnede tal")));
     }
 
     void helpSearchFindsWords()
@@ -204,8 +206,10 @@ class TestShell : public QObject
         QMessageBox Box(QMessageBox::Question, QStringLiteral("Data er ændret"),
                         QStringLiteral("Skal ændringerne gemmes?"),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        QCOMPARE(Box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
-        QCOMPARE(Box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nej"));
+        QCOMPARE(Box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Ja"));
+        QCOMPARE(Box.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Nej"));
         QCOMPARE(Box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')),
                  QStringLiteral("Annuller"));
     }

@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-
 class tst_cli_describe : public QObject
 {
     Q_OBJECT

@@ -8,7 +8,6 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <cstring>
 #include <limits>
 
 namespace
@@ -107,11 +106,6 @@ bool WriteAll(const QString &Path, const QByteArray &Data)
     return F.open(QIODevice::WriteOnly | QIODevice::Truncate) && F.write(Data) == Data.size();
 }
 
-bool SameExt(long double A, long double B)
-{
-    return std::memcmp(&A, &B, 10) == 0;
-}
-
 // A document with something in every part of the file.
 void FillDocument(tLumen &L)
 {
@@ -166,50 +160,13 @@ void FillDocument(tLumen &L)
     L.SetTextShown(true);
 }
 
-// Field by field, the 80-bit numbers bit for bit.
-#define SAME(F) QCOMPARE(Y.F, X.F)
-#define SAME_EXT(F) QVERIFY(SameExt(Y.F, X.F))
-void CompareDocuments(const tLumen &A, const tLumen &B)
+// The bytes a document saves as. The writer is pinned byte for byte below, so
+// equal bytes mean every field (80-bit numbers bit for bit) arrived intact.
+QByteArray SavedBytes(tLumen &L, const QString &Path)
 {
-    for (int C = 0; C < ObsColumns; ++C) {
-        const tDataCol &X = A.Cols[C], &Y = B.Cols[C];
-        SAME(Reserved); SAME(Comment); SAME(Formula); SAME(FormulaRefs); SAME(Name);
-        SAME(Computed); SAME(Decimals); SAME(RandomFrom); SAME(RandomTo); SAME(RandomCount);
-        SAME(RandomFlag); SAME(GroupKind); SAME_EXT(FirstLower); SAME_EXT(FirstUpper);
-        SAME_EXT(Gap); SAME(GroupCount); SAME(Reserved2); SAME(Intervals.size());
-        for (qsizetype I = 0; I < X.Intervals.size(); ++I) {
-            SAME_EXT(Intervals[I].Lower); SAME_EXT(Intervals[I].Upper);
-        }
-        SAME(Cells.size());
-        for (qsizetype I = 0; I < X.Cells.size(); ++I) {
-            SAME(Cells[I].State); SAME(Cells[I].Text); SAME_EXT(Cells[I].Value);
-        }
-    }
-    QCOMPARE(B.LineNames, A.LineNames);
-    for (int C = 0; C < HypColumns; ++C) {
-        const tHypCol &X = A.HypCols[C], &Y = B.HypCols[C];
-        SAME(Reserved); SAME(Comment); SAME(Reserved3); SAME(Reserved4); SAME(Name);
-        SAME(Decimals); SAME(Cells.size());
-        for (qsizetype I = 0; I < X.Cells.size(); ++I) {
-            SAME(Cells[I].ObsState); SAME(Cells[I].FreqState); SAME(Cells[I].ObsText);
-            SAME(Cells[I].FreqText); SAME_EXT(Cells[I].ObsValue); SAME(Cells[I].Freq);
-        }
-    }
-    for (int C = 0; C < GrupColumns; ++C) {
-        const tGrupCol &X = A.GrupCols[C], &Y = B.GrupCols[C];
-        SAME(Reserved); SAME(Comment); SAME(Reserved3); SAME(Reserved4); SAME(Name);
-        SAME(Decimals); SAME(Cells.size());
-        for (qsizetype I = 0; I < X.Cells.size(); ++I) {
-            SAME(Cells[I].LowState); SAME(Cells[I].HighState); SAME(Cells[I].FreqState);
-            SAME(Cells[I].LowText); SAME(Cells[I].HighText); SAME(Cells[I].FreqText);
-            SAME_EXT(Cells[I].LowValue); SAME_EXT(Cells[I].HighValue); SAME(Cells[I].Freq);
-        }
-    }
-    QCOMPARE(B.Text, A.Text);
-    QCOMPARE(B.TextShown, A.TextShown);
+    L.SaveToFile(Path);
+    return L.WriteFailed() ? QByteArray("write failed") : ReadAll(Path);
 }
-#undef SAME
-#undef SAME_EXT
 
 // Offsets in an empty version 2 file.
 constexpr int ObsStart = 17;
@@ -360,7 +317,7 @@ class TestFileFormat : public QObject
         QVERIFY(!M->ReadFailed());
         QCOMPARE(M->FileVersion, 2);
         QCOMPARE(DataType, dtGrup);
-        CompareDocuments(*L, *M);
+        QCOMPARE(SavedBytes(*M, Path("m.lmt")), SavedBytes(*L, Path("l.lmt")));
     }
 
     void wrongMagic_data()
@@ -423,7 +380,7 @@ class TestFileFormat : public QObject
         QVERIFY(WriteAll(Path("cut.lmt"), Whole + QByteArray(100, '\xFF')));
         auto R = tLumen::CreateFromFile(Path("cut.lmt"));
         QVERIFY(!R->ReadFailed());
-        CompareDocuments(L, *R);
+        QCOMPARE(SavedBytes(*R, Path("r.lmt")), Whole);
     }
 
     void hostileCountsFailFast_data()
@@ -522,7 +479,6 @@ class TestFileFormat : public QObject
         QCOMPARE(int(DataType), Type);
         QCOMPARE(R->FileVersion, 2);
         QVERIFY(!R->IsModified());
-        CompareDocuments(L, *R);
         // The cells read back show as they did.
         QCOMPARE(R->GetCellText(0, 0), L.GetCellText(0, 0));
         QCOMPARE(R->GetCellText(2, 0), QString("Ærø"));
@@ -553,7 +509,6 @@ class TestFileFormat : public QObject
         QVERIFY(!New.WriteFailed());
         QVERIFY(ReadAll(P) != Before);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestFileFormat)

@@ -3,7 +3,8 @@
 #include <QLocale>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // Fills a column from texts; "" leaves a gap.
 void Fill(tLumen &L, int Col, const QStringList &Texts)
@@ -26,7 +27,7 @@ QStringList Column(const tLumen &L, int Col)
 class TestLumen : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void setCellText_data()
@@ -89,22 +90,6 @@ private slots:
         QCOMPARE(L.GetCellValue(0, 30, S), Extended(0));
     }
 
-    void names()
-    {
-        tLumen L;
-        L.SetLineName(3, "Ærø");
-        QCOMPARE(L.LineNames.size(), 4);
-        QCOMPARE(L.GetLineName(3), QString("Ærø"));
-        QCOMPARE(L.GetLineName(1), QString());
-        L.SetLineName(1, "b");
-        L.SetLineName(3, "");
-        QCOMPARE(L.LineNames.size(), 2);
-        L.SetLineName(1, "");
-        QCOMPARE(L.LineNames.size(), 0);
-        L.SetColName(0, "abcdefghijklmnopqrstuvwxy");
-        QCOMPARE(L.GetColName(0), QString("abcdefghijklmnopqrst"));
-    }
-
     void insertDeleteLines()
     {
         tLumen L;
@@ -136,18 +121,6 @@ private slots:
         Fill(N, 0, {"1", "", "3", "4"});
         N.DeleteLine(0);
         QCOMPARE(Column(N, 0), QStringList({"", "3", "4"}));
-    }
-
-    void clearLine()
-    {
-        tLumen L;
-        Fill(L, 0, {"1", "2"});
-        Fill(L, 1, {"3", "4", "5"});
-        L.SetLineName(1, "x");
-        L.ClearLine(1);
-        QCOMPARE(Column(L, 0), QStringList({"1"}));
-        QCOMPARE(Column(L, 1), QStringList({"3", "", "5"}));
-        QCOMPARE(L.GetLineName(1), QString());
     }
 
     void swapLines()
@@ -310,17 +283,6 @@ private slots:
         QCOMPARE(L.GetCellText(0, 3), QString("x"));
         L.SortColumnsByLine(0, false);
         QCOMPARE(L.GetCellText(0, 0), QString("3"));
-    }
-
-    void sortRemovesTrailingText()
-    {
-        tLumen L;
-        Fill(L, 0, {"2", "1", "x"});
-        Fill(L, 1, {"a", "b", "c", "d"});
-        L.SetLineName(2, "");
-        L.SortLinesByColumn(0, true);
-        QCOMPARE(Column(L, 0), QStringList({"1", "2"}));
-        QCOMPARE(L.CellCount(1), 0); // only texts: every one goes
     }
 
     void hypSide()

@@ -6,7 +6,7 @@
 class TestNumberText : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void format_data()

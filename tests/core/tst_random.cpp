@@ -8,7 +8,7 @@
 class TestRandom : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void generator()

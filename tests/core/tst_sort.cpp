@@ -5,7 +5,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // One bubble step: exchange lines I and I+1 in the names and every column,
 // padding lists that end exactly at I.
@@ -123,7 +124,7 @@ bool Same(const tLumen &A, const tLumen &B)
 class TestSort : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void byColumnMatchesBubble_data()

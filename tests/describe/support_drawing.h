@@ -11,7 +11,8 @@
 #include <QStringList>
 #include <memory>
 
-namespace testdraw {
+namespace testdraw
+{
 
 inline QFont PaneFont()
 {
@@ -70,7 +71,10 @@ inline void Prepare(QPainter &P)
     P.setPen(QPen(Qt::black, 1));
 }
 
-inline QRgb Rgb(const QColor &C) { return C.rgb(); }
+inline QRgb Rgb(const QColor &C)
+{
+    return C.rgb();
+}
 
 // Draws into a white W x H canvas prepared as above.
 template <class tFn> QImage Drawn(int W, int H, tFn &&Draw)

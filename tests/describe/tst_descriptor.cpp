@@ -56,10 +56,7 @@ class tst_descriptor : public QObject
     Q_OBJECT
 
   private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale::c());
-    }
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() { DataType = dtObs; }
 
     void ungroupedColumn()
@@ -505,38 +502,6 @@ class tst_descriptor : public QObject
         D.ClearSelection();
         QVERIFY(!D.SelectionShown());
     }
-
-    void selectedClassUsesUpperBound()
-    {
-        tLumen L;
-        FillColumn(L, 0, {"5", "15"});
-        L.SetGroupKind(0, gkManual);
-        L.AddInterval(0, 0, 10);
-        L.AddInterval(0, 10, 20);
-        L.ToggleColSelected(0);
-        tDescriptor &D = Recomputed(L);
-        D.SelectEntry(1);
-        QCOMPARE(double(D.SelectedX()), 20.0);
-        QCOMPARE(double(D.SelectedCumF()), 1.0);
-    }
-
-    void readings()
-    {
-        tDescriptor D;
-        for (int I = 1; I <= 32; ++I)
-            D.AddReading(I, I / 100.0L, uint8_t(I % 2));
-        QCOMPARE(D.GetReadingCount(), 31);
-        TReading R;
-        QVERIFY(D.GetReading(0, R));
-        QCOMPARE(double(R.x), 2.0); // the first one was pushed out
-        QVERIFY(D.GetReading(30, R));
-        QCOMPARE(double(R.x), 32.0);
-        QCOMPARE(R.FromX, uint8_t(0));
-        QVERIFY(!D.GetReading(31, R));
-        D.ClearReadings();
-        QCOMPARE(D.GetReadingCount(), 0);
-    }
-
 };
 
 QTEST_GUILESS_MAIN(tst_descriptor)

@@ -7,7 +7,8 @@
 
 using namespace testdraw;
 
-namespace {
+namespace
+{
 
 // The columns that hold any dark ink inside R.
 QVector<int> InkColumns(const QImage &Img, const QRect &R)
@@ -37,7 +38,7 @@ class tst_drawing_cells : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     // Text fits exactly, or is one pixel too wide; left and right alignment.
@@ -97,8 +98,9 @@ private slots:
         for (QImage *I : {&A, &B}) {
             QPainter P(I);
             Prepare(P);
-            DrawCellText(P, I == &A ? QStringLiteral("98765432109876") : QStringLiteral("11111111111111"),
-                         QRect(10, 2, 30, 14), Qt::AlignRight | Qt::AlignVCenter);
+            DrawCellText(
+                P, I == &A ? QStringLiteral("98765432109876") : QStringLiteral("11111111111111"),
+                QRect(10, 2, 30, 14), Qt::AlignRight | Qt::AlignVCenter);
         }
         QCOMPARE(A, B);
     }
@@ -121,11 +123,11 @@ private slots:
         QCOMPARE(P.font(), Before);
         P.end();
         const QRgb Red = qRgb(255, 0, 0), White = qRgb(255, 255, 255);
-        QCOMPARE(Img.pixel(8, 19), Red); // left of the cross, inside the circle
-        QCOMPARE(Img.pixel(19, 30), Red); // below the cross
+        QCOMPARE(Img.pixel(8, 19), Red);    // left of the cross, inside the circle
+        QCOMPARE(Img.pixel(19, 30), Red);   // below the cross
         QCOMPARE(Img.pixel(18, 18), White); // the cross's centre
         QCOMPARE(Img.pixel(12, 12), White); // its upper-left arm
-        QCOMPARE(Img.pixel(2, 2), White); // outside the circle
+        QCOMPARE(Img.pixel(2, 2), White);   // outside the circle
         // The message stands right of the sign in doubled letters.
         const QVector<int> Ink = InkColumns(Img, QRect(38, 0, 262, 50));
         QVERIFY(!Ink.isEmpty());
@@ -142,9 +144,10 @@ private slots:
         QTest::addColumn<bool>("lines");
         QTest::addColumn<QString>("text");
         const QString Choose = QStringLiteral("Vælg beskrivelse i listen herover");
-        QTest::newRow("observations") << false << true
-                                      << "Afmærk kolonne(r) eller linje(r) der skal beskrives. \n" + Choose;
-        QTest::newRow("tables") << false << false << "Afmærk kolonne(r) der skal beskrives. \n" + Choose;
+        QTest::newRow("observations")
+            << false << true << "Afmærk kolonne(r) eller linje(r) der skal beskrives. \n" + Choose;
+        QTest::newRow("tables") << false << false
+                                << "Afmærk kolonne(r) der skal beskrives. \n" + Choose;
         QTest::newRow("marked") << true << true << Choose;
     }
 

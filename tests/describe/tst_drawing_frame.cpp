@@ -14,7 +14,7 @@ class tst_drawing_frame : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void niceBound_data()
@@ -109,7 +109,8 @@ private slots:
         auto L = ObsColumn({"12", "13", "13", "17"});
         tDescriptor &D = Recomputed(*L);
         tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 400), D); });
+        const QImage Img = Drawn(
+            400, 400, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 400), D); });
         QVERIFY(Lay.Ok);
         QCOMPARE(double(Lay.Shift), 12.0);
         QCOMPARE(double(Lay.XLo), 0.0);
@@ -175,7 +176,8 @@ private slots:
         auto L = ObsColumn({"-17", "-13", "-12"});
         tDescriptor &D = Recomputed(*L);
         tChartLayout Lay;
-        const QImage Img = Drawn(400, 300, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 300), D); });
+        const QImage Img = Drawn(
+            400, 300, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 300), D); });
         QVERIFY(Lay.Ok);
         QCOMPARE(double(Lay.Shift), -12.0);
         QVERIFY(Lay.b < 0);
@@ -207,7 +209,8 @@ private slots:
         QPainter P(&Img);
         Prepare(P);
         const int h = P.fontMetrics().height();
-        const tChartLayout Lay = DrawFrequencyGraph(P, tDrawContext(300, 300), D, tGraphKind(graph), false);
+        const tChartLayout Lay =
+            DrawFrequencyGraph(P, tDrawContext(300, 300), D, tGraphKind(graph), false);
         P.end();
         QVERIFY(!Lay.Ok);
         // Below the title's two rows everything stays white.

@@ -10,7 +10,8 @@
 
 using namespace testdraw;
 
-namespace {
+namespace
+{
 
 const QRgb White = qRgb(255, 255, 255);
 const QRgb Black = qRgb(0, 0, 0);
@@ -55,7 +56,7 @@ class tst_drawing_graphs : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     // Sticks of 12, 13, 13, 17: heights 1, 2, 1 on a y axis from 0 to 2; the
@@ -75,7 +76,9 @@ private slots:
         auto L = ObsColumn({"12", "13", "13", "17"});
         tDescriptor &D = Recomputed(*L);
         tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) { Lay = DrawFrequencyGraph(P, tDrawContext(400, 400), D, tGraphKind(graph), false); });
+        const QImage Img = Drawn(400, 400, [&](QPainter &P) {
+            Lay = DrawFrequencyGraph(P, tDrawContext(400, 400), D, tGraphKind(graph), false);
+        });
         QVERIFY(Lay.Ok);
         // The tallest stick reaches the frame top; its outline is black.
         const int X13 = Lay.PosX(13);
@@ -105,7 +108,8 @@ private slots:
         auto L = ObsColumn({"1", "2", "2", "3"});
         tDescriptor &D = Recomputed(*L);
         tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
+        const QImage Img = Drawn(
+            400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
         QVERIFY(Lay.Ok);
         const QRgb Blue = CurveBlue.rgb(), Fuchsia = StickFuchsia.rgb();
         const int X1 = Lay.PosX(1), X2 = Lay.PosX(2), X3 = Lay.PosX(3);
@@ -135,7 +139,8 @@ private slots:
         auto L = ObsColumn({"11", "23"});
         tDescriptor &D = Recomputed(*L);
         tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
+        const QImage Img = Drawn(
+            400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
         QCOMPARE(double(Lay.XHi + Lay.Shift), 30.0);
         const int X = Lay.PosX(23);
         QVERIFY(X + 10 < Lay.FrameR);
@@ -170,7 +175,9 @@ private slots:
         D.SelectEntry(1);
         QVERIFY(D.SelectionShown());
         tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) { Lay = DrawFrequencyGraph(P, tDrawContext(400, 400), D, tGraphKind(graph), true); });
+        const QImage Img = Drawn(400, 400, [&](QPainter &P) {
+            Lay = DrawFrequencyGraph(P, tDrawContext(400, 400), D, tGraphKind(graph), true);
+        });
         QVERIFY(Lay.Ok);
         QCOMPARE(Lay.x0, Lay.FrameL);
         QCOMPARE(Lay.b, 0);
@@ -234,7 +241,8 @@ private slots:
         D.AddReading(2.5L, 0.5L, 0);
         D.AddReading(3.5L, 0.8L, 1);
         tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
+        const QImage Img = Drawn(
+            400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
         const QRgb Red = MarkerRed.rgb();
         const int Px = Lay.PosX(2.5L);
         // Back edge of the down arrow, 4 pixels above the baseline.
@@ -252,13 +260,14 @@ private slots:
         QTest::addColumn<QStringList>("freqs");
         QTest::addColumn<QVector<int>>("angles");
         QTest::addColumn<QVector<int>>("entries"); // -1: no slice there
-        QTest::newRow("one value") << QStringList{"5"} << QStringList{"4"} << QVector<int>{10, 100, 200, 300}
-                                   << QVector<int>{0, 0, 0, 0};
+        QTest::newRow("one value") << QStringList{"5"} << QStringList{"4"}
+                                   << QVector<int>{10, 100, 200, 300} << QVector<int>{0, 0, 0, 0};
         QTest::newRow("quarter and three quarters")
             << QStringList{"1", "2"} << QStringList{"1", "3"} << QVector<int>{10, 80, 100, 200, 350}
             << QVector<int>{0, 0, 1, 1, 1};
-        QTest::newRow("first frequency 0") << QStringList{"1", "2", "3"} << QStringList{"0", "1", "1"}
-                                           << QVector<int>{5, 170, 190, 355} << QVector<int>{1, 1, 2, 2};
+        QTest::newRow("first frequency 0")
+            << QStringList{"1", "2", "3"} << QStringList{"0", "1", "1"}
+            << QVector<int>{5, 170, 190, 355} << QVector<int>{1, 1, 2, 2};
         QStringList Many, Ones;
         for (int I = 1; I <= 16; ++I) {
             Many << QString::number(I);
@@ -290,11 +299,13 @@ private slots:
         const QRect Row2 = PieLegendBox(P, values.size());
         const QRect Row1 = PieLegendBox(P, 0);
         P.end();
-        const double Cx = (Sq.left() + Sq.left() + Sq.width()) / 2, Cy = (Sq.top() + Sq.top() + Sq.height()) / 2;
+        const double Cx = (Sq.left() + Sq.left() + Sq.width()) / 2,
+                     Cy = (Sq.top() + Sq.top() + Sq.height()) / 2;
         const double R = Sq.width() * 0.35;
         for (int I = 0; I < angles.size(); ++I) {
             const double A = angles[I] * M_PI / 180;
-            const int X = int(std::lround(Cx + R * std::cos(A))), Y = int(std::lround(Cy - R * std::sin(A)));
+            const int X = int(std::lround(Cx + R * std::cos(A))),
+                      Y = int(std::lround(Cy - R * std::sin(A)));
             QCOMPARE(QColor(Img.pixel(X, Y)), PieColour(entries[I]));
         }
         // Legend: row 1 in the first colour; the row after the list empty.
@@ -335,7 +346,8 @@ private slots:
         auto L = HypColumn({"0", "1", "2"}, {"4", "9", "14"});
         tDescriptor &D = Recomputed(*L, dtHyp);
         tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 400), D); });
+        const QImage Img = Drawn(
+            400, 400, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 400), D); });
         QCOMPARE(Lay.xa, Lay.PosX(0));
         QCOMPARE(Img.pixel(Lay.xa, Lay.Baseline - 5), StickLime.rgb());
     }
@@ -372,7 +384,8 @@ private slots:
         Prepare(P);
         DrawFreqTable(P, tDrawContext(400, 200), D);
         const int h = P.fontMetrics().height();
-        const int cw = 2 * ((P.fontMetrics().horizontalAdvance(QStringLiteral("Observation")) + 1) / 2);
+        const int cw =
+            2 * ((P.fontMetrics().horizontalAdvance(QStringLiteral("Observation")) + 1) / 2);
         const int e = std::max(0, P.fontMetrics().horizontalAdvance(QStringLiteral("2")) - cw);
         const QRect Cell(2 * h + cw + e, 5 * h, cw / 2, h);
         P.end();
@@ -501,7 +514,8 @@ private slots:
         QTest::newRow("graph default") << "hyppighedsgraf" << QString() << 0;
         QTest::newRow("table") << "tabel" << QString() << 0;
         QTest::newRow("unknown kind") << "krydsdiagram" << QString() << 2;
-        QTest::newRow("bad size") << "frekvensgraf" << "0x10" << 2;
+        QTest::newRow("bad size") << "frekvensgraf"
+                                  << "0x10" << 2;
     }
 
     void cliRender()
@@ -515,8 +529,9 @@ private slots:
         auto L = ObsColumn({"1", "2", "2", "3", "7"});
         L->SaveToFile(File);
         QVERIFY(!L->WriteFailed());
-        QStringList Args{QStringLiteral("render"), File, QStringLiteral("--col"), QStringLiteral("A"),
-                         QStringLiteral("--kind"), kind, QStringLiteral("-o"), Png};
+        QStringList Args{
+            QStringLiteral("render"), File, QStringLiteral("--col"), QStringLiteral("A"),
+            QStringLiteral("--kind"), kind, QStringLiteral("-o"),    Png};
         if (!size.isEmpty())
             Args << QStringLiteral("--size") << size;
         QProcess Proc;
@@ -540,8 +555,9 @@ private slots:
             QPainter P(&Probe);
             Prepare(P);
             QSize Pane = kind == QLatin1String("tabel") ? FreqTablePaneSize(P, D, false)
-                         : kind == QLatin1String("maerketal") ? KeyFiguresPaneSize(P, false)
-                                                              : PieChartPaneSize(P, tDrawContext(), false);
+                         : kind == QLatin1String("maerketal")
+                             ? KeyFiguresPaneSize(P, false)
+                             : PieChartPaneSize(P, tDrawContext(), false);
             QVERIFY(Img.width() >= Pane.width() && Img.height() >= Pane.height());
             QVERIFY(Img.width() <= Pane.width() + 60 && Img.height() <= Pane.height() + 60);
         }

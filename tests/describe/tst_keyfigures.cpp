@@ -212,7 +212,6 @@ class tst_keyfigures : public QObject
         Extended Lo, Hi;
         QVERIFY(!D.ModalClass(Lo, Hi));
     }
-
 };
 
 QTEST_GUILESS_MAIN(tst_keyfigures)

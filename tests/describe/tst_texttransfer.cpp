@@ -434,7 +434,6 @@ class tst_texttransfer : public QObject
         QVERIFY(!GetClipboardText(Text));
         QVERIFY(Text.isEmpty());
     }
-
 };
 
 QTEST_MAIN(tst_texttransfer)

@@ -53,7 +53,8 @@ class TstObsGridMarks : public QObject
         QTest::newRow("shift without marks is plain") << QStringList{"sD"} << "D";
         QTest::newRow("plain among several") << QStringList{"B", "cD", "cF", "D"} << "";
         QTest::newRow("line ctrl") << QStringList{"3", "c7", "c1"} << "1,3,7";
-        QTest::newRow("line shift up keeps the rest") << QStringList{"3", "c8", "s1"} << "1,2,3,4,5,6,7,8";
+        QTest::newRow("line shift up keeps the rest")
+            << QStringList{"3", "c8", "s1"} << "1,2,3,4,5,6,7,8";
         // A plain click unmarks the others and toggles the clicked line.
         QTest::newRow("line plain on a marked one of many") << QStringList{"3", "s6", "5"} << "";
         QTest::newRow("line plain on an unmarked one") << QStringList{"3", "s6", "8"} << "8";
@@ -111,7 +112,8 @@ class TstObsGridMarks : public QObject
         const QRect B = S->visualRect(S->model()->index(0, 1));
         QTest::mousePress(S->viewport(), Qt::LeftButton, {}, QPoint(A.left() + 20, A.center().y()));
         QCOMPARE(F.Edit->PressedCell().Col, 0);
-        QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, QPoint(B.left() + 20, B.center().y()));
+        QTest::mouseRelease(S->viewport(), Qt::LeftButton, {},
+                            QPoint(B.left() + 20, B.center().y()));
         QCOMPARE(F.L().SelColCount(), 0);
         QVERIFY(F.Edit->PressedCell().View == nullptr);
         // Pressed on the letter, released on the drop button: nothing either.
@@ -147,18 +149,45 @@ class TstObsGridMarks : public QObject
         QTest::addColumn<QString>("disabled");
         // Setups: cX marks column X, lN marks line N; "data" fills A with 3
         // numbers, "rand" makes C a random column, "comp" makes D computed.
-        QTest::newRow("nothing") << "" << "" << "CutSpeed,DelSpeed,SortUpSpeed,DeciPlusSpeed,CalcSpeed,UndoSpeed,CupSpeed";
-        QTest::newRow("empty column") << "cB" << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed" << "SortUpSpeed,SortDownSpeed,CupSpeed";
-        QTest::newRow("column with data") << "data cA" << "SortUpSpeed,SortDownSpeed,Mul10Speed" << "TerningSpeed,CalcSpeed";
-        QTest::newRow("two columns") << "data cA cB" << "DelSpeed,DeciPlusSpeed" << "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
-        QTest::newRow("computed column") << "data comp cD" << "CalcSpeed,CutSpeed" << "Mul10Speed,Div10Speed,TerningSpeed";
-        QTest::newRow("random column") << "rand cC" << "TerningSpeed,CupSpeed" << "CalcSpeed";
-        QTest::newRow("random beside data") << "rand data cC cA" << "CupSpeed" << "TerningSpeed";
-        QTest::newRow("line with numbers") << "data l1" << "CutSpeed,SortUpSpeed,DelSpeed" << "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
-        QTest::newRow("line without numbers") << "data l7" << "CutSpeed" << "SortUpSpeed,SortDownSpeed";
-        QTest::newRow("paste with text") << "clip cA" << "PasteSpeed" << "";
-        QTest::newRow("paste without text") << "noclip cA" << "CutSpeed" << "PasteSpeed";
-        QTest::newRow("paste needs one") << "clip cA cB" << "" << "PasteSpeed";
+        QTest::newRow("nothing")
+            << ""
+            << ""
+            << "CutSpeed,DelSpeed,SortUpSpeed,DeciPlusSpeed,CalcSpeed,UndoSpeed,CupSpeed";
+        QTest::newRow("empty column") << "cB"
+                                      << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
+                                         "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed"
+                                      << "SortUpSpeed,SortDownSpeed,CupSpeed";
+        QTest::newRow("column with data") << "data cA"
+                                          << "SortUpSpeed,SortDownSpeed,Mul10Speed"
+                                          << "TerningSpeed,CalcSpeed";
+        QTest::newRow("two columns")
+            << "data cA cB"
+            << "DelSpeed,DeciPlusSpeed"
+            << "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
+        QTest::newRow("computed column") << "data comp cD"
+                                         << "CalcSpeed,CutSpeed"
+                                         << "Mul10Speed,Div10Speed,TerningSpeed";
+        QTest::newRow("random column") << "rand cC"
+                                       << "TerningSpeed,CupSpeed"
+                                       << "CalcSpeed";
+        QTest::newRow("random beside data") << "rand data cC cA"
+                                            << "CupSpeed"
+                                            << "TerningSpeed";
+        QTest::newRow("line with numbers") << "data l1"
+                                           << "CutSpeed,SortUpSpeed,DelSpeed"
+                                           << "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
+        QTest::newRow("line without numbers") << "data l7"
+                                              << "CutSpeed"
+                                              << "SortUpSpeed,SortDownSpeed";
+        QTest::newRow("paste with text") << "clip cA"
+                                         << "PasteSpeed"
+                                         << "";
+        QTest::newRow("paste without text") << "noclip cA"
+                                            << "CutSpeed"
+                                            << "PasteSpeed";
+        QTest::newRow("paste needs one") << "clip cA cB"
+                                         << ""
+                                         << "PasteSpeed";
     }
 
     void buttons()
@@ -200,12 +229,21 @@ class TstObsGridMarks : public QObject
         QTest::addColumn<QString>("kind"); // computed, random, real, none
         QTest::addColumn<bool>("grouped");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "" << "none" << false << "Kolonne C";
-        QTest::newRow("comment") << "Højde i cm" << "none" << false << "Højde i cm";
-        QTest::newRow("grouped") << "" << "none" << true << "Kolonne C (grupperet)";
-        QTest::newRow("computed") << "" << "computed" << false << "Kolonne C; udtryk = A*2";
-        QTest::newRow("random with replacement") << "" << "random" << false << "Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)";
-        QTest::newRow("real without replacement") << "Terning" << "real" << true << "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)";
+        QTest::newRow("plain") << ""
+                               << "none" << false << "Kolonne C";
+        QTest::newRow("comment") << "Højde i cm"
+                                 << "none" << false << "Højde i cm";
+        QTest::newRow("grouped") << ""
+                                 << "none" << true << "Kolonne C (grupperet)";
+        QTest::newRow("computed") << ""
+                                  << "computed" << false << "Kolonne C; udtryk = A*2";
+        QTest::newRow("random with replacement")
+            << ""
+            << "random" << false << "Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)";
+        QTest::newRow("real without replacement")
+            << "Terning"
+            << "real" << true
+            << "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)";
     }
 
     void status()

@@ -62,7 +62,8 @@ class TstObsGridTyping : public QObject
         QVERIFY(F.Edit->DataEdited());
         // Edited data keep their type: the Datatype items are disabled.
         for (const char *Item : {"FunktionObs", "FunktionHyp", "FunktionGrup"})
-            QVERIFY(!F.Edit->EditorMenuBar()->findChild<QAction *>(QLatin1String(Item))->isEnabled());
+            QVERIFY(
+                !F.Edit->EditorMenuBar()->findChild<QAction *>(QLatin1String(Item))->isEnabled());
         // The grid shows and edits the same text.
         QCOMPARE(F.Edit->DataModel()->index(3, 2).data(Qt::DisplayRole).toString(), shown);
         QCOMPARE(F.Edit->DataModel()->index(3, 2).data(Qt::EditRole).toString(), shown);
@@ -215,11 +216,13 @@ class TstObsGridTyping : public QObject
 
         QTest::newRow("down") << int(edDown) << -1 << -1 << 2 << 3 << 3 << 3;
         QTest::newRow("right") << int(edRight) << -1 << -1 << 2 << 3 << 2 << 4;
-        QTest::newRow("right at Z to A, same line") << int(edRight) << -1 << -1 << 5 << 25 << 5 << 0;
+        QTest::newRow("right at Z to A, same line")
+            << int(edRight) << -1 << -1 << 5 << 25 << 5 << 0;
         QTest::newRow("stay") << int(edStay) << -1 << -1 << 2 << 3 << 2 << 3;
         QTest::newRow("right before computed stays") << int(edRight) << 1 << -1 << 0 << 0 << 0 << 0;
         QTest::newRow("right skips random") << int(edRight) << -1 << 2 << 0 << 1 << 0 << 3;
-        QTest::newRow("right at Z skips computed A") << int(edRight) << 0 << -1 << 1 << 25 << 1 << 1;
+        QTest::newRow("right at Z skips computed A")
+            << int(edRight) << 0 << -1 << 1 << 25 << 1 << 1;
     }
 
     void enterMoves()
@@ -263,16 +266,26 @@ class TstObsGridTyping : public QObject
         QTest::addColumn<int>("toCol");
 
         const int R = Qt::Key_Right, L = Qt::Key_Left, U = Qt::Key_Up, D = Qt::Key_Down;
-        QTest::newRow("right at Z wraps past computed A") << QChar('D') << 0 << 7 << 25 << R << QChar('D') << 7 << 1;
-        QTest::newRow("left at A to line name") << QChar('D') << -1 << 6 << 0 << L << QChar('N') << 6 << 1;
-        QTest::newRow("up at top to column name") << QChar('D') << -1 << 0 << 4 << U << QChar('S') << 1 << 4;
-        QTest::newRow("right stops before computed") << QChar('D') << 2 << 0 << 1 << R << QChar('D') << 0 << 1;
-        QTest::newRow("left stops after computed") << QChar('D') << 2 << 0 << 3 << L << QChar('D') << 0 << 3;
-        QTest::newRow("name down to line 0") << QChar('S') << -1 << 1 << 5 << D << QChar('D') << 0 << 5;
-        QTest::newRow("name down not into computed") << QChar('S') << 6 << 1 << 6 << D << QChar('S') << 1 << 6;
-        QTest::newRow("name right at Z wraps") << QChar('S') << -1 << 1 << 25 << R << QChar('S') << 1 << 0;
-        QTest::newRow("line name right to A") << QChar('N') << -1 << 3 << 1 << R << QChar('D') << 3 << 0;
-        QTest::newRow("line name right not into computed A") << QChar('N') << 0 << 3 << 1 << R << QChar('N') << 3 << 1;
+        QTest::newRow("right at Z wraps past computed A")
+            << QChar('D') << 0 << 7 << 25 << R << QChar('D') << 7 << 1;
+        QTest::newRow("left at A to line name")
+            << QChar('D') << -1 << 6 << 0 << L << QChar('N') << 6 << 1;
+        QTest::newRow("up at top to column name")
+            << QChar('D') << -1 << 0 << 4 << U << QChar('S') << 1 << 4;
+        QTest::newRow("right stops before computed")
+            << QChar('D') << 2 << 0 << 1 << R << QChar('D') << 0 << 1;
+        QTest::newRow("left stops after computed")
+            << QChar('D') << 2 << 0 << 3 << L << QChar('D') << 0 << 3;
+        QTest::newRow("name down to line 0")
+            << QChar('S') << -1 << 1 << 5 << D << QChar('D') << 0 << 5;
+        QTest::newRow("name down not into computed")
+            << QChar('S') << 6 << 1 << 6 << D << QChar('S') << 1 << 6;
+        QTest::newRow("name right at Z wraps")
+            << QChar('S') << -1 << 1 << 25 << R << QChar('S') << 1 << 0;
+        QTest::newRow("line name right to A")
+            << QChar('N') << -1 << 3 << 1 << R << QChar('D') << 3 << 0;
+        QTest::newRow("line name right not into computed A")
+            << QChar('N') << 0 << 3 << 1 << R << QChar('N') << 3 << 1;
     }
 
     void arrowKeys()
@@ -344,8 +357,9 @@ class TstObsGridTyping : public QObject
         QCOMPARE(F.L().CellCount(0), 0);
         QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
         QVERIFY(!F.Edit->DataEdited());
-        QVERIFY(
-            F.Edit->EditorMenuBar()->findChild<QAction *>(QStringLiteral("FunktionHyp"))->isEnabled());
+        QVERIFY(F.Edit->EditorMenuBar()
+                    ->findChild<QAction *>(QStringLiteral("FunktionHyp"))
+                    ->isEnabled());
     }
 
     void editingResumesAfterEnter()
