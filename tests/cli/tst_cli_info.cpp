@@ -66,9 +66,9 @@ class TestCliInfo : public QObject
         L.AddInterval(2, 0, 10);
         L.AddInterval(2, 10, 20.5L);
         L.SetFirstLower(2, 1.5L);
-        L.SetRandomFrom(3, 1);
-        L.SetRandomTo(3, 6);
-        L.SetRandomCount(3, 10);
+        L.SetRandomFrom(2, 1);
+        L.SetRandomTo(2, 6);
+        L.SetRandomCount(2, 10);
         L.SetHypName(1, "Sko");
         L.SetHypDecimals(1, 1);
         L.SetHypObsText(0, 1, "38,5");
@@ -118,9 +118,9 @@ class TestCliInfo : public QObject
             "søjle C formel\t",
             "søjle C referencer\t",
             "søjle C beregnet\tnej",
-            "søjle C tilfældig fra\t0",
-            "søjle C tilfældig til\t0",
-            "søjle C tilfældig antal\t0",
+            "søjle C tilfældig fra\t1",
+            "søjle C tilfældig til\t6",
+            "søjle C tilfældig antal\t10",
             "søjle C tilfældig valg\t0",
             "søjle C gruppering\t2\tmanuel",
             "søjle C første nedre\t1,5",
@@ -131,23 +131,6 @@ class TestCliInfo : public QObject
             "søjle C interval 1\t0\t10",
             "søjle C interval 2\t10\t20,5",
             "søjle C celler\t0",
-            "søjle D navn\t",
-            "søjle D kommentar\t",
-            "søjle D decimaler\t0",
-            "søjle D formel\t",
-            "søjle D referencer\t",
-            "søjle D beregnet\tnej",
-            "søjle D tilfældig fra\t1",
-            "søjle D tilfældig til\t6",
-            "søjle D tilfældig antal\t10",
-            "søjle D tilfældig valg\t0",
-            "søjle D gruppering\t0\tingen",
-            "søjle D første nedre\t0",
-            "søjle D første øvre\t0",
-            "søjle D afstand\t0",
-            "søjle D antal grupper\t0",
-            "søjle D intervaller\t0",
-            "søjle D celler\t0",
             "hyppighed 2 navn\tSko",
             "hyppighed 2 kommentar\t",
             "hyppighed 2 decimaler\t1",

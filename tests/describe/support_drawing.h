@@ -80,9 +80,11 @@ inline QRgb Rgb(const QColor &C)
 template <class tFn> QImage Drawn(int W, int H, tFn &&Draw)
 {
     QImage Img = Canvas(W, H);
-    QPainter P(&Img);
-    Prepare(P);
-    Draw(P);
+    {
+        QPainter P(&Img);
+        Prepare(P);
+        Draw(P);
+    }
     return Img;
 }
 
