@@ -67,28 +67,7 @@ void DrawKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind K
         DrawErrorNotice(P, QStringLiteral("Fejl i intervaller"));
         return;
     }
-    switch (Kind) {
-    case bkTabel:
-        Grouped ? DrawGroupedFreqTable(P, C, D) : DrawFreqTable(P, C, D);
-        break;
-    case bkMaerketal:
-        Grouped ? DrawGroupedKeyFigures(P, C, D) : DrawKeyFigures(P, C, D);
-        break;
-    case bkHyppighedsgraf:
-        DrawFrequencyGraph(P, C, D, tGraphKind::Frequency, Grouped);
-        break;
-    case bkFrekvensgraf:
-        DrawFrequencyGraph(P, C, D, tGraphKind::Relative, Grouped);
-        break;
-    case bkSumfrekvensgraf:
-        DrawFrequencyGraph(P, C, D, tGraphKind::Cumulative, Grouped);
-        break;
-    case bkCirkeldiagram:
-        Grouped ? DrawGroupedPieChart(P, C, D) : DrawPieChart(P, C, D);
-        break;
-    default:
-        break;
-    }
+    DrawOneVariableKind(P, C, D, Kind, Grouped);
 }
 
 int Render(const QStringList &Args)

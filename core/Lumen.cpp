@@ -1,4 +1,5 @@
 #include "Lumen.h"
+#include "SortedIndexList.h"
 
 #include <algorithm>
 #include <numeric>
@@ -598,23 +599,7 @@ void tLumen::SortColumnsByLine(int Line, bool Ascending)
 
 // ---------------------------------------------------------------- marks
 
-namespace {
-void Toggle(QVector<int32_t> &List, int Value)
-{
-    auto It = std::lower_bound(List.begin(), List.end(), Value);
-    if (It != List.end() && *It == Value)
-        List.erase(It);
-    else
-        List.insert(It, Value);
-}
-
-bool Contains(const QVector<int32_t> &List, int Value)
-{
-    return std::binary_search(List.begin(), List.end(), Value);
-}
-
-int Nth(const QVector<int32_t> &List, int I) { return I >= 0 && I < List.size() ? List[I] : -1; }
-} // namespace
+using namespace sortedlist;
 
 void tLumen::ToggleColSelected(int Col)
 {

@@ -1,6 +1,7 @@
 // The frequency and grouped sides of the data set. Both follow the rules of
 // the observation side; the shared parts are written once as templates.
 #include "Lumen.h"
+#include "SortedIndexList.h"
 
 #include <algorithm>
 
@@ -124,15 +125,6 @@ template <typename ColT> void ClearTableCol(ColT &C)
     C.Decimals = 0;
 }
 
-void Toggle(QVector<int32_t> &List, int Value)
-{
-    auto It = std::lower_bound(List.begin(), List.end(), Value);
-    if (It != List.end() && *It == Value)
-        List.erase(It);
-    else
-        List.insert(It, Value);
-}
-
 template <typename Arr> int UsedOf(const Arr &Cols)
 {
     for (int C = int(Cols.size()) - 1; C >= 0; --C)
@@ -183,15 +175,15 @@ void tLumen::UndoHyp()
 void tLumen::ToggleHypColSelected(int Col)
 {
     if (Valid(HypCols, Col))
-        Toggle(SelHypCols, Col);
+        sortedlist::Toggle(SelHypCols, Col);
 }
 
 bool tLumen::IsHypColSelected(int Col) const
 {
-    return std::binary_search(SelHypCols.begin(), SelHypCols.end(), Col);
+    return sortedlist::Contains(SelHypCols, Col);
 }
 
-int tLumen::SelHypCol(int I) const { return I >= 0 && I < SelHypCols.size() ? SelHypCols[I] : -1; }
+int tLumen::SelHypCol(int I) const { return sortedlist::Nth(SelHypCols, I); }
 int tLumen::UsedHypColumns() const { return UsedOf(HypCols); }
 int tLumen::MaxHypLines() const { return MaxOf(HypCols); }
 int tLumen::HypCellCount(int Col) const { return Valid(HypCols, Col) ? HypCols[Col].Cells.size() : 0; }
@@ -318,18 +310,15 @@ void tLumen::UndoGrup()
 void tLumen::ToggleGrupColSelected(int Col)
 {
     if (Valid(GrupCols, Col))
-        Toggle(SelGrupCols, Col);
+        sortedlist::Toggle(SelGrupCols, Col);
 }
 
 bool tLumen::IsGrupColSelected(int Col) const
 {
-    return std::binary_search(SelGrupCols.begin(), SelGrupCols.end(), Col);
+    return sortedlist::Contains(SelGrupCols, Col);
 }
 
-int tLumen::SelGrupCol(int I) const
-{
-    return I >= 0 && I < SelGrupCols.size() ? SelGrupCols[I] : -1;
-}
+int tLumen::SelGrupCol(int I) const { return sortedlist::Nth(SelGrupCols, I); }
 int tLumen::UsedGrupColumns() const { return UsedOf(GrupCols); }
 int tLumen::MaxGrupLines() const { return MaxOf(GrupCols); }
 int tLumen::GrupCellCount(int Col) const

@@ -6,6 +6,7 @@
 #include "Clipboard.h"
 #include "Descriptor.h"
 #include "DrawContext.h"
+#include "DrawKind.h"
 #include "FreqGraph.h"
 #include "FreqTableDraw.h"
 #include "KeyFigureDraw.h"

@@ -439,38 +439,7 @@ void TEditorFrame::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int Pa
 
 void TEditorFrame::DrawOneVariable(QPainter &P, const tDrawContext &C, int Kind, bool Grouped)
 {
-    tDescriptor &D = Descriptor();
-    switch (Kind) {
-    case bkTabel:
-        if (Grouped)
-            DrawGroupedFreqTable(P, C, D);
-        else
-            DrawFreqTable(P, C, D);
-        break;
-    case bkMaerketal:
-        if (Grouped)
-            DrawGroupedKeyFigures(P, C, D);
-        else
-            DrawKeyFigures(P, C, D);
-        break;
-    case bkHyppighedsgraf:
-        DrawFrequencyGraph(P, C, D, tGraphKind::Frequency, Grouped);
-        break;
-    case bkFrekvensgraf:
-        DrawFrequencyGraph(P, C, D, tGraphKind::Relative, Grouped);
-        break;
-    case bkSumfrekvensgraf:
-        DrawFrequencyGraph(P, C, D, tGraphKind::Cumulative, Grouped);
-        break;
-    case bkCirkeldiagram:
-        if (Grouped)
-            DrawGroupedPieChart(P, C, D);
-        else
-            DrawPieChart(P, C, D);
-        break;
-    default:
-        break;
-    }
+    DrawOneVariableKind(P, C, Descriptor(), Kind, Grouped);
 }
 
 void TEditorFrame::PaneKindChosen(TDescriptionPane *Pane, int Index)

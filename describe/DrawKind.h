@@ -1,0 +1,14 @@
+// One drawing routine per one-variable description kind, chosen by kind:
+// the panes, the pictures and the command line all draw through here.
+#pragma once
+
+#include "Descriptor.h"
+#include "DrawContext.h"
+
+#include <QPainter>
+
+// Draws Kind (table, key figures, the three graphs or the pie chart) of the
+// summary, in its grouped form when Grouped. Returns false for any other
+// kind, which it leaves undrawn.
+bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int Kind,
+                         bool Grouped);
