@@ -142,14 +142,17 @@ void TLumenForm::SaveToNamedFile()
 }
 
 // Asks for the file to add and reads it; nullptr after a cancel or a read
-// error (reported). FileType is the data type the file holds.
+// error (reported). FileType is the data type the file holds; the program's
+// own data type stays as it was.
 std::unique_ptr<tLumen> TLumenForm::ReadForAppend(TDataType &FileType)
 {
     const QString Name = Dialogs().OpenFileName(QStringLiteral("Tilføj"), DataFilter, DataSuffix);
     if (Name.isEmpty())
         return nullptr;
+    const TDataType Saved = DataType;
     std::unique_ptr<tLumen> Other = tLumen::CreateFromFile(Name);
     FileType = DataType;
+    DataType = Saved;
     if (!Other || Other->ReadFailed()) {
         Dialogs().Message(QMessageBox::Critical, ErrorTitle, QStringLiteral("Kunne ikke læse data"),
                           QMessageBox::Ok, QMessageBox::Ok);
@@ -158,12 +161,16 @@ std::unique_ptr<tLumen> TLumenForm::ReadForAppend(TDataType &FileType)
     return Other;
 }
 
+bool TLumenForm::RefuseAppend(const QString &Text)
+{
+    Dialogs().Message(QMessageBox::Critical, ErrorTitle, Text, QMessageBox::Ok, QMessageBox::Ok);
+    return false;
+}
+
 bool TLumenForm::AppendLines()
 {
-    const TDataType Saved = DataType;
     TDataType FileType = dtNone;
     std::unique_ptr<tLumen> Other = ReadForAppend(FileType);
-    DataType = Saved;
     if (!Other)
         return false;
     tLumen &Current = *DataSet;
@@ -171,12 +178,8 @@ bool TLumenForm::AppendLines()
     bool Fit = FileType == dtObs && Other->UsedColumns() == Columns;
     for (int C = 0; Fit && C < Columns; ++C)
         Fit = Other->GetColName(C) == Current.GetColName(C);
-    if (!Fit) {
-        Dialogs().Message(QMessageBox::Critical, ErrorTitle,
-                          QStringLiteral("De nye data passer ikke til søjlerne"), QMessageBox::Ok,
-                          QMessageBox::Ok);
-        return false;
-    }
+    if (!Fit)
+        return RefuseAppend(QStringLiteral("De nye data passer ikke til søjlerne"));
     const int Base = Current.MaxLines();
     const int Lines = Other->MaxLines();
     for (int C = 0; C < Other->UsedColumns(); ++C)
@@ -189,10 +192,8 @@ bool TLumenForm::AppendLines()
 
 bool TLumenForm::AppendColumns()
 {
-    const TDataType Saved = DataType;
     TDataType FileType = dtNone;
     std::unique_ptr<tLumen> Other = ReadForAppend(FileType);
-    DataType = Saved;
     if (!Other)
         return false;
     tLumen &Current = *DataSet;
@@ -200,12 +201,8 @@ bool TLumenForm::AppendColumns()
     bool Fit = FileType == dtObs && Other->MaxLines() == Lines;
     for (int L = 0; Fit && L < Lines; ++L)
         Fit = Other->GetLineName(L) == Current.GetLineName(L);
-    if (!Fit) {
-        Dialogs().Message(QMessageBox::Critical, ErrorTitle,
-                          QStringLiteral("De nye data passer ikke til linjerne"), QMessageBox::Ok,
-                          QMessageBox::Ok);
-        return false;
-    }
+    if (!Fit)
+        return RefuseAppend(QStringLiteral("De nye data passer ikke til linjerne"));
     const int Base = Current.UsedColumns();
     for (int C = 0; C < Other->UsedColumns() && Base + C < ObsColumns; ++C) {
         Current.SetColName(Base + C, Other->GetColName(C));

@@ -88,6 +88,8 @@ class TLumenForm : public QMainWindow, public TEditorHost
     void ReplaceDataSet(std::unique_ptr<tLumen> NewSet, bool FromFile);
     bool CommitEditing();
     std::unique_ptr<tLumen> ReadForAppend(TDataType &FileType);
+    // Tells why another file's data cannot be added; always false.
+    bool RefuseAppend(const QString &Text);
 
     std::unique_ptr<tLumen> DataSet;
     QString CurrentFileName;

@@ -27,6 +27,41 @@ bool Usable(uint8_t State, Extended V)
     return State == csNumber && V == V && std::isfinite(V);
 }
 
+// Adds Count occurrences of Value to a list built in ascending order,
+// merging equal values into one entry.
+void AddSorted(tSeries &S, Extended Value, int64_t Count)
+{
+    S.n += Count;
+    if (!S.List.isEmpty() && S.List.last().Value == Value) {
+        S.List.last().h += Count;
+        return;
+    }
+    TFreqRecord R;
+    R.Value = Value;
+    R.h = Count;
+    S.List.append(R);
+}
+
+// Minimum and maximum of a finished list: its values, or its class bounds.
+void SetRange(tSeries &S)
+{
+    if (S.List.isEmpty())
+        return;
+    S.Min = S.Grouped ? S.List.first().Lower : S.List.first().Value;
+    S.Max = S.Grouped ? S.List.last().Upper : S.List.last().Value;
+}
+
+// The mean from the list (values or class midpoints weighted by h).
+void SetListMean(tSeries &S)
+{
+    if (S.n <= 0)
+        return;
+    Extended Sum = 0;
+    for (const TFreqRecord &R : S.List)
+        Sum += R.Value * Extended(R.h);
+    S.Mean = Sum / Extended(S.n);
+}
+
 // Counts equal values. A column has far fewer distinct values than cells, so
 // the values are counted in a hash table on their bits and only the distinct
 // ones are sorted; sorting merges any equal values with different bits
@@ -67,21 +102,9 @@ class tDistinctCounter
         S.List.clear();
         S.List.reserve(qsizetype(Entries.size()));
         S.n = 0;
-        for (const Entry &E : Entries) {
-            S.n += E.Count;
-            if (!S.List.isEmpty() && S.List.last().Value == E.Value) {
-                S.List.last().h += E.Count;
-                continue;
-            }
-            TFreqRecord R;
-            R.Value = E.Value;
-            R.h = E.Count;
-            S.List.append(R);
-        }
-        if (!S.List.isEmpty()) {
-            S.Min = S.List.first().Value;
-            S.Max = S.List.last().Value;
-        }
+        for (const Entry &E : Entries)
+            AddSorted(S, E.Value, E.Count);
+        SetRange(S);
     }
 
   private:
@@ -398,46 +421,26 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
         S.Grouped = true;
         tClassifier Cl;
         Cl.List = &S.List;
-        if (Col.GroupKind == gkAuto) {
-            const Extended Gap = Lumen.GetGap(Src);
-            const Extended Step = (Col.FirstUpper - Col.FirstLower) + Gap;
-            const int32_t M = std::clamp<int32_t>(Col.GroupCount, 0, MaxClasses);
-            S.ClassGaps = Gap > 0;
-            Extended Lo = Col.FirstLower, Hi = Col.FirstUpper;
-            S.List.reserve(M);
-            for (int32_t K = 0; K < M; ++K) {
-                if (K > 0) {
-                    Lo += Step;
-                    Hi += Step;
-                }
-                TFreqRecord R;
-                R.Lower = Lo;
-                R.Upper = Hi;
-                R.Value = (Lo + Hi) / 2;
-                S.List.append(R);
-                Cl.Closed.push_back(Gap > 0);
-            }
-        } else if (Col.GroupKind == gkManual) {
-            const int M = std::min<int>(Col.Intervals.size(), MaxClasses);
-            S.List.reserve(M);
-            for (int K = 0; K < M; ++K) {
-                const tInterval &Iv = Col.Intervals[K];
-                TFreqRecord R;
-                R.Lower = Iv.Lower;
-                R.Upper = Iv.Upper;
-                R.Value = (Iv.Lower + Iv.Upper) / 2;
-                S.List.append(R);
-                Cl.Closed.push_back(K == 0 || Col.Intervals[K - 1].Upper < Iv.Lower);
-            }
+        const bool Auto = Col.GroupKind == gkAuto;
+        const int M = Auto ? std::clamp<int32_t>(Col.GroupCount, 0, MaxClasses)
+                           : std::min<int>(Col.Intervals.size(), MaxClasses);
+        const QVector<tInterval> Classes = Lumen.GetIntervals(Src, M);
+        S.ClassGaps = Auto && Lumen.GetGap(Src) > 0;
+        S.List.reserve(Classes.size());
+        for (int K = 0; K < Classes.size(); ++K) {
+            TFreqRecord R;
+            R.Lower = Classes[K].Lower;
+            R.Upper = Classes[K].Upper;
+            R.Value = (R.Lower + R.Upper) / 2;
+            S.List.append(R);
+            Cl.Closed.push_back(Auto ? S.ClassGaps
+                                     : K == 0 || Classes[K - 1].Upper < Classes[K].Lower);
         }
         int64_t Numbers = 0;
         for (const tCell &Cell : Col.Cells)
             Numbers += Usable(Cell.State, Cell.Value) ? 1 : 0;
         Cl.Prepare(Numbers);
-        if (!S.List.isEmpty()) {
-            S.Min = S.List.first().Lower;
-            S.Max = S.List.last().Upper;
-        }
+        SetRange(S);
         for (const tCell &Cell : Col.Cells) {
             if (!Usable(Cell.State, Cell.Value))
                 continue;
@@ -446,12 +449,7 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
             if (K >= 0)
                 ++S.List[K].h;
         }
-        if (S.n > 0) {
-            Extended Sum = 0;
-            for (const TFreqRecord &R : S.List)
-                Sum += R.Value * Extended(R.h);
-            S.Mean = Sum / Extended(S.n);
-        }
+        SetListMean(S);
         Cumulate(S);
     }
 }
@@ -486,27 +484,10 @@ void tDescriptor::RecomputeHyp(const tLumen &Lumen)
                 Rows.push_back({Cell.ObsValue, Cell.Freq});
         std::stable_sort(Rows.begin(), Rows.end(),
                          [](const Pair &A, const Pair &B) { return A.Value < B.Value; });
-        for (const Pair &P : Rows) {
-            S.n += P.Freq;
-            if (!S.List.isEmpty() && S.List.last().Value == P.Value) {
-                S.List.last().h += P.Freq;
-                continue;
-            }
-            TFreqRecord R;
-            R.Value = P.Value;
-            R.h = P.Freq;
-            S.List.append(R);
-        }
-        if (!S.List.isEmpty()) {
-            S.Min = S.List.first().Value;
-            S.Max = S.List.last().Value;
-        }
-        if (S.n > 0) {
-            Extended Sum = 0;
-            for (const TFreqRecord &R : S.List)
-                Sum += R.Value * Extended(R.h);
-            S.Mean = Sum / Extended(S.n);
-        }
+        for (const Pair &P : Rows)
+            AddSorted(S, P.Value, P.Freq);
+        SetRange(S);
+        SetListMean(S);
         Cumulate(S);
     }
 }
@@ -580,22 +561,14 @@ void tDescriptor::RecomputeGrup(const tLumen &Lumen)
             }
             S.n += Cell.Freq;
         }
-        if (!S.List.isEmpty()) {
-            S.Min = S.List.first().Lower;
-            S.Max = S.List.last().Upper;
-        }
+        SetRange(S);
         if (Faulty) {
             ClassesFaulty = true;
             for (const TFreqRecord &R : S.List)
                 S.MaxH = std::max(S.MaxH, R.h);
             return;
         }
-        if (S.n > 0) {
-            Extended Sum = 0;
-            for (const TFreqRecord &R : S.List)
-                Sum += R.Value * Extended(R.h);
-            S.Mean = Sum / Extended(S.n);
-        }
+        SetListMean(S);
         Cumulate(S);
     }
 }
