@@ -516,8 +516,11 @@ void TDataEdit::CellEditCancelled(int Line, int Col)
         return;
     tLumen &L = Host.Lumen();
     if (EditSnapshot.Existed && EditSnapshot.Cell.State != csEmpty) {
-        L.SetCellText(Line, Col, QStringLiteral("0")); // makes room for the cell
-        L.Cols[Col].Cells[Line] = EditSnapshot.Cell;
+        QVector<tCell> &Cells = L.Cols[Col].Cells;
+        if (Cells.size() <= Line)
+            Cells.resize(Line + 1);
+        Cells[Line] = EditSnapshot.Cell;
+        L.SetModified();
     } else {
         L.SetCellText(Line, Col, QString());
     }
@@ -543,8 +546,8 @@ void TDataEdit::AfterCellChange(int Line, int Col)
         const QModelIndex C = DataGridModel->index(Line, ColIndex(Letter));
         emit DataGridModel->dataChanged(C, C);
     }
+    // Also brings pane 1 up to date in the mixed view.
     RefreshDescriptions();
-    RefreshPane1(L.IsColSelected(Col) || L.IsLineSelected(Line));
     UpdateButtons();
 }
 

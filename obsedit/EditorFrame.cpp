@@ -314,18 +314,6 @@ void TEditorFrame::RefreshDescriptions()
     UpdateCursors();
 }
 
-void TEditorFrame::RefreshPane1(bool Relevant)
-{
-    if (CurrentView != vwMixed || !Relevant)
-        return;
-    tDescriptor &D = Descriptor();
-    if (D.GetPaneKind(1) == bkIngen)
-        return;
-    D.Recompute(Lumen());
-    SizePane(1);
-    Panes[1]->Repaint();
-}
-
 void TEditorFrame::UpdatePaneButtons()
 {
     tDescriptor &D = Descriptor();

@@ -50,9 +50,6 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     void ChooseKind(int N, int Index);
     // After every change of data or marks.
     void RefreshDescriptions();
-    // The narrow form while typing: only pane 1 in the mixed view, and only
-    // when Relevant (the edited cell's column or line is described).
-    void RefreshPane1(bool Relevant);
     void UpdatePaneButtons();
     void SizePane(int N);
     // Mouse picking on linked panes (pane 1 press and release, panes 2, 3).
