@@ -81,6 +81,8 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     const TPressedCell &PressedCell() const { return Pressed; }
     // After a data cell changed: dependants of its line, descriptions, buttons.
     void AfterCellChange(int Line, int Col);
+    // A data grid's in-place editor is open.
+    bool DataGridEditing() const;
     // The cell and decimals as they were when the current edit started.
     struct TEditSnapshot {
         int Line = -1, Col = -1;
@@ -120,6 +122,9 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void RepaintHeaders(TObsGridBlock *B);
     void SetColumnButtonsVisible(bool Visible);
     void DecimalsCommand(int Delta);
+    // Repaints a changed cell and recomputes its line's dependants; returns
+    // the letters of the columns recomputed.
+    QString CellChanged(int Line, int Col);
 
     TObsDataModel *DataGridModel;
     TObsColHeaderModel *ColModel;
@@ -130,6 +135,8 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     int LastCol = -1;
     int LastLine = -1;
     bool Edited = false;
+    // Keystrokes are stored while the descriptions wait for the commit.
+    bool TypedUncommitted = false;
     bool ClipboardHasText = false;
     QMenuBar *MenuBar = nullptr;
     QMenu *DatatypeMenu = nullptr;
