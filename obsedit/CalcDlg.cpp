@@ -67,6 +67,7 @@ void TCalcDlg::Open(int Column)
     tLumen &L = Host.Lumen();
     Col = std::clamp(Column, 0, ObsColumns - 1);
     Result = rsCancel;
+    Opened = true;
     CalcGB->setTitle(QStringLiteral(" Kolonne ") + ColLetter(Col) + QLatin1Char(' '));
     OldFormula = L.GetFormula(Col);
     OldRefs = L.GetFormulaRefs(Col);
@@ -114,7 +115,9 @@ void TCalcDlg::done(int R)
     Result = R == rsOk || R == rsNo ? TResult(R) : rsCancel;
     // The check left the references of the last text typed; the column keeps
     // those of its stored formula until StoreFormula gives it a new one.
-    Host.Lumen().Cols[Col].FormulaRefs = OldRefs;
+    if (Opened)
+        Host.Lumen().Cols[Col].FormulaRefs = OldRefs;
+    Opened = false;
     QDialog::done(R);
 }
 

@@ -66,4 +66,5 @@ class TCalcDlg : public QDialog
     // again whatever the dialog ends with.
     QString OldRefs;
     TResult Result = rsCancel;
+    bool Opened = false; // between Open and the result
 };
