@@ -46,11 +46,11 @@ QMessageBox::StandardButton TLumenForm::QuerySave()
         QStringLiteral("Skal ændringerne gemmes?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (Answer == QMessageBox::Yes) {
-        SaveFailed = false;
         SaveDocumentAs();
-        // The user wanted the data kept: a save that failed stops the caller
-        // rather than letting the data go. (Cancelling the dialog does not.)
-        if (SaveFailed)
+        // The user wanted the data kept: unless they are saved now (the save
+        // dialog cancelled, a read-only target, a failed write), the caller
+        // stops rather than letting them go.
+        if (DataSet->IsModified())
             return QMessageBox::Cancel;
     }
     return Answer;
@@ -128,12 +128,11 @@ void TLumenForm::SaveToNamedFile()
                           QStringLiteral("Gem filen med et andet navn"), QMessageBox::Ok,
                           QMessageBox::Ok);
         CurrentFileName.clear();
-        SaveFailed = true;
+        UpdateCaption();
         return;
     }
     DataSet->SaveToFile(CurrentFileName);
-    SaveFailed = DataSet->WriteFailed();
-    if (SaveFailed)
+    if (DataSet->WriteFailed())
         Dialogs().Message(QMessageBox::Critical, ErrorTitle,
                           QStringLiteral("Kunne ikke gemme data"), QMessageBox::Ok,
                           QMessageBox::Ok);

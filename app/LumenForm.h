@@ -111,5 +111,4 @@ class TLumenForm : public QMainWindow, public TEditorHost
     QWidget *Splash = nullptr;
     QStringList Arguments;
     bool FirstShowDone = false;
-    bool SaveFailed = false; // the last save was refused or could not write
 };

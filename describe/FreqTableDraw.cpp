@@ -3,7 +3,9 @@
 #include "CellText.h"
 #include "NumberText.h"
 
+#include <QHash>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -12,15 +14,69 @@ struct tColumn {
     int Width;
 };
 
+// The widths of value texts, kept between repaints. A pane is sized (on a
+// probe image) and drawn (on a pixmap) after every keystroke, and a typed
+// cell changes at most one entry of a list of up to a thousand: measuring
+// every text each time was most of the cost of typing beside a table. A
+// width depends only on the value, the decimals, the font and the device's
+// resolution, so reusing it is exact.
+class tValueWidths
+{
+  public:
+    // The widest of the texts of List's values.
+    int Widest(const QPainter &P, const QVector<TFreqRecord> &List, int Dec)
+    {
+        const QPaintDevice *Dev = P.device();
+        const QString Context = P.font().key() + QLatin1Char('/') +
+                                QString::number(Dev != nullptr ? Dev->logicalDpiX() : 0) +
+                                QLatin1Char('/') + QString::number(Dec);
+        if (Contexts.size() > MaxContexts)
+            Contexts.clear(); // bounded: start again rather than grow without end
+        QHash<tKey, int> &Widths = Contexts[Context];
+        if (Widths.size() + List.size() > MaxEntries)
+            Widths.clear();
+        const QFontMetrics Fm = P.fontMetrics();
+        int W = 0;
+        for (const TFreqRecord &R : List) {
+            const tKey K = KeyOf(R.Value);
+            auto It = Widths.constFind(K);
+            if (It == Widths.cend())
+                It = Widths.insert(K, Fm.horizontalAdvance(FormatNumber(R.Value, Dec)));
+            W = std::max(W, It.value());
+        }
+        return W;
+    }
+
+  private:
+    static constexpr qsizetype MaxEntries = 1 << 14;
+    static constexpr qsizetype MaxContexts = 8;
+    // The bytes that make up the value (an 80-bit number uses 10 of them).
+    struct tKey {
+        uint64_t Low = 0;
+        uint64_t High = 0;
+        bool operator==(const tKey &O) const { return Low == O.Low && High == O.High; }
+    };
+    friend size_t qHash(const tKey &K, size_t Seed = 0) { return qHashMulti(Seed, K.Low, K.High); }
+    static tKey KeyOf(Extended V)
+    {
+        tKey K;
+        unsigned char Bytes[sizeof(Extended)] = {};
+        std::memcpy(Bytes, &V, sizeof V);
+        constexpr size_t Used = std::min<size_t>(sizeof(Extended), 10);
+        std::memcpy(&K.Low, Bytes, std::min<size_t>(Used, 8));
+        if (Used > 8)
+            std::memcpy(&K.High, Bytes + 8, Used - 8);
+        return K;
+    }
+
+    QHash<QString, QHash<tKey, int>> Contexts;
+};
+
 // The value texts' widest width, which widens the ungrouped value column.
 int WidestValue(const QPainter &P, const tDescriptor &D)
 {
-    const QFontMetrics Fm = P.fontMetrics();
-    const int Dec = std::max(0, D.GetDecimals());
-    int W = 0;
-    for (const TFreqRecord &R : D.GetSeries(0).List)
-        W = std::max(W, Fm.horizontalAdvance(FormatNumber(R.Value, Dec)));
-    return W;
+    static tValueWidths Cache;
+    return Cache.Widest(P, D.GetSeries(0).List, std::max(0, D.GetDecimals()));
 }
 
 // Title, headings, the line below them, then the rows that meet the clip.

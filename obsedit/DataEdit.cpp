@@ -380,7 +380,28 @@ void TDataEdit::CellTyped(int Line, int Col, const QString &Text)
             }
         }
     }
-    AfterCellChange(Line, Col);
+    if (!DataGridEditing()) {
+        AfterCellChange(Line, Col);
+        return;
+    }
+    // A keystroke: the text in between may break the rule of a pane's kind
+    // for a moment (typing 13 passes through 1), so the panes keep their
+    // kinds until the edit is committed.
+    TypedUncommitted = true;
+    const QString Letters = CellChanged(Line, Col);
+    bool Described = L.IsColSelected(Col) || L.IsLineSelected(Line);
+    for (QChar Letter : Letters)
+        Described = Described || L.IsColSelected(ColIndex(Letter));
+    RefreshTypedPane(Described);
+    UpdateButtons();
+}
+
+bool TDataEdit::DataGridEditing() const
+{
+    for (const TObsGridBlock *B : Blocks)
+        if (B != nullptr && B->DataDG->IsEditing())
+            return true;
+    return false;
 }
 
 void TDataEdit::CellEditStarted(int Line, int Col)
@@ -414,11 +435,12 @@ void TDataEdit::CellEditCancelled(int Line, int Col)
         DataGridModel->ColumnChanged(Col);
     }
     EditSnapshot = TEditSnapshot{};
+    TypedUncommitted = false;
     Descriptor().MarkStale();
     AfterCellChange(Line, Col);
 }
 
-void TDataEdit::AfterCellChange(int Line, int Col)
+QString TDataEdit::CellChanged(int Line, int Col)
 {
     tLumen &L = Host.Lumen();
     const QModelIndex I = DataGridModel->index(Line, Col);
@@ -431,6 +453,12 @@ void TDataEdit::AfterCellChange(int Line, int Col)
         const QModelIndex C = DataGridModel->index(Line, ColIndex(Letter));
         emit DataGridModel->dataChanged(C, C);
     }
+    return Letters;
+}
+
+void TDataEdit::AfterCellChange(int Line, int Col)
+{
+    CellChanged(Line, Col);
     // Also brings pane 1 up to date in the mixed view.
     RefreshDescriptions();
     UpdateButtons();
@@ -867,6 +895,14 @@ void TDataEdit::GridFocusOut(TGridView *View)
 void TDataEdit::GridEditingChanged(TGridView *View)
 {
     const int I = BlockOf(View);
-    if (I >= 0 && Blocks[I] != nullptr && View == Blocks[I]->DataDG)
-        Blocks[I]->SojleDG->viewport()->update();
+    if (I < 0 || Blocks[I] == nullptr || View != Blocks[I]->DataDG)
+        return;
+    Blocks[I]->SojleDG->viewport()->update();
+    if (TypedUncommitted && !DataGridEditing()) {
+        // The typed text is committed: now a kind the data no longer allow
+        // gives way to the hint.
+        TypedUncommitted = false;
+        RefreshDescriptions();
+        UpdateButtons();
+    }
 }

@@ -11,6 +11,7 @@
 class QMenu;
 class QMenuBar;
 class QAction;
+class TCalcDlg;
 
 class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
 {
@@ -82,6 +83,8 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     const TPressedCell &PressedCell() const { return Pressed; }
     // After a data cell changed: dependants of its line, descriptions, buttons.
     void AfterCellChange(int Line, int Col);
+    // A data grid's in-place editor is open.
+    bool DataGridEditing() const;
     // The cell and decimals as they were when the current edit started.
     struct TEditSnapshot {
         int Line = -1, Col = -1;
@@ -126,6 +129,8 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void AppendRightCommand();
     // The computed-column dialog for the marked column (CalcCommand.cpp).
     void CalcCommand();
+    // The dialog CalcCommand opens (made on first use, kept for the run).
+    TCalcDlg *CalcDialog();
     // Random numbers: "Talområde..." and "Nye tal" (RandomCommands.cpp).
     void RandomRangeCommand();
     void NewRandomNumbers();
@@ -174,6 +179,9 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     // The whole sheet replaced by a sheet text; false when it is none.
     bool ReplaceAllBy(const QString &Text, bool FromFile);
     bool AskTextFile(bool DropEmptyLines, QString &Text);
+    // Repaints a changed cell and recomputes its line's dependants; returns
+    // the letters of the columns recomputed.
+    QString CellChanged(int Line, int Col);
 
     TObsDataModel *DataGridModel;
     TObsColHeaderModel *ColModel;
@@ -184,6 +192,9 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     int LastCol = -1;
     int LastLine = -1;
     bool Edited = false;
+    // Keystrokes are stored while the descriptions wait for the commit.
+    bool TypedUncommitted = false;
+    TCalcDlg *CalcDlg = nullptr;
     bool ClipboardHasText = false;
     QMenuBar *MenuBar = nullptr;
     QMenu *DatatypeMenu = nullptr;

@@ -314,6 +314,17 @@ void TEditorFrame::RefreshDescriptions()
     UpdateCursors();
 }
 
+void TEditorFrame::RefreshTypedPane(bool Described)
+{
+    tDescriptor &D = Descriptor();
+    D.MarkStale();
+    if (CurrentView != vwMixed || !Described || D.GetPaneKind(1) == bkIngen)
+        return;
+    D.Recompute(Lumen());
+    SizePane(1);
+    Panes[1]->Repaint();
+}
+
 void TEditorFrame::UpdatePaneButtons()
 {
     tDescriptor &D = Descriptor();
@@ -376,8 +387,10 @@ void TEditorFrame::SizePane(int N)
         D.TableTop = FreqTableTop(P);
         D.TableLineHeight = FreqTableLineHeight(P);
         break;
+    // The key figures and the pie chart's legend reach further than their
+    // ranges say: the pane scrolls to the whole drawing rather than cut it.
     case bkMaerketal:
-        R = KeyFiguresPaneSize(P, Grouped);
+        R = KeyFiguresPaneSize(P, Grouped).expandedTo(KeyFiguresExtent(P, Grouped));
         break;
     case bkHyppighedsgraf:
     case bkFrekvensgraf:
@@ -386,7 +399,8 @@ void TEditorFrame::SizePane(int N)
         R = QSize(200, 150);
         break;
     case bkCirkeldiagram:
-        R = PieChartPaneSize(P, tDrawContext(), Grouped);
+        R = PieChartPaneSize(P, tDrawContext(), Grouped)
+                .expandedTo(PieChartExtent(P, tDrawContext(), Grouped));
         break;
     case bkKrydstabel: {
         const int K = Grouped ? 2 * cw : cw;
@@ -409,6 +423,12 @@ void TEditorFrame::PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &S
     const int Kind = D.GetPaneKind(Pane->Number());
     if (Kind == bkIngen || Kind > KindCount) {
         DrawPanePrompt(P, QRect(QPoint(0, 0), Size), SomethingMarked(), LinesMarkable());
+        return;
+    }
+    if (!KindAllowed(Kind)) {
+        // Only while a cell is being typed: the kind stays, and its limit
+        // tells why it cannot be drawn from the data of this moment.
+        DrawErrorNotice(P, Pane->ComboBox->itemText(ItemOfKind(Kind)));
         return;
     }
     tDrawContext C(Size.width(), Size.height());

@@ -59,6 +59,9 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     void ChooseKind(int N, int Index);
     // After every change of data or marks.
     void RefreshDescriptions();
+    // While a cell is typed: pane 1 follows the data when it describes them
+    // (Described), but no pane gives up its kind until the edit ends.
+    void RefreshTypedPane(bool Described);
     void UpdatePaneButtons();
     void SizePane(int N);
     // Mouse picking on linked panes (pane 1 press and release, panes 2, 3).

@@ -229,7 +229,7 @@ class TestLumenForm : public QObject
             const char *Name = Command == 0 ? "new" : "open";
             QTest::addRow("%s yes", Name) << Command << QMessageBox::Yes << true << true;
             QTest::addRow("%s yes, save cancelled", Name)
-                << Command << QMessageBox::Yes << false << true;
+                << Command << QMessageBox::Yes << false << false;
             QTest::addRow("%s no", Name) << Command << QMessageBox::No << false << true;
             QTest::addRow("%s cancel", Name) << Command << QMessageBox::Cancel << false << false;
         }
@@ -292,7 +292,7 @@ class TestLumenForm : public QObject
             QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("1"));
             QVERIFY(F->Lumen().IsModified());
             QCOMPARE(F->FileName(), First);
-            QVERIFY(D.FilesAsked.isEmpty());
+            QCOMPARE(D.FilesAsked.size(), AskedSave ? 1 : 0); // no open dialog
         } else if (Command == 0) {
             QVERIFY(!F->Lumen().HasData());
             QCOMPARE(F->FileName(), QString());
@@ -306,19 +306,24 @@ class TestLumenForm : public QObject
 
     void failedSaveKeepsData_data()
     {
-        QTest::addColumn<int>("Command");   // 0 New, 1 Open, 2 close
-        QTest::addColumn<bool>("ReadOnly"); // else a folder that does not exist
-        QTest::newRow("new, read-only") << 0 << true;
-        QTest::newRow("open, cannot write") << 1 << false;
-        QTest::newRow("close, read-only") << 2 << true;
-        QTest::newRow("close, cannot write") << 2 << false;
+        QTest::addColumn<int>("Command"); // 0 New, 1 Open, 2 close
+        QTest::addColumn<int>("Failure"); // 0 read-only, 1 a folder that does not exist,
+                                          // 2 the save dialog cancelled
+        QTest::newRow("new, read-only") << 0 << 0;
+        QTest::newRow("open, cannot write") << 1 << 1;
+        QTest::newRow("close, read-only") << 2 << 0;
+        QTest::newRow("close, cannot write") << 2 << 1;
+        QTest::newRow("new, dialog cancelled") << 0 << 2;
+        QTest::newRow("open, dialog cancelled") << 1 << 2;
+        QTest::newRow("close, dialog cancelled") << 2 << 2;
     }
 
-    // Yes to the save question and then a save that fails: the data stay.
+    // Yes to the save question and then no save: the data stay.
     void failedSaveKeepsData()
     {
         QFETCH(int, Command);
-        QFETCH(bool, ReadOnly);
+        QFETCH(int, Failure);
+        const bool ReadOnly = Failure == 0;
         const QString Locked = Path(QStringLiteral("låst.lmt"));
         if (!QFile::exists(Locked)) {
             WriteLumenFile(Locked, dtObs, {});
@@ -329,7 +334,9 @@ class TestLumenForm : public QObject
         auto F = StartedForm(D);
         F->Lumen().SetCellText(0, 0, QStringLiteral("42"));
         D.Answers.enqueue(QMessageBox::Yes);
-        D.FileNames.enqueue(ReadOnly ? Locked : Path(QStringLiteral("ingen mappe/x.lmt")));
+        D.FileNames.enqueue(Failure == 2 ? QString()
+                            : ReadOnly   ? Locked
+                                         : Path(QStringLiteral("ingen mappe/x.lmt")));
         D.FileNames.enqueue(Other);
         bool Closed = false;
         if (Command == 0)
@@ -339,10 +346,12 @@ class TestLumenForm : public QObject
         else
             Closed = F->close();
         QVERIFY(!Closed);
-        QCOMPARE(D.Asked.size(), 2);
-        QCOMPARE(D.Asked[1].Text, ReadOnly ? QStringLiteral("Gem filen med et andet navn")
-                                           : QStringLiteral("Kunne ikke gemme data"));
-        QCOMPARE(D.Asked[1].Icon, ReadOnly ? QMessageBox::Information : QMessageBox::Critical);
+        QCOMPARE(D.Asked.size(), Failure == 2 ? 1 : 2);
+        if (Failure != 2) {
+            QCOMPARE(D.Asked[1].Text, ReadOnly ? QStringLiteral("Gem filen med et andet navn")
+                                               : QStringLiteral("Kunne ikke gemme data"));
+            QCOMPARE(D.Asked[1].Icon, ReadOnly ? QMessageBox::Information : QMessageBox::Critical);
+        }
         QCOMPARE(F->Lumen().GetCellText(0, 0), QStringLiteral("42"));
         QVERIFY(F->Lumen().IsModified());
         QCOMPARE(D.FilesAsked.size(), 1); // no open dialog after the failure
@@ -435,6 +444,8 @@ class TestLumenForm : public QObject
         QCOMPARE(D.Asked[0].Title, QStringLiteral("Skrivebeskyttet fil"));
         QCOMPARE(D.Asked[0].Icon, QMessageBox::Information);
         QCOMPARE(F->FileName(), QString());
+        // The caption no longer names the file.
+        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af observationer"));
         QVERIFY(F->Lumen().IsModified());
         QVERIFY(In.open(QIODevice::ReadOnly));
         QCOMPARE(In.readAll(), Before);
