@@ -2,11 +2,6 @@
 # `cpack` in the build folder) writes lumentor_<version>_<arch>.deb with both
 # programs, the desktop integration, the examples and the manual pages.
 
-# Installing (and so packing, which installs into a staging folder first)
-# needs only the two programs and the manual pages, not every test and
-# benchmark; the package target itself still builds everything first.
-set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
-
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION share/lumentor/examples
         FILES_MATCHING PATTERN "*.lmt")
 
