@@ -77,7 +77,6 @@ class TLumenForm : public QMainWindow, public TEditorHost
     // Replaces the observations by a text file's sheet, asking "Erstat alt?"
     // when data would be lost.
     bool ImportTextFile(const QString &Name);
-    TRecentFiles *RecentFiles() const { return Recent; }
 
     TEditorBase *Editor(TDataType Type) const;
     TEditorBase *ShownEditor() const { return Shown; }
