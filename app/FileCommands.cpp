@@ -2,6 +2,7 @@
 // question, and appending another data file's observations.
 #include "InfoForm.h"
 #include "LumenForm.h"
+#include "RecentFiles.h"
 
 #include <QFileInfo>
 
@@ -97,6 +98,7 @@ void TLumenForm::OpenFile(const QString &Name)
     ReplaceDataSet(std::move(NewSet), true);
     Info->LoadText();
     ShowEditor(Type);
+    Recent->Add(Name);
 }
 
 void TLumenForm::SaveDocument()
@@ -136,8 +138,10 @@ void TLumenForm::SaveToNamedFile()
         Dialogs().Message(QMessageBox::Critical, ErrorTitle,
                           QStringLiteral("Kunne ikke gemme data"), QMessageBox::Ok,
                           QMessageBox::Ok);
-    else
+    else {
         DataSet->ClearModified();
+        Recent->Add(CurrentFileName);
+    }
 }
 
 // Asks for the file to add and reads it; nullptr after a cancel or a read

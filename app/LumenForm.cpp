@@ -6,6 +6,7 @@
 #include "HelpWindow.h"
 #include "InfoForm.h"
 #include "Random.h"
+#include "RecentFiles.h"
 #include "StandardDialogs.h"
 
 #include <QApplication>
@@ -60,6 +61,8 @@ TLumenForm::TLumenForm(int SplashWaitMs, const TEditorFactory &Factory)
     resize(1000, 700);
     OwnDialogs = std::make_unique<TStandardDialogs>(this);
     ActiveDialogs = OwnDialogs.get();
+    Recent = new TRecentFiles(this);
+    setAcceptDrops(true);
 
     Stack = new QStackedWidget(this);
     setCentralWidget(Stack);

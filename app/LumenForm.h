@@ -16,6 +16,7 @@ class QStackedWidget;
 class TAboutBox;
 class THelpWindow;
 class TInfoForm;
+class TRecentFiles;
 
 class TLumenForm : public QMainWindow, public TEditorHost
 {
@@ -48,6 +49,7 @@ class TLumenForm : public QMainWindow, public TEditorHost
     void SaveDocumentAs() override;
     bool AppendLines() override;
     bool AppendColumns() override;
+    QMenu *AddRecentFilesMenu(QMenu *FileMenu) override;
     void PrinterSetup() override;
     void Exit() override;
     void SetDataType(TDataType Type) override { ShowEditor(Type); }
@@ -65,6 +67,17 @@ class TLumenForm : public QMainWindow, public TEditorHost
     QMessageBox::StandardButton QuerySave();
     void SaveToNamedFile();
 
+    // A file from the recent-files list: opened after the save question; a
+    // file that is gone is taken off the list with a message.
+    void OpenRecentFile(const QString &Name);
+    // A file dropped on the window: a data file is opened after the save
+    // question; a text file shown to the observation editor is imported as a
+    // new data set. False when the drop was refused or cancelled.
+    bool DropFile(const QString &Name);
+    // Replaces the observations by a text file's sheet, asking "Erstat alt?"
+    // when data would be lost.
+    bool ImportTextFile(const QString &Name);
+
     TEditorBase *Editor(TDataType Type) const;
     TEditorBase *ShownEditor() const { return Shown; }
     TInfoForm *InfoForm() const { return Info; }
@@ -80,6 +93,9 @@ class TLumenForm : public QMainWindow, public TEditorHost
     void showEvent(QShowEvent *Event) override;
     void closeEvent(QCloseEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
+    void dragEnterEvent(QDragEnterEvent *Event) override;
+    void dragMoveEvent(QDragMoveEvent *Event) override;
+    void dropEvent(QDropEvent *Event) override;
 
   private:
     void FirstShow();
@@ -106,6 +122,7 @@ class TLumenForm : public QMainWindow, public TEditorHost
     TInfoForm *Info = nullptr;
     THelpWindow *Help = nullptr;
     TAboutBox *About = nullptr;
+    TRecentFiles *Recent = nullptr;
 
     int SplashWait;
     QWidget *Splash = nullptr;

@@ -3,6 +3,7 @@
 #include "Glyphs.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 TPrintNameDialog::TPrintNameDialog(QWidget *Parent) : QDialog(Parent)
@@ -33,6 +35,15 @@ TPrintNameDialog::TPrintNameDialog(QWidget *Parent) : QDialog(Parent)
     Layout->addLayout(Row);
     Layout->addWidget(Buttons);
     setFocusProxy(NavnEdit);
+}
+
+TStandardDialogs::TStandardDialogs(QWidget *Parent) : Parent(Parent)
+{
+    // Not the working folder, which for a program started from the menu is
+    // wherever the desktop happened to be.
+    LastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (LastFolder.isEmpty() || !QFileInfo(LastFolder).isDir())
+        LastFolder = QDir::homePath();
 }
 
 QMessageBox::StandardButton TStandardDialogs::Message(QMessageBox::Icon Icon, const QString &Title,

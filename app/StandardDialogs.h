@@ -20,7 +20,8 @@ class TPrintNameDialog : public QDialog
 class TStandardDialogs : public TDialogs
 {
   public:
-    explicit TStandardDialogs(QWidget *Parent) : Parent(Parent) {}
+    // The file dialogs start in the user's documents folder.
+    explicit TStandardDialogs(QWidget *Parent);
 
     QMessageBox::StandardButton Message(QMessageBox::Icon Icon, const QString &Title,
                                         const QString &Text, QMessageBox::StandardButtons Buttons,

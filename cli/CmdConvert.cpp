@@ -31,6 +31,8 @@ int Convert(const QStringList &Args)
     return Rc;
 }
 
-CommandRegistrar R("convert", &Convert, "convert IND.lmt UD.lmt");
+CommandRegistrar R("convert", &Convert, "convert IND.lmt UD.lmt",
+                   "Læser en datafil (version 1 eller 2) og gemmer den som version 2.\n"
+                   "Går det galt, er UD.lmt som før (eller findes ikke).");
 
 } // namespace

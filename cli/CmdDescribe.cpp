@@ -39,6 +39,11 @@ int Describe(const QStringList &Args)
 }
 
 CommandRegistrar R("describe", &Describe,
-                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N --table|--keys");
+                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N --table|--keys",
+                   "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
+                   "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
+                   "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"
+                   "--hyp N / --grup N: hyppigheds- eller grupperingskolonne N (1 til 8).\n"
+                   "Samme slags serie kan gentages, fx --col A --col C.");
 
 } // namespace

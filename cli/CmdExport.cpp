@@ -35,6 +35,8 @@ int Export(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("export", &Export, "export FIL.lmt [--names]");
+CommandRegistrar R("export", &Export, "export FIL.lmt [--names]",
+                   "Skriver alle observationer som tabulatorsepareret tekst (\"Alle talsæt\").\n"
+                   "--names: med kolonnenavne i første række og linjenavne i første felt.");
 
 } // namespace

@@ -45,6 +45,10 @@ int Import(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("import", &Import, "import TEKST.txt -o FIL.lmt");
+CommandRegistrar
+    R("import", &Import, "import TEKST.txt -o FIL.lmt",
+      "Læser en tekstfil som et nyt datasæt af observationer og gemmer det i FIL.lmt.\n"
+      "Felterne adskilles af tabulator eller \";\"; alle linjer skal have lige mange\n"
+      "felter. En første linje eller kolonne med bogstaver giver navnene.");
 
 } // namespace

@@ -226,6 +226,8 @@ int Info(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("info", &Info, "info FIL.lmt");
+CommandRegistrar R("info", &Info, "info FIL.lmt",
+                   "Skriver hele indholdet af en datafil (version 1 eller 2), én oplysning pr.\n"
+                   "linje: en nøgle, en tabulator og værdien.");
 
 } // namespace

@@ -152,6 +152,10 @@ int Render(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("render", &Render, Usage);
+CommandRegistrar R("render", &Render, Usage,
+                   "Tegner én beskrivelse af én serie i et PNG-billede, som kopiering til\n"
+                   "klippebordet tegner den.\n"
+                   "Serien vælges som i describe (--col, --line, --hyp, --grup).\n"
+                   "--size BxH: billedets bredde og højde i punkter (1 til 20000).");
 
 } // namespace

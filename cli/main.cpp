@@ -5,26 +5,77 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
-#include <unistd.h>
 #include <map>
 #include <string>
+#include <unistd.h>
 
-namespace {
+namespace
+{
 struct Entry {
     CommandFn Fn;
     const char *Usage;
+    const char *Help;
 };
 std::map<std::string, Entry> &Registry()
 {
     static std::map<std::string, Entry> R;
     return R;
 }
+
+bool IsHelpOption(const QString &Arg)
+{
+    return Arg == QLatin1String("--help") || Arg == QLatin1String("-h");
+}
+
+// One command's synopsis and, indented below it, its help lines.
+void WriteUsage(QTextStream &S, const Entry &E)
+{
+    S << "  lumentor-cli " << QString::fromUtf8(E.Usage) << "\n";
+    if (E.Help == nullptr)
+        return;
+    const QStringList Lines = QString::fromUtf8(E.Help).split(QLatin1Char('\n'));
+    for (const QString &Line : Lines)
+        S << "      " << Line << "\n";
+}
+
+void WriteAllUsages(QTextStream &S)
+{
+    S << "Brug: lumentor-cli KOMMANDO ...\n"
+         "      lumentor-cli --help\n"
+         "      lumentor-cli KOMMANDO --help\n"
+         "Kommandoer:\n";
+    for (const auto &[Name, E] : Registry())
+        WriteUsage(S, E);
+}
 } // namespace
 
-CommandRegistrar::CommandRegistrar(const char *Name, CommandFn Fn, const char *Usage)
+CommandRegistrar::CommandRegistrar(const char *Name, CommandFn Fn, const char *Usage,
+                                   const char *Help)
 {
-    Registry()[Name] = Entry{Fn, Usage};
+    Registry()[Name] = Entry{Fn, Usage, Help};
 }
+
+namespace
+{
+// "--help" alone, or a known command followed by "--help" alone: the usage on
+// standard output. -1 when the arguments ask for no help.
+int Help(const QStringList &Args)
+{
+    if (Args.size() == 1 && IsHelpOption(Args.first())) {
+        WriteAllUsages(Out());
+        return 0;
+    }
+    if (Args.size() == 2 && IsHelpOption(Args.at(1))) {
+        const auto It = Registry().find(Args.first().toStdString());
+        if (It == Registry().end())
+            return -1;
+        Out() << "Brug:\n";
+        WriteUsage(Out(), It->second);
+        return 0;
+    }
+    return -1;
+}
+} // namespace
 
 QTextStream &Out()
 {
@@ -57,10 +108,12 @@ int main(int argc, char **argv)
     QGuiApplication App(argc, argv);
     QLocale::setDefault(QLocale::c());
     QStringList Args = App.arguments().mid(1);
+    if (const int Rc = Help(Args); Rc >= 0) {
+        Out().flush();
+        return Rc;
+    }
     if (Args.isEmpty() || !Registry().count(Args.first().toStdString())) {
-        Err() << "Brug: lumentor-cli KOMMANDO ...\n";
-        for (const auto &[Name, E] : Registry())
-            Err() << "  " << E.Usage << "\n";
+        WriteAllUsages(Err());
         Err().flush();
         return 2;
     }

@@ -163,6 +163,8 @@ void TDataEdit::BuildMenus()
     Add(Filer, "DataEditIndstilPrinter", QStringLiteral("Indstil printer..."),
         [this] { Host.PrinterSetup(); });
     Filer->addSeparator();
+    Host.AddRecentFilesMenu(Filer);
+    Filer->addSeparator();
     Add(
         Filer, "DataEditAfslut", QStringLiteral("Afslut"), [this] { Host.Exit(); },
         QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 
+class QMenu;
 class QMenuBar;
 class QPrinter;
 
@@ -98,6 +99,14 @@ class TEditorHost
     // repaints).
     virtual bool AppendLines() = 0;
     virtual bool AppendColumns() = 0;
+    // Adds the submenu "Seneste filer" to the end of an editor's file menu: the
+    // files used last, the one chosen opened as "Åbn..." would. A host that
+    // keeps no such list adds nothing and returns nullptr.
+    virtual QMenu *AddRecentFilesMenu(QMenu *FileMenu)
+    {
+        Q_UNUSED(FileMenu);
+        return nullptr;
+    }
     virtual void PrinterSetup() = 0; // "Indstil printer..."
     virtual void Exit() = 0;         // "Afslut": closes the main window
 

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QtTest>
 
 void InitAppTest()
 {
     QLocale::setDefault(QLocale::c());
+    // Settings the program keeps (the recent files) stay out of the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 10));
 }
 
