@@ -190,7 +190,7 @@ tCrossTableRest DrawGroupedCrossTable(QPainter &P, const tDrawContext &C, const 
 QSize CrossTablePaneSize(const QPainter &P, const tDescriptor &D, int LineNameWidth, bool Grouped)
 {
     const int h = draw::TextHeight(P);
-    const int hh = h / 2;
+    const int hh = (h + 1) / 2;
     const int K = Grouped ? 2 * LineNameWidth : LineNameWidth;
     return QSize((D.ListCount(0) + 2) * K + 3 * h, (D.ListCount(1) + 2) * (hh + h) + 3 * h);
 }
