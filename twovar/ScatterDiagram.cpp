@@ -163,7 +163,9 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
         return QPair<int, int>(Left, Left + W);
     };
     const QPair<int, int> Origin = XLabel(x0, FormatGeneral(Ax.Offset));
-    int Limit = Origin.second;
+    // A little room after the origin label too, so that it never touches
+    // its neighbour.
+    int Limit = Origin.second + hh;
     for (int K = 1; K <= MaxLabels && K * Ax.Step <= Ax.Hi + Tolerance; ++K) {
         const int X = MapX(Ax.Offset + K * Ax.Step);
         P.setPen(QPen(C.ButtonFace, 1));
