@@ -102,10 +102,18 @@ struct tClassifier {
 class tCategoryFinder
 {
   public:
-    tCategoryFinder(const tSeries &S, int64_t Values) : Series(S)
+    tCategoryFinder(const tSeries &S, int64_t Values) : Grouped(S.Grouped)
     {
-        if (!S.Grouped)
+        if (!S.Grouped) {
+            // The values alone, packed, keep the search in the cache; their
+            // nearest doubles (in the same order) make it quick.
+            Values_.reserve(size_t(S.List.size()));
+            for (const TFreqRecord &R : S.List) {
+                Values_.push_back(R.Value);
+                Approx.push_back(double(R.Value));
+            }
             return;
+        }
         Classes.List = &S.List;
         Classes.Closed.assign(S.ClosedBelow.cbegin(), S.ClosedBelow.cend());
         Classes.Closed.resize(size_t(S.List.size()), 0);
@@ -114,17 +122,30 @@ class tCategoryFinder
 
     int Find(Extended X) const
     {
-        const QVector<TFreqRecord> &L = Series.List;
-        if (L.isEmpty())
+        if (Grouped)
+            return Classes.List->isEmpty() ? -1 : Classes.Find(X);
+        if (Approx.empty())
             return -1;
-        if (Series.Grouped)
-            return Classes.Find(X);
-        auto It = std::lower_bound(L.cbegin(), L.cend(), X,
-                                   [](const TFreqRecord &R, Extended V) { return R.Value < V; });
-        return It != L.cend() && It->Value == X ? int(It - L.cbegin()) : -1;
+        // Lower bound among the doubles without branches, then the exact
+        // comparison among the values that round to the same double.
+        const double D = double(X);
+        const double *Base = Approx.data();
+        size_t N = Approx.size();
+        while (N > 1) {
+            const size_t Half = N / 2;
+            Base = Base[Half] < D ? Base + Half : Base;
+            N -= Half;
+        }
+        size_t I = size_t(Base - Approx.data()) + (*Base < D ? 1 : 0);
+        for (; I < Approx.size() && Approx[I] == D; ++I)
+            if (Values_[I] == X)
+                return int(I);
+        return -1;
     }
 
   private:
-    const tSeries &Series;
+    bool Grouped;
+    std::vector<Extended> Values_;
+    std::vector<double> Approx;
     tClassifier Classes;
 };

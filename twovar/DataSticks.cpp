@@ -99,7 +99,8 @@ int DrawRows(QPainter &P, const tDrawContext &C, const tLumen &L, const tDescrip
     }
     const int Left = U.hh + U.m;
     const int VL = Left + U.lw;
-    const int VR = C.Width - U.hh - U.m;
+    // Room at the right for half of the last label.
+    const int VR = C.Width - U.h - U.hh - U.m;
     const int PT = U.PlotTop;
     const int PB = PT + (LastRow - FirstRow) * U.RowHeight;
     P.setPen(QPen(C.ButtonFace, 1));

@@ -199,6 +199,9 @@ class TstPairFigures : public QObject
         QTest::addColumn<QString>("Filled"); // "i,j=count" of the non-zero cells
         QTest::newRow("worked example") << "1 2 2"
                                         << "5 5 6" << -1.0 << "0,0=1 1,0=1 1,1=1";
+        // Distinct values that share their nearest double.
+        QTest::newRow("19 digits") << "1000000000000000001 1000000000000000002 1000000000000000002"
+                                   << "5 5 6" << -1.0 << "0,0=1 1,0=1 1,1=1";
         QTest::newRow("diagonal") << "3 1 2 3"
                                   << "3 1 2 3" << -1.0 << "0,0=1 1,1=1 2,2=2";
         QTest::newRow("gap 0: upper bound inside") << "10 10.5 0.5 20"
