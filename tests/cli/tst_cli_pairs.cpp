@@ -41,36 +41,34 @@ class tst_cli_pairs : public QObject
     {
         QTest::addColumn<QStringList>("Args");
         QTest::addColumn<int>("Code");
-        QTest::addColumn<QString>("Out"); // standard output, or error text
-        QTest::newRow("cross table")
-            << QStringList{"--col", "A", "--col", "B", "--crosstable"} << 0
-            << "\"Kolonne A\" krydset med \"Kolonne B\"\r\n\t1\t2\tHyppighed\r\n"
-               "5\t1\t1\t2\r\n6\t0\t1\t1\r\nHyppighed\t1\t2\t3\r\n";
-        QTest::newRow("columns in either order")
-            << QStringList{"--col", "B", "--col", "A", "--crosstable"} << 0
-            << "\"Kolonne A\" krydset med \"Kolonne B\"\r\n\t1\t2\tHyppighed\r\n"
-               "5\t1\t1\t2\r\n6\t0\t1\t1\r\nHyppighed\t1\t2\t3\r\n";
+        QTest::addColumn<QString>("Out"); // standard output, or a part of the error
+        const QString Table = "\"Kolonne A\" krydset med \"Kolonne B\"\r\n\t1\t2\tHyppighed\r\n"
+                              "5\t1\t1\t2\r\n6\t0\t1\t1\r\nHyppighed\t1\t2\t3\r\n";
+        QTest::newRow("cross table") << QStringList{"A", "B", "--crosstable"} << 0 << Table;
+        QTest::newRow("either order") << QStringList{"B", "A", "--crosstable"} << 0 << Table;
         QTest::newRow("key figures")
-            << QStringList{"--col", "A", "--col", "B", "--pairkeys"} << 0
-            << "Søjle A og Søjle B\r\nAntal tabellinjer\t3\r\nKrydstabelstørrelse\t2 x 2\r\n"
-               "Kovarians\t0,11\r\nKorrelationskoefficient\t0,50\r\n"
-               "Regressionslinje: Y = aX + b , hvor\r\na =\t0,50\r\nb =\t4,50\r\n"
-               "Chi-kvadrat værdi\t0,75\r\n";
+            << QStringList{"A", "B", "--pairkeys"} << 0
+            << "Søjle A og Søjle B\r\nAntal tabellinjer\t3\r\n"
+               "Krydstabelstørrelse\t2 x 2\r\nKovarians\t0,11\r\n"
+               "Korrelationskoefficient\t0,50\r\nRegressionslinje: Y = aX "
+               "+ b , hvor\r\na =\t0,50\r\nb =\t4,50\r\nChi-kvadrat værdi\t0,75\r\n";
         QTest::newRow("faulty pair")
-            << QStringList{"--col", "A", "--col", "C", "--pairkeys"} << 1 << "Fejl i data-par";
-        QTest::newRow("faulty pair, table")
-            << QStringList{"--col", "B", "--col", "C", "--crosstable"} << 1 << "Fejl i data-par";
+            << QStringList{"A", "C", "--pairkeys"} << 1 << "Fejl i data-par";
+        QTest::newRow("faulty, table")
+            << QStringList{"B", "C", "--crosstable"} << 1 << "Fejl i data-par";
         QTest::newRow("grouped beside ungrouped")
-            << QStringList{"--col", "A", "--col", "D", "--crosstable"} << 1
-            << "Begge kolonner skal være grupperede, eller ingen af dem";
-        QTest::newRow("one column") << QStringList{"--col", "A", "--crosstable"} << 2 << "Brug:";
+            << QStringList{"A", "D", "--crosstable"} << 1 << "Begge kolonner skal være grupperede";
+        QTest::newRow("one column") << QStringList{"A", "--crosstable"} << 2 << "Brug:";
     }
     void describe()
     {
         QFETCH(QStringList, Args);
         QFETCH(int, Code);
         QFETCH(QString, Out);
-        const tRun R = RunCli(QStringList{"describe", Data} + Args);
+        QStringList Cols;
+        for (const QString &A : Args)
+            Cols << (A.startsWith("--") ? QStringList{A} : QStringList{"--col", A});
+        const tRun R = RunCli(QStringList{"describe", Data} + Cols);
         QCOMPARE(R.Code, Code);
         if (Code == 0)
             QCOMPARE(R.Text(), Out);

@@ -2,14 +2,15 @@
 // filled from lists of cell texts, its statistics brought up to date.
 #pragma once
 
-#include "Descriptor.h"
-#include "Lumen.h"
+#include "../describe/support_drawing.h"
 
 #include <QStringList>
 #include <memory>
 
 namespace twovar
 {
+
+using testdraw::Recomputed;
 
 // Columns A and B from space-separated cell texts ("_" leaves a cell empty),
 // both marked, with D decimals on A.
@@ -36,16 +37,6 @@ inline void Group(tLumen &L, int Col, Extended Lower, Extended Upper, Extended G
     L.SetFirstUpper(Col, Upper);
     L.SetGap(Col, Gap);
     L.SetGroupCount(Col, Count);
-}
-
-inline tDescriptor &Recomputed(tLumen &L)
-{
-    DataType = dtObs;
-    tDescriptor &D = DescriptorOf(L);
-    D.SetOwner(dtObs);
-    D.MarkStale();
-    D.Recompute(L);
-    return D;
 }
 
 } // namespace twovar

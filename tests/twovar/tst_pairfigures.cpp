@@ -131,62 +131,44 @@ class TstPairFigures : public QObject
         QVERIFY(std::fabs(F.Slope * Mx + F.Intercept - My) <= 1e-12L * Scale);
     }
 
-    // The worked examples of the key figures, as the copy text shows them.
+    // The worked examples of the key figures, as the copy text shows them:
+    // size | covariance | r | regression line and its figures | chi-square.
     void keyFiguresText_data()
     {
         QTest::addColumn<QString>("A");
         QTest::addColumn<QString>("B");
-        QTest::addColumn<QStringList>("Lines");
-        QTest::newRow("straight line") << "1 2 3"
-                                       << "2 4 6"
-                                       << QStringList{"Søjle A og Søjle B",
-                                                      "Antal tabellinjer\t3",
-                                                      "Krydstabelstørrelse\t3 x 3",
-                                                      "Kovarians\t1,33",
-                                                      "Korrelationskoefficient\t1,00",
-                                                      "Regressionslinje: Y = aX + b , hvor",
-                                                      "a =\t2,00",
-                                                      "b =\t0,00",
-                                                      "Chi-kvadrat værdi\t6,00"};
+        QTest::addColumn<QString>("Figures");
+        QTest::newRow("straight line")
+            << "1 2 3"
+            << "2 4 6"
+            << "3 x 3|1,33|1,00|Y = aX + b , hvor|a =\t2,00|b =\t0,00|6,00";
         QTest::newRow("constant x") << "5 5 5"
                                     << "1 2 3"
-                                    << QStringList{"Søjle A og Søjle B",
-                                                   "Antal tabellinjer\t3",
-                                                   "Krydstabelstørrelse\t1 x 3",
-                                                   "Kovarians\t0,00",
-                                                   "Korrelationskoefficient\t(udefineret)",
-                                                   "Regressionslinje: X = a , hvor",
-                                                   "a =\t5,00",
-                                                   "Chi-kvadrat værdi\t0,00"};
-        QTest::newRow("constant y") << "1 2 3 4"
-                                    << "7 7 7 7"
-                                    << QStringList{"Søjle A og Søjle B",
-                                                   "Antal tabellinjer\t4",
-                                                   "Krydstabelstørrelse\t4 x 1",
-                                                   "Kovarians\t0,00",
-                                                   "Korrelationskoefficient\t(udefineret)",
-                                                   "Regressionslinje: Y = aX + b , hvor",
-                                                   "a =\t0,00",
-                                                   "b =\t7,00",
-                                                   "Chi-kvadrat værdi\t0,00"};
-        QTest::newRow("tenths, constant x") << "0.1 0.1 0.1"
-                                            << "1 3 2"
-                                            << QStringList{"Søjle A og Søjle B",
-                                                           "Antal tabellinjer\t3",
-                                                           "Krydstabelstørrelse\t1 x 3",
-                                                           "Kovarians\t0,000",
-                                                           "Korrelationskoefficient\t(udefineret)",
-                                                           "Regressionslinje: X = a , hvor",
-                                                           "a =\t0,100",
-                                                           "Chi-kvadrat værdi\t0,000"};
+                                    << "1 x 3|0,00|(udefineret)|X = a , hvor|a =\t5,00|0,00";
+        QTest::newRow("constant y")
+            << "1 2 3 4"
+            << "7 7 7 7"
+            << "4 x 1|0,00|(udefineret)|Y = aX + b , hvor|a =\t0,00|b =\t7,00|0,00";
+        QTest::newRow("tenths, constant x")
+            << "0.1 0.1 0.1"
+            << "1 3 2"
+            << "1 x 3|0,000|(udefineret)|X = a , hvor|a =\t0,100|0,000";
     }
     void keyFiguresText()
     {
         QFETCH(QString, A);
         QFETCH(QString, B);
-        QFETCH(QStringList, Lines);
+        QFETCH(QString, Figures);
         auto L = Pair(A, B, A.contains('.') ? 1 : 0);
         const tDescriptor &D = Recomputed(*L);
+        const QStringList F = Figures.split('|');
+        QStringList Lines{"Søjle A og Søjle B",
+                          "Antal tabellinjer\t" + QString::number(A.count(' ') + 1),
+                          "Krydstabelstørrelse\t" + F[0],
+                          "Kovarians\t" + F[1],
+                          "Korrelationskoefficient\t" + F[2],
+                          "Regressionslinje: " + F[3]};
+        Lines << F.mid(4, F.size() - 5) << "Chi-kvadrat værdi\t" + F.last();
         QCOMPARE(PairKeyFiguresText(*L, D), Lines.join("\r\n") + "\r\n");
     }
 
@@ -218,12 +200,8 @@ class TstPairFigures : public QObject
         QFETCH(double, Gap);
         QFETCH(QString, Filled);
         auto L = Pair(A, B, 1);
-        if (Gap >= 0) {
-            const Extended Width = Gap == 0 ? 10 : 4;
-            Group(*L, 0, Gap == 0 ? 0 : 1, Gap == 0 ? 10 : 5, Gap, 2);
-            Group(*L, 1, Gap == 0 ? 0 : 1, Gap == 0 ? 10 : 5, Gap, 2);
-            Q_UNUSED(Width);
-        }
+        for (int Col = 0; Col < 2 && Gap >= 0; ++Col)
+            Group(*L, Col, Gap == 0 ? 0 : 1, Gap == 0 ? 10 : 5, Gap, 2);
         const tDescriptor &D = Recomputed(*L);
         const tCrossTable T = CountCrossTable(*L, D);
         QCOMPARE(T.k0, D.ListCount(0));
@@ -296,32 +274,31 @@ class TstPairFigures : public QObject
                  qPrintable(QString("%1 vs %2").arg(double(Chi)).arg(double(Want))));
     }
 
+    // Rows of the copy text after the titles, "|" between lines.
     void crossTableText_data()
     {
         QTest::addColumn<bool>("Grouped");
         QTest::addColumn<QString>("A");
         QTest::addColumn<QString>("B");
-        QTest::addColumn<QStringList>("Lines");
+        QTest::addColumn<QString>("Rows");
         QTest::newRow("worked example")
             << false << "1 2 2"
             << "5 5 6"
-            << QStringList{"\"Kolonne A\" krydset med \"Kolonne B\"", "\t1,0\t2,0\tHyppighed",
-                           "5,0\t1\t1\t2", "6,0\t0\t1\t1", "Hyppighed\t1\t2\t3"};
+            << "\t1,0\t2,0\tHyppighed|5,0\t1\t1\t2|6,0\t0\t1\t1|Hyppighed\t1\t2\t3";
         // 25 lies in no group of A: its line adds to no cell, so the row sum
         // falls short of the row group's count.
         QTest::newRow("grouped, a value outside")
             << true << "1 12 25 3"
             << "2 2 2 15"
-            << QStringList{"\"Kolonne A\" krydset med \"Kolonne B\"",
-                           "\t 0 - 10\t 10 - 20\tHyppighed", " 0 - 10\t1\t1\t2",
-                           " 10 - 20\t1\t0\t1", "Hyppighed\t2\t1\t3"};
+            << "\t 0 - 10\t 10 - 20\tHyppighed| 0 - 10\t1\t1\t2| 10 - "
+               "20\t1\t0\t1|Hyppighed\t2\t1\t3";
     }
     void crossTableText()
     {
         QFETCH(bool, Grouped);
         QFETCH(QString, A);
         QFETCH(QString, B);
-        QFETCH(QStringList, Lines);
+        QFETCH(QString, Rows);
         auto L = Pair(A, B, 1);
         if (Grouped) {
             Group(*L, 0, 0, 10, 0, 2);
@@ -329,7 +306,8 @@ class TstPairFigures : public QObject
         }
         const tDescriptor &D = Recomputed(*L);
         QCOMPARE(Grouped ? GroupedCrossTableText(*L, D) : CrossTableText(*L, D),
-                 Lines.join("\r\n") + "\r\n");
+                 "\"Kolonne A\" krydset med \"Kolonne B\"\r\n" + Rows.split('|').join("\r\n") +
+                     "\r\n");
     }
 
     void faultyPairs_data()

@@ -3,7 +3,6 @@
 // are checked where the layout fixes them.
 #include "support_twovar.h"
 
-#include "../describe/support_drawing.h"
 #include "TwoVar.h"
 
 #include <QTest>
@@ -15,7 +14,6 @@ namespace
 {
 
 const QRgb Red = qRgb(255, 0, 0);
-const QRgb Yellow = qRgb(255, 255, 0);
 
 // Draws the scatter diagram of L into a W x H canvas as a pane does.
 QImage Scatter(tLumen &L, bool Regression, tPointHitList *Hits, int W = 400, int H = 400)
@@ -200,29 +198,6 @@ class TstTwoVarDrawing : public QObject
         }
         QVERIFY(Probes >= 2);
         QCOMPARE(RedFound, Toggle ? Probes : 0);
-    }
-
-    // A selected pair of values turns exactly the markers with both values
-    // yellow.
-    void linkedMarkers()
-    {
-        auto L = Pair("1 2 2 3 2", "5 5 6 5 5");
-        tDescriptor &D = Recomputed(*L);
-        D.SetPaneKind(2, bkKrydstabel);
-        D.SetPaneKind(3, bkKrydsdiagram);
-        D.SelectEntry(1);  // x = 2
-        D.SelectSecond(0); // y = 5
-        tPointHitList Hits;
-        const QImage Img = testdraw::Drawn(400, 400, [&](QPainter &P) {
-            DrawScatter(P, tDrawContext(400, 400), *L, D, false, &Hits, true);
-        });
-        for (const tPointHit &E : Hits) {
-            const bool Picked = E.Line == 1 || E.Line == 4;
-            QCOMPARE(E.Colour.rgb(), Picked ? Yellow : Red);
-            // Inside the outline, clear of the axes drawn last.
-            if (E.Drawn)
-                QCOMPARE(Img.pixel(E.Rect.bottomRight() - QPoint(1, 1)), Picked ? Yellow : Red);
-        }
     }
 
     // Data sticks: one bar per value from the zero axis, right for positive
