@@ -1,5 +1,6 @@
 #include "Descriptor.h"
 
+#include "ClassFinder.h"
 #include "KeyFigures.h"
 
 #include <algorithm>
@@ -19,12 +20,9 @@ int32_t SaneDecimals(int32_t D)
     return std::clamp<int32_t>(D, 0, 18);
 }
 
-// A value from the cells counts only when it is a finite number; a damaged
-// file could carry NaN, infinity or encodings the processor does not accept,
-// which compare unordered and would break sorting.
 bool Usable(uint8_t State, Extended V)
 {
-    return State == csNumber && V == V && std::isfinite(V);
+    return UsableNumber(State, V);
 }
 
 // Adds Count occurrences of Value to a list built in ascending order,
@@ -184,82 +182,12 @@ void Cumulate(tSeries &S)
     }
 }
 
-// The classes of a grouped observation column, with the rule that decides
-// whether each is closed below. A value goes to the first class in list order
-// that holds it. Classes in ascending order (the normal case) are found by
-// binary search; anything else only comes from a damaged file and is scanned
-// in list order while that stays cheap, otherwise searched through an index
-// sorted by upper bound, so no grouping can stall the program.
-struct tClassifier {
-    const QVector<TFreqRecord> *List = nullptr;
-    std::vector<uint8_t> Closed;
-    bool Ascending = true;
-    bool Scan = false;
-    std::vector<int> ByUpper; // indices of classes with usable bounds
+QString TableColumnName(const QString &Name, int Col)
+{
+    return Name.isEmpty() ? QStringLiteral("Søjle ") + ColLetter(Col) : Name;
+}
 
-    bool Holds(int K, Extended X) const
-    {
-        const TFreqRecord &R = (*List)[K];
-        if (!(X <= R.Upper))
-            return false;
-        return Closed[size_t(K)] ? X >= R.Lower : X > R.Lower;
-    }
-
-    void Prepare(int64_t Values)
-    {
-        const QVector<TFreqRecord> &L = *List;
-        for (int K = 0; K < L.size(); ++K)
-            if (std::isnan(L[K].Lower) || std::isnan(L[K].Upper) ||
-                (K > 0 && (L[K].Lower < L[K - 1].Lower || L[K].Upper < L[K - 1].Upper))) {
-                Ascending = false;
-                break;
-            }
-        if (Ascending)
-            return;
-        Scan = int64_t(L.size()) * Values <= 50'000'000;
-        if (Scan)
-            return;
-        for (int K = 0; K < L.size(); ++K)
-            if (!std::isnan(L[K].Lower) && !std::isnan(L[K].Upper))
-                ByUpper.push_back(K);
-        std::stable_sort(ByUpper.begin(), ByUpper.end(),
-                         [&L](int A, int B) { return L[A].Upper < L[B].Upper; });
-    }
-
-    int Find(Extended X) const
-    {
-        const QVector<TFreqRecord> &L = *List;
-        const int M = L.size();
-        if (Ascending) {
-            // First class whose upper bound reaches X; every later one does
-            // too, so only the lower bound remains to be checked, and once a
-            // lower bound lies above X no later class can hold it.
-            auto It =
-                std::lower_bound(L.cbegin(), L.cend(), X,
-                                 [](const TFreqRecord &R, Extended V) { return R.Upper < V; });
-            for (int K = int(It - L.cbegin()); K < M; ++K) {
-                if (L[K].Lower > X)
-                    break;
-                if (Holds(K, X))
-                    return K;
-            }
-            return -1;
-        }
-        if (Scan) {
-            for (int K = 0; K < M; ++K)
-                if (Holds(K, X))
-                    return K;
-            return -1;
-        }
-        auto It = std::lower_bound(ByUpper.cbegin(), ByUpper.cend(), X,
-                                   [&L](int K, Extended V) { return L[K].Upper < V; });
-        int Best = -1;
-        for (int Steps = 0; It != ByUpper.cend() && Steps < 64; ++It, ++Steps)
-            if ((Best < 0 || *It < Best) && Holds(*It, X))
-                Best = *It;
-        return Best;
-    }
-};
+} // namespace
 
 QString ObsColumnName(const tLumen &L, int Col)
 {
@@ -272,13 +200,6 @@ QString ObsLineName(const tLumen &L, int Line)
     const QString Name = L.GetLineName(Line);
     return Name.isEmpty() ? QStringLiteral("Linje ") + QString::number(Line + 1) : Name;
 }
-
-QString TableColumnName(const QString &Name, int Col)
-{
-    return Name.isEmpty() ? QStringLiteral("Søjle ") + ColLetter(Col) : Name;
-}
-
-} // namespace
 
 tDescriptor::tDescriptor()
 {
@@ -433,12 +354,13 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
             R.Upper = Classes[K].Upper;
             R.Value = (R.Lower + R.Upper) / 2;
             S.List.append(R);
-            Cl.Closed.push_back(Auto ? S.ClassGaps
-                                     : K == 0 || Classes[K - 1].Upper < Classes[K].Lower);
+            S.ClosedBelow.push_back(Auto ? S.ClassGaps
+                                         : K == 0 || Classes[K - 1].Upper < Classes[K].Lower);
         }
         int64_t Numbers = 0;
         for (const tCell &Cell : Col.Cells)
             Numbers += Usable(Cell.State, Cell.Value) ? 1 : 0;
+        Cl.Closed.assign(S.ClosedBelow.cbegin(), S.ClosedBelow.cend());
         Cl.Prepare(Numbers);
         SetRange(S);
         for (const tCell &Cell : Col.Cells) {

@@ -66,6 +66,8 @@ struct tSeries {
     Extended Mean = 0;
     bool Grouped = false;   // the list holds classes
     bool ClassGaps = false; // automatic grouping with a positive gap
+    // Per class: whether it holds its lower bound (grouped columns).
+    QVector<uint8_t> ClosedBelow;
     bool IsLine = false;    // an observation line rather than a column
     int32_t Source = -1;    // column (or line) index described
 };
@@ -224,6 +226,11 @@ class tDescriptor : public tDescriptorBase
     void RecomputeGrup(const tLumen &Lumen);
     void UpdateLinked();
 };
+
+// A column's title in the descriptions: its name, or "Søjle " and its
+// letter; a line's: its name, or "Linje " and its number from 1.
+QString ObsColumnName(const tLumen &L, int Col);
+QString ObsLineName(const tLumen &L, int Line);
 
 // The description state of a data set, created on first use.
 tDescriptor &DescriptorOf(tLumen &Lumen);

@@ -1,5 +1,7 @@
 #include "DataEdit.h"
 
+#include "TwoVar.h"
+
 #include "Clipboard.h"
 #include "Describe.h"
 #include "EditorGlyphs.h"
@@ -326,29 +328,16 @@ bool TDataEdit::SomethingMarked()
 
 void TDataEdit::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN)
 {
-    const tLumen &L = Host.Lumen();
-    const bool TwoColumns = L.SelColCount() == 2;
-    switch (Kind) {
-    case bkMaerketal:
-        if (TwoColumns) {
-            // Two-variable key figures arrive with the two-variable
-            // descriptions; a faulty pair is flagged already.
-            if (PairsFaulty(L))
-                DrawErrorNotice(P, QStringLiteral("Fejl i data-par"));
-            return;
-        }
-        break;
-    case bkKrydstabel:
-    case bkKrydsdiagram:
-        if (PairsFaulty(L))
-            DrawErrorNotice(P, QStringLiteral("Fejl i data-par"));
+    tTwoVarOptions O;
+    O.LineNameWidth = LineNameWidth();
+    O.Regression = RegressionLineFor(PaneN);
+    // Only the panes' own drawings are remembered for picking; a page or a
+    // picture leaves pane 1's markers and the scales alone.
+    const bool Pane = PaneN >= 1 && PaneN <= 4 && !C.ForPrinter;
+    O.Hits = Pane && PaneN == 1 ? &PointHitList : nullptr;
+    O.RecordScale = Pane;
+    if (DrawTwoVariableKind(P, C, Host.Lumen(), Descriptor(), Kind, O))
         return;
-    case bkDatapinde:
-    case bkDatakurve:
-        return;
-    default:
-        break;
-    }
     TEditorFrame::DrawKind(P, C, Kind, PaneN);
 }
 

@@ -145,6 +145,7 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     bool DescribesGrouped() override;
     bool SomethingMarked() override;
     bool LinesMarkable() const override { return true; }
+    int LineNameWidth() const override { return TObsGridBlock::NameWidth; }
     void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN) override;
     void PickedLinesChanged() override;
     // The command frame.

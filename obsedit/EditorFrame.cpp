@@ -3,6 +3,7 @@
 #include "Describe.h"
 #include "EditorGlyphs.h"
 #include "PaneKinds.h"
+#include "TwoVar.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -371,16 +372,14 @@ void TEditorFrame::SizePane(int N)
     QImage Probe(1, 1, QImage::Format_RGB32);
     QPainter P(&Probe);
     P.setFont(Panes[N]->PaintBox->font());
-    const int h = draw::TextHeight(P), hh = h / 2;
+    const int h = draw::TextHeight(P);
     const int cw = LineNameWidth();
     const bool Grouped = DescribesGrouped();
     QSize R(0, 0);
     switch (Kind) {
     case bkDatapinde:
     case bkDatakurve:
-        R = QSize(3 * (hh + 2 * h + cw) + 2 * hh,
-                  D.SeriesCount() * std::max(8 * D.LargestSeriesLength() + h, 2 * h) + 3 * hh +
-                      6 * h);
+        R = DataSticksPaneSize(P, D, cw);
         break;
     case bkTabel:
         R = FreqTablePaneSize(P, D, Grouped);
@@ -390,7 +389,9 @@ void TEditorFrame::SizePane(int N)
     // The key figures and the pie chart's legend reach further than their
     // ranges say: the pane scrolls to the whole drawing rather than cut it.
     case bkMaerketal:
-        R = KeyFiguresPaneSize(P, Grouped).expandedTo(KeyFiguresExtent(P, Grouped));
+        R = IsTwoVariableKind(Lumen(), Kind)
+                ? PairKeyFiguresPaneSize(P)
+                : KeyFiguresPaneSize(P, Grouped).expandedTo(KeyFiguresExtent(P, Grouped));
         break;
     case bkHyppighedsgraf:
     case bkFrekvensgraf:
@@ -404,10 +405,11 @@ void TEditorFrame::SizePane(int N)
         break;
     case bkKrydstabel: {
         const int K = Grouped ? 2 * cw : cw;
-        R = QSize((D.ListCount(0) + 2) * K + 3 * h, (D.ListCount(1) + 2) * (hh + h) + 3 * h);
+        R = CrossTablePaneSize(P, D, cw, Grouped);
         D.CrossLeft = 2 * h;
         D.CrossTop = 2 * h;
-        D.CrossRowHeight = hh + h;
+        // The row height the table is drawn with, whatever the scroll range.
+        D.CrossRowHeight = (h + 1) / 2 + h;
         D.CrossColWidth = K;
         break;
     }
@@ -488,19 +490,77 @@ void TEditorFrame::PaneMouseRelease(TDescriptionPane *Pane, QPoint Pos)
     }
 }
 
+bool TEditorFrame::RegressionLineFor(int N) const
+{
+    auto Down = [this](int M) { return Panes[M]->RegresButton->isChecked(); };
+    if (N >= 1 && N <= 4)
+        return Down(N);
+    switch (CurrentView) {
+    case vwMixed:
+        return Down(1);
+    case vwDual:
+        return Down(2) || Down(3);
+    case vwSingle:
+        return Down(4);
+    default:
+        return true;
+    }
+}
+
+bool TEditorFrame::PickCrossCell(QPoint At, bool PickLines)
+{
+    tDescriptor &D = Descriptor();
+    if (D.CrossColWidth <= 0 || D.CrossRowHeight <= 0)
+        return false;
+    const int Dx = At.x() - D.CrossLeft - D.CrossColWidth;
+    const int Dy = At.y() - D.CrossTop - D.CrossRowHeight;
+    // Floor division: the headers select nothing.
+    const int I = Dx >= 0 ? Dx / D.CrossColWidth : -1;
+    const int J = Dy >= 0 ? Dy / D.CrossRowHeight : -1;
+    if (I < 0 || J < 0 || I >= D.ListCount(0) || J >= D.ListCount(1))
+        return false;
+    const tCrossTable T = CountCrossTable(Lumen(), D);
+    if (T.At(I, J) < 1)
+        return false;
+    D.SelectEntry(I);
+    D.SelectSecond(J);
+    if (PickLines)
+        for (int Line : CrossCellLines(Lumen(), D, I, J))
+            D.SetPicked(Line);
+    return true;
+}
+
+void TEditorFrame::PickScatterValues(QPoint At)
+{
+    tDescriptor &D = Descriptor();
+    const int I = NearestEntry(D, 0, ScatterXValueAt(D, At.x()));
+    const int J = NearestEntry(D, 1, ScatterYValueAt(D, At.y()));
+    if (I >= 0 && J >= 0) {
+        D.SelectEntry(I);
+        D.SelectSecond(J);
+    }
+}
+
 void TEditorFrame::PickInPane(int N, QPoint Pressed, QPoint Released)
 {
     tDescriptor &D = Descriptor();
     if (N == 1) {
         D.ClearPicked();
-        // Cross table and scatter diagram picking arrive with those drawings.
+        if (D.Pane1Linked()) {
+            if (D.GetPaneKind(1) == bkKrydsdiagram) {
+                PickScatterValues(Pressed);
+                for (int Line : PickedPointLines(PointHitList, Pressed))
+                    D.SetPicked(Line);
+            } else {
+                PickCrossCell(Released, true);
+            }
+        }
         PickedLinesChanged();
         Panes[1]->Repaint();
         return;
     }
     if ((N != 2 && N != 3) || !D.Panes23Linked())
         return;
-    Q_UNUSED(Pressed);
     const int Kind = D.GetPaneKind(N);
     if (Kind == bkTabel) {
         if (D.TableLineHeight <= 0)
@@ -510,21 +570,14 @@ void TEditorFrame::PickInPane(int N, QPoint Pressed, QPoint Released)
         const int Line = Dy >= 0 ? Dy / D.TableLineHeight : -1;
         D.SelectEntry(Line);
     } else if (Kind == bkHyppighedsgraf || Kind == bkFrekvensgraf || Kind == bkSumfrekvensgraf) {
-        const Extended V = D.XValueAt(Released.x());
-        int Best = -1;
-        Extended BestDist = 0;
-        for (int K = 0; K < D.ListCount(0); ++K) {
-            TFreqRecord R;
-            if (!D.GetEntry(0, K, R))
-                continue;
-            const Extended Dist = std::fabs(R.Value - V);
-            if (Best < 0 || Dist < BestDist) {
-                Best = K;
-                BestDist = Dist;
-            }
-        }
+        const int Best = NearestEntry(D, 0, D.XValueAt(Released.x()));
         if (Best >= 0)
             D.SelectEntry(Best);
+    } else if (Kind == bkKrydstabel) {
+        if (!PickCrossCell(Released, false))
+            return;
+    } else if (Kind == bkKrydsdiagram) {
+        PickScatterValues(Released);
     } else {
         return;
     }

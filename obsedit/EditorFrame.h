@@ -7,6 +7,7 @@
 
 #include "DescriptionPane.h"
 #include "EditorHost.h"
+#include "ScatterDiagram.h"
 
 #include <QHash>
 #include <QPoint>
@@ -66,6 +67,12 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     void SizePane(int N);
     // Mouse picking on linked panes (pane 1 press and release, panes 2, 3).
     void PickInPane(int N, QPoint Pressed, QPoint Released);
+    // Whether a scatter diagram for pane N shows the regression line: the
+    // pane's toggle; for a picture (N = 0) the toggle of the view showing,
+    // always in the data-only view.
+    bool RegressionLineFor(int N) const;
+    // The markers of the scatter diagram last drawn in pane 1.
+    tPointHitList PointHitList;
 
     // The tool buttons by name, and the status panel.
     QToolButton *ToolButton(const QString &Name) const { return Buttons.value(Name); }
@@ -162,6 +169,11 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     void DrawOneVariable(QPainter &P, const tDrawContext &C, int Kind, bool Grouped);
 
   private:
+    // Selects the values of the cross-table cell at a point of a pane (and
+    // picks its lines); false when the point is on no filled cell.
+    bool PickCrossCell(QPoint At, bool PickLines);
+    // Selects the x and y values nearest to a point of a scatter diagram.
+    void PickScatterValues(QPoint At);
     void SetPaneKindWithPartners(int N, int Kind);
     void UpdateCursors();
     void DropUnavailableKinds();

@@ -1,5 +1,7 @@
 #include "PaneKinds.h"
 
+#include "TwoVarKind.h"
+
 #include <algorithm>
 
 namespace
@@ -115,14 +117,7 @@ bool KindAvailable(const tLumen &Lumen, TDataType Type, int Kind)
 
 bool PairsFaulty(const tLumen &Lumen)
 {
-    if (Lumen.SelColCount() != 2)
-        return false;
-    const int A = Lumen.SelCol(0), B = Lumen.SelCol(1);
-    const int Lines = std::max(Lumen.CellCount(A), Lumen.CellCount(B));
-    for (int Line = 0; Line < Lines; ++Line)
-        if (Lumen.GetCellState(Line, A) != csNumber || Lumen.GetCellState(Line, B) != csNumber)
-            return true;
-    return false;
+    return MarkedPairFaulty(Lumen);
 }
 
 bool FirstMarkedGrouped(const tLumen &Lumen)

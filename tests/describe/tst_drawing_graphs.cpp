@@ -513,7 +513,7 @@ class tst_drawing_graphs : public QObject
         QTest::addColumn<int>("rc");
         QTest::newRow("graph default") << "hyppighedsgraf" << QString() << 0;
         QTest::newRow("table") << "tabel" << QString() << 0;
-        QTest::newRow("unknown kind") << "krydsdiagram" << QString() << 2;
+        QTest::newRow("unknown kind") << "stolpediagram" << QString() << 2;
         QTest::newRow("bad size") << "frekvensgraf"
                                   << "0x10" << 2;
     }

@@ -1,0 +1,300 @@
+// The two-variable drawings: the scatter diagram's markers, axes and
+// regression line, the data sticks, and the cross table on a page. Pixels
+// are checked where the layout fixes them.
+#include "support_twovar.h"
+
+#include "TwoVar.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace twovar;
+
+namespace
+{
+
+const QRgb Red = qRgb(255, 0, 0);
+
+// Draws the scatter diagram of L into a W x H canvas as a pane does.
+QImage Scatter(tLumen &L, bool Regression, tPointHitList *Hits, int W = 400, int H = 400)
+{
+    tDescriptor &D = Recomputed(L);
+    return testdraw::Drawn(W, H, [&](QPainter &P) {
+        DrawScatter(P, tDrawContext(W, H), L, D, Regression, Hits, true);
+    });
+}
+
+// The pixel column and row of a value on the recorded scatter scale.
+int PxOf(const tAxisScale &S, Extended V)
+{
+    return S.Origin + int(std::lround(double((V - S.Offset) / S.PerPixel)));
+}
+int PyOf(const tAxisScale &S, Extended V)
+{
+    return S.Origin - int(std::lround(double((V - S.Offset) / S.PerPixel)));
+}
+
+// Horizontal runs of pure colour C at least 3 pixels long, one per bar:
+// (top row, left, right) of each bar, found on the bar's middle row.
+struct tBar {
+    int Y, Left, Right;
+};
+QVector<tBar> Bars(const QImage &Img, QRgb C)
+{
+    QVector<tBar> Found;
+    for (int Y = 1; Y + 1 < Img.height(); ++Y) {
+        for (int X = 0; X < Img.width(); ++X) {
+            if (Img.pixel(X, Y) != C)
+                continue;
+            int R = X;
+            while (R + 1 < Img.width() && Img.pixel(R + 1, Y) == C)
+                ++R;
+            // A bar's middle row: coloured above and below too, over the run,
+            // but no further than a bar's 9 pixels (unlike a legend square).
+            if (R - X >= 2 && Img.pixel(X + 1, Y - 3) == C && Img.pixel(X + 1, Y + 3) == C &&
+                Img.pixel(X + 1, Y - 5) != C && Img.pixel(X + 1, Y + 5) != C &&
+                (Found.isEmpty() || Y - Found.last().Y > 8))
+                Found.append({Y, X, R});
+            X = R;
+        }
+    }
+    return Found;
+}
+
+} // namespace
+
+class TstTwoVarDrawing : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    // Lines on one pixel share one painted marker whose size tells how many.
+    void coincidingMarkers_data()
+    {
+        QTest::addColumn<int>("Copies");
+        QTest::addColumn<int>("Side");
+        QTest::newRow("one") << 1 << 5;
+        QTest::newRow("two") << 2 << 7;
+        QTest::newRow("three") << 3 << 7;
+        QTest::newRow("five") << 5 << 7;
+        QTest::newRow("six") << 6 << 9;
+    }
+    void coincidingMarkers()
+    {
+        QFETCH(int, Copies);
+        QFETCH(int, Side);
+        QString A = "1 9", B = "1 9"; // two lone points fix the scale
+        for (int I = 0; I < Copies; ++I) {
+            A += " 4";
+            B += " 6";
+        }
+        auto L = Pair(A, B);
+        tPointHitList Hits;
+        const QImage Img = Scatter(*L, false, &Hits);
+        QCOMPARE(Hits.size(), 2 + Copies);
+        int Drawn = 0;
+        for (const tPointHit &E : Hits.mid(2)) {
+            QCOMPARE(E.Count, Copies);
+            QCOMPARE(E.Rect, Hits[2].Rect);
+            QCOMPARE(E.Rect.width(), Side);
+            Drawn += E.Drawn ? 1 : 0;
+        }
+        QCOMPARE(Drawn, 1);
+        QCOMPARE(Hits[0].Rect.width(), 5);
+        // A click anywhere on the marker picks every line behind it.
+        const tDescriptor &D = DescriptorOf(*L);
+        const QPoint At(PxOf(D.ScatterX, 4), PyOf(D.ScatterY, 6));
+        QCOMPARE(QPoint(Hits[2].X, Hits[2].Y), At);
+        QVector<int> Want;
+        for (int I = 0; I < Copies; ++I)
+            Want << 2 + I;
+        QVector<int> Got = PickedPointLines(Hits, Hits[2].Rect.bottomRight());
+        std::sort(Got.begin(), Got.end());
+        QCOMPARE(Got, Want);
+        // Painted: red inside, black outline.
+        QCOMPARE(Img.pixel(At), Red);
+        QCOMPARE(Img.pixel(Hits[2].Rect.topLeft()), qRgb(0, 0, 0));
+        QCOMPARE(Img.pixel(Hits[2].Rect.topLeft() + QPoint(1, 1)), Red);
+    }
+
+    // Shifted axes start at the rounded minimum; an axis holding 0 is not
+    // shifted and the other axis crosses it at 0.
+    void axes_data()
+    {
+        QTest::addColumn<QString>("A");
+        QTest::addColumn<QString>("B");
+        QTest::addColumn<double>("OffsetX");
+        QTest::addColumn<double>("OffsetY");
+        QTest::newRow("heights and weights") << "150 172 190 165"
+                                             << "40 70 90 55" << 150.0 << 40.0;
+        QTest::newRow("x across 0") << "-3 5 1"
+                                    << "2 4 3" << 0.0 << 2.0;
+        QTest::newRow("all negative") << "-30 -12 -21"
+                                      << "-3 -8 -5" << -12.0 << -3.0;
+    }
+    void axes()
+    {
+        QFETCH(QString, A);
+        QFETCH(QString, B);
+        QFETCH(double, OffsetX);
+        QFETCH(double, OffsetY);
+        auto L = Pair(A, B);
+        tPointHitList Hits;
+        const QImage Img = Scatter(*L, false, &Hits);
+        const tDescriptor &D = DescriptorOf(*L);
+        QCOMPARE(double(D.ScatterX.Offset), OffsetX);
+        QCOMPARE(double(D.ScatterY.Offset), OffsetY);
+        // Every marker sits at its values on the recorded scale, inside the
+        // canvas; the value under its pixel is its value to within a pixel.
+        for (const tPointHit &E : Hits) {
+            TCellState S;
+            const Extended X = L->GetCellValue(E.Line, 0, S), Y = L->GetCellValue(E.Line, 1, S);
+            QCOMPARE(E.X, PxOf(D.ScatterX, X));
+            QCOMPARE(E.Y, PyOf(D.ScatterY, Y));
+            QVERIFY(std::fabs(double(ScatterXValueAt(D, E.X) - X)) <= double(D.ScatterX.PerPixel));
+            QVERIFY(QRect(0, 0, 400, 400).contains(E.Rect));
+        }
+        // The axes are black lines through the origin pixels.
+        const int x0 = D.ScatterX.Origin, y0 = D.ScatterY.Origin;
+        QCOMPARE(Img.pixel(x0, y0 < 200 ? y0 + 30 : y0 - 30), qRgb(0, 0, 0));
+        QCOMPARE(Img.pixel(x0 < 200 ? x0 + 30 : x0 - 30, y0), qRgb(0, 0, 0));
+    }
+
+    // The regression line: through the data when the toggle is down,
+    // vertical at x for a constant column, absent when the toggle is up.
+    void regressionLine_data()
+    {
+        QTest::addColumn<QString>("A");
+        QTest::addColumn<QString>("B");
+        QTest::addColumn<bool>("Toggle");
+        QTest::newRow("constant x") << "5 5 5"
+                                    << "1 2 3" << true;
+        QTest::newRow("slope 2") << "1 2 3 4"
+                                 << "3 5 7 9" << true;
+        QTest::newRow("toggle up") << "1 2 3 4"
+                                   << "3 5 7 9" << false;
+    }
+    void regressionLine()
+    {
+        QFETCH(QString, A);
+        QFETCH(QString, B);
+        QFETCH(bool, Toggle);
+        auto L = Pair(A, B);
+        const QImage Img = Scatter(*L, Toggle, nullptr);
+        const tDescriptor &D = DescriptorOf(*L);
+        const tPairFigures F = PairFiguresOf(PairSumsOf(*L, 0, 1));
+        // Sample the line half-way between two markers' heights.
+        int RedFound = 0, Probes = 0;
+        for (Extended Y = D.Min(1) + 0.25; Y < D.Max(1); Y += 0.5) {
+            const Extended X = F.Vertical ? F.MeanX : (Y - F.Intercept) / F.Slope;
+            if (X < D.Min(0) || X > D.Max(0))
+                continue;
+            ++Probes;
+            const int Px = PxOf(D.ScatterX, X), Py = PyOf(D.ScatterY, Y);
+            bool Near = false;
+            for (int Dx = -1; Dx <= 1; ++Dx)
+                Near = Near || Img.pixel(Px + Dx, Py) == Red;
+            RedFound += Near ? 1 : 0;
+        }
+        QVERIFY(Probes >= 2);
+        QCOMPARE(RedFound, Toggle ? Probes : 0);
+    }
+
+    // Data sticks: one bar per value from the zero axis, right for positive
+    // and left for negative values, lengths in proportion; none for an empty
+    // cell; a second series in green.
+    void dataSticks_data()
+    {
+        QTest::addColumn<QString>("A");
+        QTest::addColumn<QString>("B");
+        QTest::addColumn<QString>("Signs"); // per bar of series 0
+        QTest::newRow("3, -2, 5") << "3 -2 5"
+                                  << ""
+                                  << "+-+";
+        QTest::newRow("empty cell in line 2") << "3 _ 5"
+                                              << ""
+                                              << "++";
+        QTest::newRow("two columns") << "3 -2 5"
+                                     << "1 1 1"
+                                     << "+-+";
+    }
+    void dataSticks()
+    {
+        QFETCH(QString, A);
+        QFETCH(QString, B);
+        QFETCH(QString, Signs);
+        auto L = Pair(A, B.isEmpty() ? QStringLiteral("_") : B);
+        if (B.isEmpty())
+            L->ToggleColSelected(1);
+        tDescriptor &D = Recomputed(*L);
+        const QImage Img = testdraw::Drawn(
+            500, 300, [&](QPainter &P) { DrawDataSticks(P, tDrawContext(500, 300), *L, D, 74); });
+        const QVector<tBar> R = Bars(Img, Red);
+        QCOMPARE(R.size(), Signs.size());
+        // The zero axis: where positive bars start and negative bars end.
+        int Zero = -1;
+        QVector<int> Lengths;
+        for (int I = 0; I < R.size(); ++I) {
+            const int Z = Signs[I] == '+' ? R[I].Left - 1 : R[I].Right + 1;
+            if (Zero < 0)
+                Zero = Z;
+            QVERIFY(std::abs(Z - Zero) <= 1);
+            Lengths << R[I].Right - R[I].Left + 2;
+        }
+        // Lengths in proportion to the values (to a pixel or two).
+        QStringList Values = A.split(' ');
+        Values.removeAll("_");
+        const double Unit = Lengths[0] / Values[0].toDouble();
+        for (int I = 0; I < Lengths.size(); ++I)
+            QVERIFY2(std::fabs(Lengths[I] - Unit * std::fabs(Values[I].toDouble())) <= 2,
+                     qPrintable(QString::number(Lengths[I])));
+        QCOMPARE(Bars(Img, qRgb(0, 128, 0)).size(), B.isEmpty() ? 0 : 3);
+    }
+
+    // On a page the cross table stops at the page's edge and says where
+    // the next page goes on; the pages together hold every cell once.
+    void crossTablePaging()
+    {
+        QString A, B;
+        for (int I = 0; I < 60; ++I) {
+            A += QString::number(I % 30) + ' ';
+            B += QString::number(I % 20) + ' ';
+        }
+        auto L = Pair(A, B);
+        const tDescriptor &D = Recomputed(*L);
+        const tDrawContext Page = tDrawContext::Printer(900, 700, 96, 96);
+        int Columns = 0, Rows = 0, Pages = 0;
+        tCrossTablePart From;
+        for (;;) {
+            QImage Img = testdraw::Canvas(900, 700);
+            QPainter P(&Img);
+            testdraw::Prepare(P);
+            const tCrossTableRest Rest = DrawCrossTable(P, Page, *L, D, 74, From);
+            P.end();
+            ++Pages;
+            QVERIFY(Pages < 50);
+            QCOMPARE(Rest.Columns, 31);
+            QCOMPARE(Rest.Rows, 21);
+            QVERIFY(Rest.NextColumn > From.FirstColumn && Rest.NextRow > From.FirstRow);
+            // Nothing drawn beyond the page.
+            if (From.FirstRow == 0)
+                Columns += Rest.NextColumn - From.FirstColumn;
+            if (From.FirstColumn == 0)
+                Rows += Rest.NextRow - From.FirstRow;
+            if (Rest.ColumnsLeft()) {
+                From.FirstColumn = Rest.NextColumn;
+            } else if (Rest.RowsLeft()) {
+                From.FirstColumn = 0;
+                From.FirstRow = Rest.NextRow;
+            } else {
+                break;
+            }
+        }
+        QCOMPARE(Columns, 31);
+        QCOMPARE(Rows, 21);
+        QVERIFY(Pages >= 4);
+    }
+};
+
+QTEST_MAIN(TstTwoVarDrawing)
+#include "tst_twovar_drawing.moc"

@@ -1,0 +1,63 @@
+// The key figures of two columns read line by line as pairs (x from the
+// first marked column, y from the second): sums, covariance, correlation
+// and the least-squares regression line. Plain computation, no drawing.
+#pragma once
+
+#include "Lumen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+// Two columns whose cells do not pair up as numbers on every line up to the
+// longer column's end.
+bool PairColumnsFaulty(const tLumen &L, int ColX, int ColY);
+
+// Calls Fn(Line, X, Y) for every line whose two cells both hold numbers, in
+// line order.
+template <typename tFn> void ForEachPair(const tLumen &L, int ColX, int ColY, tFn &&Fn);
+
+// Sums over the pairs. The squares and products are taken about the means,
+// each value first shifted by the first pair's value so that large values
+// with a small spread (years, say) keep their digits; a constant column gives
+// exactly zero.
+struct tPairSums {
+    int64_t n = 0;
+    Extended Sx = 0, Sy = 0;            // plain sums
+    Extended MeanX = 0, MeanY = 0;      // means
+    Extended Cxx = 0, Cyy = 0, Cxy = 0; // sums of centred squares and products
+};
+
+tPairSums PairSumsOf(const tLumen &L, int ColX, int ColY);
+
+// What the key figures show. The slope is undefined when all x are equal:
+// the regression line is then the vertical line X = mean of x and the
+// covariance reads 0. r is undefined when either spread is not positive.
+struct tPairFigures {
+    int64_t n = 0;
+    Extended MeanX = 0, MeanY = 0;
+    Extended Covariance = 0;
+    bool Vertical = false;
+    Extended Slope = 0, Intercept = 0; // y = Slope * x + Intercept
+    bool rDefined = false;
+    Extended r = 0;
+};
+
+tPairFigures PairFiguresOf(const tPairSums &S);
+
+// Implementation of the template.
+template <typename tFn> void ForEachPair(const tLumen &L, int ColX, int ColY, tFn &&Fn)
+{
+    if (ColX < 0 || ColX >= ObsColumns || ColY < 0 || ColY >= ObsColumns)
+        return;
+    const QVector<tCell> &A = L.Cols[size_t(ColX)].Cells;
+    const QVector<tCell> &B = L.Cols[size_t(ColY)].Cells;
+    const int Lines = std::min(A.size(), B.size()); // a missing cell is no pair
+    for (int Line = 0; Line < Lines; ++Line) {
+        const tCell &X = A[Line];
+        const tCell &Y = B[Line];
+        if (X.State == csNumber && Y.State == csNumber && std::isfinite(X.Value) &&
+            std::isfinite(Y.Value))
+            Fn(Line, X.Value, Y.Value);
+    }
+}

@@ -1,0 +1,10 @@
+// Everything the two-variable layer offers, for the editors and the CLI.
+#pragma once
+
+#include "CrossCount.h"
+#include "CrossTable.h"
+#include "DataSticks.h"
+#include "PairFigures.h"
+#include "PairKeyFigures.h"
+#include "ScatterDiagram.h"
+#include "TwoVarKind.h"

@@ -1,0 +1,63 @@
+#include "TwoVarKind.h"
+
+#include "CellText.h"
+#include "CrossTable.h"
+#include "DataSticks.h"
+#include "PairFigures.h"
+#include "PairKeyFigures.h"
+
+bool MarkedPairFaulty(const tLumen &L)
+{
+    return L.SelColCount() == 2 && PairColumnsFaulty(L, L.SelCol(0), L.SelCol(1));
+}
+
+bool IsTwoVariableKind(const tLumen &L, int Kind)
+{
+    switch (Kind) {
+    case bkDatapinde:
+    case bkDatakurve:
+    case bkKrydstabel:
+    case bkKrydsdiagram:
+        return true;
+    case bkMaerketal:
+        return L.SelColCount() == 2;
+    default:
+        return false;
+    }
+}
+
+bool DrawTwoVariableKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
+                         int Kind, const tTwoVarOptions &O)
+{
+    if (!IsTwoVariableKind(L, Kind))
+        return false;
+    if (Kind == bkDatapinde) {
+        DrawDataSticks(P, C, L, D, O.LineNameWidth);
+        return true;
+    }
+    if (Kind == bkDatakurve) {
+        DrawDataCurve(P, C, L, D, O.LineNameWidth);
+        return true;
+    }
+    if (O.Hits)
+        O.Hits->clear();
+    if (MarkedPairFaulty(L) || D.SeriesCount() < 2) {
+        DrawErrorNotice(P, QStringLiteral("Fejl i data-par"));
+        return true;
+    }
+    switch (Kind) {
+    case bkMaerketal:
+        DrawPairKeyFigures(P, C, L, D);
+        break;
+    case bkKrydstabel:
+        if (D.IsGrouped())
+            DrawGroupedCrossTable(P, C, L, D, O.LineNameWidth);
+        else
+            DrawCrossTable(P, C, L, D, O.LineNameWidth);
+        break;
+    default:
+        DrawScatter(P, C, L, D, O.Regression, O.Hits, O.RecordScale);
+        break;
+    }
+    return true;
+}

@@ -1,0 +1,26 @@
+// One drawing routine for the description kinds of two variables and the
+// data sticks and curve, chosen by kind: the panes, the pictures and the
+// command line all draw through here.
+#pragma once
+
+#include "ScatterDiagram.h"
+
+struct tTwoVarOptions {
+    int LineNameWidth = 74;        // the line grid's name column
+    bool Regression = false;       // the scatter diagram's regression line
+    tPointHitList *Hits = nullptr; // pane 1's marker list
+    bool RecordScale = false;      // keep the scatter scale for picking
+};
+
+// Whether Kind is drawn here for the marks of L: data sticks and curve,
+// cross table, scatter diagram, and the key figures of two marked columns.
+bool IsTwoVariableKind(const tLumen &L, int Kind);
+
+// Draws such a kind (a faulty pair shows "Fejl i data-par" instead of key
+// figures, cross table or scatter diagram); false, drawing nothing, for
+// any other kind.
+bool DrawTwoVariableKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
+                         int Kind, const tTwoVarOptions &O);
+
+// Whether the two marked columns are faulty as a pair.
+bool MarkedPairFaulty(const tLumen &L);
