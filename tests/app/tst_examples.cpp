@@ -175,9 +175,8 @@ class TestExamples : public QObject
         QTest::newRow("karakterfordeling")
             << "karakterfordeling.lmt" << 2 << 7
             << "Lumentor - karakterfordeling - Redigering af hyppigheder";
-        QTest::newRow("hoejdeklasser")
-            << "hoejdeklasser.lmt" << 1 << 8
-            << "Lumentor - hoejdeklasser - Redigering af grupperinger";
+        QTest::newRow("hoejdeklasser") << "hoejdeklasser.lmt" << 1 << 8
+                                       << "Lumentor - hoejdeklasser - Redigering af grupperinger";
         QTest::newRow("terninger")
             << "terninger.lmt" << 3 << 60 << "Lumentor - terninger - Redigering af observationer";
         QTest::newRow("karakterer")
