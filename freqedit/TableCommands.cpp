@@ -1,137 +1,125 @@
 // The column commands of the table editors: cut, copy, paste, clear, insert,
-// remove, swap, undo, decimals, text import and the column settings.
+// remove, swap, decimals, text import and the column settings. Each runs in
+// the editors' shared command frame (RunCommand), which takes the undo step
+// of this editor's side.
 #include "Clipboard.h"
 #include "TableEdit.h"
 
-#include "TextTransfer.h"
+#include <QLabel>
 #include <algorithm>
 
-#include <QLabel>
-
-void TTableEdit::AfterColumnCommand()
+void TTableEdit::ClearMarks()
 {
+    Side.ClearMarks(Host.Lumen());
+    RepaintGrids();
+}
+
+void TTableEdit::AfterCommand()
+{
+    // Pasted or restored columns may be longer than the grids.
+    SetRowCount(std::max(Rows, Side.MaxLines(Host.Lumen())));
     DataGridModel->AllChanged();
     ColModel->AllChanged();
     RepaintGrids();
-    UpdateButtons();
-    RefreshDescriptions();
 }
 
 void TTableEdit::CutColumn()
 {
     tLumen &L = Host.Lumen();
-    if (Side.MarkedCount(L) != 1)
+    if (!CommandState(tcCut).Enabled)
         return;
-    EndEditing();
-    StatusPanel->clear();
     const int K = Side.MarkedCol(L, 0);
-    Side.ClearMarks(L);
+    EndEditing();
+    ClearMarks();
     SetClipboardText(Side.ColumnText(L, K));
-    Side.SaveUndo(L, uoCut);
-    Side.DeleteColumn(L, K);
-    L.Modified = true;
-    AfterColumnCommand();
+    RunCommand(uoCut, [&] {
+        Side.DeleteColumn(L, K);
+        return true;
+    });
 }
 
 void TTableEdit::CopyColumn()
 {
     const tLumen &L = Host.Lumen();
-    if (Side.MarkedCount(L) != 1)
+    if (!CommandState(tcCopy).Enabled)
         return;
     EndEditing();
     SetClipboardText(Side.ColumnText(L, Side.MarkedCol(L, 0)));
 }
 
-void TTableEdit::PasteColumn()
+void TTableEdit::InsertColumnFromText(const QString &Text, bool FromFile)
 {
     tLumen &L = Host.Lumen();
-    QString Text;
-    if (Side.MarkedCount(L) != 1 || !GetClipboardText(Text))
-        return;
-    EndEditing();
-    StatusPanel->clear();
     const int K = Side.MarkedCol(L, 0);
-    Side.ClearMarks(L);
-    Side.SaveUndo(L, uoInsert);
-    Side.PasteColumn(L, K, Text, false);
-    L.Modified = true;
-    SetRowCount(std::max(Rows, Side.MaxLines(L)));
-    AfterColumnCommand();
+    EndEditing();
+    ClearMarks();
+    RunCommand(uoInsert, [&] {
+        Side.PasteColumn(L, K, Text, FromFile);
+        return true;
+    });
+}
+
+void TTableEdit::PasteColumn()
+{
+    QString Text;
+    if (!CommandState(tcPaste).Enabled || !GetClipboardText(Text))
+        return;
+    InsertColumnFromText(Text, false);
 }
 
 void TTableEdit::ClearColumns()
 {
     tLumen &L = Host.Lumen();
-    if (Side.MarkedCount(L) == 0)
+    if (!CommandState(tcClear).Enabled)
         return;
-    EndEditing();
-    StatusPanel->clear();
-    Side.SaveUndo(L, uoDelete);
-    for (int Col : Side.Marked(L))
-        Side.ClearColumn(L, Col);
-    Side.ClearMarks(L);
-    L.Modified = true;
-    AfterColumnCommand();
+    RunCommand(uoDelete, [&] {
+        for (int Col : Side.Marked(L))
+            Side.ClearColumn(L, Col);
+        ClearMarks();
+        return true;
+    });
 }
 
 void TTableEdit::InsertEmptyColumn()
 {
     tLumen &L = Host.Lumen();
-    if (Side.MarkedCount(L) != 1)
+    if (!CommandState(tcInsertEmpty).Enabled)
         return;
-    EndEditing();
-    StatusPanel->clear();
     const int K = Side.MarkedCol(L, 0);
-    Side.ClearMarks(L);
-    Side.SaveUndo(L, uoAdd);
-    Side.InsertColumn(L, K);
-    L.Modified = true;
-    AfterColumnCommand();
+    EndEditing();
+    ClearMarks();
+    RunCommand(uoAdd, [&] {
+        Side.InsertColumn(L, K);
+        return true;
+    });
 }
 
 void TTableEdit::RemoveColumns()
 {
     tLumen &L = Host.Lumen();
-    if (Side.MarkedCount(L) == 0)
+    if (!CommandState(tcRemove).Enabled)
         return;
-    EndEditing();
-    StatusPanel->clear();
-    Side.SaveUndo(L, uoRemove);
-    const QVector<int32_t> Marked = Side.Marked(L);
-    for (int I = Marked.size() - 1; I >= 0; --I)
-        Side.DeleteColumn(L, Marked[I]);
-    Side.ClearMarks(L);
-    L.Modified = true;
-    AfterColumnCommand();
+    RunCommand(uoRemove, [&] {
+        const QVector<int32_t> Marked = Side.Marked(L);
+        for (int I = Marked.size() - 1; I >= 0; --I)
+            Side.DeleteColumn(L, Marked[I]);
+        ClearMarks();
+        return true;
+    });
 }
 
 void TTableEdit::SwapColumns()
 {
     tLumen &L = Host.Lumen();
-    if (Side.MarkedCount(L) != 2)
+    if (!CommandState(tcSwap).Enabled)
         return;
-    EndEditing();
-    StatusPanel->clear();
     const int A = Side.MarkedCol(L, 0), B = Side.MarkedCol(L, 1);
-    Side.ClearMarks(L);
-    Side.SaveUndo(L, uoSwap);
-    Side.SwapColumns(L, A, B);
-    L.Modified = true;
-    AfterColumnCommand();
-}
-
-void TTableEdit::UndoCommand()
-{
-    tLumen &L = Host.Lumen();
-    if (L.GetUndoOp() == 0)
-        return;
     EndEditing();
-    StatusPanel->clear();
-    Side.ClearMarks(L);
-    Side.Undo(L);
-    L.Modified = true;
-    SetRowCount(std::max(Rows, Side.MaxLines(L)));
-    AfterColumnCommand();
+    ClearMarks();
+    RunCommand(uoSwap, [&] {
+        Side.SwapColumns(L, A, B);
+        return true;
+    });
 }
 
 void TTableEdit::DecimalsCommand(int Delta)
@@ -153,39 +141,21 @@ void TTableEdit::DecimalsCommand(int Delta)
 
 void TTableEdit::ImportText()
 {
-    tLumen &L = Host.Lumen();
-    if (Side.MarkedCount(L) != 1)
+    if (!CommandState(tcImport).Enabled)
         return;
     EndEditing();
-    const QString Name =
-        Host.Dialogs().OpenFileName(QStringLiteral("Import af tekst"),
-                                    QStringLiteral("Tekstfiler (*.txt)"), QStringLiteral("txt"));
-    if (Name.isEmpty())
-        return;
     QString Text;
-    if (!ReadTextFile(Name, false, Text)) {
-        Host.Message(QMessageBox::Critical, QStringLiteral("Fejl"),
-                     QStringLiteral("Kunne ikke læse filen ") + Name);
-        return;
-    }
-    StatusPanel->clear();
-    const int K = Side.MarkedCol(L, 0);
-    Side.ClearMarks(L);
-    Side.SaveUndo(L, uoInsert);
-    Side.PasteColumn(L, K, Text, true);
-    L.Modified = true;
-    SetRowCount(std::max(Rows, Side.MaxLines(L)));
-    AfterColumnCommand();
+    if (AskTextFile(false, Text))
+        InsertColumnFromText(Text, true);
 }
 
 void TTableEdit::ColumnSettingsCommand()
 {
     tLumen &L = Host.Lumen();
-    if (Side.MarkedCount(L) != 1)
+    if (!CommandState(tcSettings).Enabled)
         return;
     const int K = Side.MarkedCol(L, 0);
-    Side.ClearMarks(L);
-    RepaintGrids();
+    ClearMarks();
     UpdateButtons();
     RefreshDescriptions();
     OpenColumnSettings(K);

@@ -7,9 +7,11 @@
 #include "EditorGlyphs.h"
 #include "HGStilDlg.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStackedWidget>
@@ -127,6 +129,15 @@ void TTableEdit::BuildToolBar()
     On("PasteSpeed", [this] { PasteColumn(); });
     On("DelSpeed", [this] { ClearColumns(); });
     On("UndoSpeed", [this] { UndoCommand(); });
+    const struct {
+        const char *Name;
+        int Id;
+    } Bound[] = {{"CutSpeed", tcCut},           {"CopySpeed", tcCopy},
+                 {"PasteSpeed", tcPaste},       {"DelSpeed", tcClear},
+                 {"DeciPlusSpeed", tcDecimals}, {"DeciMinusSpeed", tcDecimals},
+                 {"UndoSpeed", tcUndo}};
+    for (const auto &B : Bound)
+        BindCommand(B.Id, ToolButton(QString::fromLatin1(B.Name)));
 }
 
 // Showing, hiding, replacing.
@@ -190,7 +201,10 @@ void TTableEdit::EndEditing()
 void TTableEdit::SetDataEdited(bool Flag)
 {
     Edited = Flag;
-    UpdateMenus();
+    // A data set with typed data keeps its type.
+    if (DatatypeMenu != nullptr)
+        for (QAction *A : DatatypeMenu->actions())
+            A->setEnabled(!Flag);
 }
 
 void TTableEdit::SetRowCount(int N)

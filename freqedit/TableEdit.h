@@ -52,7 +52,7 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
 
     // Marking as a click on a column number does it.
     void MarkColumn(int Col, Qt::KeyboardModifiers Mods);
-    void EndEditing();
+    void EndEditing() override;
     void RepaintGrids();
     void NextDirection();
     void UpdateDirectionGlyph();
@@ -62,7 +62,20 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     void OpenColumnSettings(int Col);
     THGStilDlg *SettingsDialog();
 
-    // Commands on the marked columns.
+    // Commands on the marked columns ("Fortryd" is the frame's UndoCommand).
+    enum TTableCommand : int {
+        tcUndo,
+        tcCut,
+        tcCopy,
+        tcPaste,
+        tcClear,
+        tcInsertEmpty,
+        tcRemove,
+        tcSwap,
+        tcSettings,
+        tcDecimals,
+        tcImport,
+    };
     void CutColumn();
     void CopyColumn();
     void PasteColumn();
@@ -70,10 +83,10 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     void InsertEmptyColumn();
     void RemoveColumns();
     void SwapColumns();
-    void UndoCommand();
     void DecimalsCommand(int Delta);
     void ImportText();
     void ColumnSettingsCommand();
+    TCommandState CommandState(int Id) override;
 
     // TTableGridOwner.
     tLumen &GridLumen() override { return Host.Lumen(); }
@@ -99,19 +112,24 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     bool DescribesGrouped() override { return Side.IsGrouped(); }
     bool SomethingMarked() override;
     void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN) override;
+    // The command frame's steps on this editor's side of the data set.
+    void SaveUndoStep(uint8_t Op) override { Side.SaveUndo(Host.Lumen(), Op); }
+    void UndoStep() override { Side.Undo(Host.Lumen()); }
+    uint8_t UndoStepOp() const override { return Host.Lumen().GetUndoOp(); }
+    void ClearMarks() override;
+    void AfterCommand() override;
 
   private:
     void BuildToolBar();
     void BuildMenus();
-    void UpdateMenus();
     int BlockOf(const TGridView *View) const;
     void MoveDataCursor(TTableGridBlock *B, int Line, int GridCol);
     void ResumeEditing(TGridView *G);
     bool DataKey(TTableGridBlock *B, int Key, Qt::KeyboardModifiers Mods);
     bool ColHeaderKey(TTableGridBlock *B, int Key);
     void RepaintHeaders(TTableGridBlock *B);
-    // After a column command: marks and grids, buttons, descriptions.
-    void AfterColumnCommand();
+    // Runs a command that inserts a column read from Text at the marked one.
+    void InsertColumnFromText(const QString &Text, bool FromFile);
     // The grid columns showing the values (not the frequency) of column Col.
     void RepaintValueColumns(int Col);
 

@@ -40,8 +40,8 @@ void TTableEdit::BuildMenus()
         Host.SaveDocumentAs();
     });
     Filer->addSeparator();
-    Add(Filer, QStringLiteral("ImportText"), QStringLiteral("Importér tekstfil..."),
-        [this] { ImportText(); });
+    BindCommand(tcImport, Add(Filer, QStringLiteral("ImportText"),
+                              QStringLiteral("Importér tekstfil..."), [this] { ImportText(); }));
     Filer->addSeparator();
     Add(Filer, Prefix + QStringLiteral("IndstilPrinter"), QStringLiteral("Indstil printer..."),
         [this] { Host.PrinterSetup(); });
@@ -51,29 +51,44 @@ void TTableEdit::BuildMenus()
 
     EditMenu = MenuBar->addMenu(QStringLiteral("Rediger"));
     EditMenu->setObjectName(Prefix + QStringLiteral("Rediger"));
-    Add(EditMenu, QStringLiteral("RedigerFortryd"), QStringLiteral("Fortryd"), [this] {
-        UndoCommand();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EditMenu->addSeparator();
-    Add(EditMenu, QStringLiteral("SojleKlip"), QStringLiteral("Klip kolonne"), [this] {
-        CutColumn();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    Add(EditMenu, QStringLiteral("SojleKopier"), QStringLiteral("Kopiér kolonne"), [this] {
-        CopyColumn();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    Add(EditMenu, QStringLiteral("SojleIndsaet"), QStringLiteral("Indsæt kolonne"), [this] {
-        PasteColumn();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    Add(EditMenu, QStringLiteral("SojleSlet"), QStringLiteral("Rens kolonne"), [this] {
-        ClearColumns();
-    })->setShortcut(QKeySequence(Qt::Key_Delete));
-    EditMenu->addSeparator();
-    Add(EditMenu, QStringLiteral("SojleTilfoej"), QStringLiteral("Indsæt en tom kolonne"),
-        [this] { InsertEmptyColumn(); });
-    Add(EditMenu, QStringLiteral("SojleFjern"), QStringLiteral("Fjern kolonne"),
-        [this] { RemoveColumns(); });
-    Add(EditMenu, QStringLiteral("SojleOmbyt"), QStringLiteral("Ombyt to kolonner"),
-        [this] { SwapColumns(); });
+    const struct {
+        const char *Name;
+        const char *Caption;
+        int Id;
+        QKeySequence Key;
+        void (TTableEdit::*Run)();
+    } EditItems[] = {
+        {"RedigerFortryd", "Fortryd", tcUndo, QKeySequence(Qt::CTRL | Qt::Key_Z),
+         &TTableEdit::UndoCommand},
+        {nullptr, nullptr, 0, {}, nullptr},
+        {"SojleKlip", "Klip kolonne", tcCut, QKeySequence(Qt::CTRL | Qt::Key_X),
+         &TTableEdit::CutColumn},
+        {"SojleKopier", "Kopiér kolonne", tcCopy, QKeySequence(Qt::CTRL | Qt::Key_C),
+         &TTableEdit::CopyColumn},
+        {"SojleIndsaet", "Indsæt kolonne", tcPaste, QKeySequence(Qt::CTRL | Qt::Key_V),
+         &TTableEdit::PasteColumn},
+        {"SojleSlet", "Rens kolonne", tcClear, QKeySequence(Qt::Key_Delete),
+         &TTableEdit::ClearColumns},
+        {nullptr, nullptr, 0, {}, nullptr},
+        {"SojleTilfoej",
+         "Indsæt en tom kolonne",
+         tcInsertEmpty,
+         {},
+         &TTableEdit::InsertEmptyColumn},
+        {"SojleFjern", "Fjern kolonne", tcRemove, {}, &TTableEdit::RemoveColumns},
+        {"SojleOmbyt", "Ombyt to kolonner", tcSwap, {}, &TTableEdit::SwapColumns},
+    };
+    for (const auto &I : EditItems) {
+        if (I.Name == nullptr) {
+            EditMenu->addSeparator();
+            continue;
+        }
+        const auto Run = I.Run;
+        QAction *A = Add(EditMenu, QString::fromLatin1(I.Name), QString::fromUtf8(I.Caption),
+                         [this, Run] { (this->*Run)(); });
+        A->setShortcut(I.Key);
+        BindCommand(I.Id, A);
+    }
     // The shortcuts act only while the data grid is not editing a cell: the
     // in-place editor keeps Ctrl+X, Ctrl+C, Ctrl+V and Del for its text.
     for (QAction *A : EditMenu->actions())
@@ -81,15 +96,17 @@ void TTableEdit::BuildMenus()
 
     ColumnMenu = MenuBar->addMenu(QStringLiteral("Kolonne"));
     ColumnMenu->setObjectName(Grup ? QStringLiteral("GrupSojle") : QStringLiteral("HypSojle"));
-    Add(ColumnMenu, QStringLiteral("SojleEgenskaber"), QStringLiteral("Indstillinger..."),
-        [this] { ColumnSettingsCommand(); });
+    BindCommand(tcSettings,
+                Add(ColumnMenu, QStringLiteral("SojleEgenskaber"),
+                    QStringLiteral("Indstillinger..."), [this] { ColumnSettingsCommand(); }));
     ColumnMenu->addSeparator();
     QMenu *Decimals = ColumnMenu->addMenu(QStringLiteral("Decimaler"));
     Decimals->menuAction()->setObjectName(QStringLiteral("SojleDecimaler"));
-    Add(Decimals, QStringLiteral("DecimalerFlere"), QStringLiteral("Flere"),
-        [this] { DecimalsCommand(+1); });
-    Add(Decimals, QStringLiteral("DecimalerFaerre"), QStringLiteral("Færre"),
-        [this] { DecimalsCommand(-1); });
+    BindCommand(tcDecimals, Decimals->menuAction());
+    BindCommand(tcDecimals, Add(Decimals, QStringLiteral("DecimalerFlere"), QStringLiteral("Flere"),
+                                [this] { DecimalsCommand(+1); }));
+    BindCommand(tcDecimals, Add(Decimals, QStringLiteral("DecimalerFaerre"),
+                                QStringLiteral("Færre"), [this] { DecimalsCommand(-1); }));
 
     DatatypeMenu = MenuBar->addMenu(QStringLiteral("&Datatype"));
     DatatypeMenu->setObjectName(Prefix + QStringLiteral("Vindue"));
@@ -129,8 +146,9 @@ void TTableEdit::BuildMenus()
     Add(Help, QStringLiteral("HelpOm"), QStringLiteral("Om Lumentor..."),
         [this] { Host.ShowAbout(); });
 
-    for (QMenu *M : {Filer, EditMenu, ColumnMenu, DatatypeMenu})
-        connect(M, &QMenu::aboutToShow, this, [this] { UpdateMenus(); });
+    for (QMenu *M : {Filer, EditMenu, ColumnMenu})
+        connect(M, &QMenu::aboutToShow, this, [this, M] { ApplyCommandStates(M->actions()); });
+    connect(DatatypeMenu, &QMenu::aboutToShow, this, [this] { SetDataEdited(Edited); });
 }
 
 QAction *TTableEdit::MenuAction(const QString &Name) const
@@ -138,48 +156,33 @@ QAction *TTableEdit::MenuAction(const QString &Name) const
     return MenuBar != nullptr ? MenuBar->findChild<QAction *>(Name) : nullptr;
 }
 
-void TTableEdit::UpdateMenus()
+TCommandState TTableEdit::CommandState(int Id)
 {
-    if (MenuBar == nullptr)
-        return;
     const tLumen &L = Host.Lumen();
     const int C = Side.MarkedCount(L);
-    auto Enable = [this](const char *Name, bool On) {
-        if (QAction *A = MenuAction(QString::fromLatin1(Name)))
-            A->setEnabled(On);
-    };
-    Enable("ImportText", C == 1);
-    Enable("RedigerFortryd", L.GetUndoOp() != 0);
-    if (QAction *A = MenuAction(QStringLiteral("RedigerFortryd")))
-        A->setText(UndoCaption(L.GetUndoOp()));
-    Enable("SojleKlip", C == 1);
-    Enable("SojleKopier", C == 1);
-    Enable("SojleTilfoej", C == 1);
-    Enable("SojleIndsaet", C == 1 && ClipboardHasText);
-    Enable("SojleSlet", C >= 1);
-    Enable("SojleFjern", C >= 1);
-    Enable("SojleOmbyt", C == 2);
-    Enable("SojleEgenskaber", C == 1);
-    Enable("SojleDecimaler", C >= 1);
-    Enable("DecimalerFlere", C >= 1);
-    Enable("DecimalerFaerre", C >= 1);
-    for (QAction *A : DatatypeMenu->actions())
-        A->setEnabled(!Edited);
+    switch (Id) {
+    case tcUndo:
+        return {UndoCaption(L.GetUndoOp()), L.GetUndoOp() != uoNone};
+    case tcCut:
+    case tcCopy:
+    case tcInsertEmpty:
+    case tcSettings:
+    case tcImport:
+        return {QString(), C == 1};
+    case tcPaste:
+        return {QString(), C == 1 && ClipboardHasText};
+    case tcClear:
+    case tcRemove:
+    case tcDecimals:
+        return {QString(), C >= 1};
+    case tcSwap:
+        return {QString(), C == 2};
+    default:
+        return {QString(), false};
+    }
 }
 
 void TTableEdit::UpdateButtons()
 {
-    const tLumen &L = Host.Lumen();
-    const int C = Side.MarkedCount(L);
-    auto Enable = [this](const char *Name, bool On) {
-        ToolButton(QString::fromLatin1(Name))->setEnabled(On);
-    };
-    Enable("CutSpeed", C == 1);
-    Enable("CopySpeed", C == 1);
-    Enable("PasteSpeed", C == 1 && ClipboardHasText);
-    Enable("DelSpeed", C > 0);
-    Enable("DeciPlusSpeed", C > 0);
-    Enable("DeciMinusSpeed", C > 0);
-    Enable("UndoSpeed", L.GetUndoOp() != 0);
-    UpdateMenus();
+    ApplyCommandStates();
 }

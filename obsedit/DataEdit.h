@@ -169,7 +169,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     bool ReplaceAllAsked();
     // The whole sheet replaced by a sheet text; false when it is none.
     bool ReplaceAllBy(const QString &Text, bool FromFile);
-    bool AskTextFile(bool DropEmptyLines, QString &Text);
 
     TObsDataModel *DataGridModel;
     TObsColHeaderModel *ColModel;
