@@ -1,12 +1,30 @@
 #include "TableGridBlock.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
+
+namespace
+{
+// The font, made smaller when needed, in which Text fits into Width pixels
+// (the captions "Nedre grænse" and "Øvre grænse" in a cell of one number).
+QFont FittingFont(const QFont &Font, const QString &Text, int Width)
+{
+    QFont F = Font;
+    for (int Step = 0; Step < 8 && QFontMetrics(F).horizontalAdvance(Text) > Width; ++Step) {
+        if (F.pixelSize() > 0)
+            F.setPixelSize(F.pixelSize() - 1);
+        else
+            F.setPointSizeF(F.pointSizeF() - 0.5);
+    }
+    return F;
+}
+} // namespace
 
 TTableGridBlock::TTableGridBlock(const QString &DataName, const QString &Suffix, int Parts,
                                  TTableDataModel *Data, TTableColHeaderModel *ColHeader,
@@ -190,6 +208,7 @@ void TTableColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Opt
             P->fillRect(Cell, gridpaint::ButtonFace());
             gridpaint::Frame3D(*P, Cell, false);
             P->setPen(Qt::black);
+            P->setFont(FittingFont(Option.font, Captions[I], Cell.width() - 4));
             P->drawText(Cell.adjusted(1, 0, -1, 0), Qt::AlignCenter | Qt::TextSingleLine,
                         Captions[I]);
         }
