@@ -241,6 +241,63 @@ class TestTableEdit : public QObject
         QCOMPARE(G->Row(), TTableEdit::InitialRows);
     }
 
+    void escapeRestores_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<int>("GridCol");
+        QTest::addColumn<QString>("Before");
+        QTest::addColumn<QString>("Typed");
+        QTest::newRow("observation and its decimals") << int(dtHyp) << 2 << "2,5"
+                                                      << "7,125";
+        QTest::newRow("empty frequency") << int(dtHyp) << 1 << ""
+                                         << "9";
+        QTest::newRow("upper bound") << int(dtGrup) << 4 << "20,5"
+                                     << "x";
+    }
+
+    void escapeRestores()
+    {
+        QFETCH(int, Type);
+        QFETCH(int, GridCol);
+        QFETCH(QString, Before);
+        QFETCH(QString, Typed);
+        TTableFixture F{TDataType(Type)};
+        const int Col = GridCol / F.Side().Parts(), Part = GridCol % F.Side().Parts();
+        F.Side().SetPart(F.L(), 0, Col, Part, Before);
+        F.Side().SetDecimals(F.L(), Col, 1);
+        const int Cells = F.Side().CellCount(F.L(), Col);
+        TGridView *G = F.Edit->DataDG();
+        G->setFocus();
+        G->SetCell(0, GridCol);
+        TypeInto(G, Typed, 0);
+        QCOMPARE(F.Part(0, Col, Part), Typed); // the decimals rose while typing
+        PressKey(Qt::Key_Escape);
+        QCOMPARE(F.Part(0, Col, Part), Before);
+        QCOMPARE(F.Side().Decimals(F.L(), Col), 1);
+        QCOMPARE(F.Side().CellCount(F.L(), Col), Cells);
+    }
+
+    void linkedPanes()
+    {
+        TTableFixture F{dtHyp};
+        for (int I = 0; I < 5; ++I) {
+            F.Side().SetPart(F.L(), I, 1, 0, QString::number(10 * I));
+            F.Side().SetPart(F.L(), I, 1, 1, QStringLiteral("3"));
+        }
+        F.Mark(1);
+        F.Edit->SetView(TEditorFrame::vwDual);
+        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkTabel));
+        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkHyppighedsgraf));
+        tDescriptor &D = F.Edit->Descriptor();
+        QVERIFY(D.Panes23Linked());
+        QCOMPARE(F.Edit->Pane(2)->PaintBox->cursor().shape(), Qt::PointingHandCursor);
+        // A click on the table's third line selects 20.
+        const QPoint Line3(20, D.TableTop + 2 * D.TableLineHeight + D.TableLineHeight / 2);
+        QTest::mouseClick(F.Edit->Pane(2)->PaintBox, Qt::LeftButton, Qt::NoModifier, Line3);
+        QCOMPARE(D.SelectedIndex(), 2);
+        QCOMPARE(double(D.SelectedX()), 20.0);
+    }
+
     void kindAvailability_data()
     {
         QTest::addColumn<int>("Type");
