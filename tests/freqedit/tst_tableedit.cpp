@@ -51,7 +51,7 @@ struct TTableFixture {
     TCellState State(int Line, int Col, int P)
     {
         QString T;
-        TCellState S;
+        TCellState S = csEmpty;
         Side().GetPart(L(), Line, Col, P, T, S);
         return S;
     }
@@ -277,27 +277,6 @@ class TestTableEdit : public QObject
         QCOMPARE(F.Side().CellCount(F.L(), Col), Cells);
     }
 
-    void linkedPanes()
-    {
-        TTableFixture F{dtHyp};
-        for (int I = 0; I < 5; ++I) {
-            F.Side().SetPart(F.L(), I, 1, 0, QString::number(10 * I));
-            F.Side().SetPart(F.L(), I, 1, 1, QStringLiteral("3"));
-        }
-        F.Mark(1);
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkTabel));
-        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkHyppighedsgraf));
-        tDescriptor &D = F.Edit->Descriptor();
-        QVERIFY(D.Panes23Linked());
-        QCOMPARE(F.Edit->Pane(2)->PaintBox->cursor().shape(), Qt::PointingHandCursor);
-        // A click on the table's third line selects 20.
-        const QPoint Line3(20, D.TableTop + 2 * D.TableLineHeight + D.TableLineHeight / 2);
-        QTest::mouseClick(F.Edit->Pane(2)->PaintBox, Qt::LeftButton, Qt::NoModifier, Line3);
-        QCOMPARE(D.SelectedIndex(), 2);
-        QCOMPARE(double(D.SelectedX()), 20.0);
-    }
-
     void kindAvailability_data()
     {
         QTest::addColumn<int>("Type");
@@ -426,6 +405,7 @@ class TestTableEdit : public QObject
         }
         const QStringList Before = Names(F.L(), S);
         F.Edit->UpdateButtons();
+        QVERIFY(!F.Edit->MenuAction(Action)->isEnabled()); // nothing marked yet
         for (int C : Marks)
             F.Mark(C);
         if (Action == QLatin1String("SojleIndsaet")) {
@@ -445,45 +425,6 @@ class TestTableEdit : public QObject
         QCOMPARE(Names(F.L(), S), Before);
         for (int C = 0; C < TTableSide::Columns; ++C)
             QCOMPARE(F.Part(2, C, 0), QString::number(C + 1));
-    }
-
-    void enabling_data()
-    {
-        QTest::addColumn<QList<int>>("Marks");
-        QTest::addColumn<QStringList>("Enabled");
-        const QStringList Items{"SojleKlip",       "SojleKopier", "SojleTilfoej",
-                                "SojleSlet",       "SojleFjern",  "SojleOmbyt",
-                                "SojleEgenskaber", "ImportText",  "DecimalerFlere"};
-        QTest::newRow("none") << QList<int>{} << QStringList{};
-        QTest::newRow("one") << QList<int>{4}
-                             << QStringList{"SojleKlip",  "SojleKopier",   "SojleTilfoej",
-                                            "SojleSlet",  "SojleFjern",    "SojleEgenskaber",
-                                            "ImportText", "DecimalerFlere"};
-        QTest::newRow("two") << QList<int>{1, 6}
-                             << QStringList{"SojleSlet", "SojleFjern", "SojleOmbyt",
-                                            "DecimalerFlere"};
-        QTest::newRow("three") << QList<int>{0, 1, 2}
-                               << QStringList{"SojleSlet", "SojleFjern", "DecimalerFlere"};
-    }
-
-    void enabling()
-    {
-        QFETCH(QList<int>, Marks);
-        QFETCH(QStringList, Enabled);
-        for (TDataType T : {dtHyp, dtGrup}) {
-            TTableFixture F{T};
-            for (int C : Marks)
-                F.Mark(C);
-            for (const char *Name :
-                 {"SojleKlip", "SojleKopier", "SojleTilfoej", "SojleSlet", "SojleFjern",
-                  "SojleOmbyt", "SojleEgenskaber", "ImportText", "DecimalerFlere"}) {
-                const QString N = QString::fromLatin1(Name);
-                QVERIFY2(F.Edit->MenuAction(N)->isEnabled() == Enabled.contains(N), Name);
-            }
-            QCOMPARE(F.Edit->ToolButton(QStringLiteral("CutSpeed"))->isEnabled(),
-                     Marks.size() == 1);
-            QCOMPARE(F.Edit->ToolButton(QStringLiteral("DelSpeed"))->isEnabled(), !Marks.isEmpty());
-        }
     }
 
     void settingsDialog_data()
