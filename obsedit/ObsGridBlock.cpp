@@ -203,9 +203,9 @@ void TObsColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Optio
     const bool Marked = Index.data(int(TGridRole::Marked)).toBool();
     const bool Current =
         DataView->currentIndex().isValid() && DataView->currentIndex().column() == Col;
-    gridpaint::HeaderButtonCell(*P, R, Option.font, Text, (IsPressed && Pressed->Part == 1) || Marked,
-                                Current, Current && DataView->IsEditing(),
-                                IsPressed && Pressed->Part == 2);
+    gridpaint::HeaderButtonCell(*P, R, Option.font, Text,
+                                (IsPressed && Pressed->Part == 1) || Marked, Current,
+                                Current && DataView->IsEditing(), IsPressed && Pressed->Part == 2);
     P->restore();
 }
 
