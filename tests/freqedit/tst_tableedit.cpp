@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -425,6 +426,42 @@ class TestTableEdit : public QObject
         QCOMPARE(Names(F.L(), S), Before);
         for (int C = 0; C < TTableSide::Columns; ++C)
             QCOMPARE(F.Part(2, C, 0), QString::number(C + 1));
+    }
+
+    void importText_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<QByteArray>("File");
+        QTest::addColumn<QStringList>("Parts"); // line 1, then line 2
+        QTest::newRow("frequencies, named")
+            << int(dtHyp) << QByteArray("Karakter\r\n4\t12\r\n7;20\r\n")
+            << QStringList{"4", "12", "7", "20"};
+        QTest::newRow("classes, no name") << int(dtGrup) << QByteArray("0\t10\t3\n10\t20\t5\n")
+                                          << QStringList{"0", "10", "3", "10", "20", "5"};
+    }
+
+    void importText()
+    {
+        QFETCH(int, Type);
+        QFETCH(QByteArray, File);
+        QFETCH(QStringList, Parts);
+        TTableFixture F{TDataType(Type)};
+        QTemporaryDir Dir;
+        QFile Text(Dir.filePath(QStringLiteral("tal.txt")));
+        QVERIFY(Text.open(QIODevice::WriteOnly));
+        Text.write(File);
+        Text.close();
+        F.Side().SetName(F.L(), 1, QStringLiteral("før"));
+        F.Mark(1);
+        F.Host.Script.FileNames.enqueue(Text.fileName());
+        F.Edit->MenuAction(QStringLiteral("ImportText"))->trigger();
+        QCOMPARE(F.Host.Script.FilesAsked.value(0).Caption, QStringLiteral("Import af tekst"));
+        const int N = F.Side().Parts();
+        for (int I = 0; I < Parts.size(); ++I)
+            QCOMPARE(F.Part(I / N, 1, I % N), Parts[I]);
+        QCOMPARE(F.Side().Name(F.L(), 1), File.startsWith("K") ? "Karakter" : "");
+        QCOMPARE(F.Side().Name(F.L(), 2), QStringLiteral("før"));
+        QVERIFY(!F.Edit->MenuAction(QStringLiteral("ImportText"))->isEnabled());
     }
 
     void settingsDialog_data()
