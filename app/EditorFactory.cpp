@@ -1,12 +1,16 @@
 #include "EditorFactory.h"
 
 #include "DataEdit.h"
-#include "PlaceholderEditor.h"
+#include "TableEdit.h"
 
 TEditorBase *CreateEditor(TDataType Type, TEditorHost &Host, QWidget *Parent)
 {
-    if (Type == dtObs)
+    switch (Type) {
+    case dtHyp:
+        return new THypEdit(Host, Parent);
+    case dtGrup:
+        return new TGrupEdit(Host, Parent);
+    default:
         return new TDataEdit(Host, Parent);
-    // The frequency and grouped editors: a plain frame until they exist.
-    return new TPlaceholderEditor(Host, Type, Parent);
+    }
 }

@@ -214,6 +214,17 @@ template <typename Cell> qsizetype ReadTableHead(tReader &R, tTableCol<Cell> &C,
     return K;
 }
 
+// A negative frequency from a file is kept as the text a person would have
+// typed for it: typing one gives a text cell too.
+void NegativeFreqAsText(uint8_t &State, QString &Text, int32_t &Freq)
+{
+    if (State != csNumber || Freq >= 0)
+        return;
+    State = csText;
+    Text = QString::number(Freq);
+    Freq = 0;
+}
+
 void ReadHypColumn(tReader &R, tHypCol &C)
 {
     const qsizetype K = ReadTableHead(R, C, HypCellMin);
@@ -225,6 +236,7 @@ void ReadHypColumn(tReader &R, tHypCol &C)
         Cell.FreqText = R.Str();
         Cell.ObsValue = R.Ext();
         Cell.Freq = R.Int();
+        NegativeFreqAsText(Cell.FreqState, Cell.FreqText, Cell.Freq);
         C.Cells.append(std::move(Cell));
     }
 }
@@ -243,6 +255,7 @@ void ReadGrupColumn(tReader &R, tGrupCol &C)
         Cell.HighValue = R.Ext();
         Cell.FreqText = R.Str();
         Cell.Freq = R.Int();
+        NegativeFreqAsText(Cell.FreqState, Cell.FreqText, Cell.Freq);
         C.Cells.append(std::move(Cell));
     }
 }

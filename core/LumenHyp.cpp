@@ -54,10 +54,15 @@ Parsed<Extended> ParseExt(const QString &Text)
     return P;
 }
 
-Parsed<int32_t> ParseInt(const QString &Text)
+// A frequency is a count: a negative whole number is kept as text, like a
+// number with decimals, so the cell shows red and the descriptions leave the
+// row out visibly instead of silently.
+Parsed<int32_t> ParseCount(const QString &Text)
 {
     Parsed<int32_t> P;
-    P.Ok = ParseInteger(Text, P.Value);
+    P.Ok = ParseInteger(Text, P.Value) && P.Value >= 0;
+    if (!P.Ok)
+        P.Value = 0;
     return P;
 }
 
@@ -263,7 +268,7 @@ void tLumen::SetHypFreqText(int Line, int Col, const QString &Text)
         return;
     Modified = true;
     SetPart(
-        HypCols[Col].Cells, Line, Text, ParseInt,
+        HypCols[Col].Cells, Line, Text, ParseCount,
         [](tHypCell &C, const Parsed<int32_t> &P, const QString &T) {
             StorePart(C.FreqState, C.FreqText, C.Freq, P, T);
         },
@@ -420,7 +425,7 @@ void tLumen::SetGrupFreqText(int Line, int Col, const QString &Text)
         return;
     Modified = true;
     SetPart(
-        GrupCols[Col].Cells, Line, Text, ParseInt,
+        GrupCols[Col].Cells, Line, Text, ParseCount,
         [](tGrupCell &C, const Parsed<int32_t> &P, const QString &T) {
             StorePart(C.FreqState, C.FreqText, C.Freq, P, T);
         },

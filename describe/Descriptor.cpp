@@ -397,8 +397,9 @@ void tDescriptor::RecomputeHyp(const tLumen &Lumen)
         if (I == 0)
             Decimals = SaneDecimals(Col.Decimals);
 
-        // Negative frequencies are not counts; such rows are left out like
-        // rows without a valid frequency.
+        // Only rows with a number and a count take part. A negative frequency
+        // is a text cell already (shown red in the editor); the sign check
+        // guards records filled by other means.
         Rows.clear();
         for (const tHypCell &Cell : Col.Cells)
             if (Usable(Cell.ObsState, Cell.ObsValue) && Cell.FreqState == csNumber &&

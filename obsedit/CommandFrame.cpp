@@ -3,7 +3,10 @@
 // captions and enabling from the editor's CommandState.
 #include "EditorFrame.h"
 
+#include "TextTransfer.h"
+
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QToolButton>
 
@@ -74,4 +77,21 @@ void TEditorFrame::ApplyCommandStates(const QList<QAction *> &Items)
             It.value()->setText(S.Caption);
         It.value()->setEnabled(S.Enabled);
     }
+}
+
+// The text file chosen in "Import af tekst" and its lines; false when the
+// dialog was cancelled or the file could not be read (then told).
+bool TEditorFrame::AskTextFile(bool DropEmptyLines, QString &Text)
+{
+    const QString Name =
+        Host.Dialogs().OpenFileName(QStringLiteral("Import af tekst"),
+                                    QStringLiteral("Tekstfiler (*.txt)"), QStringLiteral("txt"));
+    if (Name.isEmpty())
+        return false;
+    if (ReadTextFile(Name, DropEmptyLines, Text))
+        return true;
+    Host.Message(QMessageBox::Critical, QStringLiteral("Fejl"),
+                 QStringLiteral("Kunne ikke læse ") + QFileInfo(Name).fileName(), QMessageBox::Ok,
+                 QMessageBox::Ok);
+    return false;
 }

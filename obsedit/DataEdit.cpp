@@ -1,5 +1,6 @@
 #include "DataEdit.h"
 
+#include "ClickMarks.h"
 #include "TwoVar.h"
 
 #include "Clipboard.h"
@@ -703,21 +704,7 @@ void TDataEdit::MarkColumn(int Col, Qt::KeyboardModifiers Mods)
     tLumen &L = Host.Lumen();
     if (Col < 0 || Col >= ObsColumns)
         return;
-    if (Mods & Qt::ControlModifier) {
-        L.ToggleColSelected(Col);
-    } else if ((Mods & Qt::ShiftModifier) && L.AnyColSelected()) {
-        const int Lo = std::min(L.SelCol(0), Col);
-        const int Hi = std::max(L.SelCol(L.SelColCount() - 1), Col);
-        for (int C = Lo; C <= Hi; ++C)
-            if (!L.IsColSelected(C))
-                L.ToggleColSelected(C);
-    } else {
-        const QVector<int32_t> Others = L.SelCols;
-        for (int C : Others)
-            if (C != Col)
-                L.ToggleColSelected(C);
-        L.ToggleColSelected(Col);
-    }
+    ClickMarks(L.SelCols, Col, Mods, [&L](int C) { L.ToggleColSelected(C); });
     if (L.IsColSelected(Col) && L.AnyLineSelected())
         L.ClearLineSelection();
     RepaintGrids();

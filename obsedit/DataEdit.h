@@ -179,7 +179,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     bool ReplaceAllAsked();
     // The whole sheet replaced by a sheet text; false when it is none.
     bool ReplaceAllBy(const QString &Text, bool FromFile);
-    bool AskTextFile(bool DropEmptyLines, QString &Text);
     // Repaints a changed cell and recomputes its line's dependants; returns
     // the letters of the columns recomputed.
     QString CellChanged(int Line, int Col);

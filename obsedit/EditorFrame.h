@@ -103,6 +103,9 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // Applies the states to the items of one menu only (as it opens).
     void ApplyCommandStates(const QList<QAction *> &Items);
     virtual TCommandState CommandState(int Id) = 0;
+    // The text file chosen in "Import af tekst" and its lines; false when the
+    // dialog was cancelled or the file could not be read (then told).
+    bool AskTextFile(bool DropEmptyLines, QString &Text);
 
     // TPaneOwner.
     void PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &Size) override;

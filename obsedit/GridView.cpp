@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
+#include <QScrollBar>
 
 #include "ObsGridModels.h"
 #include <QPainter>
@@ -340,8 +341,62 @@ bool TGridDelegate::eventFilter(QObject *Object, QEvent *Event)
     return QStyledItemDelegate::eventFilter(Object, Event);
 }
 
+void SyncScrollBars(QScrollBar *A, QScrollBar *B)
+{
+    QObject::connect(A, &QScrollBar::valueChanged, B, [B](int V) {
+        if (B->value() != V)
+            B->setValue(V);
+    });
+    QObject::connect(B, &QScrollBar::valueChanged, A, [A](int V) {
+        if (A->value() != V)
+            A->setValue(V);
+    });
+    // The header grid is as wide (high) as the data grid's viewport, so its
+    // range follows; copy it anyway in case the layout settles late.
+    QObject::connect(A, &QScrollBar::rangeChanged, B, [B](int Min, int Max) {
+        if (B->maximum() < Max)
+            B->setRange(Min, Max);
+    });
+}
+
 namespace gridpaint
 {
+
+QRect DropButton(const QRect &Cell)
+{
+    const int S = Cell.height();
+    return QRect(Cell.right() + 1 - S, Cell.top(), S, S);
+}
+
+void HeaderButtonCell(QPainter &P, const QRect &R, const QFont &Font, const QString &Text,
+                      bool Down, bool Current, bool DoubleFrame, bool DropDown)
+{
+    const QRect Drop = DropButton(R);
+    const QRect Letter(R.left(), R.top(), Drop.left() - R.left(), R.height());
+    QFont F = Font;
+    F.setBold(Current);
+    P.setFont(F);
+    if (Down) {
+        P.fillRect(Letter, QColor(160, 160, 164));
+        Frame3D(P, Letter, true);
+        P.setPen(Qt::black);
+        P.drawText(Letter.translated(2, 2), Qt::AlignCenter | Qt::TextSingleLine, Text);
+    } else {
+        P.fillRect(Letter, ButtonFace());
+        Frame3D(P, Letter, false, DoubleFrame);
+        P.setPen(Qt::black);
+        P.drawText(Letter, Qt::AlignCenter | Qt::TextSingleLine, Text);
+    }
+    P.fillRect(Drop, DropDown ? QColor(160, 160, 164) : ButtonFace());
+    Frame3D(P, Drop, DropDown);
+    const int Shift = DropDown ? 1 : 0;
+    const int Cx = Drop.left() + Drop.width() / 2 + Shift;
+    const int Cy = Drop.top() + Drop.height() / 2 + Shift;
+    const QPoint Tri[3] = {QPoint(Cx - 3, Cy - 1), QPoint(Cx + 3, Cy - 1), QPoint(Cx, Cy + 2)};
+    P.setPen(Qt::black);
+    P.setBrush(Qt::black);
+    P.drawPolygon(Tri, 3);
+}
 
 QColor ButtonFace()
 {

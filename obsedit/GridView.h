@@ -7,6 +7,7 @@
 #include <QTableView>
 
 class TGridView;
+class QScrollBar;
 
 // The owning editor's handlers. A handler returning true has consumed the
 // event; otherwise the view does its normal thing.
@@ -113,8 +114,19 @@ class TGridDelegate : public QStyledItemDelegate
     TGridView *View;
 };
 
+// Keeps two scroll bars at the same value (a header grid with its data grid).
+void SyncScrollBars(QScrollBar *A, QScrollBar *B);
+
 namespace gridpaint
 {
+// The drop button of a header cell: a square as wide as the cell is high at
+// its right end.
+QRect DropButton(const QRect &Cell);
+// A column header's number or letter cell with its drop button: raised, or
+// grey and sunken (text moved by 2) when Down; bold text for the data grid's
+// current column, a doubled raised frame while DoubleFrame.
+void HeaderButtonCell(QPainter &P, const QRect &R, const QFont &Font, const QString &Text,
+                      bool Down, bool Current, bool DoubleFrame, bool DropDown);
 // The raised or sunken frame of a button-like cell, one pixel, or two when
 // Double.
 void Frame3D(QPainter &P, const QRect &R, bool Sunken, bool Double = false);

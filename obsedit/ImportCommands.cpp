@@ -9,23 +9,6 @@
 
 #include <QFileInfo>
 
-// The text file chosen in "Import af tekst" and its lines; false when the
-// dialog was cancelled or the file could not be read (then told).
-bool TDataEdit::AskTextFile(bool DropEmptyLines, QString &Text)
-{
-    const QString Name =
-        Host.Dialogs().OpenFileName(QStringLiteral("Import af tekst"),
-                                    QStringLiteral("Tekstfiler (*.txt)"), QStringLiteral("txt"));
-    if (Name.isEmpty())
-        return false;
-    if (ReadTextFile(Name, DropEmptyLines, Text))
-        return true;
-    Host.Message(QMessageBox::Critical, QStringLiteral("Fejl"),
-                 QStringLiteral("Kunne ikke læse ") + QFileInfo(Name).fileName(), QMessageBox::Ok,
-                 QMessageBox::Ok);
-    return false;
-}
-
 void TDataEdit::ImportAsCommand()
 {
     if (!CommandState(ocImportAs).Enabled)

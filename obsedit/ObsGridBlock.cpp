@@ -17,24 +17,6 @@ int RoleValue(const QModelIndex &I, TGridRole R)
     return I.data(int(R)).toInt();
 }
 
-void SyncScrollBars(QScrollBar *A, QScrollBar *B)
-{
-    QObject::connect(A, &QScrollBar::valueChanged, B, [B](int V) {
-        if (B->value() != V)
-            B->setValue(V);
-    });
-    QObject::connect(B, &QScrollBar::valueChanged, A, [A](int V) {
-        if (A->value() != V)
-            A->setValue(V);
-    });
-    // The header grid is as wide (high) as the data grid's viewport, so its
-    // range follows; copy it anyway in case the layout settles late.
-    QObject::connect(A, &QScrollBar::rangeChanged, B, [B](int Min, int Max) {
-        if (B->maximum() < Max)
-            B->setRange(Min, Max);
-    });
-}
-
 } // namespace
 
 TObsGridBlock::TObsGridBlock(const QString &Suffix, TObsDataModel *Data,
@@ -200,8 +182,7 @@ void TObsDataDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
 
 QRect TObsColHeaderDelegate::DropButton(const QRect &Cell)
 {
-    const int S = Cell.height();
-    return QRect(Cell.right() + 1 - S, Cell.top(), S, S);
+    return gridpaint::DropButton(Cell);
 }
 
 void TObsColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
@@ -222,34 +203,9 @@ void TObsColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Optio
     const bool Marked = Index.data(int(TGridRole::Marked)).toBool();
     const bool Current =
         DataView->currentIndex().isValid() && DataView->currentIndex().column() == Col;
-    const QRect Drop = DropButton(R);
-    const QRect Letter(R.left(), R.top(), Drop.left() - R.left(), R.height());
-
-    QFont F = Option.font;
-    F.setBold(Current);
-    P->setFont(F);
-    if ((IsPressed && Pressed->Part == 1) || Marked) {
-        P->fillRect(Letter, gridcolor::PressedFace());
-        gridpaint::Frame3D(*P, Letter, true);
-        P->setPen(Qt::black);
-        P->drawText(Letter.translated(2, 2), Qt::AlignCenter | Qt::TextSingleLine, Text);
-    } else {
-        P->fillRect(Letter, gridpaint::ButtonFace());
-        gridpaint::Frame3D(*P, Letter, false, Current && DataView->IsEditing());
-        P->setPen(Qt::black);
-        P->drawText(Letter, Qt::AlignCenter | Qt::TextSingleLine, Text);
-    }
-
-    const bool DropDown = IsPressed && Pressed->Part == 2;
-    P->fillRect(Drop, DropDown ? gridcolor::PressedFace() : gridpaint::ButtonFace());
-    gridpaint::Frame3D(*P, Drop, DropDown);
-    const int Shift = DropDown ? 1 : 0;
-    const int Cx = Drop.left() + Drop.width() / 2 + Shift;
-    const int Cy = Drop.top() + Drop.height() / 2 + Shift;
-    const QPoint Tri[3] = {QPoint(Cx - 3, Cy - 1), QPoint(Cx + 3, Cy - 1), QPoint(Cx, Cy + 2)};
-    P->setPen(Qt::black);
-    P->setBrush(Qt::black);
-    P->drawPolygon(Tri, 3);
+    gridpaint::HeaderButtonCell(*P, R, Option.font, Text,
+                                (IsPressed && Pressed->Part == 1) || Marked, Current,
+                                Current && DataView->IsEditing(), IsPressed && Pressed->Part == 2);
     P->restore();
 }
 

@@ -76,25 +76,57 @@ void MakeKarakterer(tLumen &L)
     }
     for (int I = 0; I < 20; ++I)
         L.SetLineName(I, QStringLiteral("Elev %1").arg(I + 1));
-    const char *Scale[] = {"-3", "00", "02", "4", "7", "10", "12"};
-    const char *Counts[] = {"3", "14", "21", "48", "62", "41", "19"};
-    L.SetHypName(0, QStringLiteral("Matematik 9. årgang"));
-    for (int I = 0; I < 7; ++I) {
-        L.SetHypObsText(I, 0, QString::fromLatin1(Scale[I]));
-        L.SetHypFreqText(I, 0, QString::fromLatin1(Counts[I]));
-    }
     L.SetText(QStringLiteral("Karakterer på 7-trinsskalaen for 20 elever i tre fag.\n"
-                             "Under Datatype, Hyppigheder: karakterfordelingen i matematik for "
-                             "hele 9. årgang."));
+                             "Karakterfordelingen i matematik og dansk for hele 9. årgang findes "
+                             "som hyppighedstabel i eksemplet karakterfordeling."));
+}
+
+// The marks of a whole year group as frequency tables: mark and pupils.
+void MakeKarakterfordeling(tLumen &L)
+{
+    const char *Scale[] = {"-3", "00", "02", "4", "7", "10", "12"};
+    const char *Counts[2][7] = {{"3", "14", "21", "48", "62", "41", "19"},
+                                {"1", "9", "18", "51", "70", "44", "15"}};
+    const char *Subjects[] = {"Matematik 9. årgang", "Dansk 9. årgang"};
+    for (int C = 0; C < 2; ++C) {
+        L.SetHypName(C, QString::fromUtf8(Subjects[C]));
+        L.SetHypComment(C, QStringLiteral("Antal elever med hver karakter"));
+        for (int I = 0; I < 7; ++I) {
+            L.SetHypObsText(I, C, QString::fromLatin1(Scale[I]));
+            L.SetHypFreqText(I, C, QString::fromLatin1(Counts[C][I]));
+        }
+    }
+    L.SetText(QStringLiteral("Karakterfordelingen i matematik og dansk for hele 9. årgang: "
+                             "karakter og antal elever.\n"
+                             "Marker kolonne 1 eller 2 og vælg en beskrivelse."));
+}
+
+// Heights of 120 pupils of a school's 6th forms in classes of 5 cm.
+void MakeHoejdeklasser(tLumen &L)
+{
+    const int Lower[] = {135, 140, 145, 150, 155, 160, 165, 170};
+    const int Counts[] = {3, 9, 18, 27, 30, 19, 10, 4};
+    L.SetGrupName(0, QStringLiteral("Højde 6. klasse"));
+    L.SetGrupComment(0, QStringLiteral("Højde i cm, 120 elever"));
+    for (int I = 0; I < 8; ++I) {
+        L.SetGrupLowText(I, 0, QString::number(Lower[I]));
+        L.SetGrupHighText(I, 0, QString::number(Lower[I] + 5));
+        L.SetGrupFreqText(I, 0, QString::number(Counts[I]));
+    }
+    L.SetText(QStringLiteral("Højden af 120 elever i 6. klasse, talt op i intervaller på 5 cm.\n"
+                             "Marker kolonne 1 og vælg for eksempel \"Kumulerede frekvenser\"."));
 }
 
 struct tExample {
     const char *File;
     void (*Make)(tLumen &);
+    TDataType Type;
 };
-const tExample Examples[] = {{"hoejder.lmt", MakeHoejder},
-                             {"terninger.lmt", MakeTerninger},
-                             {"karakterer.lmt", MakeKarakterer}};
+const tExample Examples[] = {{"hoejder.lmt", MakeHoejder, dtObs},
+                             {"terninger.lmt", MakeTerninger, dtObs},
+                             {"karakterer.lmt", MakeKarakterer, dtObs},
+                             {"karakterfordeling.lmt", MakeKarakterfordeling, dtHyp},
+                             {"hoejdeklasser.lmt", MakeHoejdeklasser, dtGrup}};
 
 QByteArray ReadAll(const QString &Path)
 {
@@ -112,7 +144,7 @@ class TestExamples : public QObject
     void upToDate_data()
     {
         QTest::addColumn<int>("Index");
-        for (int I = 0; I < 3; ++I)
+        for (int I = 0; I < int(std::size(Examples)); ++I)
             QTest::newRow(Examples[I].File) << I;
     }
 
@@ -122,7 +154,7 @@ class TestExamples : public QObject
         const tExample &E = Examples[Index];
         QTemporaryDir Dir;
         const QString Made =
-            WriteLumenFile(Dir.filePath(QString::fromLatin1(E.File)), dtObs, E.Make);
+            WriteLumenFile(Dir.filePath(QString::fromLatin1(E.File)), E.Type, E.Make);
         const QString Shipped =
             QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + QString::fromLatin1(E.File);
         if (qEnvironmentVariableIsSet("LUMEN_WRITE_EXAMPLES")) {
@@ -140,6 +172,11 @@ class TestExamples : public QObject
         QTest::addColumn<QString>("Caption");
         QTest::newRow("hoejder") << "hoejder.lmt" << 2 << 24
                                  << "Lumentor - hoejder - Redigering af observationer";
+        QTest::newRow("karakterfordeling")
+            << "karakterfordeling.lmt" << 2 << 7
+            << "Lumentor - karakterfordeling - Redigering af hyppigheder";
+        QTest::newRow("hoejdeklasser") << "hoejdeklasser.lmt" << 1 << 8
+                                       << "Lumentor - hoejdeklasser - Redigering af grupperinger";
         QTest::newRow("terninger")
             << "terninger.lmt" << 3 << 60 << "Lumentor - terninger - Redigering af observationer";
         QTest::newRow("karakterer")
@@ -156,8 +193,21 @@ class TestExamples : public QObject
         auto F = StartedForm(D, {QStringLiteral(LUMEN_SOURCE_DIR "/examples/") + File});
         QTRY_VERIFY(!F->FileName().isEmpty());
         QVERIFY(D.Asked.isEmpty());
-        QCOMPARE(F->Lumen().UsedColumns(), Columns);
-        QCOMPARE(F->Lumen().MaxLines(), Lines);
+        const tLumen &L = F->Lumen();
+        switch (DataType) {
+        case dtHyp:
+            QCOMPARE(L.UsedHypColumns(), Columns);
+            QCOMPARE(L.MaxHypLines(), Lines);
+            break;
+        case dtGrup:
+            QCOMPARE(L.UsedGrupColumns(), Columns);
+            QCOMPARE(L.MaxGrupLines(), Lines);
+            break;
+        default:
+            QCOMPARE(L.UsedColumns(), Columns);
+            QCOMPARE(L.MaxLines(), Lines);
+            break;
+        }
         QVERIFY(!F->Lumen().GetText().isEmpty());
         QVERIFY(!F->Lumen().IsModified());
         QCOMPARE(F->windowTitle(), Caption);

@@ -1,6 +1,7 @@
 #include "Lumen.h"
 
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace
@@ -359,6 +360,62 @@ class TestLumen : public QObject
         L.ToggleGrupColSelected(9);
         QCOMPARE(L.SelGrupColCount(), 1);
         QCOMPARE(L.SelGrupCol(1), -1);
+    }
+
+    // A frequency is a count: anything but a whole number from 0 up is kept
+    // as typed, as text, on both sides; so is a negative count read from a
+    // file.
+    void frequencyText_data()
+    {
+        QTest::addColumn<QString>("Typed");
+        QTest::addColumn<int>("State");
+        QTest::addColumn<QString>("Shown");
+        QTest::newRow("count") << "13" << int(csNumber) << "13";
+        QTest::newRow("zero") << "0" << int(csNumber) << "0";
+        QTest::newRow("negative") << "-3" << int(csText) << "-3";
+        QTest::newRow("decimal comma") << "2,5" << int(csText) << "2,5";
+        QTest::newRow("word") << "mange" << int(csText) << "mange";
+    }
+
+    void frequencyText()
+    {
+        QFETCH(QString, Typed);
+        QFETCH(int, State);
+        QFETCH(QString, Shown);
+        tLumen L;
+        L.SetHypFreqText(1, 4, Typed);
+        L.SetGrupFreqText(1, 4, Typed);
+        QString T;
+        TCellState S;
+        L.GetHypFreqText(1, 4, T, S);
+        QCOMPARE(int(S), State);
+        QCOMPARE(T, Shown);
+        L.GetGrupFreqText(1, 4, T, S);
+        QCOMPARE(int(S), State);
+        QCOMPARE(T, Shown);
+
+        // A file holding the count as a number (an older program's) reads
+        // back the same way.
+        const int32_t Count = Typed.toInt();
+        L.HypCols[4].Cells[1] = tHypCell{};
+        L.HypCols[4].Cells[1].FreqState = csNumber;
+        L.HypCols[4].Cells[1].Freq = Count;
+        L.GrupCols[4].Cells[1] = tGrupCell{};
+        L.GrupCols[4].Cells[1].FreqState = csNumber;
+        L.GrupCols[4].Cells[1].Freq = Count;
+        QTemporaryDir Dir;
+        const QString Path = Dir.filePath(QStringLiteral("f.lmt"));
+        L.SaveToFile(Path);
+        QVERIFY(!L.WriteFailed());
+        std::unique_ptr<tLumen> R = tLumen::CreateFromFile(Path);
+        QVERIFY(!R->ReadFailed());
+        const bool Negative = Count < 0;
+        R->GetHypFreqText(1, 4, T, S);
+        QCOMPARE(S, Negative ? csText : csNumber);
+        QCOMPARE(T, QString::number(Count));
+        R->GetGrupFreqText(1, 4, T, S);
+        QCOMPARE(S, Negative ? csText : csNumber);
+        QCOMPARE(T, QString::number(Count));
     }
 };
 
