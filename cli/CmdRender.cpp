@@ -12,32 +12,11 @@
 
 namespace {
 
-struct tKindName {
-    const char *Name;
-    TBeskrivKind Kind;
-};
-const tKindName KindNames[] = {
-    {"tabel", bkTabel},
-    {"maerketal", bkMaerketal},
-    {"hyppighedsgraf", bkHyppighedsgraf},
-    {"frekvensgraf", bkFrekvensgraf},
-    {"sumfrekvensgraf", bkSumfrekvensgraf},
-    {"cirkeldiagram", bkCirkeldiagram},
-};
-
 constexpr int MaxPictureSide = 20000;
 
 const char *Usage =
     "render FIL.lmt --col A|--line N|--hyp N|--grup N --kind "
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram [--size BxH] -o UD.png";
-
-// The paint box font of the description panes.
-QFont PaneFont()
-{
-    QFont F(QStringLiteral("Arial"));
-    F.setPixelSize(11);
-    return F;
-}
 
 QSize DefaultSize(TBeskrivKind Kind, const tDescriptor &D, const tDrawContext &C)
 {
@@ -57,17 +36,6 @@ QSize DefaultSize(TBeskrivKind Kind, const tDescriptor &D, const tDrawContext &C
     default:
         return QSize(400, 400);
     }
-}
-
-void DrawKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind)
-{
-    const bool Grouped = D.IsGrouped();
-    // Faulty classes leave nothing but the table to show.
-    if (D.HasClassFault() && Kind != bkTabel) {
-        DrawErrorNotice(P, QStringLiteral("Fejl i intervaller"));
-        return;
-    }
-    DrawOneVariableKind(P, C, D, Kind, Grouped);
 }
 
 int Render(const QStringList &Args)
@@ -90,10 +58,7 @@ int Render(const QStringList &Args)
         }
         *Target = Args[++I];
     }
-    TBeskrivKind Kind = bkIngen;
-    for (const tKindName &K : KindNames)
-        if (KindText == QLatin1String(K.Name))
-            Kind = K.Kind;
+    const TBeskrivKind Kind = ParseKindName(KindText);
     if (Kind == bkIngen || OutName.isEmpty()) {
         Err() << "Brug: lumentor-cli " << Usage << "\n";
         return 2;
@@ -119,14 +84,8 @@ int Render(const QStringList &Args)
         return Rc;
     }
     tDescriptor &D = DescriptorOf(*Lumen);
-    // The limits the description list puts on these kinds.
-    const bool GrupData = DataType == dtGrup;
-    if (Kind == bkTabel && D.ListCount(0) > 1000 && !GrupData) {
-        Err() << "Tabel (max. 1000 forskellige værdier)\n";
-        return 1;
-    }
-    if (Kind == bkCirkeldiagram && D.ListCount(0) > 16 && !GrupData) {
-        Err() << "Cirkeldiagram (max. 16 forskellige værdier)\n";
+    if (!KindOffered(D, Kind, Error)) {
+        Err() << Error << "\n";
         return 1;
     }
 
@@ -143,7 +102,7 @@ int Render(const QStringList &Args)
         P.setFont(PaneFont());
         P.setBrush(Qt::white);
         P.setPen(QPen(Qt::black, 1));
-        DrawKind(P, C, D, Kind);
+        DrawSeriesKind(P, C, D, Kind);
     }
     if (!Image.save(OutName, "PNG")) {
         Err() << "Kunne ikke gemme billedet\n";

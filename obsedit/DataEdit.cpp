@@ -162,8 +162,13 @@ void TDataEdit::BuildMenus()
     Filer->addSeparator();
     Add(Filer, "DataEditIndstilPrinter", QStringLiteral("Indstil printer..."),
         [this] { Host.PrinterSetup(); });
+    AddPrintMenu(Filer, QStringLiteral("DataEditUdskriv"), ObsOutputItems());
     Filer->addSeparator();
     Add(Filer, "DataEditAfslut", QStringLiteral("Afslut"), [this] { Host.Exit(); });
+
+    QMenu *Rediger = MenuBar->addMenu(QStringLiteral("&Rediger"));
+    Rediger->setObjectName(QStringLiteral("DataEditRediger"));
+    AddCopyMenu(Rediger, QStringLiteral("RedigerBeskriv"), ObsOutputItems(), true);
 
     DatatypeMenu = MenuBar->addMenu(QStringLiteral("&Datatype"));
     DatatypeMenu->setObjectName(QStringLiteral("DataEditVindue"));
