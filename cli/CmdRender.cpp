@@ -10,13 +10,14 @@
 #include <QPainter>
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 constexpr int MaxPictureSide = 20000;
 
-const char *Usage =
-    "render FIL.lmt --col A|--line N|--hyp N|--grup N --kind "
-    "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram [--size BxH] -o UD.png";
+const char *Usage = "render FIL.lmt --col A|--line N|--hyp N|--grup N --kind "
+                    "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram "
+                    "[--size BxH] -o UD.png";
 
 QSize DefaultSize(TBeskrivKind Kind, const tDescriptor &D, const tDrawContext &C)
 {

@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 struct tColumn {
     int Left;
@@ -123,12 +124,14 @@ int UngroupedTable(QPainter &P, const tDescriptor &D, const tTablePage *Page)
                                    {3 * h + cw + hw + e, hw},
                                    {4 * h + 2 * cw + e, cw - h},
                                    {4 * h + 3 * cw + e, cw - h}};
-    const QStringList Heads = {QStringLiteral("Observation"), QStringLiteral("h"), QStringLiteral("H"),
-                               QStringLiteral("f"), QStringLiteral("F")};
+    const QStringList Heads = {QStringLiteral("Observation"), QStringLiteral("h"),
+                               QStringLiteral("H"), QStringLiteral("f"), QStringLiteral("F")};
     const int Dec = std::max(0, D.GetDecimals());
     return DrawTable(
         P, D, Cols, Heads,
-        [Dec](const TFreqRecord &R, int I) { return I == 0 ? FormatNumber(R.Value, Dec) : CommonCell(R, I - 1); },
+        [Dec](const TFreqRecord &R, int I) {
+            return I == 0 ? FormatNumber(R.Value, Dec) : CommonCell(R, I - 1);
+        },
         Page);
 }
 
@@ -139,14 +142,16 @@ int GroupedTable(QPainter &P, const tDescriptor &D, const tTablePage *Page)
     QVector<tColumn> Cols = {{h, 2 * cw}, {2 * h + 2 * cw, cw}};
     for (int I = 0; I < 4; ++I)
         Cols.append({Cols.last().Left + Cols.last().Width + h, cw});
-    const QStringList Heads = {QStringLiteral("Interval"), QStringLiteral("Midtpunkt"), QStringLiteral("h"),
-                               QStringLiteral("H"),        QStringLiteral("f"),         QStringLiteral("F")};
+    const QStringList Heads = {QStringLiteral("Interval"), QStringLiteral("Midtpunkt"),
+                               QStringLiteral("h"),        QStringLiteral("H"),
+                               QStringLiteral("f"),        QStringLiteral("F")};
     const int Dec = std::max(0, D.GetDecimals());
     return DrawTable(
         P, D, Cols, Heads,
         [Dec](const TFreqRecord &R, int I) {
             if (I == 0)
-                return FormatNumber(R.Lower, Dec) + QStringLiteral(" - ") + FormatNumber(R.Upper, Dec);
+                return FormatNumber(R.Lower, Dec) + QStringLiteral(" - ") +
+                       FormatNumber(R.Upper, Dec);
             if (I == 1)
                 return FormatNumber(R.Value, Dec + 1);
             return CommonCell(R, I - 2);
@@ -156,10 +161,19 @@ int GroupedTable(QPainter &P, const tDescriptor &D, const tTablePage *Page)
 
 } // namespace
 
-int FreqTableTop(const QPainter &P) { return 5 * draw::TextHeight(P); }
-int FreqTableLineHeight(const QPainter &P) { return draw::TextHeight(P); }
+int FreqTableTop(const QPainter &P)
+{
+    return 5 * draw::TextHeight(P);
+}
+int FreqTableLineHeight(const QPainter &P)
+{
+    return draw::TextHeight(P);
+}
 
-void DrawFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D) { UngroupedTable(P, D, nullptr); }
+void DrawFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
+{
+    UngroupedTable(P, D, nullptr);
+}
 
 void DrawGroupedFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
 {
