@@ -10,8 +10,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 
-namespace
-{
+namespace {
 
 constexpr int MaxPictureSide = 20000;
 

@@ -5,12 +5,11 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
-#include <unistd.h>
 
-namespace
-{
+namespace {
 struct Entry {
     CommandFn Fn;
     const char *Usage;

@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 struct tColumn {
     int Left;
