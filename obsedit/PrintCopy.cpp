@@ -98,11 +98,17 @@ QMenu *TEditorFrame::AddPrintMenu(QMenu *Filer, const QString &MenuName,
 }
 
 QMenu *TEditorFrame::AddCopyMenu(QMenu *Rediger, const QString &MenuName,
-                                 const QVector<tOutputItem> &Items, bool SheetItems)
+                                 const QVector<tOutputItem> &Items)
 {
     QMenu *Menu = Rediger->addMenu(QStringLiteral("Ko&piér til klippebord"));
     Menu->setObjectName(MenuName);
     Menu->menuAction()->setObjectName(MenuName);
+    AddCopyItems(Menu, Items);
+    return Menu;
+}
+
+void TEditorFrame::AddCopyItems(QMenu *Menu, const QVector<tOutputItem> &Items)
+{
     for (const tOutputItem &I : Items) {
         if (!I.CopyName)
             continue;
@@ -112,17 +118,7 @@ QMenu *TEditorFrame::AddCopyMenu(QMenu *Rediger, const QString &MenuName,
         A->setObjectName(QString::fromLatin1(I.CopyName));
         A->setData(Kind);
     }
-    if (SheetItems) {
-        Menu->addSeparator();
-        QAction *All = Menu->addAction(QStringLiteral("Alle talsæt"), this,
-                                       [this] { SetClipboardText(SheetText(Lumen(), false)); });
-        All->setObjectName(QStringLiteral("Kopirtal1"));
-        QAction *Named = Menu->addAction(QStringLiteral("Alle talsæt og navne"), this,
-                                         [this] { SetClipboardText(SheetText(Lumen(), true)); });
-        Named->setObjectName(QStringLiteral("Kopirmednavne1"));
-    }
     connect(Menu, &QMenu::aboutToShow, this, [this, Menu] { EnableByKind(this, Menu); });
-    return Menu;
 }
 
 bool TEditorFrame::OutputRegression() const
