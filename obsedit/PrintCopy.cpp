@@ -150,9 +150,27 @@ QString TEditorFrame::OutputError(int Kind)
 
 int TEditorFrame::PrintKindPages(QPainter &P, const tDrawContext &C, int Kind, int PageLimit)
 {
-    if (Kind != bkTabel)
-        return 0;
-    return TablePages(Descriptor(), DescribesGrouped())(P, C, PageLimit);
+    if (Kind == bkTabel)
+        return TablePages(Descriptor(), DescribesGrouped())(P, C, PageLimit);
+    // A kind without its own paging is drawn whole inside the margins and cut
+    // into page-high slices; its height is the pane's, scaled from the pane's
+    // text height to the printer's.
+    const int m = C.PrinterPpi / 2;
+    QImage Probe(1, 1, QImage::Format_RGB32);
+    QPainter Screen(&Probe);
+    Screen.setFont(Panes[1]->PaintBox->font());
+    const int ScreenH = std::max(1, draw::TextHeight(Screen));
+    const int Full = int(int64_t(PaneRange(Kind).height()) * draw::TextHeight(P) / ScreenH) + m;
+    const int PageTop = -int(P.worldTransform().dy());
+    tDrawContext Whole = C;
+    Whole.Width = std::max(0, C.Width - 2 * m);
+    Whole.Height = Full;
+    P.save();
+    P.setClipRect(QRect(0, PageTop, C.Width, std::max(0, PageLimit - PageTop)));
+    P.translate(m, m);
+    DrawKind(P, Whole, Kind, 0);
+    P.restore();
+    return PageLimit >= Full + m || PageLimit <= PageTop ? 0 : PageLimit;
 }
 
 QString TEditorFrame::KindText(int Kind)

@@ -163,6 +163,8 @@ class TstPrintCopy : public QObject
         QTest::addColumn<int>("Pages");
         QTest::newRow("long table")
             << "PrintTabel" << 150 << "Klasse 7b" << true << "Tabel - Klasse 7b" << 3;
+        QTest::newRow("data sticks, sliced")
+            << "PrintDatapinde" << 150 << "" << true << "Datapinde" << 2;
         QTest::newRow("graph") << "PrintFrekvensgraf" << 5 << "" << true << "Frekvensgraf" << 1;
         QTest::newRow("data set") << "PrintData" << 5 << "7b" << true << "Datasæt - 7b" << 1;
         QTest::newRow("name cancelled") << "PrintTabel" << 5 << "-" << true << "" << 0;
@@ -183,6 +185,7 @@ class TstPrintCopy : public QObject
         QPrinter &Printer = F.Host.Printer();
         Printer.setOutputFormat(QPrinter::PdfFormat);
         Printer.setResolution(300);
+        Printer.setPageSize(QPageSize(QPageSize::A4));
         Printer.setOutputFileName(Pdf);
         if (Name != QLatin1String("-"))
             F.Host.Script.PrintNames.enqueue(Name);
