@@ -1,41 +1,16 @@
 #include "StandardDialogs.h"
 
 #include "Glyphs.h"
+#include "NavnDlg.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QVBoxLayout>
 
-TPrintNameDialog::TPrintNameDialog(QWidget *Parent) : QDialog(Parent)
-{
-    setWindowTitle(QStringLiteral("Navn på udskriften"));
-    auto *Picture = new QLabel(this);
-    Picture->setPixmap(GlyphIcon(TGlyph::Print).pixmap(32, 32));
-    NavnEdit = new QLineEdit(this);
-    NavnEdit->setMinimumWidth(220);
-    auto *Buttons = new QDialogButtonBox(this);
-    QPushButton *OkButton = Buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    OkButton->setDefault(true);
-    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-
-    auto *Row = new QHBoxLayout;
-    Row->addWidget(Picture);
-    Row->addWidget(NavnEdit, 1);
-    auto *Layout = new QVBoxLayout(this);
-    Layout->addLayout(Row);
-    Layout->addWidget(Buttons);
-    setFocusProxy(NavnEdit);
-}
+TStandardDialogs::~TStandardDialogs() { delete NavnDlg; }
 
 TStandardDialogs::TStandardDialogs(QWidget *Parent) : Parent(Parent)
 {
@@ -113,18 +88,20 @@ bool TStandardDialogs::PrintDialog(QPrinter &Printer, int MaxPage)
 
 bool TStandardDialogs::PrinterSetupDialog(QPrinter &Printer)
 {
-    QPageSetupDialog Dialog(&Printer, Parent);
+    // The print dialog in its set-up form: the printer, its properties and
+    // the paper are chosen and kept for the next print; nothing is printed.
+    QPrintDialog Dialog(&Printer, Parent);
+    Dialog.setWindowTitle(QStringLiteral("Indstil printer"));
+    Dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    Dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    Dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    Dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     return Dialog.exec() == QDialog::Accepted;
 }
 
 bool TStandardDialogs::PrintName(QString &Name)
 {
-    TPrintNameDialog Dialog(Parent);
-    Dialog.NavnEdit->setText(LastName);
-    Dialog.NavnEdit->selectAll();
-    if (Dialog.exec() != QDialog::Accepted)
-        return false;
-    LastName = Dialog.NavnEdit->text();
-    Name = LastName;
-    return true;
+    if (!NavnDlg)
+        NavnDlg = new TNavnDlg(GlyphIcon(TGlyph::Print).pixmap(32, 32), Parent);
+    return NavnDlg->Ask(Name);
 }

@@ -4,24 +4,16 @@
 
 #include "EditorHost.h"
 
-#include <QDialog>
+#include "NavnDlg.h"
 
-class QLineEdit;
-
-// "Navn på udskriften": the name printed on the pages; keeps the last name.
-class TPrintNameDialog : public QDialog
-{
-    Q_OBJECT
-  public:
-    explicit TPrintNameDialog(QWidget *Parent = nullptr);
-    QLineEdit *NavnEdit;
-};
+#include <QPointer>
 
 class TStandardDialogs : public TDialogs
 {
   public:
     // The file dialogs start in the user's documents folder.
     explicit TStandardDialogs(QWidget *Parent);
+    ~TStandardDialogs() override;
 
     QMessageBox::StandardButton Message(QMessageBox::Icon Icon, const QString &Title,
                                         const QString &Text, QMessageBox::StandardButtons Buttons,
@@ -36,6 +28,6 @@ class TStandardDialogs : public TDialogs
 
   private:
     QWidget *Parent;
-    QString LastName;
+    QPointer<TNavnDlg> NavnDlg; // made on first use, kept with its last name
     QString LastFolder;
 };

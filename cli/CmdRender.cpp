@@ -44,13 +44,6 @@ const char *Usage =
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|datakurve|"
     "krydstabel|krydsdiagram [--regression] [--size BxH] -o UD.png";
 
-// The paint box font of the description panes.
-QFont PaneFont()
-{
-    QFont F(QStringLiteral("Arial"));
-    F.setPixelSize(11);
-    return F;
-}
 
 QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, const tDrawContext &C)
 {
@@ -162,10 +155,7 @@ int Render(const QStringList &Args)
         }
         *Target = Args[++I];
     }
-    TBeskrivKind Kind = bkIngen;
-    for (const tKindName &K : KindNames)
-        if (KindText == QLatin1String(K.Name))
-            Kind = K.Kind;
+    const TBeskrivKind Kind = ParseKindName(KindText);
     if (Kind == bkIngen || OutName.isEmpty()) {
         Err() << "Brug: lumentor-cli " << Usage << "\n";
         return 2;

@@ -1,5 +1,8 @@
 #include "Series.h"
 
+#include "CellText.h"
+#include "DrawKind.h"
+
 #include <algorithm>
 
 namespace
@@ -116,4 +119,60 @@ bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString
     if (Empty)
         return Fail(Error, ExitCode, 1, QStringLiteral("Serien indeholder ingen tal"));
     return true;
+}
+
+TBeskrivKind ParseKindName(const QString &Text)
+{
+    static const struct {
+        const char *Name;
+        TBeskrivKind Kind;
+    } Names[] = {
+        {"tabel", bkTabel},
+        {"maerketal", bkMaerketal},
+        {"hyppighedsgraf", bkHyppighedsgraf},
+        {"frekvensgraf", bkFrekvensgraf},
+        {"sumfrekvensgraf", bkSumfrekvensgraf},
+        {"cirkeldiagram", bkCirkeldiagram},
+    };
+    for (const auto &K : Names)
+        if (Text == QLatin1String(K.Name))
+            return K.Kind;
+    return bkIngen;
+}
+
+QFont PaneFont()
+{
+    QFont F(QStringLiteral("Arial"));
+    F.setPixelSize(11);
+    return F;
+}
+
+bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error)
+{
+    // Grouped data have no such limits.
+    const bool GrupData = DataType == dtGrup;
+    if (Kind == bkTabel && D.ListCount(0) > 1000 && !GrupData) {
+        Error = QStringLiteral("Tabel (max. 1000 forskellige værdier)");
+        return false;
+    }
+    if (Kind == bkCirkeldiagram && D.ListCount(0) > 16 && !GrupData) {
+        Error = QStringLiteral("Cirkeldiagram (max. 16 forskellige værdier)");
+        return false;
+    }
+    return true;
+}
+
+QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind)
+{
+    return D.HasClassFault() && Kind != bkTabel ? QStringLiteral("Fejl i intervaller") : QString();
+}
+
+void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind)
+{
+    const QString Error = SeriesKindError(D, Kind);
+    if (!Error.isEmpty()) {
+        DrawErrorNotice(P, Error);
+        return;
+    }
+    DrawOneVariableKind(P, C, D, Kind, D.IsGrouped());
 }

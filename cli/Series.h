@@ -4,7 +4,11 @@
 #pragma once
 
 #include "Descriptor.h"
+#include "DrawContext.h"
 #include "Lumen.h"
+
+#include <QFont>
+#include <QPainter>
 
 #include <QString>
 #include <QStringList>
@@ -25,3 +29,24 @@ bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString
 
 // The series options understood by LoadSeries, for usage lines.
 constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
+
+// The description kinds by their command-line names (tabel, maerketal,
+// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram); bkIngen for
+// any other text.
+TBeskrivKind ParseKindName(const QString &Text);
+constexpr const char *KindUsage =
+    "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram";
+
+// The paint box font of the description panes.
+QFont PaneFont();
+
+// Whether the series loaded by LoadSeries may be described as Kind (the
+// limits the editors' kind lists put on the number of entries); Error gets
+// the refused list item's text.
+bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error);
+
+// Draws Kind of the loaded series, grouped when it is; faulty classes leave
+// only the table, every other kind shows "Fejl i intervaller".
+void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind);
+// The notice drawn instead of Kind, "" when Kind can be drawn.
+QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind);

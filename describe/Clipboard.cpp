@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMimeData>
 
 void SetClipboardText(const QString &Text)
@@ -15,6 +16,12 @@ void SetClipboardText(const QString &Text)
         C->clear();
     else
         C->setText(Text);
+}
+
+void SetClipboardImage(const QImage &Picture)
+{
+    if (QClipboard *C = QGuiApplication::clipboard())
+        C->setImage(Picture);
 }
 
 bool GetClipboardText(QString &Text)

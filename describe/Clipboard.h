@@ -4,8 +4,13 @@
 
 #include <QString>
 
+class QImage;
+
 // Puts text on the clipboard; an empty text clears the clipboard instead.
 void SetClipboardText(const QString &Text);
+
+// Puts a picture on the clipboard (the graphs, charts and diagrams copied).
+void SetClipboardImage(const QImage &Picture);
 
 // The clipboard's text with every line end carrying a CR, as the readers
 // expect; false when the clipboard holds no text.

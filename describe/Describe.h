@@ -4,6 +4,7 @@
 #include "CellText.h"
 #include "ChartFrame.h"
 #include "Clipboard.h"
+#include "DataSetPrint.h"
 #include "Descriptor.h"
 #include "DrawContext.h"
 #include "DrawKind.h"
@@ -12,4 +13,5 @@
 #include "KeyFigureDraw.h"
 #include "KeyFigures.h"
 #include "PieChart.h"
+#include "Printing.h"
 #include "TextTransfer.h"

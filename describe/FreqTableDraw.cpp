@@ -79,41 +79,65 @@ int WidestValue(const QPainter &P, const tDescriptor &D)
     return Cache.Widest(P, D.GetSeries(0).List, std::max(0, D.GetDecimals()));
 }
 
+// On a printer page: the table moved right and down by the margin, rows
+// up to the page limit (document y), nothing selected.
+struct tTablePage {
+    int Margin = 0;
+    int PageLimit = 0;
+};
+
 // Title, headings, the line below them, then the rows that meet the clip.
+// On a page, returns the top of the first row that does not fit (0 when the
+// table is complete); the painter's origin is the page's top in the document.
 template <typename CellFn>
-void DrawTable(QPainter &P, const tDescriptor &D, const QVector<tColumn> &Cols, const QStringList &Heads,
-               CellFn Cell)
+int DrawTable(QPainter &P, const tDescriptor &D, QVector<tColumn> Cols, const QStringList &Heads,
+              CellFn Cell, const tTablePage *Page = nullptr)
 {
     const int h = draw::TextHeight(P);
-    const int Left = h;
+    const int m = Page ? Page->Margin : 0;
+    for (tColumn &Col : Cols)
+        Col.Left += m;
+    // Rows above the page's top are left out; the first row of a page is
+    // always drawn, so that every page makes progress.
+    const int PageTop = Page ? -int(P.worldTransform().dy()) : 0;
+    const int Left = h + m;
     const int Right = Cols.last().Left + Cols.last().Width;
     const QPen CallerPen = P.pen();
     P.setPen(QPen(Qt::black, CallerPen.widthF()));
 
     const QString Title = D.GetTitle();
-    if (!Title.isEmpty() && draw::Visible(P, draw::Box(Left, 0, Right, 2 * h))) {
+    const bool HeadOnPage = PageTop < 5 * h + m;
+    if (!Title.isEmpty() && HeadOnPage && draw::Visible(P, draw::Box(Left, m, Right, 2 * h + m))) {
         draw::DoubledFont Big(P);
-        P.drawText(draw::Box(Left, 0, Right, 2 * h), Qt::AlignCenter | Qt::TextDontClip, Title);
+        P.drawText(draw::Box(Left, m, Right, 2 * h + m), Qt::AlignCenter | Qt::TextDontClip, Title);
     }
-    for (int I = 0; I < Cols.size(); ++I)
-        DrawCellText(P, Heads[I], QRect(Cols[I].Left, 3 * h, Cols[I].Width, h),
-                     Qt::AlignRight | Qt::AlignVCenter);
-    const int LineY = 4 * h + h / 2;
-    if (draw::Visible(P, draw::Box(Left, LineY, Right, LineY + 1)))
+    if (HeadOnPage)
+        for (int I = 0; I < Cols.size(); ++I)
+            DrawCellText(P, Heads[I], QRect(Cols[I].Left, 3 * h + m, Cols[I].Width, h),
+                         Qt::AlignRight | Qt::AlignVCenter);
+    const int LineY = 4 * h + h / 2 + m;
+    if (HeadOnPage && draw::Visible(P, draw::Box(Left, LineY, Right, LineY + 1)))
         P.drawLine(Left, LineY, Right - 1, LineY);
 
     const QVector<TFreqRecord> &List = D.GetSeries(0).List;
-    const int Top = 5 * h;
+    const int Top = 5 * h + m;
     int First = 0, Last = List.size() - 1;
-    if (P.hasClipping() && h > 0) {
+    if (Page) {
+        if (h > 0)
+            First = std::max(0, (PageTop - Top) / h);
+    } else if (P.hasClipping() && h > 0) {
         const QRect Clip = P.clipBoundingRect().toAlignedRect();
         First = std::max(First, (Clip.top() - Top) / h - 1);
         Last = std::min(Last, (Clip.bottom() - Top) / h + 1);
     }
-    const bool ShowSel = D.SelectionShown();
+    const bool ShowSel = !Page && D.SelectionShown();
     const int Sel = D.SelectedIndex();
     for (int K = First; K <= Last; ++K) {
         const int Y = Top + K * h;
+        if (Page && Y + h > Page->PageLimit && Y > PageTop) {
+            P.setPen(CallerPen);
+            return Y;
+        }
         const QRect RowRect = draw::Box(Left, Y, Right, Y + h);
         if (!draw::Visible(P, RowRect))
             continue;
@@ -127,6 +151,7 @@ void DrawTable(QPainter &P, const tDescriptor &D, const QVector<tColumn> &Cols, 
     }
     P.setBrush(Qt::white);
     P.setPen(CallerPen);
+    return 0;
 }
 
 QString CommonCell(const TFreqRecord &R, int Which)
@@ -143,12 +168,7 @@ QString CommonCell(const TFreqRecord &R, int Which)
     }
 }
 
-} // namespace
-
-int FreqTableTop(const QPainter &P) { return 5 * draw::TextHeight(P); }
-int FreqTableLineHeight(const QPainter &P) { return draw::TextHeight(P); }
-
-void DrawFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
+int UngroupedTable(QPainter &P, const tDescriptor &D, const tTablePage *Page)
 {
     const int h = draw::TextHeight(P);
     const int cw = 2 * ((draw::TextWidth(P, QStringLiteral("Observation")) + 1) / 2);
@@ -159,31 +179,72 @@ void DrawFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
                                    {3 * h + cw + hw + e, hw},
                                    {4 * h + 2 * cw + e, cw - h},
                                    {4 * h + 3 * cw + e, cw - h}};
-    const QStringList Heads = {QStringLiteral("Observation"), QStringLiteral("h"), QStringLiteral("H"),
-                               QStringLiteral("f"), QStringLiteral("F")};
+    const QStringList Heads = {QStringLiteral("Observation"), QStringLiteral("h"),
+                               QStringLiteral("H"), QStringLiteral("f"), QStringLiteral("F")};
     const int Dec = std::max(0, D.GetDecimals());
-    DrawTable(P, D, Cols, Heads, [Dec](const TFreqRecord &R, int I) {
-        return I == 0 ? FormatNumber(R.Value, Dec) : CommonCell(R, I - 1);
-    });
+    return DrawTable(
+        P, D, Cols, Heads,
+        [Dec](const TFreqRecord &R, int I) {
+            return I == 0 ? FormatNumber(R.Value, Dec) : CommonCell(R, I - 1);
+        },
+        Page);
 }
 
-void DrawGroupedFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
+int GroupedTable(QPainter &P, const tDescriptor &D, const tTablePage *Page)
 {
     const int h = draw::TextHeight(P);
     const int cw = draw::TextWidth(P, QStringLiteral("0000000000000"));
     QVector<tColumn> Cols = {{h, 2 * cw}, {2 * h + 2 * cw, cw}};
     for (int I = 0; I < 4; ++I)
         Cols.append({Cols.last().Left + Cols.last().Width + h, cw});
-    const QStringList Heads = {QStringLiteral("Interval"), QStringLiteral("Midtpunkt"), QStringLiteral("h"),
-                               QStringLiteral("H"),        QStringLiteral("f"),         QStringLiteral("F")};
+    const QStringList Heads = {QStringLiteral("Interval"), QStringLiteral("Midtpunkt"),
+                               QStringLiteral("h"),        QStringLiteral("H"),
+                               QStringLiteral("f"),        QStringLiteral("F")};
     const int Dec = std::max(0, D.GetDecimals());
-    DrawTable(P, D, Cols, Heads, [Dec](const TFreqRecord &R, int I) {
-        if (I == 0)
-            return FormatNumber(R.Lower, Dec) + QStringLiteral(" - ") + FormatNumber(R.Upper, Dec);
-        if (I == 1)
-            return FormatNumber(R.Value, Dec + 1);
-        return CommonCell(R, I - 2);
-    });
+    return DrawTable(
+        P, D, Cols, Heads,
+        [Dec](const TFreqRecord &R, int I) {
+            if (I == 0)
+                return FormatNumber(R.Lower, Dec) + QStringLiteral(" - ") +
+                       FormatNumber(R.Upper, Dec);
+            if (I == 1)
+                return FormatNumber(R.Value, Dec + 1);
+            return CommonCell(R, I - 2);
+        },
+        Page);
+}
+
+} // namespace
+
+int FreqTableTop(const QPainter &P)
+{
+    return 5 * draw::TextHeight(P);
+}
+int FreqTableLineHeight(const QPainter &P)
+{
+    return draw::TextHeight(P);
+}
+
+void DrawFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
+{
+    UngroupedTable(P, D, nullptr);
+}
+
+void DrawGroupedFreqTable(QPainter &P, const tDrawContext &, const tDescriptor &D)
+{
+    GroupedTable(P, D, nullptr);
+}
+
+int PrintFreqTable(QPainter &P, const tDrawContext &C, const tDescriptor &D, int PageLimit)
+{
+    const tTablePage Page{C.PrinterPpi / 2, PageLimit};
+    return UngroupedTable(P, D, &Page);
+}
+
+int PrintGroupedFreqTable(QPainter &P, const tDrawContext &C, const tDescriptor &D, int PageLimit)
+{
+    const tTablePage Page{C.PrinterPpi / 2, PageLimit};
+    return GroupedTable(P, D, &Page);
 }
 
 QSize FreqTablePaneSize(const QPainter &P, const tDescriptor &D, bool Grouped)

@@ -162,6 +162,7 @@ void TDataEdit::BuildMenus()
     Filer->addSeparator();
     Add(Filer, "DataEditIndstilPrinter", QStringLiteral("Indstil printer..."),
         [this] { Host.PrinterSetup(); });
+    AddPrintMenu(Filer, QStringLiteral("DataEditUdskriv"), ObsOutputItems());
     Filer->addSeparator();
     Host.AddRecentFilesMenu(Filer);
     Filer->addSeparator();
@@ -293,6 +294,7 @@ void TDataEdit::AddEditMenus()
     Rediger->addSeparator();
     // The copies of the descriptions join these two sheet copies.
     QMenu *Copy = AddSubMenu(Rediger, "RedigerBeskriv", QStringLiteral("Ko&piér til klippebord"));
+    AddCopyItems(Copy, ObsOutputItems());
     Fill(Copy, {{"Kopirtal1", "Alle talsæt", ocCopyAll, {}, [this] { CopyAllCommand(false); }},
                 {"Kopirmednavne1", "Alle talsæt og navne", ocCopyAll, {}, [this] {
                      CopyAllCommand(true);

@@ -367,11 +367,15 @@ void TEditorFrame::SizePane(int N)
 {
     if (N < 1 || N > 4)
         return;
+    Panes[N]->SetRange(PaneRange(Descriptor().GetPaneKind(N)));
+}
+
+QSize TEditorFrame::PaneRange(int Kind)
+{
     tDescriptor &D = Descriptor();
-    const int Kind = D.GetPaneKind(N);
     QImage Probe(1, 1, QImage::Format_RGB32);
     QPainter P(&Probe);
-    P.setFont(Panes[N]->PaintBox->font());
+    P.setFont(Panes[1]->PaintBox->font());
     const int h = draw::TextHeight(P);
     const int cw = LineNameWidth();
     const bool Grouped = DescribesGrouped();
@@ -416,7 +420,7 @@ void TEditorFrame::SizePane(int N)
     default:
         break;
     }
-    Panes[N]->SetRange(R);
+    return R;
 }
 
 void TEditorFrame::PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &Size)

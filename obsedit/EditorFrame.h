@@ -8,6 +8,7 @@
 #include "DescriptionPane.h"
 #include "EditorHost.h"
 #include "ScatterDiagram.h"
+#include "PrintCopy.h"
 
 #include <QHash>
 #include <QPoint>
@@ -17,7 +18,9 @@ class QAction;
 class QButtonGroup;
 class QFrame;
 class QHBoxLayout;
+class QImage;
 class QLabel;
+class QMenu;
 class QSplitter;
 class QStackedWidget;
 class QToolButton;
@@ -73,6 +76,31 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     bool RegressionLineFor(int N) const;
     // The markers of the scatter diagram last drawn in pane 1.
     tPointHitList PointHitList;
+
+    // Print and copy (PrintCopy.cpp). The "Udskriv" submenu of Filer:
+    // "Datasæt" (Ctrl+P), a separator and the print items of Items, each
+    // enabled when the menu opens as KindAllowed says.
+    QMenu *AddPrintMenu(QMenu *Filer, const QString &MenuName, const QVector<tOutputItem> &Items);
+    // The "Ko&piér til klippebord" submenu of Rediger with the copy items of
+    // Items; or those items added to an existing submenu. Enabled as above.
+    QMenu *AddCopyMenu(QMenu *Rediger, const QString &MenuName, const QVector<tOutputItem> &Items);
+    void AddCopyItems(QMenu *Menu, const QVector<tOutputItem> &Items);
+    // The commands behind the items.
+    void PrintDescription(int Kind, const QString &Title);
+    void PrintDataSet();
+    void CopyDescription(int Kind);
+    // What a copy puts on the clipboard.
+    QImage DescriptionPicture(int Kind);
+    QString DescriptionText(int Kind);
+    QSize PictureSize(int Kind);
+    // Whether a printed or copied scatter diagram gets its regression line:
+    // always from the edit view, else as the showing view's toggles are.
+    bool OutputRegression() const;
+    // The notice printed instead of Kind ("Fejl i data-par", "Fejl i
+    // intervaller"), "" when Kind can be drawn.
+    QString OutputError(int Kind);
+    // The scroll range SizePane gives a pane of Kind.
+    QSize PaneRange(int Kind);
 
     // The tool buttons by name, and the status panel.
     QToolButton *ToolButton(const QString &Name) const { return Buttons.value(Name); }
@@ -166,6 +194,15 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
         Q_UNUSED(PaneN);
         Q_UNUSED(Grouped);
     }
+    // Kinds printed page by page: draws Kind up to PageLimit and returns
+    // where the next page starts (0 when done). The frame prints the table;
+    // editors with more such kinds add theirs.
+    virtual int PrintKindPages(QPainter &P, const tDrawContext &C, int Kind, int PageLimit);
+    // The text a copy of Kind puts on the clipboard ("" for nothing). The
+    // frame gives the table and the one-variable key figures.
+    virtual QString KindText(int Kind);
+    // The data grid's font, for printing the data set.
+    virtual QFont DataGridFont() const { return font(); }
     // Whether pane N is on the page showing now.
     bool PaneShowing(int N) const;
     // Draws a one-variable description (table, key figures, graphs, pie).

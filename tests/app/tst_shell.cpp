@@ -65,7 +65,7 @@ class TestShell : public QObject
         QWidget Parent;
         TStandardDialogs D(&Parent);
         WhenModal([](QWidget *W) {
-            auto *Dialog = qobject_cast<TPrintNameDialog *>(W);
+            auto *Dialog = qobject_cast<TNavnDlg *>(W);
             QVERIFY(Dialog);
             QCOMPARE(Dialog->windowTitle(), QStringLiteral("Navn på udskriften"));
             Dialog->NavnEdit->setText(QStringLiteral("Klasse 7b"));
@@ -77,7 +77,7 @@ class TestShell : public QObject
         // The next time the dialog starts from the last name; closing it is no OK.
         QString Shown;
         WhenModal([&Shown](QWidget *W) {
-            auto *Dialog = qobject_cast<TPrintNameDialog *>(W);
+            auto *Dialog = qobject_cast<TNavnDlg *>(W);
             QVERIFY(Dialog);
             Shown = Dialog->NavnEdit->text();
             Dialog->reject();

@@ -1,0 +1,169 @@
+// lumentor-cli print FILE.lmt SERIES --kind KIND [--name NAVN] -o OUT.pdf
+// lumentor-cli print FILE.lmt --data [--name NAVN] -o OUT.pdf
+// Prints one description, or the whole data set, to a PDF file as the
+// editors print them on paper: A4 at 300 dots per inch.
+#include "Command.h"
+#include "Describe.h"
+#include "Series.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace
+{
+
+const char *Usage = "print FIL.lmt --col A|--line N|--hyp N|--grup N --kind "
+                    "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram "
+                    "[--name NAVN] -o UD.pdf  |  print FIL.lmt --data [--name NAVN] -o UD.pdf";
+
+constexpr int Resolution = 300;
+constexpr int ScreenPpi = 96;
+
+// The data grids' font as it shows on the screen.
+QFont GridFont()
+{
+    QFont F(QStringLiteral("Arial"));
+    F.setPointSize(9);
+    return F;
+}
+
+// An A4 page whose printable area starts 10 mm inside the paper's edges, as
+// a printer's does.
+void SetUpWriter(QPdfWriter &Writer, const QString &Title)
+{
+    Writer.setCreator(QStringLiteral("Lumentor"));
+    Writer.setTitle(Title);
+    Writer.setResolution(Resolution);
+    Writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+}
+
+int Failed(const QString &Message)
+{
+    Err() << Message << "\n";
+    return 1;
+}
+
+int PrintData(const QStringList &Rest, const QString &Name, const QString &OutName)
+{
+    QString FileName;
+    for (const QString &A : Rest) {
+        if (A.startsWith(QLatin1String("--")) || !FileName.isEmpty()) {
+            Err() << "Brug: lumentor-cli " << Usage << "\n";
+            return 2;
+        }
+        FileName = A;
+    }
+    if (FileName.isEmpty()) {
+        Err() << "Brug: lumentor-cli " << Usage << "\n";
+        return 2;
+    }
+    std::unique_ptr<tLumen> Lumen = tLumen::CreateFromFile(FileName);
+    if (!Lumen || Lumen->ReadFailed())
+        return Failed(QStringLiteral("Kunne ikke læse data"));
+    // The data type the file was saved with; a file without one holds
+    // observations.
+    const TDataType Type = DataType == dtHyp || DataType == dtGrup ? DataType : dtObs;
+
+    QSaveFile Out(OutName);
+    if (!Out.open(QIODevice::WriteOnly))
+        return Failed(QStringLiteral("Kunne ikke gemme udskriften"));
+    tPrintResult Result;
+    {
+        QPdfWriter Writer(&Out);
+        SetUpWriter(Writer, DataSetTitle(Name));
+        Result = PrintDataSet(Writer, *Lumen, Type, GridFont(), ScreenPpi, Name);
+    }
+    if (Result == tPrintResult::Empty) {
+        Out.cancelWriting();
+        return Failed(QStringLiteral("Datasættet er tomt"));
+    }
+    if (Result != tPrintResult::Printed || !Out.commit())
+        return Failed(QStringLiteral("Kunne ikke gemme udskriften"));
+    return 0;
+}
+
+int PrintKind(const QStringList &Rest, TBeskrivKind Kind, const QString &Name,
+              const QString &OutName)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Rest, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    tDescriptor &D = DescriptorOf(*Lumen);
+    if (!KindOffered(D, Kind, Error))
+        return Failed(Error);
+
+    tDescriptionPrint Job;
+    Job.Title = PageTitle(KindPrintTitle(Kind), Name);
+    Job.Font = PrinterFont(PaneFont(), Kind == bkMaerketal ? 12 : 10);
+    Job.ScreenPpi = ScreenPpi;
+
+    QSaveFile Out(OutName);
+    if (!Out.open(QIODevice::WriteOnly))
+        return Failed(QStringLiteral("Kunne ikke gemme udskriften"));
+    bool Painted = false;
+    {
+        QPdfWriter Writer(&Out);
+        SetUpWriter(Writer, Job.Title);
+        QPainter P;
+        Painted = P.begin(&Writer);
+        if (Painted) {
+            const QString Notice = SeriesKindError(D, Kind);
+            if (Notice.isEmpty() && PrintsOnSeveralPages(Kind))
+                PrintPages(P, Writer, Job, TablePages(D, D.IsGrouped()));
+            else
+                PrintOnePage(P, Writer, Job, [&D, Kind](QPainter &Q, const tDrawContext &C) {
+                    DrawSeriesKind(Q, C, D, Kind);
+                });
+            P.end();
+        }
+    }
+    if (!Painted || !Out.commit())
+        return Failed(QStringLiteral("Kunne ikke gemme udskriften"));
+    return 0;
+}
+
+int Print(const QStringList &Args)
+{
+    QString KindText, Name, OutName;
+    bool Data = false;
+    QStringList Rest;
+    for (int I = 0; I < Args.size(); ++I) {
+        const QString &A = Args[I];
+        if (A == QLatin1String("--data")) {
+            Data = true;
+            continue;
+        }
+        QString *Target = A == QLatin1String("--kind")   ? &KindText
+                          : A == QLatin1String("--name") ? &Name
+                          : A == QLatin1String("-o")     ? &OutName
+                                                         : nullptr;
+        if (!Target) {
+            Rest << A;
+            continue;
+        }
+        if (I + 1 >= Args.size()) {
+            Err() << "Mangler værdi efter " << A << "\n";
+            return 2;
+        }
+        *Target = Args[++I];
+    }
+    const TBeskrivKind Kind = ParseKindName(KindText);
+    const bool Usable = Data ? KindText.isEmpty() : Kind != bkIngen;
+    if (!Usable || OutName.isEmpty()) {
+        Err() << "Brug: lumentor-cli " << Usage << "\n";
+        return 2;
+    }
+    return Data ? PrintData(Rest, Name, OutName) : PrintKind(Rest, Kind, Name, OutName);
+}
+
+CommandRegistrar R("print", &Print, Usage);
+
+} // namespace

@@ -1,0 +1,114 @@
+// lumentor-cli print: descriptions and data sets printed to PDF files, checked
+// for their page count, titles and content at known places of the pages.
+#include "Lumen.h"
+#include "support_cli.h"
+#include "support_pages.h"
+
+#include <QFontMetrics>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A4 pages at 300 dpi whose printable area starts 10 mm inside the paper,
+// rendered at 100 dpi.
+constexpr double Offset = 10 / 25.4 * 100;
+
+class tst_cli_print : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir Dir;
+    QString Data;
+
+  private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        if (!HavePoppler())
+            QSKIP("poppler-utils are not installed");
+        QVERIFY(MakeRuntimeDir(Dir.path()));
+        // Column A: 150 distinct values; B..Z 100 lines of 40 values; C1 text.
+        tLumen L;
+        for (int Line = 0; Line < 150; ++Line)
+            L.SetCellText(Line, 0, QString::number(100 + Line));
+        for (int Col = 1; Col < 26; ++Col)
+            for (int Line = 0; Line < 100; ++Line)
+                L.SetCellText(Line, Col, QString::number(Line % 40));
+        L.SetCellText(0, 2, QStringLiteral("ikke målt"));
+        Data = Dir.filePath("data.lmt");
+        L.SaveToFile(Data);
+        QVERIFY(!L.WriteFailed());
+    }
+
+    void description_data()
+    {
+        QTest::addColumn<QString>("Col");
+        QTest::addColumn<QString>("Kind");
+        QTest::addColumn<QString>("Name");
+        QTest::addColumn<QString>("Title");
+        QTest::addColumn<int>("Pages");
+        QTest::newRow("long table") << "A"
+                                    << "tabel"
+                                    << "Klasse 7b"
+                                    << "Tabel - Klasse 7b" << 3;
+        QTest::newRow("graph") << "B"
+                               << "frekvensgraf"
+                               << "7b"
+                               << "Frekvensgraf - 7b" << 1;
+    }
+    void description()
+    {
+        QFETCH(QString, Col);
+        QFETCH(QString, Kind);
+        QFETCH(QString, Name);
+        QFETCH(QString, Title);
+        QFETCH(int, Pages);
+        const QString Pdf = Dir.filePath(Kind + Col + ".pdf");
+        const tRun R =
+            RunCli({"print", Data, "--col", Col, "--kind", Kind, "--name", Name, "-o", Pdf});
+        QCOMPARE(R.Code, 0);
+        QCOMPARE(PdfPages(Pdf), Pages);
+        // The title ends the top line of every page (continuation rows of a
+        // table share that line on its left).
+        const QStringList Texts = PdfTexts(Pdf);
+        for (int P = 0; P < Pages; ++P)
+            QVERIFY(Texts[P].trimmed().section('\n', 0, 0).trimmed().endsWith(Title));
+    }
+
+    // 26 columns by 150 lines in page blocks; a red text cell and black
+    // number cells where the layout puts them; an empty set prints nothing.
+    void dataSet()
+    {
+        const QString Pdf = Dir.filePath("data.pdf");
+        QCOMPARE(RunCli({"print", Data, "--data", "--name", "7b", "-o", Pdf}).Code, 0);
+        QPdfWriter Probe(Dir.filePath("probe.pdf"));
+        Probe.setResolution(300);
+        QFont F(QStringLiteral("Arial"));
+        F.setPointSize(9);
+        const int ch = QFontMetrics(F, &Probe).height() * 3 / 2, cw = 4 * ch, m = 150;
+        const int Cols = (2244 - 2 * m) / cw - 1, Lines = (3271 - 2 * m) / ch - 1;
+        QCOMPARE(PdfPages(Pdf), ((26 + Cols - 1) / Cols) * ((150 + Lines - 1) / Lines));
+        QVERIFY(PdfTexts(Pdf).first().contains("Datasæt - 7b"));
+        const QImage Img = PdfPage(Pdf, 1, 100);
+        auto Cell = [&](int Col, int Line) {
+            return QRect(int(Offset + (m + cw + Col * cw) / 3.0) + 2,
+                         int(Offset + (m + ch + Line * ch) / 3.0) + 2, cw / 3 - 4, ch / 3 - 4);
+        };
+        QVERIFY(AnyPixel(Img, Cell(2, 0), IsRed));
+        QVERIFY(AnyPixel(Img, Cell(1, 1), IsDark));
+        QVERIFY(!AnyPixel(Img, Cell(1, 1), IsRed));
+
+        tLumen Empty;
+        Empty.SaveToFile(Dir.filePath("empty.lmt"));
+        const tRun E =
+            RunCli({"print", Dir.filePath("empty.lmt"), "--data", "-o", Dir.filePath("none.pdf")});
+        QCOMPARE(E.Code, 1);
+        QVERIFY(E.Err.contains(QStringLiteral("Datasættet er tomt")));
+        QVERIFY(!QFile::exists(Dir.filePath("none.pdf")));
+        QCOMPARE(RunCli({"print", Data, "--data", "--kind", "tabel", "-o", Pdf}).Code, 2);
+        QCOMPARE(RunCli({"print", Data, "--col", "A", "--kind", "cirkeldiagram", "-o", Pdf}).Code,
+                 1);
+    }
+};
+
+QTEST_MAIN(tst_cli_print)
+#include "tst_cli_print.moc"

@@ -1,0 +1,169 @@
+// Printed pages: the frequency table running over pages, the data set cut
+// into page blocks, page titles and the colours of printed cells.
+#include "support_drawing.h"
+#include "support_pages.h"
+
+#include "CellText.h"
+#include "DataSetPrint.h"
+#include "FreqTableDraw.h"
+#include "Printing.h"
+
+#include <QTest>
+
+using namespace testdraw;
+
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // Each page ends at the first row that does not fit and the next page
+    // starts with exactly that row at its top; the last call returns 0.
+    void tableRunsOverPages_data()
+    {
+        QTest::addColumn<int>("Rows");
+        QTest::addColumn<int>("PageHeight");
+        QTest::addColumn<bool>("Grouped");
+        QTest::newRow("many pages") << 200 << 500 << false;
+        QTest::newRow("grouped") << 80 << 600 << true;
+        QTest::newRow("page lower than a row") << 5 << 60 << false;
+    }
+    void tableRunsOverPages()
+    {
+        QFETCH(int, Rows);
+        QFETCH(int, PageHeight);
+        QFETCH(bool, Grouped);
+        QStringList Values;
+        for (int I = 0; I < Rows; ++I)
+            Values << QString::number(I + 1);
+        auto L = ObsColumn(Values);
+        if (Grouped) {
+            L->SetGroupKind(0, gkAuto);
+            L->SetFirstLower(0, 0);
+            L->SetFirstUpper(0, 1);
+            L->SetGap(0, 0);
+            L->SetGroupCount(0, Rows);
+        }
+        tDescriptor &D = Recomputed(*L);
+        QCOMPARE(D.ListCount(0), Rows);
+        const int Ppi = 40, m = Ppi / 2; // one inch of foot room
+        const tDrawContext C = tDrawContext::Printer(800, PageHeight, Ppi, 96);
+        const int h = QFontMetrics(PaneFont()).height(), Top = m + 5 * h;
+        int Y = 0, Pages = 0, First = 0;
+        for (;; ++Pages) {
+            QVERIFY(Pages < 1000);
+            int Next = 0;
+            const QImage Page = Drawn(800, PageHeight, [&](QPainter &P) {
+                P.translate(0, -Y);
+                Next = TablePages(D, Grouped)(P, C, Y + PageHeight - Ppi);
+            });
+            const int Limit = Y + PageHeight - Ppi;
+            const int End = Next == 0 ? Rows : (Next - Top) / h;
+            if (Next != 0) { // the first row not fitting, unless it is the page's first
+                QCOMPARE((Next - Top) % h, 0);
+                QVERIFY(Next + h > Limit && (Next <= Limit || End == First));
+            }
+            if (Pages > 0) // continuation: row First at the top, cream when odd
+                QCOMPARE(AnyPixel(Page, QRect(m + h + 2, 1, 4, h - 2),
+                                  [](const QColor &X) { return X == RowCream; }),
+                         First % 2 == 1);
+            if (End > First) // its last row drawn, nothing below
+                QVERIFY(AnyPixel(Page, QRect(m, Top + (End - 1) * h - Y, 800, h), IsDark));
+            QVERIFY(!AnyPixel(Page, QRect(0, Top + End * h - Y, 800, PageHeight), IsDark));
+            if (Next == 0)
+                break;
+            Y = Next;
+            First = End;
+        }
+        QCOMPARE(Pages == 0, Top + Rows * h <= PageHeight - Ppi);
+    }
+
+    // Columns and lines per page and the pages' order: block of lines by
+    // block of lines, left to right in each. Ppi 100 (margin 50), cells 40 x 10.
+    void dataSetPageBlocks_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<int>("Size");
+        QTest::addColumn<int>("Columns");
+        QTest::addColumn<int>("Lines");
+        QTest::addColumn<QString>("Order"); // first column/first line of each page
+        QTest::newRow("26 x 100 on pages of 10 columns and 40 lines")
+            << int(dtObs) << 540 << 26 << 100 << "0/0 10/0 20/0 0/40 10/40 20/40 0/80 10/80 20/80";
+        QTest::newRow("frequencies: 5 columns, 39 lines")
+            << int(dtHyp) << 540 << 8 << 50 << "0/0 5/0 0/39 5/39";
+        QTest::newRow("groupings: 3 columns") << int(dtGrup) << 540 << 8 << 20 << "0/0 3/0 6/0";
+        QTest::newRow("page smaller than a cell")
+            << int(dtObs) << 120 << 2 << 2 << "0/0 1/0 0/1 1/1";
+    }
+    void dataSetPageBlocks()
+    {
+        QFETCH(int, Type);
+        QFETCH(int, Size);
+        QFETCH(int, Columns);
+        QFETCH(int, Lines);
+        QFETCH(QString, Order);
+        const tSheetLayout S =
+            SheetLayout(tPrintPage{Size, Size - 30, 100}, 10, TDataType(Type), Columns, Lines);
+        QStringList Got;
+        for (const tSheetPage &P : SheetPages(S))
+            Got << QStringLiteral("%1/%2").arg(P.FirstCol).arg(P.FirstLine);
+        QCOMPARE(Got.join(' '), Order);
+    }
+
+    // Number cells black, text cells red, both two spaces from the right
+    // border; silver cell lines and header fill; the title at the top right.
+    void dataSetCells_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<QString>("Name");
+        QTest::addColumn<QString>("Title");
+        QTest::newRow("observations") << int(dtObs) << "Klasse 7b"
+                                      << "Datasæt - Klasse 7b";
+        QTest::newRow("frequencies") << int(dtHyp) << ""
+                                     << "Datasæt";
+        QTest::newRow("groupings") << int(dtGrup) << ""
+                                   << "Datasæt";
+    }
+    void dataSetCells()
+    {
+        QFETCH(int, Type);
+        QFETCH(QString, Name);
+        QFETCH(QString, Title);
+        QCOMPARE(DataSetTitle(Name), Title);
+        tLumen L;
+        const int Sub = Type == dtObs ? 0 : 1; // the frequency, the upper bound
+        for (int Line : {0, 1, 3}) {
+            const QString S = Line == 1 ? QStringLiteral("ikke målt") : QStringLiteral("12");
+            Type == dtObs   ? L.SetCellText(Line, 0, S)
+            : Type == dtHyp ? L.SetHypFreqText(Line, 0, S)
+                            : L.SetGrupHighText(Line, 0, S);
+        }
+        const tPrintPage Page{700, 400, 100};
+        const int ch = 20, cw = 80, m = 50;
+        const tSheetLayout S = SheetLayoutOf(L, TDataType(Type), Page, ch);
+        const QImage Img = Drawn(700, 400, [&](QPainter &P) {
+            DrawSheetPage(P, L, TDataType(Type), S, SheetPages(S).first(), Page, Title);
+        });
+        auto Cell = [&](int Line) {
+            return QRect(m + cw + Sub * cw, m + S.HeaderRows * ch + Line * ch, cw, ch);
+        };
+        const int Gap = QFontMetrics(PaneFont()).horizontalAdvance(QStringLiteral("  "));
+        QVERIFY(AnyPixel(Img, Cell(0).adjusted(3, 3, -Gap, -3), IsDark));
+        QVERIFY(!AnyPixel(Img, Cell(0).adjusted(3, 3, -3, -3), IsRed));
+        QVERIFY(!AnyPixel(Img, Cell(0).adjusted(cw - Gap + 2, 3, -2, -3), IsDark));
+        QVERIFY(AnyPixel(Img, Cell(1).adjusted(3, 3, -3, -3), IsRed));
+        QVERIFY(!AnyPixel(Img, Cell(1).adjusted(3, 3, -3, -3), IsDark));
+        QVERIFY(!AnyPixel(Img, Cell(2).adjusted(3, 3, -3, -3), IsDark)); // empty
+        const QColor Silver(0xC0, 0xC0, 0xC0);
+        QCOMPARE(QColor(Img.pixel(Cell(2).center().x(), Cell(2).top())), Silver);
+        QCOMPARE(QColor(Img.pixel(m + cw - 4, Cell(2).bottom() - 3)), Silver);
+        // The title: right edge half an inch from the page's, on the top line.
+        QVERIFY(AnyPixel(Img, QRect(700 - m - 7, 0, 7, 15), IsDark));
+        QVERIFY(!AnyPixel(Img, QRect(700 - m, 0, m, 400), IsDark));
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
