@@ -4,6 +4,7 @@
 #include "Describe.h"
 #include "EditorGlyphs.h"
 #include "PaneKinds.h"
+#include "TerningDlg.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -43,6 +44,7 @@ TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
 
     BuildToolBar();
     BuildMenus();
+    BuildDataTools();
 
     Blocks[0] =
         new TObsGridBlock(QString(), DataGridModel, ColModel, LineModel, this, &Pressed, EditPage);
@@ -245,6 +247,8 @@ void TDataEdit::DataReplaced(bool FromFile)
         B->ScrollTopLeft();
     }
     SetDataEdited(FromFile);
+    if (!FromFile)
+        RandomDialog()->Reset();
     StatusPanel->clear();
     SetView(vwEdit);
     UpdateDirectionGlyph();

@@ -10,6 +10,8 @@
 class QMenu;
 class QMenuBar;
 class QAction;
+class TDataStilDlg;
+class TTerningDlg;
 
 class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
 {
@@ -91,6 +93,16 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     int LastDataCol() const { return LastCol; }
     int LastDataLine() const { return LastLine; }
 
+    // Random numbers: the dialog for the marked columns (TerningSpeed,
+    // "Talområde...") and the refill of every random column (CupSpeed,
+    // "Nye tal", F9).
+    void RandomRangeCommand();
+    void NewRandomNumbers();
+    // The column settings dialog for Col and the refresh after OK.
+    void ColumnSettingsCommand(int Col);
+    TDataStilDlg *ColumnSettingsDialog() const { return DataStilDlg; }
+    TTerningDlg *RandomDialog() const { return TerningDlg; }
+
   signals:
     // The drop button of a column letter, or "Indstillinger...": the column
     // settings dialog (built with the column commands).
@@ -120,6 +132,12 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void RepaintHeaders(TObsGridBlock *B);
     void SetColumnButtonsVisible(bool Visible);
     void DecimalsCommand(int Delta);
+    // Creates the column settings and random number dialogs and connects
+    // their commands.
+    void BuildDataTools();
+    // After random columns were refilled or cleared: the columns Changed (by
+    // letter) repainted, the statistics and panes refreshed.
+    void RandomColumnsChanged(const QString &Changed);
 
     TObsDataModel *DataGridModel;
     TObsColHeaderModel *ColModel;
@@ -134,4 +152,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     QMenuBar *MenuBar = nullptr;
     QMenu *DatatypeMenu = nullptr;
     QList<QWidget *> ColumnSeparators;
+    TDataStilDlg *DataStilDlg = nullptr;
+    TTerningDlg *TerningDlg = nullptr;
 };

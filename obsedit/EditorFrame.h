@@ -18,6 +18,7 @@ class QLabel;
 class QSplitter;
 class QStackedWidget;
 class QToolButton;
+class TArrowDlg;
 class tDescriptor;
 struct tDrawContext;
 
@@ -62,6 +63,9 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
 
     // TEditorBase.
     void SetTextButtonDown(bool Down) override;
+
+    // The (x,y) calculator, made on first use.
+    TArrowDlg *Calculator();
 
     // TPaneOwner.
     void PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &Size) override;
@@ -108,12 +112,8 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     virtual void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN);
     // The picked lines changed (the line header shows them).
     virtual void PickedLinesChanged() {}
-    // Opens the (x,y) calculator for a pane.
-    virtual void OpenCalculator(int PaneN, bool Grouped)
-    {
-        Q_UNUSED(PaneN);
-        Q_UNUSED(Grouped);
-    }
+    // Opens the (x,y) calculator for a pane; its readings repaint the pane.
+    virtual void OpenCalculator(int PaneN, bool Grouped);
     // Whether pane N is on the page showing now.
     bool PaneShowing(int N) const;
     // Draws a one-variable description (table, key figures, graphs, pie).
@@ -132,4 +132,5 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     TDescriptionPane *Panes[5] = {};
     QPoint Pane1Pressed;
     bool Pane1PressValid = false;
+    TArrowDlg *ArrowDlg = nullptr;
 };
