@@ -61,9 +61,13 @@ class TGrupGrid : public QTableWidget
   protected:
     void keyPressEvent(QKeyEvent *Event) override
     {
-        if ((Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) &&
-            state() != EditingState) {
-            MoveOnEnter();
+        if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) {
+            // An Enter the cell editor passed on is handled when the editor
+            // closes.
+            if (!EnterPending) {
+                EndEdit();
+                MoveOnEnter();
+            }
             return;
         }
         QTableWidget::keyPressEvent(Event);
