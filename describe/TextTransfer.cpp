@@ -34,21 +34,23 @@ bool EndsToken(QChar C, bool FromFile)
     return C == Tab || C == Cr || (FromFile && C == QLatin1Char(';'));
 }
 
-// Feeds every token of a column or line text to Handle(index, token).
+// Feeds every token of a column or line text to Handle(index, token, rest);
+// rest is true for a token left at the end without a separator after it,
+// which is always a value, never a name.
 template <typename Fn> void ForEachToken(const QString &Text, bool FromFile, Fn Handle)
 {
     QString Token;
     int Index = 0;
     for (QChar C : Text) {
         if (EndsToken(C, FromFile)) {
-            Handle(Index++, Token);
+            Handle(Index++, Token, false);
             Token.clear();
         } else if (C.unicode() >= 32) {
             Token += C;
         }
     }
     if (!Token.isEmpty())
-        Handle(Index, Token);
+        Handle(Index, Token, true);
 }
 
 bool IsName(const QString &Token)
@@ -246,7 +248,7 @@ bool ContainsLetter(const QString &Token)
 QStringList TextTokens(const QString &Text, bool FromFile)
 {
     QStringList Out;
-    ForEachToken(Text, FromFile, [&Out](int, const QString &T) { Out.append(T); });
+    ForEachToken(Text, FromFile, [&Out](int, const QString &T, bool) { Out.append(T); });
     return Out;
 }
 
@@ -254,8 +256,8 @@ void PasteColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
 {
     Lumen.InsertColumn(Col);
     int Line = 0;
-    ForEachToken(Text, FromFile, [&](int Index, const QString &T) {
-        if (Index == 0 && IsName(T))
+    ForEachToken(Text, FromFile, [&](int Index, const QString &T, bool Rest) {
+        if (Index == 0 && !Rest && IsName(T))
             Lumen.SetColName(Col, T);
         else
             SetObsCell(Lumen, Line++, Col, T);
@@ -266,8 +268,8 @@ void PasteLine(tLumen &Lumen, int Line, const QString &Text, bool FromFile)
 {
     Lumen.InsertLine(Line);
     int Col = 0;
-    ForEachToken(Text, FromFile, [&](int Index, const QString &T) {
-        if (Index == 0 && IsName(T))
+    ForEachToken(Text, FromFile, [&](int Index, const QString &T, bool Rest) {
+        if (Index == 0 && !Rest && IsName(T))
             Lumen.SetLineName(Line, T);
         else if (Col < ObsColumns)
             SetObsCell(Lumen, Line, Col++, T);
@@ -278,8 +280,8 @@ void PasteHypColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
 {
     Lumen.InsertHypColumn(Col);
     int Value = 0;
-    ForEachToken(Text, FromFile, [&](int Index, const QString &T) {
-        if (Index == 0 && IsName(T)) {
+    ForEachToken(Text, FromFile, [&](int Index, const QString &T, bool Rest) {
+        if (Index == 0 && !Rest && IsName(T)) {
             Lumen.SetHypName(Col, T);
             return;
         }
@@ -300,8 +302,8 @@ void PasteGrupColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile)
 {
     Lumen.InsertGrupColumn(Col);
     int Value = 0;
-    ForEachToken(Text, FromFile, [&](int Index, const QString &T) {
-        if (Index == 0 && IsName(T)) {
+    ForEachToken(Text, FromFile, [&](int Index, const QString &T, bool Rest) {
+        if (Index == 0 && !Rest && IsName(T)) {
             Lumen.SetGrupName(Col, T);
             return;
         }

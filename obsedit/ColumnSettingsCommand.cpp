@@ -5,8 +5,6 @@
 #include "Describe.h"
 #include "TerningDlg.h"
 
-#include <QToolButton>
-
 void TDataEdit::BuildDataTools()
 {
     DataStilDlg = new TDataStilDlg(Host, this);
@@ -15,10 +13,6 @@ void TDataEdit::BuildDataTools()
                                      const QString &Text) { Host.Message(Icon, Title, Text); };
     TerningDlg->ShowHelp = [this] { Host.ShowHelp(htRandom); };
     connect(this, &TDataEdit::ColumnSettingsRequested, this, &TDataEdit::ColumnSettingsCommand);
-    connect(ToolButton(QStringLiteral("TerningSpeed")), &QToolButton::clicked, this,
-            &TDataEdit::RandomRangeCommand);
-    connect(ToolButton(QStringLiteral("CupSpeed")), &QToolButton::clicked, this,
-            &TDataEdit::NewRandomNumbers);
 }
 
 void TDataEdit::ColumnSettingsCommand(int Col)

@@ -128,79 +128,7 @@ void TDataEdit::BuildToolBar()
         Host.SaveDocument();
     });
     connect(Info, &QToolButton::clicked, this, [this](bool Down) { Host.ShowTextWindow(Down); });
-    connect(ToolButton(QStringLiteral("DeciPlusSpeed")), &QToolButton::clicked, this,
-            [this] { DecimalsCommand(+1); });
-    connect(ToolButton(QStringLiteral("DeciMinusSpeed")), &QToolButton::clicked, this,
-            [this] { DecimalsCommand(-1); });
-}
-
-void TDataEdit::BuildMenus()
-{
-    // The bar is never shown itself: the main window shows its menus.
-    MenuBar = new QMenuBar(nullptr);
-    QMenu *Filer = MenuBar->addMenu(QStringLiteral("&Filer"));
-    Filer->setObjectName(QStringLiteral("DataEditFiler"));
-    auto Add = [this](QMenu *M, const char *Name, const QString &Caption, auto Fn) {
-        QAction *A = M->addAction(Caption, this, Fn);
-        A->setObjectName(QString::fromLatin1(Name));
-        return A;
-    };
-    Add(Filer, "DataEditNy", QStringLiteral("Ny"), [this] {
-        CommitEdit();
-        Host.NewDocument(dtObs);
-    });
-    Add(Filer, "DataEditAabn", QStringLiteral("Åbn..."), [this] {
-        CommitEdit();
-        Host.OpenDocument();
-    });
-    Add(Filer, "DataEditGem", QStringLiteral("Gem"), [this] {
-        CommitEdit();
-        Host.SaveDocument();
-    });
-    Add(Filer, "DataEditGemsom", QStringLiteral("Gem som..."), [this] {
-        CommitEdit();
-        Host.SaveDocumentAs();
-    });
-    Filer->addSeparator();
-    Add(Filer, "DataEditIndstilPrinter", QStringLiteral("Indstil printer..."),
-        [this] { Host.PrinterSetup(); });
-    Filer->addSeparator();
-    Add(Filer, "DataEditAfslut", QStringLiteral("Afslut"), [this] { Host.Exit(); });
-
-    DatatypeMenu = MenuBar->addMenu(QStringLiteral("&Datatype"));
-    DatatypeMenu->setObjectName(QStringLiteral("DataEditVindue"));
-    auto *Group = new QActionGroup(this);
-    const struct {
-        const char *Name;
-        const char *Caption;
-        TDataType Type;
-    } Types[] = {{"FunktionObs", "Observationer", dtObs},
-                 {"FunktionHyp", "&Hyppigheder", dtHyp},
-                 {"FunktionGrup", "&Grupperinger", dtGrup}};
-    for (const auto &T : Types) {
-        const TDataType Target = T.Type;
-        QAction *A = Add(DatatypeMenu, T.Name, QString::fromUtf8(T.Caption), [this, Target] {
-            if (Target != dtObs) {
-                CommitEdit();
-                Host.SetDataType(Target);
-            }
-        });
-        A->setCheckable(true);
-        A->setChecked(T.Type == dtObs);
-        Group->addAction(A);
-    }
-    connect(DatatypeMenu, &QMenu::aboutToShow, this, [this] {
-        for (QAction *A : DatatypeMenu->actions())
-            A->setEnabled(!Edited);
-    });
-
-    QMenu *Help = MenuBar->addMenu(QStringLiteral("Hjælp"));
-    QAction *Contents =
-        Add(Help, "HelpIndhold", QStringLiteral("Vejledning..."), [this] { Host.HelpContents(); });
-    Contents->setShortcut(QKeySequence(Qt::Key_F1));
-    Add(Help, "HelpSogefter", QStringLiteral("Søg efter..."), [this] { Host.HelpSearch(); });
-    Help->addSeparator();
-    Add(Help, "HelpOm", QStringLiteral("Om Lumentor..."), [this] { Host.ShowAbout(); });
+    BindToolButtons();
 }
 
 // Showing, hiding, replacing.
@@ -340,35 +268,7 @@ void TDataEdit::SetColumnButtonsVisible(bool Visible)
 
 void TDataEdit::UpdateButtons()
 {
-    const tLumen &L = Host.Lumen();
-    const int C = L.SelColCount(), Ln = L.SelLineCount();
-    const int First = L.SelCol(0);
-    auto Enable = [this](const char *Name, bool On) {
-        ToolButton(QString::fromLatin1(Name))->setEnabled(On);
-    };
-    const bool One = C == 1 || Ln == 1;
-    Enable("CutSpeed", One);
-    Enable("CopySpeed", One);
-    Enable("PasteSpeed", One && ClipboardHasText);
-    Enable("DelSpeed", C > 0 || Ln > 0);
-    const bool Sortable =
-        (C == 1 && L.CellCount(First) > 0) || (Ln == 1 && L.NumbersInLine(L.SelLine(0)) > 0);
-    Enable("SortUpSpeed", Sortable);
-    Enable("SortDownSpeed", Sortable);
-    const bool ColumnsShown = View() == vwEdit || View() == vwMixed;
-    Enable("DeciPlusSpeed", ColumnsShown && C > 0);
-    Enable("DeciMinusSpeed", ColumnsShown && C > 0);
-    Enable("Mul10Speed", C == 1 && !L.IsComputed(First));
-    Enable("Div10Speed", C == 1 && !L.IsComputed(First));
-    bool AllEmptyOrRandom = true;
-    for (int I = 0; I < C; ++I) {
-        const int Col = L.SelCol(I);
-        AllEmptyOrRandom = AllEmptyOrRandom && (L.CellCount(Col) == 0 || L.GetRandomCount(Col) > 0);
-    }
-    Enable("TerningSpeed", ColumnsShown && C > 0 && AllEmptyOrRandom);
-    Enable("CupSpeed", ColumnsShown && L.HasRandomColumns());
-    Enable("CalcSpeed", C == 1 && (L.IsComputed(First) || L.CellCount(First) == 0));
-    Enable("UndoSpeed", L.GetUndoOp() != 0);
+    ApplyCommandStates();
 }
 
 void TDataEdit::ShowColumnStatus(int Col)
@@ -413,21 +313,6 @@ void TDataEdit::ViewShown(TView V)
     if ((V == vwEdit || V == vwMixed) && L.SelColCount() == 1)
         ShowColumnStatus(L.SelCol(0));
     RepaintGrids();
-}
-
-void TDataEdit::DecimalsCommand(int Delta)
-{
-    EndEditing();
-    tLumen &L = Host.Lumen();
-    for (int I = 0; I < L.SelColCount(); ++I) {
-        const int Col = L.SelCol(I);
-        const int D = L.GetDecimals(Col);
-        if ((Delta > 0 && D < 9) || (Delta < 0 && D > 0)) {
-            L.SetDecimals(Col, D + Delta);
-            DataGridModel->ColumnChanged(Col);
-            RefreshDescriptions();
-        }
-    }
 }
 
 // Descriptions.

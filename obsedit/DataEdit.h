@@ -4,6 +4,7 @@
 #pragma once
 
 #include "EditorFrame.h"
+#include "ObsCommandState.h"
 #include "ObsGridBlock.h"
 #include "ObsGridModels.h"
 
@@ -54,7 +55,7 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void MarkColumn(int Col, Qt::KeyboardModifiers Mods);
     void MarkLine(int Line, Qt::KeyboardModifiers Mods);
     // Ends editing in whichever grid of the showing page is editing.
-    void EndEditing();
+    void EndEditing() override;
     // Repaints every grid of both blocks.
     void RepaintGrids();
     // The edit direction button.
@@ -93,12 +94,41 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     int LastDataCol() const { return LastCol; }
     int LastDataLine() const { return LastLine; }
 
-    // Random numbers: the dialog for the marked columns (TerningSpeed,
-    // "Talområde...") and the refill of every random column (CupSpeed,
-    // "Nye tal", F9).
+    // The menus, each found by its object name.
+    QMenu *Menu(const QString &Name) const;
+    QAction *MenuItem(const QString &Name) const;
+    TCommandState CommandState(int Id) override;
+    TObsCommandContext CommandContext() const;
+
+    // Column and line commands (ColumnCommands.cpp): the column form when a
+    // column is marked, else the line form.
+    void CutCommand();
+    void CopyCommand();
+    void PasteCommand();
+    void ClearCommand();
+    void InsertEmptyCommand();
+    void RemoveCommand();
+    void SwapCommand();
+    void SortCommand(bool Ascending);
+    void SortByNamesCommand(bool Ascending);
+    void DecimalsCommand(int Delta);
+    void ScaleCommand(bool Divide);
+    // Sheet commands (SheetCommands.cpp).
+    void ClearAllCommand();
+    void CopyAllCommand(bool WithNames);
+    void ReplaceAllCommand();
+    // Import and append (ImportCommands.cpp).
+    void ImportAsCommand();
+    void ImportAsDataCommand();
+    void AppendBelowCommand();
+    void AppendRightCommand();
+    // The computed-column dialog for the marked column (CalcCommand.cpp).
+    void CalcCommand();
+    // Random numbers: "Talområde..." and "Nye tal" (RandomCommands.cpp).
     void RandomRangeCommand();
     void NewRandomNumbers();
-    // The column settings dialog for Col and the refresh after OK.
+    // The column settings dialog for Col and the refresh after OK
+    // (ColumnSettingsCommand.cpp).
     void ColumnSettingsCommand(int Col);
     TDataStilDlg *ColumnSettingsDialog() const { return DataStilDlg; }
     TTerningDlg *RandomDialog() const { return TerningDlg; }
@@ -115,6 +145,12 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     bool LinesMarkable() const override { return true; }
     void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN) override;
     void PickedLinesChanged() override;
+    // The command frame.
+    void SaveUndoStep(uint8_t Op) override { Host.Lumen().SaveUndo(Op); }
+    void UndoStep() override { Host.Lumen().Undo(); }
+    uint8_t UndoStepOp() const override { return Host.Lumen().GetUndoOp(); }
+    void ClearMarks() override;
+    void AfterCommand() override;
 
   private:
     void BuildToolBar();
@@ -131,13 +167,19 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     bool LineHeaderKey(TObsGridBlock *B, int Key);
     void RepaintHeaders(TObsGridBlock *B);
     void SetColumnButtonsVisible(bool Visible);
-    void DecimalsCommand(int Delta);
     // Creates the column settings and random number dialogs and connects
     // their commands.
     void BuildDataTools();
-    // After random columns were refilled or cleared: the columns Changed (by
-    // letter) repainted, the statistics and panes refreshed.
-    void RandomColumnsChanged(const QString &Changed);
+    void BindToolButtons();
+    void AddEditMenus();
+    void AddFileEntries(QMenu *Filer);
+    // Repaints the columns changed by a command that took no full refresh.
+    void ColumnsChanged(const QVector<int32_t> &Cols);
+    // "Erstat alt?" when there is data to lose; true to go on.
+    bool ReplaceAllAsked();
+    // The whole sheet replaced by a sheet text; false when it is none.
+    bool ReplaceAllBy(const QString &Text, bool FromFile);
+    bool AskTextFile(bool DropEmptyLines, QString &Text);
 
     TObsDataModel *DataGridModel;
     TObsColHeaderModel *ColModel;

@@ -10,7 +10,9 @@
 
 #include <QHash>
 #include <QPoint>
+#include <functional>
 
+class QAction;
 class QButtonGroup;
 class QFrame;
 class QHBoxLayout;
@@ -21,6 +23,13 @@ class QToolButton;
 class TArrowDlg;
 class tDescriptor;
 struct tDrawContext;
+
+// What a command's menu item shows and whether it (and its tool button) may
+// be used now.
+struct TCommandState {
+    QString Caption; // empty: the item keeps its caption
+    bool Enabled = false;
+};
 
 class TEditorFrame : public TEditorBase, public TPaneOwner
 {
@@ -67,6 +76,28 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // The (x,y) calculator, made on first use.
     TArrowDlg *Calculator();
 
+    // The frame of every command that changes data: ends editing, clears the
+    // status, takes the undo step Op (none for uoNone, when the change takes
+    // its own), runs Change and, when Change reports a change, lets the
+    // editor recalculate and repaint (AfterCommand), refreshes the
+    // descriptions and the buttons. Returns what Change returned.
+    bool RunCommand(uint8_t Op, const std::function<bool()> &Change);
+    // "Fortryd": ends editing, clears the status and the marks and exchanges
+    // the data with the undo copy; a second undo brings the change back.
+    void UndoCommand();
+    // Ends editing in whichever grid of the showing page is editing.
+    virtual void EndEditing() = 0;
+
+    // Menu items and tool buttons bound to a command id share one state,
+    // computed by CommandState: the menus apply it as they open, the buttons
+    // after every change (UpdateButtons calls ApplyCommandStates).
+    void BindCommand(int Id, QAction *Item);
+    void BindCommand(int Id, QToolButton *Button);
+    void ApplyCommandStates();
+    // Applies the states to the items of one menu only (as it opens).
+    void ApplyCommandStates(const QList<QAction *> &Items);
+    virtual TCommandState CommandState(int Id) = 0;
+
     // TPaneOwner.
     void PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &Size) override;
     void PaneKindChosen(TDescriptionPane *Pane, int Index) override;
@@ -97,6 +128,14 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
 
     // What the editors decide.
     virtual void UpdateButtons() = 0;
+    // The command frame's editor-specific steps: the undo step and undo of
+    // the editor's side of the data set, clearing its marks, and what follows
+    // a change (recalculation, grid sizes and repaint).
+    virtual void SaveUndoStep(uint8_t Op) = 0;
+    virtual void UndoStep() = 0;
+    virtual uint8_t UndoStepOp() const = 0;
+    virtual void ClearMarks() = 0;
+    virtual void AfterCommand() = 0;
     // After the page of a view was made current.
     virtual void ViewShown(TView V) { Q_UNUSED(V); }
     // Whether the descriptions are of grouped data (the first marked column
@@ -127,6 +166,8 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     int KindBase;
     TView CurrentView = vwEdit;
     QHash<QString, QToolButton *> Buttons;
+    QMultiHash<int, QAction *> CommandItems;
+    QMultiHash<int, QToolButton *> CommandButtons;
     QHBoxLayout *ToolLayout;
     QButtonGroup *ViewGroup = nullptr;
     TDescriptionPane *Panes[5] = {};

@@ -43,18 +43,19 @@ void TDataEdit::RandomRangeCommand()
                 L.SetDecimals(Col, 10);
         }
         NewRandomNumbers();
-        UpdateButtons();
     } else if (Result == TTerningDlg::mrNo) {
-        QString Changed;
-        for (int I = 0; I < Marked; ++I) {
-            const int Col = L.SelCol(I);
-            L.ClearRandom(Col);
-            L.Cols[size_t(Col)].Cells.clear();
-        }
-        L.ClearSingleLine();
-        for (int I = 0; I < Marked; ++I)
-            Changed += ColLetter(L.SelCol(I)) + L.RecalcFrom(L.SelCol(I));
-        RandomColumnsChanged(Changed);
+        RunCommand(uoNone, [this, &L, Marked] {
+            for (int I = 0; I < Marked; ++I) {
+                const int Col = L.SelCol(I);
+                L.ClearRandom(Col);
+                L.Cols[size_t(Col)].Cells.clear();
+            }
+            L.ClearSingleLine();
+            for (int I = 0; I < Marked; ++I)
+                L.RecalcFrom(L.SelCol(I));
+            Descriptor().ClearSelection();
+            return true;
+        });
     }
     if (Marked == 1 && !ShowingBlock()->DataDG->IsEditing())
         ShowColumnStatus(First);
@@ -62,22 +63,14 @@ void TDataEdit::RandomRangeCommand()
 
 void TDataEdit::NewRandomNumbers()
 {
-    EndEditing();
-    RandomColumnsChanged(FillRandomColumns(Host.Lumen(), ProgramRandom()));
-}
-
-void TDataEdit::RandomColumnsChanged(const QString &Changed)
-{
-    tLumen &L = Host.Lumen();
-    RaiseRowCount(L.MaxLines());
-    for (QChar Letter : Changed)
-        DataGridModel->ColumnChanged(ColIndex(Letter));
-    RepaintGrids();
-    if (!Changed.isEmpty()) {
+    // The refill takes no undo step: the numbers are drawn anew at will.
+    RunCommand(uoNone, [this] {
+        tLumen &L = Host.Lumen();
+        if (FillRandomColumns(L, ProgramRandom()).isEmpty())
+            return false;
         tDescriptor &D = Descriptor();
         D.ClearSelection();
         D.ClearReadings();
-        RefreshDescriptions();
-    }
-    UpdateButtons();
+        return true;
+    });
 }

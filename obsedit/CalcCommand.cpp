@@ -1,0 +1,4 @@
+// "Beregnede tal...": the computed-column dialog for the marked column.
+#include "DataEdit.h"
+
+void TDataEdit::CalcCommand() {}

@@ -1,0 +1,297 @@
+// The observation editor's column and line commands: each works on the
+// marked columns when a column is marked, else on the marked lines. The
+// changes themselves are on the data set (ObsCommands.h); RunCommand gives
+// them the shared frame of editing, undo and refresh.
+#include "DataEdit.h"
+
+#include "Clipboard.h"
+#include "ObsCommands.h"
+#include "TextCommands.h"
+#include "TextTransfer.h"
+
+#include <QLabel>
+
+namespace
+{
+
+// Removing (or cutting) a column that another column's formula reads is
+// refused with a message; true when refused.
+bool RefusedForFormula(TEditorHost &Host, const QVector<int32_t> &Cols)
+{
+    const int Used = ColumnUsedInFormula(Host.Lumen(), Cols);
+    if (Used < 0)
+        return false;
+    Host.Message(QMessageBox::Information, QStringLiteral("Fjern kolonne"),
+                 QStringLiteral("Kolonne ") + ColLetter(Used) +
+                     QStringLiteral(" er med i et regneudtryk og kan ikke fjernes"));
+    return true;
+}
+
+} // namespace
+
+void InsertColumnText(tLumen &L, int Col, const QString &Text, bool FromFile)
+{
+    // The formulas follow the columns that move right, as for an inserted
+    // empty column.
+    L.ShiftFormulaLetters(ColLetter(Col), 1);
+    PasteColumn(L, Col, Text, FromFile);
+    RecalcAll(L);
+}
+
+void InsertLineText(tLumen &L, int Line, const QString &Text, bool FromFile)
+{
+    PasteLine(L, Line, Text, FromFile);
+    RecalcLine(L, Line);
+}
+
+// The editor's side of the command frame.
+
+void TDataEdit::ClearMarks()
+{
+    tLumen &L = Host.Lumen();
+    L.ClearColSelection();
+    L.ClearLineSelection();
+}
+
+void TDataEdit::AfterCommand()
+{
+    const tLumen &L = Host.Lumen();
+    RaiseRowCount(L.MaxLines());
+    DataGridModel->AllChanged();
+    ColModel->AllChanged();
+    LineModel->AllChanged();
+    RepaintGrids();
+    // The cursor leaves a column that became computed or random.
+    for (TObsGridBlock *B : Blocks) {
+        const int Col = B->DataDG->Col();
+        if (Col >= 0 && !CanEnter(Col))
+            B->DataDG->SetCell(std::max(0, B->DataDG->Row()), SkipFrom(Col));
+    }
+}
+
+void TDataEdit::ColumnsChanged(const QVector<int32_t> &Cols)
+{
+    for (int Col : Cols) {
+        DataGridModel->ColumnChanged(Col);
+        ColModel->ColumnChanged(Col);
+    }
+}
+
+// Commands.
+
+void TDataEdit::CutCommand()
+{
+    if (!CommandState(ocCut).Enabled)
+        return;
+    tLumen &L = Host.Lumen();
+    if (L.AnyColSelected()) {
+        const int K = L.SelCol(0);
+        // Cutting moves the columns on its right as removing does, so a
+        // column read by a formula stays, and the formulas follow the move.
+        if (RefusedForFormula(Host, {K}))
+            return;
+        EndEditing();
+        L.ClearColSelection();
+        UpdateButtons();
+        SetClipboardText(ColumnText(L, K));
+        RunCommand(uoCut, [&] {
+            RemoveColumns(L, {K});
+            return true;
+        });
+    } else {
+        const int R = L.SelLine(0);
+        EndEditing();
+        L.ClearLineSelection();
+        SetClipboardText(LineText(L, R));
+        RunCommand(uoCut, [&] {
+            L.DeleteLine(R);
+            return true;
+        });
+    }
+}
+
+void TDataEdit::CopyCommand()
+{
+    if (!CommandState(ocCopy).Enabled)
+        return;
+    EndEditing();
+    const tLumen &L = Host.Lumen();
+    if (L.AnyColSelected()) {
+        const int K = L.SelCol(0);
+        if (L.IsComputed(K))
+            Host.Message(QMessageBox::Information, QStringLiteral("Kopiering af beregnet kolonne"),
+                         QStringLiteral("Bemærk: Det er de beregnede tal i cellerne, der bliver "
+                                        "kopieret, ikke den formel der har frembragt tallene."));
+        SetClipboardText(ColumnText(L, K));
+    } else {
+        SetClipboardText(LineText(L, L.SelLine(0)));
+    }
+}
+
+void TDataEdit::PasteCommand()
+{
+    if (!CommandState(ocPaste).Enabled)
+        return;
+    QString Text;
+    if (!GetClipboardText(Text))
+        return;
+    tLumen &L = Host.Lumen();
+    EndEditing();
+    if (L.AnyColSelected()) {
+        const int K = L.SelCol(0);
+        L.ClearColSelection();
+        UpdateButtons();
+        RunCommand(uoInsert, [&] {
+            InsertColumnText(L, K, Text, false);
+            return true;
+        });
+    } else {
+        const int R = L.SelLine(0);
+        L.ClearLineSelection();
+        RunCommand(uoInsert, [&] {
+            InsertLineText(L, R, Text, false);
+            return true;
+        });
+    }
+}
+
+void TDataEdit::ClearCommand()
+{
+    if (!CommandState(ocClear).Enabled)
+        return;
+    tLumen &L = Host.Lumen();
+    if (L.AnyColSelected()) {
+        const QVector<int32_t> Cols = L.SelCols;
+        RunCommand(uoDelete, [&] {
+            ClearColumns(L, Cols);
+            L.ClearColSelection();
+            return true;
+        });
+    } else {
+        const QVector<int32_t> Lines = L.SelLines;
+        RunCommand(uoDelete, [&] {
+            ClearLines(L, Lines);
+            L.ClearLineSelection();
+            return true;
+        });
+    }
+}
+
+void TDataEdit::InsertEmptyCommand()
+{
+    if (!CommandState(ocInsertEmpty).Enabled)
+        return;
+    tLumen &L = Host.Lumen();
+    const bool Column = L.AnyColSelected();
+    const int At = Column ? L.SelCol(0) : L.SelLine(0);
+    EndEditing();
+    ClearMarks();
+    RunCommand(uoAdd, [&] {
+        if (Column)
+            InsertEmptyColumn(L, At);
+        else
+            InsertEmptyLine(L, At);
+        return true;
+    });
+}
+
+void TDataEdit::RemoveCommand()
+{
+    if (!CommandState(ocRemove).Enabled)
+        return;
+    tLumen &L = Host.Lumen();
+    if (L.AnyColSelected()) {
+        const QVector<int32_t> Cols = L.SelCols;
+        if (RefusedForFormula(Host, Cols))
+            return;
+        RunCommand(uoRemove, [&] {
+            RemoveColumns(L, Cols);
+            L.ClearColSelection();
+            return true;
+        });
+    } else {
+        const QVector<int32_t> Lines = L.SelLines;
+        RunCommand(uoRemove, [&] {
+            RemoveLines(L, Lines);
+            L.ClearLineSelection();
+            return true;
+        });
+    }
+}
+
+void TDataEdit::SwapCommand()
+{
+    if (!CommandState(ocSwap).Enabled)
+        return;
+    tLumen &L = Host.Lumen();
+    const bool Column = L.AnyColSelected();
+    const int A = Column ? L.SelCol(0) : L.SelLine(0);
+    const int B = Column ? L.SelCol(1) : L.SelLine(1);
+    EndEditing();
+    ClearMarks();
+    RunCommand(uoSwap, [&] {
+        if (Column) {
+            // Formulas keep their letters: they now read the other data.
+            L.SwapColumns(A, B);
+            RecalcAll(L);
+        } else {
+            L.SwapLines(A, B);
+        }
+        return true;
+    });
+}
+
+void TDataEdit::SortCommand(bool Ascending)
+{
+    if (!CommandState(ocSortUp).Enabled)
+        return;
+    tLumen &L = Host.Lumen();
+    const bool Column = L.AnyColSelected();
+    const int At = Column ? L.SelCol(0) : L.SelLine(0);
+    RunCommand(uoSort, [&] {
+        if (Column) {
+            L.SortLinesByColumn(At, Ascending);
+            RecalcAll(L);
+        } else {
+            L.SortColumnsByLine(At, Ascending);
+            RecalcLine(L, At);
+        }
+        return true;
+    });
+}
+
+void TDataEdit::SortByNamesCommand(bool Ascending)
+{
+    if (!CommandState(ocSortNames).Enabled)
+        return;
+    tLumen &L = Host.Lumen();
+    RunCommand(uoSort, [&] {
+        L.SortLinesByName(Ascending);
+        return true;
+    });
+}
+
+void TDataEdit::DecimalsCommand(int Delta)
+{
+    if (!CommandState(ocDecimals).Enabled)
+        return;
+    EndEditing();
+    tLumen &L = Host.Lumen();
+    const QVector<int32_t> Changed = StepDecimals(L, L.SelCols, Delta);
+    ColumnsChanged(Changed);
+    if (!Changed.isEmpty())
+        RefreshDescriptions();
+}
+
+void TDataEdit::ScaleCommand(bool Divide)
+{
+    if (!CommandState(ocMul10).Enabled)
+        return;
+    tLumen &L = Host.Lumen();
+    const QVector<int32_t> Cols = L.SelCols;
+    RunCommand(Divide ? uoDiv10 : uoMul10,
+               [&] { return !ScaleColumns(L, Cols, Divide).isEmpty(); });
+    // A tenth shows one decimal more.
+    if (Divide)
+        DecimalsCommand(+1);
+}
