@@ -7,6 +7,7 @@
 #include "DataStilDlg.h"
 #include "Describe.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -334,13 +335,16 @@ class TstColumnSettings : public QObject
         QCOMPARE(D.ListCount(0), 4);
         QVERIFY(F.Edit->StatusPanel->text().startsWith(QStringLiteral("Højde")));
 
-        // "Annuller" stores nothing.
-        WhenModal([](QWidget *W) {
+        // "Annuller" stores nothing; "Indstillinger..." opens the marked column.
+        QString Caption;
+        WhenModal([&Caption](QWidget *W) {
             auto *Dlg = static_cast<TDataStilDlg *>(W);
+            Caption = Dlg->windowTitle();
             Dlg->ObsRB->setChecked(true);
             Dlg->CancelBtn->click();
         });
-        F.Edit->ColumnSettingsCommand(0);
+        F.Edit->MenuItem(QStringLiteral("SojleEgenskaber"))->trigger();
+        QCOMPARE(Caption, QStringLiteral("Indstillinger for kolonne A"));
         QCOMPARE(F.L().GetGroupKind(0), uint8_t(gkAuto));
     }
 };
