@@ -257,15 +257,15 @@ QWidget *TDataStilDlg::BuildAutoPage()
     AndenMaxPanel = InfoBox(Bounds, "AndenMaxPanel");
     AndenMaxPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *BL = new QGridLayout(Bounds);
-    BL->setVerticalSpacing(2);
-    BL->addWidget(new QLabel(QStringLiteral("Første interval"), Bounds), 0, 0, 1, 3);
-    BL->addWidget(ForsteMinEdit, 1, 0);
-    BL->addWidget(new QLabel(QStringLiteral("-"), Bounds), 1, 1);
-    BL->addWidget(ForsteMaxEdit, 1, 2);
-    BL->addWidget(new QLabel(QStringLiteral("Andet interval"), Bounds), 2, 0, 1, 3);
-    BL->addWidget(AndenMinEdit, 3, 0);
-    BL->addWidget(new QLabel(QStringLiteral("-"), Bounds), 3, 1);
-    BL->addWidget(AndenMaxPanel, 3, 2);
+    BL->setHorizontalSpacing(4);
+    BL->addWidget(new QLabel(QStringLiteral("Første interval"), Bounds), 0, 0);
+    BL->addWidget(ForsteMinEdit, 0, 1);
+    BL->addWidget(new QLabel(QStringLiteral("-"), Bounds), 0, 2);
+    BL->addWidget(ForsteMaxEdit, 0, 3);
+    BL->addWidget(new QLabel(QStringLiteral("Andet interval"), Bounds), 1, 0);
+    BL->addWidget(AndenMinEdit, 1, 1);
+    BL->addWidget(new QLabel(QStringLiteral("-"), Bounds), 1, 2);
+    BL->addWidget(AndenMaxPanel, 1, 3);
 
     auto *Info = new QGroupBox(QStringLiteral(" Information "), Page);
     MinValuePanel = InfoBox(Info, "MinValuePanel");
