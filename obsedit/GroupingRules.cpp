@@ -14,6 +14,8 @@ tAutoGrouping ComputeAutoGrouping(const QString &A, const QString &B, const QStr
         return G;
     G.Width = G.b - G.a;
     G.Gap = G.c - G.b;
+    if (!std::isfinite(G.Width) || !std::isfinite(G.Gap + G.Width))
+        return G; // bounds at the ends of the number range
     const Extended Step = G.Width + G.Gap;
     if (!HaveValues || !(G.b < Max)) {
         G.Count = 1;

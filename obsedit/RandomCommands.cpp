@@ -13,6 +13,11 @@ void TDataEdit::RandomRangeCommand()
     EndEditing();
     tLumen &L = Host.Lumen();
     const int Marked = L.SelColCount();
+    // Only empty or random columns may be filled: typed data are never
+    // drawn over, whatever path led here.
+    for (int I = 0; I < Marked; ++I)
+        if (L.CellCount(L.SelCol(I)) > 0 && L.GetRandomCount(L.SelCol(I)) <= 0)
+            return;
     if (Marked == 0)
         return;
     auto Settings = [&L](int Col) {

@@ -115,6 +115,9 @@ class TstColumnSettings : public QObject
                                             << "" << QStringList{Refused};
         QTest::newRow("not a number") << Range(1, 3) << 0 << QStringList{"0", "fem", "5"} << ""
                                       << "" << QStringList{Refused};
+        QTest::newRow("width beyond the number range")
+            << Range(1, 3) << 0 << QStringList{"-1,1e4932", "1,1e4932", "1,1e4932"} << ""
+            << "" << QStringList{Refused};
         QTest::newRow("more classes than a grouping may have")
             << QStringList{"1000000"} << 0 << QStringList{"0", "0,001", "0,001"} << "0,002"
             << "" << QStringList{Refused};

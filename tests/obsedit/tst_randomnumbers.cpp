@@ -143,6 +143,17 @@ class TstRandomNumbers : public QObject
         QVERIFY(F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
     }
 
+    void typedDataAreNeverDrawnOver()
+    {
+        TEditorFixture F;
+        F.L().SetCellText(0, 0, QStringLiteral("7"));
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        QVERIFY(!F.Edit->ToolButton(QStringLiteral("TerningSpeed"))->isEnabled());
+        F.Edit->RandomRangeCommand(); // returns at once: no dialog to answer
+        QCOMPARE(F.L().GetCellText(0, 0), QStringLiteral("7"));
+        QCOMPARE(F.L().GetRandomCount(0), 0);
+    }
+
     void keys()
     {
         TTerningDlg D;
