@@ -23,6 +23,11 @@ QString FormatFixed(Extended Value, int Decimals);
 // decimal comma). Computed and random cells pass through it.
 QString FormatGeneral(Extended Value);
 
+// The value that the general 15-digit text of R reads back as, found
+// without going through text; false where that cannot be sure (the caller
+// then takes the text route).
+bool RoundTo15Digits(Extended R, Extended &Out);
+
 // Reads typed text as a number: optional blanks, optional sign, digits with
 // one decimal mark (point or comma), optional exponent. "" and "-" are not
 // numbers; neither are inf, nan, hexadecimal forms or values out of range.

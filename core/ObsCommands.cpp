@@ -1,6 +1,7 @@
 #include "ObsCommands.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -120,13 +121,23 @@ QVector<int32_t> ScaleColumns(tLumen &L, const QVector<int32_t> &Cols, bool Divi
     for (int Col : Cols) {
         if (Col < 0 || Col >= ObsColumns || L.IsComputed(Col))
             continue;
-        const int N = L.CellCount(Col);
-        for (int Line = 0; Line < N; ++Line) {
-            TCellState State;
-            const Extended V = L.GetCellValue(Line, Col, State);
-            if (State == csNumber)
-                L.SetCellText(Line, Col, FormatGeneral(Divide ? V / 10 : V * 10));
+        // Each number becomes what its general text reads back as; the text
+        // itself is only made where the shortcut cannot be sure.
+        QVector<tCell> &Cells = L.Cols[Col].Cells;
+        for (int Line = 0; Line < Cells.size(); ++Line) {
+            if (Cells[Line].State != csNumber)
+                continue;
+            const Extended V = Divide ? Cells[Line].Value / 10 : Cells[Line].Value * 10;
+            // A number whose tenfold is out of range stays as it was.
+            if (!std::isfinite(V))
+                continue;
+            Extended Rounded = 0;
+            if (RoundTo15Digits(V, Rounded))
+                Cells[Line].Value = Rounded;
+            else
+                L.SetCellText(Line, Col, FormatGeneral(V));
         }
+        L.SetModified();
         Changed << Col;
         for (int D = 0; D < ObsColumns; ++D)
             if (L.DependsOn(D, Col))

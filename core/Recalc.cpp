@@ -4,66 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Exact powers of ten: 10^k fits the 64-bit significand for k <= 27.
-constexpr int MaxExactPower = 27;
-
-const std::array<Extended, MaxExactPower + 1> &PowersOfTen()
-{
-    static const std::array<Extended, MaxExactPower + 1> Table = [] {
-        std::array<Extended, MaxExactPower + 1> T{};
-        T[0] = 1;
-        for (int I = 1; I <= MaxExactPower; ++I)
-            T[I] = T[I - 1] * 10;
-        return T;
-    }();
-    return Table;
-}
-
-// The value that the general 15-digit text of R reads back as, without going
-// through text: the 15 leading digits are rounded as an integer N and
-// N * 10^-k is one correctly rounded operation, as reading the text is.
-// Returns false where that cannot be sure (digits close to a half, very large
-// or very small magnitudes); the caller then takes the text route.
-bool RoundTo15Digits(Extended R, Extended &Out)
-{
-    if (R == 0) {
-        Out = 0;
-        return true;
-    }
-    const Extended Abs = std::fabs(R);
-    int Exp = int(std::floor(std::log10(Abs)));
-    const auto &Pow = PowersOfTen();
-    Extended Scaled = 0;
-    int K = 0;
-    for (int Try = 0; Try < 2; ++Try) {
-        K = 14 - Exp;
-        if (K > MaxExactPower || -K > MaxExactPower)
-            return false;
-        Scaled = K >= 0 ? Abs * Pow[K] : Abs / Pow[-K];
-        if (Scaled >= 1e15L)
-            ++Exp;
-        else if (Scaled < 1e14L)
-            --Exp;
-        else
-            break;
-        if (Try == 1)
-            return false;
-    }
-    const Extended Whole = std::floor(Scaled);
-    const Extended Frac = Scaled - Whole;
-    if (std::fabs(Frac - 0.5L) < 1e-3L)
-        return false;
-    const Extended N = Frac > 0.5L ? Whole + 1 : Whole;
-    Out = K >= 0 ? N / Pow[K] : N * Pow[-K];
-    if (R < 0)
-        Out = -Out;
-    return true;
-}
-
-} // namespace
-
 void tLumen::ComputeColumn(int Col)
 {
     if (!ValidCol(Col))

@@ -29,21 +29,6 @@ bool RefusedForFormula(TEditorHost &Host, const QVector<int32_t> &Cols)
 
 } // namespace
 
-void InsertColumnText(tLumen &L, int Col, const QString &Text, bool FromFile)
-{
-    // The formulas follow the columns that move right, as for an inserted
-    // empty column.
-    L.ShiftFormulaLetters(ColLetter(Col), 1);
-    PasteColumn(L, Col, Text, FromFile);
-    RecalcAll(L);
-}
-
-void InsertLineText(tLumen &L, int Line, const QString &Text, bool FromFile)
-{
-    PasteLine(L, Line, Text, FromFile);
-    RecalcLine(L, Line);
-}
-
 // The editor's side of the command frame.
 
 void TDataEdit::ClearMarks()

@@ -36,6 +36,8 @@ class TstObsCommands : public QObject
             << "A=10,25,x,,1|B:A+1=11,26,,,2";
         QTest::newRow("divide keeps 15 digits") << QStringList{"A=1,-25,123456789012345"} << "div A"
                                                 << "A=0.1,-2.5,12345678901234.5";
+        QTest::newRow("a tenfold out of range stays") << QStringList{"A=9e4931,2"} << "mul A"
+                                                      << "A=9E4931,20";
         QTest::newRow("a computed column is not scaled") << QStringList{"A=1", "B:A*3"} << "mul AB"
                                                          << "A=10|B:A*3=30";
         QTest::newRow("clear lines recomputes them")
