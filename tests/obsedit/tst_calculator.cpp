@@ -14,30 +14,6 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace
-{
-
-// Column A with the values; Intervals "lower|upper ..." groups it by hand.
-void Describe(tLumen &L, const QStringList &Values, const QString &Intervals)
-{
-    for (int I = 0; I < Values.size(); ++I)
-        L.SetCellText(I, 0, Values[I]);
-    if (!Intervals.isEmpty()) {
-        L.SetGroupKind(0, gkManual);
-        for (const QString &R : Intervals.split(' ')) {
-            const QStringList B = R.split('|');
-            L.AddInterval(0, B[0].toDouble(), B[1].toDouble());
-        }
-    }
-    L.ToggleColSelected(0);
-    tDescriptor &D = DescriptorOf(L);
-    D.SetOwner(dtObs);
-    D.MarkStale();
-    D.Recompute(L);
-}
-
-} // namespace
-
 class TstCalculator : public QObject
 {
     Q_OBJECT
@@ -46,147 +22,74 @@ class TstCalculator : public QObject
 
     void reading_data()
     {
-        QTest::addColumn<QString>("intervals");
-        QTest::addColumn<QString>("x");
-        QTest::addColumn<QString>("y");
-        QTest::addColumn<QString>("result"); // the computed edit; empty: failure form
-        // Plain values 1, 2, 2, 3: F = 0,25, 0,75, 1.
-        QTest::newRow("x on a value") << ""
-                                      << "2"
-                                      << ""
-                                      << "0,750";
-        QTest::newRow("x between values") << ""
-                                          << "2.5"
-                                          << ""
-                                          << "0,750";
-        QTest::newRow("x below the first") << ""
-                                           << "0,5"
-                                           << ""
-                                           << "";
-        QTest::newRow("x beyond the last") << ""
-                                           << "7"
-                                           << ""
-                                           << "1,000";
-        QTest::newRow("y to a value") << ""
-                                      << ""
-                                      << "0,5"
-                                      << "2,000";
-        QTest::newRow("y on a step") << ""
-                                     << ""
-                                     << "0.25"
-                                     << "1,000";
-        QTest::newRow("y above one") << ""
-                                     << ""
-                                     << "1,2"
-                                     << "";
-        QTest::newRow("y of zero: the first value") << ""
-                                                    << ""
-                                                    << "0"
-                                                    << "1,000";
-        QTest::newRow("both given") << ""
-                                    << "2"
-                                    << "0,5"
-                                    << "";
-        QTest::newRow("unreadable") << ""
-                                    << "to"
-                                    << ""
-                                    << "";
-        QTest::newRow("neither") << ""
-                                 << ""
-                                 << ""
-                                 << "";
-        // Classes (0; 10] and (10; 20] with F 0,4 and 1.
-        QTest::newRow("grouped x in the first") << "0|10 10|20"
-                                                << "5"
-                                                << ""
-                                                << "0,200";
-        QTest::newRow("grouped x in the second") << "0|10 10|20"
-                                                 << "15"
-                                                 << ""
-                                                 << "0,700";
-        QTest::newRow("grouped x on the touching bound") << "0|10 10|20"
-                                                         << "10"
-                                                         << ""
-                                                         << "0,400";
-        QTest::newRow("grouped x on the open lower bound") << "0|10 10|20"
-                                                           << "0"
-                                                           << ""
-                                                           << "";
-        QTest::newRow("grouped x above") << "0|10 10|20"
-                                         << "21"
-                                         << ""
-                                         << "";
-        QTest::newRow("grouped y") << "0|10 10|20"
-                                   << ""
-                                   << "0,7"
-                                   << "15,000";
-        QTest::newRow("grouped y of zero") << "0|10 10|20"
-                                           << ""
-                                           << "0"
-                                           << "";
-        QTest::newRow("grouped y of one") << "0|10 10|20"
-                                          << ""
-                                          << "1"
-                                          << "20,000";
+        QTest::addColumn<QString>("row");
+        // Plain values 1, 2, 2, 3 (F 0,25, 0,75, 1), or with "g" the values
+        // 5, 5, 15, 15, 15 in the classes (0; 10] and (10; 20] (F 0,4 and 1).
+        // Fields: grouped, x, y, the computed edit (empty: the failure form).
+        const char *const Rows[][2] = {
+            {"x on a value", ";2;;0,750"},
+            {"x between values", ";2.5;;0,750"},
+            {"x below the first", ";0,5;;"},
+            {"x beyond the last", ";7;;1,000"},
+            {"y to a value", ";;0,5;2,000"},
+            {"y on a step", ";;0.25;1,000"},
+            {"y above one", ";;1,2;"},
+            {"y of zero", ";;0;1,000"},
+            {"both given", ";2;0,5;"},
+            {"unreadable", ";to;;"},
+            {"neither", ";;;"},
+            {"grouped x", "g;5;;0,200"},
+            {"grouped x, second class", "g;15;;0,700"},
+            {"grouped x on a shared bound", "g;10;;0,400"},
+            {"grouped x on the open bound", "g;0;;"},
+            {"grouped x above", "g;21;;"},
+            {"grouped y", "g;;0,7;15,000"},
+            {"grouped y of zero", "g;;0;"},
+        };
+        for (const auto &R : Rows)
+            QTest::newRow(R[0]) << QString::fromLatin1(R[1]);
     }
 
     void reading()
     {
-        QFETCH(QString, intervals);
-        QFETCH(QString, x);
-        QFETCH(QString, y);
-        QFETCH(QString, result);
+        QFETCH(QString, row);
+        const QStringList F = row.split(';');
+        const bool Grouped = F[0] == "g";
         tLumen L;
-        const QStringList Values = intervals.isEmpty() ? QStringList{"1", "2", "2", "3"}
-                                                       : QStringList{"5", "5", "15", "15", "15"};
-        Describe(L, Values, intervals);
+        const QStringList Values =
+            Grouped ? QStringList{"5", "5", "15", "15", "15"} : QStringList{"1", "2", "2", "3"};
+        for (int I = 0; I < Values.size(); ++I)
+            L.SetCellText(I, 0, Values[I]);
+        if (Grouped) {
+            L.SetGroupKind(0, gkManual);
+            L.AddInterval(0, 0, 10);
+            L.AddInterval(0, 10, 20);
+        }
+        L.ToggleColSelected(0);
         tDescriptor &D = DescriptorOf(L);
+        D.SetOwner(dtObs);
+        D.MarkStale();
+        D.Recompute(L);
+
         TArrowDlg Dlg;
         QSignalSpy Spy(&Dlg, &TArrowDlg::ReadingsChanged);
-        Dlg.Prepare(D, 3, !intervals.isEmpty());
-        Dlg.XEdit->setText(x);
-        Dlg.YEdit->setText(y);
+        Dlg.Prepare(D, 3, Grouped);
+        Dlg.XEdit->setText(F[1]);
+        Dlg.YEdit->setText(F[2]);
         Dlg.CalcButton->click();
-        QLineEdit *Computed = x.isEmpty() ? Dlg.XEdit : Dlg.YEdit;
-        QCOMPARE(Computed->text(), result);
-        QCOMPARE(D.GetReadingCount(), result.isEmpty() ? 0 : 1);
-        QCOMPARE(Spy.count(), result.isEmpty() ? 0 : 1);
-        if (result.isEmpty()) {
+        const bool FromX = !F[1].isEmpty();
+        QCOMPARE((FromX ? Dlg.YEdit : Dlg.XEdit)->text(), F[3]);
+        QCOMPARE(D.GetReadingCount(), F[3].isEmpty() ? 0 : 1);
+        QCOMPARE(Spy.count(), D.GetReadingCount());
+        if (F[3].isEmpty()) {
             QVERIFY(Dlg.XEdit->text().isEmpty() && Dlg.YEdit->text().isEmpty());
             return;
         }
         QCOMPARE(Spy.at(0).at(0).toInt(), 3);
         TReading R;
         QVERIFY(D.GetReading(0, R));
-        QCOMPARE(int(R.FromX), x.isEmpty() ? 0 : 1);
-        QCOMPARE(FormatFixed(x.isEmpty() ? R.x : R.y, 3), result);
-    }
-
-    void readingsAreKept()
-    {
-        tLumen L;
-        Describe(L, {"1", "2", "2", "3"}, QString());
-        tDescriptor &D = DescriptorOf(L);
-        TArrowDlg Dlg;
-        Dlg.Prepare(D, 1, false);
-        for (int I = 1; I <= 32; ++I) {
-            Dlg.YEdit->clear(); // as entering "X:" does
-            Dlg.XEdit->setText(QString::number(I));
-            Dlg.CalcButton->click();
-        }
-        // The 32nd pushed out the first.
-        QCOMPARE(D.GetReadingCount(), MaxReadings);
-        TReading R;
-        QVERIFY(D.GetReading(0, R));
-        QCOMPARE(double(R.x), 2.0);
-        QVERIFY(D.GetReading(MaxReadings - 1, R));
-        QCOMPARE(double(R.x), 32.0);
-        // "Rens" empties the edits and the readings.
-        QSignalSpy Spy(&Dlg, &TArrowDlg::ReadingsChanged);
-        Dlg.ClearButton->click();
-        QCOMPARE(D.GetReadingCount(), 0);
-        QVERIFY(Dlg.XEdit->text().isEmpty() && Dlg.YEdit->text().isEmpty());
-        QCOMPARE(Spy.count(), 1);
+        QCOMPARE(int(R.FromX), FromX ? 1 : 0);
+        QCOMPARE(FormatFixed(FromX ? R.y : R.x, 3), F[3]);
     }
 
     void openedFromPane()
@@ -197,12 +100,17 @@ class TstCalculator : public QObject
         ClickHeader(F.Edit->SojleDG(), 0, 0);
         F.Edit->SetView(TEditorFrame::vwMixed);
         F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkSumfrekvensgraf));
-        QToolButton *Calc = F.Edit->Pane(1)->CalcButton;
-        QVERIFY(Calc->isVisible());
         QString Opened, Answer, AfterEntering;
         WhenModal(
             [&](QWidget *W) {
                 auto *Dlg = static_cast<TArrowDlg *>(W);
+                // 32 readings: the last pushes out the first.
+                for (int I = 1; I <= 32; ++I) {
+                    Dlg->YEdit->clear();
+                    Dlg->XEdit->setText(QString::number(I));
+                    Dlg->CalcButton->click();
+                }
+                Dlg->XEdit->clear();
                 Dlg->YEdit->setText(QStringLiteral("0,5"));
                 Dlg->CalcButton->click();
                 Answer = Dlg->XEdit->text();
@@ -213,16 +121,25 @@ class TstCalculator : public QObject
                 Dlg->CloseButton->click();
             },
             &Opened);
-        Calc->click();
+        F.Edit->Pane(1)->CalcButton->click();
         QCOMPARE(Opened, QStringLiteral("ArrowDlg"));
         QCOMPARE(Answer, QStringLiteral("2,000"));
         QCOMPARE(AfterEntering, QString());
         tDescriptor &D = F.Edit->Descriptor();
-        QCOMPARE(D.GetReadingCount(), 1);
-        TReading R;
-        QVERIFY(D.GetReading(0, R));
-        QCOMPARE(double(R.x), 2.0);
-        QCOMPARE(int(R.FromX), 0);
+        QCOMPARE(D.GetReadingCount(), MaxReadings);
+        TReading First, Last;
+        QVERIFY(D.GetReading(0, First) && D.GetReading(MaxReadings - 1, Last));
+        QCOMPARE(double(First.x), 3.0); // readings of x = 1 and 2 pushed out
+        QCOMPARE(double(Last.x), 2.0);
+        QCOMPARE(int(Last.FromX), 0);
+
+        // "Rens" empties the readings.
+        WhenModal([](QWidget *W) {
+            static_cast<TArrowDlg *>(W)->ClearButton->click();
+            static_cast<TArrowDlg *>(W)->accept();
+        });
+        F.Edit->Pane(1)->CalcButton->click();
+        QCOMPARE(D.GetReadingCount(), 0);
     }
 };
 
