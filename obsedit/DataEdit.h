@@ -99,6 +99,10 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     QAction *MenuItem(const QString &Name) const;
     TCommandState CommandState(int Id) override;
     TObsCommandContext CommandContext() const;
+    // An enabled menu command's shortcut wins over a cell editor's own use
+    // of the key (Ctrl+C with a column marked copies the column); a disabled
+    // one leaves the key to the editor.
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
 
     // Column and line commands (ColumnCommands.cpp): the column form when a
     // column is marked, else the line form.

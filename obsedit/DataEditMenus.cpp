@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -43,6 +45,21 @@ TObsCommandContext TDataEdit::CommandContext() const
 TCommandState TDataEdit::CommandState(int Id)
 {
     return ObsCommandState(Id, Host.Lumen(), CommandContext());
+}
+
+bool TDataEdit::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Event->type() == QEvent::ShortcutOverride && Watched->isWidgetType() &&
+        isAncestorOf(static_cast<QWidget *>(Watched))) {
+        const QKeySequence Key(static_cast<QKeyEvent *>(Event)->keyCombination());
+        for (QMenu *M : MenuBar->findChildren<QMenu *>())
+            for (QAction *A : M->actions())
+                if (A->isEnabled() && !A->shortcut().isEmpty() && A->shortcut() == Key) {
+                    Event->ignore();
+                    return true;
+                }
+    }
+    return TEditorFrame::eventFilter(Watched, Event);
 }
 
 QMenu *TDataEdit::Menu(const QString &Name) const
@@ -179,6 +196,7 @@ void TDataEdit::BuildMenus()
             A->setEnabled(!Edited);
     });
 
+    qApp->installEventFilter(this);
     // Captions and enabling are computed as each menu opens.
     for (QMenu *M : MenuBar->findChildren<QMenu *>())
         if (M != DatatypeMenu)

@@ -1,11 +1,15 @@
-// "Tilføj Lumentor-fil" in the observation editor: another data file's
-// observations below or to the right, the grids grown, the computed columns
-// recalculated, and no undo step.
+// The observation editor in the main window: "Tilføj Lumentor-fil" (the
+// grids grown, the computed columns recalculated, no undo step) and the
+// shortcuts of its menus.
 #include "support_app.h"
 
 #include "DataEdit.h"
+#include "GridView.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -83,6 +87,45 @@ class TstAppend : public QObject
         QVERIFY(D.Asked.isEmpty());
         // No undo step of its own: undo still names the step before.
         QCOMPARE(L.GetUndoOp(), uint8_t(uoSort));
+    }
+
+    // The Rediger shortcuts while a cell is being edited: an enabled command
+    // takes the key, a disabled one leaves it to the cell.
+    void shortcutsWhileEditing()
+    {
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        F->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(F.get()));
+        auto *E = dynamic_cast<TDataEdit *>(F->Editor(dtObs));
+        QVERIFY(E != nullptr);
+        tLumen &L = F->Lumen();
+        L.SetColName(0, QStringLiteral("Højde"));
+        L.SetCellText(0, 0, QStringLiteral("7"));
+        E->MarkColumn(0, Qt::NoModifier);
+        TGridView *G = E->DataDG();
+        G->setFocus();
+        G->SetCell(3, 1);
+        G->StartEdit();
+        auto *Cell = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(Cell != nullptr);
+
+        // A column is marked: Ctrl+C copies the column.
+        QTest::keyClick(Cell, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Højde\r\n7\r\n"));
+
+        // Nothing marked: Ctrl+V pastes into the cell, not a new column.
+        E->MarkColumn(0, Qt::NoModifier);
+        QVERIFY(!L.AnyColSelected());
+        G->setFocus();
+        G->StartEdit();
+        Cell = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(Cell != nullptr);
+        QApplication::clipboard()->setText(QStringLiteral("42"));
+        QTest::keyClick(Cell, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Cell->text(), QStringLiteral("42"));
+        QCOMPARE(L.GetColName(0), QStringLiteral("Højde"));
+        QCOMPARE(L.GetUndoOp(), uint8_t(uoNone));
     }
 
   private:

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -35,13 +37,10 @@ void Mark(TDataEdit *E, const QString &Marks)
 // A tool button (name ends in "Speed") or a menu item, as a click does.
 void Use(TDataEdit *E, const QString &Name)
 {
-    if (Name.endsWith(QLatin1String("Speed"))) {
+    if (Name.endsWith(QLatin1String("Speed")))
         E->ToolButton(Name)->click();
-        return;
-    }
-    QAction *A = E->MenuItem(Name);
-    QVERIFY2(A != nullptr, qPrintable(Name));
-    A->trigger();
+    else
+        E->MenuItem(Name)->trigger();
 }
 
 QString Clip()
@@ -51,10 +50,7 @@ QString Clip()
 
 void SetClip(const QString &Text)
 {
-    if (Text.isEmpty())
-        QGuiApplication::clipboard()->clear();
-    else
-        QGuiApplication::clipboard()->setText(Text);
+    QGuiApplication::clipboard()->setText(Text);
 }
 
 QString UndoText(TDataEdit *E)
@@ -68,6 +64,18 @@ QString UndoText(TDataEdit *E)
 class TstCommands : public QObject
 {
     Q_OBJECT
+    QTemporaryDir Dir;
+
+    // A text file (UTF-8) holding Text; its path.
+    QString TextFile(const QString &Text)
+    {
+        const QString Path = Dir.filePath(QStringLiteral("data.txt"));
+        QFile Out(Path);
+        if (Out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            Out.write(Text.toUtf8());
+        return Path;
+    }
+
   private slots:
     void initTestCase() { InitEditorTest(); }
 
@@ -75,138 +83,69 @@ class TstCommands : public QObject
     {
         QTest::addColumn<QStringList>("setup");
         QTest::addColumn<QString>("marks");
-        QTest::addColumn<QString>("clipIn"); // the clipboard before, "" empty
+        QTest::addColumn<QString>("clipIn"); // the clipboard (for imports the file) before
         QTest::addColumn<QString>("use");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("word");    // the undo caption's word
         QTest::addColumn<QString>("clipOut"); // the clipboard after, "-" unchecked
-
-        const QStringList Four{"A=1", "B=2", "C=3", "D:C*2"};
-        QTest::newRow("cut column") << Four << "B"
-                                    << ""
-                                    << "CutSpeed"
-                                    << "A=1|B=3|C:B*2=6"
-                                    << "Klip"
-                                    << "\r\n2\r\n";
-        QTest::newRow("cut line") << QStringList{"A=1,2,3", "B=4,5,6", "#a,b,c"} << "1"
-                                  << ""
-                                  << "RedigerKlip"
-                                  << "A=1,3|B=4,6|#a,c"
-                                  << "Klip"
-                                  << "b\r\n2\r\n5\r\n";
-        QTest::newRow("paste a spreadsheet column, LF and decimal point")
-            << QStringList{"A=1", "B=2", "C:A+B"} << "B"
-            << "Højde\n1.5\n2,5\n3"
-            << "PasteSpeed"
-            << "A=1|B'Højde=1.5,2.5,3|C=2|D:A+C=3"
-            << "Indsæt"
-            << "-";
-        QTest::newRow("paste a spreadsheet row, CR LF") << QStringList{"A=1,2", "B=3,4"} << "1"
-                                                        << "7\t8,5\r\n"
-                                                        << "RedigerIndsaet"
-                                                        << "A=1,7,2|B=3,8.5,4"
-                                                        << "Indsæt"
-                                                        << "-";
-        QTest::newRow("a lone word pasted is a value") << QStringList{"A=1"} << "A"
-                                                       << "høj"
-                                                       << "PasteSpeed"
-                                                       << "A=høj|B=1"
-                                                       << "Indsæt"
-                                                       << "-";
-        QTest::newRow("clear columns") << QStringList{"A=1", "B'n=2", "C=3", "D=4"} << "BD"
-                                       << ""
-                                       << "RedigerSlet"
-                                       << "A=1|C=3"
-                                       << "Slet"
-                                       << "-";
-        QTest::newRow("clear a line") << QStringList{"A=1,2", "B:A*2", "#a,b"} << "0"
-                                      << ""
-                                      << "DelSpeed"
-                                      << "A=,2|B:A*2=,4|#,b"
-                                      << "Slet"
-                                      << "-";
-        QTest::newRow("insert empty column") << QStringList{"A=1", "B:A*2"} << "A"
-                                             << ""
-                                             << "RedigerTilfoej"
-                                             << "B=1|C:B*2=2"
-                                             << "Tilføj"
-                                             << "-";
-        QTest::newRow("insert empty line") << QStringList{"A=1,2", "#a,b"} << "0"
-                                           << ""
-                                           << "RedigerTilfoej"
-                                           << "A=,1,2|#,a,b"
-                                           << "Tilføj"
-                                           << "-";
-        QTest::newRow("remove adjacent columns")
-            << QStringList{"A=1", "B=2", "C=3", "D=4", "E=5", "F:E*2"} << "BCD"
-            << ""
-            << "RedigerFjern"
-            << "A=1|B=5|C:B*2=10"
-            << "Fjern"
-            << "-";
-        QTest::newRow("remove lines") << QStringList{"A=1,2,3,4"} << "0,2"
-                                      << ""
-                                      << "RedigerFjern"
-                                      << "A=2,4"
-                                      << "Fjern"
-                                      << "-";
-        QTest::newRow("swap columns keeps the letters")
-            << QStringList{"A=1", "B:A*2", "C=5"} << "AC"
-            << ""
-            << "RedigerOmbyt"
-            << "A=5|B:A*2=10|C=1"
-            << "Ombyt"
-            << "-";
-        QTest::newRow("swap lines") << QStringList{"A=1,2", "#a,b"} << "0,1"
-                                    << ""
-                                    << "RedigerOmbyt"
-                                    << "A=2,1|#b,a"
-                                    << "Ombyt"
-                                    << "-";
-        QTest::newRow("sort a column down reorders lines")
-            << QStringList{"A=1,3,2", "B=5,6,7", "#a,b,c"} << "A"
-            << ""
-            << "SortDownSpeed"
-            << "A=3,2,1|B=6,7,5|#b,c,a"
-            << "Sortér"
-            << "-";
-        QTest::newRow("sort a line up reorders columns")
-            << QStringList{"A'x=3", "B'y=1", "C'z=2"} << "0"
-            << ""
-            << "SortUpSpeed"
-            << "A'y=1|B'z=2|C'x=3"
-            << "Sortér"
-            << "-";
-        QTest::newRow("sort by line names") << QStringList{"A=1,2,3", "#b,c,a"} << ""
-                                            << ""
-                                            << "LinjeNavneFaldende"
-                                            << "A=2,1,3|#c,b,a"
-                                            << "Sortér"
-                                            << "-";
-        QTest::newRow("clear all number cells") << QStringList{"A'H=1", "B=2", "#p"} << "B"
-                                                << ""
-                                                << "RedigerSletCeller"
-                                                << "A'H|#p"
-                                                << "Slet"
-                                                << "-";
-        QTest::newRow("multiply") << QStringList{"A=1.5", "B:A*2"} << "A"
-                                  << ""
-                                  << "Mul10Speed"
-                                  << "A=15|B:A*2=30"
-                                  << "Gang med 10"
-                                  << "-";
-        QTest::newRow("divide") << QStringList{"A=15,x"} << "A"
-                                << ""
-                                << "SojleDivider"
-                                << "A=1.5,x"
-                                << "Del med 10"
-                                << "-";
-        QTest::newRow("replace all from a spreadsheet sheet") << QStringList{"A=9"} << ""
-                                                              << "\tX\tY\np\t1\t2,5\nq\t3\t4\n"
-                                                              << "ObsErstat"
-                                                              << "A'X=1,3|B'Y=2.5,4|#p,q"
-                                                              << "Indsæt ark"
-                                                              << "-";
+        const struct {
+            const char *Name;
+            QStringList Setup;
+            const char *Marks, *ClipIn, *Use, *Expected, *Word, *ClipOut;
+        } Rows[] = {
+            // clang-format off
+            {"cut column", {"A=1", "B=2", "C=3", "D:C*2"}, "B", "", "CutSpeed", "A=1|B=3|C:B*2=6",
+             "Klip", "\r\n2\r\n"},
+            {"cut line", {"A=1,2,3", "B=4,5,6", "#a,b,c"}, "1", "", "RedigerKlip",
+             "A=1,3|B=4,6|#a,c", "Klip", "b\r\n2\r\n5\r\n"},
+            {"paste a spreadsheet column, LF and decimal point", {"A=1", "B=2", "C:A+B"}, "B",
+             "Højde\n1.5\n2,5\n3", "PasteSpeed", "A=1|B'Højde=1.5,2.5,3|C=2|D:A+C=3", "Indsæt",
+             "-"},
+            {"paste a spreadsheet row, CR LF", {"A=1,2", "B=3,4"}, "1", "7\t8,5\r\n",
+             "RedigerIndsaet", "A=1,7,2|B=3,8.5,4", "Indsæt", "-"},
+            {"a lone word pasted is a value", {"A=1"}, "A", "høj", "PasteSpeed", "A=høj|B=1",
+             "Indsæt", "-"},
+            {"clear columns", {"A=1", "B'n=2", "C=3", "D=4"}, "BD", "", "RedigerSlet", "A=1|C=3",
+             "Slet", "-"},
+            {"insert empty line", {"A=1,2", "#a,b"}, "0", "", "RedigerTilfoej", "A=,1,2|#,a,b",
+             "Tilføj", "-"},
+            {"insert empty loses Z; a reader of Z names no column", {"A=1", "B:A*2", "D:Z+1",
+             "Z=9"}, "A", "", "RedigerTilfoej", "B=1|C:B*2=2|E:?+1", "Tilføj", "-"},
+            {"remove adjacent columns", {"A=1", "B=2", "C=3", "D=4", "E=5", "F:E*2"}, "BCD", "",
+             "RedigerFjern", "A=1|B=5|C:B*2=10", "Fjern", "-"},
+            {"remove lines", {"A=1,2,3,4"}, "0,2", "", "RedigerFjern", "A=2,4", "Fjern", "-"},
+            {"swap columns keeps the letters", {"A=1", "B:A*2", "C=5"}, "AC", "", "RedigerOmbyt",
+             "A=5|B:A*2=10|C=1", "Ombyt", "-"},
+            {"sort a column down reorders lines", {"A=1,3,2", "B=5,6,7", "#a,b,c"}, "A", "",
+             "SortDownSpeed", "A=3,2,1|B=6,7,5|#b,c,a", "Sortér", "-"},
+            {"sort a line up reorders columns", {"A'x=3", "B'y=1", "C'z=2"}, "0", "", "SortUpSpeed",
+             "A'y=1|B'z=2|C'x=3", "Sortér", "-"},
+            {"sort by line names", {"A=1,2,3", "#b,c,a"}, "", "", "LinjeNavneFaldende",
+             "A=2,1,3|#c,b,a", "Sortér", "-"},
+            {"clear all number cells", {"A'H=1", "B=2", "#p"}, "B", "", "RedigerSletCeller",
+             "A'H|#p", "Slet", "-"},
+            {"multiply", {"A=1.5", "B:A*2"}, "A", "", "Mul10Speed", "A=15|B:A*2=30", "Gang med 10",
+             "-"},
+            {"multiply: a tenfold out of range stays", {"A=9e4931,2.5"}, "A", "", "Mul10Speed",
+             "A=9E4931,25", "Gang med 10", "-"},
+            {"divide: 15 digits, texts stay", {"A=-25,123456789012345,x"}, "A", "", "SojleDivider",
+             "A=-2.5,12345678901234.5,x", "Del med 10", "-"},
+            {"import into column B, Z lost", {"A=1", "B=2", "C:B*2", "Y=8", "Z=9"}, "B",
+             "Vægt\r\n60\n70,5", "ImportSom", "A=1|B'Vægt=60,70.5|C=2|D:C*2=4|Z=8", "Indsæt", "-"},
+            {"import a line, semicolons: the last line counts as ended", {"A=1,2", "B=3,4"}, "1",
+             "Per;5;6.5", "ImportSom", "A=1,5,2|B=3,6.5,4|#,Per", "Indsæt", "-"},
+            {"import a data set, empty lines left out", {"A=1"}, "",
+             "\tX;Y\r\n\r\np\t1;2\nq\t3;4\n", "ImportSomData", "A'X=1,3|B'Y=2,4|#p,q", "Indsæt ark",
+             "-"},
+            {"replace all from a spreadsheet sheet", {"A=9"}, "", "\tX\tY\np\t1\t2,5\nq\t3\t4\n",
+             "ObsErstat", "A'X=1,3|B'Y=2.5,4|#p,q", "Indsæt ark", "-"},
+            // clang-format on
+        };
+        for (const auto &R : Rows)
+            QTest::newRow(R.Name) << R.Setup << QString::fromUtf8(R.Marks)
+                                  << QString::fromUtf8(R.ClipIn) << QString::fromUtf8(R.Use)
+                                  << QString::fromUtf8(R.Expected) << QString::fromUtf8(R.Word)
+                                  << QString::fromUtf8(R.ClipOut);
     }
 
     void commandAndUndo()
@@ -221,11 +160,17 @@ class TstCommands : public QObject
         TEditorFixture F;
         SetupSheet(F.L(), setup);
         const QString Before = Sheet(F.L());
-        SetClip(clipIn);
+        const bool Import = use.startsWith(QLatin1String("Import"));
+        if (Import)
+            F.Host.Script.FileNames.enqueue(TextFile(clipIn));
+        else
+            SetClip(clipIn);
         F.Host.Script.Answers.enqueue(QMessageBox::Ok); // "Erstat alt?"
         Mark(F.Edit, marks);
         Use(F.Edit, use);
         QCOMPARE(Sheet(F.L()), expected);
+        if (Import)
+            QCOMPARE(F.Host.Script.FilesAsked.value(0).Caption, QStringLiteral("Import af tekst"));
         if (clipOut != QLatin1String("-"))
             QCOMPARE(Clip(), clipOut);
         QVERIFY(F.Edit->ToolButton(QStringLiteral("UndoSpeed"))->isEnabled());
@@ -267,6 +212,20 @@ class TstCommands : public QObject
                                                   << "1\t2\r3\r"
                                                   << "ObsErstat"
                                                   << "Det nuværende indhold mistes" << true;
+        QTest::newRow("import cancelled") << QStringList{"A=1"} << "A"
+                                          << ""
+                                          << "ImportSom"
+                                          << "" << false;
+        QTest::newRow("import of a file that cannot be read")
+            << QStringList{"A=1"} << "A"
+            << "mangler.txt"
+            << "ImportSom"
+            << "Kunne ikke læse mangler.txt" << false;
+        QTest::newRow("import a data set, replacing refused")
+            << QStringList{"A=1"} << ""
+            << "x.txt"
+            << "ImportSomData"
+            << "Det nuværende indhold mistes" << false;
         QTest::newRow("copy a computed column warns")
             << QStringList{"A=1", "B:A*2"} << "B"
             << ""
@@ -287,7 +246,13 @@ class TstCommands : public QObject
         TEditorFixture F;
         SetupSheet(F.L(), setup);
         const QString Before = Sheet(F.L());
-        SetClip(clipIn);
+        if (use.startsWith(QLatin1String("Import"))) {
+            if (!clipIn.isEmpty())
+                F.Host.Script.FileNames.enqueue(clipIn == "x.txt" ? TextFile("1;2\n")
+                                                                  : Dir.filePath(clipIn));
+        } else {
+            SetClip(clipIn);
+        }
         if (answerOk)
             F.Host.Script.Answers.enqueue(QMessageBox::Ok);
         Mark(F.Edit, marks);
@@ -319,34 +284,6 @@ class TstCommands : public QObject
         Use(F.Edit, QStringLiteral("DeciMinusSpeed"));
         QCOMPARE(F.L().GetDecimals(0), 2);
         QCOMPARE(UndoText(F.Edit), QStringLiteral("Fortryd \"Gang med 10\""));
-    }
-
-    // Copy all puts a sheet that a spreadsheet takes; the same text pasted
-    // back as a new data set gives the data back.
-    void copyAllRoundTrip_data()
-    {
-        QTest::addColumn<bool>("withNames");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("numbers") << false << "1,0\t\r2,5\tx\r";
-        QTest::newRow("with names") << true << "\tH\tV\rp\t1,0\t\rq\t2,5\tx\r";
-    }
-
-    void copyAllRoundTrip()
-    {
-        QFETCH(bool, withNames);
-        QFETCH(QString, text);
-        TEditorFixture F;
-        SetupSheet(F.L(), {"A'H=1,2.5", "B'V=,x", "#p,q"});
-        F.L().SetDecimals(0, 1);
-        Use(F.Edit, withNames ? QStringLiteral("Kopirmednavne1") : QStringLiteral("Kopirtal1"));
-        QCOMPARE(Clip(), text);
-        const QString Before = Sheet(F.L());
-        F.Host.Script.Answers.enqueue(QMessageBox::Ok);
-        Use(F.Edit, QStringLiteral("ObsErstat"));
-        if (withNames)
-            QCOMPARE(Sheet(F.L()), Before);
-        else
-            QCOMPARE(Sheet(F.L()), QStringLiteral("A=1,2.5|B=,x"));
     }
 };
 

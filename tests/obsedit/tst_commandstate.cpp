@@ -1,5 +1,5 @@
 // Captions and enabling of the observation editor's commands at the edges
-// of their rules, the import entry's caption, and the shortcuts of the menus.
+// of their rules, and the shortcuts of its menus.
 #include "sheet_text.h"
 #include "support_host.h"
 
@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <QToolButton>
 
 class TstCommandState : public QObject
 {
@@ -89,29 +88,6 @@ class TstCommandState : public QObject
         const TCommandState S = ObsCommandState(command, L, Context);
         QCOMPARE(S.Caption, caption);
         QCOMPARE(S.Enabled, enabled);
-    }
-
-    // Opening a menu puts the captions of the marks on its items, and a
-    // command's tool button follows the same rule.
-    void menuOpens()
-    {
-        TEditorFixture F;
-        SetupSheet(F.L(), {"A=1", "B=2"});
-        F.Edit->MarkColumn(0, Qt::NoModifier);
-        F.Edit->MarkColumn(1, Qt::ControlModifier);
-        QMenu *Rediger = F.Edit->Menu(QStringLiteral("DataEditRediger"));
-        emit Rediger->aboutToShow();
-        QAction *Remove = F.Edit->MenuItem(QStringLiteral("RedigerFjern"));
-        QCOMPARE(Remove->text(), QStringLiteral("&Fjern kolonne(r)"));
-        QVERIFY(Remove->isEnabled());
-        QVERIFY(!F.Edit->MenuItem(QStringLiteral("RedigerKlip"))->isEnabled());
-        QVERIFY(!F.Edit->ToolButton(QStringLiteral("CutSpeed"))->isEnabled());
-        F.Edit->MarkLine(0, Qt::NoModifier);
-        emit Rediger->aboutToShow();
-        QCOMPARE(Remove->text(), QStringLiteral("&Fjern linje(r)"));
-        QCOMPARE(F.Edit->MenuItem(QStringLiteral("RedigerKlip"))->text(),
-                 QStringLiteral("Klip linje"));
-        QVERIFY(F.Edit->ToolButton(QStringLiteral("CutSpeed"))->isEnabled());
     }
 
     // Every shortcut of the editor's menus is given once, and the file
