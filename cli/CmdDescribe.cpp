@@ -72,12 +72,14 @@ int Describe(const QStringList &Args)
         return Rc;
     }
     const tDescriptor &D = DescriptorOf(*Lumen);
+    // Faulty classes give no table and no key figures: a table cut off at
+    // the fault would pass for the whole description.
+    if (D.HasClassFault()) {
+        Err() << "Fejl i intervaller\n";
+        return 1;
+    }
     if (Keys) {
-        // Key figures need statistics: sound classes and a positive total.
-        if (D.HasClassFault()) {
-            Err() << "Fejl i intervaller\n";
-            return 1;
-        }
+        // Key figures also need a positive total.
         if (D.N(0) <= 0) {
             Err() << "Serien indeholder ingen tal\n";
             return 1;

@@ -7,6 +7,7 @@
 #include "Describe.h"
 #include "EditorGlyphs.h"
 #include "PaneKinds.h"
+#include "TerningDlg.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -46,6 +47,7 @@ TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
 
     BuildToolBar();
     BuildMenus();
+    BuildDataTools();
 
     Blocks[0] =
         new TObsGridBlock(QString(), DataGridModel, ColModel, LineModel, this, &Pressed, EditPage);
@@ -176,6 +178,8 @@ void TDataEdit::DataReplaced(bool FromFile)
         B->ScrollTopLeft();
     }
     SetDataEdited(FromFile);
+    if (!FromFile)
+        RandomDialog()->Reset();
     StatusPanel->clear();
     SetView(vwEdit);
     UpdateDirectionGlyph();

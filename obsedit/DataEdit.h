@@ -12,6 +12,8 @@ class QMenu;
 class QMenuBar;
 class QAction;
 class TCalcDlg;
+class TDataStilDlg;
+class TTerningDlg;
 
 class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
 {
@@ -134,6 +136,11 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     // Random numbers: "Talområde..." and "Nye tal" (RandomCommands.cpp).
     void RandomRangeCommand();
     void NewRandomNumbers();
+    // The column settings dialog for Col and the refresh after OK
+    // (ColumnSettingsCommand.cpp).
+    void ColumnSettingsCommand(int Col);
+    TDataStilDlg *ColumnSettingsDialog() const { return DataStilDlg; }
+    TTerningDlg *RandomDialog() const { return TerningDlg; }
 
   signals:
     // The drop button of a column letter, or "Indstillinger...": the column
@@ -170,6 +177,9 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     bool LineHeaderKey(TObsGridBlock *B, int Key);
     void RepaintHeaders(TObsGridBlock *B);
     void SetColumnButtonsVisible(bool Visible);
+    // Creates the column settings and random number dialogs and connects
+    // their commands.
+    void BuildDataTools();
     void BindToolButtons();
     void AddEditMenus();
     void AddFileEntries(QMenu *Filer);
@@ -199,4 +209,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     QMenuBar *MenuBar = nullptr;
     QMenu *DatatypeMenu = nullptr;
     QList<QWidget *> ColumnSeparators;
+    TDataStilDlg *DataStilDlg = nullptr;
+    TTerningDlg *TerningDlg = nullptr;
 };

@@ -24,6 +24,7 @@ class QMenu;
 class QSplitter;
 class QStackedWidget;
 class QToolButton;
+class TArrowDlg;
 class tDescriptor;
 struct tDrawContext;
 
@@ -110,6 +111,9 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // TEditorBase.
     void SetTextButtonDown(bool Down) override;
 
+    // The (x,y) calculator, made on first use.
+    TArrowDlg *Calculator();
+
     // The frame of every command that changes data: ends editing, clears the
     // status, takes the undo step Op (none for uoNone, when the change takes
     // its own), runs Change and, when Change reports a change, lets the
@@ -188,12 +192,8 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     virtual void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN);
     // The picked lines changed (the line header shows them).
     virtual void PickedLinesChanged() {}
-    // Opens the (x,y) calculator for a pane.
-    virtual void OpenCalculator(int PaneN, bool Grouped)
-    {
-        Q_UNUSED(PaneN);
-        Q_UNUSED(Grouped);
-    }
+    // Opens the (x,y) calculator for a pane; its readings repaint the pane.
+    virtual void OpenCalculator(int PaneN, bool Grouped);
     // Kinds printed page by page: draws Kind up to PageLimit and returns
     // where the next page starts (0 when done). The frame prints the table;
     // editors with more such kinds add theirs.
@@ -228,4 +228,5 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     TDescriptionPane *Panes[5] = {};
     QPoint Pane1Pressed;
     bool Pane1PressValid = false;
+    TArrowDlg *ArrowDlg = nullptr;
 };

@@ -40,6 +40,7 @@ void InitEditorTest()
 #include "ObsGridBlock.h"
 
 #include <QTest>
+#include <QTimer>
 
 TEditorFixture::TEditorFixture()
 {
@@ -99,4 +100,22 @@ bool MakeComputed(tLumen &L, int Col, const QString &Formula)
     L.BuildFormulaRefs(Col);
     L.ComputeColumn(Col);
     return true;
+}
+
+void WhenModal(std::function<void(QWidget *)> Act, QString *Seen)
+{
+    // Polls: the dialog appears only once the command has called exec().
+    auto *Timer = new QTimer;
+    Timer->setInterval(5);
+    QObject::connect(Timer, &QTimer::timeout, [Timer, Act, Seen] {
+        QWidget *W = QApplication::activeModalWidget();
+        if (W == nullptr)
+            return;
+        Timer->stop();
+        Timer->deleteLater();
+        if (Seen != nullptr)
+            *Seen = W->objectName();
+        Act(W);
+    });
+    Timer->start();
 }

@@ -7,6 +7,7 @@
 
 #include <QPrinter>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class TFakeHost : public TEditorHost
@@ -75,3 +76,8 @@ void ClickHeader(TGridView *View, int Row, int Col, Qt::KeyboardModifiers Mods =
                  bool Drop = false);
 // A column made computed from a formula the way the formula dialog does.
 bool MakeComputed(tLumen &L, int Col, const QString &Formula);
+
+// Runs Act on the next modal dialog once it is shown (for commands that open
+// one and wait); Act must close it. The dialog's object name is recorded in
+// Seen.
+void WhenModal(std::function<void(QWidget *)> Act, QString *Seen = nullptr);

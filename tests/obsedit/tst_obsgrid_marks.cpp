@@ -5,6 +5,7 @@
 #include "DataEdit.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
@@ -123,8 +124,11 @@ class TstObsGridMarks : public QObject
         QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, Drop.center());
         QCOMPARE(F.L().SelColCount(), 0);
         QCOMPARE(Spy.count(), 0);
-        // A click on the drop button asks for the column's settings, marking nothing.
+        // A click on the drop button opens the column's settings, marking nothing.
+        QString Opened;
+        WhenModal([](QWidget *W) { static_cast<QDialog *>(W)->reject(); }, &Opened);
         ClickHeader(S, 0, 3, {}, true);
+        QCOMPARE(Opened, QStringLiteral("DataStilDlg"));
         QCOMPARE(Spy.count(), 1);
         QCOMPARE(Spy.at(0).at(0).toInt(), 3);
         QCOMPARE(F.L().SelColCount(), 0);
