@@ -50,6 +50,21 @@ bool AnyDark(const QImage &Img, const QRect &R)
     return false;
 }
 
+// Whether a table picture of this size holds all the texts drawn, with a
+// margin of one line below and at most three lines to the right.
+bool HoldsSnugly(const QSize &Size, const tTexts &T)
+{
+    const QFontMetrics Fm(PaneFont());
+    const int h = Fm.height();
+    int Right = 0, Bottom = 0;
+    for (const tTextItem &I : T) {
+        Right = std::max(Right, I.Right);
+        Bottom = std::max(Bottom, I.At.y() + Fm.descent());
+    }
+    return Size.width() >= Right && Size.width() <= Right + 3 * h && Size.height() >= Bottom + h &&
+           Size.height() <= Bottom + 2 * h;
+}
+
 } // namespace
 
 class tst_drawing_graphs : public QObject
@@ -373,28 +388,66 @@ class tst_drawing_graphs : public QObject
         QCOMPARE(Img.pixel(h + 5, 4 * h + h / 2), Black);
     }
 
-    // Frequencies too wide for the h column show as "#": the h cell of the
-    // row looks exactly like a cell of "#" characters.
-    void tableOverflow()
+    // What the table writes: title, headings, then value (or class and
+    // midpoint), h, H, f and F per row; a number too wide for its column shows
+    // as "#" characters. The pane's size holds all of it with a margin of
+    // one line below and at most three lines to the right.
+    void tableTexts_data()
     {
-        auto L = HypColumn({"1", "2"}, {"1234567890", "1"});
-        tDescriptor &D = Recomputed(*L, dtHyp);
-        QImage Img = Canvas(400, 200), Ref = Canvas(400, 200);
-        QPainter P(&Img);
-        Prepare(P);
-        DrawFreqTable(P, tDrawContext(400, 200), D);
-        const int h = P.fontMetrics().height();
-        const int cw =
-            2 * ((P.fontMetrics().horizontalAdvance(QStringLiteral("Observation")) + 1) / 2);
-        const int e = std::max(0, P.fontMetrics().horizontalAdvance(QStringLiteral("2")) - cw);
-        const QRect Cell(2 * h + cw + e, 5 * h, cw / 2, h);
-        P.end();
-        QPainter R(&Ref);
-        Prepare(R);
-        DrawCellText(R, QString(47, QLatin1Char('#')), Cell, Qt::AlignRight | Qt::AlignVCenter);
-        R.end();
-        QCOMPARE(Img.copy(Cell), Ref.copy(Cell));
-        QVERIFY(Img.copy(Cell) != Canvas(Cell.width(), Cell.height()));
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("values"); // grouped: lower, upper, h
+        QTest::addColumn<QStringList>("freqs");
+        QTest::addColumn<QStringList>("lines");
+        const QString Hashes(47, QLatin1Char('#'));
+        QTest::newRow("observations")
+            << int(dtObs) << QStringList{"2", "1", "2,5", "2"} << QStringList{}
+            << QStringList{"Alder", "Observation|h|H|f|F", "1,0|1|1|0,250|0,250",
+                           "2,0|2|3|0,500|0,750", "2,5|1|4|0,250|1,000"};
+        QTest::newRow("frequencies too wide")
+            << int(dtHyp) << QStringList{"1", "2"} << QStringList{"1234567890", "1"}
+            << QStringList{"Antal", "Observation|h|H|f|F",
+                           "1|" + Hashes + "|" + Hashes + "|1,000|1,000",
+                           "2|1|" + Hashes + "|0,000|1,000"};
+        QTest::newRow("classes") << int(dtGrup) << QStringList{"0", "10", "3", "10", "25", "1"}
+                                 << QStringList{}
+                                 << QStringList{"Søjle A", "Interval|Midtpunkt|h|H|f|F",
+                                                "0 - 10|5,0|3|3|0,750|0,750",
+                                                "10 - 25|17,5|1|4|0,250|1,000"};
+    }
+
+    void tableTexts()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, freqs);
+        QFETCH(QStringList, lines);
+        std::unique_ptr<tLumen> L;
+        if (type == dtObs) {
+            L = ObsColumn(values, 1);
+        } else if (type == dtHyp) {
+            L = HypColumn(values, freqs);
+        } else {
+            L = std::make_unique<tLumen>();
+            for (int I = 0; I + 2 < values.size(); I += 3) {
+                L->SetGrupLowText(I / 3, 0, values[I]);
+                L->SetGrupHighText(I / 3, 0, values[I + 1]);
+                L->SetGrupFreqText(I / 3, 0, values[I + 2]);
+            }
+            L->ToggleGrupColSelected(0);
+        }
+        const bool Grouped = type == dtGrup;
+        tDescriptor &D = Recomputed(*L, TDataType(type));
+        QSize Pane;
+        const tTexts T = Written(900, 400, [&](QPainter &P) {
+            Pane = FreqTablePaneSize(P, D, Grouped);
+            if (Grouped)
+                DrawGroupedFreqTable(P, tDrawContext(900, 400), D);
+            else
+                DrawFreqTable(P, tDrawContext(900, 400), D);
+        });
+        QCOMPARE(Lines(T), lines);
+        QVERIFY2(HoldsSnugly(Pane, T),
+                 qPrintable(QStringLiteral("%1 x %2").arg(Pane.width()).arg(Pane.height())));
     }
 
     // Only rows meeting the clip are drawn; the rest stays untouched.
@@ -416,39 +469,6 @@ class tst_drawing_graphs : public QObject
         }
         QCOMPARE(Part.copy(Clip), Full.copy(Clip));
         QCOMPARE(Part.copy(0, 0, 300, 1000), Canvas(300, 1000));
-    }
-
-    // The mode's value cell is blank when the mode is not unique.
-    void keyFiguresMode_data()
-    {
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("1 2 2 3") << QStringList{"1", "2", "2", "3"} << true;
-        QTest::newRow("5 5 7 7 9") << QStringList{"5", "5", "7", "7", "9"} << false;
-        QTest::newRow("1 2 3 4") << QStringList{"1", "2", "3", "4"} << false;
-    }
-
-    void keyFiguresMode()
-    {
-        QFETCH(QStringList, values);
-        QFETCH(bool, shown);
-        auto L = ObsColumn(values);
-        tDescriptor &D = Recomputed(*L);
-        QImage Img = Canvas(400, 400);
-        QPainter P(&Img);
-        Prepare(P);
-        DrawKeyFigures(P, tDrawContext(400, 400), D);
-        const int h = P.fontMetrics().height();
-        const int Lw = P.fontMetrics().horizontalAdvance(QStringLiteral("Sum af observationer"));
-        P.end();
-        const QRect Mode(Lw + 3 * h, 11 * h, Lw, h);
-        const QRect Max(Lw + 3 * h, 9 * h, Lw, h);
-        QVERIFY(Img.copy(Max) != Canvas(Max.width(), Max.height()));
-        QCOMPARE(Img.copy(Mode) != Canvas(Mode.width(), Mode.height()), shown);
-        // Separators at 3h, 7h, 13h, 18h and 23h.
-        for (int Row : {3, 7, 13, 18, 23})
-            QCOMPARE(Img.pixel(h + 3, Row * h), Black);
-        QCOMPARE(Img.pixel(h + 3, 6 * h), White);
     }
 
     // Degenerate data never hangs or crashes any drawing.
@@ -549,17 +569,10 @@ class tst_drawing_graphs : public QObject
         } else if (kind.endsWith(QLatin1String("graf"))) {
             QCOMPARE(Img.size(), QSize(400, 400));
         } else {
-            // The pane's size for that kind, measured in the pane's font.
             tDescriptor &D = Recomputed(*L);
-            QImage Probe = Canvas(1, 1);
-            QPainter P(&Probe);
-            Prepare(P);
-            QSize Pane = kind == QLatin1String("tabel") ? FreqTablePaneSize(P, D, false)
-                         : kind == QLatin1String("maerketal")
-                             ? KeyFiguresPaneSize(P, false)
-                             : PieChartPaneSize(P, tDrawContext(), false);
-            QVERIFY(Img.width() >= Pane.width() && Img.height() >= Pane.height());
-            QVERIFY(Img.width() <= Pane.width() + 60 && Img.height() <= Pane.height() + 60);
+            QVERIFY(HoldsSnugly(Img.size(), Written(900, 900, [&](QPainter &P) {
+                                    DrawFreqTable(P, tDrawContext(900, 900), D);
+                                })));
         }
         QCOMPARE(Img.pixel(0, Img.height() - 1), White);
     }
