@@ -508,6 +508,39 @@ class TestFileFormat : public QObject
         QCOMPARE(ReadAll(Path("round2.lmt")), ReadAll(Path("round.lmt")));
     }
 
+    // A list near the end of the file leaves few bytes after it: a list of
+    // the smallest entries still reads.
+    void longListNearTheEnd_data()
+    {
+        QTest::addColumn<int>("List");
+        QTest::newRow("intervals of Z") << 0;
+        QTest::newRow("cells of Z") << 1;
+        QTest::newRow("line names") << 2;
+        QTest::newRow("last frequency column") << 3;
+        QTest::newRow("last grouped column") << 4;
+    }
+    void longListNearTheEnd()
+    {
+        QFETCH(int, List);
+        tLumen L;
+        for (int I = 0; I < 600; ++I) {
+            if (List == 0 && I < 60)
+                L.AddInterval(25, I, I + 1);
+            else if (List == 1)
+                L.SetCellText(I, 25, "1");
+            else if (List == 2)
+                L.SetLineName(I, I == 599 ? "x" : "");
+            else if (List == 3 && I < 300)
+                L.SetHypFreqText(I, 7, "1");
+            else if (List == 4 && I < 10)
+                L.SetGrupFreqText(I, 7, "1");
+        }
+        const QByteArray Bytes = SavedBytes(L, Path("long.lmt"));
+        auto R = tLumen::CreateFromFile(Path("long.lmt"));
+        QVERIFY(!R->ReadFailed());
+        QCOMPARE(SavedBytes(*R, Path("long2.lmt")), Bytes);
+    }
+
     void readOnlyTargetUntouched()
     {
         tLumen Old;
