@@ -499,8 +499,10 @@ class tst_formula : public QObject
         MakeComputed(L, D, "C*2");
         MakeComputed(L, F, "E");
         L.Cols[F].Computed = false; // a formula that is no longer in use
-        // "XY": X depends on Y, "!XY": it does not. D reads A through C.
-        for (const char *T : {"CA", "CB", "!CD", "DA", "DC", "!AC", "!FE"}) {
+        MakeComputed(L, 6, "F+1");
+        // "XY": X depends on Y, "!XY": it does not. D reads A through C; G
+        // reads F, whose old formula no longer counts.
+        for (const char *T : {"CA", "CB", "!CD", "DA", "DC", "!AC", "!FE", "GF", "!GE"}) {
             const QString S = QString::fromLatin1(T).remove('!');
             QVERIFY2(L.DependsOn(ColIndex(S[0]), ColIndex(S[1])) == (T[0] != '!'), T);
         }
