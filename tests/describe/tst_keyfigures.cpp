@@ -1,8 +1,9 @@
 // Key figures of distinct values and of classes, worked out by hand and read
-// back from what the key figures pane writes: quartiles by the "first F at or
-// above the level" rule, the interpolated quartiles of classes, the mode and
-// its uniqueness, population variance, and the decimals of each line.
+// back from what the key figures pane writes and from their copied text: quartiles by the "first F
+// at or above the level" rule, the interpolated quartiles of classes, the mode and its uniqueness,
+// population variance, and the decimals of each line.
 #include "Describe.h"
+#include "TextTransfer.h"
 #include "support_drawing.h"
 
 #include <QtTest>
@@ -39,6 +40,17 @@ QStringList Drawn(const tDescriptor &D, bool Grouped)
         if (I.PixelSize != (I.Text == D.GetTitle() ? 22 : 11))
             return {QStringLiteral("wrong size: ") + I.Text};
     return Lines(T);
+}
+
+// The copied text of the key figures as lines like the drawn ones.
+QStringList Copied(const tDescriptor &D)
+{
+    QStringList Out = KeyFiguresText(D).split(QStringLiteral("\r\n"));
+    if (Out.last().isEmpty())
+        Out.removeLast();
+    for (QString &Line : Out)
+        Line = Line.endsWith(QLatin1Char('\t')) ? Line.chopped(1) : Line.replace('\t', '|');
+    return Out;
 }
 
 QStringList Labelled(const QStringList &Labels, const QStringList &Values)
@@ -108,7 +120,11 @@ class tst_keyfigures : public QObject
                                  "Middeltal",
                                  "Varians",
                                  "Standardafvigelse"};
-        QCOMPARE(Drawn(D, false), QStringList{"Alder"} + Labelled(Labels, Figures));
+        QStringList Expected = QStringList{"Alder"} + Labelled(Labels, Figures);
+        QCOMPARE(Drawn(D, false), Expected);
+        // The copied text has the same lines but the sum.
+        Expected.removeAt(2);
+        QCOMPARE(Copied(D), Expected);
     }
 
     void grouped_data()
@@ -151,7 +167,9 @@ class tst_keyfigures : public QObject
         const QStringList Labels{"Antal observationer", "Variationsbredde", "Typeinterval",
                                  "Nedre kvartil",       "Median",           "Øvre kvartil",
                                  "Middeltal",           "Varians",          "Standardafvigelse"};
-        QCOMPARE(Drawn(D, true), QStringList{"Søjle A"} + Labelled(Labels, Figures));
+        const QStringList Expected = QStringList{"Søjle A"} + Labelled(Labels, Figures);
+        QCOMPARE(Drawn(D, true), Expected);
+        QCOMPARE(Copied(D), Expected);
     }
 
     void constantDataHasZeroDeviation()
