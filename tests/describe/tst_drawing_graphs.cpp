@@ -331,28 +331,24 @@ class tst_drawing_graphs : public QObject
         }
     }
 
-    // A legend text too wide for its box shows as "#" characters on the
-    // button-face fill.
-    void pieLegendOverflow()
+    // The legend writes each value (or class) beside its colour, "#"
+    // characters when the text is too wide for the box.
+    void pieLegend()
     {
-        auto L = ObsColumn({"123456789012345", "2"});
+        auto L = ObsColumn({"123456789012345", "2,5", "2,5"}, 1);
+        L->SetColName(0, QString());
         tDescriptor &D = Recomputed(*L);
-        QImage Img = Canvas(500, 400), Ref = Canvas(500, 400);
-        QPainter P(&Img);
-        Prepare(P);
-        const tDrawContext C(500, 400);
-        DrawPieChart(P, C, D);
-        const int h = P.fontMetrics().height(), hh = (h + 1) / 2, lh = h + hh;
-        const QRect Box = PieLegendBox(P, 1); // the larger value sorts second
-        P.end();
-        const QRect Text(Box.left() + lh + 1, Box.top() + 1, 96 - 2, lh - 2);
-        const QRect Cell = Text.adjusted(hh, 0, 0, 0);
-        QPainter R(&Ref);
-        Prepare(R);
-        R.fillRect(Text, C.ButtonFace);
-        DrawCellText(R, QString(47, QLatin1Char('#')), Cell, Qt::AlignLeft | Qt::AlignVCenter);
-        R.end();
-        QCOMPARE(Img.copy(Cell.adjusted(0, 1, -1, -1)), Ref.copy(Cell.adjusted(0, 1, -1, -1)));
+        const tTexts T =
+            Written(500, 400, [&](QPainter &P) { DrawPieChart(P, tDrawContext(500, 400), D); });
+        QCOMPARE(Lines(T), (QStringList{"Søjle A", "2,5", QString(47, QLatin1Char('#'))}));
+        QCOMPARE(T[0].PixelSize, 22);
+        L->SetGroupKind(0, gkManual);
+        L->AddInterval(0, 0, 10);
+        D.MarkStale();
+        D.Recompute(*L);
+        const tTexts G = Written(
+            500, 400, [&](QPainter &P) { DrawGroupedPieChart(P, tDrawContext(500, 400), D); });
+        QCOMPARE(Lines(G), (QStringList{"Søjle A", "0,0 - 10,0"}));
     }
 
     // A stick standing on the y axis stays visible over it.
@@ -471,7 +467,8 @@ class tst_drawing_graphs : public QObject
         QCOMPARE(Part.copy(0, 0, 300, 1000), Canvas(300, 1000));
     }
 
-    // Degenerate data never hangs or crashes any drawing.
+    // Degenerate data never hangs or crashes any drawing, nor writes a
+    // number that is none.
     void degenerate_data()
     {
         QTest::addColumn<QStringList>("values");
@@ -489,21 +486,23 @@ class tst_drawing_graphs : public QObject
         QFETCH(QStringList, freqs);
         auto L = HypColumn(values, freqs);
         tDescriptor &D = Recomputed(*L, dtHyp);
-        QImage Img = Canvas(400, 400);
-        QPainter P(&Img);
-        Prepare(P);
         const tDrawContext C(400, 400);
-        for (int G = 0; G < 3; ++G)
-            for (bool Grouped : {false, true})
-                DrawFrequencyGraph(P, C, D, tGraphKind(G), Grouped);
-        DrawPieChart(P, C, D);
-        DrawGroupedPieChart(P, C, D);
-        DrawFreqTable(P, C, D);
-        DrawGroupedFreqTable(P, C, D);
-        DrawKeyFigures(P, C, D);
-        DrawGroupedKeyFigures(P, C, D);
-        P.end();
-        QVERIFY(!Img.isNull());
+        const tTexts T = Written(400, 400, [&](QPainter &P) {
+            for (int G = 0; G < 3; ++G)
+                for (bool Grouped : {false, true})
+                    DrawFrequencyGraph(P, C, D, tGraphKind(G), Grouped);
+            DrawPieChart(P, C, D);
+            DrawGroupedPieChart(P, C, D);
+            DrawFreqTable(P, C, D);
+            DrawGroupedFreqTable(P, C, D);
+            DrawKeyFigures(P, C, D);
+            DrawGroupedKeyFigures(P, C, D);
+        });
+        // Every number written is a number.
+        for (const tTextItem &I : T)
+            QVERIFY2(!I.Text.contains(QLatin1String("nan"), Qt::CaseInsensitive) &&
+                         !I.Text.contains(QLatin1String("inf"), Qt::CaseInsensitive),
+                     qPrintable(I.Text));
     }
 
     // Printer pages get wider sticks: 3 + 2p pixels.
