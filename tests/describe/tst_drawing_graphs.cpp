@@ -41,15 +41,6 @@ bool AnyPixel(const QImage &Img, const QRect &R, QRgb C)
     return false;
 }
 
-bool AnyDark(const QImage &Img, const QRect &R)
-{
-    for (int Y = R.top(); Y <= R.bottom(); ++Y)
-        for (int X = R.left(); X <= R.right(); ++X)
-            if (Img.valid(X, Y) && qGray(Img.pixel(X, Y)) < 100)
-                return true;
-    return false;
-}
-
 // Whether a table picture of this size holds all the texts drawn, with a
 // margin of one line below and at most three lines to the right.
 bool HoldsSnugly(const QSize &Size, const tTexts &T)
@@ -143,9 +134,23 @@ class tst_drawing_graphs : public QObject
             QCOMPARE(Img.pixel(X - 2, Y - 2), Black);
             QCOMPARE(Img.pixel(X + 2, Y + 2), Black);
         }
-        // The y labels run from 0,0 to 1,0 on both sides: ink right of the frame.
-        QVERIFY(AnyDark(Img, QRect(Lay.OuterR + 2, Lay.FrameT - 5, 40, 10)));
-        QVERIFY(!AnyDark(Img, QRect(Lay.OuterR + Lay.h + Lay.hh + 1, 0, 10, Img.height())));
+        // The y labels run from 0,0 to 1,0 on both sides, each level with its
+        // grid line.
+        QStringList Left, Right;
+        for (const tTextItem &I : Written(
+                 400, 400, [&](QPainter &P) { DrawCumFreqGraph(P, tDrawContext(400, 400), D); })) {
+            if (I.Right < Lay.xa)
+                Left << I.Text;
+            else if (I.At.x() > Lay.OuterR)
+                Right << I.Text;
+            if (I.Right < Lay.xa || I.At.x() > Lay.OuterR)
+                QVERIFY(std::abs(I.At.y() -
+                                 Lay.PosY(QString(I.Text).replace(',', '.').toDouble())) < Lay.h);
+        }
+        QCOMPARE(Right, Left);
+        Left.sort();
+        QCOMPARE(Left, (QStringList{"0,0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8",
+                                    "0,9", "1,0"}));
     }
 
     // After the last value the curve runs on at 1,0 to the frame's right edge.
@@ -221,30 +226,22 @@ class tst_drawing_graphs : public QObject
         L->ToggleGrupColSelected(0);
         tDescriptor &D = Recomputed(*L, dtGrup);
         QCOMPARE(D.ListCount(0), 3);
-        QImage Img = Canvas(400, 400), Ref = Canvas(400, 400);
-        QPainter P(&Img);
-        Prepare(P);
-        const tChartLayout Lay = DrawGroupedFreqGraph(P, tDrawContext(400, 400), D);
-        P.end();
+        tChartLayout Lay;
+        const QImage Img = Drawn(400, 400, [&](QPainter &P) {
+            Lay = DrawGroupedFreqGraph(P, tDrawContext(400, 400), D);
+        });
         QVERIFY(Lay.Ok);
-        QPainter R(&Ref);
-        Prepare(R);
-        QVector<QRect> Cells;
-        for (int V : {0, 10, 20, 25, 40}) {
-            const QString Text = QString::number(V);
-            const int Px = Lay.PosX(V);
-            QCOMPARE(Img.pixel(Px, Lay.Baseline + Lay.hh - 1), Black); // tick
-            const int W = R.fontMetrics().horizontalAdvance(Text);
-            const QRect Cell((2 * Px - W) / 2, Lay.FrameB + Lay.hh, W, Lay.h);
-            DrawCellText(R, Text, Cell, Qt::AlignCenter);
-            Cells << Cell;
-        }
-        R.end();
-        for (const QRect &Cell : Cells)
-            QCOMPARE(Img.copy(Cell), Ref.copy(Cell));
-        // Nothing is written at the gap's middle.
-        const int Mid = Lay.PosX(22.5L);
-        QVERIFY(!AnyDark(Img, QRect(Mid - 1, Lay.FrameB + Lay.hh, 3, Lay.h)));
+        const tTexts T = Written(
+            400, 400, [&](QPainter &P) { DrawGroupedFreqGraph(P, tDrawContext(400, 400), D); });
+        QStringList Below;
+        for (const tTextItem &I : T)
+            if (I.At.y() > Lay.FrameB + Lay.hh) { // the x axis labels
+                Below << I.Text;
+                const int Px = Lay.PosX(I.Text.toInt());
+                QVERIFY2(std::abs(I.At.x() + I.Right - 2 * Px) <= 1, qPrintable(I.Text));
+                QCOMPARE(Img.pixel(Px, Lay.Baseline + Lay.hh - 1), Black); // its tick
+            }
+        QCOMPARE(Below, (QStringList{"0", "10", "20", "25", "40"}));
     }
 
     // A reading read from x points down at the x axis; one read from y points
