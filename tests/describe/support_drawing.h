@@ -96,6 +96,7 @@ struct tTextItem {
     int Right; // where the text ends
     QString Text;
     int PixelSize;
+    QColor Colour;
 };
 using tTexts = QVector<tTextItem>;
 
@@ -171,7 +172,7 @@ class tTextLog : public QPaintDevice
         {
             const QPointF At = painter()->deviceTransform().map(P);
             Log->Items.append({At.toPoint(), int(std::lround(At.x() + Item.width())), Item.text(),
-                               Item.font().pixelSize()});
+                               Item.font().pixelSize(), painter()->pen().color()});
         }
         Type type() const override { return User; }
 

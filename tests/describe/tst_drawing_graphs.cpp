@@ -433,12 +433,16 @@ class tst_drawing_graphs : public QObject
         QSize Pane;
         const tTexts T = Written(900, 400, [&](QPainter &P) {
             Pane = FreqTablePaneSize(P, D, Grouped);
+            P.setPen(Qt::red); // the table writes in black, and gives the pen back
             if (Grouped)
                 DrawGroupedFreqTable(P, tDrawContext(900, 400), D);
             else
                 DrawFreqTable(P, tDrawContext(900, 400), D);
+            QCOMPARE(P.pen().color(), QColor(Qt::red));
         });
         QCOMPARE(Lines(T), lines);
+        for (const tTextItem &I : T)
+            QCOMPARE(I.Colour, QColor(Qt::black));
         QVERIFY2(HoldsSnugly(Pane, T),
                  qPrintable(QStringLiteral("%1 x %2").arg(Pane.width()).arg(Pane.height())));
     }

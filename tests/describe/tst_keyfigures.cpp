@@ -31,14 +31,17 @@ tDescriptor &DescribeClasses(tLumen &L, const QVector<double> &Rows)
 QStringList Drawn(const tDescriptor &D, bool Grouped)
 {
     const tTexts T = Written(400, 600, [&](QPainter &P) {
+        P.setPen(Qt::red); // the figures are written in black, and the pen given back
         if (Grouped)
             DrawGroupedKeyFigures(P, tDrawContext(400, 600), D);
         else
             DrawKeyFigures(P, tDrawContext(400, 600), D);
+        if (P.pen().color() != Qt::red)
+            P.drawText(0, 0, QStringLiteral("pen not given back"));
     });
     for (const tTextItem &I : T)
-        if (I.PixelSize != (I.Text == D.GetTitle() ? 22 : 11))
-            return {QStringLiteral("wrong size: ") + I.Text};
+        if (I.PixelSize != (I.Text == D.GetTitle() ? 22 : 11) || I.Colour != Qt::black)
+            return {QStringLiteral("wrong size or colour: ") + I.Text};
     return Lines(T);
 }
 
