@@ -328,6 +328,21 @@ class tst_drawing_graphs : public QObject
         }
     }
 
+    // The sixteen slice colours, in order.
+    void pieColours()
+    {
+        const QList<QColor> Expected{
+            QColor(0xFF, 0, 0),       QColor(0, 0x80, 0),       QColor(0, 0, 0xFF),
+            QColor(0xFF, 0xFF, 0),    QColor(0, 0xFF, 0xFF),    QColor(0xFF, 0, 0xFF),
+            QColor(0x80, 0x80, 0x80), QColor(0, 0xFF, 0),       QColor(0x80, 0, 0),
+            QColor(0, 0, 0x80),       QColor(0x80, 0x80, 0),    QColor(0x80, 0, 0x80),
+            QColor(0xC0, 0xC0, 0xC0), QColor(0, 0x80, 0x80),    QColor(0xFF, 0xFF, 0xFF),
+            QColor(0, 0, 0)};
+        for (int K = 0; K < 16; ++K)
+            QCOMPARE(PieColour(K), Expected[K]);
+        QCOMPARE(PieColour(16), Expected[0]);
+    }
+
     // The legend writes each value (or class) beside its colour, "#"
     // characters when the text is too wide for the box.
     void pieLegend()
