@@ -1,12 +1,27 @@
 // The editors' small pictures (tool-bar glyphs, edit direction arrows, the
-// description kind icons) against a reference sheet kept beside this test.
-// LUMEN_WRITE_GLYPHS=1 writes the sheet anew after a deliberate change; look
-// at it before keeping it.
+// description kind icons) and the corner of the observation grids, against
+// reference pictures kept beside this test. LUMEN_WRITE_GLYPHS=1 writes them
+// anew after a deliberate change; look at them before keeping them.
+#include "DataEdit.h"
 #include "EditorGlyphs.h"
+#include "ObsGridBlock.h"
 #include "support_host.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QtTest>
+
+namespace
+{
+void CompareWithReference(const QImage &Picture, const QString &Name)
+{
+    const QString Reference = QStringLiteral(LUMEN_SOURCE_DIR "/tests/obsedit/") + Name;
+    if (qEnvironmentVariableIsSet("LUMEN_WRITE_GLYPHS"))
+        QVERIFY(Picture.save(Reference));
+    QCOMPARE(Picture.convertToFormat(QImage::Format_ARGB32),
+             QImage(Reference).convertToFormat(QImage::Format_ARGB32));
+}
+} // namespace
 
 class TstGlyphs : public QObject
 {
@@ -40,10 +55,26 @@ class TstGlyphs : public QObject
                              KindIconStrip().copy(State * 18, Row * 18, 18, 18).toImage());
         }
         QVERIFY(KindIcon(10, 0).isNull() && KindIcon(0, 4).isNull() && KindIcon(-1, 0).isNull());
-        const QString Reference = QStringLiteral(LUMEN_SOURCE_DIR "/tests/obsedit/glyphs.png");
-        if (qEnvironmentVariableIsSet("LUMEN_WRITE_GLYPHS"))
-            QVERIFY(Sheet.save(Reference));
-        QCOMPARE(Sheet, QImage(Reference).convertToFormat(QImage::Format_ARGB32));
+        CompareWithReference(Sheet, QStringLiteral("glyphs.png"));
+    }
+
+    // Headers (a marked column, a named one, the cursor's column and line in
+    // bold), line names and cells as the grids paint them.
+    void gridCorner()
+    {
+        TEditorFixture F;
+        tLumen &L = F.L();
+        L.SetCellText(0, 0, QStringLiteral("1"));
+        L.SetCellText(1, 0, QStringLiteral("12,5"));
+        L.SetCellText(0, 2, QStringLiteral("tekst"));
+        L.SetColName(2, QStringLiteral("Højde"));
+        L.SetLineName(2, QStringLiteral("Ole"));
+        ClickHeader(F.Edit->SojleDG(), 0, 1);
+        TGridView *G = F.Edit->DataDG();
+        G->SetCell(1, 0);
+        F.Edit->StatusPanel->setFocus();
+        CompareWithReference(F.Edit->Block(0)->grab(QRect(0, 0, 440, 110)).toImage(),
+                             QStringLiteral("grid.png"));
     }
 };
 
