@@ -133,6 +133,7 @@ class tst_formula : public QObject
         // Power rules.
         QTest::newRow("negative base, odd power") << "A^B" << -2.0 << 3.0 << 0.0 << -8.0;
         QTest::newRow("negative integer power") << "A^B" << 2.0 << -2.0 << 0.0 << 0.25;
+        QTest::newRow("1 to a negative power") << "A^B" << 1.0 << -3.0 << 0.0 << 1.0;
         QTest::newRow("0^0") << "A^B" << 0.0 << 0.0 << 0.0 << 1.0;
         QTest::newRow("huge integral power of 1") << "A^B" << 1.0 << 2147483647.0 << 0.0 << 1.0;
 
