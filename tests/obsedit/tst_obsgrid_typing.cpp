@@ -378,6 +378,18 @@ class TstObsGridTyping : public QObject
         // Escape drops the typed text.
         TypeInto(G, QStringLiteral("9"), Qt::Key_Escape);
         QCOMPARE(int(F.L().GetCellState(1, 1)), int(csEmpty));
+        // While typing, the arrows move the caret; at its edge they move the cell.
+        TypeInto(G, QStringLiteral("56"), 0);
+        PressKey(Qt::Key_Left);
+        PressKey(Qt::Key_Right);
+        PressKey(Qt::Key_Left);
+        PressKey(Qt::Key_Left);
+        QVERIFY(G->IsEditing());
+        QCOMPARE(G->Col(), 1);
+        PressKey(Qt::Key_Left);
+        QVERIFY(!G->IsEditing());
+        QCOMPARE(G->Col(), 0);
+        QCOMPARE(F.L().GetCellText(1, 1), QStringLiteral("56"));
     }
 
     void closingKeepsOpenEdit()
