@@ -59,7 +59,7 @@ class TstGlyphs : public QObject
     }
 
     // Headers (a marked column, a named one, the cursor's column and line in
-    // bold), line names and cells as the grids paint them.
+    // bold), line names and cells as the grids paint them; the tool bar.
     void gridCorner()
     {
         TEditorFixture F;
@@ -75,6 +75,10 @@ class TstGlyphs : public QObject
         F.Edit->StatusPanel->setFocus();
         CompareWithReference(F.Edit->Block(0)->grab(QRect(0, 0, 440, 110)).toImage(),
                              QStringLiteral("grid.png"));
+        auto *Tools = F.Edit->findChild<QWidget *>(QStringLiteral("ToolBar"));
+        QVERIFY(Tools);
+        CompareWithReference(Tools->grab(QRect(0, 0, 360, 37)).toImage(),
+                             QStringLiteral("toolbar.png"));
     }
 };
 
