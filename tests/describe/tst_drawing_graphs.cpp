@@ -320,8 +320,12 @@ class tst_drawing_graphs : public QObject
                       Y = int(std::lround(Cy - R * std::sin(A)));
             QCOMPARE(QColor(Img.pixel(X, Y)), PieColour(entries[I]));
         }
-        // Legend: row 1 in the first colour; the row after the list empty.
+        // Legend: row 1 in the first colour beside its text box in the
+        // button-face colour; the row after the list empty.
         QCOMPARE(QColor(Img.pixel(Row1.center())), PieColour(0));
+        for (int X : {Row1.right() + 2, Row1.right() + 96 - 2})
+            for (int Y : {Row1.top() + 1, Row1.bottom() - 1})
+                QCOMPARE(QColor(Img.pixel(X, Y)), tDrawContext().ButtonFace);
         if (values.size() < 16) {
             QCOMPARE(Img.pixel(Row2.center()), White);
             QCOMPARE(QColor(Img.pixel(Row2.left() + 1, Row2.top() + 1)), tDrawContext().ButtonFace);
@@ -332,11 +336,11 @@ class tst_drawing_graphs : public QObject
     void pieColours()
     {
         const QList<QColor> Expected{
-            QColor(0xFF, 0, 0),       QColor(0, 0x80, 0),       QColor(0, 0, 0xFF),
-            QColor(0xFF, 0xFF, 0),    QColor(0, 0xFF, 0xFF),    QColor(0xFF, 0, 0xFF),
-            QColor(0x80, 0x80, 0x80), QColor(0, 0xFF, 0),       QColor(0x80, 0, 0),
-            QColor(0, 0, 0x80),       QColor(0x80, 0x80, 0),    QColor(0x80, 0, 0x80),
-            QColor(0xC0, 0xC0, 0xC0), QColor(0, 0x80, 0x80),    QColor(0xFF, 0xFF, 0xFF),
+            QColor(0xFF, 0, 0),       QColor(0, 0x80, 0),    QColor(0, 0, 0xFF),
+            QColor(0xFF, 0xFF, 0),    QColor(0, 0xFF, 0xFF), QColor(0xFF, 0, 0xFF),
+            QColor(0x80, 0x80, 0x80), QColor(0, 0xFF, 0),    QColor(0x80, 0, 0),
+            QColor(0, 0, 0x80),       QColor(0x80, 0x80, 0), QColor(0x80, 0, 0x80),
+            QColor(0xC0, 0xC0, 0xC0), QColor(0, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF),
             QColor(0, 0, 0)};
         for (int K = 0; K < 16; ++K)
             QCOMPARE(PieColour(K), Expected[K]);
@@ -350,8 +354,11 @@ class tst_drawing_graphs : public QObject
         auto L = ObsColumn({"123456789012345", "2,5", "2,5"}, 1);
         L->SetColName(0, QString());
         tDescriptor &D = Recomputed(*L);
-        const tTexts T =
-            Written(500, 400, [&](QPainter &P) { DrawPieChart(P, tDrawContext(500, 400), D); });
+        const tTexts T = Written(500, 400, [&](QPainter &P) {
+            P.setPen(Qt::red); // given back afterwards
+            DrawPieChart(P, tDrawContext(500, 400), D);
+            QCOMPARE(P.pen().color(), QColor(Qt::red));
+        });
         QCOMPARE(Lines(T), (QStringList{"Søjle A", "2,5", QString(47, QLatin1Char('#'))}));
         QCOMPARE(T[0].PixelSize, 22);
         L->SetGroupKind(0, gkManual);

@@ -152,7 +152,8 @@ class TstObsGridMarks : public QObject
         QTest::newRow("nothing")
             << ""
             << ""
-            << "CutSpeed,DelSpeed,SortUpSpeed,DeciPlusSpeed,CalcSpeed,UndoSpeed,CupSpeed";
+            << "CutSpeed,DelSpeed,SortUpSpeed,SortDownSpeed,DeciPlusSpeed,DeciMinusSpeed,CalcSpeed,"
+               "UndoSpeed,CupSpeed";
         QTest::newRow("empty column") << "cB"
                                       << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
                                          "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed"

@@ -354,6 +354,8 @@ class TstObsGridTyping : public QObject
         QToolButton *New = F.Edit->ToolButton(QStringLiteral("NewSpeed"));
         New->click();
         QCOMPARE(G->model()->rowCount(), 500);
+        QCOMPARE(G->Row(), 0);
+        QCOMPARE(G->Col(), 0);
         QCOMPARE(F.L().CellCount(0), 0);
         QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
         QVERIFY(!F.Edit->DataEdited());
