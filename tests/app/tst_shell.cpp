@@ -186,10 +186,6 @@ class TestShell : public QObject
         QMessageBox Box(QMessageBox::Question, QStringLiteral("Data er ændret"),
                         QStringLiteral("Skal ændringerne gemmes?"),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        QCOMPARE(Box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
-                 QStringLiteral("Ja"));
-        QCOMPARE(Box.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
-                 QStringLiteral("Nej"));
         QCOMPARE(Box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')),
                  QStringLiteral("Annuller"));
     }
