@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -343,6 +344,9 @@ class TstObsGridTyping : public QObject
         PressKey(Qt::Key_Down);
         QCOMPARE(G->model()->rowCount(), 501);
         QCOMPARE(F.Edit->LinieDG()->model()->rowCount(), 501);
+        // The views learn of the new line.
+        QCOMPARE(F.Edit->LinieDG()->verticalHeader()->count(), 501);
+        QCOMPARE(G->verticalHeader()->count(), 501);
         QCOMPARE(F.Edit->DataDG(1)->model()->rowCount(), 501);
         QCOMPARE(G->Row(), 500);
         // Enter downwards on the last row grows too.
