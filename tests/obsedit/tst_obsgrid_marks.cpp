@@ -98,10 +98,13 @@ class TstObsGridMarks : public QObject
         // Unmarking a column leaves no line marked either.
         ClickHeader(F.Edit->SojleDG(), 0, 1);
         QCOMPARE(F.L().SelColCount() + F.L().SelLineCount(), 0);
-        // A click in the name column only edits the name.
+        // A click in the name column or row only edits the name.
         ClickHeader(F.Edit->LinieDG(), 2, 1);
         QCOMPARE(F.L().SelLineCount(), 0);
         QVERIFY(F.Edit->LinieDG()->IsEditing());
+        ClickHeader(F.Edit->SojleDG(), 1, 3);
+        QCOMPARE(F.L().SelColCount(), 0);
+        QVERIFY(F.Edit->SojleDG()->IsEditing());
     }
 
     void releaseElsewhereDoesNothing()
