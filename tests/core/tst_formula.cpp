@@ -133,6 +133,7 @@ class tst_formula : public QObject
         // Power rules.
         QTest::newRow("negative base, odd power") << "A^B" << -2.0 << 3.0 << 0.0 << -8.0;
         QTest::newRow("negative integer power") << "A^B" << 2.0 << -2.0 << 0.0 << 0.25;
+        QTest::newRow("1 to a negative power") << "A^B" << 1.0 << -3.0 << 0.0 << 1.0;
         QTest::newRow("0^0") << "A^B" << 0.0 << 0.0 << 0.0 << 1.0;
         QTest::newRow("huge integral power of 1") << "A^B" << 1.0 << 2147483647.0 << 0.0 << 1.0;
 
@@ -499,8 +500,10 @@ class tst_formula : public QObject
         MakeComputed(L, D, "C*2");
         MakeComputed(L, F, "E");
         L.Cols[F].Computed = false; // a formula that is no longer in use
-        // "XY": X depends on Y, "!XY": it does not. D reads A through C.
-        for (const char *T : {"CA", "CB", "!CD", "DA", "DC", "!AC", "!FE"}) {
+        MakeComputed(L, 6, "F+1");
+        // "XY": X depends on Y, "!XY": it does not. D reads A through C; G
+        // reads F, whose old formula no longer counts.
+        for (const char *T : {"CA", "CB", "!CD", "DA", "DC", "!AC", "!FE", "GF", "!GE"}) {
             const QString S = QString::fromLatin1(T).remove('!');
             QVERIFY2(L.DependsOn(ColIndex(S[0]), ColIndex(S[1])) == (T[0] != '!'), T);
         }

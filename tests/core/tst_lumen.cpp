@@ -334,9 +334,11 @@ class TestLumen : public QObject
         L.SetHypObsText(0, 0, "1");
         L.HypCols[0].Reserved3 = 7;
         L.SaveUndoHyp(uoDelete);
+        QCOMPARE(L.GetUndoOp(), uint8_t(uoDelete));
         L.ClearHypColumn(0);
         L.SetHypName(0, "efter");
         L.UndoHyp();
+        QCOMPARE(L.GetUndoOp(), uint8_t(1)); // undoing the undo
         QCOMPARE(L.GetHypName(0), QString("før"));
         QCOMPARE(L.GetHypComment(0), QString("c"));
         QCOMPARE(L.GetHypDecimals(0), 2);
@@ -356,6 +358,13 @@ class TestLumen : public QObject
         QCOMPARE(L.GrupCellCount(0), 3);
         L.SetGrupFreqText(2, 0, "-");
         QCOMPARE(L.GrupCellCount(0), 0);
+        L.SetGrupFreqText(0, 1, "4");
+        L.SaveUndoGrup(uoSort);
+        QCOMPARE(L.GetUndoOp(), uint8_t(uoSort));
+        L.SetGrupFreqText(0, 1, "-");
+        L.UndoGrup();
+        QCOMPARE(L.GrupCellCount(1), 1);
+        QCOMPARE(L.GetUndoOp(), uint8_t(1));
         L.ToggleGrupColSelected(2);
         L.ToggleGrupColSelected(9);
         QCOMPARE(L.SelGrupColCount(), 1);

@@ -20,6 +20,12 @@ class TestRandom : public QObject
         QCOMPARE(G.GetSeed(), S);
         uint32_t S2 = S * 134775813u + 1u;
         QCOMPARE(double(G.NextReal()), double(S2) / 4294967296.0);
+        // The time seed counts milliseconds since midnight.
+        const int Before = QTime::currentTime().msecsSinceStartOfDay();
+        const uint32_t Seed = tRandom::TimeOfDaySeed();
+        const int After = QTime::currentTime().msecsSinceStartOfDay();
+        if (After >= Before)
+            QVERIFY(Seed >= uint32_t(Before) && Seed <= uint32_t(After));
         tRandom Max(0xFFFFFFFFu);
         for (int I = 0; I < 1000; ++I) {
             QVERIFY(Max.NextInt(10) < 10);

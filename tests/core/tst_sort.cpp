@@ -164,27 +164,6 @@ class TestSort : public QObject
                 QFAIL(qPrintable(QStringLiteral("round %1").arg(Round)));
         }
     }
-
-    void worked()
-    {
-        tLumen L;
-        const QStringList Vals = {"3", "x", "1", "", "2", "1"};
-        for (int I = 0; I < Vals.size(); ++I)
-            if (!Vals[I].isEmpty())
-                L.SetCellText(I, 0, Vals[I]);
-        for (int I = 0; I < Vals.size(); ++I)
-            L.SetCellText(I, 1, QString::number(I));
-        L.SortLinesByColumn(0, true);
-        // Numbers first in order (equal values keep their order), then the
-        // text and the gap in their old order.
-        QStringList Got, Partner;
-        for (int I = 0; I < L.CellCount(0); ++I)
-            Got << L.GetCellText(I, 0);
-        for (int I = 0; I < L.CellCount(1); ++I)
-            Partner << L.GetCellText(I, 1);
-        QCOMPARE(Got, QStringList({"1", "1", "2", "3"}));
-        QCOMPARE(Partner, QStringList({"2", "5", "4", "0", "1", "3"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSort)

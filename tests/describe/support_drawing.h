@@ -7,8 +7,11 @@
 
 #include <QFont>
 #include <QImage>
+#include <QMap>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStringList>
+#include <cmath>
 #include <memory>
 
 namespace testdraw
@@ -86,6 +89,110 @@ template <class tFn> QImage Drawn(int W, int H, tFn &&Draw)
         Draw(P);
     }
     return Img;
+}
+
+struct tTextItem {
+    QPoint At; // where the baseline starts
+    int Right; // where the text ends
+    QString Text;
+    int PixelSize;
+    QColor Colour;
+};
+using tTexts = QVector<tTextItem>;
+
+// The texts of each baseline, top to bottom, each line's texts joined by "|"
+// in the order of their right ends (a too wide text in a right-aligned cell
+// starts left of its neighbours).
+inline QStringList Lines(const tTexts &Items)
+{
+    QMap<int, QMap<int, QString>> ByLine;
+    for (const tTextItem &I : Items)
+        ByLine[I.At.y()][I.Right] += I.Text;
+    QStringList Out;
+    for (const auto &Line : ByLine)
+        Out << QStringList(Line.values()).join(QLatin1Char('|'));
+    return Out;
+}
+
+inline const tTextItem *Find(const tTexts &Items, const QString &Text)
+{
+    for (const tTextItem &I : Items)
+        if (I.Text == Text)
+            return &I;
+    return nullptr;
+}
+
+// A paint device that keeps only what a drawing writes: every text with the
+// point its baseline starts at (in device pixels) and its font's pixel size.
+class tTextLog : public QPaintDevice
+{
+  public:
+    QVector<tTextItem> Items;
+
+    tTextLog(int W, int H) : W(W), H(H), Engine(this) {}
+    ~tTextLog() override = default;
+    QPaintEngine *paintEngine() const override { return &Engine; }
+
+  protected:
+    int metric(PaintDeviceMetric M) const override
+    {
+        switch (M) {
+        case PdmWidth:
+            return W;
+        case PdmHeight:
+            return H;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(M);
+        }
+    }
+
+  private:
+    class tEngine : public QPaintEngine
+    {
+      public:
+        explicit tEngine(tTextLog *Log) : QPaintEngine(AllFeatures), Log(Log) {}
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &) override {}
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF &P, const QTextItem &Item) override
+        {
+            const QPointF At = painter()->deviceTransform().map(P);
+            Log->Items.append({At.toPoint(), int(std::lround(At.x() + Item.width())), Item.text(),
+                               Item.font().pixelSize(), painter()->pen().color()});
+        }
+        Type type() const override { return User; }
+
+      private:
+        tTextLog *Log;
+    };
+    int W, H;
+    mutable tEngine Engine;
+};
+
+// What Draw writes on a W x H target prepared as a pane.
+template <class tFn> tTexts Written(int W, int H, tFn &&Draw)
+{
+    tTextLog Log(W, H);
+    {
+        QPainter P(&Log);
+        Prepare(P);
+        Draw(P);
+    }
+    return Log.Items;
 }
 
 } // namespace testdraw

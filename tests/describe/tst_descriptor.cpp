@@ -495,6 +495,23 @@ class tst_descriptor : public QObject
         QCOMPARE(D.GetReadingCount(), 0);
         QVERIFY(!D.AnyPicked());
 
+        // The second series of two marked columns: a class is selected at its
+        // upper bound, a value at itself.
+        FillColumn(L, 1, {"4", "12"});
+        L.SetGroupKind(1, gkManual);
+        L.AddInterval(1, 0, 10);
+        L.AddInterval(1, 10, 20);
+        L.ToggleColSelected(1);
+        D.MarkStale();
+        D.Recompute(L);
+        D.SelectSecond(1);
+        QCOMPARE(D.SecondSelectedIndex(), 1);
+        QCOMPARE(double(D.SecondSelectedX()), 20.0);
+        D.SelectEntry(2);
+        QCOMPARE(double(D.SelectedX()), 3.0);
+        D.SelectSecond(2);
+        QCOMPARE(D.SelectedIndex(), -1);
+
         // Picked lines alone show a selection, linked or not.
         D.SetPaneKind(2, bkIngen);
         D.SetPicked(5);

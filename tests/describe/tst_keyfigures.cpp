@@ -1,24 +1,18 @@
-// Key figures of distinct values and of classes, worked out by hand:
-// quartiles by the "first F at or above the level" rule, the interpolated
-// quartiles of classes, the mode and its uniqueness, population variance.
-#include "Descriptor.h"
-#include "KeyFigures.h"
+// Key figures of distinct values and of classes, worked out by hand and read
+// back from what the key figures pane writes and from their copied text: quartiles by the "first F
+// at or above the level" rule, the interpolated quartiles of classes, the mode and its uniqueness,
+// population variance, and the decimals of each line.
+#include "Describe.h"
+#include "TextTransfer.h"
+#include "support_drawing.h"
 
-#include <QLocale>
 #include <QtTest>
 #include <cmath>
 
+using namespace testdraw;
+
 namespace
 {
-
-tDescriptor &Describe(tLumen &L, TDataType Type)
-{
-    tDescriptor &D = DescriptorOf(L);
-    D.SetOwner(Type);
-    D.MarkStale();
-    D.Recompute(L);
-    return D;
-}
 
 // Classes as (lower, upper, h) into grouped column 1.
 tDescriptor &DescribeClasses(tLumen &L, const QVector<double> &Rows)
@@ -29,12 +23,45 @@ tDescriptor &DescribeClasses(tLumen &L, const QVector<double> &Rows)
         L.SetGrupFreqText(I / 3, 0, QString::number(Rows[I + 2]));
     }
     L.ToggleGrupColSelected(0);
-    return Describe(L, dtGrup);
+    return Recomputed(L, dtGrup);
 }
 
-bool Near(long double A, double B)
+// The lines the pane writes, after checking that the title (first line) is
+// drawn in doubled letters and every other text in the pane's font.
+QStringList Drawn(const tDescriptor &D, bool Grouped)
 {
-    return std::fabs(double(A) - B) <= 1e-12 * std::max(1.0, std::fabs(B));
+    const tTexts T = Written(400, 600, [&](QPainter &P) {
+        P.setPen(Qt::red); // the figures are written in black, and the pen given back
+        if (Grouped)
+            DrawGroupedKeyFigures(P, tDrawContext(400, 600), D);
+        else
+            DrawKeyFigures(P, tDrawContext(400, 600), D);
+        if (P.pen().color() != Qt::red)
+            P.drawText(0, 0, QStringLiteral("pen not given back"));
+    });
+    for (const tTextItem &I : T)
+        if (I.PixelSize != (I.Text == D.GetTitle() ? 22 : 11) || I.Colour != Qt::black)
+            return {QStringLiteral("wrong size or colour: ") + I.Text};
+    return Lines(T);
+}
+
+// The copied text of the key figures as lines like the drawn ones.
+QStringList Copied(const tDescriptor &D)
+{
+    QStringList Out = KeyFiguresText(D).split(QStringLiteral("\r\n"));
+    if (Out.last().isEmpty())
+        Out.removeLast();
+    for (QString &Line : Out)
+        Line = Line.endsWith(QLatin1Char('\t')) ? Line.chopped(1) : Line.replace('\t', '|');
+    return Out;
+}
+
+QStringList Labelled(const QStringList &Labels, const QStringList &Values)
+{
+    QStringList Out;
+    for (int I = 0; I < Labels.size(); ++I)
+        Out << (Values[I].isEmpty() ? Labels[I] : Labels[I] + QLatin1Char('|') + Values[I]);
+    return Out;
 }
 
 } // namespace
@@ -46,62 +73,106 @@ class tst_keyfigures : public QObject
   private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
+    // n, sum, min, max and range in the column's decimals, the mode too (left
+    // blank when not unique); quartiles, mean, variance and deviation with two
+    // decimals more.
     void ungrouped_data()
     {
         QTest::addColumn<QStringList>("Values");
-        QTest::addColumn<QVector<double>>(
-            "Expected"); // n, sum, min, max, range, lq, median, uq, mean, variance
-        QTest::addColumn<bool>("ModeUnique");
-        QTest::addColumn<double>("Mode");
-
+        QTest::addColumn<int>("Decimals");
+        QTest::addColumn<QStringList>("Figures");
         // Even n: the median is the lower of the two middle values.
-        QTest::newRow("1 2 3 4") << QStringList{"4", "2", "1", "3"}
-                                 << QVector<double>{4, 10, 1, 4, 3, 1, 2, 3, 2.5, 1.25} << false
-                                 << 0.0;
+        QTest::newRow("1 2 3 4") << QStringList{"4", "2", "1", "3"} << 0
+                                 << QStringList{"4",    "10",   "1",    "4",    "3",    "",
+                                                "1,00", "2,00", "3,00", "2,50", "1,25", "1,12"};
         // F = 0,75 exactly makes 2 the upper quartile (at least, not above).
-        QTest::newRow("1 2 2 3") << QStringList{"1", "2", "2", "3"}
-                                 << QVector<double>{4, 8, 1, 3, 2, 1, 2, 2, 2, 0.5} << true << 2.0;
+        QTest::newRow("1 2 2 3") << QStringList{"1", "2", "2", "3"} << 0
+                                 << QStringList{"4",    "8",    "1",    "3",    "2",    "2",
+                                                "1,00", "2,00", "2,00", "2,00", "0,50", "0,71"};
         // Two values share the largest h.
-        QTest::newRow("5 5 7 7 9")
-            << QStringList{"5", "5", "7", "7", "9"}
-            << QVector<double>{5, 33, 5, 9, 4, 5, 7, 7, 6.6, 2.24} << false << 0.0;
-        // A later, larger h makes the mode unique again.
+        QTest::newRow("5 5 7 7 9") << QStringList{"5", "5", "7", "7", "9"} << 0
+                                   << QStringList{"5",    "33",   "5",    "9",    "4",    "",
+                                                  "5,00", "7,00", "7,00", "6,60", "2,24", "1,50"};
+        // A later, larger h makes the mode unique again; 15/7, 34/49.
         QTest::newRow("tie then larger")
-            << QStringList{"1", "1", "2", "2", "3", "3", "3"}
-            << QVector<double>{7, 15, 1, 3, 2, 1, 2, 3, 15.0 / 7, 37.0 / 7 - 225.0 / 49} << true
-            << 3.0;
+            << QStringList{"1", "1", "2", "2", "3", "3", "3"} << 2
+            << QStringList{"7",      "15,00",  "1,00",   "3,00",   "2,00",   "3,00",
+                           "1,0000", "2,0000", "3,0000", "2,1429", "0,6939", "0,8330"};
         QTest::newRow("one value")
-            << QStringList{"-2,5"}
-            << QVector<double>{1, -2.5, -2.5, -2.5, 0, -2.5, -2.5, -2.5, -2.5, 0} << true << -2.5;
+            << QStringList{"-2,5"} << 1
+            << QStringList{"1",      "-2,5",   "-2,5",   "-2,5",   "0,0",   "-2,5",
+                           "-2,500", "-2,500", "-2,500", "-2,500", "0,000", "0,000"};
     }
 
     void ungrouped()
     {
         QFETCH(QStringList, Values);
-        QFETCH(QVector<double>, Expected);
-        QFETCH(bool, ModeUnique);
-        QFETCH(double, Mode);
+        QFETCH(int, Decimals);
+        QFETCH(QStringList, Figures);
+        auto L = ObsColumn(Values, Decimals);
+        const tDescriptor &D = Recomputed(*L);
+        const QStringList Labels{"Antal observationer",
+                                 "Sum af observationer",
+                                 "Mindsteværdi",
+                                 "Størsteværdi",
+                                 "Variationsbredde",
+                                 "Typetal",
+                                 "Nedre kvartil",
+                                 "Median",
+                                 "Øvre kvartil",
+                                 "Middeltal",
+                                 "Varians",
+                                 "Standardafvigelse"};
+        QStringList Expected = QStringList{"Alder"} + Labelled(Labels, Figures);
+        QCOMPARE(Drawn(D, false), Expected);
+        // The copied text has the same lines but the sum.
+        Expected.removeAt(2);
+        QCOMPARE(Copied(D), Expected);
+    }
+
+    void grouped_data()
+    {
+        QTest::addColumn<QVector<double>>("Rows");
+        QTest::addColumn<QStringList>("Figures");
+        // Median = 0 + 10 · (0,5 - 0) / 0,5 = 10.
+        QTest::newRow("two equal classes")
+            << QVector<double>{0, 10, 2, 10, 20, 2}
+            << QStringList{"4", "20", "", "5,00", "10,00", "15,00", "10,00", "25,00", "5,00"};
+        // Quartiles 10 + 10 · (level - 0,25) / 0,75; mean (5 + 45) / 4 = 12,5;
+        // variance (25 + 675) / 4 - 156,25 = 18,75.
+        QTest::newRow("modal class unique")
+            << QVector<double>{0, 10, 1, 10, 20, 3}
+            << QStringList{"4",     "20",    "10 - 20", "10,00", "13,33",
+                           "16,67", "12,50", "18,75",   "4,33"};
+        // An empty class first: F stays 0 there, the level is passed later.
+        QTest::newRow("empty first class")
+            << QVector<double>{0, 10, 0, 10, 20, 4}
+            << QStringList{"4",     "20",    "10 - 20", "12,50", "15,00",
+                           "17,50", "15,00", "0,00",    "0,00"};
+        // Classes with a gap between them: range spans the gap.
+        QTest::newRow("gap") << QVector<double>{0, 4, 1, 6, 10, 1}
+                             << QStringList{"2",    "10",   "",     "2,00", "4,00",
+                                            "8,00", "5,00", "9,00", "3,00"};
+        // No frequency at all: nothing divides by zero, the median keeps the
+        // first midpoint.
+        QTest::newRow("no frequency")
+            << QVector<double>{0, 10, 0, 10, 20, 0}
+            << QStringList{"0", "20", "", "5,00", "5,00", "5,00", "0,00", "0,00", "0,00"};
+    }
+
+    void grouped()
+    {
+        QFETCH(QVector<double>, Rows);
+        QFETCH(QStringList, Figures);
         tLumen L;
-        for (int I = 0; I < Values.size(); ++I)
-            L.SetCellText(I, 0, Values[I]);
-        L.ToggleColSelected(0);
-        const tDescriptor &D = Describe(L, dtObs);
-        QCOMPARE(double(D.N()), Expected[0]);
-        QVERIFY(Near(D.Sum(), Expected[1]));
-        QVERIFY(Near(D.Min(), Expected[2]));
-        QVERIFY(Near(D.Max(), Expected[3]));
-        QVERIFY(Near(D.Range(), Expected[4]));
-        QVERIFY(Near(D.LowerQuartile(), Expected[5]));
-        QVERIFY(Near(D.Median(), Expected[6]));
-        QVERIFY(Near(D.UpperQuartile(), Expected[7]));
-        QVERIFY(Near(D.Mean(), Expected[8]));
-        QVERIFY2(Near(D.Variance(), Expected[9]),
-                 qPrintable(QString::number(double(D.Variance()))));
-        QVERIFY(Near(D.StdDev(), std::sqrt(Expected[9])));
-        Extended M = 0;
-        QCOMPARE(D.Mode(M), ModeUnique);
-        if (ModeUnique)
-            QCOMPARE(double(M), Mode);
+        const tDescriptor &D = DescribeClasses(L, Rows);
+        QVERIFY(!D.HasClassFault());
+        const QStringList Labels{"Antal observationer", "Variationsbredde", "Typeinterval",
+                                 "Nedre kvartil",       "Median",           "Øvre kvartil",
+                                 "Middeltal",           "Varians",          "Standardafvigelse"};
+        const QStringList Expected = QStringList{"Søjle A"} + Labelled(Labels, Figures);
+        QCOMPARE(Drawn(D, true), Expected);
+        QCOMPARE(Copied(D), Expected);
     }
 
     void constantDataHasZeroDeviation()
@@ -109,110 +180,60 @@ class tst_keyfigures : public QObject
         // 0,1 has no exact binary form, so n·mean² and Σx² disagree in the
         // last bits; the deviation must still be a number, 0 for a negative
         // variance.
-        tLumen L;
-        for (int I = 0; I < 7; ++I)
-            L.SetCellText(I, 0, QStringLiteral("0,1"));
-        L.ToggleColSelected(0);
-        const tDescriptor &D = Describe(L, dtObs);
+        auto L = ObsColumn(QStringList(7, QStringLiteral("0,1")));
+        const tDescriptor &D = Recomputed(*L);
         QVERIFY(std::fabs(double(D.Variance())) < 1e-15);
         QVERIFY(D.StdDev() >= 0);
-        QVERIFY(!std::isnan(double(D.StdDev())));
         if (D.Variance() <= 0)
             QCOMPARE(double(D.StdDev()), 0.0);
-    }
-
-    void grouped_data()
-    {
-        QTest::addColumn<QVector<double>>("Rows");
-        QTest::addColumn<QVector<double>>("Expected"); // n, range, lq, median, uq, mean, variance
-        QTest::addColumn<bool>("ModalUnique");
-        QTest::addColumn<double>("ModalLower");
-
-        // Median = 0 + 10 · (0,5 - 0) / 0,5 = 10.
-        QTest::newRow("two equal classes")
-            << QVector<double>{0, 10, 2, 10, 20, 2} << QVector<double>{4, 20, 5, 10, 15, 10, 25}
-            << false << 0.0;
-        // Mean (5 + 45) / 4 = 12,5; variance (25 + 675) / 4 - 156,25 = 18,75.
-        QTest::newRow("modal class unique") << QVector<double>{0, 10, 1, 10, 20, 3}
-                                            << QVector<double>{4,
-                                                               20,
-                                                               10 + 10 * (0.25 - 0.25) / 0.75,
-                                                               10 + 10 * (0.5 - 0.25) / 0.75,
-                                                               10 + 10 * (0.75 - 0.25) / 0.75,
-                                                               12.5,
-                                                               18.75}
-                                            << true << 10.0;
-        // An empty class first: F stays 0 there, the level is passed later.
-        QTest::newRow("empty first class")
-            << QVector<double>{0, 10, 0, 10, 20, 4} << QVector<double>{4, 20, 12.5, 15, 17.5, 15, 0}
-            << true << 10.0;
-        // Classes with a gap between them: range spans the gap.
-        QTest::newRow("gap") << QVector<double>{0, 4, 1, 6, 10, 1}
-                             << QVector<double>{2, 10, 2, 4, 8, 5, 9} << false << 0.0;
-    }
-
-    void grouped()
-    {
-        QFETCH(QVector<double>, Rows);
-        QFETCH(QVector<double>, Expected);
-        QFETCH(bool, ModalUnique);
-        QFETCH(double, ModalLower);
-        tLumen L;
-        const tDescriptor &D = DescribeClasses(L, Rows);
-        QVERIFY(!D.HasClassFault());
-        QCOMPARE(double(D.N()), Expected[0]);
-        QVERIFY(Near(D.Range(), Expected[1]));
-        QVERIFY2(Near(D.LowerQuartile(), Expected[2]),
-                 qPrintable(QString::number(double(D.LowerQuartile()))));
-        QVERIFY2(Near(D.Median(), Expected[3]), qPrintable(QString::number(double(D.Median()))));
-        QVERIFY2(Near(D.UpperQuartile(), Expected[4]),
-                 qPrintable(QString::number(double(D.UpperQuartile()))));
-        QVERIFY(Near(D.Mean(), Expected[5]));
-        QVERIFY2(Near(D.Variance(), Expected[6]),
-                 qPrintable(QString::number(double(D.Variance()))));
-        Extended Lo = -1, Hi = -1;
-        QCOMPARE(D.ModalClass(Lo, Hi), ModalUnique);
-        if (ModalUnique)
-            QCOMPARE(double(Lo), ModalLower);
     }
 
     void valuesOutsideAllClasses()
     {
         // Automatic classes (0, 10] and (10, 20]: 25 lies outside, 0 too.
-        tLumen L;
-        const QStringList Values{"5", "25", "25", "0"};
-        for (int I = 0; I < Values.size(); ++I)
-            L.SetCellText(I, 0, Values[I]);
-        L.SetGroupKind(0, gkAuto);
-        L.SetFirstLower(0, 0);
-        L.SetFirstUpper(0, 10);
-        L.SetGap(0, 0);
-        L.SetGroupCount(0, 2);
-        L.ToggleColSelected(0);
-        const tDescriptor &D = Describe(L, dtObs);
+        auto L = ObsColumn({"5", "25", "25", "0"});
+        L->SetGroupKind(0, gkAuto);
+        L->SetFirstLower(0, 0);
+        L->SetFirstUpper(0, 10);
+        L->SetGap(0, 0);
+        L->SetGroupCount(0, 2);
+        const tDescriptor &D = Recomputed(*L);
         QCOMPARE(D.N(), 4);
         // F of the classes: 0,25 and 0,25; the lower quartile is reached in
         // the first class, the median and upper quartile never: they keep the
         // first midpoint.
-        QVERIFY(Near(D.LowerQuartile(), 10));
-        QVERIFY(Near(D.Median(), 5));
-        QVERIFY(Near(D.UpperQuartile(), 5));
-        QVERIFY(Near(D.Mean(), 5.0 / 4));
-        QVERIFY(Near(D.Range(), 20));
+        QCOMPARE(double(D.LowerQuartile()), 10.0);
+        QCOMPARE(double(D.Median()), 5.0);
+        QCOMPARE(double(D.UpperQuartile()), 5.0);
+        QCOMPARE(double(D.Mean()), 5.0 / 4);
+        QCOMPARE(double(D.Range()), 20.0);
     }
 
-    void noFrequencyGivesNoDivision()
+    // Separator lines above and below the groups of figures, and the value
+    // column's right edge at twice the widest label plus three lines.
+    void layout()
     {
-        tLumen L;
-        const tDescriptor &D = DescribeClasses(L, {0, 10, 0, 10, 20, 0});
-        QCOMPARE(D.N(), 0);
-        QCOMPARE(double(D.Mean()), 0.0);
-        QCOMPARE(double(D.Variance()), 0.0);
-        QCOMPARE(double(D.Median()), 5.0);
-        Extended Lo, Hi;
-        QVERIFY(!D.ModalClass(Lo, Hi));
+        auto L = ObsColumn({"1", "2", "2", "3"});
+        const tDescriptor &D = Recomputed(*L);
+        int h = 0, Lw = 0;
+        const QImage Img = Drawn(400, 600, [&](QPainter &P) {
+            h = P.fontMetrics().height();
+            Lw = P.fontMetrics().horizontalAdvance(QStringLiteral("Sum af observationer"));
+            DrawKeyFigures(P, tDrawContext(400, 600), D);
+        });
+        for (int Row : {3, 7, 13, 18, 23})
+            QCOMPARE(Img.pixel(h + 3, Row * h), qRgb(0, 0, 0));
+        QCOMPARE(Img.pixel(h + 3, 6 * h), qRgb(255, 255, 255));
+        const tTexts T =
+            Written(400, 600, [&](QPainter &P) { DrawKeyFigures(P, tDrawContext(400, 600), D); });
+        const tTextItem *Count = Find(T, QStringLiteral("Antal observationer"));
+        const tTextItem *Sum = Find(T, QStringLiteral("8"));
+        QVERIFY(Count && Sum);
+        QCOMPARE(Count->At.x(), h);
+        QVERIFY(Count->At.y() > 4 * h && Count->At.y() <= 5 * h);
+        QCOMPARE(Sum->At.x() + QFontMetrics(PaneFont()).horizontalAdvance("8"), 2 * Lw + 3 * h);
     }
 };
 
-QTEST_GUILESS_MAIN(tst_keyfigures)
+QTEST_MAIN(tst_keyfigures)
 #include "tst_keyfigures.moc"

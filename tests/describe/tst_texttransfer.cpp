@@ -1,5 +1,5 @@
-// Text transfer byte by byte: the writers of columns, lines, sheets, tables
-// and key figures; the token readers; the sheet reader with its header row
+// Text transfer byte by byte: the writers of columns, lines, sheets and
+// tables (key figures: see tst_keyfigures); the token readers; the sheet reader with its header row
 // and name column and its refusal of uneven rows; text files.
 #include "Clipboard.h"
 #include "Descriptor.h"
@@ -133,57 +133,6 @@ class tst_texttransfer : public QObject
                                               "grænse\tgrænse\tpunkt\th\tH\tf\tF\r\n"
                                               "0,0\t10,0\t5,000\t1\t1\t0,250\t0,250\r\n"
                                               "10,0\t20,0\t15,000\t3\t4\t0,750\t1,000\r\n"));
-    }
-
-    void keyFiguresText()
-    {
-        tLumen L;
-        FillColumn(L, 0, {"1", "2", "3", "4"});
-        const tDescriptor &D = DescribeColumn(L, 0);
-        // Eleven lines, no sum, empty "Typetal" (four values share h = 1).
-        QCOMPARE(KeyFiguresText(D), QStringLiteral("Søjle A\r\n"
-                                                   "Antal observationer\t4\r\n"
-                                                   "Mindsteværdi\t1\r\n"
-                                                   "Størsteværdi\t4\r\n"
-                                                   "Variationsbredde\t3\r\n"
-                                                   "Typetal\t\r\n"
-                                                   "Nedre kvartil\t1,00\r\n"
-                                                   "Median\t2,00\r\n"
-                                                   "Øvre kvartil\t3,00\r\n"
-                                                   "Middeltal\t2,50\r\n"
-                                                   "Varians\t1,25\r\n"
-                                                   "Standardafvigelse\t1,12\r\n"));
-        FillColumn(L, 1, {"1", "2", "2", "3"});
-        L.SetDecimals(1, 1);
-        const QString Mode = KeyFiguresText(DescribeColumn(L, 1)).split("\r\n")[5];
-        QCOMPARE(Mode, QStringLiteral("Typetal\t2,0"));
-    }
-
-    void groupedKeyFiguresText()
-    {
-        tLumen L;
-        L.SetGrupName(0, QStringLiteral("Tid"));
-        const QStringList Rows{"0", "10", "1", "10", "20", "3"};
-        for (int I = 0; I < 2; ++I) {
-            L.SetGrupLowText(I, 0, Rows[3 * I]);
-            L.SetGrupHighText(I, 0, Rows[3 * I + 1]);
-            L.SetGrupFreqText(I, 0, Rows[3 * I + 2]);
-        }
-        L.ToggleGrupColSelected(0);
-        tDescriptor &D = DescriptorOf(L);
-        D.SetOwner(dtGrup);
-        D.MarkStale();
-        D.Recompute(L);
-        QCOMPARE(KeyFiguresText(D), QStringLiteral("Tid\r\n"
-                                                   "Antal observationer\t4\r\n"
-                                                   "Variationsbredde\t20\r\n"
-                                                   "Typeinterval\t10 - 20\r\n"
-                                                   "Nedre kvartil\t10,00\r\n"
-                                                   "Median\t13,33\r\n"
-                                                   "Øvre kvartil\t16,67\r\n"
-                                                   "Middeltal\t12,50\r\n"
-                                                   "Varians\t18,75\r\n"
-                                                   "Standardafvigelse\t4,33\r\n"));
     }
 
     // ------------------------------------------------------------ readers

@@ -99,10 +99,13 @@ class TstObsGridMarks : public QObject
         // Unmarking a column leaves no line marked either.
         ClickHeader(F.Edit->SojleDG(), 0, 1);
         QCOMPARE(F.L().SelColCount() + F.L().SelLineCount(), 0);
-        // A click in the name column only edits the name.
+        // A click in the name column or row only edits the name.
         ClickHeader(F.Edit->LinieDG(), 2, 1);
         QCOMPARE(F.L().SelLineCount(), 0);
         QVERIFY(F.Edit->LinieDG()->IsEditing());
+        ClickHeader(F.Edit->SojleDG(), 1, 3);
+        QCOMPARE(F.L().SelColCount(), 0);
+        QVERIFY(F.Edit->SojleDG()->IsEditing());
     }
 
     void releaseElsewhereDoesNothing()
@@ -156,7 +159,8 @@ class TstObsGridMarks : public QObject
         QTest::newRow("nothing")
             << ""
             << ""
-            << "CutSpeed,DelSpeed,SortUpSpeed,DeciPlusSpeed,CalcSpeed,UndoSpeed,CupSpeed";
+            << "CutSpeed,DelSpeed,SortUpSpeed,SortDownSpeed,DeciPlusSpeed,DeciMinusSpeed,CalcSpeed,"
+               "UndoSpeed,CupSpeed";
         QTest::newRow("empty column") << "cB"
                                       << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
                                          "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed"

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -343,6 +344,9 @@ class TstObsGridTyping : public QObject
         PressKey(Qt::Key_Down);
         QCOMPARE(G->model()->rowCount(), 501);
         QCOMPARE(F.Edit->LinieDG()->model()->rowCount(), 501);
+        // The views learn of the new line.
+        QCOMPARE(F.Edit->LinieDG()->verticalHeader()->count(), 501);
+        QCOMPARE(G->verticalHeader()->count(), 501);
         QCOMPARE(F.Edit->DataDG(1)->model()->rowCount(), 501);
         QCOMPARE(G->Row(), 500);
         // Enter downwards on the last row grows too.
@@ -354,6 +358,8 @@ class TstObsGridTyping : public QObject
         QToolButton *New = F.Edit->ToolButton(QStringLiteral("NewSpeed"));
         New->click();
         QCOMPARE(G->model()->rowCount(), 500);
+        QCOMPARE(G->Row(), 0);
+        QCOMPARE(G->Col(), 0);
         QCOMPARE(F.L().CellCount(0), 0);
         QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
         QVERIFY(!F.Edit->DataEdited());
@@ -378,6 +384,18 @@ class TstObsGridTyping : public QObject
         // Escape drops the typed text.
         TypeInto(G, QStringLiteral("9"), Qt::Key_Escape);
         QCOMPARE(int(F.L().GetCellState(1, 1)), int(csEmpty));
+        // While typing, the arrows move the caret; at its edge they move the cell.
+        TypeInto(G, QStringLiteral("56"), 0);
+        PressKey(Qt::Key_Left);
+        PressKey(Qt::Key_Right);
+        PressKey(Qt::Key_Left);
+        PressKey(Qt::Key_Left);
+        QVERIFY(G->IsEditing());
+        QCOMPARE(G->Col(), 1);
+        PressKey(Qt::Key_Left);
+        QVERIFY(!G->IsEditing());
+        QCOMPARE(G->Col(), 0);
+        QCOMPARE(F.L().GetCellText(1, 1), QStringLiteral("56"));
     }
 
     void closingKeepsOpenEdit()

@@ -1,0 +1,86 @@
+// The editors' small pictures (tool-bar glyphs, edit direction arrows, the
+// description kind icons) and the corner of the observation grids, against
+// reference pictures kept beside this test. LUMEN_WRITE_GLYPHS=1 writes them
+// anew after a deliberate change; look at them before keeping them.
+#include "DataEdit.h"
+#include "EditorGlyphs.h"
+#include "ObsGridBlock.h"
+#include "support_host.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QtTest>
+
+namespace
+{
+void CompareWithReference(const QImage &Picture, const QString &Name)
+{
+    const QString Reference = QStringLiteral(LUMEN_SOURCE_DIR "/tests/obsedit/") + Name;
+    if (qEnvironmentVariableIsSet("LUMEN_WRITE_GLYPHS"))
+        QVERIFY(Picture.save(Reference));
+    QCOMPARE(Picture.convertToFormat(QImage::Format_ARGB32),
+             QImage(Reference).convertToFormat(QImage::Format_ARGB32));
+}
+} // namespace
+
+class TstGlyphs : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void initTestCase() { InitEditorTest(); }
+
+    void sheet()
+    {
+        const QStringList Tools{"NewSpeed",       "OpenSpeed",   "SaveSpeed",     "InfoSpeed",
+                                "EditSpeed",      "MixetSpeed",  "DualSpeed",     "SingleSpeed",
+                                "CutSpeed",       "CopySpeed",   "PasteSpeed",    "DelSpeed",
+                                "UndoSpeed",      "SortUpSpeed", "SortDownSpeed", "DeciPlusSpeed",
+                                "DeciMinusSpeed", "Mul10Speed",  "Div10Speed",    "TerningSpeed",
+                                "CupSpeed",       "CalcSpeed",   "PaneCalcSpeed", "RegresSpeed"};
+        QImage Sheet(Tools.size() * 22, 22 + 16 + 180, QImage::Format_ARGB32);
+        Sheet.fill(Qt::transparent);
+        {
+            QPainter P(&Sheet);
+            for (int I = 0; I < Tools.size(); ++I) {
+                const QList<QSize> Sizes = ToolGlyph(Tools[I]).availableSizes();
+                QCOMPARE(Sizes.size(), 1);
+                P.drawPixmap(I * 22, 0, ToolGlyph(Tools[I]).pixmap(Sizes[0]));
+            }
+            for (int D = 0; D < 3; ++D)
+                P.drawPixmap(D * 20, 22, DirectionGlyph(DirectionResource(D)));
+            P.drawPixmap(0, 38, KindIconStrip());
+            for (int Row = 0; Row < 10; ++Row)
+                for (int State = 0; State < 4; ++State)
+                    QCOMPARE(KindIcon(Row, State).toImage(),
+                             KindIconStrip().copy(State * 18, Row * 18, 18, 18).toImage());
+        }
+        QVERIFY(KindIcon(10, 0).isNull() && KindIcon(0, 4).isNull() && KindIcon(-1, 0).isNull());
+        CompareWithReference(Sheet, QStringLiteral("glyphs.png"));
+    }
+
+    // Headers (a marked column, a named one, the cursor's column and line in
+    // bold), line names and cells as the grids paint them; the tool bar.
+    void gridCorner()
+    {
+        TEditorFixture F;
+        tLumen &L = F.L();
+        L.SetCellText(0, 0, QStringLiteral("1"));
+        L.SetCellText(1, 0, QStringLiteral("12,5"));
+        L.SetCellText(0, 2, QStringLiteral("tekst"));
+        L.SetColName(2, QStringLiteral("Højde"));
+        L.SetLineName(2, QStringLiteral("Ole"));
+        ClickHeader(F.Edit->SojleDG(), 0, 1);
+        TGridView *G = F.Edit->DataDG();
+        G->SetCell(1, 0);
+        F.Edit->StatusPanel->setFocus();
+        CompareWithReference(F.Edit->Block(0)->grab(QRect(0, 0, 440, 110)).toImage(),
+                             QStringLiteral("grid.png"));
+        auto *Tools = F.Edit->findChild<QWidget *>(QStringLiteral("ToolBar"));
+        QVERIFY(Tools);
+        CompareWithReference(Tools->grab(QRect(0, 0, 360, 37)).toImage(),
+                             QStringLiteral("toolbar.png"));
+    }
+};
+
+QTEST_MAIN(TstGlyphs)
+#include "tst_glyphs.moc"
