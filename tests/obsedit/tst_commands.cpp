@@ -196,43 +196,32 @@ class TstCommands : public QObject
         QTest::addColumn<QString>("message"); // "" none asked
         QTest::addColumn<bool>("answerOk");
 
-        const QString Refusal =
-            QStringLiteral("Kolonne A er med i et regneudtryk og kan ikke fjernes");
-        QTest::newRow("remove a column read by a formula") << QStringList{"A=1", "C:A*2"} << "A"
-                                                           << ""
-                                                           << "RedigerFjern" << Refusal << false;
-        QTest::newRow("cut a column read by a formula") << QStringList{"A=1", "C:A*2"} << "A"
-                                                        << ""
-                                                        << "CutSpeed" << Refusal << false;
-        QTest::newRow("replace all cancelled") << QStringList{"A=1"} << ""
-                                               << "\tX\n1\t2\n"
-                                               << "ObsErstat"
-                                               << "Det nuværende indhold mistes" << false;
-        QTest::newRow("a sheet with ragged rows") << QStringList{"A=1"} << ""
-                                                  << "1\t2\r3\r"
-                                                  << "ObsErstat"
-                                                  << "Det nuværende indhold mistes" << true;
-        QTest::newRow("import cancelled") << QStringList{"A=1"} << "A"
-                                          << ""
-                                          << "ImportSom"
-                                          << "" << false;
-        QTest::newRow("import of a file that cannot be read")
-            << QStringList{"A=1"} << "A"
-            << "mangler.txt"
-            << "ImportSom"
-            << "Kunne ikke læse mangler.txt" << false;
-        QTest::newRow("import a data set, replacing refused")
-            << QStringList{"A=1"} << ""
-            << "x.txt"
-            << "ImportSomData"
-            << "Det nuværende indhold mistes" << false;
-        QTest::newRow("copy a computed column warns")
-            << QStringList{"A=1", "B:A*2"} << "B"
-            << ""
-            << "CopySpeed"
-            << "Bemærk: Det er de beregnede tal i cellerne, der bliver kopieret, ikke den formel "
-               "der har frembragt tallene."
-            << false;
+        const char *Refusal = "Kolonne A er med i et regneudtryk og kan ikke fjernes";
+        const char *Lost = "Det nuværende indhold mistes";
+        const struct {
+            const char *Name;
+            QStringList Setup;
+            const char *Marks, *ClipIn, *Use, *Message;
+            bool AnswerOk;
+        } Rows[] = {
+            // clang-format off
+            {"remove a column read by a formula", {"A=1", "C:A*2"}, "A", "", "RedigerFjern", Refusal, false},
+            {"cut a column read by a formula", {"A=1", "C:A*2"}, "A", "", "CutSpeed", Refusal, false},
+            {"replace all cancelled", {"A=1"}, "", "\tX\n1\t2\n", "ObsErstat", Lost, false},
+            {"a sheet with ragged rows", {"A=1"}, "", "1\t2\r3\r", "ObsErstat", Lost, true},
+            {"import cancelled", {"A=1"}, "A", "", "ImportSom", "", false},
+            {"import of a file that cannot be read", {"A=1"}, "A", "mangler.txt", "ImportSom",
+             "Kunne ikke læse mangler.txt", false},
+            {"import a data set, replacing refused", {"A=1"}, "", "x.txt", "ImportSomData", Lost, false},
+            {"copy a computed column warns", {"A=1", "B:A*2"}, "B", "", "CopySpeed",
+             "Bemærk: Det er de beregnede tal i cellerne, der bliver kopieret, ikke den formel "
+             "der har frembragt tallene.", false},
+            // clang-format on
+        };
+        for (const auto &R : Rows)
+            QTest::newRow(R.Name) << R.Setup << QString::fromUtf8(R.Marks)
+                                  << QString::fromUtf8(R.ClipIn) << QString::fromUtf8(R.Use)
+                                  << QString::fromUtf8(R.Message) << R.AnswerOk;
     }
 
     void nothingChanges()
