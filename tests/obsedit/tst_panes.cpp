@@ -218,27 +218,6 @@ class TstPanes : public QObject
         QVERIFY(!FirstMarkedGrouped(L));
     }
 
-    void seventeenthValueDropsPie()
-    {
-        TMarked F(16);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkCirkeldiagram));
-        tDescriptor &D = DescriptorOf(F.L());
-        QCOMPARE(int(D.GetPaneKind(1)), int(bkCirkeldiagram));
-        QCOMPARE(int(D.GetPaneKind(4)), int(bkCirkeldiagram));
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkCirkeldiagram));
-        // A repeated value keeps it.
-        TGridView *G = F.Edit->DataDG(1);
-        G->SetCell(16, 0);
-        TypeInto(G, QStringLiteral("5"));
-        QCOMPARE(int(D.GetPaneKind(1)), int(bkCirkeldiagram));
-        // The 17th distinct value does not.
-        TypeInto(G, QStringLiteral("99"));
-        for (int N : {1, 3, 4})
-            QCOMPARE(int(D.GetPaneKind(N)), int(bkIngen));
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), -1);
-    }
-
     void partners()
     {
         TMarked F(5);
