@@ -105,36 +105,28 @@ class TstCalcDlg : public QObject
         QTest::addColumn<QString>("undoCaption");
 
         // Column A holds 1, 2, 3.
-        QTest::newRow("new formula") << "" << false << "a*10"
-                                     << "OkButton"
-                                     << "A*10"
-                                     << "10 20 30"
-                                     << ""
-                                     << "Fortryd \"Tilføj\"";
-        QTest::newRow("changed formula, reader follows") << "B=A+1 C=B*2" << false << "A-1"
-                                                         << "OkButton"
-                                                         << "A-1"
-                                                         << "0 1 2"
-                                                         << "0 2 4"
-                                                         << "Fortryd \"Tilføj\"";
-        QTest::newRow("OK drops random settings") << "" << true << "A"
-                                                  << "OkButton"
-                                                  << "A"
-                                                  << "1 2 3"
-                                                  << ""
-                                                  << "Fortryd \"Tilføj\"";
-        QTest::newRow("Slet empties the column and its reader") << "B=A+1 C=B*2" << false << ""
-                                                                << "ClearButton"
-                                                                << ""
-                                                                << ""
-                                                                << ""
-                                                                << "Fortryd \"Slet\"";
-        QTest::newRow("Annullér changes nothing") << "B=A+1 C=B*2" << false << "A*5"
-                                                  << "CancelButton"
-                                                  << "A+1"
-                                                  << "2 3 4"
-                                                  << "4 6 8"
-                                                  << "Fortryd";
+        const char *Add = "Fortryd \"Tilføj\"";
+        const struct {
+            const char *Name, *Formulas;
+            bool Random;
+            const char *Typed, *Button, *FormulaB, *CellsB, *CellsC, *Undo;
+        } Rows[] = {
+            // clang-format off
+            {"new formula", "", false, "a*10", "OkButton", "A*10", "10 20 30", "", Add},
+            {"changed formula, reader follows", "B=A+1 C=B*2", false, "A-1", "OkButton", "A-1",
+             "0 1 2", "0 2 4", Add},
+            {"OK drops random settings", "", true, "A", "OkButton", "A", "1 2 3", "", Add},
+            {"Slet empties the column and its reader", "B=A+1 C=B*2", false, "", "ClearButton",
+             "", "", "", "Fortryd \"Slet\""},
+            {"Annullér changes nothing", "B=A+1 C=B*2", false, "A*5", "CancelButton", "A+1",
+             "2 3 4", "4 6 8", "Fortryd"},
+            // clang-format on
+        };
+        for (const auto &R : Rows)
+            QTest::newRow(R.Name) << QString::fromUtf8(R.Formulas) << R.Random
+                                  << QString::fromUtf8(R.Typed) << QString::fromUtf8(R.Button)
+                                  << QString::fromUtf8(R.FormulaB) << QString::fromUtf8(R.CellsB)
+                                  << QString::fromUtf8(R.CellsC) << QString::fromUtf8(R.Undo);
     }
 
     void editor()
