@@ -323,6 +323,8 @@ class TstPairFigures : public QObject
                                            << "4 5 6" << true;
         QTest::newRow("text cell") << "1 x 3"
                                    << "4 5 6" << true;
+        QTest::newRow("gaps on one line") << "1 _ 3"
+                                          << "4 _ 6" << true;
     }
     void faultyPairs()
     {
