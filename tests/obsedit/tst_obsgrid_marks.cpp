@@ -156,46 +156,31 @@ class TstObsGridMarks : public QObject
         QTest::addColumn<QString>("disabled");
         // Setups: cX marks column X, lN marks line N; "data" fills A with 3
         // numbers, "rand" makes C a random column, "comp" makes D computed.
-        QTest::newRow("nothing")
-            << ""
-            << ""
-            << "CutSpeed,DelSpeed,SortUpSpeed,SortDownSpeed,DeciPlusSpeed,DeciMinusSpeed,CalcSpeed,"
-               "UndoSpeed,CupSpeed";
-        QTest::newRow("empty column") << "cB"
-                                      << "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
-                                         "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed"
-                                      << "SortUpSpeed,SortDownSpeed,CupSpeed";
-        QTest::newRow("column with data") << "data cA"
-                                          << "SortUpSpeed,SortDownSpeed,Mul10Speed"
-                                          << "TerningSpeed,CalcSpeed";
-        QTest::newRow("two columns")
-            << "data cA cB"
-            << "DelSpeed,DeciPlusSpeed"
-            << "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
-        QTest::newRow("computed column") << "data comp cD"
-                                         << "CalcSpeed,CutSpeed"
-                                         << "Mul10Speed,Div10Speed,TerningSpeed";
-        QTest::newRow("random column") << "rand cC"
-                                       << "TerningSpeed,CupSpeed"
-                                       << "CalcSpeed";
-        QTest::newRow("random beside data") << "rand data cC cA"
-                                            << "CupSpeed"
-                                            << "TerningSpeed";
-        QTest::newRow("line with numbers") << "data l1"
-                                           << "CutSpeed,SortUpSpeed,DelSpeed"
-                                           << "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed";
-        QTest::newRow("line without numbers") << "data l7"
-                                              << "CutSpeed"
-                                              << "SortUpSpeed,SortDownSpeed";
-        QTest::newRow("paste with text") << "clip cA"
-                                         << "PasteSpeed"
-                                         << "";
-        QTest::newRow("paste without text") << "noclip cA"
-                                            << "CutSpeed"
-                                            << "PasteSpeed";
-        QTest::newRow("paste needs one") << "clip cA cB"
-                                         << ""
-                                         << "PasteSpeed";
+        // The rules' edges are the command-state tests' part; these rows
+        // show each button follows its rule.
+        const char *Rows[][4] = {
+            // clang-format off
+            {"nothing", "", "", "CutSpeed,DelSpeed,SortUpSpeed,SortDownSpeed,DeciPlusSpeed,"
+             "DeciMinusSpeed,CalcSpeed,UndoSpeed,CupSpeed"},
+            {"empty column", "cB", "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
+             "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed", "SortUpSpeed,SortDownSpeed,CupSpeed"},
+            {"column with data", "data cA", "SortUpSpeed,SortDownSpeed,Mul10Speed",
+             "TerningSpeed,CalcSpeed"},
+            {"two columns", "clip data cA cB", "DelSpeed,DeciPlusSpeed",
+             "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed,PasteSpeed"},
+            {"computed column", "data comp cD", "CalcSpeed,CutSpeed",
+             "Mul10Speed,Div10Speed,TerningSpeed"},
+            {"random column", "rand cC", "TerningSpeed,CupSpeed", "CalcSpeed"},
+            {"random beside data", "rand data cC cA", "CupSpeed", "TerningSpeed"},
+            {"line with numbers", "data l1", "CutSpeed,SortUpSpeed,DelSpeed",
+             "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed"},
+            {"paste with text", "clip cA", "PasteSpeed", ""},
+            {"paste without text", "noclip cA", "CutSpeed", "PasteSpeed"},
+            // clang-format on
+        };
+        for (const auto &R : Rows)
+            QTest::newRow(R[0]) << QString::fromUtf8(R[1]) << QString::fromUtf8(R[2])
+                                << QString::fromUtf8(R[3]);
     }
 
     void buttons()
@@ -234,24 +219,20 @@ class TstObsGridMarks : public QObject
     void status_data()
     {
         QTest::addColumn<QString>("comment");
-        QTest::addColumn<QString>("kind"); // computed, random, real, none
+        QTest::addColumn<QString>("kind"); // computed, real, none
         QTest::addColumn<bool>("grouped");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << ""
-                               << "none" << false << "Kolonne C";
-        QTest::newRow("comment") << "Højde i cm"
-                                 << "none" << false << "Højde i cm";
-        QTest::newRow("grouped") << ""
-                                 << "none" << true << "Kolonne C (grupperet)";
-        QTest::newRow("computed") << ""
-                                  << "computed" << false << "Kolonne C; udtryk = A*2";
-        QTest::newRow("random with replacement")
-            << ""
-            << "random" << false << "Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)";
-        QTest::newRow("real without replacement")
-            << "Terning"
-            << "real" << true
-            << "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)";
+        auto Row = [](const char *Name, const char *Comment, const char *Kind, bool Grouped,
+                      const char *Expected) {
+            QTest::newRow(Name) << QString::fromUtf8(Comment) << QString::fromUtf8(Kind)
+                                << Grouped << QString::fromUtf8(Expected);
+        };
+        Row("plain", "", "none", false, "Kolonne C");
+        Row("comment", "Højde i cm", "none", false, "Højde i cm");
+        Row("grouped", "", "none", true, "Kolonne C (grupperet)");
+        Row("computed", "", "computed", false, "Kolonne C; udtryk = A*2");
+        Row("real without replacement", "Terning", "real", true,
+            "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)");
     }
 
     void status()
@@ -267,11 +248,6 @@ class TstObsGridMarks : public QObject
             L.SetGroupKind(2, gkAuto);
         if (kind == QLatin1String("computed")) {
             QVERIFY(MakeComputed(L, 2, QStringLiteral("A*2")));
-        } else if (kind == QLatin1String("random")) {
-            L.SetRandomFrom(2, 1);
-            L.SetRandomTo(2, 6);
-            L.SetRandomCount(2, 20);
-            L.SetRandomFlag(2, 0);
         } else if (kind == QLatin1String("real")) {
             L.SetRandomCount(2, 12);
             L.SetRandomFlag(2, 1);
