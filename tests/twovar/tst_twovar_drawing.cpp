@@ -75,7 +75,6 @@ class TstTwoVarDrawing : public QObject
         QTest::addColumn<int>("Side");
         QTest::newRow("one") << 1 << 5;
         QTest::newRow("two") << 2 << 7;
-        QTest::newRow("three") << 3 << 7;
         QTest::newRow("five") << 5 << 7;
         QTest::newRow("six") << 6 << 9;
     }
