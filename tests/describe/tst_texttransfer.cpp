@@ -295,18 +295,6 @@ class tst_texttransfer : public QObject
         QCOMPARE(Column(L, 5), QStringList{"old"});
     }
 
-    void unevenSheetChangesNothing()
-    {
-        tLumen L;
-        FillColumn(L, 0, {"7"});
-        L.SetLineName(0, QStringLiteral("Anna"));
-        const uint8_t Op = L.GetUndoOp();
-        QVERIFY(!PasteSheet(L, QStringLiteral("1\t2\r3\t4\t5\r"), false));
-        QCOMPARE(L.GetUndoOp(), Op);
-        QCOMPARE(Column(L, 0), QStringList{"7"});
-        QCOMPARE(L.GetLineName(0), QStringLiteral("Anna"));
-    }
-
     void sheetRoundTrip()
     {
         tLumen L;
