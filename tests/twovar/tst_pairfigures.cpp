@@ -89,14 +89,13 @@ class TstPairFigures : public QObject
         QTest::addColumn<qint64>("Base");
         QTest::addColumn<QString>("Steps");
         QTest::addColumn<QString>("Ys");
-        QTest::newRow("worked example") << qint64(0) << "1 2 2"
-                                        << "5 5 6";
-        QTest::newRow("years, spread 3") << qint64(2020) << "-3 -1 0 0 2 3 1"
-                                         << "11 14 13 15 17 19 16";
-        QTest::newRow("large values") << qint64(1000000000000) << "5 1 4 2 3"
-                                      << "7 -2 9 1 3";
-        QTest::newRow("negative slope") << qint64(-40) << "0 1 2 3 4 5"
-                                        << "30 24 21 15 11 4";
+        auto Row = [](const char *Name, qint64 Base, const char *Steps, const char *Ys) {
+            QTest::newRow(Name) << Base << QString(Steps) << QString(Ys);
+        };
+        Row("worked example", 0, "1 2 2", "5 5 6");
+        Row("years, spread 3", 2020, "-3 -1 0 0 2 3 1", "11 14 13 15 17 19 16");
+        Row("large values", 1000000000000, "5 1 4 2 3", "7 -2 9 1 3");
+        Row("negative slope", -40, "0 1 2 3 4 5", "30 24 21 15 11 4");
     }
     void figuresAgreeWithExactSums()
     {
@@ -138,21 +137,16 @@ class TstPairFigures : public QObject
         QTest::addColumn<QString>("A");
         QTest::addColumn<QString>("B");
         QTest::addColumn<QString>("Figures");
-        QTest::newRow("straight line")
-            << "1 2 3"
-            << "2 4 6"
-            << "3 x 3|1,33|1,00|Y = aX + b , hvor|a =\t2,00|b =\t0,00|6,00";
-        QTest::newRow("constant x") << "5 5 5"
-                                    << "1 2 3"
-                                    << "1 x 3|0,00|(udefineret)|X = a , hvor|a =\t5,00|0,00";
-        QTest::newRow("constant y")
-            << "1 2 3 4"
-            << "7 7 7 7"
-            << "4 x 1|0,00|(udefineret)|Y = aX + b , hvor|a =\t0,00|b =\t7,00|0,00";
-        QTest::newRow("tenths, constant x")
-            << "0.1 0.1 0.1"
-            << "1 3 2"
-            << "1 x 3|0,000|(udefineret)|X = a , hvor|a =\t0,100|0,000";
+        auto Row = [](const char *Name, const char *A, const char *B, const char *Figures) {
+            QTest::newRow(Name) << QString(A) << QString(B) << QString(Figures);
+        };
+        Row("straight line", "1 2 3", "2 4 6",
+            "3 x 3|1,33|1,00|Y = aX + b , hvor|a =\t2,00|b =\t0,00|6,00");
+        Row("constant x", "5 5 5", "1 2 3", "1 x 3|0,00|(udefineret)|X = a , hvor|a =\t5,00|0,00");
+        Row("constant y", "1 2 3 4", "7 7 7 7",
+            "4 x 1|0,00|(udefineret)|Y = aX + b , hvor|a =\t0,00|b =\t7,00|0,00");
+        Row("tenths, constant x", "0.1 0.1 0.1", "1 3 2",
+            "1 x 3|0,000|(udefineret)|X = a , hvor|a =\t0,100|0,000");
     }
     void keyFiguresText()
     {
@@ -179,19 +173,18 @@ class TstPairFigures : public QObject
         QTest::addColumn<QString>("B");
         QTest::addColumn<double>("Gap");     // < 0: ungrouped
         QTest::addColumn<QString>("Filled"); // "i,j=count" of the non-zero cells
-        QTest::newRow("worked example") << "1 2 2"
-                                        << "5 5 6" << -1.0 << "0,0=1 1,0=1 1,1=1";
+        auto Row = [](const char *Name, const char *A, const char *B, double Gap,
+                      const char *Filled) {
+            QTest::newRow(Name) << QString(A) << QString(B) << Gap << QString(Filled);
+        };
+        Row("worked example", "1 2 2", "5 5 6", -1, "0,0=1 1,0=1 1,1=1");
         // Distinct values that share their nearest double.
-        QTest::newRow("19 digits") << "1000000000000000001 1000000000000000002 1000000000000000002"
-                                   << "5 5 6" << -1.0 << "0,0=1 1,0=1 1,1=1";
-        QTest::newRow("diagonal") << "3 1 2 3"
-                                  << "3 1 2 3" << -1.0 << "0,0=1 1,1=1 2,2=2";
-        QTest::newRow("gap 0: upper bound inside") << "10 10.5 0.5 20"
-                                                   << "10 10.5 0.5 20" << 0.0 << "0,0=2 1,1=2";
-        QTest::newRow("gap 0: lower bound outside") << "0 10 20.5"
-                                                    << "5 5 5" << 0.0 << "0,0=1";
-        QTest::newRow("gap 1: both bounds inside") << "1 5 6 10 5.5"
-                                                   << "6 10 1 5 1" << 1.0 << "0,1=2 1,0=2";
+        Row("19 digits", "1000000000000000001 1000000000000000002 1000000000000000002", "5 5 6", -1,
+            "0,0=1 1,0=1 1,1=1");
+        Row("diagonal", "3 1 2 3", "3 1 2 3", -1, "0,0=1 1,1=1 2,2=2");
+        Row("gap 0: upper bound inside", "10 10.5 0.5 20", "10 10.5 0.5 20", 0, "0,0=2 1,1=2");
+        Row("gap 0: lower bound outside", "0 10 20.5", "5 5 5", 0, "0,0=1");
+        Row("gap 1: both bounds inside", "1 5 6 10 5.5", "6 10 1 5 1", 1, "0,1=2 1,0=2");
     }
     void crossCounts()
     {
@@ -315,16 +308,14 @@ class TstPairFigures : public QObject
         QTest::addColumn<QString>("A");
         QTest::addColumn<QString>("B");
         QTest::addColumn<bool>("Faulty");
-        QTest::newRow("equal lengths") << "1 2 3"
-                                       << "4 5 6" << false;
-        QTest::newRow("one longer") << "1 2 3"
-                                    << "4 5 6 7" << true;
-        QTest::newRow("gap in the middle") << "1 _ 3"
-                                           << "4 5 6" << true;
-        QTest::newRow("text cell") << "1 x 3"
-                                   << "4 5 6" << true;
-        QTest::newRow("gaps on one line") << "1 _ 3"
-                                          << "4 _ 6" << true;
+        auto Row = [](const char *Name, const char *A, const char *B, bool Faulty) {
+            QTest::newRow(Name) << QString(A) << QString(B) << Faulty;
+        };
+        Row("equal lengths", "1 2 3", "4 5 6", false);
+        Row("one longer", "1 2 3", "4 5 6 7", true);
+        Row("gap in the middle", "1 _ 3", "4 5 6", true);
+        Row("text cell", "1 x 3", "4 5 6", true);
+        Row("gaps on one line", "1 _ 3", "4 _ 6", true);
     }
     void faultyPairs()
     {
