@@ -287,28 +287,22 @@ class tst_formula : public QObject
         QTest::addColumn<QString>("formula");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("sum") << QStringList{"1", "2", "3"} << QStringList{"10", "20", "30"} << "A+B"
-                             << "11|22|33";
-        QTest::newRow("division by zero empties that line")
-            << QStringList{"1", "2", "3"} << QStringList{"1", "0", "2"} << "A/B"
-            << "1||1.5";
-        QTest::newRow("fault in the last line leaves no empty tail")
-            << QStringList{"1", "2"} << QStringList{"4", "0"} << "A/B"
-            << "0.25";
+        auto Row = [](const char *Name, const char *A, const char *B, const char *Formula,
+                      const char *Expected) {
+            QTest::newRow(Name) << QString(A).split(' ', Qt::SkipEmptyParts)
+                                << QString(B).split(' ', Qt::SkipEmptyParts) << QString(Formula)
+                                << QString(Expected);
+        };
+        Row("sum", "1 2 3", "10 20 30", "A+B", "11|22|33");
+        Row("division by zero empties that line", "1 2 3", "1 0 2", "A/B", "1||1.5");
+        Row("fault in the last line leaves no empty tail", "1 2", "4 0", "A/B", "0.25");
+        Row("shortest named column limits", "1 2 3 4 5", "1 1 1", "A+B", "2|3|4");
+        Row("only the named column counts", "1 2 3", "5", "A*2", "2|4|6");
+        Row("invalid formula gives nothing", "1 2", "1 2", "A+", "");
+        Row("comparison result", "-1 0 3", "", "A>0", "0|0|1");
         QTest::newRow("text and empty cells give empty lines")
             << QStringList{"1", "x", "", "4"} << QStringList{"1", "1", "1", "1"} << "A*B"
             << "1|||4";
-        QTest::newRow("shortest named column limits")
-            << QStringList{"1", "2", "3", "4", "5"} << QStringList{"1", "1", "1"} << "A+B"
-            << "2|3|4";
-        QTest::newRow("only the named column counts")
-            << QStringList{"1", "2", "3"} << QStringList{"5"} << "A*2"
-            << "2|4|6";
-        QTest::newRow("invalid formula gives nothing")
-            << QStringList{"1", "2"} << QStringList{"1", "2"} << "A+"
-            << "";
-        QTest::newRow("comparison result") << QStringList{"-1", "0", "3"} << QStringList{} << "A>0"
-                                           << "0|0|1";
     }
 
     void computeColumn()
@@ -347,29 +341,12 @@ class tst_formula : public QObject
         QFETCH(QString, formula);
         tLumen L;
         QVector<Extended> Values;
-        for (const char *T : {"0",
-                              "-0",
-                              "1",
-                              "-1",
-                              "0.1",
-                              "100000000000000.5",
-                              "100000000000001.5",
-                              "999999999999999.5",
-                              "9.999999999999995",
-                              "9.9999999999999949",
-                              "0.000012345678901234567",
-                              "1.5e-13",
-                              "1e-14",
-                              "123456789012345678",
-                              "1e27",
-                              "1e41",
-                              "1e42",
-                              "1.000000000000005e30",
-                              "2.5e-7",
-                              "-7.0000000000000035",
-                              "1e-300",
-                              "1e300",
-                              "0.30000000000000004"}) {
+        const QString Edges = QStringLiteral(
+            "0 -0 1 -1 0.1 100000000000000.5 100000000000001.5 999999999999999.5 9.999999999999995 "
+            "9.9999999999999949 0.000012345678901234567 1.5e-13 1e-14 123456789012345678 1e27 1e41 "
+            "1e42 1.000000000000005e30 2.5e-7 -7.0000000000000035 1e-300 1e300 "
+            "0.30000000000000004");
+        for (const QString &T : Edges.split(' ')) {
             Extended V = 0;
             QVERIFY(ParseNumber(T, V));
             Values << V;
@@ -399,11 +376,8 @@ class tst_formula : public QObject
                 continue;
             }
             QCOMPARE(S, csNumber);
-            QVERIFY2(Got == Expected, qPrintable(QString("line %1: %2 gives %3 instead of %4")
-                                                     .arg(I)
-                                                     .arg(FormatGeneral(Exact))
-                                                     .arg(FormatGeneral(Got))
-                                                     .arg(FormatGeneral(Expected))));
+            QVERIFY2(Got == Expected,
+                     qPrintable(FormatGeneral(Exact) + " gives " + FormatGeneral(Got)));
             ++Checked;
         }
         QVERIFY(Checked > 20000);
