@@ -69,31 +69,26 @@ class TstColumnSettings : public QObject
         QTest::addColumn<QString>("secondUpper");
         QTest::addColumn<QString>("count");
         QTest::addColumn<QStringList>("messages"); // on OK; none: accepted
-        QTest::newRow("touching tens") << Range(1, 37) << QStringList{"0", "10", "10"} << "20"
-                                       << "4" << QStringList{};
-        QTest::newRow("gap of one") << Range(1, 37) << QStringList{"1", "5", "6"} << "10"
-                                    << "8" << QStringList{};
-        QTest::newRow("value in a gap")
-            << (Range(1, 37) << "5.5") << QStringList{"1", "5", "6"} << "10"
-            << "8" << QStringList{Outside + "5,5", Refused};
-        QTest::newRow("below the first, three reported")
-            << (QStringList{"0", "7", "-1", "-2", "37"}) << QStringList{"1", "5", "6"} << "10"
-            << "8" << QStringList{Outside + "0,0  -1,0  -2,0", Refused};
-        QTest::newRow("first lower bound belongs below")
-            << Range(1, 37) << QStringList{"1", "10", "10"} << "19"
-            << "4" << QStringList{Outside + "1,0", Refused};
-        QTest::newRow("no values") << QStringList{} << QStringList{"0", "10", "10"} << "20"
-                                   << "1" << QStringList{};
-        QTest::newRow("points typed")
-            << QStringList{"0,3", "1"} << QStringList{"0", "0.1", "0.1"} << "0,2"
-            << "10" << QStringList{};
-        QTest::newRow("width beyond the number range")
-            << Range(1, 3) << QStringList{"-1,1e4932", "1,1e4932", "1,1e4932"} << ""
-            << "" << QStringList{Refused};
+        auto Row = [](const char *Name, const QStringList &Values, const char *Edits,
+                      const char *SecondUpper, const char *Count, const QStringList &Messages) {
+            QTest::newRow(Name) << Values << QString(Edits).split(' ') << QString(SecondUpper)
+                                << QString(Count) << Messages;
+        };
+        Row("touching tens", Range(1, 37), "0 10 10", "20", "4", {});
+        Row("gap of one", Range(1, 37), "1 5 6", "10", "8", {});
+        Row("value in a gap", Range(1, 37) << "5.5", "1 5 6", "10", "8",
+            {Outside + "5,5", Refused});
+        Row("below the first, three reported", {"0", "7", "-1", "-2", "37"}, "1 5 6", "10", "8",
+            {Outside + "0,0  -1,0  -2,0", Refused});
+        Row("first lower bound belongs below", Range(1, 37), "1 10 10", "19", "4",
+            {Outside + "1,0", Refused});
+        Row("no values", {}, "0 10 10", "20", "1", {});
+        Row("points typed", {"0,3", "1"}, "0 0.1 0.1", "0,2", "10", {});
+        Row("width beyond the number range", Range(1, 3), "-1,1e4932 1,1e4932 1,1e4932", "", "",
+            {Refused});
         // Counted, not stepped through: a billion classes must not hang.
-        QTest::newRow("more classes than a grouping may have")
-            << QStringList{"1000000"} << QStringList{"0", "0,001", "0,001"} << "0,002"
-            << "" << QStringList{Refused};
+        Row("more classes than a grouping may have", {"1000000"}, "0 0,001 0,001", "0,002", "",
+            {Refused});
     }
 
     void automatic()
