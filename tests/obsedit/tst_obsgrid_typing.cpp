@@ -267,26 +267,21 @@ class TstObsGridTyping : public QObject
         QTest::addColumn<int>("toCol");
 
         const int R = Qt::Key_Right, L = Qt::Key_Left, U = Qt::Key_Up, D = Qt::Key_Down;
-        QTest::newRow("right at Z wraps past computed A")
-            << QChar('D') << 0 << 7 << 25 << R << QChar('D') << 7 << 1;
-        QTest::newRow("left at A to line name")
-            << QChar('D') << -1 << 6 << 0 << L << QChar('N') << 6 << 1;
-        QTest::newRow("up at top to column name")
-            << QChar('D') << -1 << 0 << 4 << U << QChar('S') << 1 << 4;
-        QTest::newRow("right stops before computed")
-            << QChar('D') << 2 << 0 << 1 << R << QChar('D') << 0 << 1;
-        QTest::newRow("left stops after computed")
-            << QChar('D') << 2 << 0 << 3 << L << QChar('D') << 0 << 3;
-        QTest::newRow("name down to line 0")
-            << QChar('S') << -1 << 1 << 5 << D << QChar('D') << 0 << 5;
-        QTest::newRow("name down not into computed")
-            << QChar('S') << 6 << 1 << 6 << D << QChar('S') << 1 << 6;
-        QTest::newRow("name right at Z wraps")
-            << QChar('S') << -1 << 1 << 25 << R << QChar('S') << 1 << 0;
-        QTest::newRow("line name right to A")
-            << QChar('N') << -1 << 3 << 1 << R << QChar('D') << 3 << 0;
-        QTest::newRow("line name right not into computed A")
-            << QChar('N') << 0 << 3 << 1 << R << QChar('N') << 3 << 1;
+        auto Row = [](const char *Name, char Grid, int Computed, int Line, int Col, int Key,
+                      char ToGrid, int ToLine, int ToCol) {
+            QTest::newRow(Name) << QChar(Grid) << Computed << Line << Col << Key << QChar(ToGrid)
+                                << ToLine << ToCol;
+        };
+        Row("right at Z wraps past computed A", 'D', 0, 7, 25, R, 'D', 7, 1);
+        Row("left at A to line name", 'D', -1, 6, 0, L, 'N', 6, 1);
+        Row("up at top to column name", 'D', -1, 0, 4, U, 'S', 1, 4);
+        Row("right stops before computed", 'D', 2, 0, 1, R, 'D', 0, 1);
+        Row("left stops after computed", 'D', 2, 0, 3, L, 'D', 0, 3);
+        Row("name down to line 0", 'S', -1, 1, 5, D, 'D', 0, 5);
+        Row("name down not into computed", 'S', 6, 1, 6, D, 'S', 1, 6);
+        Row("name right at Z wraps", 'S', -1, 1, 25, R, 'S', 1, 0);
+        Row("line name right to A", 'N', -1, 3, 1, R, 'D', 3, 0);
+        Row("line name right not into computed A", 'N', 0, 3, 1, R, 'N', 3, 1);
     }
 
     void arrowKeys()
