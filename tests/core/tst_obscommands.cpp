@@ -13,23 +13,20 @@ class TstObsCommands : public QObject
         QTest::addColumn<QStringList>("setup");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("multiply: numbers only, dependants follow")
-            << QStringList{"A=1,2.5,x,,0.1", "B:A+1"} << "mul A"
-            << "A=10,25,x,,1|B:A+1=11,26,,,2";
-        QTest::newRow("clear lines recomputes them")
-            << QStringList{"A=1,2,3", "B:A*2", "#a,b,c"} << "clearlines 0,2"
-            << "A=,2|B:A*2=,4|#,b";
+        auto Row = [](const char *Name, const QStringList &Setup, const char *Command,
+                      const char *Expected) {
+            QTest::newRow(Name) << Setup << QString(Command) << QString(Expected);
+        };
+        Row("multiply: numbers only, dependants follow", {"A=1,2.5,x,,0.1", "B:A+1"}, "mul A",
+            "A=10,25,x,,1|B:A+1=11,26,,,2");
+        Row("clear lines recomputes them", {"A=1,2,3", "B:A*2", "#a,b,c"}, "clearlines 0,2",
+            "A=,2|B:A*2=,4|#,b");
         // Removing is refused for the last marked column another one reads.
-        QTest::newRow("used, tested from the last")
-            << QStringList{"A=1", "B=2", "C:A+B"} << "used AB"
-            << "B";
-        QTest::newRow("used, the reader itself may go") << QStringList{"A=1", "C:A*2"} << "used C"
-                                                        << "";
-        QTest::newRow("used through a chain") << QStringList{"A=1", "B:A+1", "C:B+1"} << "used BC"
-                                              << "B";
-        QTest::newRow("a backwards chain is computed in order")
-            << QStringList{"A=1", "B:D+1", "D:A*2"} << "set A0=5"
-            << "A=5|B:D+1=11|D:A*2=10";
+        Row("used, tested from the last", {"A=1", "B=2", "C:A+B"}, "used AB", "B");
+        Row("used, the reader itself may go", {"A=1", "C:A*2"}, "used C", "");
+        Row("used through a chain", {"A=1", "B:A+1", "C:B+1"}, "used BC", "B");
+        Row("a backwards chain is computed in order", {"A=1", "B:D+1", "D:A*2"}, "set A0=5",
+            "A=5|B:D+1=11|D:A*2=10");
     }
 
     void commands()
