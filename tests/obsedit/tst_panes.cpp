@@ -94,36 +94,24 @@ class TstPanes : public QObject
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("allowed");
-        QTest::newRow("nothing marked") << "A:5"
-                                        << "";
-        QTest::newRow("one column") << "A:5 mA"
-                                    << "1 2 3 4 5 6 7 8";
-        QTest::newRow("one value: no curve") << "A:3/1 mA"
-                                             << "1 3 4 5 6 7 8";
-        QTest::newRow("16 values: pie") << "A:16 mA"
-                                        << "1 2 3 4 5 6 7 8";
-        QTest::newRow("17 values: no pie") << "A:17 mA"
-                                           << "1 2 3 4 5 6 7";
-        QTest::newRow("1001 cells: no sticks, still a table") << "A:1001/4 mA"
-                                                              << "3 4 5 6 7 8";
-        QTest::newRow("1001 distinct: no table") << "A:1001 mA"
-                                                 << "4 5 6 7";
-        QTest::newRow("two plain columns") << "A:5 B:5 mA mB"
-                                           << "1 2 4 9 10";
-        QTest::newRow("grouped and plain") << "A:5 B:5 gA mA mB"
-                                           << "";
-        QTest::newRow("grouped first column: no sticks") << "A:5 gA mA"
-                                                         << "3 4 5 6 7 8";
-        QTest::newRow("101 values: no cross table") << "A:101 B:101 mA mB"
-                                                    << "1 2 4 10";
-        QTest::newRow("seven columns") << "A:3 B:3 C:3 D:3 E:3 F:3 G:3 mA mB mC mD mE mF mG"
-                                       << "";
-        QTest::newRow("one line") << "A:3 B:3 C:2 l0"
-                                  << "1 3 4 5 6 7 8";
-        QTest::newRow("two lines of one value each: no curve") << "A:3 B:3 l0 l1"
-                                                               << "1";
-        QTest::newRow("text cells do not count") << "A:1 tA mA"
-                                                 << "1 3 4 5 6 7 8";
+        auto Row = [](const char *Name, const char *Script, const char *Allowed) {
+            QTest::newRow(Name) << QString(Script) << QString(Allowed);
+        };
+        Row("nothing marked", "A:5", "");
+        Row("one column", "A:5 mA", "1 2 3 4 5 6 7 8");
+        Row("one value: no curve", "A:3/1 mA", "1 3 4 5 6 7 8");
+        Row("16 values: pie", "A:16 mA", "1 2 3 4 5 6 7 8");
+        Row("17 values: no pie", "A:17 mA", "1 2 3 4 5 6 7");
+        Row("1001 cells: no sticks, still a table", "A:1001/4 mA", "3 4 5 6 7 8");
+        Row("1001 distinct: no table", "A:1001 mA", "4 5 6 7");
+        Row("two plain columns", "A:5 B:5 mA mB", "1 2 4 9 10");
+        Row("grouped and plain", "A:5 B:5 gA mA mB", "");
+        Row("grouped first column: no sticks", "A:5 gA mA", "3 4 5 6 7 8");
+        Row("101 values: no cross table", "A:101 B:101 mA mB", "1 2 4 10");
+        Row("seven columns", "A:3 B:3 C:3 D:3 E:3 F:3 G:3 mA mB mC mD mE mF mG", "");
+        Row("one line", "A:3 B:3 C:2 l0", "1 3 4 5 6 7 8");
+        Row("two lines of one value each: no curve", "A:3 B:3 l0 l1", "1");
+        Row("text cells do not count", "A:1 tA mA", "1 3 4 5 6 7 8");
     }
 
     void availability()
@@ -142,15 +130,13 @@ class TstPanes : public QObject
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("values"); // observation values, frequency each
         QTest::addColumn<int>("freq");
-        QTest::addColumn<bool>("mark");
         QTest::addColumn<QString>("allowed");
-        QTest::newRow("frequencies") << int(dtHyp) << "1 2 3" << 2 << true << "3 4 5 6 7 8";
-        QTest::newRow("frequencies all zero") << int(dtHyp) << "1 2 3" << 0 << true << "3 5 6 7 8";
-        QTest::newRow("17 values") << int(dtHyp) << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17" << 1
-                                   << true << "3 4 5 6 7";
-        QTest::newRow("groupings") << int(dtGrup) << "0 10 20" << 1 << true << "3 4 5 6 7 8";
-        QTest::newRow("groupings without frequency")
-            << int(dtGrup) << "0 10 20" << 0 << true << "3";
+        QTest::newRow("frequencies") << int(dtHyp) << "1 2 3" << 2 << "3 4 5 6 7 8";
+        QTest::newRow("frequencies all zero") << int(dtHyp) << "1 2 3" << 0 << "3 5 6 7 8";
+        QTest::newRow("17 values")
+            << int(dtHyp) << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17" << 1 << "3 4 5 6 7";
+        QTest::newRow("groupings") << int(dtGrup) << "0 10 20" << 1 << "3 4 5 6 7 8";
+        QTest::newRow("groupings without frequency") << int(dtGrup) << "0 10 20" << 0 << "3";
     }
 
     void availabilityOfTables()
@@ -158,7 +144,6 @@ class TstPanes : public QObject
         QFETCH(int, type);
         QFETCH(QString, values);
         QFETCH(int, freq);
-        QFETCH(bool, mark);
         QFETCH(QString, allowed);
         tLumen L;
         const QStringList V = values.split(' ');
@@ -172,12 +157,10 @@ class TstPanes : public QObject
                 L.SetGrupFreqText(I, 0, QString::number(freq));
             }
         }
-        if (mark) {
-            if (type == dtHyp)
-                L.ToggleHypColSelected(0);
-            else
-                L.ToggleGrupColSelected(0);
-        }
+        if (type == dtHyp)
+            L.ToggleHypColSelected(0);
+        else
+            L.ToggleGrupColSelected(0);
         tDescriptor &D = DescriptorOf(L);
         D.SetOwner(TDataType(type));
         D.MarkStale();
