@@ -239,21 +239,19 @@ class tst_texttransfer : public QObject
         QTest::addColumn<int>("Rows");
         QTest::addColumn<bool>("Header");
         QTest::addColumn<bool>("Names");
-        QTest::newRow("header and names") << QStringLiteral("\tA\tB\rAnna\t1\t2\rBo\t3\t4\r")
-                                          << false << true << 3 << 3 << true << true;
-        QTest::newRow("header only")
-            << QStringLiteral("X\tY\r1\t2\r") << false << true << 2 << 2 << true << false;
-        QTest::newRow("numbers only")
-            << QStringLiteral("1\t2\r3\t4\r") << false << true << 2 << 2 << false << false;
-        QTest::newRow("last row unended")
-            << QStringLiteral("1\t2\r3\t4") << false << true << 2 << 1 << false << false;
-        QTest::newRow("uneven rows")
-            << QStringLiteral("1\t2\r3\r") << false << false << 0 << 0 << false << false;
-        QTest::newRow("empty") << QString() << false << false << 0 << 0 << false << false;
-        QTest::newRow("semicolons from file")
-            << QStringLiteral("1;2\r\n3;4\r\n") << true << true << 2 << 2 << false << false;
-        QTest::newRow("semicolons pasted")
-            << QStringLiteral("1;2\r\n3;4\r\n") << false << true << 1 << 2 << false << false;
+        auto Row = [](const char *Name, const char *Text, bool FromFile, bool Ok, int Columns,
+                      int Rows, bool Header, bool Names) {
+            QTest::newRow(Name) << QString::fromUtf8(Text) << FromFile << Ok << Columns << Rows
+                                << Header << Names;
+        };
+        Row("header and names", "\tA\tB\rAnna\t1\t2\rBo\t3\t4\r", false, true, 3, 3, true, true);
+        Row("header only", "X\tY\r1\t2\r", false, true, 2, 2, true, false);
+        Row("numbers only", "1\t2\r3\t4\r", false, true, 2, 2, false, false);
+        Row("last row unended", "1\t2\r3\t4", false, true, 2, 1, false, false);
+        Row("uneven rows", "1\t2\r3\r", false, false, 0, 0, false, false);
+        Row("empty", "", false, false, 0, 0, false, false);
+        Row("semicolons from file", "1;2\r\n3;4\r\n", true, true, 2, 2, false, false);
+        Row("semicolons pasted", "1;2\r\n3;4\r\n", false, true, 1, 2, false, false);
     }
 
     void readSheet()
