@@ -98,29 +98,24 @@ class tst_descriptor : public QObject
         QTest::addColumn<long long>("N");
         QTest::addColumn<bool>("ClassGaps");
 
+        auto Row = [](const char *Name, int Kind, const QVector<double> &Bounds,
+                      const QStringList &Cells, const QVector<long long> &H, long long N,
+                      bool ClassGaps) {
+            QTest::newRow(Name) << Kind << Bounds << Cells << H << N << ClassGaps;
+        };
         // Touching classes are open below, the first one too.
-        QTest::newRow("auto gap 0") << int(gkAuto) << QVector<double>{0, 10, 0, 2}
-                                    << QStringList{"0", "10", "10,5", "20", "21"}
-                                    << QVector<long long>{1, 2} << 5LL << false;
+        Row("auto gap 0", gkAuto, {0, 10, 0, 2}, {"0", "10", "10,5", "20", "21"}, {1, 2}, 5, false);
         // With a gap every class is closed.
-        QTest::newRow("auto gap 1")
-            << int(gkAuto) << QVector<double>{0, 9, 1, 2}
-            << QStringList{"0", "9", "10", "9,5", "19"} << QVector<long long>{2, 2} << 5LL << true;
+        Row("auto gap 1", gkAuto, {0, 9, 1, 2}, {"0", "9", "10", "9,5", "19"}, {2, 2}, 5, true);
         // A negative gap: overlapping classes, the first in list order wins.
-        QTest::newRow("auto overlap")
-            << int(gkAuto) << QVector<double>{0, 10, -5, 3} << QStringList{"6", "10", "11", "19"}
-            << QVector<long long>{2, 1, 1} << 4LL << false;
+        Row("auto overlap", gkAuto, {0, 10, -5, 3}, {"6", "10", "11", "19"}, {2, 1, 1}, 4, false);
         // Manual: later classes closed only when they do not touch.
-        QTest::newRow("manual") << int(gkManual) << QVector<double>{0, 10, 10, 20, 25, 30}
-                                << QStringList{"0", "10", "20", "22", "25", "30", "31"}
-                                << QVector<long long>{2, 1, 2} << 7LL << false;
+        Row("manual", gkManual, {0, 10, 10, 20, 25, 30}, {"0", "10", "20", "22", "25", "30", "31"},
+            {2, 1, 2}, 7, false);
         // Classes out of order (only a damaged file has them): list order wins.
-        QTest::newRow("manual unordered")
-            << int(gkManual) << QVector<double>{20, 30, 0, 10, 5, 25}
-            << QStringList{"7", "22", "0", "10"} << QVector<long long>{1, 2, 0} << 4LL << false;
-        QTest::newRow("no classes")
-            << int(gkAuto) << QVector<double>{0, 10, 0, 0} << QStringList{"1", "2"}
-            << QVector<long long>{} << 2LL << false;
+        Row("manual unordered", gkManual, {20, 30, 0, 10, 5, 25}, {"7", "22", "0", "10"}, {1, 2, 0},
+            4, false);
+        Row("no classes", gkAuto, {0, 10, 0, 0}, {"1", "2"}, {}, 2, false);
     }
 
     void groupedColumn()
