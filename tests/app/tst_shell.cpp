@@ -132,8 +132,7 @@ class TestShell : public QObject
         QFile Page(QLatin1Char(':') + Url.path());
         QVERIFY2(Page.open(QIODevice::ReadOnly), qPrintable(Url.toString()));
         const QByteArray Html = Page.readAll();
-        QVERIFY(Html.contains(QStringLiteral("name=\"emne%1\"").arg(Topic).toLatin1()));
-        // An anchor appears once only.
+        // The anchor is there, once only.
         QCOMPARE(Html.count(QStringLiteral("name=\"emne%1\"").arg(Topic).toLatin1()), 1);
     }
 
