@@ -90,8 +90,8 @@ int Describe(const QStringList &Args)
 }
 
 CommandRegistrar R("describe", &Describe,
-                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N --table|--keys\n"
-                   "  describe FIL.lmt --col A --col B --crosstable|--pairkeys",
+                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N "
+                   "--table|--keys|--crosstable|--pairkeys",
                    "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
                    "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
                    "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"

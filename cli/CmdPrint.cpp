@@ -1,10 +1,12 @@
-// lumentor-cli print FILE.lmt SERIES --kind KIND [--name NAVN] -o OUT.pdf
+// lumentor-cli print FILE.lmt SERIES --kind KIND [--regression] [--name NAVN] -o OUT.pdf
 // lumentor-cli print FILE.lmt --data [--name NAVN] -o OUT.pdf
 // Prints one description, or the whole data set, to a PDF file as the
 // editors print them on paper: A4 at 300 dots per inch.
 #include "Command.h"
 #include "Describe.h"
 #include "Series.h"
+#include "TwoVar.h"
+#include "TwoVarPages.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -15,9 +17,9 @@
 namespace
 {
 
-const char *Usage = "print FIL.lmt --col A|--line N|--hyp N|--grup N --kind "
-                    "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram "
-                    "[--name NAVN] -o UD.pdf  |  print FIL.lmt --data [--name NAVN] -o UD.pdf";
+const char *Usage = "print FIL.lmt --col A|--line N|--hyp N|--grup N --kind " LUMEN_KIND_USAGE
+                    " [--regression] [--name NAVN] -o UD.pdf  |  print FIL.lmt --data [--name "
+                    "NAVN] -o UD.pdf";
 
 constexpr int Resolution = 300;
 constexpr int ScreenPpi = 96;
@@ -86,7 +88,30 @@ int PrintData(const QStringList &Rest, const QString &Name, const QString &OutNa
     return 0;
 }
 
-int PrintKind(const QStringList &Rest, TBeskrivKind Kind, const QString &Name,
+// The notice printed instead of Kind, "" when Kind can be printed.
+QString KindNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
+{
+    if (!IsTwoVariableKind(L, Kind))
+        return SeriesKindError(D, Kind);
+    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal;
+    return PairKind && MarkedPairFaulty(L) ? QStringLiteral("Fejl i data-par") : QString();
+}
+
+// The paged drawing of a kind printed on several pages.
+tPagedDrawing KindPages(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
+{
+    switch (Kind) {
+    case bkKrydstabel:
+        return CrossTablePages(L, D, LineNameWidth, D.IsGrouped());
+    case bkDatapinde:
+    case bkDatakurve:
+        return DataSticksPages(L, D, LineNameWidth, Kind == bkDatakurve);
+    default:
+        return TablePages(D, D.IsGrouped());
+    }
+}
+
+int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const QString &Name,
               const QString &OutName)
 {
     std::unique_ptr<tLumen> Lumen;
@@ -97,6 +122,9 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, const QString &Name,
         return Rc;
     }
     tDescriptor &D = DescriptorOf(*Lumen);
+    const QString Refusal = PairRefusal(Kind, *Lumen, D);
+    if (!Refusal.isEmpty())
+        return Failed(Refusal);
     if (!KindOffered(D, Kind, Error))
         return Failed(Error);
 
@@ -115,13 +143,19 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, const QString &Name,
         QPainter P;
         Painted = P.begin(&Writer);
         if (Painted) {
-            const QString Notice = SeriesKindError(D, Kind);
-            if (Notice.isEmpty() && PrintsOnSeveralPages(Kind))
-                PrintPages(P, Writer, Job, TablePages(D, D.IsGrouped()));
-            else
-                PrintOnePage(P, Writer, Job, [&D, Kind](QPainter &Q, const tDrawContext &C) {
-                    DrawSeriesKind(Q, C, D, Kind);
+            const tLumen &L = *Lumen;
+            const QString Notice = KindNotice(L, D, Kind);
+            if (!Notice.isEmpty())
+                PrintOnePage(P, Writer, Job, [&Notice](QPainter &Q, const tDrawContext &) {
+                    DrawErrorNotice(Q, Notice);
                 });
+            else if (PrintsOnSeveralPages(Kind))
+                PrintPages(P, Writer, Job, KindPages(L, D, Kind));
+            else
+                PrintOnePage(P, Writer, Job,
+                             [&L, &D, Kind, Regression](QPainter &Q, const tDrawContext &C) {
+                                 DrawKind(Q, C, L, D, Kind, Regression);
+                             });
             P.end();
         }
     }
@@ -133,12 +167,16 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, const QString &Name,
 int Print(const QStringList &Args)
 {
     QString KindText, Name, OutName;
-    bool Data = false;
+    bool Data = false, Regression = false;
     QStringList Rest;
     for (int I = 0; I < Args.size(); ++I) {
         const QString &A = Args[I];
         if (A == QLatin1String("--data")) {
             Data = true;
+            continue;
+        }
+        if (A == QLatin1String("--regression")) {
+            Regression = true;
             continue;
         }
         QString *Target = A == QLatin1String("--kind")   ? &KindText
@@ -161,7 +199,7 @@ int Print(const QStringList &Args)
         Err() << "Brug: lumentor-cli " << Usage << "\n";
         return 2;
     }
-    return Data ? PrintData(Rest, Name, OutName) : PrintKind(Rest, Kind, Name, OutName);
+    return Data ? PrintData(Rest, Name, OutName) : PrintKind(Rest, Kind, Regression, Name, OutName);
 }
 
 CommandRegistrar R("print", &Print, Usage);

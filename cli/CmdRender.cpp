@@ -16,34 +16,10 @@
 namespace
 {
 
-struct tKindName {
-    const char *Name;
-    TBeskrivKind Kind;
-};
-const tKindName KindNames[] = {
-    {"tabel", bkTabel},
-    {"maerketal", bkMaerketal},
-    {"hyppighedsgraf", bkHyppighedsgraf},
-    {"frekvensgraf", bkFrekvensgraf},
-    {"sumfrekvensgraf", bkSumfrekvensgraf},
-    {"cirkeldiagram", bkCirkeldiagram},
-    {"datapinde", bkDatapinde},
-    {"datakurve", bkDatakurve},
-    {"krydstabel", bkKrydstabel},
-    {"krydsdiagram", bkKrydsdiagram},
-};
-
-// The width of the line grid's name column, the unit of the cross table and
-// the data sticks.
-constexpr int LineNameWidth = 74;
-
 constexpr int MaxPictureSide = 20000;
 
-const char *Usage =
-    "render FIL.lmt --col A|--line N|--hyp N|--grup N --kind "
-    "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|datakurve|"
-    "krydstabel|krydsdiagram [--regression] [--size BxH] -o UD.png";
-
+const char *Usage = "render FIL.lmt --col A|--line N|--hyp N|--grup N --kind " LUMEN_KIND_USAGE
+                    " [--regression] [--size BxH] -o UD.png";
 
 QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, const tDrawContext &C)
 {
@@ -69,64 +45,6 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
         return PieChartPaneSize(P, C, Grouped).expandedTo(PieChartExtent(P, C, Grouped));
     default:
         return QSize(400, 400);
-    }
-}
-
-void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
-              TBeskrivKind Kind, bool Regression)
-{
-    const bool Grouped = D.IsGrouped();
-    tTwoVarOptions O;
-    O.LineNameWidth = LineNameWidth;
-    O.Regression = Regression;
-    if (DrawTwoVariableKind(P, C, L, D, Kind, O))
-        return;
-    // Faulty classes leave nothing but the table to show.
-    if (D.HasClassFault() && Kind != bkTabel) {
-        DrawErrorNotice(P, QStringLiteral("Fejl i intervaller"));
-        return;
-    }
-    DrawOneVariableKind(P, C, D, Kind, Grouped);
-}
-
-// The limits the description list puts on the kinds of several series;
-// an empty text when the marks allow Kind.
-QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
-{
-    const int Cols = L.SelColCount();
-    const bool FirstGrouped = Cols > 0 && L.IsGrouped(L.SelCol(0));
-    switch (Kind) {
-    case bkDatapinde:
-    case bkDatakurve:
-        if (Cols > MaxSeries || L.SelLineCount() > MaxSeries)
-            return QStringLiteral("Højst 6 serier");
-        if (FirstGrouped)
-            return QStringLiteral("Den første kolonne er grupperet");
-        if (!L.PastSelectionEnd(1000))
-            return QString::fromUtf8(Kind == bkDatapinde ? "Datapinde (max. 1000)"
-                                                         : "Datakurve (max. 1000)");
-        return QString();
-    case bkKrydstabel:
-    case bkKrydsdiagram:
-        if (Cols != 2)
-            return QStringLiteral("Angiv to kolonner med --col");
-        if (D.ListCount(1) == 0)
-            return QStringLiteral("Serien indeholder ingen tal");
-        if (Kind == bkKrydsdiagram && (FirstGrouped || L.IsGrouped(L.SelCol(1))))
-            return QStringLiteral("Krydsdiagram kræver ugrupperede kolonner");
-        if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
-            return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
-        if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))
-            return QStringLiteral("Krydstabel (max. 100 x 100)");
-        return QString();
-    case bkMaerketal:
-        if (Cols == 2 && FirstGrouped != L.IsGrouped(L.SelCol(1)))
-            return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
-        if (Cols == 2 && D.ListCount(1) == 0)
-            return QStringLiteral("Serien indeholder ingen tal");
-        return QString();
-    default:
-        return QString();
     }
 }
 
@@ -186,14 +104,8 @@ int Render(const QStringList &Args)
         Err() << Refusal << "\n";
         return 1;
     }
-    // The limits the description list puts on these kinds.
-    const bool GrupData = DataType == dtGrup;
-    if (Kind == bkTabel && D.ListCount(0) > 1000 && !GrupData) {
-        Err() << "Tabel (max. 1000 forskellige værdier)\n";
-        return 1;
-    }
-    if (Kind == bkCirkeldiagram && D.ListCount(0) > 16 && !GrupData) {
-        Err() << "Cirkeldiagram (max. 16 forskellige værdier)\n";
+    if (!KindOffered(D, Kind, Error)) {
+        Err() << Error << "\n";
         return 1;
     }
 

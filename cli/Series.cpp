@@ -1,4 +1,5 @@
 #include "Series.h"
+#include "TwoVar.h"
 
 #include "CellText.h"
 #include "DrawKind.h"
@@ -121,20 +122,30 @@ bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString
     return true;
 }
 
+namespace
+{
+struct tKindName {
+    const char *Name;
+    TBeskrivKind Kind;
+};
+// The one table of kinds by their command-line names.
+const tKindName KindNames[] = {
+    {"tabel", bkTabel},
+    {"maerketal", bkMaerketal},
+    {"hyppighedsgraf", bkHyppighedsgraf},
+    {"frekvensgraf", bkFrekvensgraf},
+    {"sumfrekvensgraf", bkSumfrekvensgraf},
+    {"cirkeldiagram", bkCirkeldiagram},
+    {"datapinde", bkDatapinde},
+    {"datakurve", bkDatakurve},
+    {"krydstabel", bkKrydstabel},
+    {"krydsdiagram", bkKrydsdiagram},
+};
+} // namespace
+
 TBeskrivKind ParseKindName(const QString &Text)
 {
-    static const struct {
-        const char *Name;
-        TBeskrivKind Kind;
-    } Names[] = {
-        {"tabel", bkTabel},
-        {"maerketal", bkMaerketal},
-        {"hyppighedsgraf", bkHyppighedsgraf},
-        {"frekvensgraf", bkFrekvensgraf},
-        {"sumfrekvensgraf", bkSumfrekvensgraf},
-        {"cirkeldiagram", bkCirkeldiagram},
-    };
-    for (const auto &K : Names)
+    for (const auto &K : KindNames)
         if (Text == QLatin1String(K.Name))
             return K.Kind;
     return bkIngen;
@@ -175,4 +186,54 @@ void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskriv
         return;
     }
     DrawOneVariableKind(P, C, D, Kind, D.IsGrouped());
+}
+
+void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
+              TBeskrivKind Kind, bool Regression)
+{
+    tTwoVarOptions O;
+    O.LineNameWidth = LineNameWidth;
+    O.Regression = Regression;
+    if (DrawTwoVariableKind(P, C, L, D, Kind, O))
+        return;
+    DrawSeriesKind(P, C, D, Kind);
+}
+
+QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
+{
+    const int Cols = L.SelColCount();
+    const bool FirstGrouped = Cols > 0 && L.IsGrouped(L.SelCol(0));
+    switch (Kind) {
+    case bkDatapinde:
+    case bkDatakurve:
+        if (Cols > MaxSeries || L.SelLineCount() > MaxSeries)
+            return QStringLiteral("Højst 6 serier");
+        if (FirstGrouped)
+            return QStringLiteral("Den første kolonne er grupperet");
+        if (!L.PastSelectionEnd(1000))
+            return QString::fromUtf8(Kind == bkDatapinde ? "Datapinde (max. 1000)"
+                                                         : "Datakurve (max. 1000)");
+        return QString();
+    case bkKrydstabel:
+    case bkKrydsdiagram:
+        if (Cols != 2)
+            return QStringLiteral("Angiv to kolonner med --col");
+        if (D.ListCount(1) == 0)
+            return QStringLiteral("Serien indeholder ingen tal");
+        if (Kind == bkKrydsdiagram && (FirstGrouped || L.IsGrouped(L.SelCol(1))))
+            return QStringLiteral("Krydsdiagram kræver ugrupperede kolonner");
+        if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
+            return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
+        if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))
+            return QStringLiteral("Krydstabel (max. 100 x 100)");
+        return QString();
+    case bkMaerketal:
+        if (Cols == 2 && FirstGrouped != L.IsGrouped(L.SelCol(1)))
+            return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
+        if (Cols == 2 && D.ListCount(1) == 0)
+            return QStringLiteral("Serien indeholder ingen tal");
+        return QString();
+    default:
+        return QString();
+    }
 }

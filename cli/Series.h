@@ -31,11 +31,18 @@ bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString
 constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 
 // The description kinds by their command-line names (tabel, maerketal,
-// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram); bkIngen for
-// any other text.
+// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, and those of
+// several columns: datapinde, datakurve, krydstabel, krydsdiagram); bkIngen
+// for any other text.
 TBeskrivKind ParseKindName(const QString &Text);
-constexpr const char *KindUsage =
-    "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram";
+#define LUMEN_KIND_USAGE                                                                           \
+    "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
+    "datakurve|krydstabel|krydsdiagram"
+constexpr const char *KindUsage = LUMEN_KIND_USAGE;
+
+// The width of the line grid's name column, the unit of the cross table and
+// the data sticks.
+constexpr int LineNameWidth = 74;
 
 // The paint box font of the description panes.
 QFont PaneFont();
@@ -50,3 +57,14 @@ bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error);
 void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind);
 // The notice drawn instead of Kind, "" when Kind can be drawn.
 QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind);
+
+// Draws Kind of the series marked in L: the kinds of several columns (and
+// the key figures of two columns) through the two-variable layer, with the
+// scatter diagram's regression line when Regression is set, every other
+// kind as DrawSeriesKind does.
+void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
+              TBeskrivKind Kind, bool Regression);
+
+// The limits the description list puts on the kinds of several series for
+// the marks of L; an empty text when the marks allow Kind.
+QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D);

@@ -1,6 +1,7 @@
 // The menus of the table editors and the enabling of their items and tool
 // buttons.
 #include "HGStilDlg.h"
+#include "PrintCopy.h"
 #include "TableEdit.h"
 
 #include <QAction>
@@ -26,30 +27,32 @@ void TTableEdit::BuildMenus()
     Add(Filer, Prefix + QStringLiteral("Ny"), QStringLiteral("Ny"), [this] {
         CommitEdit();
         Host.NewDocument(Side.DataType());
-    });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     Add(Filer, Prefix + QStringLiteral("Aabn"), QStringLiteral("Åbn..."), [this] {
         CommitEdit();
         Host.OpenDocument();
-    });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     Add(Filer, Prefix + QStringLiteral("Gem"), QStringLiteral("Gem"), [this] {
         CommitEdit();
         Host.SaveDocument();
-    });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     Add(Filer, Prefix + QStringLiteral("Gemsom"), QStringLiteral("Gem som..."), [this] {
         CommitEdit();
         Host.SaveDocumentAs();
-    });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     Filer->addSeparator();
     BindCommand(tcImport, Add(Filer, QStringLiteral("ImportText"),
                               QStringLiteral("Importér tekstfil..."), [this] { ImportText(); }));
     Filer->addSeparator();
     Add(Filer, Prefix + QStringLiteral("IndstilPrinter"), QStringLiteral("Indstil printer..."),
         [this] { Host.PrinterSetup(); });
+    AddPrintMenu(Filer, Prefix + QStringLiteral("Udskriv"), TableOutputItems());
     Filer->addSeparator();
     Host.AddRecentFilesMenu(Filer);
     Filer->addSeparator();
-    Add(Filer, Prefix + QStringLiteral("Afslut"), QStringLiteral("Afslut"),
-        [this] { Host.Exit(); });
+    Add(Filer, Prefix + QStringLiteral("Afslut"), QStringLiteral("Afslut"), [this] {
+        Host.Exit();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     EditMenu = MenuBar->addMenu(QStringLiteral("Rediger"));
     EditMenu->setObjectName(Prefix + QStringLiteral("Rediger"));
@@ -95,6 +98,10 @@ void TTableEdit::BuildMenus()
     // in-place editor keeps Ctrl+X, Ctrl+C, Ctrl+V and Del for its text.
     for (QAction *A : EditMenu->actions())
         A->setShortcutContext(Qt::WindowShortcut);
+    EditMenu->addSeparator();
+    AddCopyMenu(EditMenu,
+                Grup ? QStringLiteral("Redigerbeskrivelse") : QStringLiteral("RedigerBeskrivelse"),
+                TableOutputItems());
 
     ColumnMenu = MenuBar->addMenu(QStringLiteral("Kolonne"));
     ColumnMenu->setObjectName(Grup ? QStringLiteral("GrupSojle") : QStringLiteral("HypSojle"));

@@ -335,7 +335,9 @@ void TDataEdit::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN
 {
     tTwoVarOptions O;
     O.LineNameWidth = LineNameWidth();
-    O.Regression = RegressionLineFor(PaneN);
+    // Pages and pictures (pane 0) follow the regression button of the view
+    // showing.
+    O.Regression = PaneN == 0 ? OutputRegression() : RegressionLineFor(PaneN);
     // Only the panes' own drawings are remembered for picking; a page or a
     // picture leaves pane 1's markers and the scales alone.
     const bool Pane = PaneN >= 1 && PaneN <= 4 && !C.ForPrinter;

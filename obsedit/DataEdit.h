@@ -154,6 +154,11 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     bool LinesMarkable() const override { return true; }
     int LineNameWidth() const override { return TObsGridBlock::NameWidth; }
     void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN) override;
+    // The cross table, data sticks and data curve go page by page; the
+    // cross table and the key figures of two columns are copied as text
+    // (DataEditOutput.cpp).
+    int PrintKindPages(QPainter &P, const tDrawContext &C, int Kind, int PageLimit) override;
+    QString KindText(int Kind) override;
     void PickedLinesChanged() override;
     // The command frame.
     void SaveUndoStep(uint8_t Op) override { Host.Lumen().SaveUndo(Op); }

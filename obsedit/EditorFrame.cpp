@@ -496,19 +496,9 @@ void TEditorFrame::PaneMouseRelease(TDescriptionPane *Pane, QPoint Pos)
 
 bool TEditorFrame::RegressionLineFor(int N) const
 {
-    auto Down = [this](int M) { return Panes[M]->RegresButton->isChecked(); };
     if (N >= 1 && N <= 4)
-        return Down(N);
-    switch (CurrentView) {
-    case vwMixed:
-        return Down(1);
-    case vwDual:
-        return Down(2) || Down(3);
-    case vwSingle:
-        return Down(4);
-    default:
-        return true;
-    }
+        return Panes[N]->RegresButton->isChecked();
+    return OutputRegression();
 }
 
 bool TEditorFrame::PickCrossCell(QPoint At, bool PickLines)

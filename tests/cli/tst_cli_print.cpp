@@ -54,6 +54,19 @@ class tst_cli_print : public QObject
                                << "frekvensgraf"
                                << "7b"
                                << "Frekvensgraf - 7b" << 1;
+        // Columns of two variables: one --col each.
+        QTest::newRow("cross table, 40 x 40") << "B D"
+                                              << "krydstabel"
+                                              << ""
+                                              << "Krydstabel" << 6;
+        QTest::newRow("data sticks, 150 lines") << "A"
+                                                << "datapinde"
+                                                << ""
+                                                << "Datapinde" << 6;
+        QTest::newRow("scatter diagram") << "B D"
+                                         << "krydsdiagram"
+                                         << "x"
+                                         << "Krydsdiagram - x" << 1;
     }
     void description()
     {
@@ -63,8 +76,10 @@ class tst_cli_print : public QObject
         QFETCH(QString, Title);
         QFETCH(int, Pages);
         const QString Pdf = Dir.filePath(Kind + Col + ".pdf");
-        const tRun R =
-            RunCli({"print", Data, "--col", Col, "--kind", Kind, "--name", Name, "-o", Pdf});
+        QStringList Args{"print", Data};
+        for (const QString &C : Col.split(' '))
+            Args << "--col" << C;
+        const tRun R = RunCli(Args + QStringList{"--kind", Kind, "--name", Name, "-o", Pdf});
         QCOMPARE(R.Code, 0);
         QCOMPARE(PdfPages(Pdf), Pages);
         // The title ends the top line of every page (continuation rows of a

@@ -2,6 +2,7 @@
 // with the edit directions, text cells, marking, the description kinds they
 // allow, the column commands with undo and the column settings dialog.
 #include "obsedit/support_host.h"
+#include "support_pages.h"
 
 #include "CellText.h"
 #include "Describe.h"
@@ -11,9 +12,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -508,6 +511,74 @@ class TestTableEdit : public QObject
         QCOMPARE(F.Side().Decimals(F.L(), 5), Decimals);
         QCOMPARE(F.Side().Comment(F.L(), 5), Ok ? QStringLiteral("Højde i cm") : QString());
         QCOMPARE(F.Side().MarkedCount(F.L()), 0); // the drop button marks nothing
+    }
+
+    // "Udskriv" and "Kopiér til klippebord" of the table editors: a kind or
+    // the data set printed to a PDF printer, the table and key figures put
+    // on the clipboard as the describe layer writes them.
+    void printAndCopy_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<QString>("PrintItem");
+        QTest::addColumn<QString>("Title");
+        QTest::addColumn<QString>("CopyItem");
+        QTest::newRow("frequencies, table")
+            << int(dtHyp) << "PrintTabel" << QStringLiteral("Tabel - 7b") << "KopierTabel";
+        QTest::newRow("classes, key figures")
+            << int(dtGrup) << "PrintMaerketal" << QStringLiteral("Mærketal - 7b")
+            << "KopierMaerketal";
+        QTest::newRow("frequencies, data set")
+            << int(dtHyp) << "PrintData" << QStringLiteral("Datasæt - 7b") << "";
+        QTest::newRow("classes, data set")
+            << int(dtGrup) << "PrintData" << QStringLiteral("Datasæt - 7b") << "";
+    }
+    void printAndCopy()
+    {
+        QFETCH(int, Type);
+        QFETCH(QString, PrintItem);
+        QFETCH(QString, Title);
+        QFETCH(QString, CopyItem);
+        TTableFixture F{TDataType(Type)};
+        const TTableSide &S = F.Side();
+        for (int I = 0; I < 5; ++I) {
+            S.SetPart(F.L(), I, 0, 0, QString::number(10 * I));
+            if (Type == dtGrup)
+                S.SetPart(F.L(), I, 0, 1, QString::number(10 * I + 10));
+            S.SetPart(F.L(), I, 0, S.Parts() - 1, QString::number(I + 7));
+        }
+        F.Mark(0);
+        const QString Prefix = Type == dtGrup ? "GrupEdit" : "HypEdit";
+        QCOMPARE(F.Edit->MenuAction(Prefix + "Gem")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(F.Edit->MenuAction("PrintData")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+
+        QTemporaryDir Dir;
+        const QString Pdf = Dir.filePath(QStringLiteral("ud.pdf"));
+        QPrinter &Printer = F.Host.Printer();
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        Printer.setResolution(300);
+        Printer.setPageSize(QPageSize(QPageSize::A4));
+        Printer.setOutputFileName(Pdf);
+        F.Host.Script.PrintNames.enqueue(QStringLiteral("7b"));
+        F.Host.Script.PrintAnswers.enqueue(true);
+        F.Edit->MenuAction(PrintItem)->trigger();
+        QVERIFY(QFile::exists(Pdf));
+        if (HavePoppler()) {
+            QCOMPARE(PdfPages(Pdf), 1);
+            const QString Text = PdfTexts(Pdf).first();
+            QVERIFY(Text.contains(Title));
+            // The last line's value (or class) and frequency are on the page.
+            QVERIFY(Text.contains(QStringLiteral("40")));
+            QVERIFY(Text.contains(QStringLiteral("11")) || PrintItem == "PrintMaerketal");
+        }
+        if (CopyItem.isEmpty())
+            return;
+        QClipboard *C = QGuiApplication::clipboard();
+        C->setText(QStringLiteral("før"));
+        F.Edit->MenuAction(CopyItem)->trigger();
+        const tDescriptor &D = DescriptorOf(F.L());
+        QCOMPARE(C->text(), CopyItem == "KopierTabel" ? TableText(D) : KeyFiguresText(D));
+        QVERIFY(C->text().contains(QStringLiteral("40")));
     }
 };
 

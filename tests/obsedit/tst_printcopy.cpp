@@ -7,12 +7,14 @@
 #include "DataEdit.h"
 #include "Describe.h"
 #include "PaneKinds.h"
+#include "TwoVar.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -87,8 +89,8 @@ class TstPrintCopy : public QObject
     }
 
     // Graphs and the scatter diagram copy as 400 x 400 pictures whatever the
-    // pane's size; data sticks as the pane's range; the pie chart as the
-    // pane's range made taller for the legend's last rows.
+    // pane's size; data sticks and the pie chart (legend included) as the
+    // pane's range. Every picture shows a drawing.
     void copyPictures_data()
     {
         QTest::addColumn<QString>("ItemName");
@@ -116,18 +118,11 @@ class TstPrintCopy : public QObject
         A->trigger();
         const QImage Img = QGuiApplication::clipboard()->image();
         const QSize Range = F.Edit->PaneRange(A->data().toInt());
-        const bool White =
-            !AnyPixel(Img, Img.rect(), [](const QColor &C) { return C != Qt::white; });
-        if (ItemName == QLatin1String("Kopiercirkeldiagram")) {
-            QCOMPARE(Img.width(), Range.width());
-            QVERIFY(Img.height() > Range.height());
-            QVERIFY(AnyPixel(Img, QRect(0, Range.height(), Img.width(), Img.height()),
+        QCOMPARE(Img.size(), Size.isValid() ? Size : Range);
+        QVERIFY(AnyPixel(Img, Img.rect(), IsDark));
+        if (ItemName == QLatin1String("Kopiercirkeldiagram")) // the legend's last row
+            QVERIFY(AnyPixel(Img, QRect(0, Img.height() * 3 / 4, Img.width(), Img.height() / 4),
                              [](const QColor &C) { return C != Qt::white; }));
-        } else {
-            QCOMPARE(Img.size(), Size.isValid() ? Size : Range);
-        }
-        // Data sticks and the scatter diagram draw with the two-variable kinds.
-        QCOMPARE(White, ItemName == QLatin1String("Kopierdatapinde") || Marks.size() == 2);
     }
 
     // Text copies: table, key figures and the whole sheet; nothing for the
@@ -143,8 +138,14 @@ class TstPrintCopy : public QObject
         QCOMPARE(C->text(), KeyFiguresText(DescriptorOf(F.L())));
         Item(F.Edit, "Kopirmednavne1")->trigger();
         QCOMPARE(C->text(), SheetText(F.L(), true));
+        Fill(F, 0, QStringLiteral("B")); // A and B
+        Item(F.Edit, "Kopierkrydstabel")->trigger();
+        QCOMPARE(C->text(), CrossTableText(F.L(), DescriptorOf(F.L())));
+        QVERIFY(C->text().contains(QStringLiteral("105")));
+        Item(F.Edit, "Kopiermaerketal")->trigger();
+        QCOMPARE(C->text(), PairKeyFiguresText(F.L(), DescriptorOf(F.L())));
         F.L().SetCellText(2, 1, QStringLiteral("x"));
-        Fill(F, 0, QStringLiteral("B"));
+        F.Edit->RefreshDescriptions();
         QVERIFY(PairsFaulty(F.L()));
         C->setText(QStringLiteral("før"));
         Item(F.Edit, "Kopiermaerketal")->trigger();
@@ -163,8 +164,10 @@ class TstPrintCopy : public QObject
         QTest::addColumn<int>("Pages");
         QTest::newRow("long table")
             << "PrintTabel" << 150 << "Klasse 7b" << true << "Tabel - Klasse 7b" << 3;
-        QTest::newRow("data sticks, sliced")
-            << "PrintDatapinde" << 150 << "" << true << "Datapinde" << 2;
+        QTest::newRow("data sticks, paged")
+            << "PrintDatapinde" << 150 << "" << true << "Datapinde" << 6;
+        QTest::newRow("data curve, paged")
+            << "PrintDatagraf" << 150 << "" << true << "Datagraf" << 6;
         QTest::newRow("graph") << "PrintFrekvensgraf" << 5 << "" << true << "Frekvensgraf" << 1;
         QTest::newRow("data set") << "PrintData" << 5 << "7b" << true << "Datasæt - 7b" << 1;
         QTest::newRow("name cancelled") << "PrintTabel" << 5 << "-" << true << "" << 0;
@@ -200,6 +203,18 @@ class TstPrintCopy : public QObject
             return;
         QCOMPARE(PdfPages(Pdf), Pages);
         QVERIFY(PdfTexts(Pdf).first().contains(Title));
+        if (ItemName.startsWith(QLatin1String("PrintDat")) && ItemName != "PrintData") {
+            // Every line's row is printed once, in order.
+            const QString All = PdfTexts(Pdf).join(' ');
+            int At = 0;
+            for (int I = 1; I <= Values; ++I) {
+                const QRegularExpression Row(QStringLiteral("Linje %1\\b").arg(I));
+                QCOMPARE(All.count(Row), 1);
+                const int Here = int(All.indexOf(Row));
+                QVERIFY(Here > At);
+                At = Here;
+            }
+        }
         if (ItemName != QLatin1String("PrintFrekvensgraf"))
             return;
         // The graph fills the page inside a half-inch margin: the margin's
@@ -214,6 +229,61 @@ class TstPrintCopy : public QObject
         QVERIFY(AnyPixel(Img, QRect(In.left(), In.top(), 40, 40), IsDark));
         QVERIFY(AnyPixel(Img, QRect(In.left(), In.bottom() - 40, In.width(), 40), IsDark));
         QVERIFY(AnyPixel(Img, QRect(In.right() - 40, In.top(), 40, In.height()), IsDark));
+    }
+
+    // A cross table wider and taller than a page goes across the columns of
+    // a band of rows, then down: each column heading is printed once in every
+    // band, each row heading once on every page of its band.
+    void crossTablePages_data()
+    {
+        QTest::addColumn<int>("Lines");
+        QTest::addColumn<bool>("OnePage");
+        QTest::newRow("90 x 90") << 90 << false;
+        QTest::newRow("6 x 6") << 6 << true;
+    }
+    void crossTablePages()
+    {
+        QFETCH(int, Lines);
+        QFETCH(bool, OnePage);
+        if (!HavePoppler())
+            QSKIP("pdftotext is missing");
+        TEditorFixture F;
+        // Every line its own column (A) and its own row (B).
+        for (int I = 0; I < Lines; ++I) {
+            F.L().SetCellText(I, 0, QString::number(1000 + I));
+            F.L().SetCellText(I, 1, QString::number(5000 + (I * 37) % Lines));
+        }
+        Fill(F, 0, QStringLiteral("AB"));
+        const QString Pdf = Dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
+        QPrinter &Printer = F.Host.Printer();
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        Printer.setResolution(300);
+        Printer.setPageSize(QPageSize(QPageSize::A4));
+        Printer.setOutputFileName(Pdf);
+        F.Host.Script.PrintNames.enqueue(QString());
+        F.Host.Script.PrintAnswers.enqueue(true);
+        Item(F.Edit, "PrintKrydstabel")->trigger();
+        const int Pages = PdfPages(Pdf);
+        QStringList Texts = PdfTexts(Pdf).mid(0, Pages);
+        QCOMPARE(Texts.size(), Pages);
+        auto Count = [](const QString &Text, const QString &Word) {
+            return int(Text.count(
+                QRegularExpression(QStringLiteral("\\b") + Word + QStringLiteral("\\b"))));
+        };
+        const int Bands = Count(Texts.join(' '), QStringLiteral("1000"));
+        QVERIFY(Bands >= 1);
+        QCOMPARE(Pages % Bands, 0);
+        const int ColumnPages = Pages / Bands;
+        QCOMPARE(Pages == 1, OnePage);
+        QCOMPARE(Bands > 1, !OnePage);
+        QCOMPARE(ColumnPages > 1, !OnePage);
+        for (int I = 0; I < Lines; ++I) {
+            const QString All = Texts.join(' ');
+            QCOMPARE(Count(All, QString::number(1000 + I)), Bands);
+            QCOMPARE(Count(All, QString::number(5000 + I)), ColumnPages);
+        }
+        for (const QString &Text : Texts)
+            QVERIFY(Text.contains(QStringLiteral("Krydstabel")));
     }
 };
 
