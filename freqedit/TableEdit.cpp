@@ -62,13 +62,7 @@ TTableEdit::TTableEdit(TEditorHost &Host, TDataType Type, QWidget *Parent)
         B->SojleDG->setCurrentIndex(ColModel->index(1, 0));
     }
     UpdateDirectionGlyph();
-    QString Clip;
-    ClipboardHasText = GetClipboardText(Clip);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
-        QString Text;
-        ClipboardHasText = GetClipboardText(Text);
-        UpdateButtons();
-    });
+    TrackClipboard();
     UpdateButtons();
 }
 
@@ -85,16 +79,7 @@ TTableEdit::~TTableEdit()
 
 void TTableEdit::BuildToolBar()
 {
-    AddToolButton(QStringLiteral("NewSpeed"), QStringLiteral("Ny"));
-    AddToolButton(QStringLiteral("OpenSpeed"), QStringLiteral("Åbn"));
-    AddToolButton(QStringLiteral("SaveSpeed"), QStringLiteral("Gem"));
-    AddToolSeparator();
-    QToolButton *Info =
-        AddToolButton(QStringLiteral("InfoSpeed"), QStringLiteral("Tekst til data"));
-    Info->setCheckable(true);
-    AddToolSeparator();
-    AddViewButtons();
-    AddToolSeparator();
+    AddFileAndViewButtons(Side.DataType());
     AddToolButton(QStringLiteral("DeciPlusSpeed"), Side.IsGrouped()
                                                        ? QStringLiteral("Flere decimaler")
                                                        : QStringLiteral("Vis flere decimaler"));
@@ -109,19 +94,6 @@ void TTableEdit::BuildToolBar()
     auto On = [this](const char *Name, auto Fn) {
         connect(ToolButton(QString::fromLatin1(Name)), &QToolButton::clicked, this, Fn);
     };
-    On("NewSpeed", [this] {
-        CommitEdit();
-        Host.NewDocument(Side.DataType());
-    });
-    On("OpenSpeed", [this] {
-        CommitEdit();
-        Host.OpenDocument();
-    });
-    On("SaveSpeed", [this] {
-        CommitEdit();
-        Host.SaveDocument();
-    });
-    connect(Info, &QToolButton::clicked, this, [this](bool Down) { Host.ShowTextWindow(Down); });
     On("DeciPlusSpeed", [this] { DecimalsCommand(+1); });
     On("DeciMinusSpeed", [this] { DecimalsCommand(-1); });
     On("CutSpeed", [this] { CutColumn(); });

@@ -141,7 +141,6 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     TPressedCell Pressed;
     int Rows = InitialRows;
     bool Edited = false;
-    bool ClipboardHasText = false;
     QMenuBar *MenuBar = nullptr;
     QMenu *DatatypeMenu = nullptr;
     QMenu *ColumnMenu = nullptr;

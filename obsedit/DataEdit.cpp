@@ -62,15 +62,7 @@ TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
         B->LinieDG->setCurrentIndex(LineModel->index(0, 1));
     }
     UpdateDirectionGlyph();
-    // The clipboard is asked once and then followed, not read on every
-    // update of the buttons.
-    QString Clip;
-    ClipboardHasText = GetClipboardText(Clip);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
-        QString Text;
-        ClipboardHasText = GetClipboardText(Text);
-        UpdateButtons();
-    });
+    TrackClipboard();
     UpdateButtons();
 }
 
@@ -89,16 +81,7 @@ TDataEdit::~TDataEdit()
 
 void TDataEdit::BuildToolBar()
 {
-    AddToolButton(QStringLiteral("NewSpeed"), QStringLiteral("Ny"));
-    AddToolButton(QStringLiteral("OpenSpeed"), QStringLiteral("Åbn"));
-    AddToolButton(QStringLiteral("SaveSpeed"), QStringLiteral("Gem"));
-    AddToolSeparator();
-    QToolButton *Info =
-        AddToolButton(QStringLiteral("InfoSpeed"), QStringLiteral("Tekst til data"));
-    Info->setCheckable(true);
-    AddToolSeparator();
-    AddViewButtons();
-    AddToolSeparator();
+    AddFileAndViewButtons(dtObs);
     AddToolButton(QStringLiteral("CutSpeed"), QStringLiteral("Klip"));
     AddToolButton(QStringLiteral("CopySpeed"), QStringLiteral("Kopiér"));
     AddToolButton(QStringLiteral("PasteSpeed"), QStringLiteral("Indsæt"));
@@ -118,19 +101,6 @@ void TDataEdit::BuildToolBar()
     ColumnSeparators << AddToolSeparator();
     AddToolButton(QStringLiteral("CalcSpeed"), QStringLiteral("Beregnede tal"));
 
-    connect(ToolButton(QStringLiteral("NewSpeed")), &QToolButton::clicked, this, [this] {
-        CommitEdit();
-        Host.NewDocument(dtObs);
-    });
-    connect(ToolButton(QStringLiteral("OpenSpeed")), &QToolButton::clicked, this, [this] {
-        CommitEdit();
-        Host.OpenDocument();
-    });
-    connect(ToolButton(QStringLiteral("SaveSpeed")), &QToolButton::clicked, this, [this] {
-        CommitEdit();
-        Host.SaveDocument();
-    });
-    connect(Info, &QToolButton::clicked, this, [this](bool Down) { Host.ShowTextWindow(Down); });
     BindToolButtons();
 }
 

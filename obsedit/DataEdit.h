@@ -210,7 +210,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     // Keystrokes are stored while the descriptions wait for the commit.
     bool TypedUncommitted = false;
     TCalcDlg *CalcDlg = nullptr;
-    bool ClipboardHasText = false;
     QMenuBar *MenuBar = nullptr;
     QMenu *DatatypeMenu = nullptr;
     QList<QWidget *> ColumnSeparators;

@@ -1,12 +1,15 @@
 #include "EditorFrame.h"
 
+#include "Clipboard.h"
 #include "Describe.h"
 #include "EditorGlyphs.h"
 #include "PaneKinds.h"
 #include "TwoVar.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -124,6 +127,44 @@ QFrame *TEditorFrame::AddToolSeparator()
     Line->setFixedWidth(8);
     ToolLayout->insertWidget(ToolLayout->count() - 1, Line);
     return Line;
+}
+
+void TEditorFrame::AddFileAndViewButtons(TDataType Type)
+{
+    QToolButton *New = AddToolButton(QStringLiteral("NewSpeed"), QStringLiteral("Ny"));
+    QToolButton *Open = AddToolButton(QStringLiteral("OpenSpeed"), QStringLiteral("Åbn"));
+    QToolButton *Save = AddToolButton(QStringLiteral("SaveSpeed"), QStringLiteral("Gem"));
+    AddToolSeparator();
+    QToolButton *Info =
+        AddToolButton(QStringLiteral("InfoSpeed"), QStringLiteral("Tekst til data"));
+    Info->setCheckable(true);
+    AddToolSeparator();
+    AddViewButtons();
+    AddToolSeparator();
+    connect(New, &QToolButton::clicked, this, [this, Type] {
+        CommitEdit();
+        Host.NewDocument(Type);
+    });
+    connect(Open, &QToolButton::clicked, this, [this] {
+        CommitEdit();
+        Host.OpenDocument();
+    });
+    connect(Save, &QToolButton::clicked, this, [this] {
+        CommitEdit();
+        Host.SaveDocument();
+    });
+    connect(Info, &QToolButton::clicked, this, [this](bool Down) { Host.ShowTextWindow(Down); });
+}
+
+void TEditorFrame::TrackClipboard()
+{
+    QString Text;
+    ClipboardHasText = GetClipboardText(Text);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        QString Text;
+        ClipboardHasText = GetClipboardText(Text);
+        UpdateButtons();
+    });
 }
 
 void TEditorFrame::AddViewButtons()

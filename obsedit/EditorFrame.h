@@ -155,6 +155,13 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     QFrame *AddToolSeparator();
     // The four view buttons, EditSpeed down.
     void AddViewButtons();
+    // The start of every editor's tool bar: New (of Type), Open, Save, the
+    // text button and the view buttons, with their commands.
+    void AddFileAndViewButtons(TDataType Type);
+    // Follows the clipboard, so that the paste commands need not read it on
+    // every update of the buttons; calls UpdateButtons on a change.
+    void TrackClipboard();
+    bool ClipboardHasText = false;
     // Where the editor puts its grids: the edit page and the left side of
     // the mixed page.
     QWidget *EditPage;
