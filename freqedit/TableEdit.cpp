@@ -170,15 +170,6 @@ void TTableEdit::EndEditing()
     ShowingBlock()->EndEditing();
 }
 
-void TTableEdit::SetDataEdited(bool Flag)
-{
-    Edited = Flag;
-    // A data set with typed data keeps its type.
-    if (DatatypeMenu != nullptr)
-        for (QAction *A : DatatypeMenu->actions())
-            A->setEnabled(!Flag);
-}
-
 void TTableEdit::SetRowCount(int N)
 {
     N = std::max(1, N);

@@ -45,8 +45,6 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
 
     void UpdateButtons() override;
     void ShowColumnStatus(int Col);
-    bool DataEdited() const { return Edited; }
-    void SetDataEdited(bool Flag);
     // A menu item or tool button by its name.
     QAction *MenuAction(const QString &Name) const;
 
@@ -140,9 +138,7 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     TTableGridBlock *Blocks[2] = {};
     TPressedCell Pressed;
     int Rows = InitialRows;
-    bool Edited = false;
     QMenuBar *MenuBar = nullptr;
-    QMenu *DatatypeMenu = nullptr;
     QMenu *ColumnMenu = nullptr;
     QMenu *EditMenu = nullptr;
     THGStilDlg *Settings = nullptr;

@@ -169,14 +169,6 @@ void TDataEdit::EndEditing()
     ShowingBlock()->EndEditing();
 }
 
-void TDataEdit::SetDataEdited(bool Flag)
-{
-    Edited = Flag;
-    if (DatatypeMenu != nullptr)
-        for (QAction *A : DatatypeMenu->actions())
-            A->setEnabled(!Flag);
-}
-
 // Rows.
 
 void TDataEdit::SetRowCount(int N)

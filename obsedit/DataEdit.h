@@ -49,8 +49,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
 
     void UpdateButtons() override;
     void ShowColumnStatus(int Col);
-    bool DataEdited() const { return Edited; }
-    void SetDataEdited(bool Flag);
 
     // Marking as a click on a column letter or a line number does it.
     void MarkColumn(int Col, Qt::KeyboardModifiers Mods);
@@ -206,12 +204,10 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     int Rows = InitialRows;
     int LastCol = -1;
     int LastLine = -1;
-    bool Edited = false;
     // Keystrokes are stored while the descriptions wait for the commit.
     bool TypedUncommitted = false;
     TCalcDlg *CalcDlg = nullptr;
     QMenuBar *MenuBar = nullptr;
-    QMenu *DatatypeMenu = nullptr;
     QList<QWidget *> ColumnSeparators;
     TDataStilDlg *DataStilDlg = nullptr;
     TTerningDlg *TerningDlg = nullptr;

@@ -194,10 +194,7 @@ void TDataEdit::BuildMenus()
         A->setChecked(T.Type == dtObs);
         Group->addAction(A);
     }
-    connect(DatatypeMenu, &QMenu::aboutToShow, this, [this] {
-        for (QAction *A : DatatypeMenu->actions())
-            A->setEnabled(!Edited);
-    });
+    connect(DatatypeMenu, &QMenu::aboutToShow, this, [this] { SetDataEdited(Edited); });
 
     qApp->installEventFilter(this);
     // Captions and enabling are computed as each menu opens.

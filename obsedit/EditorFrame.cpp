@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
 #include <QSplitter>
@@ -154,6 +155,14 @@ void TEditorFrame::AddFileAndViewButtons(TDataType Type)
         Host.SaveDocument();
     });
     connect(Info, &QToolButton::clicked, this, [this](bool Down) { Host.ShowTextWindow(Down); });
+}
+
+void TEditorFrame::SetDataEdited(bool Flag)
+{
+    Edited = Flag;
+    if (DatatypeMenu != nullptr)
+        for (QAction *A : DatatypeMenu->actions())
+            A->setEnabled(!Flag);
 }
 
 void TEditorFrame::TrackClipboard()

@@ -162,6 +162,16 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // every update of the buttons; calls UpdateButtons on a change.
     void TrackClipboard();
     bool ClipboardHasText = false;
+
+  public:
+    // Whether data were typed or read from a file: such a data set keeps its
+    // type, so the "Datatype" menu is disabled.
+    bool DataEdited() const { return Edited; }
+    void SetDataEdited(bool Flag);
+
+  protected:
+    bool Edited = false;
+    QMenu *DatatypeMenu = nullptr;
     // Where the editor puts its grids: the edit page and the left side of
     // the mixed page.
     QWidget *EditPage;
