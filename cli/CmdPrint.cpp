@@ -169,30 +169,9 @@ int Print(const QStringList &Args)
     QString KindText, Name, OutName;
     bool Data = false, Regression = false;
     QStringList Rest;
-    for (int I = 0; I < Args.size(); ++I) {
-        const QString &A = Args[I];
-        if (A == QLatin1String("--data")) {
-            Data = true;
-            continue;
-        }
-        if (A == QLatin1String("--regression")) {
-            Regression = true;
-            continue;
-        }
-        QString *Target = A == QLatin1String("--kind")   ? &KindText
-                          : A == QLatin1String("--name") ? &Name
-                          : A == QLatin1String("-o")     ? &OutName
-                                                         : nullptr;
-        if (!Target) {
-            Rest << A;
-            continue;
-        }
-        if (I + 1 >= Args.size()) {
-            Err() << "Mangler værdi efter " << A << "\n";
-            return 2;
-        }
-        *Target = Args[++I];
-    }
+    if (!SplitOptions(Args, {{"--kind", &KindText}, {"--name", &Name}, {"-o", &OutName}},
+                      {{"--data", &Data}, {"--regression", &Regression}}, Rest))
+        return 2;
     const TBeskrivKind Kind = ParseKindName(KindText);
     const bool Usable = Data ? KindText.isEmpty() : Kind != bkIngen;
     if (!Usable || OutName.isEmpty()) {

@@ -53,26 +53,9 @@ int Render(const QStringList &Args)
     QString KindText, SizeText, OutName;
     QStringList Rest;
     bool Regression = false;
-    for (int I = 0; I < Args.size(); ++I) {
-        const QString &A = Args[I];
-        if (A == QLatin1String("--regression")) {
-            Regression = true;
-            continue;
-        }
-        QString *Target = A == QLatin1String("--kind")   ? &KindText
-                          : A == QLatin1String("--size") ? &SizeText
-                          : A == QLatin1String("-o")     ? &OutName
-                                                         : nullptr;
-        if (!Target) {
-            Rest << A;
-            continue;
-        }
-        if (I + 1 >= Args.size()) {
-            Err() << "Mangler værdi efter " << A << "\n";
-            return 2;
-        }
-        *Target = Args[++I];
-    }
+    if (!SplitOptions(Args, {{"--kind", &KindText}, {"--size", &SizeText}, {"-o", &OutName}},
+                      {{"--regression", &Regression}}, Rest))
+        return 2;
     const TBeskrivKind Kind = ParseKindName(KindText);
     if (Kind == bkIngen || OutName.isEmpty()) {
         Err() << "Brug: lumentor-cli " << Usage << "\n";

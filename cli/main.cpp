@@ -123,3 +123,29 @@ int main(int argc, char **argv)
     Err().flush();
     return Rc;
 }
+
+bool SplitOptions(const QStringList &Args, std::initializer_list<tValueOption> Values,
+                  std::initializer_list<tFlagOption> Flags, QStringList &Rest)
+{
+    for (int I = 0; I < Args.size(); ++I) {
+        const QString &A = Args[I];
+        bool Taken = false;
+        for (const tFlagOption &F : Flags)
+            if (A == QLatin1String(F.Name)) {
+                *F.Set = true;
+                Taken = true;
+            }
+        for (const tValueOption &V : Values)
+            if (!Taken && A == QLatin1String(V.Name)) {
+                if (I + 1 >= Args.size()) {
+                    Err() << "Mangler værdi efter " << A << "\n";
+                    return false;
+                }
+                *V.Value = Args[++I];
+                Taken = true;
+            }
+        if (!Taken)
+            Rest << A;
+    }
+    return true;
+}

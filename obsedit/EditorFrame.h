@@ -7,8 +7,8 @@
 
 #include "DescriptionPane.h"
 #include "EditorHost.h"
-#include "ScatterDiagram.h"
 #include "PrintCopy.h"
+#include "ScatterDiagram.h"
 
 #include <QHash>
 #include <QPoint>
