@@ -36,3 +36,38 @@ std::unique_ptr<TLumenForm> StartedForm(TScriptedDialogs &Dialogs, const QString
     Form->show();
     return Form;
 }
+
+QStringList Messages(const TScriptedDialogs &Dialogs)
+{
+    QStringList Shown;
+    for (const TScriptedDialogs::tAsked &A : Dialogs.Asked) {
+        const char *Icon = A.Icon == QMessageBox::Question      ? "(?) "
+                           : A.Icon == QMessageBox::Information ? "(i) "
+                           : A.Icon == QMessageBox::Critical    ? "(x) "
+                                                                : "( ) ";
+        Shown << QLatin1String(Icon) + A.Title + QStringLiteral(": ") + A.Text;
+    }
+    return Shown;
+}
+
+QStringList Probe(const tLumen &L, const QStringList &Expected)
+{
+    QStringList Got;
+    for (const QString &Item : Expected) {
+        const QString Ref = Item.section(QLatin1Char('='), 0, 0);
+        const int Col = Ref[0].unicode() - 'A';
+        const int Line = Ref.mid(1).toInt() - 1;
+        QString Value;
+        TCellState State = csEmpty;
+        if (Ref[0] == QLatin1Char('#'))
+            Value = L.GetLineName(Line);
+        else if (Ref.size() == 1)
+            Value = L.GetColName(Col);
+        else if (const Extended V = L.GetCellValue(Line, Col, State); State == csNumber)
+            Value = QString::number(double(V));
+        else
+            Value = L.GetCellText(Line, Col);
+        Got << Ref + QLatin1Char('=') + Value;
+    }
+    return Got;
+}
