@@ -16,11 +16,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-static TInfoForm *Info(TLumenForm &F)
-{
-    return F.InfoForm();
-}
-
 static QString NumberedLines(int N)
 {
     QStringList L;
@@ -29,43 +24,28 @@ static QString NumberedLines(int N)
     return L.join(QLatin1Char('\n'));
 }
 
-static int PdfPageCount(const QString &File)
-{
-    QFile In(File);
-    if (!In.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray Pdf = In.readAll();
-    // Page objects, not the page tree ("/Type /Pages").
-    return Pdf.count("/Type /Page\n") + Pdf.count("/Type /Page\r") + Pdf.count("/Type /Page ") +
-           Pdf.count("/Type /Page/") + Pdf.count("/Type /Page>");
-}
-
 class TestInfoForm : public QObject
 {
     Q_OBJECT
+    QTemporaryDir Dir;
 
   private slots:
     void initTestCase() { InitAppTest(); }
 
-  private:
-    QTemporaryDir Dir;
-
-  private slots:
+    // "Alle er høje" in the window, the clipboard holding "før".
     void buttons_data()
     {
         QTest::addColumn<QString>("Button");
         QTest::addColumn<int>("SelStart");
         QTest::addColumn<int>("SelEnd");
         QTest::addColumn<QString>("Text");
-        QTest::addColumn<QString>("Clipboard"); // what the clipboard holds afterwards
+        QTest::addColumn<QString>("Clipboard"); // what it holds afterwards
         QTest::newRow("cut") << "CutSpeed" << 0 << 4 << " er høje"
                              << "Alle";
         QTest::newRow("copy") << "CopySpeed" << 5 << 7 << "Alle er høje"
                               << "er";
-        QTest::newRow("paste over selection") << "PasteSpeed" << 0 << 4 << "før er høje"
-                                              << "før";
-        QTest::newRow("paste at cursor") << "PasteSpeed" << 12 << 12 << "Alle er højefør"
-                                         << "før";
+        QTest::newRow("paste") << "PasteSpeed" << 0 << 4 << "før er høje"
+                               << "før";
         QTest::newRow("clear selection") << "DelSpeed" << 4 << 7 << "Alle høje"
                                          << "før";
         QTest::newRow("clear all") << "DelSpeed" << 3 << 3 << ""
@@ -84,179 +64,129 @@ class TestInfoForm : public QObject
         F->Lumen().SetText(QStringLiteral("Alle er høje"));
         F->Lumen().SetTextShown(true);
         F->Lumen().ClearModified();
-        Info(*F)->LoadText();
-        QVERIFY(!F->Lumen().IsModified());
+        F->InfoForm()->LoadText();
         QApplication::clipboard()->setText(QStringLiteral("før"));
-
-        QPlainTextEdit *Memo = Info(*F)->InfoMemo;
+        QPlainTextEdit *Memo = F->InfoForm()->InfoMemo;
         QTextCursor C = Memo->textCursor();
         C.setPosition(SelStart);
         C.setPosition(SelEnd, QTextCursor::KeepAnchor);
         Memo->setTextCursor(C);
-        auto *B = Info(*F)->findChild<QToolButton *>(Button);
-        QVERIFY(B);
+        auto *B = F->InfoForm()->findChild<QToolButton *>(Button);
         QVERIFY(B->isEnabled());
         QTest::mouseClick(B, Qt::LeftButton);
-        QCOMPARE(Memo->toPlainText(), Text);
         QCOMPARE(F->Lumen().GetText(), Text);
         QCOMPARE(QApplication::clipboard()->text(), Clipboard);
         // Copying alone changes nothing of the data.
         QCOMPARE(F->Lumen().IsModified(), Button != QLatin1String("CopySpeed"));
     }
 
-    void shownFlagAndEditorButtons()
+    // One window through a series of commands: the window, TextShown and the
+    // text buttons of all three editors agree; the text goes with the data.
+    void shownWithTheData()
     {
+        const QString Closed = Dir.filePath(QStringLiteral("lukket.lmt"));
+        const QString Open = WriteLumenFile(Dir.filePath("åben.lmt"), dtObs, [](tLumen &L) {
+            L.SetText(QStringLiteral("Målt i cm.\nKlasse 7b"));
+            L.SetTextShown(true);
+        });
         TScriptedDialogs D;
+        D.FileNames << Closed;
         auto F = StartedForm(D);
-        QVERIFY(!F->Lumen().GetTextShown());
-        F->ShowTextWindow(true);
-        QVERIFY(Info(*F)->isVisible());
-        QVERIFY(F->TextWindowShown());
-        QVERIFY(F->Lumen().GetTextShown());
-        QCOMPARE(Info(*F)->windowTitle(), QStringLiteral("Lumentor - Tekst til data"));
-        // The text buttons of the other editors follow.
-        for (TDataType T : {dtObs, dtHyp, dtGrup}) {
-            auto *B = F->Editor(T)->findChild<QToolButton *>(QStringLiteral("InfoSpeed"));
-            QVERIFY(B);
-            QVERIFY(B->isChecked());
+        const char *Script[][2] = {{"show", "shown, , saved"},
+                                   {"type", "shown, noter, changed"},
+                                   {"close", "hidden, noter, changed"},
+                                   {"save as", "hidden, noter, saved"},
+                                   {"open åben", "shown, Målt i cm.\nKlasse 7b, saved"},
+                                   {"new", "hidden, , saved"},
+                                   {"show", "shown, , saved"},
+                                   {"open lukket", "hidden, noter, saved"}};
+        QStringList Got, Expected;
+        for (const auto &[Step, State] : Script) {
+            const QString S = QString::fromUtf8(Step);
+            if (S == "show")
+                F->ShowTextWindow(true);
+            else if (S == "type")
+                QTest::keyClicks(F->InfoForm()->InfoMemo, QStringLiteral("noter"));
+            else if (S == "close")
+                F->InfoForm()->close();
+            else if (S == "save as")
+                F->SaveDocumentAs();
+            else if (S == "new")
+                F->NewDocument(dtObs);
+            else
+                F->OpenFile(S.startsWith("open å") ? Open : Closed);
+            const bool Shown = F->TextWindowShown();
+            QVERIFY2(F->InfoForm()->isVisible() == Shown && F->Lumen().GetTextShown() == Shown,
+                     Step);
+            for (TDataType T : {dtObs, dtHyp, dtGrup})
+                QVERIFY2(F->Editor(T)->findChild<QToolButton *>("InfoSpeed")->isChecked() == Shown,
+                         Step);
+            QVERIFY2(F->InfoForm()->InfoMemo->toPlainText() == F->Lumen().GetText(), Step);
+            Got << S + ": " + (Shown ? "shown, " : "hidden, ") + F->Lumen().GetText() +
+                       (F->Lumen().IsModified() ? ", changed" : ", saved");
+            Expected << S + ": " + QString::fromUtf8(State);
         }
-        // Closing the window is hiding it.
-        QVERIFY(Info(*F)->close());
-        QVERIFY(!F->Lumen().GetTextShown());
-        QVERIFY(!F->TextWindowShown());
-        for (TDataType T : {dtObs, dtHyp, dtGrup})
-            QVERIFY(
-                !F->Editor(T)->findChild<QToolButton *>(QStringLiteral("InfoSpeed"))->isChecked());
-    }
-
-    void closedWindowIsSavedClosed()
-    {
-        const QString File = Dir.filePath(QStringLiteral("lukket.lmt"));
-        TScriptedDialogs D;
-        {
-            auto F = StartedForm(D);
-            F->ShowTextWindow(true);
-            QTest::keyClicks(Info(*F)->InfoMemo, QStringLiteral("noter"));
-            QCOMPARE(F->Lumen().GetText(), QStringLiteral("noter"));
-            QVERIFY(F->Lumen().IsModified());
-            Info(*F)->close();
-            D.FileNames.enqueue(File);
-            F->SaveDocumentAs();
-        }
-        std::unique_ptr<tLumen> Back = tLumen::CreateFromFile(File);
-        QVERIFY(!Back->ReadFailed());
-        QVERIFY(!Back->GetTextShown());
+        QCOMPARE(Got, Expected);
+        QVERIFY(D.Asked.isEmpty());
+        std::unique_ptr<tLumen> Back = tLumen::CreateFromFile(Closed);
         QCOMPARE(Back->GetText(), QStringLiteral("noter"));
-
-        auto F = StartedForm(D);
-        F->ShowTextWindow(true); // open beforehand: the file closes it
-        F->OpenFile(File);
-        QVERIFY(!Info(*F)->isVisible());
-        QCOMPARE(Info(*F)->InfoMemo->toPlainText(), QStringLiteral("noter"));
+        QVERIFY(!Back->GetTextShown());
+        QCOMPARE(F->InfoForm()->windowTitle(), QStringLiteral("Lumentor - Tekst til data"));
     }
 
-    void openedFileShowsItsText()
-    {
-        const QString File =
-            WriteLumenFile(Dir.filePath(QStringLiteral("åben.lmt")), dtObs, [](tLumen &L) {
-                L.SetText(QStringLiteral("Målt i cm.\nKlasse 7b"));
-                L.SetTextShown(true);
-            });
-        TScriptedDialogs D;
-        auto F = StartedForm(D);
-        QVERIFY(!Info(*F)->isVisible());
-        F->OpenFile(File);
-        QVERIFY(Info(*F)->isVisible());
-        QCOMPARE(Info(*F)->InfoMemo->toPlainText(), QStringLiteral("Målt i cm.\nKlasse 7b"));
-        QVERIFY(!F->Lumen().IsModified());
-        auto *B = F->Editor(dtHyp)->findChild<QToolButton *>(QStringLiteral("InfoSpeed"));
-        QVERIFY(B && B->isChecked());
-    }
-
-    void newDocumentEmptiesAndHides()
-    {
-        TScriptedDialogs D;
-        auto F = StartedForm(D);
-        F->ShowTextWindow(true);
-        QTest::keyClicks(Info(*F)->InfoMemo, QStringLiteral("gammel"));
-        D.Answers.enqueue(QMessageBox::No);
-        F->NewDocument(dtObs);
-        QVERIFY(!Info(*F)->isVisible());
-        QVERIFY(Info(*F)->InfoMemo->toPlainText().isEmpty());
-        QVERIFY(!F->Lumen().IsModified());
-        QVERIFY(!F->Lumen().GetTextShown());
-    }
-
-    void printedPages_data()
+    void print_data()
     {
         QTest::addColumn<int>("Lines");
+        QTest::addColumn<bool>("PrintOk");
         QTest::addColumn<int>("From"); // 0 for all pages
         QTest::addColumn<int>("To");
-        QTest::addColumn<int>("Expected"); // pages printed; -1: all
-        QTest::newRow("empty text") << 0 << 0 << 0 << 1;
-        QTest::newRow("long text") << 400 << 0 << 0 << -1;
-        QTest::newRow("range") << 400 << 2 << 3 << 2;
-        QTest::newRow("range past the end") << 400 << 2 << 99 << -2;
+        QTest::addColumn<bool>("Named");   // the name dialog confirmed
+        QTest::addColumn<int>("Expected"); // pages printed; -1 all, -2 all from page 2
+        QTest::newRow("empty text") << 0 << true << 0 << 0 << true << 1;
+        QTest::newRow("long text") << 400 << true << 0 << 0 << true << -1;
+        QTest::newRow("range") << 400 << true << 2 << 3 << true << 2;
+        QTest::newRow("range past the end") << 400 << true << 2 << 99 << true << -2;
+        QTest::newRow("print dialog cancelled") << 400 << false << 0 << 0 << true << 0;
+        QTest::newRow("name dialog cancelled") << 400 << true << 0 << 0 << false << 0;
     }
 
-    void printedPages()
+    void print()
     {
         QFETCH(int, Lines);
+        QFETCH(bool, PrintOk);
         QFETCH(int, From);
         QFETCH(int, To);
+        QFETCH(bool, Named);
         QFETCH(int, Expected);
         TScriptedDialogs D;
         auto F = StartedForm(D);
         F->ShowTextWindow(true);
-        Info(*F)->InfoMemo->setPlainText(NumberedLines(Lines));
-        const QString Out =
-            Dir.filePath(QStringLiteral("tekst%1.pdf").arg(QTest::currentDataTag()));
-        QFile::remove(Out);
+        QPlainTextEdit *Memo = F->InfoForm()->InfoMemo;
+        Memo->setPlainText(NumberedLines(Lines));
+        const QString Out = Dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
         QPrinter &P = F->Printer();
         P.setOutputFormat(QPrinter::PdfFormat);
         P.setOutputFileName(Out);
-        const int Pages = MeasureTextPages(Info(*F)->InfoMemo->toPlainText(),
-                                           TextPrintFont(Info(*F)->InfoMemo->font()), P)
-                              .PageCount;
-        if (Lines > 0)
-            QVERIFY(Pages >= 4);
-        D.PrintAnswers.enqueue(true);
+        const int Pages =
+            MeasureTextPages(Memo->toPlainText(), TextPrintFont(Memo->font()), P).PageCount;
+        QVERIFY(Lines == 0 || Pages >= 4);
+        D.PrintAnswers.enqueue(PrintOk);
         D.PrintFromPages.enqueue(From);
         D.PrintToPages.enqueue(To);
-        D.PrintNames.enqueue(QStringLiteral("Klasse 7b"));
-        Info(*F)->Print();
+        if (Named)
+            D.PrintNames.enqueue(QStringLiteral("Klasse 7b"));
+        F->InfoForm()->Print();
         QCOMPARE(D.PrintMaxPages, QList<int>{Pages});
-        QCOMPARE(D.NamesAsked, 1);
-        if (Expected == -1)
-            Expected = Pages;
-        else if (Expected == -2)
-            Expected = Pages - 1;
-        QCOMPARE(PdfPageCount(Out), Expected);
-        QCOMPARE(P.docName(), QStringLiteral("Lumentor Tekst"));
-    }
-
-    void printCancelled_data()
-    {
-        QTest::addColumn<bool>("PrintOk");
-        QTest::addColumn<int>("NamesAsked");
-        QTest::newRow("print dialog cancelled") << false << 0;
-        QTest::newRow("name dialog cancelled") << true << 1;
-    }
-
-    void printCancelled()
-    {
-        QFETCH(bool, PrintOk);
-        QFETCH(int, NamesAsked);
-        TScriptedDialogs D;
-        auto F = StartedForm(D);
-        const QString Out = Dir.filePath(QStringLiteral("aflyst.pdf"));
-        QFile::remove(Out);
-        F->Printer().setOutputFormat(QPrinter::PdfFormat);
-        F->Printer().setOutputFileName(Out);
-        D.PrintAnswers.enqueue(PrintOk);
-        Info(*F)->Print();
-        QCOMPARE(D.NamesAsked, NamesAsked);
-        QVERIFY(!QFile::exists(Out));
+        QCOMPARE(D.NamesAsked, PrintOk ? 1 : 0);
+        QFile In(Out);
+        QCOMPARE(In.open(QIODevice::ReadOnly), Expected != 0);
+        // Page objects, not the page tree ("/Type /Pages").
+        const QByteArray Pdf = In.readAll();
+        const qsizetype Printed =
+            Pdf.count("/Type /Page\n") + Pdf.count("/Type /Page ") + Pdf.count("/Type /Page>");
+        QCOMPARE(Printed, Expected == -1 ? Pages : Expected == -2 ? Pages - 1 : Expected);
+        if (Expected != 0)
+            QCOMPARE(P.docName(), QStringLiteral("Lumentor Tekst"));
     }
 
     // Page 2 of a long text: the name left and the heading right on the top

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 using Button = QMessageBox::StandardButton;
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 
 namespace
 {
@@ -114,60 +115,75 @@ class TestRecentDrops : public QObject
         F->OpenFile(DataFile(QStringLiteral("anden")));
         QVERIFY(QFile::remove(Old));
         Recent(*F)->actions().at(1)->trigger();
-        QCOMPARE(D.LastAsked().Title, QStringLiteral("Fejl"));
-        QCOMPARE(QFileInfo(F->FileName()).fileName(), QStringLiteral("anden.lmt"));
+        QCOMPARE(Messages(D), QStringList{"(x) Fejl: Filen " + Old +
+                                          " findes ikke længere. Den er fjernet fra listen over "
+                                          "seneste filer."});
+        QCOMPARE(F->FileName(), Dir.filePath(QStringLiteral("anden.lmt")));
         QCOMPARE(Recent(*F)->actions().size(), 1);
     }
 
-    // A data file dropped anywhere on the window opens after the save question.
-    void dropDataFile()
+    // A data file dropped anywhere on the window opens after the save
+    // question; a text file dropped on the observation editor (no other)
+    // becomes its data set. The window held A1 = 5 or nothing.
+    void drop_data()
     {
-        const QString File = DataFile(QStringLiteral("grupper"), dtGrup);
-        TScriptedDialogs D;
-        auto F = StartedForm(D);
-        F->Lumen().SetCellText(0, 0, QStringLiteral("5"));
-        D.Answers.enqueue(Button::No);
-        QVERIFY(Drag(*F, File));
-        QTRY_COMPARE(F->FileName(), File);
-        QCOMPARE(D.LastAsked().Title, QStringLiteral("Data er ændret"));
-        QCOMPARE(DataType, dtGrup);
-    }
-
-    // A text file dropped on the observation editor becomes its data set.
-    void dropTextFile_data()
-    {
+        QTest::addColumn<QString>("File"); // a data file is written here
         QTest::addColumn<QByteArray>("Text");
         QTest::addColumn<bool>("HadData");
-        QTest::addColumn<QString>("Asked");
-        QTest::addColumn<QStringList>("Expected"); // name of A, cells A1 and B2
+        QTest::addColumn<Button>("Answer");
+        QTest::addColumn<QStringList>("Asked");
+        QTest::addColumn<QString>("Caption");
+        QTest::addColumn<QStringList>("Expected");
         const QByteArray Sheet = "Højde\tVægt\r\n151\t40\r\n160\t52,5\r\n";
-        QTest::newRow("empty editor, no question")
-            << Sheet << false << QString() << QStringList{"Højde", "151", "52,5"};
-        QTest::newRow("replace all? cancelled")
-            << Sheet << true << "Erstat alt?" << QStringList{"Alder", "12", ""};
+        const QString Obs = QStringLiteral("Lumentor - Redigering af observationer");
+        QTest::newRow("data file")
+            << "grupper.lmt" << QByteArray() << true << Button::No
+            << QStringList{"(?) Data er ændret: Skal ændringerne gemmes?"}
+            << "Lumentor - grupper - Redigering af grupperinger" << QStringList{"A=Alder", "A1=12"};
+        QTest::newRow("text, no question")
+            << "målinger.txt" << Sheet << false << Button::Ok << QStringList() << Obs
+            << QStringList{"A=Højde", "A1=151", "B2=52.5"};
+        QTest::newRow("text, replace all cancelled")
+            << "målinger.txt" << Sheet << true << Button::Cancel
+            << QStringList{"(i) Erstat alt?: Det nuværende indhold mistes"} << Obs
+            << QStringList{"A=", "A1=5", "B2="};
+        QTest::newRow("text, no sheet")
+            << "rod.txt" << QByteArray("1\t2\r\n3\r\n") << false << Button::Ok
+            << QStringList{"(x) Fejl: Teksten kan ikke bruges som talsæt: rækkerne har ikke lige "
+                           "mange felter, eller der er ingen hel række"}
+            << Obs << QStringList{"A1=", "B1="};
     }
-    void dropTextFile()
+
+    void drop()
     {
+        QFETCH(QString, File);
         QFETCH(QByteArray, Text);
         QFETCH(bool, HadData);
-        QFETCH(QString, Asked);
+        QFETCH(Button, Answer);
+        QFETCH(QStringList, Asked);
+        QFETCH(QString, Caption);
         QFETCH(QStringList, Expected);
-        QFile T(Dir.filePath(QStringLiteral("maalinger.txt")));
-        QVERIFY(T.open(QIODevice::WriteOnly | QIODevice::Truncate) && T.write(Text) == Text.size());
-        T.close();
+        File = Dir.filePath(File);
+        if (Text.isEmpty()) {
+            WriteLumenFile(File, dtGrup, FillOne);
+        } else {
+            QFile T(File);
+            QVERIFY(T.open(QIODevice::WriteOnly | QIODevice::Truncate) && T.write(Text) > 0);
+        }
         TScriptedDialogs D;
         auto F = StartedForm(D);
         if (HadData)
-            FillOne(F->Lumen());
-        F->SetDataType(dtGrup); // only the observation editor takes text
-        QVERIFY(!Drag(*F, T.fileName()));
-        F->SetDataType(dtObs);
-        QVERIFY(Drag(*F, T.fileName()));
-        QTest::qWait(20);
-        QTRY_COMPARE(D.LastAsked().Title, Asked);
-        const tLumen &L = F->Lumen();
-        QCOMPARE((QStringList{L.GetColName(0), L.GetCellText(0, 0), L.GetCellText(1, 1)}),
-                 Expected);
+            F->Lumen().SetCellText(0, 0, QStringLiteral("5"));
+        F->SetDataType(dtGrup);
+        QCOMPARE(Drag(*F, File), Text.isEmpty());
+        if (!Text.isEmpty()) {
+            F->SetDataType(dtObs);
+            QVERIFY(Drag(*F, File));
+        }
+        D.Answers.enqueue(Answer);
+        QTRY_COMPARE(Messages(D), Asked);
+        QTRY_COMPARE(Probe(F->Lumen(), Expected), Expected);
+        QCOMPARE(F->windowTitle(), Caption);
     }
 };
 

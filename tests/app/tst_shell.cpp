@@ -1,4 +1,4 @@
-// Start-up details, help, the about box and Qt's Danish texts.
+// Start-up details, the name dialog, help and Qt's Danish texts.
 #include "support_app.h"
 
 #include "DataEdit.h"
@@ -40,58 +40,51 @@ class TestShell : public QObject
 
   private slots:
     void initTestCase() { InitAppTest(); }
+    // The name dialog starts from the last name given; closing it is no OK.
     void realNameDialogKeepsName()
     {
         QWidget Parent;
         TStandardDialogs D(&Parent);
-        WhenModal([](QWidget *W) {
-            auto *Dialog = qobject_cast<TNavnDlg *>(W);
-            QVERIFY(Dialog);
-            QCOMPARE(Dialog->windowTitle(), QStringLiteral("Navn på udskriften"));
-            Dialog->NavnEdit->setText(QStringLiteral("Klasse 7b"));
-            Dialog->accept();
-        });
-        QString Name;
-        QVERIFY(D.PrintName(Name));
-        QCOMPARE(Name, QStringLiteral("Klasse 7b"));
-        // The next time the dialog starts from the last name; closing it is no OK.
-        QString Shown;
-        WhenModal([&Shown](QWidget *W) {
-            auto *Dialog = qobject_cast<TNavnDlg *>(W);
-            QVERIFY(Dialog);
-            Shown = Dialog->NavnEdit->text();
-            Dialog->reject();
-        });
-        QString Again = QStringLiteral("uændret");
-        QVERIFY(!D.PrintName(Again));
-        QCOMPARE(Shown, QStringLiteral("Klasse 7b"));
-        QCOMPARE(Again, QStringLiteral("uændret"));
+        QStringList Seen;
+        for (const bool Ok : {true, false}) {
+            WhenModal([&Seen, Ok](QWidget *W) {
+                auto *Dialog = qobject_cast<TNavnDlg *>(W);
+                QVERIFY(Dialog);
+                Seen << Dialog->windowTitle() + ": " + Dialog->NavnEdit->text();
+                Dialog->NavnEdit->setText(QStringLiteral("Klasse 7b"));
+                Ok ? Dialog->accept() : Dialog->reject();
+            });
+            QString Name = QStringLiteral("uændret");
+            QCOMPARE(D.PrintName(Name), Ok);
+            QCOMPARE(Name, Ok ? QStringLiteral("Klasse 7b") : QStringLiteral("uændret"));
+        }
+        QCOMPARE(Seen, QStringList({"Navn på udskriften: ", "Navn på udskriften: Klasse 7b"}));
     }
 
+    // The start the run command gives: column A marked and described by a
+    // frequency graph in the mixed view; once something is marked, no more.
     void demoStartDescribesColumnA()
     {
         TScriptedDialogs D;
         auto F = StartedForm(D, {QStringLiteral(LUMEN_SOURCE_DIR "/examples/hoejder.lmt")});
         QTRY_VERIFY(F->Lumen().HasData());
-        F->ShowDemo();
-        auto *Edit = dynamic_cast<TDataEdit *>(F->ShownEditor());
-        QVERIFY(Edit != nullptr);
-        QCOMPARE(F->Lumen().SelCols, QVector<int32_t>({0}));
-        QCOMPARE(Edit->View(), TEditorFrame::vwMixed);
+        for (int Round = 0; Round < 2; ++Round) {
+            F->ShowDemo();
+            QCOMPARE(F->Lumen().SelCols, QVector<int32_t>({0}));
+        }
+        QCOMPARE(dynamic_cast<TDataEdit *>(F->ShownEditor())->View(), TEditorFrame::vwMixed);
         QCOMPARE(int(DescriptorOf(F->Lumen()).GetPaneKind(1)), int(bkHyppighedsgraf));
-        // Once something is marked the start leaves the marks alone.
-        F->ShowDemo();
-        QCOMPARE(F->Lumen().SelCols, QVector<int32_t>({0}));
         QVERIFY(!F->Lumen().IsModified());
     }
 
+    // The first showing waits for the splash, frees it and seeds the random
+    // numbers from the time of day; a later showing does none of it.
     void splashWaitAndSeed()
     {
         TScriptedDialogs D;
         TLumenForm F(300);
         F.SetDialogs(&D);
         QPointer<QWidget> Splash = new QWidget;
-        Splash->show();
         F.SetSplash(Splash);
         QVERIFY(QApplication::overrideCursor());
         ProgramRandom().SetSeed(7);
@@ -101,81 +94,53 @@ class TestShell : public QObject
         F.show();
         QVERIFY(Clock.elapsed() >= 300);
         const uint32_t After = tRandom::TimeOfDaySeed();
-        QVERIFY(Splash.isNull());
-        QVERIFY(!QApplication::overrideCursor());
-        // Seeded from the time of day while showing (unless midnight passed).
-        if (After >= Before) {
-            QVERIFY(ProgramRandom().GetSeed() >= Before);
-            QVERIFY(ProgramRandom().GetSeed() <= After);
-        }
-        QCOMPARE(F.ShownEditor(), F.Editor(dtObs));
-        // Only the first showing does the start-up work.
+        QVERIFY(Splash.isNull() && !QApplication::overrideCursor());
+        if (After >= Before) // unless midnight passed
+            QVERIFY(ProgramRandom().GetSeed() >= Before && ProgramRandom().GetSeed() <= After);
         F.hide();
         ProgramRandom().SetSeed(7);
         F.show();
         QCOMPARE(ProgramRandom().GetSeed(), 7u);
     }
 
-    void helpTopicsExist_data()
-    {
-        QTest::addColumn<int>("Topic");
-        for (int T = htContents; T <= htTableSettings; ++T)
-            QTest::addRow("%d", T) << T;
-    }
-
-    // Every topic the dialogs may open has its anchor in the pages.
+    // Every topic the dialogs may open has its anchor, once only, in the pages.
     void helpTopicsExist()
     {
-        QFETCH(int, Topic);
-        const QUrl Url = THelpWindow::TopicUrl(Topic);
         THelpWindow W; // loads the pages
-        QFile Page(QLatin1Char(':') + Url.path());
-        QVERIFY2(Page.open(QIODevice::ReadOnly), qPrintable(Url.toString()));
-        const QByteArray Html = Page.readAll();
-        // The anchor is there, once only.
-        QCOMPARE(Html.count(QStringLiteral("name=\"emne%1\"").arg(Topic).toLatin1()), 1);
+        for (int Topic = htContents; Topic <= htTableSettings; ++Topic) {
+            const QUrl Url = THelpWindow::TopicUrl(Topic);
+            QFile Page(QLatin1Char(':') + Url.path());
+            QVERIFY2(Page.open(QIODevice::ReadOnly), qPrintable(Url.toString()));
+            QCOMPARE(Page.readAll().count("name=\"emne" + QByteArray::number(Topic) + '"'), 1);
+        }
     }
 
-    void helpFromMenus()
+    // The help menu's contents (F1) and search, a topic, and the search field.
+    void help()
     {
         TScriptedDialogs D;
         auto F = StartedForm(D);
-        QAction *Contents = nullptr;
-        QAction *Search = nullptr;
+        QMap<QString, QAction *> Items;
         for (QAction *Menu : F->menuBar()->actions())
-            if (Menu->menu())
-                for (QAction *A : Menu->menu()->actions()) {
-                    if (A->text() == QStringLiteral("Vejledning..."))
-                        Contents = A;
-                    if (A->text() == QStringLiteral("Søg efter..."))
-                        Search = A;
-                }
-        QVERIFY(Contents && Search);
-        QCOMPARE(Contents->shortcut(), QKeySequence(Qt::Key_F1));
-        Contents->trigger();
-        QVERIFY(F->HelpWindow() && F->HelpWindow()->isVisible());
-        QCOMPARE(F->HelpWindow()->Browser()->source(),
-                 QUrl(QStringLiteral("qrc:/help/index.html")));
-        QVERIFY(F->HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("Indhold")));
-        Search->trigger();
-        QCOMPARE(F->HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/soeg.html")));
-        QVERIFY(F->HelpWindow()->findChild<QLineEdit *>()->text().isEmpty());
+            for (QAction *A : Menu->menu()->actions())
+                Items[A->text()] = A;
+        QCOMPARE(Items["Vejledning..."]->shortcut(), QKeySequence(Qt::Key_F1));
+        Items["Vejledning..."]->trigger();
+        QTextBrowser *B = F->HelpWindow()->Browser();
+        QVERIFY(F->HelpWindow()->isVisible());
+        QCOMPARE(B->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+        QVERIFY(B->toPlainText().contains(QStringLiteral("Indhold")));
         F->ShowHelp(htCalc);
-        QCOMPARE(F->HelpWindow()->Browser()->source().fragment(), QStringLiteral("emne2"));
-        QVERIFY(
-            F->HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("Beregnede tal")));
-    }
-
-    void helpSearchFindsWords()
-    {
-        THelpWindow W;
-        W.ShowSearch();
-        auto *Edit = W.findChild<QLineEdit *>();
-        QVERIFY(Edit);
+        QCOMPARE(B->source().fragment(), QStringLiteral("emne2"));
+        QVERIFY(B->toPlainText().contains(QStringLiteral("Beregnede tal")));
+        Items["Søg efter..."]->trigger();
+        QCOMPARE(B->source(), QUrl(QStringLiteral("qrc:/help/soeg.html")));
+        auto *Edit = F->HelpWindow()->findChild<QLineEdit *>();
+        QCOMPARE(Edit->text(), QString());
         // A word only on the topics page: the search moves there.
         QTest::keyClicks(Edit, QStringLiteral("kvadratrod"));
-        QCOMPARE(W.Browser()->source().path(), QStringLiteral("/help/emner.html"));
-        QCOMPARE(W.Browser()->textCursor().selectedText().toLower(), QStringLiteral("kvadratrod"));
+        QCOMPARE(B->source().path(), QStringLiteral("/help/emner.html"));
+        QCOMPARE(B->textCursor().selectedText().toLower(), QStringLiteral("kvadratrod"));
     }
 
     void danishButtons()
