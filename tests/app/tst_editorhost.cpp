@@ -56,21 +56,6 @@ class TFakeEditor : public TEditorBase
     tLumen *Seen = nullptr; // the data set it last looked at
 };
 
-struct tHarness {
-    TScriptedDialogs Dialogs;
-    std::array<TFakeEditor *, 4> Editors{};
-    std::unique_ptr<TLumenForm> Form;
-
-    tHarness()
-    {
-        Form = std::make_unique<TLumenForm>(0, [this](TDataType T, TEditorHost &H, QWidget *P) {
-            return Editors[T] = new TFakeEditor(T, H, P);
-        });
-        Form->SetDialogs(&Dialogs);
-        Form->show();
-        Log.clear();
-    }
-};
 } // namespace
 
 class TestEditorHost : public QObject
@@ -82,7 +67,7 @@ class TestEditorHost : public QObject
     void initTestCase() { InitAppTest(); }
 
     // The frequency editor shown, then a command, or a key typed into its
-    // field (what the field then holds is told last).
+    // field (what the field then holds is told last), or text pending in it.
     void editorsTold_data()
     {
         QTest::addColumn<QString>("Command");
@@ -105,6 +90,11 @@ class TestEditorHost : public QObject
         QTest::newRow("used") << "key x" << QStringList{"letter x 2", "field "} << 2;
         QTest::newRow("digit") << "key 5" << QStringList{"field 5"} << 2;
         QTest::newRow("ctrl") << "ctrl a" << QStringList{"field "} << 2;
+        // An edit in progress reaches the data set before it is saved, and
+        // the save question asks about it.
+        QTest::newRow("save") << "save 12" << QStringList{"saved 12"} << 2;
+        QTest::newRow("close") << "close 7"
+                               << QStringList{"(?) Data er ændret: Skal ændringerne gemmes?"} << 2;
     }
 
     void editorsTold()
@@ -114,10 +104,16 @@ class TestEditorHost : public QObject
         QFETCH(int, Shown);
         WriteLumenFile(Dir.filePath("g.lmt"), dtGrup,
                        [](tLumen &L) { L.SetGrupLowText(0, 0, QStringLiteral("0")); });
-        tHarness H;
-        H.Form->SetDataType(dtHyp);
-        QLineEdit *Edit = H.Editors[dtHyp]->Edit;
-        QApplication::setActiveWindow(H.Form.get());
+        TScriptedDialogs D;
+        std::array<TFakeEditor *, 4> E{};
+        TLumenForm F(0, [&E](TDataType T, TEditorHost &Host, QWidget *Parent) {
+            return E[T] = new TFakeEditor(T, Host, Parent);
+        });
+        F.SetDialogs(&D);
+        F.show();
+        F.SetDataType(dtHyp);
+        QLineEdit *Edit = E[dtHyp]->Edit;
+        QApplication::setActiveWindow(&F);
         Edit->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), Edit);
         Log.clear();
@@ -127,36 +123,32 @@ class TestEditorHost : public QObject
                             Command[0] == 'c' ? Qt::ControlModifier : Qt::NoModifier, Letter);
             QApplication::sendEvent(Edit, &Press);
             Log << "field " + Edit->text();
+        } else if (Command.startsWith("save")) {
+            E[dtHyp]->Pending = Command.section(' ', 1);
+            D.FileNames.enqueue(Dir.filePath(QStringLiteral("commit.lmt")));
+            F.SaveDocument();
+            Log << "saved " +
+                       tLumen::CreateFromFile(Dir.filePath("commit.lmt"))->GetCellText(0, 0) +
+                       (F.Lumen().IsModified() ? " *" : "");
+        } else if (Command.startsWith("close")) {
+            E[dtHyp]->Pending = Command.section(' ', 1);
+            QVERIFY(!F.close()); // the question cancelled
+            Log << Messages(D);
         } else if (Command == "switch") {
-            H.Form->SetDataType(dtGrup);
+            F.SetDataType(dtGrup);
         } else if (Command == "new") {
-            H.Form->NewDocument(dtHyp);
+            F.NewDocument(dtHyp);
         } else {
-            H.Form->OpenFile(Dir.filePath(Command));
+            F.OpenFile(Dir.filePath(Command));
         }
         QCOMPARE(Log, Told);
-        QCOMPARE(H.Form->ShownEditor(), H.Editors[Shown]);
-        QCOMPARE(H.Form->menuBar()->actions(), H.Editors[Shown]->Bar.actions());
+        QCOMPARE(F.ShownEditor(), E[Shown]);
+        QCOMPARE(F.menuBar()->actions(), E[Shown]->Bar.actions());
         for (TDataType T : {dtObs, dtHyp, dtGrup}) {
-            QCOMPARE(H.Editors[T]->isVisible(), T == Shown);
-            if (H.Editors[T]->Seen)
-                QCOMPARE(H.Editors[T]->Seen, &H.Form->Lumen());
+            QCOMPARE(E[T]->isVisible(), T == Shown);
+            if (E[T]->Seen)
+                QCOMPARE(E[T]->Seen, &F.Lumen());
         }
-    }
-
-    void editingIsCommittedBeforeSaving()
-    {
-        tHarness H;
-        const QString File = Dir.filePath(QStringLiteral("commit.lmt"));
-        H.Editors[dtObs]->Pending = QStringLiteral("12");
-        H.Dialogs.FileNames.enqueue(File);
-        H.Form->SaveDocument();
-        QCOMPARE(tLumen::CreateFromFile(File)->GetCellText(0, 0), QStringLiteral("12"));
-        QVERIFY(!H.Form->Lumen().IsModified());
-        // Closing with an edit in progress asks the save question about it.
-        H.Editors[dtObs]->Pending = QStringLiteral("7");
-        QVERIFY(!H.Form->close()); // the question cancelled
-        QCOMPARE(Messages(H.Dialogs), QStringList{"(?) Data er ændret: Skal ændringerne gemmes?"});
     }
 };
 

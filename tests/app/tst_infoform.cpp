@@ -32,56 +32,9 @@ class TestInfoForm : public QObject
   private slots:
     void initTestCase() { InitAppTest(); }
 
-    // "Alle er høje" in the window, the clipboard holding "før".
-    void buttons_data()
-    {
-        QTest::addColumn<QString>("Button");
-        QTest::addColumn<int>("SelStart");
-        QTest::addColumn<int>("SelEnd");
-        QTest::addColumn<QString>("Text");
-        QTest::addColumn<QString>("Clipboard"); // what it holds afterwards
-        QTest::newRow("cut") << "CutSpeed" << 0 << 4 << " er høje"
-                             << "Alle";
-        QTest::newRow("copy") << "CopySpeed" << 5 << 7 << "Alle er høje"
-                              << "er";
-        QTest::newRow("paste") << "PasteSpeed" << 0 << 4 << "før er høje"
-                               << "før";
-        QTest::newRow("clear selection") << "DelSpeed" << 4 << 7 << "Alle høje"
-                                         << "før";
-        QTest::newRow("clear all") << "DelSpeed" << 3 << 3 << ""
-                                   << "før";
-    }
-
-    void buttons()
-    {
-        QFETCH(QString, Button);
-        QFETCH(int, SelStart);
-        QFETCH(int, SelEnd);
-        QFETCH(QString, Text);
-        QFETCH(QString, Clipboard);
-        TScriptedDialogs D;
-        auto F = StartedForm(D);
-        F->Lumen().SetText(QStringLiteral("Alle er høje"));
-        F->Lumen().SetTextShown(true);
-        F->Lumen().ClearModified();
-        F->InfoForm()->LoadText();
-        QApplication::clipboard()->setText(QStringLiteral("før"));
-        QPlainTextEdit *Memo = F->InfoForm()->InfoMemo;
-        QTextCursor C = Memo->textCursor();
-        C.setPosition(SelStart);
-        C.setPosition(SelEnd, QTextCursor::KeepAnchor);
-        Memo->setTextCursor(C);
-        auto *B = F->InfoForm()->findChild<QToolButton *>(Button);
-        QVERIFY(B->isEnabled());
-        QTest::mouseClick(B, Qt::LeftButton);
-        QCOMPARE(F->Lumen().GetText(), Text);
-        QCOMPARE(QApplication::clipboard()->text(), Clipboard);
-        // Copying alone changes nothing of the data.
-        QCOMPARE(F->Lumen().IsModified(), Button != QLatin1String("CopySpeed"));
-    }
-
-    // One window through a series of commands: the window, TextShown and the
-    // text buttons of all three editors agree; the text goes with the data.
+    // One window through a series of commands and clicks on the text
+    // buttons (the text selected from, to): the window, TextShown and the text
+    // buttons of all three editors agree; the text goes with the data.
     void shownWithTheData()
     {
         const QString Closed = Dir.filePath(QStringLiteral("lukket.lmt"));
@@ -91,43 +44,66 @@ class TestInfoForm : public QObject
         });
         TScriptedDialogs D;
         D.FileNames << Closed;
+        D.Answers << QMessageBox::No;
         auto F = StartedForm(D);
-        const char *Script[][2] = {{"show", "shown, , saved"},
-                                   {"type", "shown, noter, changed"},
-                                   {"close", "hidden, noter, changed"},
-                                   {"save as", "hidden, noter, saved"},
-                                   {"open åben", "shown, Målt i cm.\nKlasse 7b, saved"},
-                                   {"new", "hidden, , saved"},
-                                   {"show", "shown, , saved"},
-                                   {"open lukket", "hidden, noter, saved"}};
+        QApplication::clipboard()->setText(QStringLiteral("før"));
+        const char *Script[][2] = {{"show", "shown, , saved, før"},
+                                   {"type", "shown, noter, changed, før"},
+                                   {"close", "hidden, noter, changed, før"},
+                                   {"save as", "hidden, noter, saved, før"},
+                                   {"open åben", "shown, Målt i cm.\nKlasse 7b, saved, før"},
+                                   {"copy 0 4", "shown, Målt i cm.\nKlasse 7b, saved, Målt"},
+                                   {"cut 4 10", "shown, Målt\nKlasse 7b, changed,  i cm."},
+                                   {"paste 0 4", "shown,  i cm.\nKlasse 7b, changed,  i cm."},
+                                   {"clear 6 13", "shown,  i cm. 7b, changed,  i cm."},
+                                   {"clear 2 2", "shown, , changed,  i cm."},
+                                   {"new", "hidden, , saved,  i cm."},
+                                   {"show", "shown, , saved,  i cm."},
+                                   {"open lukket", "hidden, noter, saved,  i cm."}};
         QStringList Got, Expected;
         for (const auto &[Step, State] : Script) {
             const QString S = QString::fromUtf8(Step);
+            const QString Button = S.section(' ', 0, 0);
+            QPlainTextEdit *Memo = F->InfoForm()->InfoMemo;
             if (S == "show")
                 F->ShowTextWindow(true);
             else if (S == "type")
-                QTest::keyClicks(F->InfoForm()->InfoMemo, QStringLiteral("noter"));
+                QTest::keyClicks(Memo, QStringLiteral("noter"));
             else if (S == "close")
                 F->InfoForm()->close();
             else if (S == "save as")
                 F->SaveDocumentAs();
             else if (S == "new")
                 F->NewDocument(dtObs);
-            else
-                F->OpenFile(S.startsWith("open å") ? Open : Closed);
+            else if (Button == "open")
+                F->OpenFile(S.endsWith("åben") ? Open : Closed);
+            else {
+                QTextCursor C = Memo->textCursor();
+                C.setPosition(S.section(' ', 1, 1).toInt());
+                C.setPosition(S.section(' ', 2, 2).toInt(), QTextCursor::KeepAnchor);
+                Memo->setTextCursor(C);
+                const char *Name = Button == "copy"    ? "CopySpeed"
+                                   : Button == "cut"   ? "CutSpeed"
+                                   : Button == "paste" ? "PasteSpeed"
+                                                       : "DelSpeed";
+                auto *B = F->InfoForm()->findChild<QToolButton *>(Name);
+                QVERIFY2(B->isEnabled(), Step);
+                QTest::mouseClick(B, Qt::LeftButton);
+            }
             const bool Shown = F->TextWindowShown();
             QVERIFY2(F->InfoForm()->isVisible() == Shown && F->Lumen().GetTextShown() == Shown,
                      Step);
             for (TDataType T : {dtObs, dtHyp, dtGrup})
                 QVERIFY2(F->Editor(T)->findChild<QToolButton *>("InfoSpeed")->isChecked() == Shown,
                          Step);
-            QVERIFY2(F->InfoForm()->InfoMemo->toPlainText() == F->Lumen().GetText(), Step);
+            QVERIFY2(Memo->toPlainText() == F->Lumen().GetText(), Step);
             Got << S + ": " + (Shown ? "shown, " : "hidden, ") + F->Lumen().GetText() +
-                       (F->Lumen().IsModified() ? ", changed" : ", saved");
+                       (F->Lumen().IsModified() ? ", changed, " : ", saved, ") +
+                       QApplication::clipboard()->text();
             Expected << S + ": " + QString::fromUtf8(State);
         }
         QCOMPARE(Got, Expected);
-        QVERIFY(D.Asked.isEmpty());
+        QCOMPARE(Messages(D), QStringList{"(?) Data er ændret: Skal ændringerne gemmes?"});
         std::unique_ptr<tLumen> Back = tLumen::CreateFromFile(Closed);
         QCOMPARE(Back->GetText(), QStringLiteral("noter"));
         QVERIFY(!Back->GetTextShown());
@@ -137,26 +113,24 @@ class TestInfoForm : public QObject
     void print_data()
     {
         QTest::addColumn<int>("Lines");
-        QTest::addColumn<bool>("PrintOk");
-        QTest::addColumn<int>("From"); // 0 for all pages
+        QTest::addColumn<int>("Confirmed"); // 2 the print and the name dialog, 1 only the first
+        QTest::addColumn<int>("From");      // 0 for all pages
         QTest::addColumn<int>("To");
-        QTest::addColumn<bool>("Named");   // the name dialog confirmed
         QTest::addColumn<int>("Expected"); // pages printed; -1 all, -2 all from page 2
-        QTest::newRow("empty text") << 0 << true << 0 << 0 << true << 1;
-        QTest::newRow("long text") << 400 << true << 0 << 0 << true << -1;
-        QTest::newRow("range") << 400 << true << 2 << 3 << true << 2;
-        QTest::newRow("range past the end") << 400 << true << 2 << 99 << true << -2;
-        QTest::newRow("print dialog cancelled") << 400 << false << 0 << 0 << true << 0;
-        QTest::newRow("name dialog cancelled") << 400 << true << 0 << 0 << false << 0;
+        QTest::newRow("empty text") << 0 << 2 << 0 << 0 << 1;
+        QTest::newRow("long text") << 400 << 2 << 0 << 0 << -1;
+        QTest::newRow("range") << 400 << 2 << 2 << 3 << 2;
+        QTest::newRow("range past the end") << 400 << 2 << 2 << 99 << -2;
+        QTest::newRow("print dialog cancelled") << 400 << 0 << 0 << 0 << 0;
+        QTest::newRow("name dialog cancelled") << 400 << 1 << 0 << 0 << 0;
     }
 
     void print()
     {
         QFETCH(int, Lines);
-        QFETCH(bool, PrintOk);
+        QFETCH(int, Confirmed);
         QFETCH(int, From);
         QFETCH(int, To);
-        QFETCH(bool, Named);
         QFETCH(int, Expected);
         TScriptedDialogs D;
         auto F = StartedForm(D);
@@ -170,14 +144,14 @@ class TestInfoForm : public QObject
         const int Pages =
             MeasureTextPages(Memo->toPlainText(), TextPrintFont(Memo->font()), P).PageCount;
         QVERIFY(Lines == 0 || Pages >= 4);
-        D.PrintAnswers.enqueue(PrintOk);
+        D.PrintAnswers.enqueue(Confirmed > 0);
         D.PrintFromPages.enqueue(From);
         D.PrintToPages.enqueue(To);
-        if (Named)
+        if (Confirmed == 2)
             D.PrintNames.enqueue(QStringLiteral("Klasse 7b"));
         F->InfoForm()->Print();
         QCOMPARE(D.PrintMaxPages, QList<int>{Pages});
-        QCOMPARE(D.NamesAsked, PrintOk ? 1 : 0);
+        QCOMPARE(D.NamesAsked, Confirmed > 0 ? 1 : 0);
         QFile In(Out);
         QCOMPARE(In.open(QIODevice::ReadOnly), Expected != 0);
         // Page objects, not the page tree ("/Type /Pages").

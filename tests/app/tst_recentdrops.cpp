@@ -52,9 +52,9 @@ class TestRecentDrops : public QObject
     Q_OBJECT
 
     QTemporaryDir Dir, SettingsDir;
-    QString DataFile(const QString &Name, TDataType Type = dtObs) const
+    QString DataFile(const QString &Name) const
     {
-        return WriteLumenFile(Dir.filePath(Name + QStringLiteral(".lmt")), Type, FillOne);
+        return WriteLumenFile(Dir.filePath(Name + QStringLiteral(".lmt")), dtObs, FillOne);
     }
 
   private slots:
@@ -65,37 +65,50 @@ class TestRecentDrops : public QObject
     }
     void init() { QSettings(QStringLiteral("Lumentor"), QStringLiteral("Lumentor")).clear(); }
 
-    // Files opened ("a") or saved as ("+a") in a first run; the next run's
-    // menu lists them newest first.
+    // Files opened ("a"), saved as ("+a") or gone and chosen from the menu
+    // ("-a") in a first run; the next run's menu lists them newest first.
     void listAcrossTwoStarts_data()
     {
         QTest::addColumn<QStringList>("Steps");
         QTest::addColumn<QStringList>("Expected");
+        QTest::addColumn<QString>("Asked"); // %1 the folder
         QTest::newRow("reopened moves up, saved joins")
             << QStringList{"a", "b", "a", "+R&D"}
-            << QStringList{"&1 R&&D.lmt", "&2 a.lmt", "&3 b.lmt"};
+            << QStringList{"&1 R&&D.lmt", "&2 a.lmt", "&3 b.lmt"} << QString();
         QStringList Ten, LastEight;
         for (int I = 0; I < 10; ++I)
             Ten << QStringLiteral("f%1").arg(I);
         for (int I = 9; I >= 2; --I)
             LastEight << QStringLiteral("&%1 f%2.lmt").arg(10 - I).arg(I);
-        QTest::newRow("at most eight") << Ten << LastEight;
+        QTest::newRow("at most eight") << Ten << LastEight << QString();
+        QTest::newRow("gone, taken off")
+            << QStringList{"gammel", "anden", "-gammel"} << QStringList{"&1 anden.lmt"}
+            << "(x) Fejl: Filen %1/gammel.lmt findes ikke længere. Den er fjernet fra listen "
+               "over seneste filer.";
     }
     void listAcrossTwoStarts()
     {
         QFETCH(QStringList, Steps);
         QFETCH(QStringList, Expected);
+        QFETCH(QString, Asked);
         {
             TScriptedDialogs D;
             auto F = StartedForm(D);
             for (const QString &Step : Steps) {
+                const QString File = Dir.filePath(Step.mid(1) + QStringLiteral(".lmt"));
                 if (Step.startsWith(QLatin1Char('+'))) {
-                    D.FileNames.enqueue(Dir.filePath(Step.mid(1) + QStringLiteral(".lmt")));
+                    D.FileNames.enqueue(File);
                     F->SaveDocumentAs();
+                } else if (Step.startsWith(QLatin1Char('-'))) {
+                    QVERIFY(QFile::remove(File));
+                    for (QAction *A : Recent(*F)->actions())
+                        if (A->data().toString() == File)
+                            A->trigger();
                 } else {
                     F->OpenFile(DataFile(Step));
                 }
             }
+            QCOMPARE(Messages(D).join(""), Asked.arg(Dir.path()));
         }
         TScriptedDialogs D;
         auto F = StartedForm(D);
@@ -105,63 +118,41 @@ class TestRecentDrops : public QObject
         QCOMPARE(Entries, Expected);
     }
 
-    // Choosing a file that is gone takes it off the list, opening nothing.
-    void chooseMissingFile()
-    {
-        const QString Old = DataFile(QStringLiteral("gammel"));
-        TScriptedDialogs D;
-        auto F = StartedForm(D);
-        F->OpenFile(Old);
-        F->OpenFile(DataFile(QStringLiteral("anden")));
-        QVERIFY(QFile::remove(Old));
-        Recent(*F)->actions().at(1)->trigger();
-        QCOMPARE(Messages(D), QStringList{"(x) Fejl: Filen " + Old +
-                                          " findes ikke længere. Den er fjernet fra listen over "
-                                          "seneste filer."});
-        QCOMPARE(F->FileName(), Dir.filePath(QStringLiteral("anden.lmt")));
-        QCOMPARE(Recent(*F)->actions().size(), 1);
-    }
-
     // A data file dropped anywhere on the window opens after the save
     // question; a text file dropped on the observation editor (no other)
-    // becomes its data set. The window held A1 = 5 or nothing.
+    // becomes its data set. The window held A1 = 5, or nothing where no
+    // answer (NoButton) is given.
     void drop_data()
     {
         QTest::addColumn<QString>("File"); // a data file is written here
         QTest::addColumn<QByteArray>("Text");
-        QTest::addColumn<bool>("HadData");
         QTest::addColumn<Button>("Answer");
         QTest::addColumn<QStringList>("Asked");
-        QTest::addColumn<QString>("Caption");
         QTest::addColumn<QStringList>("Expected");
         const QByteArray Sheet = "Højde\tVægt\r\n151\t40\r\n160\t52,5\r\n";
-        const QString Obs = QStringLiteral("Lumentor - Redigering af observationer");
-        QTest::newRow("data file")
-            << "grupper.lmt" << QByteArray() << true << Button::No
-            << QStringList{"(?) Data er ændret: Skal ændringerne gemmes?"}
-            << "Lumentor - grupper - Redigering af grupperinger" << QStringList{"A=Alder", "A1=12"};
+        QTest::newRow("data file") << "grupper.lmt" << QByteArray() << Button::No
+                                   << QStringList{"(?) Data er ændret: Skal ændringerne gemmes?"}
+                                   << QStringList{"A=Alder", "A1=12"};
         QTest::newRow("text, no question")
-            << "målinger.txt" << Sheet << false << Button::Ok << QStringList() << Obs
+            << "målinger.txt" << Sheet << Button::NoButton << QStringList()
             << QStringList{"A=Højde", "A1=151", "B2=52.5"};
         QTest::newRow("text, replace all cancelled")
-            << "målinger.txt" << Sheet << true << Button::Cancel
-            << QStringList{"(i) Erstat alt?: Det nuværende indhold mistes"} << Obs
+            << "målinger.txt" << Sheet << Button::Cancel
+            << QStringList{"(i) Erstat alt?: Det nuværende indhold mistes"}
             << QStringList{"A=", "A1=5", "B2="};
         QTest::newRow("text, no sheet")
-            << "rod.txt" << QByteArray("1\t2\r\n3\r\n") << false << Button::Ok
+            << "rod.txt" << QByteArray("1\t2\r\n3\r\n") << Button::NoButton
             << QStringList{"(x) Fejl: Teksten kan ikke bruges som talsæt: rækkerne har ikke lige "
                            "mange felter, eller der er ingen hel række"}
-            << Obs << QStringList{"A1=", "B1="};
+            << QStringList{"A1=", "B1="};
     }
 
     void drop()
     {
         QFETCH(QString, File);
         QFETCH(QByteArray, Text);
-        QFETCH(bool, HadData);
         QFETCH(Button, Answer);
         QFETCH(QStringList, Asked);
-        QFETCH(QString, Caption);
         QFETCH(QStringList, Expected);
         File = Dir.filePath(File);
         if (Text.isEmpty()) {
@@ -172,7 +163,7 @@ class TestRecentDrops : public QObject
         }
         TScriptedDialogs D;
         auto F = StartedForm(D);
-        if (HadData)
+        if (Answer != Button::NoButton)
             F->Lumen().SetCellText(0, 0, QStringLiteral("5"));
         F->SetDataType(dtGrup);
         QCOMPARE(Drag(*F, File), Text.isEmpty());
@@ -183,7 +174,8 @@ class TestRecentDrops : public QObject
         D.Answers.enqueue(Answer);
         QTRY_COMPARE(Messages(D), Asked);
         QTRY_COMPARE(Probe(F->Lumen(), Expected), Expected);
-        QCOMPARE(F->windowTitle(), Caption);
+        QCOMPARE(DataType, Text.isEmpty() ? dtGrup : dtObs);
+        QCOMPARE(F->FileName(), Text.isEmpty() ? File : QString());
     }
 };
 
