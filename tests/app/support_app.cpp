@@ -23,8 +23,6 @@ QString WriteLumenFile(const QString &Path, TDataType Type,
     DataType = Type;
     L.SaveToFile(Path);
     DataType = Saved;
-    if (L.WriteFailed())
-        qWarning("could not write %s", qPrintable(Path));
     return Path;
 }
 
