@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLocale>
 #include <QStandardPaths>
-#include <QtTest>
 
 void InitAppTest()
 {
