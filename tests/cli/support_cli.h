@@ -12,7 +12,6 @@ struct tRun {
     int Code = -1;
     QByteArray Out;
     QString Err;
-    QString Text() const { return QString::fromUtf8(Out); }
 };
 
 inline QString &RuntimeDir()
@@ -52,6 +51,12 @@ inline QByteArray ReadAll(const QString &Path)
 {
     QFile F(Path);
     return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray();
+}
+
+// The expected output kept in tests/cli/expected.
+inline QByteArray Expected(const QString &Name)
+{
+    return ReadAll(QStringLiteral(LUMEN_SOURCE_DIR "/tests/cli/expected/") + Name);
 }
 
 inline bool WriteAll(const QString &Path, const QByteArray &Data)

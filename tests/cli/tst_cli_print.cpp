@@ -1,5 +1,6 @@
 // lumentor-cli print: descriptions and data sets printed to PDF files, checked
-// for their page count, titles and content at known places of the pages.
+// for their page count, titles and content at known places of the pages; and
+// the two-variable kinds rendered as pictures.
 #include "Lumen.h"
 #include "support_cli.h"
 #include "support_pages.h"
@@ -23,8 +24,6 @@ class tst_cli_print : public QObject
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
-        if (!HavePoppler())
-            QSKIP("poppler-utils are not installed");
         QVERIFY(MakeRuntimeDir(Dir.path()));
         // Column A: 150 distinct values; B..Z 100 lines of 40 values; C1 text.
         tLumen L;
@@ -46,27 +45,17 @@ class tst_cli_print : public QObject
         QTest::addColumn<QString>("Name");
         QTest::addColumn<QString>("Title");
         QTest::addColumn<int>("Pages");
-        QTest::newRow("long table") << "A"
-                                    << "tabel"
-                                    << "Klasse 7b"
-                                    << "Tabel - Klasse 7b" << 3;
-        QTest::newRow("graph") << "B"
-                               << "frekvensgraf"
-                               << "7b"
-                               << "Frekvensgraf - 7b" << 1;
+        auto Row = [](const char *Row, const char *Col, const char *Kind, const char *Name,
+                      const char *Title, int Pages) {
+            QTest::newRow(Row) << QString(Col) << QString(Kind) << QString(Name)
+                               << QString::fromUtf8(Title) << Pages;
+        };
+        Row("long table", "A", "tabel", "Klasse 7b", "Tabel - Klasse 7b", 3);
+        Row("graph", "B", "frekvensgraf", "7b", "Frekvensgraf - 7b", 1);
         // Columns of two variables: one --col each.
-        QTest::newRow("cross table, 40 x 40") << "B D"
-                                              << "krydstabel"
-                                              << ""
-                                              << "Krydstabel" << 6;
-        QTest::newRow("data sticks, 150 lines") << "A"
-                                                << "datapinde"
-                                                << ""
-                                                << "Datapinde" << 6;
-        QTest::newRow("scatter diagram") << "B D"
-                                         << "krydsdiagram"
-                                         << "x"
-                                         << "Krydsdiagram - x" << 1;
+        Row("cross table, 40 x 40", "B D", "krydstabel", "", "Krydstabel", 6);
+        Row("data sticks, 150 lines", "A", "datapinde", "", "Datapinde", 6);
+        Row("scatter diagram", "B D", "krydsdiagram", "x", "Krydsdiagram - x", 1);
     }
     void description()
     {
@@ -75,6 +64,8 @@ class tst_cli_print : public QObject
         QFETCH(QString, Name);
         QFETCH(QString, Title);
         QFETCH(int, Pages);
+        if (!HavePoppler())
+            QSKIP("poppler-utils are not installed");
         const QString Pdf = Dir.filePath(Kind + Col + ".pdf");
         QStringList Args{"print", Data};
         for (const QString &C : Col.split(' '))
@@ -93,6 +84,8 @@ class tst_cli_print : public QObject
     // number cells where the layout puts them; an empty set prints nothing.
     void dataSet()
     {
+        if (!HavePoppler())
+            QSKIP("poppler-utils are not installed");
         const QString Pdf = Dir.filePath("data.pdf");
         QCOMPARE(RunCli({"print", Data, "--data", "--name", "7b", "-o", Pdf}).Code, 0);
         QPdfWriter Probe(Dir.filePath("probe.pdf"));
@@ -122,6 +115,27 @@ class tst_cli_print : public QObject
         QCOMPARE(RunCli({"print", Data, "--data", "--kind", "tabel", "-o", Pdf}).Code, 2);
         QCOMPARE(RunCli({"print", Data, "--col", "A", "--kind", "cirkeldiagram", "-o", Pdf}).Code,
                  1);
+    }
+
+    // The pictures of the two-variable kinds: each kind (and the regression
+    // line) draws its own picture; the scatter diagram's is 400 x 400.
+    void render()
+    {
+        QSet<QByteArray> Seen;
+        const QString Png = Dir.filePath("out.png");
+        for (const char *Kind : {"datapinde", "datakurve", "krydstabel", "maerketal",
+                                 "krydsdiagram", "krydsdiagram --regression"}) {
+            const QStringList Args =
+                QStringList{"render", Data, "--col", "B", "--col", "D", "-o", Png, "--kind"} +
+                QString(Kind).split(' ');
+            QCOMPARE(RunCli(Args).Code, 0);
+            const QImage Img(Png);
+            if (QByteArray(Kind).startsWith("krydsd"))
+                QCOMPARE(Img.size(), QSize(400, 400));
+            Seen.insert(
+                QByteArray(reinterpret_cast<const char *>(Img.constBits()), Img.sizeInBytes()));
+        }
+        QCOMPARE(Seen.size(), 6);
     }
 };
 
