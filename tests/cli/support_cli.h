@@ -1,5 +1,6 @@
-// Runs lumentor-cli as a separate program with a private runtime folder, which
-// keeps Qt's start-up notes off standard error.
+// Runs lumentor-cli as a separate program, without a runtime folder of the
+// session: the program then makes its own, which keeps Qt's start-up notes
+// off standard error.
 #pragma once
 
 #include <QDir>
@@ -14,28 +15,12 @@ struct tRun {
     QString Err;
 };
 
-inline QString &RuntimeDir()
-{
-    static QString Dir;
-    return Dir;
-}
-
-// Makes the runtime folder inside Parent; false when that fails.
-inline bool MakeRuntimeDir(const QString &Parent)
-{
-    RuntimeDir() = Parent + QStringLiteral("/runtime");
-    return QDir().mkpath(RuntimeDir()) &&
-           QFile::setPermissions(RuntimeDir(),
-                                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 inline tRun RunCli(const QStringList &Args)
 {
     QProcess P;
     QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
     Env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    if (!RuntimeDir().isEmpty())
-        Env.insert(QStringLiteral("XDG_RUNTIME_DIR"), RuntimeDir());
+    Env.remove(QStringLiteral("XDG_RUNTIME_DIR")); // the program makes its own
     P.setProcessEnvironment(Env);
     P.start(QStringLiteral(LUMEN_CLI), Args);
     tRun R;

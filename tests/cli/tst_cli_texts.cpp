@@ -50,7 +50,6 @@ class tst_cli_texts : public QObject
     {
         QLocale::setDefault(QLocale::c());
         QVERIFY(Dir.isValid());
-        QVERIFY(MakeRuntimeDir(Dir.path()));
         // known.lmt: a field of every kind.
         tLumen K;
         K.SetCellText(0, 0, "5");

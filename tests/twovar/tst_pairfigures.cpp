@@ -1,6 +1,6 @@
 // The computations behind the two-variable descriptions: the pair figures,
 // the cross-table counts and the chi-square value against values worked by
-// hand, and the copy texts of the worked examples.
+// hand, and the copy texts of the worked examples and of faulty pairs.
 #include "support_twovar.h"
 
 #include "Clipboard.h"
@@ -73,40 +73,73 @@ class TstPairFigures : public QObject
         QVERIFY(Close(double(F.Intercept), Intercept));
     }
 
-    // The worked examples of the key figures, as the copy text shows them:
-    // size | covariance | r | regression line and its figures | chi-square.
-    void keyFiguresText_data()
+    // The copy texts, "|" between lines: the key figures as size |
+    // covariance | r | regression line and its figures | chi-square, the
+    // cross table after its title. A faulty pair is refused and leaves the
+    // clipboard as it was.
+    void copyTexts_data()
     {
         QTest::addColumn<QString>("A");
         QTest::addColumn<QString>("B");
-        QTest::addColumn<QString>("Figures");
-        auto Row = [](const char *Name, const char *A, const char *B, const char *Figures) {
-            QTest::newRow(Name) << QString(A) << QString(B) << QString(Figures);
+        QTest::addColumn<int>("Decimals");
+        QTest::addColumn<QString>("Kind");
+        QTest::addColumn<QString>("Text"); // empty: refused
+        auto Row = [](const char *Name, const char *A, const char *B, int Decimals,
+                      const char *Kind, const char *Text) {
+            QTest::newRow(Name) << QString(A) << QString(B) << Decimals << QString(Kind)
+                                << QString::fromUtf8(Text);
         };
-        Row("straight line", "1 2 3", "2 4 6",
+        Row("straight line", "1 2 3", "2 4 6", 0, "keys",
             "3 x 3|1,33|1,00|Y = aX + b , hvor|a =\t2,00|b =\t0,00|6,00");
-        Row("constant x", "5 5 5", "1 2 3", "1 x 3|0,00|(udefineret)|X = a , hvor|a =\t5,00|0,00");
-        Row("constant y", "1 2 3 4", "7 7 7 7",
+        Row("constant x", "5 5 5", "1 2 3", 0, "keys",
+            "1 x 3|0,00|(udefineret)|X = a , hvor|a =\t5,00|0,00");
+        Row("constant y", "1 2 3 4", "7 7 7 7", 0, "keys",
             "4 x 1|0,00|(udefineret)|Y = aX + b , hvor|a =\t0,00|b =\t7,00|0,00");
-        Row("tenths, constant x", "0.1 0.1 0.1", "1 3 2",
+        Row("tenths, constant x", "0.1 0.1 0.1", "1 3 2", 1, "keys",
             "1 x 3|0,000|(udefineret)|X = a , hvor|a =\t0,100|0,000");
+        Row("worked example", "1 2 2", "5 5 6", 1, "cross",
+            "\t1,0\t2,0\tHyppighed|5,0\t1\t1\t2|6,0\t0\t1\t1|Hyppighed\t1\t2\t3");
+        // 25 lies in no group of A: its line adds to no cell, so the row sum
+        // falls short of the row group's count.
+        Row("grouped, a value outside", "1 12 25 3", "2 2 2 15", 1, "grouped",
+            "\t 0 - 10\t 10 - 20\tHyppighed| 0 - 10\t1\t1\t2| 10 - 20\t1\t0\t1|"
+            "Hyppighed\t2\t1\t3");
+        Row("one longer", "1 2 3", "4 5 6 7", 0, "keys", "");
+        Row("gap in the middle", "1 _ 3", "4 5 6", 0, "cross", "");
+        Row("text cell", "1 x 3", "4 5 6", 0, "keys", "");
+        Row("gaps on one line", "1 _ 3", "4 _ 6", 0, "cross", "");
     }
-    void keyFiguresText()
+    void copyTexts()
     {
         QFETCH(QString, A);
         QFETCH(QString, B);
-        QFETCH(QString, Figures);
-        auto L = Pair(A, B, A.contains('.') ? 1 : 0);
+        QFETCH(int, Decimals);
+        QFETCH(QString, Kind);
+        QFETCH(QString, Text);
+        auto L = Pair(A, B, Decimals);
+        for (int Col = 0; Col < 2 && Kind == "grouped"; ++Col)
+            Group(*L, Col, 0, 10, 0, 2);
         const tDescriptor &D = Recomputed(*L);
-        const QStringList F = Figures.split('|');
-        QStringList Lines{"Søjle A og Søjle B",
-                          "Antal tabellinjer\t" + QString::number(A.count(' ') + 1),
-                          "Krydstabelstørrelse\t" + F[0],
-                          "Kovarians\t" + F[1],
-                          "Korrelationskoefficient\t" + F[2],
-                          "Regressionslinje: " + F[3]};
-        Lines << F.mid(4, F.size() - 5) << "Chi-kvadrat værdi\t" + F.last();
-        QCOMPARE(PairKeyFiguresText(*L, D), Lines.join("\r\n") + "\r\n");
+        QCOMPARE(MarkedPairFaulty(*L), Text.isEmpty());
+        QStringList Lines{"\"Kolonne A\" krydset med \"Kolonne B\""};
+        const QStringList F = Text.split('|');
+        if (Kind == "keys" && !Text.isEmpty()) {
+            Lines = QStringList{"Søjle A og Søjle B",
+                                "Antal tabellinjer\t" + QString::number(A.count(' ') + 1),
+                                "Krydstabelstørrelse\t" + F[0],
+                                "Kovarians\t" + F[1],
+                                "Korrelationskoefficient\t" + F[2],
+                                "Regressionslinje: " + F[3]};
+            Lines << F.mid(4, F.size() - 5) << "Chi-kvadrat værdi\t" + F.last();
+        } else {
+            Lines << F;
+        }
+        SetClipboardText(QStringLiteral("før"));
+        QCOMPARE(Kind == "keys" ? CopyPairKeyFigures(*L, D) : CopyCrossTable(*L, D),
+                 !Text.isEmpty());
+        QString Got;
+        QVERIFY(GetClipboardText(Got));
+        QCOMPARE(Got, Text.isEmpty() ? QStringLiteral("før") : Lines.join("\r\n") + "\r\n");
     }
 
     // Every cell of the table counted; "i,j=count" lists the non-zero ones.
@@ -179,75 +212,6 @@ class TstPairFigures : public QObject
         }
         const double Got = double(PairChiSquare(*L, Recomputed(*L)));
         QVERIFY2(Close(Got, Chi), qPrintable(QString::number(Got, 'g', 17)));
-    }
-
-    // Rows of the copy text after the titles, "|" between lines.
-    void crossTableText_data()
-    {
-        QTest::addColumn<bool>("Grouped");
-        QTest::addColumn<QString>("A");
-        QTest::addColumn<QString>("B");
-        QTest::addColumn<QString>("Rows");
-        QTest::newRow("worked example")
-            << false << "1 2 2"
-            << "5 5 6"
-            << "\t1,0\t2,0\tHyppighed|5,0\t1\t1\t2|6,0\t0\t1\t1|Hyppighed\t1\t2\t3";
-        // 25 lies in no group of A: its line adds to no cell, so the row sum
-        // falls short of the row group's count.
-        QTest::newRow("grouped, a value outside")
-            << true << "1 12 25 3"
-            << "2 2 2 15"
-            << "\t 0 - 10\t 10 - 20\tHyppighed| 0 - 10\t1\t1\t2| 10 - "
-               "20\t1\t0\t1|Hyppighed\t2\t1\t3";
-    }
-    void crossTableText()
-    {
-        QFETCH(bool, Grouped);
-        QFETCH(QString, A);
-        QFETCH(QString, B);
-        QFETCH(QString, Rows);
-        auto L = Pair(A, B, 1);
-        if (Grouped) {
-            Group(*L, 0, 0, 10, 0, 2);
-            Group(*L, 1, 0, 10, 0, 2);
-        }
-        const tDescriptor &D = Recomputed(*L);
-        QCOMPARE(Grouped ? GroupedCrossTableText(*L, D) : CrossTableText(*L, D),
-                 "\"Kolonne A\" krydset med \"Kolonne B\"\r\n" + Rows.split('|').join("\r\n") +
-                     "\r\n");
-    }
-
-    // The copy commands leave the clipboard alone for a faulty pair.
-    void faultyPairs_data()
-    {
-        QTest::addColumn<QString>("A");
-        QTest::addColumn<QString>("B");
-        QTest::addColumn<bool>("Faulty");
-        auto Row = [](const char *Name, const char *A, const char *B, bool Faulty) {
-            QTest::newRow(Name) << QString(A) << QString(B) << Faulty;
-        };
-        Row("equal lengths", "1 2 3", "4 5 6", false);
-        Row("one longer", "1 2 3", "4 5 6 7", true);
-        Row("gap in the middle", "1 _ 3", "4 5 6", true);
-        Row("text cell", "1 x 3", "4 5 6", true);
-        Row("gaps on one line", "1 _ 3", "4 _ 6", true);
-    }
-    void faultyPairs()
-    {
-        QFETCH(QString, A);
-        QFETCH(QString, B);
-        QFETCH(bool, Faulty);
-        auto L = Pair(A, B);
-        const tDescriptor &D = Recomputed(*L);
-        QCOMPARE(MarkedPairFaulty(*L), Faulty);
-        SetClipboardText(QStringLiteral("før"));
-        QCOMPARE(CopyCrossTable(*L, D), !Faulty);
-        QString Text;
-        QVERIFY(GetClipboardText(Text));
-        QCOMPARE(Text, Faulty ? QStringLiteral("før") : CrossTableText(*L, D));
-        QCOMPARE(CopyPairKeyFigures(*L, D), !Faulty);
-        QVERIFY(GetClipboardText(Text));
-        QCOMPARE(Text, Faulty ? QStringLiteral("før") : PairKeyFiguresText(*L, D));
     }
 };
 
