@@ -1,5 +1,5 @@
 // The texts lumentor-cli writes, run as a separate program: info (also of a
-// version 1 file built byte by byte) and convert, describe (one series and
+// version 1 file) and convert, describe (one series and
 // pairs of columns), import, export and --help, each compared with its
 // expected output under expected/, and the refusals of every command.
 #include "Lumen.h"
@@ -9,35 +9,6 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace
-{
-
-// Little-endian fields of a hand-built version 1 file.
-struct tBytes {
-    QByteArray B;
-    tBytes &U8(uint8_t V)
-    {
-        B.append(char(V));
-        return *this;
-    }
-    tBytes &I32(int32_t V)
-    {
-        for (int I = 0; I < 4; ++I)
-            B.append(char((uint32_t(V) >> (8 * I)) & 0xFF));
-        return *this;
-    }
-    tBytes &Ext(const char *Hex) { return Raw(QByteArray::fromHex(Hex)); }
-    tBytes &Zero(int N) { return Raw(QByteArray(N, '\0')); }
-    tBytes &Str(const QByteArray &S) { return I32(int32_t(S.size())).Raw(S); }
-    tBytes &Raw(const QByteArray &S)
-    {
-        B.append(S);
-        return *this;
-    }
-};
-
-} // namespace
 
 class tst_cli_texts : public QObject
 {
@@ -123,6 +94,9 @@ class tst_cli_texts : public QObject
         P.SaveToFile(Dir.filePath("pair.lmt"));
         QVERIFY(!P.WriteFailed());
         QVERIFY(WriteAll(Dir.filePath("uneven.txt"), "1\t2\n3\n"));
+        // in.lmt: imported from text with names of columns and lines.
+        QVERIFY(WriteAll(Dir.filePath("in.txt"), "Navn;Vægt;Højde\nAnna;40,5;150\n\nBo;52;\n"));
+        QCOMPARE(RunCli({"import", Dir.filePath("in.txt"), "-o", Dir.filePath("in.lmt")}).Code, 0);
         QVERIFY(WriteAll(Dir.filePath("garbage.lmt"), "hello, world, this is text"));
         QVERIFY(WriteAll(Dir.filePath("magic.lmt"), "\x0cLumentor0002"));
     }
@@ -180,6 +154,9 @@ class tst_cli_texts : public QObject
         Row("one command's help", "render -h", 0, "help_render.txt");
         Row("help of no command", "nej --help", 2, "Brug:");
         Row("help not alone", "export a.lmt --help", 2, "Brug:");
+        Row("export with names", "export @in.lmt --names", 0, "export_names.txt");
+        Row("export", "export @in.lmt", 0, "export.txt");
+        Row("imported file described", "describe @in.lmt --col A --table", 0, "imported_table.txt");
         Row("uneven text", "import @uneven.txt -o @uneven.lmt", 1, "ikke lige mange felter");
         Row("no text file", "import @none.txt -o @none.lmt", 1, "Kunne ikke læse tekstfilen");
         Row("import without -o", "import @uneven.txt", 2, "Brug:");
@@ -206,47 +183,20 @@ class tst_cli_texts : public QObject
         QVERIFY(Target <= 0 || !QFile::exists(List[Target]));
     }
 
-    void importThenExport()
-    {
-        const QString Txt = Dir.filePath("in.txt"), Lmt = Dir.filePath("in.lmt");
-        QVERIFY(WriteAll(Txt, "Navn;Vægt;Højde\nAnna;40,5;150\n\nBo;52;\n"));
-        QCOMPARE(RunCli({"import", Txt, "-o", Lmt}).Code, 0);
-        tRun R = RunCli({"export", Lmt, "--names"});
-        QCOMPARE(R.Code, 0);
-        QCOMPARE(R.Out, QStringLiteral("\tVægt\tHøjde\rAnna\t40,5\t150\rBo\t52,0\t\r").toUtf8());
-        QCOMPARE(RunCli({"export", Lmt}).Out, QByteArray("40,5\t150\r52,0\t\r"));
-        // The imported file describes like any other.
-        R = RunCli({"describe", Lmt, "--col", "A", "--table"});
-        QCOMPARE(R.Out, QStringLiteral("Vægt\r\nObservation\th\tH\tf\tF\r\n"
-                                       "40,5\t1\t1\t0,500\t0,500\r\n52,0\t1\t2\t0,500\t1,000\r\n")
-                            .toUtf8());
-    }
+    // version1.lmt, as the first version of the program saved it: column A
+    // named "Vægt" with 1 decimal, random settings without the later flag,
+    // 2,5 and a text cell; line 1 named "Lørdag".
     void convertVersionOne()
     {
-        tBytes F;
-        F.U8(12).Raw("Lumentor0001").I32(dtObs);
-        // Column A: name "Vægt", decimals 1, random settings without the
-        // flag of the later version, one number (2.5) and one text cell.
-        F.U8(0).Str("").Str("").Str("").Str("V\xE6gt").U8(0).I32(1).I32(2).I32(9).I32(5);
-        F.U8(0).Zero(30).I32(0).I32(0).I32(0);
-        F.I32(2).U8(1).Str("").Ext("00000000000000A00040").U8(2).Str("?").Zero(10);
-        for (int C = 1; C < 26; ++C)
-            F.U8(0).Zero(16).U8(0).Zero(16).U8(0).Zero(30).Zero(16);
-        F.I32(1).Str("L\xF8rdag");
-        for (int C = 0; C < 16; ++C)
-            F.U8(0).I32(0).U8(255).U8(255).I32(0).I32(0).I32(0);
-        QVERIFY(WriteAll(Dir.filePath("old.lmt"), F.B));
-
-        QCOMPARE(RunCli({"info", Dir.filePath("old.lmt")}).Out, Expected("info_version1.txt"));
-
-        const tRun C = RunCli({"convert", Dir.filePath("old.lmt"), Dir.filePath("new.lmt")});
+        const QString Old = QStringLiteral(LUMEN_SOURCE_DIR "/tests/cli/expected/version1.lmt");
+        QCOMPARE(RunCli({"info", Old}).Out, Expected("info_version1.txt"));
+        const tRun C = RunCli({"convert", Old, Dir.filePath("new.lmt")});
         QCOMPARE(C.Err, QString());
         QCOMPARE(C.Code, 0);
         const QByteArray New = ReadAll(Dir.filePath("new.lmt"));
         QCOMPARE(New.left(13), QByteArray("\x0cLumentor0002"));
         // 26 random flags, the empty text and its window flag are added.
-        QCOMPARE(New.size(), F.B.size() + 26 + 5);
-
+        QCOMPARE(New.size(), ReadAll(Old).size() + 26 + 5);
         QCOMPARE(RunCli({"info", Dir.filePath("new.lmt")}).Out,
                  Expected("info_version1.txt").replace("filversion\t1\n", "filversion\t2\n"));
     }
