@@ -93,6 +93,8 @@ class tst_cli_texts : public QObject
         P.SetGroupCount(3, 2);
         P.SaveToFile(Dir.filePath("pair.lmt"));
         QVERIFY(!P.WriteFailed());
+        tLumen Empty;
+        Empty.SaveToFile(Dir.filePath("empty.lmt"));
         QVERIFY(WriteAll(Dir.filePath("uneven.txt"), "1\t2\n3\n"));
         // in.lmt: imported from text with names of columns and lines.
         QVERIFY(WriteAll(Dir.filePath("in.txt"), "Navn;Vægt;Højde\nAnna;40,5;150\n\nBo;52;\n"));
@@ -150,6 +152,13 @@ class tst_cli_texts : public QObject
             "Krydsdiagram kræver ugrupperede kolonner");
         Row("cross table of one column", "render @pair.lmt --col A --kind krydstabel -o @x.png", 1,
             "Angiv to kolonner med --col");
+        Row("print of an empty data set", "print @empty.lmt --data -o @none.pdf", 1,
+            "Datasættet er tomt");
+        Row("print of the data set as a kind", "print @data.lmt --data --kind tabel -o @x.pdf", 2,
+            "Brug");
+        Row("print of a grouped scatter",
+            "print @pair.lmt --col A --col D --kind krydsdiagram -o @x.pdf", 1,
+            "Krydsdiagram kræver ugrupperede kolonner");
         Row("help", "--help", 0, "help_all.txt");
         Row("one command's help", "render -h", 0, "help_render.txt");
         Row("help of no command", "nej --help", 2, "Brug:");

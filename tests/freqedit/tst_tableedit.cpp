@@ -1,6 +1,8 @@
 // The frequency and grouped editors driven as a person drives them: typing
 // with the edit directions, text cells, marking, the description kinds they
-// allow, the column commands with undo and the column settings dialog.
+// allow, the column commands with undo, the column settings dialog, and the
+// editors in the main window.
+#include "app/support_app.h"
 #include "describe/support_drawing.h"
 #include "obsedit/support_host.h"
 #include "support_pages.h"
@@ -15,6 +17,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -92,6 +95,22 @@ QString Steps(int N, bool Grouped, int Freq, int Step = 0)
     return Lines.join('|');
 }
 
+QAction *Item(TLumenForm &F, const char *Name)
+{
+    return F.ShownEditor()->EditorMenuBar()->findChild<QAction *>(QString::fromLatin1(Name));
+}
+
+// One cell of every side: observation, frequency line, grouped upper bound.
+QString Sides(const tLumen &L)
+{
+    QString Hyp, Freq, Grup;
+    TCellState S;
+    L.GetHypObsText(1, 3, Hyp, S);
+    L.GetHypFreqText(1, 3, Freq, S);
+    L.GetGrupHighText(2, 7, Grup, S);
+    return L.GetCellText(0, 2) + ' ' + Hyp + '/' + Freq + ' ' + Grup;
+}
+
 } // namespace
 
 class TestTableEdit : public QObject
@@ -99,7 +118,11 @@ class TestTableEdit : public QObject
     Q_OBJECT
 
   private slots:
-    void initTestCase() { InitEditorTest(); }
+    void initTestCase()
+    {
+        InitAppTest();
+        InitEditorTest();
+    }
 
     // Typing with Enter from grid column GridCol, column 2 (index 1) holding
     // Setup with 1 decimal; "esc:" types without Enter and gives up with
@@ -417,6 +440,84 @@ class TestTableEdit : public QObject
         const QString Page = PdfTexts(Pdf).first();
         QVERIFY(Page.contains(QStringLiteral("Mærketal - 7b")));
         QVERIFY(Page.contains(QRegularExpression(QStringLiteral("Antal observationer\\s+45"))));
+    }
+
+    // In the main window: the "Datatype" menu moves between the three
+    // editors and keeps every kind of data, and a table typed in the
+    // frequency or grouped editor survives saving and reopening there.
+    // Typed: the parts typed into column 3 line by line; Shown: each part
+    // as shown afterwards with its cell state (1 number, 2 text).
+    void switchTypeAndSave_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<QString>("Typed");
+        QTest::addColumn<QString>("Shown");
+        QTest::newRow("frequencies") << int(dtHyp) << "02 4 7 13 x -1"
+                                     << "2:1 4:1 7:1 13:1 x:2 -1:2";
+        QTest::newRow("classes") << int(dtGrup) << "150 160 4 160 170,5 9"
+                                 << "150,0:1 160,0:1 4:1 160,0:1 170,5:1 9:1";
+    }
+    void switchTypeAndSave()
+    {
+        QFETCH(int, Type);
+        QFETCH(QString, Typed);
+        QFETCH(QString, Shown);
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        QTRY_VERIFY(F->ShownEditor() != nullptr);
+        tLumen &L = F->Lumen();
+        L.SetCellText(0, 2, QStringLiteral("12"));
+        L.SetHypObsText(1, 3, QStringLiteral("7"));
+        L.SetHypFreqText(1, 3, QStringLiteral("13"));
+        L.SetGrupHighText(2, 7, QStringLiteral("170"));
+        const struct {
+            const char *Item;
+            TDataType Type;
+        } Steps[] = {{"FunktionHyp", dtHyp},
+                     {"FunktionGrup", dtGrup},
+                     {"FunktionObs", dtObs},
+                     {Type == dtHyp ? "FunktionHyp" : "FunktionGrup", TDataType(Type)}};
+        for (const auto &S : Steps) {
+            QVERIFY(Item(*F, S.Item)->isEnabled());
+            Item(*F, S.Item)->trigger();
+            QCOMPARE(DataType, S.Type);
+            QCOMPARE(F->ShownEditor(), F->Editor(S.Type));
+            QCOMPARE(F->menuBar()->actions(), F->ShownEditor()->EditorMenuBar()->actions());
+            QCOMPARE(Sides(F->Lumen()), QStringLiteral("12 7/13 170"));
+        }
+
+        auto *E = static_cast<TTableEdit *>(F->ShownEditor());
+        const TTableSide &Side = E->TableSide();
+        QApplication::setActiveWindow(F.get());
+        F->Lumen().EditDirection = edRight;
+        TGridView *G = E->DataDG();
+        G->setFocus();
+        G->SetCell(0, E->DataModel()->GridCol(2, 0));
+        const QStringList Parts = Typed.split(' ');
+        for (const QString &T : Parts)
+            TypeInto(G, T);
+        auto Table = [&](const tLumen &L) {
+            QStringList Out;
+            for (int I = 0; I < Parts.size(); ++I) {
+                QString T;
+                TCellState S;
+                Side.GetPart(L, I / Side.Parts(), 2, I % Side.Parts(), T, S);
+                Out << T + ':' + QString::number(S);
+            }
+            return Out.join(' ');
+        };
+        QCOMPARE(Table(F->Lumen()), Shown);
+
+        QTemporaryDir Dir;
+        D.FileNames.enqueue(Dir.filePath(QStringLiteral("tabel.lmt")));
+        F->SaveDocumentAs();
+        QVERIFY(!F->Lumen().IsModified());
+        F->OpenFile(Dir.filePath(QStringLiteral("tabel.lmt")));
+        QCOMPARE(F->ShownEditor(), F->Editor(TDataType(Type)));
+        QCOMPARE(Table(F->Lumen()), Shown);
+        QCOMPARE(Sides(F->Lumen()), QStringLiteral("12 7/13 170"));
+        // A file keeps its type: the other editors are not offered.
+        QVERIFY(!Item(*F, "FunktionObs")->isEnabled());
     }
 };
 
