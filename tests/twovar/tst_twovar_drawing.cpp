@@ -15,15 +15,6 @@ namespace
 
 const QRgb Red = qRgb(255, 0, 0);
 
-// Draws the scatter diagram of L into a W x H canvas as a pane does.
-QImage Scatter(tLumen &L, bool Regression, tPointHitList *Hits, int W = 400, int H = 400)
-{
-    tDescriptor &D = Recomputed(L);
-    return testdraw::Drawn(W, H, [&](QPainter &P) {
-        DrawScatter(P, tDrawContext(W, H), L, D, Regression, Hits, true);
-    });
-}
-
 // The pixel column and row of a value on the recorded scatter scale.
 int PxOf(const tAxisScale &S, Extended V)
 {
@@ -107,8 +98,10 @@ class TstTwoVarDrawing : public QObject
         QFETCH(double, Intercept);
         auto L = Pair(A, B);
         tPointHitList Hits;
-        const QImage Img = Scatter(*L, Toggle, &Hits);
-        const tDescriptor &D = DescriptorOf(*L);
+        tDescriptor &D = Recomputed(*L);
+        const QImage Img = testdraw::Drawn(400, 400, [&](QPainter &P) {
+            DrawScatter(P, tDrawContext(400, 400), *L, D, Toggle, &Hits, true);
+        });
         QCOMPARE(QPointF(double(D.ScatterX.Offset), double(D.ScatterY.Offset)), Offsets);
         const QStringList X = A.split(' '), Y = B.split(' ');
         QCOMPARE(Hits.size(), X.size());
