@@ -3,7 +3,6 @@
 // off standard error.
 #pragma once
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QString>

@@ -19,7 +19,6 @@ class tst_cli_print : public QObject
   private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale::c());
         // Column A: 150 distinct values; B..Z 100 lines of 40 values; C1 text.
         tLumen L;
         for (int Line = 0; Line < 150; ++Line)

@@ -372,21 +372,19 @@ class TestTableEdit : public QObject
     {
         QTest::addColumn<int>("Type");
         QTest::addColumn<int>("Start");
-        QTest::addColumn<int>("Ups");
-        QTest::addColumn<int>("Downs");
+        QTest::addColumn<QString>("Clicks"); // + up, - down
         QTest::addColumn<bool>("Ok");
         QTest::addColumn<int>("Shown");
-        QTest::newRow("not above 9") << int(dtHyp) << 8 << 3 << 0 << true << 9;
-        QTest::newRow("not below 0") << int(dtGrup) << 1 << 0 << 3 << true << 0;
-        QTest::newRow("up and down") << int(dtGrup) << 4 << 2 << 1 << true << 5;
-        QTest::newRow("cancelled") << int(dtHyp) << 4 << 2 << 0 << false << 6;
+        QTest::newRow("not above 9") << int(dtHyp) << 8 << "+++" << true << 9;
+        QTest::newRow("not below 0") << int(dtGrup) << 1 << "---" << true << 0;
+        QTest::newRow("up and down") << int(dtGrup) << 4 << "++-" << true << 5;
+        QTest::newRow("cancelled") << int(dtHyp) << 4 << "++" << false << 6;
     }
     void settingsDialog()
     {
         QFETCH(int, Type);
         QFETCH(int, Start);
-        QFETCH(int, Ups);
-        QFETCH(int, Downs);
+        QFETCH(QString, Clicks);
         QFETCH(bool, Ok);
         QFETCH(int, Shown);
         TTableFixture F(Type);
@@ -395,10 +393,8 @@ class TestTableEdit : public QObject
         QTimer::singleShot(0, [&] {
             THGStilDlg *D = F.Edit->SettingsDialog();
             Caption = D->windowTitle();
-            for (int I = 0; I < Ups; ++I)
-                D->UpDown->UpButton->click();
-            for (int I = 0; I < Downs; ++I)
-                D->UpDown->DownButton->click();
+            for (QChar C : Clicks)
+                (C == '+' ? D->UpDown->UpButton : D->UpDown->DownButton)->click();
             Panel = D->UpDownPanel->text();
             D->KommentarEdit->setText(QStringLiteral("Højde i cm"));
             (Ok ? D->OKButton : D->CancelButton)->click();
