@@ -1,8 +1,8 @@
-// Runs lumentor-cli as a separate program with a private runtime folder, which
-// keeps Qt's start-up notes off standard error.
+// Runs lumentor-cli as a separate program, without a runtime folder of the
+// session: the program then makes its own, which keeps Qt's start-up notes
+// off standard error.
 #pragma once
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -12,31 +12,14 @@ struct tRun {
     int Code = -1;
     QByteArray Out;
     QString Err;
-    QString Text() const { return QString::fromUtf8(Out); }
 };
-
-inline QString &RuntimeDir()
-{
-    static QString Dir;
-    return Dir;
-}
-
-// Makes the runtime folder inside Parent; false when that fails.
-inline bool MakeRuntimeDir(const QString &Parent)
-{
-    RuntimeDir() = Parent + QStringLiteral("/runtime");
-    return QDir().mkpath(RuntimeDir()) &&
-           QFile::setPermissions(RuntimeDir(),
-                                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
 
 inline tRun RunCli(const QStringList &Args)
 {
     QProcess P;
     QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
     Env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    if (!RuntimeDir().isEmpty())
-        Env.insert(QStringLiteral("XDG_RUNTIME_DIR"), RuntimeDir());
+    Env.remove(QStringLiteral("XDG_RUNTIME_DIR")); // the program makes its own
     P.setProcessEnvironment(Env);
     P.start(QStringLiteral(LUMEN_CLI), Args);
     tRun R;
@@ -52,6 +35,12 @@ inline QByteArray ReadAll(const QString &Path)
 {
     QFile F(Path);
     return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray();
+}
+
+// The expected output kept in tests/cli/expected.
+inline QByteArray Expected(const QString &Name)
+{
+    return ReadAll(QStringLiteral(LUMEN_SOURCE_DIR "/tests/cli/expected/") + Name);
 }
 
 inline bool WriteAll(const QString &Path, const QByteArray &Data)

@@ -1,10 +1,12 @@
 // The frequency and grouped editors driven as a person drives them: typing
 // with the edit directions, text cells, marking, the description kinds they
-// allow, the column commands with undo and the column settings dialog.
+// allow, the column commands with undo, the column settings dialog, and the
+// editors in the main window.
+#include "app/support_app.h"
+#include "describe/support_drawing.h"
 #include "obsedit/support_host.h"
 #include "support_pages.h"
 
-#include "CellText.h"
 #include "Describe.h"
 #include "DescriptionPane.h"
 #include "HGStilDlg.h"
@@ -15,7 +17,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,8 +28,17 @@
 namespace
 {
 
+// A part as shown, "!" before a text cell.
+QString Shown(const TTableSide &Side, const tLumen &L, int Line, int Col, int P)
+{
+    QString T;
+    TCellState S = csEmpty;
+    Side.GetPart(L, Line, Col, P, T, S);
+    return S == csText ? '!' + T : T;
+}
+
 struct TTableFixture {
-    explicit TTableFixture(TDataType Type)
+    explicit TTableFixture(int Type)
     {
         Edit = Type == dtGrup ? static_cast<TTableEdit *>(new TGrupEdit(Host))
                               : static_cast<TTableEdit *>(new THypEdit(Host));
@@ -37,6 +48,7 @@ struct TTableFixture {
         QApplication::setActiveWindow(Edit);
         (void)QTest::qWaitForWindowActive(Edit);
         Edit->ShowEditor();
+        G = Edit->DataDG();
     }
     ~TTableFixture()
     {
@@ -45,47 +57,60 @@ struct TTableFixture {
     }
     tLumen &L() { return Host.Lumen(); }
     const TTableSide &Side() const { return Edit->TableSide(); }
-    QString Part(int Line, int Col, int P)
+    QString Part(int Line, int Col, int P) { return Shown(Side(), L(), Line, Col, P); }
+    // The parts of lines 0, 1, ... of column Col, "|" between lines.
+    void Fill(int Col, const QString &Lines)
     {
-        QString T;
-        TCellState S;
-        Side().GetPart(L(), Line, Col, P, T, S);
-        return T;
-    }
-    TCellState State(int Line, int Col, int P)
-    {
-        QString T;
-        TCellState S = csEmpty;
-        Side().GetPart(L(), Line, Col, P, T, S);
-        return S;
+        const QStringList L = Lines.split('|', Qt::SkipEmptyParts);
+        for (int I = 0; I < L.size(); ++I)
+            for (int P = 0; P < Side().Parts(); ++P)
+                Side().SetPart(this->L(), I, Col, P, L[I].section(' ', P, P));
     }
     // Ctrl-clicks add a column to the marks.
     void Mark(int Col) { ClickHeader(Edit->SojleDG(), 0, Col, Qt::ControlModifier); }
+    void StartAt(int Row, int GridCol)
+    {
+        G->setFocus();
+        G->SetCell(Row, GridCol);
+    }
 
     TFakeHost Host;
     TTableEdit *Edit = nullptr;
+    TGridView *G = nullptr;
 };
 
-// Red text pixels inside a data grid cell as drawn on screen.
-int RedPixels(TGridView *G, int Row, int Col)
+// Whether a data grid cell shows red text on screen.
+bool ShownRed(TGridView *G, int Row, int Col)
 {
-    const QImage Img = G->viewport()->grab().toImage();
-    const QRect R = G->visualRect(G->model()->index(Row, Col));
-    int N = 0;
-    for (int Y = R.top(); Y <= R.bottom(); ++Y)
-        for (int X = R.left(); X <= R.right(); ++X) {
-            const QColor C = Img.pixelColor(X, Y);
-            N += C.red() > 180 && C.green() < 90 && C.blue() < 90;
-        }
-    return N;
+    return AnyPixel(G->viewport()->grab().toImage(), G->visualRect(G->model()->index(Row, Col)),
+                    IsRed);
 }
 
-QStringList Names(const tLumen &L, const TTableSide &S)
+// N lines of values 0, 10, 20, ... (or classes 0-10, 10-20, ...), each with
+// frequency Freq + I * Step.
+QString Steps(int N, bool Grouped, int Freq, int Step = 0)
 {
-    QStringList N;
-    for (int C = 0; C < TTableSide::Columns; ++C)
-        N << S.Name(L, C);
-    return N;
+    QStringList Lines;
+    for (int I = 0; I < N; ++I)
+        Lines << QString::number(10 * I) + (Grouped ? QString(" %1").arg(10 * I + 10) : "") +
+                     QString(" %1").arg(Freq + I * Step);
+    return Lines.join('|');
+}
+
+QAction *Item(TLumenForm &F, const char *Name)
+{
+    return F.ShownEditor()->EditorMenuBar()->findChild<QAction *>(QString::fromLatin1(Name));
+}
+
+// One cell of every side: observation, frequency line, grouped upper bound.
+QString Sides(const tLumen &L)
+{
+    QString Hyp, Freq, Grup;
+    TCellState S;
+    L.GetHypObsText(1, 3, Hyp, S);
+    L.GetHypFreqText(1, 3, Freq, S);
+    L.GetGrupHighText(2, 7, Grup, S);
+    return L.GetCellText(0, 2) + ' ' + Hyp + '/' + Freq + ' ' + Grup;
 }
 
 } // namespace
@@ -95,222 +120,154 @@ class TestTableEdit : public QObject
     Q_OBJECT
 
   private slots:
-    void initTestCase() { InitEditorTest(); }
+    void initTestCase()
+    {
+        InitAppTest();
+        InitEditorTest();
+    }
 
-    void typingWithEnter_data()
+    // Typing with Enter from grid column GridCol, column 2 (index 1) holding
+    // Setup with 1 decimal; "esc:" types without Enter and gives up with
+    // Escape, which brings back the part, the decimals and the length.
+    // Then where the cursor is, the parts as shown ("line col part text",
+    // "!" before a text cell, which alone is drawn red) and the decimals of
+    // the column typed in first.
+    void typing_data()
     {
         QTest::addColumn<int>("Type");
+        QTest::addColumn<QString>("Setup");
         QTest::addColumn<int>("Direction");
-        QTest::addColumn<QStringList>("Typed");
-        QTest::addColumn<int>("EndRow");
-        QTest::addColumn<int>("EndCol");
-        // Line, column, part and shown text of every filled part.
-        QTest::addColumn<QStringList>("Cells");
-        QTest::newRow("frequencies, right")
-            << int(dtHyp) << int(edRight) << QStringList{"3", "5", "4", "2"} << 2 << 0
-            << QStringList{"0 0 0 3", "0 0 1 5", "1 0 0 4", "1 0 1 2"};
-        QTest::newRow("frequencies, down")
-            << int(dtHyp) << int(edDown) << QStringList{"1", "2", "3"} << 3 << 0
-            << QStringList{"0 0 0 1", "1 0 0 2", "2 0 0 3"};
-        QTest::newRow("frequencies, stay")
-            << int(dtHyp) << int(edStay) << QStringList{"7"} << 0 << 0 << QStringList{"0 0 0 7"};
-        QTest::newRow("classes, right")
-            << int(dtGrup) << int(edRight) << QStringList{"0", "10", "4", "10", "20", "6"} << 2 << 0
-            << QStringList{"0 0 0 0", "0 0 1 10", "0 0 2 4", "1 0 0 10", "1 0 1 20", "1 0 2 6"};
-        QTest::newRow("classes, down") << int(dtGrup) << int(edDown) << QStringList{"5", "6"} << 2
-                                       << 0 << QStringList{"0 0 0 5", "1 0 0 6"};
-    }
-
-    void typingWithEnter()
-    {
-        QFETCH(int, Type);
-        QFETCH(int, Direction);
-        QFETCH(QStringList, Typed);
-        QFETCH(int, EndRow);
-        QFETCH(int, EndCol);
-        QFETCH(QStringList, Cells);
-        TTableFixture F{TDataType(Type)};
-        F.L().EditDirection = uint8_t(Direction);
-        TGridView *G = F.Edit->DataDG();
-        G->setFocus();
-        G->SetCell(0, 0);
-        for (const QString &T : Typed)
-            TypeInto(G, T);
-        QCOMPARE(G->Row(), EndRow);
-        QCOMPARE(G->Col(), EndCol);
-        for (const QString &Cell : Cells) {
-            const QStringList P = Cell.split(QLatin1Char(' '));
-            QCOMPARE(F.Part(P[0].toInt(), P[1].toInt(), P[2].toInt()), P[3]);
-        }
-        QVERIFY(F.Edit->DataEdited());
-        QVERIFY(!F.Edit->MenuAction(QStringLiteral("FunktionObs"))->isEnabled());
-    }
-
-    void textFrequencies_data()
-    {
-        QTest::addColumn<int>("Type");
-        QTest::addColumn<QString>("Freq");
-        QTest::addColumn<bool>("IsText");
-        QTest::addColumn<int>("Entries");
-        for (int T : {int(dtHyp), int(dtGrup)}) {
-            const char *Side = T == dtHyp ? "frequencies" : "classes";
-            QTest::addRow("%s, decimal comma", Side) << T << "2,5" << true << 1;
-            QTest::addRow("%s, negative", Side) << T << "-3" << true << 1;
-            QTest::addRow("%s, zero", Side) << T << "0" << false << 2;
-            QTest::addRow("%s, count", Side) << T << "3" << false << 2;
-        }
-    }
-
-    void textFrequencies()
-    {
-        QFETCH(int, Type);
-        QFETCH(QString, Freq);
-        QFETCH(bool, IsText);
-        QFETCH(int, Entries);
-        TTableFixture F{TDataType(Type)};
-        const int Parts = F.Side().Parts();
-        F.L().EditDirection = edRight;
-        TGridView *G = F.Edit->DataDG();
-        G->setFocus();
-        G->SetCell(0, 0);
-        const QStringList Lines = Parts == 2 ? QStringList{"1", "4", "2", Freq}
-                                             : QStringList{"0", "5", "4", "5", "10", Freq};
-        for (const QString &T : Lines)
-            TypeInto(G, T);
-        QCOMPARE(F.State(1, 0, Parts - 1), IsText ? csText : csNumber);
-        QCOMPARE(F.Part(1, 0, Parts - 1), Freq);
-        G->clearFocus();
-        QCOMPARE(RedPixels(G, 1, Parts - 1) > 0, IsText);
-        QCOMPARE(RedPixels(G, 0, Parts - 1), 0);
-
-        F.Mark(0);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkTabel));
-        QCOMPARE(F.Edit->Descriptor().ListCount(0), Entries);
-    }
-
-    void decimalsRise_data()
-    {
-        QTest::addColumn<int>("Type");
         QTest::addColumn<int>("GridCol");
-        QTest::addColumn<QString>("Text");
+        QTest::addColumn<QStringList>("Typed");
+        QTest::addColumn<QPoint>("End"); // grid column, row
+        QTest::addColumn<QStringList>("Cells");
         QTest::addColumn<int>("Decimals");
-        QTest::newRow("observation in column 5") << int(dtHyp) << 8 << "2,25" << 2;
-        QTest::newRow("frequency") << int(dtHyp) << 9 << "2,25" << 0;
-        QTest::newRow("whole observation") << int(dtHyp) << 0 << "3" << 0;
-        QTest::newRow("lower bound") << int(dtGrup) << 0 << "2,5" << 1;
-        QTest::newRow("upper bound with a point") << int(dtGrup) << 4 << "1.125" << 3;
-        QTest::newRow("more than nine") << int(dtGrup) << 3 << "0,1234567891234" << 9;
+        auto Row = [](const char *Name, int Type, const char *Setup, int Dir, int GridCol,
+                      const QString &Typed, QPoint End, const QString &Cells, int Decimals) {
+            QTest::newRow(Name) << Type << QString(Setup) << Dir << GridCol << Typed.split(' ')
+                                << End << Cells.split('|') << Decimals;
+        };
+        Row("frequencies, right", dtHyp, "", edRight, 0, "3 5 4 2", {0, 2},
+            "0 0 0 3|0 0 1 5|1 0 0 4|1 0 1 2", 0);
+        Row("frequencies, down", dtHyp, "", edDown, 0, "1 2 3", {0, 3}, "0 0 0 1|1 0 0 2|2 0 0 3",
+            0);
+        Row("frequencies, stay", dtHyp, "", edStay, 0, "7", {0, 0}, "0 0 0 7", 0);
+        Row("classes, right", dtGrup, "", edRight, 0, "0 10 4 10 20 6", {0, 2},
+            "0 0 0 0|0 0 1 10|0 0 2 4|1 0 0 10|1 0 1 20|1 0 2 6", 0);
+        Row("classes, down", dtGrup, "", edDown, 0, "5 6", {0, 2}, "0 0 0 5|1 0 0 6", 0);
+        Row("frequency with a comma", dtHyp, "", edRight, 0, "1 4 2 2,5", {0, 2},
+            "0 0 1 4|1 0 1 !2,5", 0);
+        Row("frequency 0", dtHyp, "", edRight, 0, "1 4 2 0", {0, 2}, "1 0 1 0", 0);
+        Row("negative class frequency", dtGrup, "", edRight, 0, "0 5 4 5 10 -3", {0, 2},
+            "0 0 2 4|1 0 2 !-3", 0);
+        Row("observation in column 5", dtHyp, "", edDown, 8, "2,25", {8, 1}, "0 4 0 2,25", 2);
+        Row("frequency in column 5", dtHyp, "", edDown, 9, "2,25", {9, 1}, "0 4 1 !2,25", 0);
+        Row("lower bound", dtGrup, "", edDown, 0, "2,5", {0, 1}, "0 0 0 2,5", 1);
+        Row("upper bound with a point", dtGrup, "", edDown, 4, "1.125", {4, 1}, "0 1 1 1,125", 3);
+        Row("more than nine decimals", dtGrup, "", edDown, 3, "0,1234567891234", {3, 1},
+            "0 1 0 0,123456789", 9);
+        Row("observation given up", dtHyp, "2,5 4", edDown, 2, "esc:7,125", {2, 0},
+            "0 1 0 2,5|0 1 1 4", 1);
+        Row("empty frequency given up", dtHyp, "2 _", edDown, 3, "esc:9", {3, 0},
+            "0 1 0 2,0|0 1 1 ", 1);
+        Row("upper bound given up", dtGrup, "0 20,5 3", edDown, 4, "esc:x", {4, 0},
+            "0 1 0 0,0|0 1 1 20,5", 1);
     }
-
-    void decimalsRise()
+    void typing()
     {
         QFETCH(int, Type);
+        QFETCH(QString, Setup);
+        QFETCH(int, Direction);
         QFETCH(int, GridCol);
-        QFETCH(QString, Text);
+        QFETCH(QStringList, Typed);
+        QFETCH(QPoint, End);
+        QFETCH(QStringList, Cells);
         QFETCH(int, Decimals);
-        TTableFixture F{TDataType(Type)};
-        TGridView *G = F.Edit->DataDG();
-        G->setFocus();
-        G->SetCell(0, GridCol);
-        TypeInto(G, Text);
+        TTableFixture F(Type);
+        F.Fill(1, QString(Setup).replace('_', ""));
+        F.Side().SetDecimals(F.L(), 1, 1);
+        const int Length = F.Side().CellCount(F.L(), 1);
+        F.L().EditDirection = uint8_t(Direction);
+        F.StartAt(0, GridCol);
+        for (const QString &T : Typed) {
+            TypeInto(F.G, QString(T).remove("esc:"), T.startsWith("esc:") ? 0 : Qt::Key_Return);
+            if (T.startsWith("esc:"))
+                PressKey(Qt::Key_Escape);
+        }
+        QCOMPARE(QPoint(F.G->Col(), F.G->Row()), End);
+        F.G->clearFocus();
+        for (const QString &Cell : Cells) {
+            const QStringList P = Cell.split(' ');
+            const int Line = P[0].toInt(), Col = P[1].toInt(), Part = P[2].toInt();
+            QCOMPARE(F.Part(Line, Col, Part), P[3]);
+            QCOMPARE(ShownRed(F.G, Line, Col * F.Side().Parts() + Part), P[3].startsWith('!'));
+        }
         QCOMPARE(F.Side().Decimals(F.L(), GridCol / F.Side().Parts()), Decimals);
+        if (Setup.isEmpty()) {
+            QVERIFY(F.Edit->DataEdited());
+            QVERIFY(!F.Edit->MenuAction(QStringLiteral("FunktionObs"))->isEnabled());
+        } else {
+            QCOMPARE(F.Side().CellCount(F.L(), 1), Length);
+        }
     }
 
     void keysAtTheEdges()
     {
-        TTableFixture F{dtGrup};
-        TGridView *G = F.Edit->DataDG();
-        G->setFocus();
+        TTableFixture F(dtGrup);
         // Right on the last data column wraps to the first, fillers skipped.
-        G->SetCell(3, 23);
+        F.StartAt(3, 23);
         PressKey(Qt::Key_Right);
-        QCOMPARE(G->Col(), 0);
-        QCOMPARE(G->Row(), 3);
+        QCOMPARE(QPoint(F.G->Col(), F.G->Row()), QPoint(0, 3));
         QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne 1"));
         // Up on line 0 edits the name of the column; Down comes back.
-        G->SetCell(0, 7);
+        F.StartAt(0, 7);
         PressKey(Qt::Key_Up);
         QCOMPARE(QApplication::focusWidget()->parentWidget()->parentWidget(), F.Edit->SojleDG());
         QCOMPARE(F.Edit->SojleDG()->Col(), 2);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Højde"));
         PressKey(Qt::Key_Down);
         QCOMPARE(F.Side().Name(F.L(), 2), QStringLiteral("Højde"));
-        QCOMPARE(G->Col(), 6);
-        QCOMPARE(G->Row(), 0);
+        QCOMPARE(QPoint(F.G->Col(), F.G->Row()), QPoint(6, 0));
         // Down on the last row grows the grids.
-        G->SetCell(F.Edit->RowCount() - 1, 0);
+        F.StartAt(F.Edit->RowCount() - 1, 0);
         PressKey(Qt::Key_Down);
         QCOMPARE(F.Edit->RowCount(), TTableEdit::InitialRows + 1);
-        QCOMPARE(G->Row(), TTableEdit::InitialRows);
+        QCOMPARE(F.G->Row(), TTableEdit::InitialRows);
     }
 
-    void escapeRestores_data()
+    // Column 4 holding Lines, marked: whether pane 1 takes Kind, and whether
+    // it then writes the notice of faulty classes.
+    void descriptions_data()
     {
         QTest::addColumn<int>("Type");
-        QTest::addColumn<int>("GridCol");
-        QTest::addColumn<QString>("Before");
-        QTest::addColumn<QString>("Typed");
-        QTest::newRow("observation and its decimals") << int(dtHyp) << 2 << "2,5"
-                                                      << "7,125";
-        QTest::newRow("empty frequency") << int(dtHyp) << 1 << ""
-                                         << "9";
-        QTest::newRow("upper bound") << int(dtGrup) << 4 << "20,5"
-                                     << "x";
-    }
-
-    void escapeRestores()
-    {
-        QFETCH(int, Type);
-        QFETCH(int, GridCol);
-        QFETCH(QString, Before);
-        QFETCH(QString, Typed);
-        TTableFixture F{TDataType(Type)};
-        const int Col = GridCol / F.Side().Parts(), Part = GridCol % F.Side().Parts();
-        F.Side().SetPart(F.L(), 0, Col, Part, Before);
-        F.Side().SetDecimals(F.L(), Col, 1);
-        const int Cells = F.Side().CellCount(F.L(), Col);
-        TGridView *G = F.Edit->DataDG();
-        G->setFocus();
-        G->SetCell(0, GridCol);
-        TypeInto(G, Typed, 0);
-        QCOMPARE(F.Part(0, Col, Part), Typed); // the decimals rose while typing
-        PressKey(Qt::Key_Escape);
-        QCOMPARE(F.Part(0, Col, Part), Before);
-        QCOMPARE(F.Side().Decimals(F.L(), Col), 1);
-        QCOMPARE(F.Side().CellCount(F.L(), Col), Cells);
-    }
-
-    void kindAvailability_data()
-    {
-        QTest::addColumn<int>("Type");
-        QTest::addColumn<int>("Values");
+        QTest::addColumn<QString>("Lines");
         QTest::addColumn<int>("Kind");
         QTest::addColumn<bool>("Allowed");
-        QTest::newRow("pie, 16 values") << int(dtHyp) << 16 << int(bkCirkeldiagram) << true;
-        QTest::newRow("pie, 17 values") << int(dtHyp) << 17 << int(bkCirkeldiagram) << false;
-        QTest::newRow("pie, 17 classes") << int(dtGrup) << 17 << int(bkCirkeldiagram) << true;
-        QTest::newRow("key figures, all zero") << int(dtHyp) << 0 << int(bkMaerketal) << false;
-        QTest::newRow("table, all zero") << int(dtGrup) << 0 << int(bkTabel) << true;
-        QTest::newRow("graph, classes") << int(dtGrup) << 3 << int(bkSumfrekvensgraf) << true;
+        QTest::addColumn<bool>("Notice");
+        auto Row = [](const char *Name, int Type, const QString &Lines, int Kind, bool Allowed,
+                      bool Notice) {
+            QTest::newRow(Name) << Type << Lines << Kind << Allowed << Notice;
+        };
+        Row("pie, 16 values", dtHyp, Steps(16, false, 2), bkCirkeldiagram, true, false);
+        Row("pie, 17 values", dtHyp, Steps(17, false, 2), bkCirkeldiagram, false, false);
+        Row("pie, 17 classes", dtGrup, Steps(17, true, 2), bkCirkeldiagram, true, false);
+        Row("key figures, all zero", dtHyp, "0 0", bkMaerketal, false, false);
+        Row("table, all zero", dtGrup, "0 10 0", bkTabel, true, false);
+        Row("graph, classes", dtGrup, Steps(3, true, 2), bkSumfrekvensgraf, true, false);
+        Row("overlapping classes", dtGrup, "0 10 4|5 15 3", bkMaerketal, true, true);
+        Row("classes turned round", dtGrup, "0 10 4|20 15 3", bkFrekvensgraf, true, true);
+        Row("table of faulty classes", dtGrup, "0 10 4|5 15 3", bkTabel, true, false);
+        Row("adjoining classes", dtGrup, "0 10 4|10 20 3", bkMaerketal, true, false);
     }
-
-    void kindAvailability()
+    void descriptions()
     {
         QFETCH(int, Type);
-        QFETCH(int, Values);
+        QFETCH(QString, Lines);
         QFETCH(int, Kind);
         QFETCH(bool, Allowed);
-        TTableFixture F{TDataType(Type)};
-        const TTableSide &S = F.Side();
-        // Values distinct values (classes) with frequency 2; none: one row
-        // with frequency 0.
-        for (int I = 0; I < std::max(Values, 1); ++I) {
-            S.SetPart(F.L(), I, 3, 0, QString::number(10 * I));
-            if (S.Parts() == 3)
-                S.SetPart(F.L(), I, 3, 1, QString::number(10 * I + 10));
-            S.SetPart(F.L(), I, 3, S.Parts() - 1, Values > 0 ? QStringLiteral("2") : "0");
-        }
+        QFETCH(bool, Notice);
+        TTableFixture F(Type);
+        F.Fill(3, Lines);
         F.Mark(3);
         F.Edit->SetView(TEditorFrame::vwMixed);
         F.Edit->ChooseKind(1, F.Edit->ItemOfKind(Kind));
@@ -319,186 +276,125 @@ class TestTableEdit : public QObject
         QCOMPARE(int(F.Edit->Descriptor().GetPaneKind(1)), Allowed ? Kind : 0);
         QCOMPARE(F.Edit->Pane(1)->CalcButton->isVisibleTo(F.Edit),
                  Allowed && Kind == bkSumfrekvensgraf);
+        QStringList Texts;
+        for (const testdraw::tTextItem &T : testdraw::Written(300, 200, [&](QPainter &P) {
+                 F.Edit->PaintPane(F.Edit->Pane(1), P, QSize(300, 200));
+             }))
+            Texts << T.Text;
+        QCOMPARE(Texts.contains(QStringLiteral("Fejl i intervaller")), Notice);
     }
 
-    void faultyClasses_data()
-    {
-        QTest::addColumn<QStringList>("Classes");
-        QTest::addColumn<bool>("Faulty");
-        QTest::newRow("overlapping") << QStringList{"0", "10", "4", "5", "15", "3"} << true;
-        QTest::newRow("turned round") << QStringList{"0", "10", "4", "20", "15", "3"} << true;
-        QTest::newRow("adjoining") << QStringList{"0", "10", "4", "10", "20", "3"} << false;
-    }
-
-    void faultyClasses()
-    {
-        QFETCH(QStringList, Classes);
-        QFETCH(bool, Faulty);
-        TTableFixture F{dtGrup};
-        for (int I = 0; I < Classes.size(); ++I)
-            F.Side().SetPart(F.L(), I / 3, 0, I % 3, Classes[I]);
-        F.Mark(0);
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkTabel));
-        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkMaerketal));
-        QCOMPARE(F.Edit->Descriptor().GetPaneKind(2), uint8_t(bkTabel));
-        QCOMPARE(F.Edit->Descriptor().GetPaneKind(3), uint8_t(bkMaerketal));
-
-        // Pane 3 shows the notice exactly when the classes are faulty.
-        const QSize Size(300, 200);
-        auto Paint = [&](const std::function<void(QPainter &)> &Draw) {
-            QImage Img(Size, QImage::Format_RGB32);
-            Img.fill(Qt::white);
-            QPainter P(&Img);
-            P.setFont(TDescriptionPane::PaintFont());
-            P.setPen(Qt::black);
-            P.setBrush(Qt::white);
-            Draw(P);
-            return Img;
-        };
-        const QImage Pane =
-            Paint([&](QPainter &P) { F.Edit->PaintPane(F.Edit->Pane(3), P, Size); });
-        const QImage Notice =
-            Paint([](QPainter &P) { DrawErrorNotice(P, QStringLiteral("Fejl i intervaller")); });
-        QCOMPARE(Pane == Notice, Faulty);
-        // The table is drawn either way.
-        const QImage Table =
-            Paint([&](QPainter &P) { F.Edit->PaintPane(F.Edit->Pane(2), P, Size); });
-        QVERIFY(Table != Notice);
-    }
-
+    // Columns n1..n8 with their number on line 3; the command acts on the
+    // marked columns, unmarks them, and one undo brings all back.
     void columnCommands_data()
     {
         QTest::addColumn<int>("Type");
         QTest::addColumn<QList<int>>("Marks");
         QTest::addColumn<QString>("Action");
-        QTest::addColumn<QStringList>("After");
-        const QStringList All{"n1", "n2", "n3", "n4", "n5", "n6", "n7", "n8"};
-        QTest::newRow("insert at 1 loses 8")
-            << int(dtHyp) << QList<int>{0} << "SojleTilfoej"
-            << QStringList{"", "n1", "n2", "n3", "n4", "n5", "n6", "n7"};
-        QTest::newRow("insert at 3, classes")
-            << int(dtGrup) << QList<int>{2} << "SojleTilfoej"
-            << QStringList{"n1", "n2", "", "n3", "n4", "n5", "n6", "n7"};
-        QTest::newRow("remove two") << int(dtHyp) << QList<int>{1, 3} << "SojleFjern"
-                                    << QStringList{"n1", "n3", "n5", "n6", "n7", "n8", "", ""};
-        QTest::newRow("swap first and last")
-            << int(dtGrup) << QList<int>{0, 7} << "SojleOmbyt"
-            << QStringList{"n8", "n2", "n3", "n4", "n5", "n6", "n7", "n1"};
-        QTest::newRow("clear") << int(dtHyp) << QList<int>{2, 4} << "SojleSlet"
-                               << QStringList{"n1", "n2", "", "n4", "", "n6", "n7", "n8"};
-        QTest::newRow("cut") << int(dtGrup) << QList<int>{0} << "SojleKlip"
-                             << QStringList{"n2", "n3", "n4", "n5", "n6", "n7", "n8", ""};
-        QTest::newRow("paste what was copied")
-            << int(dtHyp) << QList<int>{5} << "SojleIndsaet"
-            << QStringList{"n1", "n2", "n3", "n4", "n5", "n6", "n6", "n7"};
+        QTest::addColumn<QString>("After");
+        auto Row = [](const char *Name, int Type, QList<int> Marks, const char *Action,
+                      const char *After) {
+            QTest::newRow(Name) << Type << Marks << QString(Action) << QString(After);
+        };
+        Row("insert at 1 loses 8", dtHyp, {0}, "SojleTilfoej", "-1234567");
+        Row("insert at 3, classes", dtGrup, {2}, "SojleTilfoej", "12-34567");
+        Row("remove two", dtHyp, {1, 3}, "SojleFjern", "135678--");
+        Row("swap first and last", dtGrup, {0, 7}, "SojleOmbyt", "82345671");
+        Row("clear", dtHyp, {2, 4}, "SojleSlet", "12-4-678");
+        Row("cut", dtGrup, {0}, "SojleKlip", "2345678-");
+        Row("paste what was copied", dtHyp, {5}, "SojleIndsaet", "12345667");
     }
-
     void columnCommands()
     {
         QFETCH(int, Type);
         QFETCH(QList<int>, Marks);
         QFETCH(QString, Action);
-        QFETCH(QStringList, After);
-        TTableFixture F{TDataType(Type)};
+        QFETCH(QString, After);
+        TTableFixture F(Type);
         const TTableSide &S = F.Side();
         for (int C = 0; C < TTableSide::Columns; ++C) {
             S.SetName(F.L(), C, QStringLiteral("n%1").arg(C + 1));
             S.SetPart(F.L(), 2, C, 0, QString::number(C + 1));
             S.SetPart(F.L(), 2, C, S.Parts() - 1, QStringLiteral("4"));
         }
-        const QStringList Before = Names(F.L(), S);
+        // Each column's name digit when its line 3 holds the same, else "?".
+        auto Columns = [&] {
+            QString Out;
+            for (int C = 0; C < TTableSide::Columns; ++C) {
+                const QString N = S.Name(F.L(), C).mid(1), P = F.Part(2, C, 0);
+                Out += N != P ? QStringLiteral("?") : N.isEmpty() ? QStringLiteral("-") : N;
+            }
+            return Out;
+        };
         F.Edit->UpdateButtons();
-        QVERIFY(!F.Edit->MenuAction(Action)->isEnabled()); // nothing marked yet
+        QAction *A = F.Edit->MenuAction(Action);
+        QVERIFY(!A->isEnabled()); // nothing marked yet
         for (int C : Marks)
             F.Mark(C);
         if (Action == QLatin1String("SojleIndsaet")) {
             F.Edit->MenuAction(QStringLiteral("SojleKopier"))->trigger();
-            QTRY_VERIFY(F.Edit->MenuAction(Action)->isEnabled());
+            QTRY_VERIFY(A->isEnabled());
         }
-        QAction *A = F.Edit->MenuAction(Action);
         QVERIFY(A->isEnabled());
         A->trigger();
-        QCOMPARE(Names(F.L(), S), After);
         QCOMPARE(S.MarkedCount(F.L()), 0);
-        // Every named column still holds its own line 3.
-        for (int C = 0; C < TTableSide::Columns; ++C)
-            QCOMPARE(F.Part(2, C, 0), After[C].isEmpty() ? QString() : After[C].mid(1));
+        QCOMPARE(Columns(), After);
         QVERIFY(F.Edit->ToolButton(QStringLiteral("UndoSpeed"))->isEnabled());
         F.Edit->MenuAction(QStringLiteral("RedigerFortryd"))->trigger();
-        QCOMPARE(Names(F.L(), S), Before);
-        for (int C = 0; C < TTableSide::Columns; ++C)
-            QCOMPARE(F.Part(2, C, 0), QString::number(C + 1));
+        QCOMPARE(Columns(), QStringLiteral("12345678"));
     }
 
-    void importText_data()
-    {
-        QTest::addColumn<int>("Type");
-        QTest::addColumn<QByteArray>("File");
-        QTest::addColumn<QStringList>("Parts"); // line 1, then line 2
-        QTest::newRow("frequencies, named")
-            << int(dtHyp) << QByteArray("Karakter\r\n4\t12\r\n7;20\r\n")
-            << QStringList{"4", "12", "7", "20"};
-        QTest::newRow("classes, no name") << int(dtGrup) << QByteArray("0\t10\t3\n10\t20\t5\n")
-                                          << QStringList{"0", "10", "3", "10", "20", "5"};
-    }
-
+    // A text file imported into the marked column 2, its first line of
+    // letters the name; column 3 keeps its name.
     void importText()
     {
-        QFETCH(int, Type);
-        QFETCH(QByteArray, File);
-        QFETCH(QStringList, Parts);
-        TTableFixture F{TDataType(Type)};
+        TTableFixture F(dtHyp);
         QTemporaryDir Dir;
-        QFile Text(Dir.filePath(QStringLiteral("tal.txt")));
-        QVERIFY(Text.open(QIODevice::WriteOnly));
-        Text.write(File);
+        const QString Path = Dir.filePath(QStringLiteral("tal.txt"));
+        QFile Text(Path);
+        QVERIFY(Text.open(QIODevice::WriteOnly) && Text.write("Karakter\r\n4\t12\r\n7;20\r\n") > 0);
         Text.close();
         F.Side().SetName(F.L(), 1, QStringLiteral("før"));
         F.Mark(1);
-        F.Host.Script.FileNames.enqueue(Text.fileName());
+        F.Host.Script.FileNames.enqueue(Path);
         F.Edit->MenuAction(QStringLiteral("ImportText"))->trigger();
         QCOMPARE(F.Host.Script.FilesAsked.value(0).Caption, QStringLiteral("Import af tekst"));
-        const int N = F.Side().Parts();
-        for (int I = 0; I < Parts.size(); ++I)
-            QCOMPARE(F.Part(I / N, 1, I % N), Parts[I]);
-        QCOMPARE(F.Side().Name(F.L(), 1), File.startsWith("K") ? "Karakter" : "");
+        const QStringList Parts{F.Part(0, 1, 0), F.Part(0, 1, 1), F.Part(1, 1, 0), F.Part(1, 1, 1)};
+        QCOMPARE(Parts.join(' '), QStringLiteral("4 12 7 20"));
+        QCOMPARE(F.Side().Name(F.L(), 1), QStringLiteral("Karakter"));
         QCOMPARE(F.Side().Name(F.L(), 2), QStringLiteral("før"));
         QVERIFY(!F.Edit->MenuAction(QStringLiteral("ImportText"))->isEnabled());
     }
 
+    // The drop button of column 6 opens its settings: decimals stay within
+    // 0..9, OK keeps them and the comment, Cancel keeps neither.
     void settingsDialog_data()
     {
         QTest::addColumn<int>("Type");
         QTest::addColumn<int>("Start");
-        QTest::addColumn<int>("Ups");
-        QTest::addColumn<int>("Downs");
+        QTest::addColumn<QString>("Clicks"); // + up, - down
         QTest::addColumn<bool>("Ok");
-        QTest::addColumn<int>("Decimals");
-        QTest::newRow("not above 9") << int(dtHyp) << 8 << 3 << 0 << true << 9;
-        QTest::newRow("not below 0") << int(dtGrup) << 1 << 0 << 3 << true << 0;
-        QTest::newRow("up and down") << int(dtGrup) << 4 << 2 << 1 << true << 5;
-        QTest::newRow("cancelled") << int(dtHyp) << 4 << 2 << 0 << false << 4;
+        QTest::addColumn<int>("Shown");
+        QTest::newRow("not above 9") << int(dtHyp) << 8 << "+++" << true << 9;
+        QTest::newRow("not below 0") << int(dtGrup) << 1 << "---" << true << 0;
+        QTest::newRow("up and down") << int(dtGrup) << 4 << "++-" << true << 5;
+        QTest::newRow("cancelled") << int(dtHyp) << 4 << "++" << false << 6;
     }
-
     void settingsDialog()
     {
         QFETCH(int, Type);
         QFETCH(int, Start);
-        QFETCH(int, Ups);
-        QFETCH(int, Downs);
+        QFETCH(QString, Clicks);
         QFETCH(bool, Ok);
-        QFETCH(int, Decimals);
-        TTableFixture F{TDataType(Type)};
+        QFETCH(int, Shown);
+        TTableFixture F(Type);
         F.Side().SetDecimals(F.L(), 5, Start);
         QString Caption, Panel;
         QTimer::singleShot(0, [&] {
             THGStilDlg *D = F.Edit->SettingsDialog();
             Caption = D->windowTitle();
-            for (int I = 0; I < Ups; ++I)
-                D->UpDown->UpButton->click();
-            for (int I = 0; I < Downs; ++I)
-                D->UpDown->DownButton->click();
+            for (QChar C : Clicks)
+                (C == '+' ? D->UpDown->UpButton : D->UpDown->DownButton)->click();
             Panel = D->UpDownPanel->text();
             D->KommentarEdit->setText(QStringLiteral("Højde i cm"));
             (Ok ? D->OKButton : D->CancelButton)->click();
@@ -507,78 +403,115 @@ class TestTableEdit : public QObject
         const QRect Drop = gridpaint::DropButton(H->visualRect(H->model()->index(0, 5)));
         QTest::mouseClick(H->viewport(), Qt::LeftButton, Qt::NoModifier, Drop.center());
         QCOMPARE(Caption, QStringLiteral("Indstillinger for kolonne 6"));
-        QCOMPARE(Panel, QString::number(Ok ? Decimals : std::clamp(Start + Ups - Downs, 0, 9)));
-        QCOMPARE(F.Side().Decimals(F.L(), 5), Decimals);
+        QCOMPARE(Panel, QString::number(Shown));
+        QCOMPARE(F.Side().Decimals(F.L(), 5), Ok ? Shown : Start);
         QCOMPARE(F.Side().Comment(F.L(), 5), Ok ? QStringLiteral("Højde i cm") : QString());
         QCOMPARE(F.Side().MarkedCount(F.L()), 0); // the drop button marks nothing
     }
 
-    // "Udskriv" and "Kopiér til klippebord" of the table editors: a kind or
-    // the data set printed to a PDF printer, the table and key figures put
-    // on the clipboard as the describe layer writes them.
-    void printAndCopy_data()
-    {
-        QTest::addColumn<int>("Type");
-        QTest::addColumn<QString>("PrintItem");
-        QTest::addColumn<QString>("Title");
-        QTest::addColumn<QString>("CopyItem");
-        QTest::newRow("frequencies, table")
-            << int(dtHyp) << "PrintTabel" << QStringLiteral("Tabel - 7b") << "KopierTabel";
-        QTest::newRow("classes, key figures")
-            << int(dtGrup) << "PrintMaerketal" << QStringLiteral("Mærketal - 7b")
-            << "KopierMaerketal";
-        QTest::newRow("frequencies, data set")
-            << int(dtHyp) << "PrintData" << QStringLiteral("Datasæt - 7b") << "";
-        QTest::newRow("classes, data set")
-            << int(dtGrup) << "PrintData" << QStringLiteral("Datasæt - 7b") << "";
-    }
+    // Classes 0-10 (7), 10-20 (8), ... 40-50 (11): the table and key figures
+    // put on the clipboard, and the key figures printed under the print name.
     void printAndCopy()
     {
-        QFETCH(int, Type);
-        QFETCH(QString, PrintItem);
-        QFETCH(QString, Title);
-        QFETCH(QString, CopyItem);
-        TTableFixture F{TDataType(Type)};
-        const TTableSide &S = F.Side();
-        for (int I = 0; I < 5; ++I) {
-            S.SetPart(F.L(), I, 0, 0, QString::number(10 * I));
-            if (Type == dtGrup)
-                S.SetPart(F.L(), I, 0, 1, QString::number(10 * I + 10));
-            S.SetPart(F.L(), I, 0, S.Parts() - 1, QString::number(I + 7));
-        }
+        TTableFixture F(dtGrup);
+        F.Fill(0, Steps(5, true, 7, 1));
         F.Mark(0);
-        const QString Prefix = Type == dtGrup ? "GrupEdit" : "HypEdit";
-        QCOMPARE(F.Edit->MenuAction(Prefix + "Gem")->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_S));
-        QCOMPARE(F.Edit->MenuAction("PrintData")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-
+        const tDescriptor &D = DescriptorOf(F.L());
+        for (const char *Item : {"KopierTabel", "KopierMaerketal"}) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("før"));
+            F.Edit->MenuAction(Item)->trigger();
+            QCOMPARE(QGuiApplication::clipboard()->text(),
+                     Item[6] == 'T' ? TableText(D) : KeyFiguresText(D));
+        }
+        QVERIFY(TableText(D).contains(QStringLiteral("40\t50\t45,00\t11\t45\t")));
         QTemporaryDir Dir;
         const QString Pdf = Dir.filePath(QStringLiteral("ud.pdf"));
-        QPrinter &Printer = F.Host.Printer();
-        Printer.setOutputFormat(QPrinter::PdfFormat);
-        Printer.setResolution(300);
-        Printer.setPageSize(QPageSize(QPageSize::A4));
-        Printer.setOutputFileName(Pdf);
+        F.Host.Printer().setOutputFormat(QPrinter::PdfFormat);
+        F.Host.Printer().setOutputFileName(Pdf);
         F.Host.Script.PrintNames.enqueue(QStringLiteral("7b"));
         F.Host.Script.PrintAnswers.enqueue(true);
-        F.Edit->MenuAction(PrintItem)->trigger();
+        F.Edit->MenuAction(QStringLiteral("PrintMaerketal"))->trigger();
         QVERIFY(QFile::exists(Pdf));
-        if (HavePoppler()) {
-            QCOMPARE(PdfPages(Pdf), 1);
-            const QString Text = PdfTexts(Pdf).first();
-            QVERIFY(Text.contains(Title));
-            // The last line's value (or class) and frequency are on the page.
-            QVERIFY(Text.contains(QStringLiteral("40")));
-            QVERIFY(Text.contains(QStringLiteral("11")) || PrintItem == "PrintMaerketal");
-        }
-        if (CopyItem.isEmpty())
+        if (!HavePoppler())
             return;
-        QClipboard *C = QGuiApplication::clipboard();
-        C->setText(QStringLiteral("før"));
-        F.Edit->MenuAction(CopyItem)->trigger();
-        const tDescriptor &D = DescriptorOf(F.L());
-        QCOMPARE(C->text(), CopyItem == "KopierTabel" ? TableText(D) : KeyFiguresText(D));
-        QVERIFY(C->text().contains(QStringLiteral("40")));
+        QCOMPARE(PdfPages(Pdf), 1);
+        const QString Page = PdfTexts(Pdf).first();
+        QVERIFY(Page.contains(QStringLiteral("Mærketal - 7b")));
+        QVERIFY(Page.contains(QRegularExpression(QStringLiteral("Antal observationer\\s+45"))));
+    }
+
+    // In the main window: the "Datatype" menu moves between the three
+    // editors and keeps every kind of data, and a table typed in the
+    // frequency or grouped editor survives saving and reopening there.
+    // Typed: the parts typed into column 3 line by line; Parts: as shown
+    // afterwards ("!" before a text cell).
+    void switchTypeAndSave_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<QString>("Typed");
+        QTest::addColumn<QString>("Parts");
+        QTest::newRow("frequencies") << int(dtHyp) << "02 4 7 13 x -1"
+                                     << "2 4 7 13 !x !-1";
+        QTest::newRow("classes") << int(dtGrup) << "150 160 4 160 170,5 9"
+                                 << "150,0 160,0 4 160,0 170,5 9";
+    }
+    void switchTypeAndSave()
+    {
+        QFETCH(int, Type);
+        QFETCH(QString, Typed);
+        QFETCH(QString, Parts);
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        QTRY_VERIFY(F->ShownEditor() != nullptr);
+        tLumen &L = F->Lumen();
+        L.SetCellText(0, 2, QStringLiteral("12"));
+        L.SetHypObsText(1, 3, QStringLiteral("7"));
+        L.SetHypFreqText(1, 3, QStringLiteral("13"));
+        L.SetGrupHighText(2, 7, QStringLiteral("170"));
+        const struct {
+            const char *Item;
+            TDataType Type;
+        } Steps[] = {{"FunktionHyp", dtHyp},
+                     {"FunktionGrup", dtGrup},
+                     {"FunktionObs", dtObs},
+                     {Type == dtHyp ? "FunktionHyp" : "FunktionGrup", TDataType(Type)}};
+        for (const auto &S : Steps) {
+            QVERIFY(Item(*F, S.Item)->isEnabled());
+            Item(*F, S.Item)->trigger();
+            QCOMPARE(DataType, S.Type);
+            QCOMPARE(F->ShownEditor(), F->Editor(S.Type));
+            QCOMPARE(F->menuBar()->actions(), F->ShownEditor()->EditorMenuBar()->actions());
+            QCOMPARE(Sides(F->Lumen()), QStringLiteral("12 7/13 170"));
+        }
+
+        auto *E = static_cast<TTableEdit *>(F->ShownEditor());
+        const TTableSide &Side = E->TableSide();
+        QApplication::setActiveWindow(F.get());
+        F->Lumen().EditDirection = edRight;
+        TGridView *G = E->DataDG();
+        G->setFocus();
+        G->SetCell(0, E->DataModel()->GridCol(2, 0));
+        const QStringList Keys = Typed.split(' ');
+        for (const QString &T : Keys)
+            TypeInto(G, T);
+        auto Table = [&](const tLumen &L) {
+            QStringList Out;
+            for (int I = 0; I < Keys.size(); ++I)
+                Out << Shown(Side, L, I / Side.Parts(), 2, I % Side.Parts());
+            return Out.join(' ');
+        };
+        QCOMPARE(Table(F->Lumen()), Parts);
+
+        QTemporaryDir Dir;
+        D.FileNames.enqueue(Dir.filePath(QStringLiteral("tabel.lmt")));
+        F->SaveDocumentAs();
+        QVERIFY(!F->Lumen().IsModified());
+        F->OpenFile(Dir.filePath(QStringLiteral("tabel.lmt")));
+        QCOMPARE(F->ShownEditor(), F->Editor(TDataType(Type)));
+        QCOMPARE(Table(F->Lumen()), Parts);
+        QCOMPARE(Sides(F->Lumen()), QStringLiteral("12 7/13 170"));
+        // A file keeps its type: the other editors are not offered.
+        QVERIFY(!Item(*F, "FunktionObs")->isEnabled());
     }
 };
 

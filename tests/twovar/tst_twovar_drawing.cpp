@@ -15,15 +15,6 @@ namespace
 
 const QRgb Red = qRgb(255, 0, 0);
 
-// Draws the scatter diagram of L into a W x H canvas as a pane does.
-QImage Scatter(tLumen &L, bool Regression, tPointHitList *Hits, int W = 400, int H = 400)
-{
-    tDescriptor &D = Recomputed(L);
-    return testdraw::Drawn(W, H, [&](QPainter &P) {
-        DrawScatter(P, tDrawContext(W, H), L, D, Regression, Hits, true);
-    });
-}
-
 // The pixel column and row of a value on the recorded scatter scale.
 int PxOf(const tAxisScale &S, Extended V)
 {
@@ -68,186 +59,113 @@ class TstTwoVarDrawing : public QObject
     Q_OBJECT
 
   private slots:
-    // Lines on one pixel share one painted marker whose size tells how many.
-    void coincidingMarkers_data()
-    {
-        QTest::addColumn<int>("Copies");
-        QTest::addColumn<int>("Side");
-        QTest::newRow("one") << 1 << 5;
-        QTest::newRow("two") << 2 << 7;
-        QTest::newRow("five") << 5 << 7;
-        QTest::newRow("six") << 6 << 9;
-    }
-    void coincidingMarkers()
-    {
-        QFETCH(int, Copies);
-        QFETCH(int, Side);
-        QString A = "1 9", B = "1 9"; // two lone points fix the scale
-        for (int I = 0; I < Copies; ++I) {
-            A += " 4";
-            B += " 6";
-        }
-        auto L = Pair(A, B);
-        tPointHitList Hits;
-        const QImage Img = Scatter(*L, false, &Hits);
-        QCOMPARE(Hits.size(), 2 + Copies);
-        int Drawn = 0;
-        for (const tPointHit &E : Hits.mid(2)) {
-            QCOMPARE(E.Count, Copies);
-            QCOMPARE(E.Rect, Hits[2].Rect);
-            QCOMPARE(E.Rect.width(), Side);
-            Drawn += E.Drawn ? 1 : 0;
-        }
-        QCOMPARE(Drawn, 1);
-        QCOMPARE(Hits[0].Rect.width(), 5);
-        // A click anywhere on the marker picks every line behind it.
-        const tDescriptor &D = DescriptorOf(*L);
-        const QPoint At(PxOf(D.ScatterX, 4), PyOf(D.ScatterY, 6));
-        QCOMPARE(QPoint(Hits[2].X, Hits[2].Y), At);
-        QVector<int> Want;
-        for (int I = 0; I < Copies; ++I)
-            Want << 2 + I;
-        QVector<int> Got = PickedPointLines(Hits, Hits[2].Rect.bottomRight());
-        std::sort(Got.begin(), Got.end());
-        QCOMPARE(Got, Want);
-        // Painted: red inside, black outline.
-        QCOMPARE(Img.pixel(At), Red);
-        QCOMPARE(Img.pixel(Hits[2].Rect.topLeft()), qRgb(0, 0, 0));
-        QCOMPARE(Img.pixel(Hits[2].Rect.topLeft() + QPoint(1, 1)), Red);
-    }
-
-    // Shifted axes start at the rounded minimum; an axis holding 0 is not
-    // shifted and the other axis crosses it at 0.
-    void axes_data()
+    // The scatter diagram: shifted axes start at the rounded minimum (an
+    // axis holding 0 is not shifted, a constant column's is widened); every marker sits at its
+    // values, red inside a black outline; lines on one pixel share one painted marker whose side
+    // tells how many (1: 5, 2-5: 7, 6 and more: 9) and a click on it picks them all; the regression
+    // line (Slope, Intercept; a vertical line at x = Intercept when Slope is 0) only when toggled
+    // on.
+    void scatter_data()
     {
         QTest::addColumn<QString>("A");
         QTest::addColumn<QString>("B");
-        QTest::addColumn<double>("OffsetX");
-        QTest::addColumn<double>("OffsetY");
-        QTest::newRow("heights and weights") << "150 172 190 165"
-                                             << "40 70 90 55" << 150.0 << 40.0;
-        QTest::newRow("x across 0") << "-3 5 1"
-                                    << "2 4 3" << 0.0 << 2.0;
-        QTest::newRow("all negative") << "-30 -12 -21"
-                                      << "-3 -8 -5" << -12.0 << -3.0;
+        QTest::addColumn<QPointF>("Offsets");
+        QTest::addColumn<bool>("Toggle");
+        QTest::addColumn<double>("Slope");
+        QTest::addColumn<double>("Intercept");
+        auto Row = [](const char *Name, const char *A, const char *B, QPointF Offsets,
+                      bool Toggle = false, double Slope = 0, double Intercept = 0) {
+            QTest::newRow(Name) << QString(A) << QString(B) << Offsets << Toggle << Slope
+                                << Intercept;
+        };
+        Row("heights and weights", "150 172 190 165", "40 70 90 55", {150, 40});
+        Row("x across 0", "-3 5 1", "2 4 3", {0, 2});
+        Row("all negative", "-30 -12 -21", "-3 -8 -5", {-12, -3});
+        Row("two on one pixel", "1 9 4 4", "1 9 6 6", {1, 1});
+        Row("five on one pixel", "1 9 4 4 4 4 4", "1 9 6 6 6 6 6", {1, 1});
+        Row("six on one pixel", "1 9 4 4 4 4 4 4", "1 9 6 6 6 6 6 6", {1, 1});
+        Row("regression line", "1 2 3 4", "3 5 7 9", {1, 3}, true, 2, 1);
+        Row("constant x", "5 5 5", "1 2 3", {4, 1}, true, 0, 5);
+        Row("toggle up", "1 2 3 4", "3 5 7 9", {1, 3}, false, 2, 1);
     }
-    void axes()
+    void scatter()
     {
         QFETCH(QString, A);
         QFETCH(QString, B);
-        QFETCH(double, OffsetX);
-        QFETCH(double, OffsetY);
+        QFETCH(QPointF, Offsets);
+        QFETCH(bool, Toggle);
+        QFETCH(double, Slope);
+        QFETCH(double, Intercept);
         auto L = Pair(A, B);
         tPointHitList Hits;
-        const QImage Img = Scatter(*L, false, &Hits);
-        const tDescriptor &D = DescriptorOf(*L);
-        QCOMPARE(double(D.ScatterX.Offset), OffsetX);
-        QCOMPARE(double(D.ScatterY.Offset), OffsetY);
-        // Every marker sits at its values on the recorded scale, inside the
-        // canvas; the value under its pixel is its value to within a pixel.
+        tDescriptor &D = Recomputed(*L);
+        const QImage Img = testdraw::Drawn(400, 400, [&](QPainter &P) {
+            DrawScatter(P, tDrawContext(400, 400), *L, D, Toggle, &Hits, true);
+        });
+        QCOMPARE(QPointF(double(D.ScatterX.Offset), double(D.ScatterY.Offset)), Offsets);
+        const QStringList X = A.split(' '), Y = B.split(' ');
+        QCOMPARE(Hits.size(), X.size());
         for (const tPointHit &E : Hits) {
-            TCellState S;
-            const Extended X = L->GetCellValue(E.Line, 0, S), Y = L->GetCellValue(E.Line, 1, S);
-            QCOMPARE(E.X, PxOf(D.ScatterX, X));
-            QCOMPARE(E.Y, PyOf(D.ScatterY, Y));
-            QVERIFY(std::fabs(double(ScatterXValueAt(D, E.X) - X)) <= double(D.ScatterX.PerPixel));
+            const QPoint At(PxOf(D.ScatterX, X[E.Line].toDouble()),
+                            PyOf(D.ScatterY, Y[E.Line].toDouble()));
+            QCOMPARE(QPoint(E.X, E.Y), At);
             QVERIFY(QRect(0, 0, 400, 400).contains(E.Rect));
+            QVERIFY(std::fabs(double(ScatterXValueAt(D, E.X)) - X[E.Line].toDouble()) <=
+                    double(D.ScatterX.PerPixel));
+            QVector<int> Same;
+            for (int I = 0; I < X.size(); ++I)
+                if (X[I] == X[E.Line] && Y[I] == Y[E.Line])
+                    Same << I;
+            QCOMPARE(E.Count, Same.size());
+            QCOMPARE(E.Rect.width(), Same.size() == 1 ? 5 : Same.size() <= 5 ? 7 : 9);
+            QVector<int> Picked = PickedPointLines(Hits, E.Rect.bottomRight());
+            std::sort(Picked.begin(), Picked.end());
+            QCOMPARE(Picked, Same);
+            int Drawn = 0;
+            for (const tPointHit &O : Hits)
+                Drawn += O.Drawn && O.Rect == E.Rect ? 1 : 0;
+            QCOMPARE(Drawn, 1);
+            QCOMPARE(Img.pixel(E.Rect.topLeft()), qRgb(0, 0, 0));
+            QCOMPARE(Img.pixel(E.Rect.topLeft() + QPoint(1, 1)), Red);
         }
         // The axes are black lines through the origin pixels.
         const int x0 = D.ScatterX.Origin, y0 = D.ScatterY.Origin;
         QCOMPARE(Img.pixel(x0, y0 < 200 ? y0 + 30 : y0 - 30), qRgb(0, 0, 0));
         QCOMPARE(Img.pixel(x0 < 200 ? x0 + 30 : x0 - 30, y0), qRgb(0, 0, 0));
-    }
-
-    // The regression line: through the data when the toggle is down,
-    // vertical at x for a constant column, absent when the toggle is up.
-    void regressionLine_data()
-    {
-        QTest::addColumn<QString>("A");
-        QTest::addColumn<QString>("B");
-        QTest::addColumn<bool>("Toggle");
-        QTest::newRow("constant x") << "5 5 5"
-                                    << "1 2 3" << true;
-        QTest::newRow("slope 2") << "1 2 3 4"
-                                 << "3 5 7 9" << true;
-        QTest::newRow("toggle up") << "1 2 3 4"
-                                   << "3 5 7 9" << false;
-    }
-    void regressionLine()
-    {
-        QFETCH(QString, A);
-        QFETCH(QString, B);
-        QFETCH(bool, Toggle);
-        auto L = Pair(A, B);
-        const QImage Img = Scatter(*L, Toggle, nullptr);
-        const tDescriptor &D = DescriptorOf(*L);
-        const tPairFigures F = PairFiguresOf(PairSumsOf(*L, 0, 1));
-        // Sample the line half-way between two markers' heights.
+        if (Intercept == 0)
+            return;
+        // The line sampled half-way between two markers' heights.
         int RedFound = 0, Probes = 0;
-        for (Extended Y = D.Min(1) + 0.25; Y < D.Max(1); Y += 0.5) {
-            const Extended X = F.Vertical ? F.MeanX : (Y - F.Intercept) / F.Slope;
-            if (X < D.Min(0) || X > D.Max(0))
-                continue;
-            ++Probes;
-            const int Px = PxOf(D.ScatterX, X), Py = PyOf(D.ScatterY, Y);
+        for (Extended V = D.Min(1) + 0.25; V < D.Max(1); V += 0.5, ++Probes) {
+            const int Px = PxOf(D.ScatterX, Slope == 0 ? Intercept : (V - Intercept) / Slope);
             bool Near = false;
             for (int Dx = -1; Dx <= 1; ++Dx)
-                Near = Near || Img.pixel(Px + Dx, Py) == Red;
+                Near = Near || Img.pixel(Px + Dx, PyOf(D.ScatterY, V)) == Red;
             RedFound += Near ? 1 : 0;
         }
-        QVERIFY(Probes >= 2);
+        QVERIFY(Probes >= 4);
         QCOMPARE(RedFound, Toggle ? Probes : 0);
     }
 
     // Data sticks: one bar per value from the zero axis, right for positive
-    // and left for negative values, lengths in proportion; none for an empty
-    // cell; a second series in green.
-    void dataSticks_data()
-    {
-        QTest::addColumn<QString>("A");
-        QTest::addColumn<QString>("B");
-        QTest::addColumn<QString>("Signs"); // per bar of series 0
-        QTest::newRow("3, -2, 5") << "3 -2 5"
-                                  << ""
-                                  << "+-+";
-        QTest::newRow("empty cell in line 2") << "3 _ 5"
-                                              << ""
-                                              << "++";
-        QTest::newRow("two columns") << "3 -2 5"
-                                     << "1 1 1"
-                                     << "+-+";
-    }
+    // and left for negative values, lengths in proportion; none for the
+    // empty cell of line 3; the second series in green.
     void dataSticks()
     {
-        QFETCH(QString, A);
-        QFETCH(QString, B);
-        QFETCH(QString, Signs);
-        auto L = Pair(A, B.isEmpty() ? QStringLiteral("_") : B);
-        if (B.isEmpty())
-            L->ToggleColSelected(1);
+        auto L = Pair("3 -2 _ 5", "1 1 1 1");
         tDescriptor &D = Recomputed(*L);
         const QImage Img = testdraw::Drawn(
             500, 300, [&](QPainter &P) { DrawDataSticks(P, tDrawContext(500, 300), *L, D, 74); });
         const QVector<tBar> R = Bars(Img, Red);
-        QCOMPARE(R.size(), Signs.size());
-        // The zero axis: where positive bars start and negative bars end.
-        int Zero = -1;
-        QVector<int> Lengths;
+        QCOMPARE(R.size(), 3);
+        // Positive bars start and negative bars end on the zero axis; the
+        // lengths are in proportion to the values (to a pixel or two).
+        const double Values[] = {3, -2, 5}, Unit = (R[0].Right - R[0].Left + 2) / 3.0;
         for (int I = 0; I < R.size(); ++I) {
-            const int Z = Signs[I] == '+' ? R[I].Left - 1 : R[I].Right + 1;
-            if (Zero < 0)
-                Zero = Z;
-            QVERIFY(std::abs(Z - Zero) <= 1);
-            Lengths << R[I].Right - R[I].Left + 2;
+            QVERIFY(std::abs((Values[I] > 0 ? R[I].Left : R[I].Right + 2) - R[0].Left) <= 1);
+            QVERIFY(std::fabs(R[I].Right - R[I].Left + 2 - Unit * std::fabs(Values[I])) <= 2);
         }
-        // Lengths in proportion to the values (to a pixel or two).
-        QStringList Values = A.split(' ');
-        Values.removeAll("_");
-        const double Unit = Lengths[0] / Values[0].toDouble();
-        for (int I = 0; I < Lengths.size(); ++I)
-            QVERIFY2(std::fabs(Lengths[I] - Unit * std::fabs(Values[I].toDouble())) <= 2,
-                     qPrintable(QString::number(Lengths[I])));
-        QCOMPARE(Bars(Img, qRgb(0, 128, 0)).size(), B.isEmpty() ? 0 : 3);
+        QCOMPARE(Bars(Img, qRgb(0, 128, 0)).size(), 4);
     }
 
     // On a page the cross table stops at the page's edge and says where
@@ -265,17 +183,17 @@ class TstTwoVarDrawing : public QObject
         int Columns = 0, Rows = 0, Pages = 0;
         tCrossTablePart From;
         for (;;) {
-            QImage Img = testdraw::Canvas(900, 700);
-            QPainter P(&Img);
-            testdraw::Prepare(P);
-            const tCrossTableRest Rest = DrawCrossTable(P, Page, *L, D, 74, From);
-            P.end();
+            tCrossTableRest Rest;
+            const testdraw::tTexts Texts = testdraw::Written(
+                900, 700, [&](QPainter &P) { Rest = DrawCrossTable(P, Page, *L, D, 74, From); });
+            // Nothing written beyond the page.
+            for (const testdraw::tTextItem &T : Texts)
+                QVERIFY2(T.At.x() >= 0 && T.Right <= 900 && T.At.y() <= 700, qPrintable(T.Text));
             ++Pages;
             QVERIFY(Pages < 50);
             QCOMPARE(Rest.Columns, 31);
             QCOMPARE(Rest.Rows, 21);
             QVERIFY(Rest.NextColumn > From.FirstColumn && Rest.NextRow > From.FirstRow);
-            // Nothing drawn beyond the page.
             if (From.FirstRow == 0)
                 Columns += Rest.NextColumn - From.FirstColumn;
             if (From.FirstColumn == 0)

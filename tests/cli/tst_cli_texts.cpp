@@ -1,0 +1,223 @@
+// The texts lumentor-cli writes, run as a separate program: info (also of a
+// version 1 file) and convert, describe (one series and
+// pairs of columns), import, export and --help, each compared with its
+// expected output under expected/, and the refusals of every command.
+#include "Lumen.h"
+#include "support_cli.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_cli_texts : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir Dir;
+
+  private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(Dir.isValid());
+        // known.lmt: a field of every kind.
+        tLumen K;
+        K.SetCellText(0, 0, "5");
+        K.SetCellText(2, 0, "abc");
+        K.SetDecimals(0, 2);
+        K.SetColName(0, "Højde");
+        K.SetComment(0, "x\ty");
+        K.SetGroupKind(2, gkManual);
+        K.AddInterval(2, 0, 10);
+        K.AddInterval(2, 10, 20.5L);
+        K.SetFirstLower(2, 1.5L);
+        K.SetRandomFrom(2, 1);
+        K.SetRandomTo(2, 6);
+        K.SetRandomCount(2, 10);
+        K.SetHypName(1, "Sko");
+        K.SetHypDecimals(1, 1);
+        K.SetHypObsText(0, 1, "38,5");
+        K.SetHypFreqText(0, 1, "4");
+        K.SetHypFreqText(1, 1, "x");
+        K.SetGrupLowText(0, 0, "0");
+        K.SetGrupHighText(0, 0, "100");
+        K.SetGrupFreqText(0, 0, "3");
+        K.SetLineName(1, "Åse");
+        K.SetText("a\tb\nc\\d");
+        K.SetTextShown(true);
+        DataType = dtHyp;
+        K.SaveToFile(Dir.filePath("known.lmt"));
+        QVERIFY(!K.WriteFailed());
+
+        DataType = dtObs;
+        // data.lmt: A named Højde; B grouped by hand into (0; 10] and
+        // (10; 20]; text only in C; line 2 named Bo; frequency column 1 and
+        // grouped column 2 whose third class overlaps the first.
+        tLumen L;
+        L.SetColName(0, QStringLiteral("Højde"));
+        const QStringList A{"2", "1", "2", "3"}, B{"5", "15", "12", "18"};
+        for (int I = 0; I < 4; ++I) {
+            L.SetCellText(I, 0, A[I]);
+            L.SetCellText(I, 1, B[I]);
+        }
+        L.SetGroupKind(1, gkManual);
+        L.AddInterval(1, 0, 10);
+        L.AddInterval(1, 10, 20);
+        L.SetCellText(1, 2, "x");
+        L.SetLineName(1, QStringLiteral("Bo"));
+        L.SetHypName(0, QStringLiteral("Sko"));
+        const QStringList H{"38", "3", "40", "1"};
+        for (int I = 0; I < 2; ++I) {
+            L.SetHypObsText(I, 0, H[2 * I]);
+            L.SetHypFreqText(I, 0, H[2 * I + 1]);
+        }
+        const QStringList G{"0", "10", "1", "10", "20", "3", "5", "15", "2"};
+        for (int I = 0; I < 3; ++I) {
+            L.SetGrupLowText(I, 1, G[3 * I]);
+            L.SetGrupHighText(I, 1, G[3 * I + 1]);
+            L.SetGrupFreqText(I, 1, G[3 * I + 2]);
+        }
+        L.SaveToFile(Dir.filePath("data.lmt"));
+        QVERIFY(!L.WriteFailed());
+        // pair.lmt: A 1 2 2, B 5 5 6, C one short, D grouped automatically.
+        tLumen P;
+        const QStringList Cols[4] = {
+            {"1", "2", "2"}, {"5", "5", "6"}, {"1", "2"}, {"3", "14", "7"}};
+        for (int C = 0; C < 4; ++C)
+            for (int I = 0; I < Cols[C].size(); ++I)
+                P.SetCellText(I, C, Cols[C][I]);
+        P.SetGroupKind(3, gkAuto);
+        P.SetFirstLower(3, 0);
+        P.SetFirstUpper(3, 10);
+        P.SetGroupCount(3, 2);
+        P.SaveToFile(Dir.filePath("pair.lmt"));
+        QVERIFY(!P.WriteFailed());
+        QVERIFY(WriteAll(Dir.filePath("locked.lmt"), "previous content"));
+        QVERIFY(QFile::setPermissions(Dir.filePath("locked.lmt"), QFile::ReadOwner));
+        tLumen Empty;
+        Empty.SaveToFile(Dir.filePath("empty.lmt"));
+        QVERIFY(WriteAll(Dir.filePath("uneven.txt"), "1\t2\n3\n"));
+        // in.lmt: imported from text with names of columns and lines.
+        QVERIFY(WriteAll(Dir.filePath("in.txt"), "Navn;Vægt;Højde\nAnna;40,5;150\n\nBo;52;\n"));
+        QCOMPARE(RunCli({"import", Dir.filePath("in.txt"), "-o", Dir.filePath("in.lmt")}).Code, 0);
+        QVERIFY(WriteAll(Dir.filePath("garbage.lmt"), "hello, world, this is text"));
+        QVERIFY(WriteAll(Dir.filePath("magic.lmt"), "\x0cLumentor0002"));
+    }
+
+    // "@name" stands for a file in the scratch folder. Expect: the file of
+    // expected output on success, else a part of the message on standard
+    // error; a refusal writes nothing and leaves its target (-o, or
+    // convert's second file) as it was: absent, or with what it held.
+    void run_data()
+    {
+        QTest::addColumn<QString>("Args");
+        QTest::addColumn<int>("Code");
+        QTest::addColumn<QString>("Expect");
+        auto Row = [](const char *Name, const char *Args, int Code, const char *Expect) {
+            QTest::newRow(Name) << QString(Args) << Code << QString::fromUtf8(Expect);
+        };
+        Row("info", "info @known.lmt", 0, "info_known.txt");
+        Row("info of no file", "info @none.lmt", 1, "Kunne ikke læse data");
+        Row("info of another kind", "info @garbage.lmt", 1, "Kunne ikke læse data");
+        Row("info of a bare header", "info @magic.lmt", 1, "Kunne ikke læse data");
+        Row("convert of another kind", "convert @garbage.lmt @fresh.lmt", 1,
+            "Kunne ikke læse data");
+        Row("convert into a locked file", "convert @data.lmt @locked.lmt", 1,
+            "Kunne ikke gemme data");
+        Row("convert into no folder", "convert @data.lmt @no/dir/out.lmt", 1,
+            "Kunne ikke gemme data");
+        Row("column table", "describe @data.lmt --col a --table", 0, "col_table.txt");
+        Row("column keys", "describe @data.lmt --keys --col A", 0, "col_keys.txt");
+        Row("grouped column", "describe @data.lmt --col B --table", 0, "grouped_table.txt");
+        // Line 2 holds 1 and 15; the text in column C is skipped.
+        Row("line", "describe @data.lmt --line 2 --table", 0, "line_table.txt");
+        Row("two columns", "describe @data.lmt --col B --col A --table", 0, "two_cols_table.txt");
+        Row("frequencies", "describe @data.lmt --hyp 1 --keys", 0, "hyp_keys.txt");
+        Row("unreadable file", "describe @none.lmt --col A --table", 1, "Kunne ikke læse data");
+        Row("text only", "describe @data.lmt --col C --keys", 1, "Serien indeholder ingen tal");
+        Row("faulty keys", "describe @data.lmt --grup 2 --keys", 1, "Fejl i intervaller");
+        Row("faulty table", "describe @data.lmt --grup 2 --table", 1, "Fejl i intervaller");
+        Row("no form", "describe @data.lmt --col A", 2, "Brug");
+        Row("bad column", "describe @data.lmt --col AA --table", 2, "Ugyldig serie");
+        Row("mixed kinds", "describe @data.lmt --col A --hyp 1 --table", 2, "samme slags");
+        Row("cross table", "describe @pair.lmt --col A --col B --crosstable", 0, "cross_table.txt");
+        Row("either order", "describe @pair.lmt --col B --col A --crosstable", 0,
+            "cross_table.txt");
+        Row("pair keys", "describe @pair.lmt --col A --col B --pairkeys", 0, "pair_keys.txt");
+        Row("faulty pair", "describe @pair.lmt --col A --col C --pairkeys", 1, "Fejl i data-par");
+        Row("faulty, table", "describe @pair.lmt --col B --col C --crosstable", 1,
+            "Fejl i data-par");
+        Row("grouped beside ungrouped", "describe @pair.lmt --col A --col D --crosstable", 1,
+            "Begge kolonner skal være grupperede");
+        Row("one column", "describe @pair.lmt --col A --crosstable", 2, "Brug:");
+        Row("scatter of a grouped column",
+            "render @pair.lmt --col A --col D --kind krydsdiagram -o @x.png", 1,
+            "Krydsdiagram kræver ugrupperede kolonner");
+        Row("cross table of one column", "render @pair.lmt --col A --kind krydstabel -o @x.png", 1,
+            "Angiv to kolonner med --col");
+        Row("print of an empty data set", "print @empty.lmt --data -o @none.pdf", 1,
+            "Datasættet er tomt");
+        Row("print of the data set as a kind", "print @data.lmt --data --kind tabel -o @x.pdf", 2,
+            "Brug");
+        Row("print of a grouped scatter",
+            "print @pair.lmt --col A --col D --kind krydsdiagram -o @x.pdf", 1,
+            "Krydsdiagram kræver ugrupperede kolonner");
+        Row("help", "--help", 0, "help_all.txt");
+        Row("one command's help", "render -h", 0, "help_render.txt");
+        Row("help of no command", "nej --help", 2, "Brug:");
+        Row("help not alone", "export a.lmt --help", 2, "Brug:");
+        Row("export with names", "export @in.lmt --names", 0, "export_names.txt");
+        Row("export", "export @in.lmt", 0, "export.txt");
+        Row("imported file described", "describe @in.lmt --col A --table", 0, "imported_table.txt");
+        Row("uneven text", "import @uneven.txt -o @uneven.lmt", 1, "ikke lige mange felter");
+        Row("no text file", "import @none.txt -o @none.lmt", 1, "Kunne ikke læse tekstfilen");
+        Row("import without -o", "import @uneven.txt", 2, "Brug:");
+        Row("export of no file", "export @none.lmt", 1, "Kunne ikke læse data");
+    }
+    void run()
+    {
+        QFETCH(QString, Args);
+        QFETCH(int, Code);
+        QFETCH(QString, Expect);
+        QStringList List = Args.split(' ');
+        for (QString &A : List)
+            if (A.startsWith('@'))
+                A = Dir.filePath(A.mid(1));
+        const int At = List[0] == "convert" ? 2 : List.indexOf("-o") + 1;
+        const QString Target = At > 0 ? List[At] : QString();
+        const QByteArray Before = ReadAll(Target);
+        const bool Existed = QFile::exists(Target);
+        const tRun R = RunCli(List);
+        QCOMPARE(R.Code, Code);
+        if (Code == 0) {
+            QCOMPARE(R.Out, Expected(Expect));
+            return;
+        }
+        QVERIFY2(R.Err.contains(Expect), qPrintable(R.Err));
+        QVERIFY(R.Out.isEmpty());
+        QCOMPARE(QFile::exists(Target), Existed);
+        QCOMPARE(ReadAll(Target), Before);
+    }
+
+    // version1.lmt, as the first version of the program saved it: column A
+    // named "Vægt" with 1 decimal, random settings without the later flag,
+    // 2,5 and a text cell; line 1 named "Lørdag".
+    void convertVersionOne()
+    {
+        const QString Old = QStringLiteral(LUMEN_SOURCE_DIR "/tests/cli/expected/version1.lmt");
+        QCOMPARE(RunCli({"info", Old}).Out, Expected("info_version1.txt"));
+        const tRun C = RunCli({"convert", Old, Dir.filePath("new.lmt")});
+        QCOMPARE(C.Err, QString());
+        QCOMPARE(C.Code, 0);
+        const QByteArray New = ReadAll(Dir.filePath("new.lmt"));
+        QCOMPARE(New.left(13), QByteArray("\x0cLumentor0002"));
+        // 26 random flags, the empty text and its window flag are added.
+        QCOMPARE(New.size(), ReadAll(Old).size() + 26 + 5);
+        QCOMPARE(RunCli({"info", Dir.filePath("new.lmt")}).Out,
+                 Expected("info_version1.txt").replace("filversion\t1\n", "filversion\t2\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cli_texts)
+#include "tst_cli_texts.moc"
