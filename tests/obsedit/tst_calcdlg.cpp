@@ -1,6 +1,8 @@
 // The computed-column dialog "Beregnede tal": the check on every keystroke,
 // and what the editor does with OK, Slet and Annullér.
+#include "sheet_text.h"
 #include "support_host.h"
+#include "support_rows.h"
 
 #include "CalcDlg.h"
 #include "DataEdit.h"
@@ -8,24 +10,61 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 namespace
 {
 
-// "B=A+1 C=B*2": computed columns made as the dialog would make them.
-void MakeFormulas(tLumen &L, const QString &Script)
+// Whether OK may be pressed, and the formula's colour.
+QString State(const TCalcDlg &D)
 {
-    for (const QString &Step : Script.split(' ', Qt::SkipEmptyParts))
-        QVERIFY(MakeComputed(L, ColIndex(Step[0]), Step.mid(2)));
+    return QStringLiteral("%1 %2").arg(D.OkButton->isEnabled() ? "ok" : "-",
+                                       D.FormelEdit->palette().color(QPalette::Text).name());
 }
 
-QColor TextColour(const TCalcDlg &D)
-{
-    return D.FormelEdit->palette().color(QPalette::Text);
-}
+const QString Red = QStringLiteral("- #ff0000");
+
+// Setup as in sheet_text.h; Refs: the column's references while typing.
+const struct {
+    const char *Name;
+    QStringList Setup;
+    int Column;
+    const char *Typed;
+    bool Valid;
+    const char *Refs;
+} CheckRows[] = {
+    {"A+ unfinished", {}, 2, "A+", false, ""},
+    {"A+B", {}, 2, "A+B", true, "AB"},
+    {"lower case", {}, 2, "a*b", true, "AB"},
+    {"own column", {}, 0, "A*2", false, ""},
+    {"cycle through B", {"B:A+1"}, 0, "B*2", false, ""},
+    {"cycle through two", {"B:A+1", "C:B*2"}, 0, "C-1", false, ""},
+    {"reads a computed column", {"B:A+1"}, 2, "B*2", true, "B"},
+    {"blanks only", {}, 2, "   ", false, ""},
+    {"unbalanced", {}, 2, "(A+B", false, ""},
+};
+
+// Column A holds 1, 2, 3; the dialog opens for B. Typed replaces the text,
+// then Button is pressed. Seven: B's first cell once A's first is 7.
+const char *const Add = "Fortryd \"Tilføj\"";
+const struct {
+    const char *Name;
+    QStringList Setup;
+    bool Random; // B has random settings
+    const char *Typed, *Button, *FormulaB, *CellsB, *CellsC, *Undo, *Seven;
+} EditorRows[] = {
+    // clang-format off
+    {"new formula", {}, false, "a*10", "OkButton", "A*10", "B:A*10=10,20,30", "", Add, "70"},
+    {"changed formula, reader follows", {"B:A+1", "C:B*2"}, false, "A-1", "OkButton", "A-1",
+     "B:A-1=0,1,2", "C:B*2=0,2,4", Add, "6"},
+    {"OK drops random settings", {}, true, "A", "OkButton", "A", "B:A=1,2,3", "", Add, "7"},
+    {"Slet empties the column and its reader", {"B:A+1", "C:B*2"}, false, "", "ClearButton",
+     "", "B", "C:B*2", "Fortryd \"Slet\"", ""},
+    {"Annullér changes nothing", {"B:A+1", "C:B*2"}, false, "A*5", "CancelButton", "A+1",
+     "B:A+1=2,3,4", "C:B*2=4,6,8", "Fortryd", "8"},
+    // clang-format on
+};
 
 } // namespace
 
@@ -35,178 +74,79 @@ class TstCalcDlg : public QObject
   private slots:
     void initTestCase() { InitEditorTest(); }
 
-    void check_data()
-    {
-        QTest::addColumn<QString>("formulas");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<QString>("refs"); // the column's references while typing
-
-        QTest::newRow("A+ unfinished") << "" << 2 << "A+" << false << "";
-        QTest::newRow("A+B") << "" << 2 << "A+B" << true << "AB";
-        QTest::newRow("lower case") << "" << 2 << "a*b" << true << "AB";
-        QTest::newRow("own column") << "" << 0 << "A*2" << false << "";
-        QTest::newRow("cycle through B") << "B=A+1" << 0 << "B*2" << false << "";
-        QTest::newRow("cycle through two") << "B=A+1 C=B*2" << 0 << "C-1" << false << "";
-        QTest::newRow("reads a computed column") << "B=A+1" << 2 << "B*2" << true << "B";
-        QTest::newRow("blanks only") << "" << 2 << "   " << false << "";
-        QTest::newRow("unbalanced") << "" << 2 << "(A+B" << false << "";
-    }
-
+    void check_data() { AddRows(CheckRows); }
     void check()
     {
-        QFETCH(QString, formulas);
-        QFETCH(int, column);
-        QFETCH(QString, typed);
-        QFETCH(bool, valid);
-        QFETCH(QString, refs);
-
+        const auto &R = CurrentRow(CheckRows);
         TFakeHost Host;
-        MakeFormulas(Host.Lumen(), formulas);
-        const QString RefsBefore = Host.Lumen().GetFormulaRefs(column);
+        SetupSheet(Host.Lumen(), R.Setup);
+        const QString RefsBefore = Host.Lumen().GetFormulaRefs(R.Column);
         TCalcDlg D(Host);
-        D.Open(column);
-        QCOMPARE(D.CalcGB->title(), QStringLiteral(" Kolonne %1 ").arg(ColLetter(column)));
+        D.Open(R.Column);
+        QCOMPARE(D.CalcGB->title(), QStringLiteral(" Kolonne %1 ").arg(ColLetter(R.Column)));
+        QCOMPARE(State(D), Red);
         QVERIFY(!D.Valid());
-        QVERIFY(!D.OkButton->isEnabled());
-        QCOMPARE(TextColour(D), QColor(Qt::red));
 
-        QTest::keyClicks(D.FormelEdit, typed);
-        QCOMPARE(D.Valid(), valid);
-        QCOMPARE(D.OkButton->isEnabled(), valid);
-        QCOMPARE(TextColour(D), valid ? QColor(Qt::black) : QColor(Qt::red));
-        QCOMPARE(Host.Lumen().GetFormulaRefs(column), refs);
+        QTest::keyClicks(D.FormelEdit, R.Typed);
+        QCOMPARE(D.Valid(), R.Valid);
+        QCOMPARE(State(D), R.Valid ? QStringLiteral("ok #000000") : Red);
+        QCOMPARE(Host.Lumen().GetFormulaRefs(R.Column), QString::fromLatin1(R.Refs));
+        QTest::mouseClick(D.HelpButton, Qt::LeftButton);
+        QCOMPARE(Host.Calls, QStringList{QStringLiteral("Help 2")});
 
         // Given up: the column reads what its stored formula reads.
         QTest::keyClick(D.FormelEdit, Qt::Key_Escape);
         QCOMPARE(D.LastResult(), TCalcDlg::rsCancel);
-        QCOMPARE(Host.Lumen().GetFormulaRefs(column), RefsBefore);
+        QCOMPARE(Host.Lumen().GetFormulaRefs(R.Column), RefsBefore);
     }
 
-    void helpButton()
-    {
-        TFakeHost Host;
-        TCalcDlg D(Host);
-        D.Open(1);
-        QTest::mouseClick(D.HelpButton, Qt::LeftButton);
-        QCOMPARE(Host.Calls, QStringList{QStringLiteral("Help 2")});
-    }
-
-    void editor_data()
-    {
-        QTest::addColumn<QString>("formulas");
-        QTest::addColumn<bool>("random");      // column B has random settings
-        QTest::addColumn<QString>("typed");    // replaces the edit text
-        QTest::addColumn<QString>("button");   // OkButton, ClearButton, CancelButton
-        QTest::addColumn<QString>("formulaB"); // B's formula afterwards
-        QTest::addColumn<QString>("cellsB");   // B's cells afterwards
-        QTest::addColumn<QString>("cellsC");   // C's cells afterwards
-        QTest::addColumn<QString>("undoCaption");
-
-        // Column A holds 1, 2, 3.
-        const char *Add = "Fortryd \"Tilføj\"";
-        const struct {
-            const char *Name, *Formulas;
-            bool Random;
-            const char *Typed, *Button, *FormulaB, *CellsB, *CellsC, *Undo;
-        } Rows[] = {
-            // clang-format off
-            {"new formula", "", false, "a*10", "OkButton", "A*10", "10 20 30", "", Add},
-            {"changed formula, reader follows", "B=A+1 C=B*2", false, "A-1", "OkButton", "A-1",
-             "0 1 2", "0 2 4", Add},
-            {"OK drops random settings", "", true, "A", "OkButton", "A", "1 2 3", "", Add},
-            {"Slet empties the column and its reader", "B=A+1 C=B*2", false, "", "ClearButton",
-             "", "", "", "Fortryd \"Slet\""},
-            {"Annullér changes nothing", "B=A+1 C=B*2", false, "A*5", "CancelButton", "A+1",
-             "2 3 4", "4 6 8", "Fortryd"},
-            // clang-format on
-        };
-        for (const auto &R : Rows)
-            QTest::newRow(R.Name) << QString::fromUtf8(R.Formulas) << R.Random
-                                  << QString::fromUtf8(R.Typed) << QString::fromUtf8(R.Button)
-                                  << QString::fromUtf8(R.FormulaB) << QString::fromUtf8(R.CellsB)
-                                  << QString::fromUtf8(R.CellsC) << QString::fromUtf8(R.Undo);
-    }
-
+    void editor_data() { AddRows(EditorRows); }
     void editor()
     {
-        QFETCH(QString, formulas);
-        QFETCH(bool, random);
-        QFETCH(QString, typed);
-        QFETCH(QString, button);
-        QFETCH(QString, formulaB);
-        QFETCH(QString, cellsB);
-        QFETCH(QString, cellsC);
-        QFETCH(QString, undoCaption);
-
+        const auto &R = CurrentRow(EditorRows);
+        const bool Cancel = QLatin1String(R.Button) == QLatin1String("CancelButton");
         TEditorFixture F;
         tLumen &L = F.L();
-        for (int I = 0; I < 3; ++I)
-            L.SetCellText(I, 0, QString::number(I + 1));
-        MakeFormulas(L, formulas);
-        if (random) {
+        SetupSheet(L, QStringList{"A=1,2,3"} + R.Setup);
+        if (R.Random) {
             L.SetRandomFrom(1, 1);
             L.SetRandomTo(1, 6);
             L.SetRandomCount(1, 0);
         }
-        auto Cells = [&L](int Col) {
-            QStringList S;
-            for (int I = 0; I < L.CellCount(Col); ++I)
-                S << L.GetCellText(I, Col);
-            return S.join(' ');
-        };
-        const QString CellsBefore = Cells(1);
+        const QString Before = SheetColumn(L, 1);
         ClickHeader(F.Edit->SojleDG(), 0, 1);
-        QToolButton *Calc = F.Edit->ToolButton(QStringLiteral("CalcSpeed"));
-        QVERIFY(Calc->isEnabled());
-
         TCalcDlg *D = F.Edit->CalcDialog();
         // Checked afterwards: a failed check in here would leave the dialog open.
-        bool Answered = false, WasVisible = false;
         QString Shown;
         QTimer::singleShot(0, D, [&] {
-            WasVisible = D->isVisible();
-            Shown = D->FormelEdit->text();
+            Shown = D->isVisible() ? D->FormelEdit->text() : QStringLiteral("(hidden)");
             D->FormelEdit->selectAll();
-            if (typed.isEmpty())
-                QTest::keyClick(D->FormelEdit, Qt::Key_Delete);
-            else
-                QTest::keyClicks(D->FormelEdit, typed);
-            QTest::mouseClick(D->findChild<QPushButton *>(button), Qt::LeftButton);
-            Answered = true;
+            QTest::keyClick(D->FormelEdit, Qt::Key_Delete);
+            QTest::keyClicks(D->FormelEdit, R.Typed);
+            QTest::mouseClick(D->findChild<QPushButton *>(R.Button), Qt::LeftButton);
         });
-        QTest::mouseClick(Calc, Qt::LeftButton);
-        QVERIFY(Answered);
-        QVERIFY(WasVisible);
+        QTest::mouseClick(F.Edit->ToolButton(QStringLiteral("CalcSpeed")), Qt::LeftButton);
         QVERIFY(!D->isVisible());
-        QCOMPARE(Shown, formulas.section(' ', 0, 0).mid(2));
+        QCOMPARE(Shown, R.Setup.value(0).mid(2));
+        QCOMPARE(L.GetFormula(1), QString::fromLatin1(R.FormulaB));
+        QCOMPARE(SheetColumn(L, 1), QString::fromLatin1(R.CellsB));
+        QCOMPARE(SheetColumn(L, 2), QString::fromLatin1(*R.CellsC ? R.CellsC : "C"));
+        QCOMPARE(L.GetRandomTo(1), R.Random && Cancel ? 6 : 0);
+        QCOMPARE(UndoCaption(L.GetUndoOp()), QString::fromUtf8(R.Undo));
+        QCOMPARE(F.Edit->DataEdited(), !Cancel);
 
-        QCOMPARE(L.GetFormula(1), formulaB);
-        QCOMPARE(L.IsComputed(1), !formulaB.isEmpty());
-        QCOMPARE(Cells(1), cellsB);
-        QCOMPARE(Cells(2), cellsC);
-        QCOMPARE(L.GetRandomTo(1), random && button == QLatin1String("CancelButton") ? 6 : 0);
-        QCOMPARE(UndoCaption(L.GetUndoOp()), undoCaption);
-        QCOMPARE(F.Edit->DataEdited(), button != QLatin1String("CancelButton"));
-
-        // The formulas keep working: a typed value of A reaches B (and C).
+        // The formulas keep working: a typed value of A reaches B.
         // (Without a window manager the editor is made active again by hand.)
         QApplication::setActiveWindow(F.Edit);
-        TGridView *G = F.Edit->DataDG();
-        G->SetCell(0, 0);
-        TypeInto(G, QStringLiteral("7"));
-        QCOMPARE(L.GetCellText(0, 0), QStringLiteral("7"));
-        if (L.IsComputed(1))
-            QVERIFY(L.GetCellText(0, 1) != cellsB.section(' ', 0, 0));
-
+        F.Edit->DataDG()->SetCell(0, 0);
+        TypeInto(F.Edit->DataDG(), QStringLiteral("7"));
+        QCOMPARE(L.GetCellText(0, 1), QString::fromLatin1(R.Seven));
+        if (Cancel)
+            return;
         // One undo gives back the column as it was before the dialog.
-        if (button != QLatin1String("CancelButton")) {
-            F.Edit->UndoCommand();
-            QCOMPARE(L.IsComputed(1), !formulas.isEmpty());
-            QCOMPARE(Cells(1), CellsBefore);
-            QCOMPARE(L.GetRandomTo(1), random ? 6 : 0);
-        }
+        F.Edit->UndoCommand();
+        QCOMPARE(SheetColumn(L, 1), Before);
+        QCOMPARE(L.GetRandomTo(1), R.Random ? 6 : 0);
     }
 };
 

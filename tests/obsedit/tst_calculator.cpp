@@ -1,7 +1,9 @@
 // The (x,y) calculator: values read off the cumulative graph of plain and
 // grouped columns, its failure form, the readings it keeps, and its opening
 // from a pane showing the cumulative graph.
+#include "sheet_text.h"
 #include "support_host.h"
+#include "support_rows.h"
 
 #include "ArrowDlg.h"
 #include "DataEdit.h"
@@ -11,8 +13,40 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QToolButton>
+
+namespace
+{
+
+// Plain values 1, 2, 2, 3 (F 0,25, 0,75, 1), or grouped the values 5, 5, 15,
+// 15, 15 in the classes (0; 10] and (10; 20] (F 0,4 and 1). Shown: the
+// computed edit ("": the failure form, both edits emptied).
+const struct {
+    const char *Name;
+    bool Grouped;
+    const char *X, *Y, *Shown;
+} Rows[] = {
+    {"x on a value", false, "2", "", "0,750"},
+    {"x between values", false, "2.5", "", "0,750"},
+    {"x below the first", false, "0,5", "", ""},
+    {"x beyond the last", false, "7", "", "1,000"},
+    {"y to a value", false, "", "0,5", "2,000"},
+    {"y on a step", false, "", "0.25", "1,000"},
+    {"y above one", false, "", "1,2", ""},
+    {"y of zero", false, "", "0", "1,000"},
+    {"both given", false, "2", "0,5", ""},
+    {"unreadable", false, "to", "", ""},
+    {"neither", false, "", "", ""},
+    {"grouped x", true, "5", "", "0,200"},
+    {"grouped x, second class", true, "15", "", "0,700"},
+    {"grouped x on a shared bound", true, "10", "", "0,400"},
+    {"grouped x on the open bound", true, "0", "", ""},
+    {"grouped x above", true, "21", "", ""},
+    {"grouped y", true, "", "0,7", "15,000"},
+    {"grouped y of zero", true, "", "0", ""},
+};
+
+} // namespace
 
 class TstCalculator : public QObject
 {
@@ -20,47 +54,14 @@ class TstCalculator : public QObject
   private slots:
     void initTestCase() { InitEditorTest(); }
 
-    void reading_data()
-    {
-        QTest::addColumn<QString>("row");
-        // Plain values 1, 2, 2, 3 (F 0,25, 0,75, 1), or with "g" the values
-        // 5, 5, 15, 15, 15 in the classes (0; 10] and (10; 20] (F 0,4 and 1).
-        // Fields: grouped, x, y, the computed edit (empty: the failure form).
-        const char *const Rows[][2] = {
-            {"x on a value", ";2;;0,750"},
-            {"x between values", ";2.5;;0,750"},
-            {"x below the first", ";0,5;;"},
-            {"x beyond the last", ";7;;1,000"},
-            {"y to a value", ";;0,5;2,000"},
-            {"y on a step", ";;0.25;1,000"},
-            {"y above one", ";;1,2;"},
-            {"y of zero", ";;0;1,000"},
-            {"both given", ";2;0,5;"},
-            {"unreadable", ";to;;"},
-            {"neither", ";;;"},
-            {"grouped x", "g;5;;0,200"},
-            {"grouped x, second class", "g;15;;0,700"},
-            {"grouped x on a shared bound", "g;10;;0,400"},
-            {"grouped x on the open bound", "g;0;;"},
-            {"grouped x above", "g;21;;"},
-            {"grouped y", "g;;0,7;15,000"},
-            {"grouped y of zero", "g;;0;"},
-        };
-        for (const auto &R : Rows)
-            QTest::newRow(R[0]) << QString::fromLatin1(R[1]);
-    }
-
+    void reading_data() { AddRows(Rows); }
     void reading()
     {
-        QFETCH(QString, row);
-        const QStringList F = row.split(';');
-        const bool Grouped = F[0] == "g";
+        const auto &R = CurrentRow(Rows);
+        const QString Shown = QString::fromLatin1(R.Shown);
         tLumen L;
-        const QStringList Values =
-            Grouped ? QStringList{"5", "5", "15", "15", "15"} : QStringList{"1", "2", "2", "3"};
-        for (int I = 0; I < Values.size(); ++I)
-            L.SetCellText(I, 0, Values[I]);
-        if (Grouped) {
+        SetupSheet(L, {R.Grouped ? "A=5,5,15,15,15" : "A=1,2,2,3"});
+        if (R.Grouped) {
             L.SetGroupKind(0, gkManual);
             L.AddInterval(0, 0, 10);
             L.AddInterval(0, 10, 20);
@@ -73,30 +74,30 @@ class TstCalculator : public QObject
 
         TArrowDlg Dlg;
         QSignalSpy Spy(&Dlg, &TArrowDlg::ReadingsChanged);
-        Dlg.Prepare(D, 3, Grouped);
-        Dlg.XEdit->setText(F[1]);
-        Dlg.YEdit->setText(F[2]);
+        Dlg.Prepare(D, 3, R.Grouped);
+        Dlg.XEdit->setText(R.X);
+        Dlg.YEdit->setText(R.Y);
         Dlg.CalcButton->click();
-        const bool FromX = !F[1].isEmpty();
-        QCOMPARE((FromX ? Dlg.YEdit : Dlg.XEdit)->text(), F[3]);
-        QCOMPARE(D.GetReadingCount(), F[3].isEmpty() ? 0 : 1);
-        QCOMPARE(Spy.count(), D.GetReadingCount());
-        if (F[3].isEmpty()) {
-            QVERIFY(Dlg.XEdit->text().isEmpty() && Dlg.YEdit->text().isEmpty());
+        const bool FromX = *R.X != 0;
+        QCOMPARE((FromX ? Dlg.YEdit : Dlg.XEdit)->text(), Shown);
+        const int Kept = Shown.isEmpty() ? 0 : 1;
+        QCOMPARE(D.GetReadingCount(), Kept);
+        QCOMPARE(Spy.count(), Kept);
+        if (Kept == 0) {
+            QCOMPARE(Dlg.XEdit->text() + Dlg.YEdit->text(), QString());
             return;
         }
         QCOMPARE(Spy.at(0).at(0).toInt(), 3);
-        TReading R;
-        QVERIFY(D.GetReading(0, R));
-        QCOMPARE(int(R.FromX), FromX ? 1 : 0);
-        QCOMPARE(FormatFixed(FromX ? R.y : R.x, 3), F[3]);
+        TReading Got;
+        QVERIFY(D.GetReading(0, Got));
+        QCOMPARE(int(Got.FromX), int(FromX));
+        QCOMPARE(FormatFixed(FromX ? Got.y : Got.x, 3), Shown);
     }
 
     void openedFromPane()
     {
         TEditorFixture F;
-        for (const char *V : {"1", "2", "2", "3"})
-            F.L().SetCellText(F.L().CellCount(0), 0, QString::fromLatin1(V));
+        SetupSheet(F.L(), {"A=1,2,2,3"});
         ClickHeader(F.Edit->SojleDG(), 0, 0);
         F.Edit->SetView(TEditorFrame::vwMixed);
         F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkSumfrekvensgraf));
@@ -122,9 +123,7 @@ class TstCalculator : public QObject
             },
             &Opened);
         F.Edit->Pane(1)->CalcButton->click();
-        QCOMPARE(Opened, QStringLiteral("ArrowDlg"));
-        QCOMPARE(Answer, QStringLiteral("2,000"));
-        QCOMPARE(AfterEntering, QString());
+        QCOMPARE(Opened + ' ' + Answer + ' ' + AfterEntering, QStringLiteral("ArrowDlg 2,000 "));
         tDescriptor &D = F.Edit->Descriptor();
         QCOMPARE(D.GetReadingCount(), MaxReadings);
         TReading First, Last;
