@@ -2,46 +2,22 @@
 // the manual grid, the value check with its messages, what Apply stores, and
 // the editor showing a new grouping at once.
 #include "support_host.h"
+#include "support_rows.h"
 
 #include "DataEdit.h"
 #include "DataStilDlg.h"
 #include "Describe.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTableWidget>
-#include <QTest>
 
 namespace
 {
-
-// Column A holds the values (as typed) with the decimals; the dialog is
-// prepared for A.
-struct TDialogFixture {
-    TFakeHost Host;
-    TDataStilDlg Dlg{Host};
-    explicit TDialogFixture(const QStringList &Values, int Decimals = 0)
-    {
-        for (int I = 0; I < Values.size(); ++I)
-            Host.Lumen().SetCellText(I, 0, Values[I]);
-        Host.Lumen().SetDecimals(0, Decimals);
-        Dlg.Prepare(0);
-    }
-    // Every message box asked, "caption: text" (the text alone without caption).
-    QStringList Messages() const
-    {
-        QStringList M;
-        for (const auto &A : Host.Script.Asked)
-            M << (A.Title.isEmpty() ? A.Text : A.Title + ": " + A.Text);
-        return M;
-    }
-};
 
 QStringList Range(int From, int To)
 {
@@ -54,119 +30,118 @@ QStringList Range(int From, int To)
 const QString Refused = QStringLiteral("Denne gruppe-inddeling kan ikke bruges");
 const QString Outside = QStringLiteral("Tal udenfor intervaller: Fundet: ");
 
+// Column A holds Values (one decimal). Auto: the three edits typed (decimal
+// points included), with the second upper bound and the count shown; else
+// Grid: the manual rows "lower|upper". On OK: accepted (Found null), or
+// refused after the values found outside the classes (if any) are shown.
+const struct {
+    const char *Name;
+    QStringList Values;
+    const char *Auto;
+    QStringList Grid;
+    const char *SecondUpper, *Count, *Found;
+} Rows[] = {
+    // clang-format off
+    {"touching tens", Range(1, 37), "0 10 10", {}, "20", "4", nullptr},
+    {"gap of one", Range(1, 37), "1 5 6", {}, "10", "8", nullptr},
+    {"value in a gap", Range(1, 37) << "5.5", "1 5 6", {}, "10", "8", "5,5"},
+    {"below the first, three reported", {"0", "7", "-1", "-2", "37"}, "1 5 6", {}, "10", "8",
+     "0,0  -1,0  -2,0"},
+    {"first lower bound belongs below", Range(1, 37), "1 10 10", {}, "19", "4", "1,0"},
+    {"no values", {}, "0 10 10", {}, "20", "1", nullptr},
+    {"points typed", {"0,3", "1"}, "0 0.1 0.1", {}, "0,2", "10", nullptr},
+    {"width beyond the number range", Range(1, 3), "-1,1e4932 1,1e4932 1,1e4932", {}, "", "", ""},
+    // Counted, not stepped through: a billion classes must not hang.
+    {"more classes than a grouping may have", {"1000000"}, "0 0,001 0,001", {}, "0,002", "", ""},
+    {"grid touching", Range(1, 30), nullptr, {"0|10", "10|20", "20|30"}, "", "", nullptr},
+    {"grid overlapping", Range(1, 3), nullptr, {"0|10", "5|20"}, "", "", ""},
+    {"grid point after a gap", {"0", "12"}, nullptr, {"0|10", "12|12"}, "", "", nullptr},
+    {"grid blank row between", Range(1, 3), nullptr, {"0|10", "|", "20|30"}, "", "", ""},
+    {"grid half filled", Range(1, 3), nullptr, {"0|10", "10|"}, "", "", ""},
+    {"grid of no rows", Range(1, 3), nullptr, {}, "", "", ""},
+    {"grid touching class open below", {"0", "10", "20", "21"}, nullptr, {"0|10", "10|20"}, "",
+     "", "21,0"},
+    {"grid first row closed", {"0", "-0.5"}, nullptr, {"0|10"}, "", "", "-0,5"},
+    {"grid with a gap", {"20", "15"}, nullptr, {"0|10", "20|30"}, "", "", "15,0"},
+    // clang-format on
+};
+
 } // namespace
 
 class TstColumnSettings : public QObject
 {
     Q_OBJECT
+    TFakeHost *Host = nullptr;
+
+    // Every message box asked, "caption: text" (the text alone without caption).
+    QStringList Messages() const
+    {
+        QStringList M;
+        for (const auto &A : Host->Script.Asked)
+            M << (A.Title.isEmpty() ? A.Text : A.Title + ": " + A.Text);
+        return M;
+    }
+
   private slots:
     void initTestCase() { InitEditorTest(); }
+    void init() { Host = new TFakeHost; }
+    void cleanup() { delete Host; }
 
-    void automatic_data()
+    void grouping_data() { AddRows(Rows); }
+    void grouping()
     {
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<QStringList>("edits"); // typed, decimal points included
-        QTest::addColumn<QString>("secondUpper");
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QStringList>("messages"); // on OK; none: accepted
-        auto Row = [](const char *Name, const QStringList &Values, const char *Edits,
-                      const char *SecondUpper, const char *Count, const QStringList &Messages) {
-            QTest::newRow(Name) << Values << QString(Edits).split(' ') << QString(SecondUpper)
-                                << QString(Count) << Messages;
-        };
-        Row("touching tens", Range(1, 37), "0 10 10", "20", "4", {});
-        Row("gap of one", Range(1, 37), "1 5 6", "10", "8", {});
-        Row("value in a gap", Range(1, 37) << "5.5", "1 5 6", "10", "8",
-            {Outside + "5,5", Refused});
-        Row("below the first, three reported", {"0", "7", "-1", "-2", "37"}, "1 5 6", "10", "8",
-            {Outside + "0,0  -1,0  -2,0", Refused});
-        Row("first lower bound belongs below", Range(1, 37), "1 10 10", "19", "4",
-            {Outside + "1,0", Refused});
-        Row("no values", {}, "0 10 10", "20", "1", {});
-        Row("points typed", {"0,3", "1"}, "0 0.1 0.1", "0,2", "10", {});
-        Row("width beyond the number range", Range(1, 3), "-1,1e4932 1,1e4932 1,1e4932", "", "",
-            {Refused});
-        // Counted, not stepped through: a billion classes must not hang.
-        Row("more classes than a grouping may have", {"1000000"}, "0 0,001 0,001", "0,002", "",
-            {Refused});
-    }
-
-    void automatic()
-    {
-        QFETCH(QStringList, values);
-        QFETCH(QStringList, edits);
-        QFETCH(QString, secondUpper);
-        QFETCH(QString, count);
-        QFETCH(QStringList, messages);
-        TDialogFixture F(values, 1);
-        F.Dlg.ObsRB->setChecked(true);
-        QLineEdit *Edits[] = {F.Dlg.ForsteMinEdit, F.Dlg.ForsteMaxEdit, F.Dlg.AndenMinEdit};
-        for (int I = 0; I < 3; ++I) {
-            Edits[I]->selectAll();
-            QTest::keyClicks(Edits[I], edits[I]);
-            // A point typed becomes a comma at once.
-            QCOMPARE(Edits[I]->text(), QString(edits[I]).replace('.', ','));
+        const auto &R = CurrentRow(Rows);
+        tLumen &L = Host->Lumen();
+        for (int I = 0; I < R.Values.size(); ++I)
+            L.SetCellText(I, 0, R.Values[I]);
+        L.SetDecimals(0, 1);
+        TDataStilDlg Dlg(*Host);
+        Dlg.Prepare(0);
+        (R.Auto ? Dlg.ObsRB : Dlg.ManuRB)->setChecked(true);
+        if (R.Auto) {
+            const QStringList Typed = QString(R.Auto).split(' ');
+            QLineEdit *Edits[] = {Dlg.ForsteMinEdit, Dlg.ForsteMaxEdit, Dlg.AndenMinEdit};
+            for (int I = 0; I < 3; ++I) {
+                Edits[I]->selectAll();
+                QTest::keyClicks(Edits[I], Typed[I]);
+                // A point typed becomes a comma at once.
+                QCOMPARE(Edits[I]->text(), QString(Typed[I]).replace('.', ','));
+            }
+            QVERIFY(Dlg.GrupRB->isChecked());
+            QCOMPARE(Dlg.AndenMaxPanel->text(), QString::fromLatin1(R.SecondUpper));
+            QCOMPARE(Dlg.AntalGrupPanel->text(), QString::fromLatin1(R.Count));
         }
-        QVERIFY(F.Dlg.GrupRB->isChecked());
-        QCOMPARE(F.Dlg.AndenMaxPanel->text(), secondUpper);
-        QCOMPARE(F.Dlg.AntalGrupPanel->text(), count);
-        F.Dlg.show();
-        F.Dlg.OKBtn->click();
-        QCOMPARE(F.Messages(), messages);
-        QCOMPARE(F.Dlg.result(), messages.isEmpty() ? int(QDialog::Accepted) : 0);
-    }
-
-    void manual_data()
-    {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<QString>("message"); // first message on OK; empty: accepted
-        QTest::newRow("touching") << QStringList{"0|10", "10|20", "20|30"} << Range(1, 30) << "";
-        QTest::newRow("overlapping") << QStringList{"0|10", "5|20"} << Range(1, 3) << Refused;
-        QTest::newRow("point after a gap")
-            << QStringList{"0|10", "12|12"} << QStringList{"0", "12"} << "";
-        QTest::newRow("blank row between")
-            << QStringList{"0|10", "|", "20|30"} << Range(1, 3) << Refused;
-        QTest::newRow("half filled") << QStringList{"0|10", "10|"} << Range(1, 3) << Refused;
-        QTest::newRow("no rows") << QStringList{} << Range(1, 3) << Refused;
-        QTest::newRow("touching class open below")
-            << QStringList{"0|10", "10|20"} << QStringList{"0", "10", "20", "21"} << Outside + "21";
-        QTest::newRow("first row closed")
-            << QStringList{"0|10"} << QStringList{"0", "-0.5"} << Outside + "-1";
-        QTest::newRow("a gap") << QStringList{"0|10", "20|30"} << QStringList{"20", "15"}
-                               << Outside + "15";
-    }
-
-    void manual()
-    {
-        QFETCH(QStringList, rows);
-        QFETCH(QStringList, values);
-        QFETCH(QString, message);
-        TDialogFixture F(values);
-        F.Dlg.ManuRB->setChecked(true);
-        for (int R = 0; R < rows.size(); ++R)
+        for (int Row = 0; Row < R.Grid.size(); ++Row)
             for (int C = 0; C < 2; ++C)
-                F.Dlg.GrupSG->setItem(R, C + 1, new QTableWidgetItem(rows[R].split('|').value(C)));
-        F.Dlg.show();
-        F.Dlg.OKBtn->click();
-        QCOMPARE(F.Messages().value(0), message);
-        QCOMPARE(F.Dlg.result(), message.isEmpty() ? int(QDialog::Accepted) : 0);
-        if (message.isEmpty()) {
-            F.Dlg.Apply();
-            QCOMPARE(F.Host.Lumen().GetGroupKind(0), uint8_t(gkManual));
-            QCOMPARE(F.Host.Lumen().Cols[0].Intervals.size(), rows.size());
-        }
+                Dlg.GrupSG->setItem(Row, C + 1,
+                                    new QTableWidgetItem(R.Grid[Row].split('|').value(C)));
+        Dlg.show();
+        Dlg.OKBtn->click();
+        QStringList Refusal{Refused};
+        if (R.Found && *R.Found)
+            Refusal.prepend(Outside + R.Found);
+        QCOMPARE(Messages(), R.Found ? Refusal : QStringList());
+        QCOMPARE(Dlg.result(), R.Found ? 0 : int(QDialog::Accepted));
+        if (R.Found)
+            return;
+        Dlg.Apply();
+        QCOMPARE(L.GetGroupKind(0), uint8_t(R.Auto ? gkAuto : gkManual));
+        if (R.Auto)
+            QCOMPARE(QString::number(L.GetGroupCount(0)), QString::fromLatin1(R.Count));
+        else
+            QCOMPARE(L.Cols[0].Intervals.size(), R.Grid.size());
     }
 
     void gridEnterMoves()
     {
-        TDialogFixture F(Range(1, 3));
-        F.Dlg.ManuRB->setChecked(true);
-        F.Dlg.PageControl->setCurrentIndex(1);
-        F.Dlg.show();
-        F.Dlg.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&F.Dlg));
-        QTableWidget *G = F.Dlg.GrupSG;
+        TDataStilDlg Dlg(*Host);
+        Dlg.Prepare(0);
+        Dlg.ManuRB->setChecked(true);
+        Dlg.PageControl->setCurrentIndex(1);
+        Dlg.show();
+        Dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Dlg));
+        QTableWidget *G = Dlg.GrupSG;
         G->setFocus();
         G->setCurrentCell(0, 1);
         // Lower bound -> upper bound of the row -> next row's lower bound.
@@ -181,9 +156,8 @@ class TstColumnSettings : public QObject
         QVERIFY(QApplication::focusWidget()->parent() == G->viewport()); // editing again
         // A text still being typed counts on OK: the second row is half filled.
         QTest::keyClicks(QApplication::focusWidget(), "20");
-        F.Dlg.OKBtn->click();
-        QCOMPARE(F.Messages(), QStringList{Refused});
-        QVERIFY(G->selectedItems().isEmpty());
+        Dlg.OKBtn->click();
+        QCOMPARE(Messages(), QStringList{Refused});
         // From the last row back to the first.
         G->setCurrentCell(TDataStilDlg::GridRows - 1, 2);
         QTest::keyClick(G, Qt::Key_Return);
@@ -192,22 +166,20 @@ class TstColumnSettings : public QObject
 
     void applyKeepsTheOtherGrouping()
     {
-        TFakeHost Host;
-        tLumen &L = Host.Lumen();
+        tLumen &L = Host->Lumen();
         for (const char *V : {"4", "x", "-2,5", "17"})
             L.SetCellText(L.CellCount(2), 2, QString::fromLatin1(V));
         L.SetGroupKind(2, gkManual);
         L.AddInterval(2, -20, 20);
         L.SetFirstUpper(2, 10);
         L.SetGroupCount(2, 4);
-        TDataStilDlg Dlg(Host);
+        TDataStilDlg Dlg(*Host);
         Dlg.Prepare(2);
-        QCOMPARE(Dlg.windowTitle(), QStringLiteral("Indstillinger for kolonne C"));
-        QCOMPARE(Dlg.MinValuePanel->text() + ' ' + Dlg.MaxValuePanel->text(),
-                 QStringLiteral("-2,5 17"));
+        QCOMPARE(Dlg.windowTitle() + ' ' + Dlg.MinValuePanel->text() + ' ' +
+                     Dlg.MaxValuePanel->text(),
+                 QStringLiteral("Indstillinger for kolonne C -2,5 17"));
         // No grouping, two decimals, a comment: the intervals and the
         // automatic settings stay for later.
-        Dlg.Prepare(2);
         Dlg.ObsRB->setChecked(true);
         for (int I = 0; I < 12; ++I)
             Dlg.UpDown->stepUp(); // stops at 10
@@ -247,7 +219,6 @@ class TstColumnSettings : public QObject
         for (int N : {1, 3, 4})
             QCOMPARE(D.GetPaneKind(N), uint8_t(bkTabel));
         QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkTabel));
-        QVERIFY(D.IsGrouped());
         QCOMPARE(D.ListCount(0), 4);
         QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Højde (grupperet)"));
 

@@ -3,6 +3,7 @@
 // scripted dialogs to a PDF printer.
 #include "support_host.h"
 #include "support_pages.h"
+#include "support_rows.h"
 
 #include "DataEdit.h"
 #include "Describe.h"
@@ -13,11 +14,8 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
 
 namespace
 {
@@ -27,18 +25,45 @@ QAction *Item(TDataEdit *E, const char *Name)
     return E->EditorMenuBar()->findChild<QAction *>(Name);
 }
 
-// Column A with N distinct values, column B with values 0..4, the given
-// columns marked, as the editor's commands leave it.
+// Column A with N distinct values from 1000, column B with values 0..4, the
+// given columns marked, as the editor's commands leave it.
 void Fill(TEditorFixture &F, int N, const QString &Marks)
 {
     for (int I = 0; I < N; ++I) {
-        F.L().SetCellText(I, 0, QString::number(100 + I));
+        F.L().SetCellText(I, 0, QString::number(1000 + I));
         F.L().SetCellText(I, 1, QString::number(I % 5));
     }
     for (QChar C : Marks)
         F.L().ToggleColSelected(ColIndex(C));
     F.Edit->RefreshDescriptions();
 }
+
+// Typed: the name typed ("-": the name dialog is cancelled). Title: on the
+// first page ("": nothing printed), its first word on every page. Pages: 0
+// as many as the lines need. Each: a text printed once for every
+// line, in line order ("%1": the line's number, or A's value with Marks AB).
+const struct {
+    const char *Name, *Item;
+    int Values;
+    const char *Marks, *Typed;
+    bool PrintOk;
+    const char *Title;
+    int Pages;
+    const char *Each;
+} PrintRows[] = {
+    // clang-format off
+    {"long table", "PrintTabel", 150, "A", "Klasse 7b", true, "Tabel - Klasse 7b", 3, nullptr},
+    {"data sticks, paged", "PrintDatapinde", 150, "A", "", true, "Datapinde", 6, "Linje %1"},
+    {"data curve, paged", "PrintDatagraf", 150, "A", "", true, "Datagraf", 6, "Linje %1"},
+    {"cross table, columns across pages", "PrintKrydstabel", 90, "AB", "", true, "Krydstabel", 0,
+     "%1"},
+    {"graph inside the margins", "PrintFrekvensgraf", 5, "A", "", true, "Frekvensgraf", 1, nullptr},
+    {"data set", "PrintData", 5, "A", "7b", true, "Datasæt - 7b", 1, nullptr},
+    {"name cancelled", "PrintTabel", 5, "A", "-", true, "", 0, nullptr},
+    {"print cancelled", "PrintCirkeldiagram", 5, "A", "x", false, "", 0, nullptr},
+    {"empty data set", "PrintData", 0, "A", "", true, "", 0, nullptr},
+    // clang-format on
+};
 
 } // namespace
 
@@ -54,25 +79,22 @@ class TstPrintCopy : public QObject
     // allowed; "Datasæt" (Ctrl+P) always.
     void enabling_data()
     {
-        QTest::addColumn<int>("Values");
         QTest::addColumn<QString>("Marks");
         QTest::addColumn<QString>("Enabled");
-        QTest::newRow("nothing marked") << 5 << ""
+        QTest::newRow("nothing marked") << ""
                                         << "";
-        QTest::newRow("one column")
-            << 5 << "A"
-            << "Datapinde Datakurve Tabel Mærketal Hyppighedsgraf Frekvensgraf "
-               "Sumfrekvensgraf Cirkeldiagram";
-        QTest::newRow("two columns") << 5 << "AB"
+        QTest::newRow("one column") << "A"
+                                    << "Datapinde Datakurve Tabel Mærketal Hyppighedsgraf "
+                                       "Frekvensgraf Sumfrekvensgraf Cirkeldiagram";
+        QTest::newRow("two columns") << "AB"
                                      << "Datapinde Datakurve Mærketal Krydstabel Krydsdiagram";
     }
     void enabling()
     {
-        QFETCH(int, Values);
         QFETCH(QString, Marks);
         QFETCH(QString, Enabled);
         TEditorFixture F;
-        Fill(F, Values, Marks);
+        Fill(F, 5, Marks);
         for (const char *Name : {"DataEditUdskriv", "RedigerBeskriv"}) {
             QMenu *M = F.Edit->EditorMenuBar()->findChild<QMenu *>(Name);
             QVERIFY(M);
@@ -117,8 +139,7 @@ class TstPrintCopy : public QObject
         QGuiApplication::clipboard()->clear();
         A->trigger();
         const QImage Img = QGuiApplication::clipboard()->image();
-        const QSize Range = F.Edit->PaneRange(A->data().toInt());
-        QCOMPARE(Img.size(), Size.isValid() ? Size : Range);
+        QCOMPARE(Img.size(), Size.isValid() ? Size : F.Edit->PaneRange(A->data().toInt()));
         QVERIFY(AnyPixel(Img, Img.rect(), IsDark));
         if (ItemName == QLatin1String("Kopiercirkeldiagram")) // the legend's last row
             QVERIFY(AnyPixel(Img, QRect(0, Img.height() * 3 / 4, Img.width(), Img.height() / 4),
@@ -141,12 +162,11 @@ class TstPrintCopy : public QObject
         Fill(F, 0, QStringLiteral("B")); // A and B
         Item(F.Edit, "Kopierkrydstabel")->trigger();
         QCOMPARE(C->text(), CrossTableText(F.L(), DescriptorOf(F.L())));
-        QVERIFY(C->text().contains(QStringLiteral("105")));
+        QVERIFY(C->text().contains(QStringLiteral("1005")));
         Item(F.Edit, "Kopiermaerketal")->trigger();
         QCOMPARE(C->text(), PairKeyFiguresText(F.L(), DescriptorOf(F.L())));
         F.L().SetCellText(2, 1, QStringLiteral("x"));
         F.Edit->RefreshDescriptions();
-        QVERIFY(PairsFaulty(F.L()));
         C->setText(QStringLiteral("før"));
         Item(F.Edit, "Kopiermaerketal")->trigger();
         Item(F.Edit, "Kopierkrydstabel")->trigger();
@@ -154,68 +174,49 @@ class TstPrintCopy : public QObject
     }
 
     // Name dialog, print dialog, pages; a cancelled dialog prints nothing.
-    void printing_data()
-    {
-        QTest::addColumn<QString>("ItemName");
-        QTest::addColumn<int>("Values");
-        QTest::addColumn<QString>("Name"); // "-": the name dialog is cancelled
-        QTest::addColumn<bool>("PrintOk");
-        QTest::addColumn<QString>("Title"); // "": nothing printed
-        QTest::addColumn<int>("Pages");
-        QTest::newRow("long table")
-            << "PrintTabel" << 150 << "Klasse 7b" << true << "Tabel - Klasse 7b" << 3;
-        QTest::newRow("data sticks, paged")
-            << "PrintDatapinde" << 150 << "" << true << "Datapinde" << 6;
-        QTest::newRow("data curve, paged")
-            << "PrintDatagraf" << 150 << "" << true << "Datagraf" << 6;
-        QTest::newRow("graph") << "PrintFrekvensgraf" << 5 << "" << true << "Frekvensgraf" << 1;
-        QTest::newRow("data set") << "PrintData" << 5 << "7b" << true << "Datasæt - 7b" << 1;
-        QTest::newRow("name cancelled") << "PrintTabel" << 5 << "-" << true << "" << 0;
-        QTest::newRow("print cancelled") << "PrintCirkeldiagram" << 5 << "x" << false << "" << 0;
-        QTest::newRow("empty data set") << "PrintData" << 0 << "" << true << "" << 0;
-    }
+    void printing_data() { AddRows(PrintRows); }
     void printing()
     {
-        QFETCH(QString, ItemName);
-        QFETCH(int, Values);
-        QFETCH(QString, Name);
-        QFETCH(bool, PrintOk);
-        QFETCH(QString, Title);
-        QFETCH(int, Pages);
+        const auto &R = CurrentRow(PrintRows);
+        const bool Named = QLatin1String(R.Typed) != QLatin1String("-");
         TEditorFixture F;
-        Fill(F, Values, QStringLiteral("A"));
+        Fill(F, R.Values, R.Marks);
         const QString Pdf = Dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
         QPrinter &Printer = F.Host.Printer();
         Printer.setOutputFormat(QPrinter::PdfFormat);
         Printer.setResolution(300);
         Printer.setPageSize(QPageSize(QPageSize::A4));
         Printer.setOutputFileName(Pdf);
-        if (Name != QLatin1String("-"))
-            F.Host.Script.PrintNames.enqueue(Name);
-        F.Host.Script.PrintAnswers.enqueue(PrintOk);
-        Item(F.Edit, qPrintable(ItemName))->trigger();
-        QCOMPARE(F.Host.Script.PrintMaxPages.size(),
-                 Name != QLatin1String("-") && Values > 0 ? 1 : 0);
-        QCOMPARE(QFile::exists(Pdf), !Title.isEmpty());
-        if (Values == 0) // nothing to print: the user is told
-            QCOMPARE(F.Host.Script.LastAsked().Icon, QMessageBox::Information);
-        if (Title.isEmpty() || !HavePoppler())
+        if (Named)
+            F.Host.Script.PrintNames.enqueue(QString::fromUtf8(R.Typed));
+        F.Host.Script.PrintAnswers.enqueue(R.PrintOk);
+        Item(F.Edit, R.Item)->trigger();
+        QCOMPARE(F.Host.Script.PrintMaxPages.size(), Named && R.Values > 0 ? 1 : 0);
+        QCOMPARE(F.Host.Script.LastAsked().Text,
+                 R.Values ? QString() : QStringLiteral("Der er ingen data at udskrive."));
+        QCOMPARE(QFile::exists(Pdf), *R.Title != 0);
+        if (!*R.Title || !HavePoppler())
             return;
-        QCOMPARE(PdfPages(Pdf), Pages);
-        QVERIFY(PdfTexts(Pdf).first().contains(Title));
-        if (ItemName.startsWith(QLatin1String("PrintDat")) && ItemName != "PrintData") {
-            // Every line's row is printed once, in order.
-            const QString All = PdfTexts(Pdf).join(' ');
-            int At = 0;
-            for (int I = 1; I <= Values; ++I) {
-                const QRegularExpression Row(QStringLiteral("Linje %1\\b").arg(I));
-                QCOMPARE(All.count(Row), 1);
-                const int Here = int(All.indexOf(Row));
-                QVERIFY(Here > At);
-                At = Here;
-            }
+        const QStringList Texts = PdfTexts(Pdf).mid(0, PdfPages(Pdf));
+        if (R.Pages > 0)
+            QCOMPARE(Texts.size(), R.Pages);
+        QVERIFY(Texts.first().contains(QString::fromUtf8(R.Title)));
+        for (const QString &Page : Texts)
+            QVERIFY(Page.contains(QString::fromUtf8(R.Title).section(' ', 0, 0)));
+        const QString All = Texts.join(' ');
+        int At = -1, OnFirst = 0;
+        for (int I = 1; R.Each && I <= R.Values; ++I) {
+            const int Number = R.Marks[1] ? 999 + I : I;
+            const QRegularExpression Text(QStringLiteral("\\b%1\\b").arg(R.Each).arg(Number));
+            QCOMPARE(All.count(Text), 1);
+            QVERIFY(All.indexOf(Text) > At);
+            At = int(All.indexOf(Text));
+            OnFirst += Texts.first().contains(Text);
         }
-        if (ItemName != QLatin1String("PrintFrekvensgraf"))
+        // Every page but the last is full.
+        if (R.Each)
+            QCOMPARE(Texts.size(), (R.Values + OnFirst - 1) / OnFirst);
+        if (QLatin1String(R.Item) != QLatin1String("PrintFrekvensgraf"))
             return;
         // The graph fills the page inside a half-inch margin: the margin's
         // bands stay empty below the title line, the drawing reaches them.
@@ -229,61 +230,6 @@ class TstPrintCopy : public QObject
         QVERIFY(AnyPixel(Img, QRect(In.left(), In.top(), 40, 40), IsDark));
         QVERIFY(AnyPixel(Img, QRect(In.left(), In.bottom() - 40, In.width(), 40), IsDark));
         QVERIFY(AnyPixel(Img, QRect(In.right() - 40, In.top(), 40, In.height()), IsDark));
-    }
-
-    // A cross table wider and taller than a page goes across the columns of
-    // a band of rows, then down: each column heading is printed once in every
-    // band, each row heading once on every page of its band.
-    void crossTablePages_data()
-    {
-        QTest::addColumn<int>("Lines");
-        QTest::addColumn<bool>("OnePage");
-        QTest::newRow("90 x 90") << 90 << false;
-        QTest::newRow("6 x 6") << 6 << true;
-    }
-    void crossTablePages()
-    {
-        QFETCH(int, Lines);
-        QFETCH(bool, OnePage);
-        if (!HavePoppler())
-            QSKIP("pdftotext is missing");
-        TEditorFixture F;
-        // Every line its own column (A) and its own row (B).
-        for (int I = 0; I < Lines; ++I) {
-            F.L().SetCellText(I, 0, QString::number(1000 + I));
-            F.L().SetCellText(I, 1, QString::number(5000 + (I * 37) % Lines));
-        }
-        Fill(F, 0, QStringLiteral("AB"));
-        const QString Pdf = Dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
-        QPrinter &Printer = F.Host.Printer();
-        Printer.setOutputFormat(QPrinter::PdfFormat);
-        Printer.setResolution(300);
-        Printer.setPageSize(QPageSize(QPageSize::A4));
-        Printer.setOutputFileName(Pdf);
-        F.Host.Script.PrintNames.enqueue(QString());
-        F.Host.Script.PrintAnswers.enqueue(true);
-        Item(F.Edit, "PrintKrydstabel")->trigger();
-        const int Pages = PdfPages(Pdf);
-        QStringList Texts = PdfTexts(Pdf).mid(0, Pages);
-        QCOMPARE(Texts.size(), Pages);
-        auto Count = [](const QString &Text, const QString &Word) {
-            return int(Text.count(
-                QRegularExpression(QStringLiteral("\\b") + Word + QStringLiteral("\\b"))));
-        };
-        const int Bands = Count(Texts.join(' '), QStringLiteral("1000"));
-        QVERIFY(Bands >= 1);
-        QCOMPARE(Pages % Bands, 0);
-        const int ColumnPages = Pages / Bands;
-        QCOMPARE(Pages == 1, OnePage);
-        QCOMPARE(Bands > 1, !OnePage);
-        QCOMPARE(ColumnPages > 1, !OnePage);
-        for (int I = 0; I < Lines; ++I) {
-            const QString All = Texts.join(' ');
-            QCOMPARE(Count(All, QString::number(1000 + I)), Bands);
-            QCOMPARE(Count(All, QString::number(5000 + I)), ColumnPages);
-        }
-        for (const QString &Text : Texts)
-            QVERIFY(Text.contains(QStringLiteral("Krydstabel")));
     }
 };
 
