@@ -2,6 +2,7 @@
 // it fills or clears, and the refill of every random column with the
 // computed columns that follow them.
 #include "support_host.h"
+#include "support_rows.h"
 
 #include "DataEdit.h"
 #include "Describe.h"
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QToolButton>
 #include <algorithm>
 
@@ -33,32 +33,56 @@ QList<double> Numbers(const tLumen &L, int Col)
     return V;
 }
 
-// Fills the shown dialog as typed and presses a button.
-void Fill(TTerningDlg *D, const QString &From, const QString &To, const QString &Count,
-          bool Without, QPushButton *TTerningDlg::*Button = &TTerningDlg::OKBtn)
-{
-    for (auto [E, T] :
-         {std::pair{D->FraEdit, From}, std::pair{D->TilEdit, To}, std::pair{D->AntalEdit, Count}}) {
-        E->clear();
-        QTest::keyClicks(E, T);
-    }
-    (Without ? D->UdenRB : D->MedRB)->setChecked(true);
-    (D->*Button)->click();
-}
-
-// Marks column Col alone and runs the dice button with Act on the dialog.
-void Dice(TEditorFixture &F, int Col, std::function<void(TTerningDlg *)> Act)
+// Marks column Col alone, opens the dice dialog, notes what it shows
+// ("from|to|count"), types Fields in its place and presses Button; a dialog
+// that stays open is given up. Whether it stayed open.
+bool Dice(TEditorFixture &F, int Col, const QString &Fields, bool Without = false,
+          QPushButton *TTerningDlg::*Button = &TTerningDlg::OKBtn, QString *Shown = nullptr)
 {
     if (!(F.L().SelColCount() == 1 && F.L().IsColSelected(Col)))
         ClickHeader(F.Edit->SojleDG(), 0, Col);
-    WhenModal([Act](QWidget *W) {
+    bool Open = false;
+    WhenModal([&](QWidget *W) {
         auto *D = static_cast<TTerningDlg *>(W);
-        Act(D);
-        if (D->isVisible())
+        QStringList Was;
+        QLineEdit *Edits[] = {D->FraEdit, D->TilEdit, D->AntalEdit};
+        for (int I = 0; I < 3; ++I) {
+            Was << Edits[I]->text();
+            Edits[I]->clear();
+            QTest::keyClicks(Edits[I], Fields.section('|', I, I));
+        }
+        if (Shown)
+            *Shown = Was.join('|');
+        (Without ? D->UdenRB : D->MedRB)->setChecked(true);
+        (D->*Button)->click();
+        Open = D->isVisible();
+        if (Open)
             D->reject();
     });
     F.Edit->ToolButton(QStringLiteral("TerningSpeed"))->click();
+    return Open;
 }
+
+// Fields "from|to|count"; Lines made (-1: nothing changed); the message
+// shown (the dialog then stays open); the status line after.
+const struct {
+    const char *Name, *Fields;
+    bool Without;
+    int Lines;
+    const char *Message, *Status;
+} Rows[] = {
+    // clang-format off
+    {"dice", "1|6|20", false, 20, "", "Kolonne A; tilfældige tal (1; 6; 20 med tilbagelægning)"},
+    {"permutation", "1|6|6", true, 6, "", "Kolonne A; tilfældige tal (1; 6; 6 uden tilbagelægning)"},
+    {"reals without replacement", "||5", true, 5, "",
+     "Kolonne A; tilfældige reelle tal (5 uden tilbagelægning)"},
+    {"too many lines", "1|6|7", true, -1, "For mange linjer: Talområdet har kun 6 tal, så uden "
+     "tilbagelægning kan der ikke udfyldes 7 linjer.", "Kolonne A"},
+    {"from without to", "3||5", false, -1, "", "Kolonne A"},
+    {"to below from", "6|1|5", false, -1, "", "Kolonne A"},
+    {"no count", "1|6|", false, -1, "", "Kolonne A"},
+    // clang-format on
+};
 
 } // namespace
 
@@ -69,68 +93,32 @@ class TstRandomNumbers : public QObject
     void initTestCase() { InitEditorTest(); }
     void init() { ProgramRandom().SetSeed(20240601); }
 
-    void fill_data()
-    {
-        QTest::addColumn<QString>("row");
-        // Fields: from, to, count, "u" for without replacement, the lines
-        // made (-1: nothing changed), the message shown, the status after.
-        const char *const Rows[][2] = {
-            {"dice", "1;6;20;;20;;Kolonne A; tilfældige tal (1; 6; 20 med tilbagelægning)"},
-            {"permutation", "1;6;6;u;6;;Kolonne A; tilfældige tal (1; 6; 6 uden tilbagelægning)"},
-            {"reals without replacement",
-             ";;5;u;5;;Kolonne A; tilfældige reelle tal (5 uden tilbagelægning)"},
-            {"too many lines", "1;6;7;u;-1;For mange linjer: Talområdet har kun 6 tal, så uden "
-                               "tilbagelægning kan der ikke udfyldes 7 linjer.;Kolonne A"},
-            {"from without to", "3;;5;;-1;;Kolonne A"},
-            {"to below from", "6;1;5;;-1;;Kolonne A"},
-            {"no count", "1;6;;;-1;;Kolonne A"},
-        };
-        for (const auto &R : Rows)
-            QTest::newRow(R[0]) << QString::fromUtf8(R[1]);
-    }
-
+    void fill_data() { AddRows(Rows); }
     void fill()
     {
-        QFETCH(QString, row);
-        const QStringList Fl = row.split(';');
-        const QStringList fields = Fl.mid(0, 3);
-        const bool without = Fl[3] == "u";
-        const int lines = Fl[4].toInt();
-        const QString message = Fl[5];
-        const QString status = Fl.mid(6).join(';');
+        const auto &R = CurrentRow(Rows);
         TEditorFixture F;
-        bool StayedOpen = false;
-        Dice(F, 0, [&](TTerningDlg *D) {
-            Fill(D, fields[0], fields[1], fields[2], without);
-            StayedOpen = D->isVisible();
-        });
+        const bool StayedOpen = Dice(F, 0, R.Fields, R.Without);
         QStringList Asked;
         for (const auto &A : F.Host.Script.Asked)
             Asked << A.Title + ": " + A.Text;
-        QCOMPARE(Asked, message.isEmpty() ? QStringList{} : QStringList{message});
-        QCOMPARE(StayedOpen, !message.isEmpty());
-        QCOMPARE(F.Edit->StatusPanel->text(), status);
+        QCOMPARE(Asked.join('\n'), QString::fromUtf8(R.Message));
+        QCOMPARE(StayedOpen, *R.Message != 0);
+        QCOMPARE(F.Edit->StatusPanel->text(), QString::fromUtf8(R.Status));
         const tLumen &L = F.L();
-        if (lines < 0) {
-            QCOMPARE(L.CellCount(0), 0);
-            QCOMPARE(L.GetRandomCount(0), 0);
-            return;
-        }
-        QVERIFY(F.Edit->DataEdited());
-        QCOMPARE(L.GetRandomCount(0), lines);
+        QCOMPARE(L.GetRandomCount(0), std::max(R.Lines, 0));
+        QCOMPARE(F.Edit->DataEdited(), R.Lines > 0);
         QList<double> V = Numbers(L, 0);
-        QCOMPARE(V.size(), lines);
+        QCOMPARE(V.size(), std::max(R.Lines, 0));
+        if (R.Lines < 0)
+            return;
         std::sort(V.begin(), V.end());
-        if (fields[0].isEmpty()) {
-            QCOMPARE(L.GetDecimals(0), 10);
-            QVERIFY(V.first() >= 0 && V.last() < 1);
-        } else {
-            QVERIFY(V.first() >= fields[0].toInt() && V.last() <= fields[1].toInt());
-            QCOMPARE(L.GetDecimals(0), 0);
-        }
-        if (without)
+        const bool Reals = *R.Fields == '|';
+        QCOMPARE(L.GetDecimals(0), Reals ? 10 : 0);
+        QVERIFY(Reals ? V.first() >= 0 && V.last() < 1 : V.first() >= 1 && V.last() <= 6);
+        if (R.Without)
             QVERIFY(std::adjacent_find(V.begin(), V.end()) == V.end());
-        if (QTest::currentDataTag() == QLatin1String("permutation"))
+        if (R.Without && !Reals)
             QCOMPARE(V, (QList<double>{1, 2, 3, 4, 5, 6}));
         QVERIFY(F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
     }
@@ -172,8 +160,8 @@ class TstRandomNumbers : public QObject
     {
         TEditorFixture F;
         tLumen &L = F.L();
-        Dice(F, 0, [](TTerningDlg *D) { Fill(D, "1", "6", "8", false); });
-        Dice(F, 2, [](TTerningDlg *D) { Fill(D, "10", "99", "8", false); });
+        Dice(F, 0, QStringLiteral("1|6|8"));
+        Dice(F, 2, QStringLiteral("10|99|8"));
         QVERIFY(MakeComputed(L, 1, QStringLiteral("A+C")));
         const QList<double> A = Numbers(L, 0), C = Numbers(L, 2);
         DescriptorOf(L).AddReading(1, 0.5, 1);
@@ -186,15 +174,12 @@ class TstRandomNumbers : public QObject
         QCOMPARE(DescriptorOf(L).GetReadingCount(), 0);
 
         // "Slet" makes A an ordinary empty column; B follows.
-        ClickHeader(F.Edit->SojleDG(), 0, 0);
-        Dice(F, 0, [](TTerningDlg *D) { D->IngenBtn->click(); });
+        Dice(F, 0, QString(), false, &TTerningDlg::IngenBtn);
         QVERIFY(L.CellCount(0) == 0 && L.GetRandomCount(0) == 0 && L.CellCount(1) == 0);
         QVERIFY(F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled()); // C is left
-        ClickHeader(F.Edit->SojleDG(), 0, 2);
-        Dice(F, 2, [](TTerningDlg *D) {
-            QCOMPARE(D->TilEdit->text(), QStringLiteral("99"));
-            D->IngenBtn->click();
-        });
+        QString Shown;
+        Dice(F, 2, QString(), false, &TTerningDlg::IngenBtn, &Shown);
+        QCOMPARE(Shown, QStringLiteral("10|99|8"));
         QVERIFY(!F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
     }
 };
