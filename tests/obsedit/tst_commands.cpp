@@ -49,81 +49,72 @@ QString UndoText(TDataEdit *E)
     return E->MenuItem(QStringLiteral("RedigerFortryd"))->text();
 }
 
-// Setup as in sheet_text.h; In is the clipboard before (for imports the
-// file, see Give), Out the clipboard after ("-": not checked).
+// Setup: entries as in sheet_text.h, split at blanks. In: the clipboard
+// before (for imports the file, see Give). Word: the undo caption's. Out:
+// the clipboard after, if given.
 const struct {
-    const char *Name;
-    QStringList Setup;
-    const char *Marks, *In, *Use, *Expected, *Word, *Out;
+    const char *Name, *Setup, *Marks, *Use, *In, *Expected, *Word;
+    const char *Out = nullptr;
 } CommandRows[] = {
     // clang-format off
-    {"cut column", {"A=1", "B=2", "C=3", "D:C*2"}, "B", "", "CutSpeed", "A=1|B=3|C:B*2=6",
-     "Klip", "\r\n2\r\n"},
-    {"cut line", {"A=1,2,3", "B=4,5,6", "#a,b,c"}, "1", "", "RedigerKlip", "A=1,3|B=4,6|#a,c",
-     "Klip", "b\r\n2\r\n5\r\n"},
-    {"paste a spreadsheet column, LF and decimal point", {"A=1", "B=2", "C:A+B"}, "B",
-     "Højde\n1.5\n2,5\n3", "PasteSpeed", "A=1|B'Højde=1.5,2.5,3|C=2|D:A+C=3", "Indsæt", "-"},
-    {"paste a spreadsheet row, CR LF", {"A=1,2", "B=3,4"}, "1", "7\t8,5\r\n", "RedigerIndsaet",
-     "A=1,7,2|B=3,8.5,4", "Indsæt", "-"},
-    {"a lone word pasted is a value", {"A=1"}, "A", "høj", "PasteSpeed", "A=høj|B=1", "Indsæt",
-     "-"},
-    {"clear columns", {"A=1", "B'n=2", "C=3", "D=4"}, "BD", "", "RedigerSlet", "A=1|C=3", "Slet",
-     "-"},
-    {"insert empty line", {"A=1,2", "#a,b"}, "0", "", "RedigerTilfoej", "A=,1,2|#,a,b", "Tilføj",
-     "-"},
-    {"insert empty loses Z; a reader of Z names no column", {"A=1", "B:A*2", "D:Z+1", "Z=9"},
-     "A", "", "RedigerTilfoej", "B=1|C:B*2=2|E:?+1", "Tilføj", "-"},
-    {"remove adjacent columns", {"A=1", "B=2", "C=3", "D=4", "E=5", "F:E*2"}, "BCD", "",
-     "RedigerFjern", "A=1|B=5|C:B*2=10", "Fjern", "-"},
-    {"remove lines", {"A=1,2,3,4"}, "0,2", "", "RedigerFjern", "A=2,4", "Fjern", "-"},
-    {"swap columns keeps the letters", {"A=1", "B:A*2", "C=5"}, "AC", "", "RedigerOmbyt",
-     "A=5|B:A*2=10|C=1", "Ombyt", "-"},
-    {"sort a column down reorders lines", {"A=1,3,2", "B=5,6,7", "#a,b,c"}, "A", "",
-     "SortDownSpeed", "A=3,2,1|B=6,7,5|#b,c,a", "Sortér", "-"},
-    {"sort a line up reorders columns", {"A'x=3", "B'y=1", "C'z=2"}, "0", "", "SortUpSpeed",
-     "A'y=1|B'z=2|C'x=3", "Sortér", "-"},
-    {"sort by line names", {"A=1,2,3", "#b,c,a"}, "", "", "LinjeNavneFaldende", "A=2,1,3|#c,b,a",
-     "Sortér", "-"},
-    {"clear all number cells", {"A'H=1", "B=2", "#p"}, "B", "", "RedigerSletCeller", "A'H|#p",
-     "Slet", "-"},
-    {"multiply", {"A=1.5", "B:A*2"}, "A", "", "Mul10Speed", "A=15|B:A*2=30", "Gang med 10", "-"},
-    {"multiply: a tenfold out of range stays", {"A=9e4931,2.5"}, "A", "", "Mul10Speed",
-     "A=9E4931,25", "Gang med 10", "-"},
-    {"divide: 15 digits, texts stay", {"A=-25,123456789012345,x"}, "A", "", "SojleDivider",
-     "A=-2.5,12345678901234.5,x", "Del med 10", "-"},
-    {"import into column B, Z lost", {"A=1", "B=2", "C:B*2", "Y=8", "Z=9"}, "B",
-     "Vægt\r\n60\n70,5", "ImportSom", "A=1|B'Vægt=60,70.5|C=2|D:C*2=4|Z=8", "Indsæt", "-"},
-    {"import a line, semicolons: the last line counts as ended", {"A=1,2", "B=3,4"}, "1",
-     "Per;5;6.5", "ImportSom", "A=1,5,2|B=3,6.5,4|#,Per", "Indsæt", "-"},
-    {"import a data set, empty lines left out", {"A=1"}, "", "\tX;Y\r\n\r\np\t1;2\nq\t3;4\n",
-     "ImportSomData", "A'X=1,3|B'Y=2,4|#p,q", "Indsæt ark", "-"},
-    {"replace all from a spreadsheet sheet", {"A=9"}, "", "\tX\tY\np\t1\t2,5\nq\t3\t4\n",
-     "ObsErstat", "A'X=1,3|B'Y=2.5,4|#p,q", "Indsæt ark", "-"},
+    {"cut column", "A=1 B=2 C=3 D:C*2", "B", "CutSpeed", "", "A=1|B=3|C:B*2=6", "Klip", "\r\n2\r\n"},
+    {"cut line", "A=1,2,3 B=4,5,6 #a,b,c", "1", "RedigerKlip", "", "A=1,3|B=4,6|#a,c", "Klip",
+     "b\r\n2\r\n5\r\n"},
+    {"paste a column, LF and decimal point", "A=1 B=2 C:A+B", "B", "PasteSpeed",
+     "Højde\n1.5\n2,5\n3", "A=1|B'Højde=1.5,2.5,3|C=2|D:A+C=3", "Indsæt"},
+    {"paste a row, CR LF", "A=1,2 B=3,4", "1", "RedigerIndsaet", "7\t8,5\r\n", "A=1,7,2|B=3,8.5,4",
+     "Indsæt"},
+    {"a lone word pasted is a value", "A=1", "A", "PasteSpeed", "høj", "A=høj|B=1", "Indsæt"},
+    {"clear columns", "A=1 B'n=2 C=3 D=4", "BD", "RedigerSlet", "", "A=1|C=3", "Slet"},
+    {"insert empty line", "A=1,2 #a,b", "0", "RedigerTilfoej", "", "A=,1,2|#,a,b", "Tilføj"},
+    {"insert loses Z; its reader names no column", "A=1 B:A*2 D:Z+1 Z=9", "A", "RedigerTilfoej",
+     "", "B=1|C:B*2=2|E:?+1", "Tilføj"},
+    {"remove adjacent columns", "A=1 B=2 C=3 D=4 E=5 F:E*2", "BCD", "RedigerFjern", "",
+     "A=1|B=5|C:B*2=10", "Fjern"},
+    {"remove lines", "A=1,2,3,4", "0,2", "RedigerFjern", "", "A=2,4", "Fjern"},
+    {"swap columns keeps the letters", "A=1 B:A*2 C=5", "AC", "RedigerOmbyt", "",
+     "A=5|B:A*2=10|C=1", "Ombyt"},
+    {"sort a column down", "A=1,3,2 B=5,6,7 #a,b,c", "A", "SortDownSpeed", "",
+     "A=3,2,1|B=6,7,5|#b,c,a", "Sortér"},
+    {"sort a line up", "A'x=3 B'y=1 C'z=2", "0", "SortUpSpeed", "", "A'y=1|B'z=2|C'x=3", "Sortér"},
+    {"sort by line names", "A=1,2,3 #b,c,a", "", "LinjeNavneFaldende", "", "A=2,1,3|#c,b,a",
+     "Sortér"},
+    {"clear all number cells", "A'H=1 B=2 #p", "B", "RedigerSletCeller", "", "A'H|#p", "Slet"},
+    {"multiply", "A=1.5 B:A*2", "A", "Mul10Speed", "", "A=15|B:A*2=30", "Gang med 10"},
+    {"multiply: out of range stays", "A=9e4931,2.5", "A", "Mul10Speed", "", "A=9E4931,25",
+     "Gang med 10"},
+    {"divide: 15 digits, texts stay", "A=-25,123456789012345,x", "A", "SojleDivider", "",
+     "A=-2.5,12345678901234.5,x", "Del med 10"},
+    {"import into column B, Z lost", "A=1 B=2 C:B*2 Y=8 Z=9", "B", "ImportSom", "Vægt\r\n60\n70,5",
+     "A=1|B'Vægt=60,70.5|C=2|D:C*2=4|Z=8", "Indsæt"},
+    {"import a line, semicolons, last line unended", "A=1,2 B=3,4", "1", "ImportSom", "Per;5;6.5",
+     "A=1,5,2|B=3,6.5,4|#,Per", "Indsæt"},
+    {"import a data set, empty lines left out", "A=1", "", "ImportSomData",
+     "\tX;Y\r\n\r\np\t1;2\nq\t3;4\n", "A'X=1,3|B'Y=2,4|#p,q", "Indsæt ark"},
+    {"replace all from a spreadsheet sheet", "A=9", "", "ObsErstat",
+     "\tX\tY\np\t1\t2,5\nq\t3\t4\n", "A'X=1,3|B'Y=2.5,4|#p,q", "Indsæt ark"},
     // clang-format on
 };
 
 // Commands that change nothing: refusals, cancelled questions, texts that
-// are no sheet.
+// are no sheet. Message: the one shown ("": none); Ok: the answer to it.
 const char *const Refusal = "Kolonne A er med i et regneudtryk og kan ikke fjernes";
 const char *const Lost = "Det nuværende indhold mistes";
 const struct {
-    const char *Name;
-    QStringList Setup;
-    const char *Marks, *In, *Use, *Message; // Message: "" none asked
-    bool AnswerOk;
+    const char *Name, *Setup, *Marks, *Use, *In, *Message;
+    bool Ok = false;
 } RefusalRows[] = {
     // clang-format off
-    {"remove a column read by a formula", {"A=1", "C:A*2"}, "A", "", "RedigerFjern", Refusal, false},
-    {"cut a column read by a formula", {"A=1", "C:A*2"}, "A", "", "CutSpeed", Refusal, false},
-    {"replace all cancelled", {"A=1"}, "", "\tX\n1\t2\n", "ObsErstat", Lost, false},
-    {"a sheet with ragged rows", {"A=1"}, "", "1\t2\r3\r", "ObsErstat", Lost, true},
-    {"import cancelled", {"A=1"}, "A", "", "ImportSom", "", false},
-    {"import of a file that cannot be read", {"A=1"}, "A", "mangler.txt", "ImportSom",
-     "Kunne ikke læse mangler.txt", false},
-    {"import a data set, replacing refused", {"A=1"}, "", "1;2\n", "ImportSomData", Lost, false},
-    {"copy a computed column warns", {"A=1", "B:A*2"}, "B", "", "CopySpeed",
-     "Bemærk: Det er de beregnede tal i cellerne, der bliver kopieret, ikke den formel der har "
-     "frembragt tallene.", false},
+    {"remove a column read by a formula", "A=1 C:A*2", "A", "RedigerFjern", "", Refusal},
+    {"cut a column read by a formula", "A=1 C:A*2", "A", "CutSpeed", "", Refusal},
+    {"replace all cancelled", "A=1", "", "ObsErstat", "\tX\n1\t2\n", Lost},
+    {"a sheet with ragged rows", "A=1", "", "ObsErstat", "1\t2\r3\r", Lost, true},
+    {"import cancelled", "A=1", "A", "ImportSom", "", ""},
+    {"import of a file that cannot be read", "A=1", "A", "ImportSom", "mangler.txt",
+     "Kunne ikke læse mangler.txt"},
+    {"import a data set, replacing refused", "A=1", "", "ImportSomData", "1;2\n", Lost},
+    {"copy a computed column warns", "A=1 B:A*2", "B", "CopySpeed", "", "Bemærk: Det er de "
+     "beregnede tal i cellerne, der bliver kopieret, ikke den formel der har frembragt tallene."},
     // clang-format on
 };
 
@@ -160,7 +151,7 @@ class TstCommands : public QObject
         const QString Expected = QString::fromUtf8(R.Expected);
         const QString Caption = QStringLiteral("Fortryd \"%1\"").arg(QString::fromUtf8(R.Word));
         TEditorFixture F;
-        SetupSheet(F.L(), R.Setup);
+        SetupSheet(F.L(), QString(R.Setup).split(' '));
         const QString Before = Sheet(F.L());
         Give(F, R.Use, QString::fromUtf8(R.In));
         F.Host.Script.Answers.enqueue(QMessageBox::Ok); // "Erstat alt?"
@@ -169,7 +160,7 @@ class TstCommands : public QObject
         QCOMPARE(Sheet(F.L()), Expected);
         if (QString(R.Use).startsWith(QLatin1String("Import")))
             QCOMPARE(F.Host.Script.FilesAsked.value(0).Caption, QStringLiteral("Import af tekst"));
-        if (QLatin1String(R.Out) != QLatin1String("-"))
+        if (R.Out)
             QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(R.Out));
         QCOMPARE(UndoText(F.Edit), Caption);
 
@@ -187,10 +178,10 @@ class TstCommands : public QObject
     {
         const auto &R = CurrentRow(RefusalRows);
         TEditorFixture F;
-        SetupSheet(F.L(), R.Setup);
+        SetupSheet(F.L(), QString(R.Setup).split(' '));
         const QString Before = Sheet(F.L());
         Give(F, R.Use, QString::fromUtf8(R.In));
-        if (R.AnswerOk)
+        if (R.Ok)
             F.Host.Script.Answers.enqueue(QMessageBox::Ok);
         Mark(F.Edit, R.Marks);
         const QVector<int32_t> MarksBefore = F.L().SelCols;
