@@ -1,0 +1,651 @@
+// The editor's dialogs: the computed-column dialog "Beregnede tal" (the check
+// on every keystroke, what the editor does with OK, Slet and Annullér); the
+// column settings dialog (the automatic grouping computed while typing, the
+// manual grid, the value check with its messages, what Apply stores, the
+// editor showing a new grouping at once); random numbers (the dialog's checks
+// and keys, the columns it fills or clears, the refill of every random column
+// with the computed columns that follow them); and the (x,y) calculator
+// (values read off the cumulative graph of plain and grouped columns, its
+// failure form, the readings it keeps, its opening from a pane).
+#include "sheet_text.h"
+#include "support_host.h"
+#include "support_rows.h"
+
+#include "ArrowDlg.h"
+#include "CalcDlg.h"
+#include "DataEdit.h"
+#include "DataStilDlg.h"
+#include "Describe.h"
+#include "Random.h"
+#include "TerningDlg.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+
+namespace
+{
+
+// Whether OK may be pressed, and the formula's colour.
+QString State(const TCalcDlg &D)
+{
+    return QStringLiteral("%1 %2").arg(D.OkButton->isEnabled() ? "ok" : "-",
+                                       D.FormelEdit->palette().color(QPalette::Text).name());
+}
+
+const QString Red = QStringLiteral("- #ff0000");
+
+// Setup as in sheet_text.h; Refs: the column's references while typing.
+const struct {
+    const char *Name;
+    QStringList Setup;
+    int Column;
+    const char *Typed;
+    bool Valid;
+    const char *Refs;
+} CheckRows[] = {
+    {"A+ unfinished", {}, 2, "A+", false, ""},
+    {"A+B", {}, 2, "A+B", true, "AB"},
+    {"lower case", {}, 2, "a*b", true, "AB"},
+    {"own column", {}, 0, "A*2", false, ""},
+    {"cycle through B", {"B:A+1"}, 0, "B*2", false, ""},
+    {"cycle through two", {"B:A+1", "C:B*2"}, 0, "C-1", false, ""},
+    {"reads a computed column", {"B:A+1"}, 2, "B*2", true, "B"},
+    {"blanks only", {}, 2, "   ", false, ""},
+    {"unbalanced", {}, 2, "(A+B", false, ""},
+};
+
+// Column A holds 1, 2, 3; the dialog opens for B. Typed replaces the text,
+// then Button is pressed. Seven: B's first cell once A's first is 7.
+const char *const Add = "Fortryd \"Tilføj\"";
+const struct {
+    const char *Name;
+    QStringList Setup;
+    bool Random; // B has random settings
+    const char *Typed, *Button, *FormulaB, *CellsB, *CellsC, *Undo, *Seven;
+} EditorRows[] = {
+    // clang-format off
+    {"new formula", {}, false, "a*10", "OkButton", "A*10", "B:A*10=10,20,30", "", Add, "70"},
+    {"changed formula, reader follows", {"B:A+1", "C:B*2"}, false, "A-1", "OkButton", "A-1",
+     "B:A-1=0,1,2", "C:B*2=0,2,4", Add, "6"},
+    {"OK drops random settings", {}, true, "A", "OkButton", "A", "B:A=1,2,3", "", Add, "7"},
+    {"Slet empties the column and its reader", {"B:A+1", "C:B*2"}, false, "", "ClearButton",
+     "", "B", "C:B*2", "Fortryd \"Slet\"", ""},
+    {"Annullér changes nothing", {"B:A+1", "C:B*2"}, false, "A*5", "CancelButton", "A+1",
+     "B:A+1=2,3,4", "C:B*2=4,6,8", "Fortryd", "8"},
+    // clang-format on
+};
+
+QStringList Range(int From, int To)
+{
+    QStringList L;
+    for (int V = From; V <= To; ++V)
+        L << QString::number(V);
+    return L;
+}
+
+const QString Refused = QStringLiteral("Denne gruppe-inddeling kan ikke bruges");
+const QString Outside = QStringLiteral("Tal udenfor intervaller: Fundet: ");
+
+// Column A holds Values (one decimal). Auto: the three edits typed (decimal
+// points included), with the second upper bound and the count shown; else
+// Grid: the manual rows "lower|upper". On OK: accepted (Found null), or
+// refused after the values found outside the classes (if any) are shown.
+const struct {
+    const char *Name;
+    QStringList Values;
+    const char *Auto;
+    QStringList Grid;
+    const char *SecondUpper, *Count, *Found;
+} GroupingRows[] = {
+    // clang-format off
+    {"touching tens", Range(1, 37), "0 10 10", {}, "20", "4", nullptr},
+    {"gap of one", Range(1, 37), "1 5 6", {}, "10", "8", nullptr},
+    {"value in a gap", Range(1, 37) << "5.5", "1 5 6", {}, "10", "8", "5,5"},
+    {"below the first, three reported", {"0", "7", "-1", "-2", "37"}, "1 5 6", {}, "10", "8",
+     "0,0  -1,0  -2,0"},
+    {"first lower bound belongs below", Range(1, 37), "1 10 10", {}, "19", "4", "1,0"},
+    {"no values", {}, "0 10 10", {}, "20", "1", nullptr},
+    {"points typed", {"0,3", "1"}, "0 0.1 0.1", {}, "0,2", "10", nullptr},
+    {"width beyond the number range", Range(1, 3), "-1,1e4932 1,1e4932 1,1e4932", {}, "", "", ""},
+    // Counted, not stepped through: a billion classes must not hang.
+    {"more classes than a grouping may have", {"1000000"}, "0 0,001 0,001", {}, "0,002", "", ""},
+    {"grid touching", Range(1, 30), nullptr, {"0|10", "10|20", "20|30"}, "", "", nullptr},
+    {"grid overlapping", Range(1, 3), nullptr, {"0|10", "5|20"}, "", "", ""},
+    {"grid point after a gap", {"0", "12"}, nullptr, {"0|10", "12|12"}, "", "", nullptr},
+    {"grid blank row between", Range(1, 3), nullptr, {"0|10", "|", "20|30"}, "", "", ""},
+    {"grid half filled", Range(1, 3), nullptr, {"0|10", "10|"}, "", "", ""},
+    {"grid of no rows", Range(1, 3), nullptr, {}, "", "", ""},
+    {"grid touching class open below", {"0", "10", "20", "21"}, nullptr, {"0|10", "10|20"}, "",
+     "", "21,0"},
+    {"grid first row closed", {"0", "-0.5"}, nullptr, {"0|10"}, "", "", "-0,5"},
+    {"grid with a gap", {"20", "15"}, nullptr, {"0|10", "20|30"}, "", "", "15,0"},
+    // clang-format on
+};
+
+// Every message box asked, "caption: text" (the text alone without caption).
+QStringList Messages(const TFakeHost &Host)
+{
+    QStringList M;
+    for (const auto &A : Host.Script.Asked)
+        M << (A.Title.isEmpty() ? A.Text : A.Title + ": " + A.Text);
+    return M;
+}
+
+// The numbers of column Col, in line order.
+QList<double> Numbers(const tLumen &L, int Col)
+{
+    QList<double> V;
+    for (int I = 0; I < L.CellCount(Col); ++I) {
+        TCellState S;
+        const Extended X = L.GetCellValue(I, Col, S);
+        if (S == csNumber)
+            V << double(X);
+    }
+    return V;
+}
+
+// Marks column Col alone, opens the dice dialog, notes what it shows
+// ("from|to|count"), types Fields in its place and presses Button; a dialog
+// that stays open is given up. Whether it stayed open.
+bool Dice(TEditorFixture &F, int Col, const QString &Fields, bool Without = false,
+          QPushButton *TTerningDlg::*Button = &TTerningDlg::OKBtn, QString *Shown = nullptr)
+{
+    if (!(F.L().SelColCount() == 1 && F.L().IsColSelected(Col)))
+        ClickHeader(F.Edit->SojleDG(), 0, Col);
+    bool Open = false;
+    WhenModal([&](QWidget *W) {
+        auto *D = static_cast<TTerningDlg *>(W);
+        QStringList Was;
+        QLineEdit *Edits[] = {D->FraEdit, D->TilEdit, D->AntalEdit};
+        for (int I = 0; I < 3; ++I) {
+            Was << Edits[I]->text();
+            Edits[I]->clear();
+            QTest::keyClicks(Edits[I], Fields.section('|', I, I));
+        }
+        if (Shown)
+            *Shown = Was.join('|');
+        (Without ? D->UdenRB : D->MedRB)->setChecked(true);
+        (D->*Button)->click();
+        Open = D->isVisible();
+        if (Open)
+            D->reject();
+    });
+    F.Edit->ToolButton(QStringLiteral("TerningSpeed"))->click();
+    return Open;
+}
+
+// Fields "from|to|count"; Lines made (-1: nothing changed); the message
+// shown (the dialog then stays open); the status line after.
+const struct {
+    const char *Name, *Fields;
+    bool Without;
+    int Lines;
+    const char *Message, *Status;
+} DiceRows[] = {
+    // clang-format off
+    {"dice", "1|6|20", false, 20, "", "Kolonne A; tilfældige tal (1; 6; 20 med tilbagelægning)"},
+    {"permutation", "1|6|6", true, 6, "", "Kolonne A; tilfældige tal (1; 6; 6 uden tilbagelægning)"},
+    {"reals without replacement", "||5", true, 5, "",
+     "Kolonne A; tilfældige reelle tal (5 uden tilbagelægning)"},
+    {"too many lines", "1|6|7", true, -1, "For mange linjer: Talområdet har kun 6 tal, så uden "
+     "tilbagelægning kan der ikke udfyldes 7 linjer.", "Kolonne A"},
+    {"from without to", "3||5", false, -1, "", "Kolonne A"},
+    {"to below from", "6|1|5", false, -1, "", "Kolonne A"},
+    {"no count", "1|6|", false, -1, "", "Kolonne A"},
+    // clang-format on
+};
+
+// Plain values 1, 2, 2, 3 (F 0,25, 0,75, 1), or grouped the values 5, 5, 15,
+// 15, 15 in the classes (0; 10] and (10; 20] (F 0,4 and 1). Shown: the
+// computed edit ("": the failure form, both edits emptied).
+const struct {
+    const char *Name;
+    bool Grouped;
+    const char *X, *Y, *Shown;
+} ReadingRows[] = {
+    {"x on a value", false, "2", "", "0,750"},
+    {"x between values", false, "2.5", "", "0,750"},
+    {"x below the first", false, "0,5", "", ""},
+    {"x beyond the last", false, "7", "", "1,000"},
+    {"y to a value", false, "", "0,5", "2,000"},
+    {"y on a step", false, "", "0.25", "1,000"},
+    {"y above one", false, "", "1,2", ""},
+    {"y of zero", false, "", "0", "1,000"},
+    {"both given", false, "2", "0,5", ""},
+    {"unreadable", false, "to", "", ""},
+    {"neither", false, "", "", ""},
+    {"grouped x", true, "5", "", "0,200"},
+    {"grouped x, second class", true, "15", "", "0,700"},
+    {"grouped x on a shared bound", true, "10", "", "0,400"},
+    {"grouped x on the open bound", true, "0", "", ""},
+    {"grouped x above", true, "21", "", ""},
+    {"grouped y", true, "", "0,7", "15,000"},
+    {"grouped y of zero", true, "", "0", ""},
+};
+
+} // namespace
+
+class TstEditorDialogs : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void initTestCase() { InitEditorTest(); }
+    void init() { ProgramRandom().SetSeed(20240601); }
+
+    void check_data() { AddRows(CheckRows); }
+    void check()
+    {
+        const auto &R = CurrentRow(CheckRows);
+        TFakeHost Host;
+        SetupSheet(Host.Lumen(), R.Setup);
+        const QString RefsBefore = Host.Lumen().GetFormulaRefs(R.Column);
+        TCalcDlg D(Host);
+        D.Open(R.Column);
+        QCOMPARE(D.CalcGB->title(), QStringLiteral(" Kolonne %1 ").arg(ColLetter(R.Column)));
+        QCOMPARE(State(D), Red);
+        QVERIFY(!D.Valid());
+
+        QTest::keyClicks(D.FormelEdit, R.Typed);
+        QCOMPARE(D.Valid(), R.Valid);
+        QCOMPARE(State(D), R.Valid ? QStringLiteral("ok #000000") : Red);
+        QCOMPARE(Host.Lumen().GetFormulaRefs(R.Column), QString::fromLatin1(R.Refs));
+        QTest::mouseClick(D.HelpButton, Qt::LeftButton);
+        QCOMPARE(Host.Calls, QStringList{QStringLiteral("Help 2")});
+
+        // Given up: the column reads what its stored formula reads.
+        QTest::keyClick(D.FormelEdit, Qt::Key_Escape);
+        QCOMPARE(D.LastResult(), TCalcDlg::rsCancel);
+        QCOMPARE(Host.Lumen().GetFormulaRefs(R.Column), RefsBefore);
+    }
+
+    void editor_data() { AddRows(EditorRows); }
+    void editor()
+    {
+        const auto &R = CurrentRow(EditorRows);
+        const bool Cancel = QLatin1String(R.Button) == QLatin1String("CancelButton");
+        TEditorFixture F;
+        tLumen &L = F.L();
+        SetupSheet(L, QStringList{"A=1,2,3"} + R.Setup);
+        if (R.Random) {
+            L.SetRandomFrom(1, 1);
+            L.SetRandomTo(1, 6);
+            L.SetRandomCount(1, 0);
+        }
+        const QString Before = SheetColumn(L, 1);
+        ClickHeader(F.Edit->SojleDG(), 0, 1);
+        TCalcDlg *D = F.Edit->CalcDialog();
+        // Checked afterwards: a failed check in here would leave the dialog open.
+        QString Shown;
+        QTimer::singleShot(0, D, [&] {
+            Shown = D->isVisible() ? D->FormelEdit->text() : QStringLiteral("(hidden)");
+            D->FormelEdit->selectAll();
+            QTest::keyClick(D->FormelEdit, Qt::Key_Delete);
+            QTest::keyClicks(D->FormelEdit, R.Typed);
+            QTest::mouseClick(D->findChild<QPushButton *>(R.Button), Qt::LeftButton);
+        });
+        QTest::mouseClick(F.Edit->ToolButton(QStringLiteral("CalcSpeed")), Qt::LeftButton);
+        QVERIFY(!D->isVisible());
+        QCOMPARE(Shown, R.Setup.value(0).mid(2));
+        QCOMPARE(L.GetFormula(1), QString::fromLatin1(R.FormulaB));
+        QCOMPARE(SheetColumn(L, 1), QString::fromLatin1(R.CellsB));
+        QCOMPARE(SheetColumn(L, 2), QString::fromLatin1(*R.CellsC ? R.CellsC : "C"));
+        QCOMPARE(L.GetRandomTo(1), R.Random && Cancel ? 6 : 0);
+        QCOMPARE(UndoCaption(L.GetUndoOp()), QString::fromUtf8(R.Undo));
+        QCOMPARE(F.Edit->DataEdited(), !Cancel);
+
+        // The formulas keep working: a typed value of A reaches B.
+        // (Without a window manager the editor is made active again by hand.)
+        QApplication::setActiveWindow(F.Edit);
+        F.Edit->DataDG()->SetCell(0, 0);
+        TypeInto(F.Edit->DataDG(), QStringLiteral("7"));
+        QCOMPARE(L.GetCellText(0, 1), QString::fromLatin1(R.Seven));
+        if (Cancel)
+            return;
+        // One undo gives back the column as it was before the dialog.
+        F.Edit->UndoCommand();
+        QCOMPARE(SheetColumn(L, 1), Before);
+        QCOMPARE(L.GetRandomTo(1), R.Random ? 6 : 0);
+    }
+
+    void grouping_data() { AddRows(GroupingRows); }
+    void grouping()
+    {
+        TFakeHost Host;
+        const auto &R = CurrentRow(GroupingRows);
+        tLumen &L = Host.Lumen();
+        for (int I = 0; I < R.Values.size(); ++I)
+            L.SetCellText(I, 0, R.Values[I]);
+        L.SetDecimals(0, 1);
+        TDataStilDlg Dlg(Host);
+        Dlg.Prepare(0);
+        (R.Auto ? Dlg.ObsRB : Dlg.ManuRB)->setChecked(true);
+        if (R.Auto) {
+            const QStringList Typed = QString(R.Auto).split(' ');
+            QLineEdit *Edits[] = {Dlg.ForsteMinEdit, Dlg.ForsteMaxEdit, Dlg.AndenMinEdit};
+            for (int I = 0; I < 3; ++I) {
+                Edits[I]->selectAll();
+                QTest::keyClicks(Edits[I], Typed[I]);
+                // A point typed becomes a comma at once.
+                QCOMPARE(Edits[I]->text(), QString(Typed[I]).replace('.', ','));
+            }
+            QVERIFY(Dlg.GrupRB->isChecked());
+            QCOMPARE(Dlg.AndenMaxPanel->text(), QString::fromLatin1(R.SecondUpper));
+            QCOMPARE(Dlg.AntalGrupPanel->text(), QString::fromLatin1(R.Count));
+        }
+        for (int Row = 0; Row < R.Grid.size(); ++Row)
+            for (int C = 0; C < 2; ++C)
+                Dlg.GrupSG->setItem(Row, C + 1,
+                                    new QTableWidgetItem(R.Grid[Row].split('|').value(C)));
+        Dlg.show();
+        Dlg.OKBtn->click();
+        QStringList Refusal{Refused};
+        if (R.Found && *R.Found)
+            Refusal.prepend(Outside + R.Found);
+        QCOMPARE(Messages(Host), R.Found ? Refusal : QStringList());
+        QCOMPARE(Dlg.result(), R.Found ? 0 : int(QDialog::Accepted));
+        if (R.Found)
+            return;
+        Dlg.Apply();
+        QCOMPARE(L.GetGroupKind(0), uint8_t(R.Auto ? gkAuto : gkManual));
+        if (R.Auto)
+            QCOMPARE(QString::number(L.GetGroupCount(0)), QString::fromLatin1(R.Count));
+        else
+            QCOMPARE(L.Cols[0].Intervals.size(), R.Grid.size());
+    }
+
+    void gridEnterMoves()
+    {
+        TFakeHost Host;
+        TDataStilDlg Dlg(Host);
+        Dlg.Prepare(0);
+        Dlg.ManuRB->setChecked(true);
+        Dlg.PageControl->setCurrentIndex(1);
+        Dlg.show();
+        Dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Dlg));
+        QTableWidget *G = Dlg.GrupSG;
+        G->setFocus();
+        G->setCurrentCell(0, 1);
+        // Lower bound -> upper bound of the row -> next row's lower bound.
+        QTest::keyClicks(G, "0");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(G->currentColumn(), 2);
+        QTest::keyClicks(QApplication::focusWidget(), "10");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(G->currentRow(), 1);
+        QCOMPARE(G->currentColumn(), 1);
+        QCOMPARE(G->item(0, 2)->text(), QStringLiteral("10"));
+        QVERIFY(QApplication::focusWidget()->parent() == G->viewport()); // editing again
+        // A text still being typed counts on OK: the second row is half filled.
+        QTest::keyClicks(QApplication::focusWidget(), "20");
+        Dlg.OKBtn->click();
+        QCOMPARE(Messages(Host), QStringList{Refused});
+        // From the last row back to the first.
+        G->setCurrentCell(TDataStilDlg::GridRows - 1, 2);
+        QTest::keyClick(G, Qt::Key_Return);
+        QCOMPARE(G->currentRow(), 0);
+    }
+
+    void applyKeepsTheOtherGrouping()
+    {
+        TFakeHost Host;
+        tLumen &L = Host.Lumen();
+        for (const char *V : {"4", "x", "-2,5", "17"})
+            L.SetCellText(L.CellCount(2), 2, QString::fromLatin1(V));
+        L.SetGroupKind(2, gkManual);
+        L.AddInterval(2, -20, 20);
+        L.SetFirstUpper(2, 10);
+        L.SetGroupCount(2, 4);
+        TDataStilDlg Dlg(Host);
+        Dlg.Prepare(2);
+        QCOMPARE(Dlg.windowTitle() + ' ' + Dlg.MinValuePanel->text() + ' ' +
+                     Dlg.MaxValuePanel->text(),
+                 QStringLiteral("Indstillinger for kolonne C -2,5 17"));
+        // No grouping, two decimals, a comment: the intervals and the
+        // automatic settings stay for later.
+        Dlg.ObsRB->setChecked(true);
+        for (int I = 0; I < 12; ++I)
+            Dlg.UpDown->stepUp(); // stops at 10
+        Dlg.KommentarEdit->setText(QStringLiteral("Højde i cm"));
+        Dlg.OKBtn->click();
+        Dlg.Apply();
+        QVERIFY(Dlg.GroupKindChanged() && Dlg.DecimalsChanged());
+        QCOMPARE(QString("%1 %2 %3 %4 %5")
+                     .arg(L.GetDecimals(2))
+                     .arg(L.GetComment(2))
+                     .arg(L.GetGroupKind(2))
+                     .arg(L.Cols[2].Intervals.size())
+                     .arg(L.GetGroupCount(2)),
+                 QStringLiteral("10 Højde i cm 0 1 4"));
+    }
+
+    void editorShowsNewGrouping()
+    {
+        TEditorFixture F;
+        for (int I = 1; I <= 37; ++I)
+            F.L().SetCellText(I - 1, 0, QString::number(I));
+        F.L().SetComment(0, QStringLiteral("Højde"));
+        ClickHeader(F.Edit->SojleDG(), 0, 1); // B marked
+        WhenModal([](QWidget *W) {
+            auto *Dlg = static_cast<TDataStilDlg *>(W);
+            Dlg->ForsteMinEdit->setText(QStringLiteral("0"));
+            Dlg->ForsteMaxEdit->setText(QStringLiteral("10"));
+            Dlg->AndenMinEdit->selectAll();
+            QTest::keyClicks(Dlg->AndenMinEdit, "10");
+            Dlg->OKBtn->click();
+        });
+        ClickHeader(F.Edit->SojleDG(), 0, 0, {}, true); // A's drop button
+        QVERIFY(F.Edit->DataEdited());
+        QCOMPARE(F.Edit->View(), TEditorFrame::vwMixed);
+        QCOMPARE(F.L().SelCols, QVector<int32_t>{0});
+        tDescriptor &D = F.Edit->Descriptor();
+        for (int N : {1, 3, 4})
+            QCOMPARE(D.GetPaneKind(N), uint8_t(bkTabel));
+        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkTabel));
+        QCOMPARE(D.ListCount(0), 4);
+        QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Højde (grupperet)"));
+
+        // "Annuller" stores nothing; "Indstillinger..." opens the marked column.
+        QString Caption;
+        WhenModal([&Caption](QWidget *W) {
+            auto *Dlg = static_cast<TDataStilDlg *>(W);
+            Caption = Dlg->windowTitle();
+            Dlg->ObsRB->setChecked(true);
+            Dlg->CancelBtn->click();
+        });
+        F.Edit->MenuItem(QStringLiteral("SojleEgenskaber"))->trigger();
+        QCOMPARE(Caption, QStringLiteral("Indstillinger for kolonne A"));
+        QCOMPARE(F.L().GetGroupKind(0), uint8_t(gkAuto));
+    }
+
+    void fill_data() { AddRows(DiceRows); }
+    void fill()
+    {
+        const auto &R = CurrentRow(DiceRows);
+        TEditorFixture F;
+        const bool StayedOpen = Dice(F, 0, R.Fields, R.Without);
+        QStringList Asked;
+        for (const auto &A : F.Host.Script.Asked)
+            Asked << A.Title + ": " + A.Text;
+        QCOMPARE(Asked.join('\n'), QString::fromUtf8(R.Message));
+        QCOMPARE(StayedOpen, *R.Message != 0);
+        QCOMPARE(F.Edit->StatusPanel->text(), QString::fromUtf8(R.Status));
+        const tLumen &L = F.L();
+        QCOMPARE(L.GetRandomCount(0), std::max(R.Lines, 0));
+        QCOMPARE(F.Edit->DataEdited(), R.Lines > 0);
+        QList<double> V = Numbers(L, 0);
+        QCOMPARE(V.size(), std::max(R.Lines, 0));
+        if (R.Lines < 0)
+            return;
+        std::sort(V.begin(), V.end());
+        const bool Reals = *R.Fields == '|';
+        QCOMPARE(L.GetDecimals(0), Reals ? 10 : 0);
+        QVERIFY(Reals ? V.first() >= 0 && V.last() < 1 : V.first() >= 1 && V.last() <= 6);
+        if (R.Without)
+            QVERIFY(std::adjacent_find(V.begin(), V.end()) == V.end());
+        if (R.Without && !Reals)
+            QCOMPARE(V, (QList<double>{1, 2, 3, 4, 5, 6}));
+        QVERIFY(F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
+    }
+
+    void typedDataAreNeverDrawnOver()
+    {
+        TEditorFixture F;
+        F.L().SetCellText(0, 0, QStringLiteral("7"));
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        QVERIFY(!F.Edit->ToolButton(QStringLiteral("TerningSpeed"))->isEnabled());
+        F.Edit->RandomRangeCommand(); // returns at once: no dialog to answer
+        QCOMPARE(F.L().GetCellText(0, 0), QStringLiteral("7"));
+        QCOMPARE(F.L().GetRandomCount(0), 0);
+    }
+
+    void keys()
+    {
+        TTerningDlg D;
+        D.show();
+        D.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&D));
+        // The count is capped while typed.
+        QTest::keyClicks(D.AntalEdit, "12345");
+        QCOMPARE(D.AntalEdit->text(), QStringLiteral("10000"));
+        // Enter goes from "Fra" to "til" to the count, and there means OK.
+        D.FraEdit->setFocus();
+        QTest::keyClicks(D.FraEdit, "2");
+        QTest::keyClick(D.FraEdit, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), D.TilEdit);
+        QTest::keyClicks(D.TilEdit, "9");
+        QTest::keyClick(D.TilEdit, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), D.AntalEdit);
+        QTest::keyClick(D.AntalEdit, Qt::Key_Return);
+        QCOMPARE(D.result(), int(TTerningDlg::mrOk));
+        QCOMPARE(QString("%1 %2 %3").arg(D.From()).arg(D.To()).arg(D.Count()), "2 9 10000");
+    }
+
+    void refillRecomputes()
+    {
+        TEditorFixture F;
+        tLumen &L = F.L();
+        Dice(F, 0, QStringLiteral("1|6|8"));
+        Dice(F, 2, QStringLiteral("10|99|8"));
+        QVERIFY(MakeComputed(L, 1, QStringLiteral("A+C")));
+        const QList<double> A = Numbers(L, 0), C = Numbers(L, 2);
+        DescriptorOf(L).AddReading(1, 0.5, 1);
+        F.Edit->MenuItem(QStringLiteral("TilfaeldigeUdfyld"))->trigger(); // "Nye tal", F9
+        const QList<double> A2 = Numbers(L, 0), B2 = Numbers(L, 1), C2 = Numbers(L, 2);
+        QVERIFY(A2 != A || C2 != C);
+        QCOMPARE(B2.size(), 8);
+        for (int I = 0; I < 8; ++I)
+            QCOMPARE(B2[I], A2[I] + C2[I]);
+        QCOMPARE(DescriptorOf(L).GetReadingCount(), 0);
+
+        // "Slet" makes A an ordinary empty column; B follows.
+        Dice(F, 0, QString(), false, &TTerningDlg::IngenBtn);
+        QVERIFY(L.CellCount(0) == 0 && L.GetRandomCount(0) == 0 && L.CellCount(1) == 0);
+        QVERIFY(F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled()); // C is left
+        QString Shown;
+        Dice(F, 2, QString(), false, &TTerningDlg::IngenBtn, &Shown);
+        QCOMPARE(Shown, QStringLiteral("10|99|8"));
+        QVERIFY(!F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
+    }
+
+    void reading_data() { AddRows(ReadingRows); }
+    void reading()
+    {
+        const auto &R = CurrentRow(ReadingRows);
+        const QString Shown = QString::fromLatin1(R.Shown);
+        tLumen L;
+        SetupSheet(L, {R.Grouped ? "A=5,5,15,15,15" : "A=1,2,2,3"});
+        if (R.Grouped) {
+            L.SetGroupKind(0, gkManual);
+            L.AddInterval(0, 0, 10);
+            L.AddInterval(0, 10, 20);
+        }
+        L.ToggleColSelected(0);
+        tDescriptor &D = DescriptorOf(L);
+        D.SetOwner(dtObs);
+        D.MarkStale();
+        D.Recompute(L);
+
+        TArrowDlg Dlg;
+        QSignalSpy Spy(&Dlg, &TArrowDlg::ReadingsChanged);
+        Dlg.Prepare(D, 3, R.Grouped);
+        Dlg.XEdit->setText(R.X);
+        Dlg.YEdit->setText(R.Y);
+        Dlg.CalcButton->click();
+        const bool FromX = *R.X != 0;
+        QCOMPARE((FromX ? Dlg.YEdit : Dlg.XEdit)->text(), Shown);
+        const int Kept = Shown.isEmpty() ? 0 : 1;
+        QCOMPARE(D.GetReadingCount(), Kept);
+        QCOMPARE(Spy.count(), Kept);
+        if (Kept == 0) {
+            QCOMPARE(Dlg.XEdit->text() + Dlg.YEdit->text(), QString());
+            return;
+        }
+        QCOMPARE(Spy.at(0).at(0).toInt(), 3);
+        TReading Got;
+        QVERIFY(D.GetReading(0, Got));
+        QCOMPARE(int(Got.FromX), int(FromX));
+        QCOMPARE(FormatFixed(FromX ? Got.y : Got.x, 3), Shown);
+    }
+
+    void openedFromPane()
+    {
+        TEditorFixture F;
+        SetupSheet(F.L(), {"A=1,2,2,3"});
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkSumfrekvensgraf));
+        QString Opened, Answer, AfterEntering;
+        WhenModal(
+            [&](QWidget *W) {
+                auto *Dlg = static_cast<TArrowDlg *>(W);
+                // 32 readings: the last pushes out the first.
+                for (int I = 1; I <= 32; ++I) {
+                    Dlg->YEdit->clear();
+                    Dlg->XEdit->setText(QString::number(I));
+                    Dlg->CalcButton->click();
+                }
+                Dlg->XEdit->clear();
+                Dlg->YEdit->setText(QStringLiteral("0,5"));
+                Dlg->CalcButton->click();
+                Answer = Dlg->XEdit->text();
+                // Entering one edit empties the other.
+                QFocusEvent In(QEvent::FocusIn, Qt::TabFocusReason);
+                QApplication::sendEvent(Dlg->YEdit, &In);
+                AfterEntering = Dlg->XEdit->text();
+                Dlg->CloseButton->click();
+            },
+            &Opened);
+        F.Edit->Pane(1)->CalcButton->click();
+        QCOMPARE(Opened + ' ' + Answer + ' ' + AfterEntering, QStringLiteral("ArrowDlg 2,000 "));
+        tDescriptor &D = F.Edit->Descriptor();
+        QCOMPARE(D.GetReadingCount(), MaxReadings);
+        TReading First, Last;
+        QVERIFY(D.GetReading(0, First) && D.GetReading(MaxReadings - 1, Last));
+        QCOMPARE(double(First.x), 3.0); // readings of x = 1 and 2 pushed out
+        QCOMPARE(double(Last.x), 2.0);
+        QCOMPARE(int(Last.FromX), 0);
+
+        // "Rens" empties the readings.
+        WhenModal([](QWidget *W) {
+            static_cast<TArrowDlg *>(W)->ClearButton->click();
+            static_cast<TArrowDlg *>(W)->accept();
+        });
+        F.Edit->Pane(1)->CalcButton->click();
+        QCOMPARE(D.GetReadingCount(), 0);
+    }
+};
+
+QTEST_MAIN(TstEditorDialogs)
+#include "tst_editordialogs.moc"
