@@ -231,6 +231,24 @@ const struct {
     {"grouped y of zero", true, "", "0", ""},
 };
 
+// Opens the (x,y) calculator from pane 1 showing the cumulative graph of
+// column A, runs Act on it and closes it. The name of the dialog opened.
+QString Calculator(TEditorFixture &F, const std::function<void(TArrowDlg *)> &Act)
+{
+    ClickHeader(F.Edit->SojleDG(), 0, 0);
+    F.Edit->SetView(TEditorFrame::vwMixed);
+    F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkSumfrekvensgraf));
+    QString Opened;
+    WhenModal(
+        [&Act](QWidget *W) {
+            Act(static_cast<TArrowDlg *>(W));
+            static_cast<QDialog *>(W)->accept();
+        },
+        &Opened);
+    F.Edit->Pane(1)->CalcButton->click();
+    return Opened;
+}
+
 } // namespace
 
 class TstEditorDialogs : public QObject
@@ -531,65 +549,51 @@ class TstEditorDialogs : public QObject
     void reading()
     {
         const auto &R = CurrentRow(ReadingRows);
-        const QString Shown = QString::fromLatin1(R.Shown);
-        tLumen L;
-        SetupSheet(L, {R.Grouped ? "A=5,5,15,15,15" : "A=1,2,2,3"});
-        if (R.Grouped) {
-            L.SetGroupKind(0, gkManual);
-            L.AddInterval(0, 0, 10);
-            L.AddInterval(0, 10, 20);
-        }
-        L.ToggleColSelected(0);
-        tDescriptor &D = DescriptorOf(L);
-        D.SetOwner(dtObs);
-        D.MarkStale();
-        D.Recompute(L);
-
-        TArrowDlg Dlg;
-        Dlg.Prepare(D, 3, R.Grouped);
-        Dlg.XEdit->setText(R.X);
-        Dlg.YEdit->setText(R.Y);
-        Dlg.CalcButton->click();
+        const QString Expected = QString::fromLatin1(R.Shown);
         const bool FromX = *R.X != 0;
-        QCOMPARE((FromX ? Dlg.YEdit : Dlg.XEdit)->text(), Shown);
-        const int Kept = Shown.isEmpty() ? 0 : 1;
-        QCOMPARE(D.GetReadingCount(), Kept);
-        if (Kept == 0) {
-            QCOMPARE(Dlg.XEdit->text() + Dlg.YEdit->text(), QString());
+        TEditorFixture F;
+        SetupSheet(F.L(), {R.Grouped ? "A=5,5,15,15,15" : "A=1,2,2,3"});
+        if (R.Grouped) {
+            F.L().SetGroupKind(0, gkManual);
+            F.L().AddInterval(0, 0, 10);
+            F.L().AddInterval(0, 10, 20);
+        }
+        QString Shown, Both;
+        Calculator(F, [&](TArrowDlg *D) {
+            D->XEdit->setText(R.X);
+            D->YEdit->setText(R.Y);
+            D->CalcButton->click();
+            Shown = (FromX ? D->YEdit : D->XEdit)->text();
+            Both = D->XEdit->text() + D->YEdit->text();
+        });
+        QCOMPARE(Shown, Expected);
+        tDescriptor &D = F.Edit->Descriptor();
+        QCOMPARE(D.GetReadingCount(), Expected.isEmpty() ? 0 : 1);
+        TReading Got;
+        if (!D.GetReading(0, Got)) {
+            QCOMPARE(Both, QString());
             return;
         }
-        TReading Got;
-        QVERIFY(D.GetReading(0, Got));
         QCOMPARE(int(Got.FromX), int(FromX));
-        QCOMPARE(FormatFixed(FromX ? Got.y : Got.x, 3), Shown);
+        QCOMPARE(FormatFixed(FromX ? Got.y : Got.x, 3), Expected);
     }
 
-    void openedFromPane()
+    void readingsKept()
     {
         TEditorFixture F;
         SetupSheet(F.L(), {"A=1,2,2,3"});
-        ClickHeader(F.Edit->SojleDG(), 0, 0);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkSumfrekvensgraf));
-        QString Opened, Answer;
-        WhenModal(
-            [&](QWidget *W) {
-                auto *Dlg = static_cast<TArrowDlg *>(W);
-                // 32 readings: the last pushes out the first.
-                for (int I = 1; I <= 32; ++I) {
-                    Dlg->YEdit->clear();
-                    Dlg->XEdit->setText(QString::number(I));
-                    Dlg->CalcButton->click();
-                }
-                Dlg->XEdit->clear();
-                Dlg->YEdit->setText(QStringLiteral("0,5"));
-                Dlg->CalcButton->click();
-                Answer = Dlg->XEdit->text();
-                Dlg->CloseButton->click();
-            },
-            &Opened);
-        F.Edit->Pane(1)->CalcButton->click();
-        QCOMPARE(Opened + ' ' + Answer, QStringLiteral("ArrowDlg 2,000"));
+        // 32 readings: the last pushes out the first.
+        const QString Opened = Calculator(F, [](TArrowDlg *D) {
+            for (int I = 1; I <= 32; ++I) {
+                D->YEdit->clear();
+                D->XEdit->setText(QString::number(I));
+                D->CalcButton->click();
+            }
+            D->XEdit->clear();
+            D->YEdit->setText(QStringLiteral("0,5"));
+            D->CalcButton->click();
+        });
+        QCOMPARE(Opened, QStringLiteral("ArrowDlg"));
         tDescriptor &D = F.Edit->Descriptor();
         QCOMPARE(D.GetReadingCount(), MaxReadings);
         TReading First, Last;
@@ -597,13 +601,8 @@ class TstEditorDialogs : public QObject
         QCOMPARE(double(First.x), 3.0); // readings of x = 1 and 2 pushed out
         QCOMPARE(double(Last.x), 2.0);
         QCOMPARE(int(Last.FromX), 0);
-
         // "Rens" empties the readings.
-        WhenModal([](QWidget *W) {
-            static_cast<TArrowDlg *>(W)->ClearButton->click();
-            static_cast<TArrowDlg *>(W)->accept();
-        });
-        F.Edit->Pane(1)->CalcButton->click();
+        Calculator(F, [](TArrowDlg *D) { D->ClearButton->click(); });
         QCOMPARE(D.GetReadingCount(), 0);
     }
 };
