@@ -51,12 +51,14 @@ QString UndoText(TDataEdit *E)
 // before (for imports the file, see Give). Expected: the sheet after (null:
 // nothing changes, no undo step). Word: the undo caption's. Message: the one
 // shown, "title: text" (Ok: answered with OK). Out: the clipboard after.
+// Decimals: column A's after, if given.
 const char *const Refusal = "Fjern kolonne: Kolonne A er med i et regneudtryk og kan ikke fjernes";
 const char *const Lost = "Erstat alt?: Det nuværende indhold mistes";
 const struct {
     const char *Name, *Setup, *Marks, *Use, *In, *Expected, *Word;
     const char *Message = "", *Out = nullptr;
     bool Ok = true;
+    int Decimals = -1;
 } Rows[] = {
     // clang-format off
     {"cut column", "A=1 B=2 C=3 D:C*2", "B", "CutSpeed", "", "A=1|B=3|C:B*2=6", "Klip", "",
@@ -83,11 +85,14 @@ const struct {
     {"sort by line names", "A=1,2,3 #b,c,a", "", "LinjeNavneFaldende", "", "A=2,1,3|#c,b,a",
      "Sortér"},
     {"clear all number cells", "A'H=1 B=2 #p", "B", "RedigerSletCeller", "", "A'H|#p", "Slet"},
-    {"multiply", "A=1.5 B:A*2", "A", "Mul10Speed", "", "A=15|B:A*2=30", "Gang med 10"},
+    {"multiply", "A=1.5 B:A*2", "A", "Mul10Speed", "", "A=15|B:A*2=30", "Gang med 10", "", nullptr,
+     true, 0},
     {"multiply: out of range stays", "A=9e4931,2.5", "A", "Mul10Speed", "", "A=9E4931,25",
      "Gang med 10"},
-    {"divide: 15 digits, texts stay", "A=-25,123456789012345,x", "A", "SojleDivider", "",
-     "A=-2.5,12345678901234.5,x", "Del med 10"},
+    {"divide: 15 digits, texts stay, a decimal more", "A=-25,123456789012345,x", "A",
+     "SojleDivider", "", "A=-2.5,12345678901234.5,x", "Del med 10", "", nullptr, true, 1},
+    {"more decimals are no undo step", "A=1.25", "A", "DeciPlusSpeed", "", nullptr, "", "", nullptr,
+     true, 1},
     {"import into column B, Z lost", "A=1 B=2 C:B*2 Y=8 Z=9", "B", "ImportSom", "Vægt\r\n60\n70,5",
      "A=1|B'Vægt=60,70.5|C=2|D:C*2=4|Z=8", "Indsæt"},
     {"import a line, semicolons, last line unended", "A=1,2 B=3,4", "1", "ImportSom", "Per;5;6.5",
@@ -161,6 +166,8 @@ class TstCommands : public QObject
             QCOMPARE(F.Host.Script.FilesAsked.value(0).Caption, QStringLiteral("Import af tekst"));
         if (R.Out)
             QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(R.Out));
+        if (R.Decimals >= 0)
+            QCOMPARE(F.L().GetDecimals(0), R.Decimals);
         if (!R.Expected) {
             QCOMPARE(F.L().SelCols, MarksBefore);
             QCOMPARE(F.L().GetUndoOp(), uint8_t(uoNone));
@@ -174,23 +181,6 @@ class TstCommands : public QObject
         Use(F.Edit, QStringLiteral("RedigerFortryd"));
         QCOMPARE(Sheet(F.L()), Expected);
         QCOMPARE(UndoText(F.Edit), Caption);
-    }
-
-    void decimalsOfScaling()
-    {
-        TEditorFixture F;
-        SetupSheet(F.L(), {"A=1,25"});
-        F.L().SetDecimals(0, 2);
-        Mark(F.Edit, QStringLiteral("A"));
-        Use(F.Edit, QStringLiteral("Div10Speed"));
-        QCOMPARE(F.L().GetDecimals(0), 3);
-        Use(F.Edit, QStringLiteral("Mul10Speed"));
-        QCOMPARE(F.L().GetDecimals(0), 3);
-        QCOMPARE(Sheet(F.L()), QStringLiteral("A=1,25"));
-        // Decimals are no undo step: the undo still names the multiply.
-        Use(F.Edit, QStringLiteral("DeciMinusSpeed"));
-        QCOMPARE(F.L().GetDecimals(0), 2);
-        QCOMPARE(UndoText(F.Edit), QStringLiteral("Fortryd \"Gang med 10\""));
     }
 };
 
