@@ -393,43 +393,18 @@ class TstEditorDialogs : public QObject
             QCOMPARE(L.Cols[0].Intervals.size(), R.Grid.size());
     }
 
-    void applyKeepsTheOtherGrouping()
-    {
-        TFakeHost Host;
-        tLumen &L = Host.Lumen();
-        SetupSheet(L, {"C=4,x,-2.5,17"});
-        L.SetGroupKind(2, gkManual);
-        L.AddInterval(2, -20, 20);
-        L.SetGroupCount(2, 4);
-        TDataStilDlg Dlg(Host);
-        Dlg.Prepare(2);
-        QCOMPARE(Dlg.windowTitle() + ' ' + Dlg.MinValuePanel->text() + ' ' +
-                     Dlg.MaxValuePanel->text(),
-                 QStringLiteral("Indstillinger for kolonne C -2,5 17"));
-        // No grouping, two decimals, a comment: the intervals and the
-        // automatic settings stay for later.
-        Dlg.ObsRB->setChecked(true);
-        for (int I = 0; I < 12; ++I)
-            Dlg.UpDown->stepUp(); // stops at 10
-        Dlg.KommentarEdit->setText(QStringLiteral("Højde i cm"));
-        Dlg.OKBtn->click();
-        Dlg.Apply();
-        QVERIFY(Dlg.GroupKindChanged() && Dlg.DecimalsChanged());
-        QCOMPARE(QString("%1 %2 %3 %4 %5")
-                     .arg(L.GetDecimals(2))
-                     .arg(L.GetComment(2))
-                     .arg(L.GetGroupKind(2))
-                     .arg(L.Cols[2].Intervals.size())
-                     .arg(L.GetGroupCount(2)),
-                 QStringLiteral("10 Højde i cm 0 1 4"));
-    }
-
+    // The column settings from the editor: a new grouping shows at once as
+    // a table; Annuller stores nothing; no grouping keeps the intervals and
+    // the automatic settings for later.
     void editorShowsNewGrouping()
     {
         TEditorFixture F;
+        tLumen &L = F.L();
         for (int I = 1; I <= 37; ++I)
-            F.L().SetCellText(I - 1, 0, QString::number(I));
-        F.L().SetComment(0, QStringLiteral("Højde"));
+            L.SetCellText(I - 1, 0, QString::number(I));
+        L.SetCellText(37, 0, QStringLiteral("x"));
+        L.SetComment(0, QStringLiteral("Højde"));
+        L.AddInterval(0, -20, 20);
         ClickHeader(F.Edit->SojleDG(), 0, 1); // B marked
         WhenModal([](QWidget *W) {
             auto *Dlg = static_cast<TDataStilDlg *>(W);
@@ -442,24 +417,42 @@ class TstEditorDialogs : public QObject
         ClickHeader(F.Edit->SojleDG(), 0, 0, {}, true); // A's drop button
         QVERIFY(F.Edit->DataEdited());
         QCOMPARE(F.Edit->View(), TEditorFrame::vwMixed);
-        QCOMPARE(F.L().SelCols, QVector<int32_t>{0});
+        QCOMPARE(L.SelCols, QVector<int32_t>{0});
         tDescriptor &D = F.Edit->Descriptor();
         QCOMPARE(D.GetPaneKind(1), uint8_t(bkTabel));
         QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkTabel));
         QCOMPARE(D.ListCount(0), 4);
         QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Højde (grupperet)"));
 
-        // "Annuller" stores nothing; "Indstillinger..." opens the marked column.
-        QString Caption;
-        WhenModal([&Caption](QWidget *W) {
+        QString Shown;
+        WhenModal([&Shown](QWidget *W) {
             auto *Dlg = static_cast<TDataStilDlg *>(W);
-            Caption = Dlg->windowTitle();
+            Shown = Dlg->windowTitle() + ' ' + Dlg->MinValuePanel->text() + ' ' +
+                    Dlg->MaxValuePanel->text();
             Dlg->ObsRB->setChecked(true);
             Dlg->CancelBtn->click();
         });
         F.Edit->MenuItem(QStringLiteral("SojleEgenskaber"))->trigger();
-        QCOMPARE(Caption, QStringLiteral("Indstillinger for kolonne A"));
-        QCOMPARE(F.L().GetGroupKind(0), uint8_t(gkAuto));
+        QCOMPARE(Shown, QStringLiteral("Indstillinger for kolonne A 1 37"));
+        QCOMPARE(L.GetGroupKind(0), uint8_t(gkAuto));
+
+        WhenModal([](QWidget *W) {
+            auto *Dlg = static_cast<TDataStilDlg *>(W);
+            Dlg->ObsRB->setChecked(true);
+            for (int I = 0; I < 12; ++I)
+                Dlg->UpDown->stepUp(); // stops at 10
+            Dlg->KommentarEdit->setText(QStringLiteral("Højde i cm"));
+            Dlg->OKBtn->click();
+        });
+        F.Edit->MenuItem(QStringLiteral("SojleEgenskaber"))->trigger();
+        QCOMPARE(QString("%1 %2 %3 %4 %5")
+                     .arg(L.GetDecimals(0))
+                     .arg(L.GetComment(0))
+                     .arg(L.GetGroupKind(0))
+                     .arg(L.Cols[0].Intervals.size())
+                     .arg(L.GetGroupCount(0)),
+                 QStringLiteral("10 Højde i cm 0 1 4"));
+        QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Højde i cm"));
     }
 
     void fill_data() { AddRows(DiceRows); }
