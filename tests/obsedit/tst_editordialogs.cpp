@@ -203,34 +203,6 @@ const struct {
     // clang-format on
 };
 
-// Plain values 1, 2, 2, 3 (F 0,25, 0,75, 1), or grouped the values 5, 5, 15,
-// 15, 15 in the classes (0; 10] and (10; 20] (F 0,4 and 1). Shown: the
-// computed edit ("": the failure form, both edits emptied).
-const struct {
-    const char *Name;
-    bool Grouped;
-    const char *X, *Y, *Shown;
-} ReadingRows[] = {
-    {"x on a value", false, "2", "", "0,750"},
-    {"x between values", false, "2.5", "", "0,750"},
-    {"x below the first", false, "0,5", "", ""},
-    {"x beyond the last", false, "7", "", "1,000"},
-    {"y to a value", false, "", "0,5", "2,000"},
-    {"y on a step", false, "", "0.25", "1,000"},
-    {"y above one", false, "", "1,2", ""},
-    {"y of zero", false, "", "0", "1,000"},
-    {"both given", false, "2", "0,5", ""},
-    {"unreadable", false, "to", "", ""},
-    {"neither", false, "", "", ""},
-    {"grouped x", true, "5", "", "0,200"},
-    {"grouped x, second class", true, "15", "", "0,700"},
-    {"grouped x on a shared bound", true, "10", "", "0,400"},
-    {"grouped x on the open bound", true, "0", "", ""},
-    {"grouped x above", true, "21", "", ""},
-    {"grouped y", true, "", "0,7", "15,000"},
-    {"grouped y of zero", true, "", "0", ""},
-};
-
 // Opens the (x,y) calculator from pane 1 showing the cumulative graph of
 // column A, runs Act on it and closes it. The name of the dialog opened.
 QString Calculator(TEditorFixture &F, const std::function<void(TArrowDlg *)> &Act)
@@ -520,55 +492,28 @@ class TstEditorDialogs : public QObject
         QVERIFY(!F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
     }
 
-    void reading_data() { AddRows(ReadingRows); }
-    void reading()
-    {
-        const auto &R = CurrentRow(ReadingRows);
-        const QString Expected = QString::fromLatin1(R.Shown);
-        const bool FromX = *R.X != 0;
-        TEditorFixture F;
-        SetupSheet(F.L(), {R.Grouped ? "A=5,5,15,15,15" : "A=1,2,2,3"});
-        if (R.Grouped) {
-            F.L().SetGroupKind(0, gkManual);
-            F.L().AddInterval(0, 0, 10);
-            F.L().AddInterval(0, 10, 20);
-        }
-        QString Shown, Both;
-        Calculator(F, [&](TArrowDlg *D) {
-            D->XEdit->setText(R.X);
-            D->YEdit->setText(R.Y);
-            D->CalcButton->click();
-            Shown = (FromX ? D->YEdit : D->XEdit)->text();
-            Both = D->XEdit->text() + D->YEdit->text();
-        });
-        QCOMPARE(Shown, Expected);
-        tDescriptor &D = F.Edit->Descriptor();
-        QCOMPARE(D.GetReadingCount(), Expected.isEmpty() ? 0 : 1);
-        TReading Got;
-        if (!D.GetReading(0, Got)) {
-            QCOMPARE(Both, QString());
-            return;
-        }
-        QCOMPARE(int(Got.FromX), int(FromX));
-        QCOMPARE(FormatFixed(FromX ? Got.y : Got.x, 3), Expected);
-    }
-
+    // Values 1, 2, 2, 3: F 0,25, 0,75, 1. Of 32 readings the last pushes out
+    // the first; "Rens" empties them.
     void readingsKept()
     {
         TEditorFixture F;
         SetupSheet(F.L(), {"A=1,2,2,3"});
-        // 32 readings: the last pushes out the first.
-        const QString Opened = Calculator(F, [](TArrowDlg *D) {
+        QStringList Answers;
+        const QString Opened = Calculator(F, [&Answers](TArrowDlg *D) {
             for (int I = 1; I <= 32; ++I) {
                 D->YEdit->clear();
                 D->XEdit->setText(QString::number(I));
                 D->CalcButton->click();
+                Answers << D->YEdit->text();
             }
             D->XEdit->clear();
             D->YEdit->setText(QStringLiteral("0,5"));
             D->CalcButton->click();
+            Answers << D->XEdit->text();
         });
         QCOMPARE(Opened, QStringLiteral("ArrowDlg"));
+        QCOMPARE(Answers.mid(0, 3) + Answers.mid(31),
+                 QString("0,250 0,750 1,000 1,000 2,000").split(' '));
         tDescriptor &D = F.Edit->Descriptor();
         QCOMPARE(D.GetReadingCount(), MaxReadings);
         TReading First, Last;
@@ -576,7 +521,6 @@ class TstEditorDialogs : public QObject
         QCOMPARE(double(First.x), 3.0); // readings of x = 1 and 2 pushed out
         QCOMPARE(double(Last.x), 2.0);
         QCOMPARE(int(Last.FromX), 0);
-        // "Rens" empties the readings.
         Calculator(F, [](TArrowDlg *D) { D->ClearButton->click(); });
         QCOMPARE(D.GetReadingCount(), 0);
     }
