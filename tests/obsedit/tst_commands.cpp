@@ -266,7 +266,6 @@ class TstCommands : public QObject
         Fill(F, 5, R.Marks);
         for (const char *Name : {"DataEditUdskriv", "RedigerBeskriv"}) {
             QMenu *M = F.Edit->EditorMenuBar()->findChild<QMenu *>(Name);
-            QVERIFY(M);
             for (QAction *A : M->actions())
                 A->setEnabled(A->data().isValid() && !A->isEnabled()); // opening must decide
             emit M->aboutToShow();
