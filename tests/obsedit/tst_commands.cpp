@@ -170,25 +170,22 @@ const struct {
 // as many as the lines need. Each: a text printed once for every
 // line, in line order ("%1": the line's number, or A's value with Marks AB).
 const struct {
-    const char *Name, *Item;
-    int Values;
-    const char *Marks, *Typed;
-    bool PrintOk;
-    const char *Title;
-    int Pages;
-    const char *Each;
+    const char *Name, *Item, *Marks, *Typed, *Title;
+    int Values, Pages;
+    bool PrintOk = true;
+    const char *Each = nullptr;
 } PrintRows[] = {
     // clang-format off
-    {"long table", "PrintTabel", 150, "A", "Klasse 7b", true, "Tabel - Klasse 7b", 3, nullptr},
-    {"data sticks, paged", "PrintDatapinde", 150, "A", "", true, "Datapinde", 6, "Linje %1"},
-    {"data curve, paged", "PrintDatagraf", 150, "A", "", true, "Datagraf", 6, "Linje %1"},
-    {"cross table, columns across pages", "PrintKrydstabel", 90, "AB", "", true, "Krydstabel", 0,
+    {"long table", "PrintTabel", "A", "Klasse 7b", "Tabel - Klasse 7b", 150, 3},
+    {"data sticks, paged", "PrintDatapinde", "A", "", "Datapinde", 150, 6, true, "Linje %1"},
+    {"data curve, paged", "PrintDatagraf", "A", "", "Datagraf", 150, 6, true, "Linje %1"},
+    {"cross table, columns across pages", "PrintKrydstabel", "AB", "", "Krydstabel", 90, 0, true,
      "%1"},
-    {"graph inside the margins", "PrintFrekvensgraf", 5, "A", "", true, "Frekvensgraf", 1, nullptr},
-    {"data set", "PrintData", 5, "A", "7b", true, "Datasæt - 7b", 1, nullptr},
-    {"name cancelled", "PrintTabel", 5, "A", "-", true, "", 0, nullptr},
-    {"print cancelled", "PrintCirkeldiagram", 5, "A", "x", false, "", 0, nullptr},
-    {"empty data set", "PrintData", 0, "A", "", true, "", 0, nullptr},
+    {"graph inside the margins", "PrintFrekvensgraf", "A", "", "Frekvensgraf", 5, 1},
+    {"data set", "PrintData", "A", "7b", "Datasæt - 7b", 5, 1},
+    {"name cancelled", "PrintTabel", "A", "-", "", 5, 0},
+    {"print cancelled", "PrintCirkeldiagram", "A", "x", "", 5, 0, false},
+    {"empty data set", "PrintData", "A", "", "", 0, 0},
     // clang-format on
 };
 

@@ -94,37 +94,34 @@ const QString Outside = QStringLiteral("Tal udenfor intervaller: Fundet: ");
 
 // Column A holds Values (one decimal). Auto: the three edits typed (decimal
 // points included), with the second upper bound and the count shown; else
-// Grid: the manual rows "lower|upper". On OK: accepted (Found null), or
+// Grid: the manual rows "lower|upper", split at blanks. On OK: accepted (Found null), or
 // refused after the values found outside the classes (if any) are shown.
 const struct {
-    const char *Name;
+    const char *Name, *Auto, *Grid, *SecondUpper, *Count, *Found;
     QStringList Values;
-    const char *Auto;
-    QStringList Grid;
-    const char *SecondUpper, *Count, *Found;
 } GroupingRows[] = {
     // clang-format off
-    {"touching tens", Range(1, 37), "0 10 10", {}, "20", "4", nullptr},
-    {"gap of one", Range(1, 37), "1 5 6", {}, "10", "8", nullptr},
-    {"value in a gap", Range(1, 37) << "5.5", "1 5 6", {}, "10", "8", "5,5"},
-    {"below the first, three reported", {"0", "7", "-1", "-2", "37"}, "1 5 6", {}, "10", "8",
-     "0,0  -1,0  -2,0"},
-    {"first lower bound belongs below", Range(1, 37), "1 10 10", {}, "19", "4", "1,0"},
-    {"no values", {}, "0 10 10", {}, "20", "1", nullptr},
-    {"points typed", {"0,3", "1"}, "0 0.1 0.1", {}, "0,2", "10", nullptr},
-    {"width beyond the number range", Range(1, 3), "-1,1e4932 1,1e4932 1,1e4932", {}, "", "", ""},
+    {"touching tens", "0 10 10", "", "20", "4", nullptr, Range(1, 37)},
+    {"gap of one", "1 5 6", "", "10", "8", nullptr, Range(1, 37)},
+    {"value in a gap", "1 5 6", "", "10", "8", "5,5", Range(1, 37) << "5.5"},
+    {"below the first, three reported", "1 5 6", "", "10", "8", "0,0  -1,0  -2,0",
+     {"0", "7", "-1", "-2", "37"}},
+    {"first lower bound belongs below", "1 10 10", "", "19", "4", "1,0", Range(1, 37)},
+    {"no values", "0 10 10", "", "20", "1", nullptr, {}},
+    {"points typed", "0 0.1 0.1", "", "0,2", "10", nullptr, {"0,3", "1"}},
+    {"width beyond the number range", "-1,1e4932 1,1e4932 1,1e4932", "", "", "", "", Range(1, 3)},
     // Counted, not stepped through: a billion classes must not hang.
-    {"more classes than a grouping may have", {"1000000"}, "0 0,001 0,001", {}, "0,002", "", ""},
-    {"grid touching", Range(1, 30), nullptr, {"0|10", "10|20", "20|30"}, "", "", nullptr},
-    {"grid overlapping", Range(1, 3), nullptr, {"0|10", "5|20"}, "", "", ""},
-    {"grid point after a gap", {"0", "12"}, nullptr, {"0|10", "12|12"}, "", "", nullptr},
-    {"grid blank row between", Range(1, 3), nullptr, {"0|10", "|", "20|30"}, "", "", ""},
-    {"grid half filled", Range(1, 3), nullptr, {"0|10", "10|"}, "", "", ""},
-    {"grid of no rows", Range(1, 3), nullptr, {}, "", "", ""},
-    {"grid touching class open below", {"0", "10", "20", "21"}, nullptr, {"0|10", "10|20"}, "",
-     "", "21,0"},
-    {"grid first row closed", {"0", "-0.5"}, nullptr, {"0|10"}, "", "", "-0,5"},
-    {"grid with a gap", {"20", "15"}, nullptr, {"0|10", "20|30"}, "", "", "15,0"},
+    {"more classes than a grouping may have", "0 0,001 0,001", "", "0,002", "", "", {"1000000"}},
+    {"grid touching", nullptr, "0|10 10|20 20|30", "", "", nullptr, Range(1, 30)},
+    {"grid overlapping", nullptr, "0|10 5|20", "", "", "", Range(1, 3)},
+    {"grid point after a gap", nullptr, "0|10 12|12", "", "", nullptr, {"0", "12"}},
+    {"grid blank row between", nullptr, "0|10 | 20|30", "", "", "", Range(1, 3)},
+    {"grid half filled", nullptr, "0|10 10|", "", "", "", Range(1, 3)},
+    {"grid of no rows", nullptr, "", "", "", "", Range(1, 3)},
+    {"grid touching class open below", nullptr, "0|10 10|20", "", "", "21,0",
+     {"0", "10", "20", "21"}},
+    {"grid first row closed", nullptr, "0|10", "", "", "-0,5", {"0", "-0.5"}},
+    {"grid with a gap", nullptr, "0|10 20|30", "", "", "15,0", {"20", "15"}},
     // clang-format on
 };
 
@@ -303,7 +300,7 @@ class TstEditorDialogs : public QObject
         // The grid typed as a person does: Enter moves from the lower bound to
         // the upper bound, then to the next row; the last text is still being
         // typed on OK.
-        const QStringList Cells = R.Grid.join('|').split('|');
+        const QStringList Cells = QString(R.Grid).replace(' ', '|').split('|');
         Dlg.GrupSG->setFocus();
         for (int I = 0; !R.Auto && I < Cells.size(); ++I) {
             if (I > 0) { // the cell editor closes later
@@ -328,7 +325,7 @@ class TstEditorDialogs : public QObject
         QCOMPARE(QString::asprintf("%d %d", L.GetGroupKind(0),
                                    R.Auto ? L.GetGroupCount(0) : int(L.Cols[0].Intervals.size())),
                  R.Auto ? QStringLiteral("1 ") + R.Count
-                        : QStringLiteral("2 %1").arg(R.Grid.size()));
+                        : QStringLiteral("2 %1").arg(QString(R.Grid).count(' ') + 1));
     }
 
     // The column settings from the editor: a new grouping shows at once as
