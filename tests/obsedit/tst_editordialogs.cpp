@@ -5,8 +5,8 @@
 // editor showing a new grouping at once); random numbers (the dialog's checks
 // and the columns it fills or clears, the refill of every random column
 // with the computed columns that follow them); and the (x,y) calculator
-// (values read off the cumulative graph of plain and grouped columns, its
-// failure form, the readings it keeps, its opening from a pane).
+// opened from a pane (values read off the cumulative graph, the readings it
+// keeps).
 #include "sheet_text.h"
 #include "support_host.h"
 #include "support_rows.h"
