@@ -1,36 +1,44 @@
-// The observation editor's column, line and sheet commands as a person uses
-// them: mark, press a tool button or choose a menu item, undo twice.
+// The observation editor's commands as a person uses them: column, line and
+// sheet commands (mark, press a tool button or choose a menu item, undo
+// twice), and the print and copy menus (enabling by the kind rule, pictures
+// and texts on the clipboard, printing through the scripted dialogs to a PDF
+// printer).
 #include "sheet_text.h"
 #include "support_host.h"
+#include "support_pages.h"
+#include "support_rows.h"
 
 #include "DataEdit.h"
+#include "Describe.h"
+#include "PaneKinds.h"
+#include "TwoVar.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 
 namespace
 {
 
-// Marks "B", "BCD" (columns) or "1,3" (lines) as clicks do: the first plain,
-// the others with Ctrl.
+// Marks "BCD" (columns) or "1,3" (lines) as clicks do: the first plain, the
+// others with Ctrl.
 void Mark(TDataEdit *E, const QString &Marks)
 {
-    Qt::KeyboardModifiers Mods = Qt::NoModifier;
-    for (const QString &M : Marks.split(',', Qt::SkipEmptyParts)) {
-        if (M[0].isDigit()) {
-            E->MarkLine(M.toInt(), Mods);
-            Mods = Qt::ControlModifier;
-            continue;
-        }
-        for (QChar C : M) {
-            E->MarkColumn(ColIndex(C), Mods);
-            Mods = Qt::ControlModifier;
-        }
+    const bool Lines = !Marks.isEmpty() && Marks[0].isDigit();
+    const QStringList Items =
+        Marks.split(Lines ? QStringLiteral(",") : QString(), Qt::SkipEmptyParts);
+    for (int I = 0; I < Items.size(); ++I) {
+        const Qt::KeyboardModifiers Mods = I > 0 ? Qt::ControlModifier : Qt::NoModifier;
+        if (Lines)
+            E->MarkLine(Items[I].toInt(), Mods);
+        else
+            E->MarkColumn(ColIndex(Items[I][0]), Mods);
     }
 }
 
@@ -43,21 +51,141 @@ void Use(TDataEdit *E, const QString &Name)
         E->MenuItem(Name)->trigger();
 }
 
-QString Clip()
-{
-    return QGuiApplication::clipboard()->text();
-}
-
-void SetClip(const QString &Text)
-{
-    QGuiApplication::clipboard()->setText(Text);
-}
-
 QString UndoText(TDataEdit *E)
 {
     E->UpdateButtons();
     return E->MenuItem(QStringLiteral("RedigerFortryd"))->text();
 }
+
+// Setup: entries as in sheet_text.h, split at blanks. In: the clipboard
+// before (for imports the file, see Give). Expected: the sheet after (null:
+// nothing changes, no undo step). Word: the undo caption's. Message: the one
+// shown, "title: text" (Ok: answered with OK). Out: the clipboard after.
+// Decimals: column A's after, if given.
+const char *const Refusal = "Fjern kolonne: Kolonne A er med i et regneudtryk og kan ikke fjernes";
+const char *const Lost = "Erstat alt?: Det nuværende indhold mistes";
+const struct {
+    const char *Name, *Setup, *Marks, *Use, *In, *Expected, *Word;
+    const char *Message = "", *Out = nullptr;
+    bool Ok = true;
+    int Decimals = -1;
+} Rows[] = {
+    // clang-format off
+    {"cut column", "A=1 B=2 C=3 D:C*2", "B", "CutSpeed", "", "A=1|B=3|C:B*2=6", "Klip", "",
+     "\r\n2\r\n"},
+    {"cut line", "A=1,2,3 B=4,5,6 #a,b,c", "1", "RedigerKlip", "", "A=1,3|B=4,6|#a,c", "Klip", "",
+     "b\r\n2\r\n5\r\n"},
+    {"paste a column, LF, point", "A=1 B=2 C:A+B", "B", "PasteSpeed", "Højde\n1.5\n2,5\n3",
+     "A=1|B'Højde=1.5,2.5,3|C=2|D:A+C=3", "Indsæt"},
+    {"paste a row, CR LF", "A=1,2 B=3,4", "1", "RedigerIndsaet", "7\t8,5\r\n", "A=1,7,2|B=3,8.5,4",
+     "Indsæt"},
+    {"a lone word pasted is a value", "A=1", "A", "PasteSpeed", "høj", "A=høj|B=1", "Indsæt"},
+    {"clear columns", "A=1 B'n=2 C=3 D=4", "BD", "RedigerSlet", "", "A=1|C=3", "Slet"},
+    {"insert empty line", "A=1,2 #a,b", "0", "RedigerTilfoej", "", "A=,1,2|#,a,b", "Tilføj"},
+    {"insert loses Z and its refs", "A=1 B:A*2 D:Z+1 Z=9", "A", "RedigerTilfoej", "",
+     "B=1|C:B*2=2|E:?+1", "Tilføj"},
+    {"remove columns", "A=1 B=2 C=3 D=4 E=5 F:E*2", "BCD", "RedigerFjern", "", "A=1|B=5|C:B*2=10",
+     "Fjern"},
+    {"remove lines", "A=1,2,3,4", "0,2", "RedigerFjern", "", "A=2,4", "Fjern"},
+    {"swap keeps letters", "A=1 B:A*2 C=5", "AC", "RedigerOmbyt", "", "A=5|B:A*2=10|C=1", "Ombyt"},
+    {"sort column down", "A=1,3,2 B=5,6,7 #a,b,c", "A", "SortDownSpeed", "",
+     "A=3,2,1|B=6,7,5|#b,c,a", "Sortér"},
+    {"sort a line up", "A'x=3 B'y=1 C'z=2", "0", "SortUpSpeed", "", "A'y=1|B'z=2|C'x=3", "Sortér"},
+    {"sort line names", "A=1,2,3 #b,c,a", "", "LinjeNavneFaldende", "", "A=2,1,3|#c,b,a", "Sortér"},
+    {"clear all number cells", "A'H=1 B=2 #p", "B", "RedigerSletCeller", "", "A'H|#p", "Slet"},
+    {"multiply", "A=1.5 B:A*2", "A", "Mul10Speed", "", "A=15|B:A*2=30", "Gang med 10", "", nullptr,
+     true, 0},
+    {"multiply: out of range stays", "A=9e4931,2.5", "A", "Mul10Speed", "", "A=9E4931,25",
+     "Gang med 10"},
+    {"divide: 15 digits, texts stay", "A=-25,123456789012345,x", "A", "SojleDivider", "",
+     "A=-2.5,12345678901234.5,x", "Del med 10", "", nullptr, true, 1},
+    {"more decimals: no undo step", "A=1.25", "A", "DeciPlusSpeed", "", nullptr, "", "", nullptr,
+     true, 1},
+    {"import into B, Z lost", "A=1 B=2 C:B*2 Y=8 Z=9", "B", "ImportSom", "Vægt\r\n60\n70,5",
+     "A=1|B'Vægt=60,70.5|C=2|D:C*2=4|Z=8", "Indsæt"},
+    {"import a line, ;, unended", "A=1,2 B=3,4", "1", "ImportSom", "Per;5;6.5",
+     "A=1,5,2|B=3,6.5,4|#,Per", "Indsæt"},
+    {"import a data set, empty lines left out", "A=1", "", "ImportSomData",
+     "\tX;Y\r\n\r\np\t1;2\nq\t3;4\n", "A'X=1,3|B'Y=2,4|#p,q", "Indsæt ark", Lost},
+    {"replace all from a spreadsheet sheet", "A=9", "", "ObsErstat",
+     "\tX\tY\np\t1\t2,5\nq\t3\t4\n", "A'X=1,3|B'Y=2.5,4|#p,q", "Indsæt ark", Lost},
+    {"remove a column a formula reads", "A=1 C:A*2", "A", "RedigerFjern", "", nullptr, "", Refusal},
+    {"cut a column a formula reads", "A=1 C:A*2", "A", "CutSpeed", "", nullptr, "", Refusal},
+    {"replace all cancelled", "A=1", "", "ObsErstat", "\tX\n1\t2\n", nullptr, "", Lost, nullptr,
+     false},
+    {"a sheet with ragged rows", "A=1", "", "ObsErstat", "1\t2\r3\r", nullptr, "", Lost},
+    {"import cancelled", "A=1", "A", "ImportSom", "", nullptr, ""},
+    {"import of a file that cannot be read", "A=1", "A", "ImportSom", "mangler.txt", nullptr, "",
+     "Fejl: Kunne ikke læse mangler.txt"},
+    {"import a data set, replacing refused", "A=1", "", "ImportSomData", "1;2\n", nullptr, "", Lost,
+     nullptr, false},
+    {"copy a computed column warns", "A=1 B:A*2", "B", "CopySpeed", "", nullptr, "",
+     "Kopiering af beregnet kolonne: Bemærk: Det er de beregnede tal i cellerne, der bliver "
+     "kopieret, ikke den formel der har frembragt tallene.", "\r\n2\r\n"},
+    // clang-format on
+};
+
+// Column A with N distinct values from 1000, column B with values 0..4, the
+// given columns marked, as the editor's commands leave it.
+void Fill(TEditorFixture &F, int N, const QString &Marks)
+{
+    for (int I = 0; I < N; ++I) {
+        F.L().SetCellText(I, 0, QString::number(1000 + I));
+        F.L().SetCellText(I, 1, QString::number(I % 5));
+    }
+    for (QChar C : Marks)
+        F.L().ToggleColSelected(ColIndex(C));
+    F.Edit->RefreshDescriptions();
+}
+
+// Opening a menu enables each description item exactly when its kind is
+// allowed; "Datasæt" (Ctrl+P) always.
+const struct {
+    const char *Name, *Marks, *Enabled;
+} MenuRows[] = {
+    {"nothing marked", "", ""},
+    {"one column", "A",
+     "Datapinde Datakurve Tabel Mærketal Hyppighedsgraf Frekvensgraf Sumfrekvensgraf "
+     "Cirkeldiagram"},
+    {"two columns", "AB", "Datapinde Datakurve Mærketal Krydstabel Krydsdiagram"},
+};
+
+// Graphs and the scatter diagram copy as 400 x 400 pictures whatever the
+// pane's size; data sticks and the pie chart (legend included) as the
+// pane's range (Side 0). Every picture shows a drawing.
+const struct {
+    const char *Name, *Item, *Marks;
+    int Side;
+} PictureRows[] = {
+    {"frequency graph", "Kopierhyppighedsgraf", "A", 400},
+    {"scatter diagram", "Kopierkrydsdiagram", "AB", 400},
+    {"data sticks", "Kopierdatapinde", "A", 0},
+    {"pie chart", "Kopiercirkeldiagram", "A", 0},
+};
+
+// Typed: the name typed ("-": the name dialog is cancelled). Title: on the
+// first page ("": nothing printed), its first word on every page. Pages: 0
+// as many as the lines need. Each: a text printed once for every
+// line, in line order ("%1": the line's number, or A's value with Marks AB).
+const struct {
+    const char *Name, *Item, *Marks, *Typed, *Title;
+    int Values, Pages;
+    bool PrintOk = true;
+    const char *Each = nullptr;
+} PrintRows[] = {
+    // clang-format off
+    {"long table", "PrintTabel", "A", "Klasse 7b", "Tabel - Klasse 7b", 150, 3},
+    {"data sticks, paged", "PrintDatapinde", "A", "", "Datapinde", 150, 6, true, "Linje %1"},
+    {"data curve, paged", "PrintDatagraf", "A", "", "Datagraf", 150, 6, true, "Linje %1"},
+    {"cross table, columns across pages", "PrintKrydstabel", "AB", "", "Krydstabel", 90, 0, true,
+     "%1"},
+    {"graph inside the margins", "PrintFrekvensgraf", "A", "", "Frekvensgraf", 5, 1},
+    {"data set", "PrintData", "A", "7b", "Datasæt - 7b", 5, 1},
+    {"name cancelled", "PrintTabel", "A", "-", "", 5, 0},
+    {"print cancelled", "PrintCirkeldiagram", "A", "x", "", 5, 0, false},
+    {"empty data set", "PrintData", "A", "", "", 0, 0},
+    // clang-format on
+};
 
 } // namespace
 
@@ -66,213 +194,183 @@ class TstCommands : public QObject
     Q_OBJECT
     QTemporaryDir Dir;
 
-    // A text file (UTF-8) holding Text; its path.
-    QString TextFile(const QString &Text)
+    // Puts In on the clipboard, or for an import in the file dialog's
+    // answers: a file holding In, or a name ending in ".txt" of no file.
+    void Give(TEditorFixture &F, const char *Use, const QString &In)
     {
-        const QString Path = Dir.filePath(QStringLiteral("data.txt"));
-        QFile Out(Path);
-        if (Out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            Out.write(Text.toUtf8());
-        return Path;
+        if (!QLatin1String(Use).startsWith(QLatin1String("Import")))
+            return QGuiApplication::clipboard()->setText(In);
+        const bool Missing = In.endsWith(QLatin1String(".txt"));
+        QFile Out(Dir.filePath(Missing ? In : QStringLiteral("data.txt")));
+        if (!Missing && Out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            Out.write(In.toUtf8());
+        if (!In.isEmpty())
+            F.Host.Script.FileNames.enqueue(Out.fileName());
     }
 
   private slots:
     void initTestCase() { InitEditorTest(); }
 
-    void commandAndUndo_data()
+    void command_data() { AddRows(Rows); }
+    void command()
     {
-        QTest::addColumn<QStringList>("setup");
-        QTest::addColumn<QString>("marks");
-        QTest::addColumn<QString>("clipIn"); // the clipboard (for imports the file) before
-        QTest::addColumn<QString>("use");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("word");    // the undo caption's word
-        QTest::addColumn<QString>("clipOut"); // the clipboard after, "-" unchecked
-        const struct {
-            const char *Name;
-            QStringList Setup;
-            const char *Marks, *ClipIn, *Use, *Expected, *Word, *ClipOut;
-        } Rows[] = {
-            // clang-format off
-            {"cut column", {"A=1", "B=2", "C=3", "D:C*2"}, "B", "", "CutSpeed", "A=1|B=3|C:B*2=6",
-             "Klip", "\r\n2\r\n"},
-            {"cut line", {"A=1,2,3", "B=4,5,6", "#a,b,c"}, "1", "", "RedigerKlip",
-             "A=1,3|B=4,6|#a,c", "Klip", "b\r\n2\r\n5\r\n"},
-            {"paste a spreadsheet column, LF and decimal point", {"A=1", "B=2", "C:A+B"}, "B",
-             "Højde\n1.5\n2,5\n3", "PasteSpeed", "A=1|B'Højde=1.5,2.5,3|C=2|D:A+C=3", "Indsæt",
-             "-"},
-            {"paste a spreadsheet row, CR LF", {"A=1,2", "B=3,4"}, "1", "7\t8,5\r\n",
-             "RedigerIndsaet", "A=1,7,2|B=3,8.5,4", "Indsæt", "-"},
-            {"a lone word pasted is a value", {"A=1"}, "A", "høj", "PasteSpeed", "A=høj|B=1",
-             "Indsæt", "-"},
-            {"clear columns", {"A=1", "B'n=2", "C=3", "D=4"}, "BD", "", "RedigerSlet", "A=1|C=3",
-             "Slet", "-"},
-            {"insert empty line", {"A=1,2", "#a,b"}, "0", "", "RedigerTilfoej", "A=,1,2|#,a,b",
-             "Tilføj", "-"},
-            {"insert empty loses Z; a reader of Z names no column", {"A=1", "B:A*2", "D:Z+1",
-             "Z=9"}, "A", "", "RedigerTilfoej", "B=1|C:B*2=2|E:?+1", "Tilføj", "-"},
-            {"remove adjacent columns", {"A=1", "B=2", "C=3", "D=4", "E=5", "F:E*2"}, "BCD", "",
-             "RedigerFjern", "A=1|B=5|C:B*2=10", "Fjern", "-"},
-            {"remove lines", {"A=1,2,3,4"}, "0,2", "", "RedigerFjern", "A=2,4", "Fjern", "-"},
-            {"swap columns keeps the letters", {"A=1", "B:A*2", "C=5"}, "AC", "", "RedigerOmbyt",
-             "A=5|B:A*2=10|C=1", "Ombyt", "-"},
-            {"sort a column down reorders lines", {"A=1,3,2", "B=5,6,7", "#a,b,c"}, "A", "",
-             "SortDownSpeed", "A=3,2,1|B=6,7,5|#b,c,a", "Sortér", "-"},
-            {"sort a line up reorders columns", {"A'x=3", "B'y=1", "C'z=2"}, "0", "", "SortUpSpeed",
-             "A'y=1|B'z=2|C'x=3", "Sortér", "-"},
-            {"sort by line names", {"A=1,2,3", "#b,c,a"}, "", "", "LinjeNavneFaldende",
-             "A=2,1,3|#c,b,a", "Sortér", "-"},
-            {"clear all number cells", {"A'H=1", "B=2", "#p"}, "B", "", "RedigerSletCeller",
-             "A'H|#p", "Slet", "-"},
-            {"multiply", {"A=1.5", "B:A*2"}, "A", "", "Mul10Speed", "A=15|B:A*2=30", "Gang med 10",
-             "-"},
-            {"multiply: a tenfold out of range stays", {"A=9e4931,2.5"}, "A", "", "Mul10Speed",
-             "A=9E4931,25", "Gang med 10", "-"},
-            {"divide: 15 digits, texts stay", {"A=-25,123456789012345,x"}, "A", "", "SojleDivider",
-             "A=-2.5,12345678901234.5,x", "Del med 10", "-"},
-            {"import into column B, Z lost", {"A=1", "B=2", "C:B*2", "Y=8", "Z=9"}, "B",
-             "Vægt\r\n60\n70,5", "ImportSom", "A=1|B'Vægt=60,70.5|C=2|D:C*2=4|Z=8", "Indsæt", "-"},
-            {"import a line, semicolons: the last line counts as ended", {"A=1,2", "B=3,4"}, "1",
-             "Per;5;6.5", "ImportSom", "A=1,5,2|B=3,6.5,4|#,Per", "Indsæt", "-"},
-            {"import a data set, empty lines left out", {"A=1"}, "",
-             "\tX;Y\r\n\r\np\t1;2\nq\t3;4\n", "ImportSomData", "A'X=1,3|B'Y=2,4|#p,q", "Indsæt ark",
-             "-"},
-            {"replace all from a spreadsheet sheet", {"A=9"}, "", "\tX\tY\np\t1\t2,5\nq\t3\t4\n",
-             "ObsErstat", "A'X=1,3|B'Y=2.5,4|#p,q", "Indsæt ark", "-"},
-            // clang-format on
-        };
-        for (const auto &R : Rows)
-            QTest::newRow(R.Name) << R.Setup << QString::fromUtf8(R.Marks)
-                                  << QString::fromUtf8(R.ClipIn) << QString::fromUtf8(R.Use)
-                                  << QString::fromUtf8(R.Expected) << QString::fromUtf8(R.Word)
-                                  << QString::fromUtf8(R.ClipOut);
-    }
-
-    void commandAndUndo()
-    {
-        QFETCH(QStringList, setup);
-        QFETCH(QString, marks);
-        QFETCH(QString, clipIn);
-        QFETCH(QString, use);
-        QFETCH(QString, expected);
-        QFETCH(QString, word);
-        QFETCH(QString, clipOut);
+        const auto &R = CurrentRow(Rows);
+        const QString Caption = QStringLiteral("Fortryd \"%1\"").arg(QString::fromUtf8(R.Word));
         TEditorFixture F;
-        SetupSheet(F.L(), setup);
+        SetupSheet(F.L(), QString(R.Setup).split(' '));
         const QString Before = Sheet(F.L());
-        const bool Import = use.startsWith(QLatin1String("Import"));
-        if (Import)
-            F.Host.Script.FileNames.enqueue(TextFile(clipIn));
-        else
-            SetClip(clipIn);
-        F.Host.Script.Answers.enqueue(QMessageBox::Ok); // "Erstat alt?"
-        Mark(F.Edit, marks);
-        Use(F.Edit, use);
-        QCOMPARE(Sheet(F.L()), expected);
-        if (Import)
+        const QString Expected = R.Expected ? QString::fromUtf8(R.Expected) : Before;
+        Give(F, R.Use, QString::fromUtf8(R.In));
+        if (R.Ok)
+            F.Host.Script.Answers.enqueue(QMessageBox::Ok);
+        Mark(F.Edit, R.Marks);
+        const QVector<int32_t> MarksBefore = F.L().SelCols;
+        Use(F.Edit, R.Use);
+        QCOMPARE(Sheet(F.L()), Expected);
+        const auto Asked = F.Host.Script.LastAsked();
+        QCOMPARE(Asked.Text.isEmpty() ? QString() : Asked.Title + ": " + Asked.Text,
+                 QString::fromUtf8(R.Message));
+        if (QLatin1String(R.Use).startsWith(QLatin1String("Import")))
             QCOMPARE(F.Host.Script.FilesAsked.value(0).Caption, QStringLiteral("Import af tekst"));
-        if (clipOut != QLatin1String("-"))
-            QCOMPARE(Clip(), clipOut);
-        QVERIFY(F.Edit->ToolButton(QStringLiteral("UndoSpeed"))->isEnabled());
-        QCOMPARE(UndoText(F.Edit), QStringLiteral("Fortryd \"%1\"").arg(word));
-
+        if (R.Out)
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(R.Out));
+        if (R.Decimals >= 0)
+            QCOMPARE(F.L().GetDecimals(0), R.Decimals);
+        if (!R.Expected) {
+            QCOMPARE(F.L().SelCols, MarksBefore);
+            QCOMPARE(F.L().GetUndoOp(), uint8_t(uoNone));
+            return;
+        }
+        QCOMPARE(UndoText(F.Edit), Caption);
         F.Edit->ToolButton(QStringLiteral("UndoSpeed"))->click();
         QCOMPARE(Sheet(F.L()), Before);
         QVERIFY(!F.L().AnyColSelected() && !F.L().AnyLineSelected());
         QCOMPARE(UndoText(F.Edit), QStringLiteral("Fortryd \"Fortryd\""));
         Use(F.Edit, QStringLiteral("RedigerFortryd"));
-        QCOMPARE(Sheet(F.L()), expected);
-        QCOMPARE(UndoText(F.Edit), QStringLiteral("Fortryd \"%1\"").arg(word));
+        QCOMPARE(Sheet(F.L()), Expected);
+        QCOMPARE(UndoText(F.Edit), Caption);
     }
 
-    // Commands that change nothing: refusals, cancelled questions, texts
-    // that are no sheet.
-    void nothingChanges_data()
+    void enabling_data() { AddRows(MenuRows); }
+    void enabling()
     {
-        QTest::addColumn<QStringList>("setup");
-        QTest::addColumn<QString>("marks");
-        QTest::addColumn<QString>("clipIn");
-        QTest::addColumn<QString>("use");
-        QTest::addColumn<QString>("message"); // "" none asked
-        QTest::addColumn<bool>("answerOk");
-
-        const char *Refusal = "Kolonne A er med i et regneudtryk og kan ikke fjernes";
-        const char *Lost = "Det nuværende indhold mistes";
-        const struct {
-            const char *Name;
-            QStringList Setup;
-            const char *Marks, *ClipIn, *Use, *Message;
-            bool AnswerOk;
-        } Rows[] = {
-            // clang-format off
-            {"remove a column read by a formula", {"A=1", "C:A*2"}, "A", "", "RedigerFjern", Refusal, false},
-            {"cut a column read by a formula", {"A=1", "C:A*2"}, "A", "", "CutSpeed", Refusal, false},
-            {"replace all cancelled", {"A=1"}, "", "\tX\n1\t2\n", "ObsErstat", Lost, false},
-            {"a sheet with ragged rows", {"A=1"}, "", "1\t2\r3\r", "ObsErstat", Lost, true},
-            {"import cancelled", {"A=1"}, "A", "", "ImportSom", "", false},
-            {"import of a file that cannot be read", {"A=1"}, "A", "mangler.txt", "ImportSom",
-             "Kunne ikke læse mangler.txt", false},
-            {"import a data set, replacing refused", {"A=1"}, "", "x.txt", "ImportSomData", Lost, false},
-            {"copy a computed column warns", {"A=1", "B:A*2"}, "B", "", "CopySpeed",
-             "Bemærk: Det er de beregnede tal i cellerne, der bliver kopieret, ikke den formel "
-             "der har frembragt tallene.", false},
-            // clang-format on
-        };
-        for (const auto &R : Rows)
-            QTest::newRow(R.Name) << R.Setup << QString::fromUtf8(R.Marks)
-                                  << QString::fromUtf8(R.ClipIn) << QString::fromUtf8(R.Use)
-                                  << QString::fromUtf8(R.Message) << R.AnswerOk;
-    }
-
-    void nothingChanges()
-    {
-        QFETCH(QStringList, setup);
-        QFETCH(QString, marks);
-        QFETCH(QString, clipIn);
-        QFETCH(QString, use);
-        QFETCH(QString, message);
-        QFETCH(bool, answerOk);
+        const auto &R = CurrentRow(MenuRows);
         TEditorFixture F;
-        SetupSheet(F.L(), setup);
-        const QString Before = Sheet(F.L());
-        if (use.startsWith(QLatin1String("Import"))) {
-            if (!clipIn.isEmpty())
-                F.Host.Script.FileNames.enqueue(clipIn == "x.txt" ? TextFile("1;2\n")
-                                                                  : Dir.filePath(clipIn));
-        } else {
-            SetClip(clipIn);
+        Fill(F, 5, R.Marks);
+        for (const char *Name : {"DataEditUdskriv", "RedigerBeskriv"}) {
+            QMenu *M = F.Edit->EditorMenuBar()->findChild<QMenu *>(Name);
+            for (QAction *A : M->actions())
+                A->setEnabled(A->data().isValid() && !A->isEnabled()); // opening must decide
+            emit M->aboutToShow();
+            QStringList Got;
+            for (QAction *A : M->actions())
+                if (A->data().isValid() && A->isEnabled())
+                    Got << A->text();
+            QCOMPARE(Got.join(' '), QString::fromUtf8(R.Enabled));
         }
-        if (answerOk)
-            F.Host.Script.Answers.enqueue(QMessageBox::Ok);
-        Mark(F.Edit, marks);
-        const QVector<int32_t> MarksBefore = F.L().SelCols;
-        Use(F.Edit, use);
-        QCOMPARE(Sheet(F.L()), Before);
-        QCOMPARE(F.L().SelCols, MarksBefore);
-        QCOMPARE(F.L().GetUndoOp(), uint8_t(uoNone));
-        QCOMPARE(F.Host.Script.LastAsked().Text, message);
-        if (use == QLatin1String("CopySpeed")) {
-            QCOMPARE(F.Host.Script.LastAsked().Title,
-                     QStringLiteral("Kopiering af beregnet kolonne"));
-            QCOMPARE(Clip(), QStringLiteral("\r\n2\r\n"));
-        }
+        QCOMPARE(F.Edit->MenuItem("PrintData")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     }
 
-    void decimalsOfScaling()
+    void copyPictures_data() { AddRows(PictureRows); }
+    void copyPictures()
+    {
+        const auto &R = CurrentRow(PictureRows);
+        TEditorFixture F;
+        F.Edit->resize(640, 480);
+        Fill(F, 6, R.Marks);
+        QAction *A = F.Edit->MenuItem(R.Item);
+        QGuiApplication::clipboard()->clear();
+        A->trigger();
+        const QImage Img = QGuiApplication::clipboard()->image();
+        QCOMPARE(Img.size(), R.Side ? QSize(R.Side, R.Side) : F.Edit->PaneRange(A->data().toInt()));
+        QVERIFY(AnyPixel(Img, Img.rect(), IsDark));
+        if (QLatin1String(R.Item) == QLatin1String("Kopiercirkeldiagram")) // the legend's last row
+            QVERIFY(AnyPixel(Img, QRect(0, Img.height() * 3 / 4, Img.width(), Img.height() / 4),
+                             [](const QColor &C) { return C != Qt::white; }));
+    }
+
+    // Text copies: table, key figures and the whole sheet; nothing for the
+    // key figures and cross table of a faulty pair.
+    void copyTexts()
     {
         TEditorFixture F;
-        SetupSheet(F.L(), {"A=1,25"});
-        F.L().SetDecimals(0, 2);
-        Mark(F.Edit, QStringLiteral("A"));
-        Use(F.Edit, QStringLiteral("Div10Speed"));
-        QCOMPARE(F.L().GetDecimals(0), 3);
-        Use(F.Edit, QStringLiteral("Mul10Speed"));
-        QCOMPARE(F.L().GetDecimals(0), 3);
-        QCOMPARE(Sheet(F.L()), QStringLiteral("A=1,25"));
-        // Decimals are no undo step: the undo still names the multiply.
-        Use(F.Edit, QStringLiteral("DeciMinusSpeed"));
-        QCOMPARE(F.L().GetDecimals(0), 2);
-        QCOMPARE(UndoText(F.Edit), QStringLiteral("Fortryd \"Gang med 10\""));
+        Fill(F, 6, QStringLiteral("A"));
+        QClipboard *C = QGuiApplication::clipboard();
+        F.Edit->MenuItem("KopierTabel")->trigger();
+        QCOMPARE(C->text(), TableText(DescriptorOf(F.L())));
+        F.Edit->MenuItem("Kopiermaerketal")->trigger();
+        QCOMPARE(C->text(), KeyFiguresText(DescriptorOf(F.L())));
+        F.Edit->MenuItem("Kopirmednavne1")->trigger();
+        QCOMPARE(C->text(), SheetText(F.L(), true));
+        Fill(F, 0, QStringLiteral("B")); // A and B
+        F.Edit->MenuItem("Kopierkrydstabel")->trigger();
+        QCOMPARE(C->text(), CrossTableText(F.L(), DescriptorOf(F.L())));
+        F.Edit->MenuItem("Kopiermaerketal")->trigger();
+        QCOMPARE(C->text(), PairKeyFiguresText(F.L(), DescriptorOf(F.L())));
+        F.L().SetCellText(2, 1, QStringLiteral("x"));
+        F.Edit->RefreshDescriptions();
+        C->setText(QStringLiteral("før"));
+        F.Edit->MenuItem("Kopiermaerketal")->trigger();
+        F.Edit->MenuItem("Kopierkrydstabel")->trigger();
+        QCOMPARE(C->text(), QStringLiteral("før"));
+    }
+
+    // Name dialog, print dialog, pages; a cancelled dialog prints nothing.
+    void printing_data() { AddRows(PrintRows); }
+    void printing()
+    {
+        const auto &R = CurrentRow(PrintRows);
+        const bool Named = QLatin1String(R.Typed) != QLatin1String("-");
+        TEditorFixture F;
+        Fill(F, R.Values, R.Marks);
+        const QString Pdf = Dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
+        QPrinter &Printer = F.Host.Printer();
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        Printer.setResolution(300);
+        Printer.setPageSize(QPageSize(QPageSize::A4));
+        Printer.setOutputFileName(Pdf);
+        if (Named)
+            F.Host.Script.PrintNames.enqueue(QString::fromUtf8(R.Typed));
+        F.Host.Script.PrintAnswers.enqueue(R.PrintOk);
+        F.Edit->MenuItem(R.Item)->trigger();
+        QCOMPARE(F.Host.Script.LastAsked().Text,
+                 R.Values ? QString() : QStringLiteral("Der er ingen data at udskrive."));
+        QCOMPARE(QFile::exists(Pdf), *R.Title != 0);
+        if (!*R.Title || !HavePoppler())
+            return;
+        const QStringList Texts = PdfTexts(Pdf).mid(0, PdfPages(Pdf));
+        if (R.Pages > 0)
+            QCOMPARE(Texts.size(), R.Pages);
+        QVERIFY(Texts.first().contains(QString::fromUtf8(R.Title)));
+        for (const QString &Page : Texts)
+            QVERIFY(Page.contains(QString::fromUtf8(R.Title).section(' ', 0, 0)));
+        const QString All = Texts.join(' ');
+        int At = -1, OnFirst = 0;
+        for (int I = 1; R.Each && I <= R.Values; ++I) {
+            const int Number = R.Marks[1] ? 999 + I : I;
+            const QRegularExpression Text(QStringLiteral("\\b%1\\b").arg(R.Each).arg(Number));
+            QCOMPARE(All.count(Text), 1);
+            QVERIFY(All.indexOf(Text) > At);
+            At = int(All.indexOf(Text));
+            OnFirst += Texts.first().contains(Text);
+        }
+        // Every page but the last is full.
+        if (R.Each)
+            QCOMPARE(Texts.size(), (R.Values + OnFirst - 1) / OnFirst);
+        if (QLatin1String(R.Item) != QLatin1String("PrintFrekvensgraf"))
+            return;
+        // The graph fills the page inside a half-inch margin: the margin's
+        // bands stay empty below the title line, the drawing reaches them.
+        const QImage Img = PdfPage(Pdf, 1, 100);
+        const QRect Paint = Printer.pageLayout().paintRectPixels(300);
+        const QRect In((Paint.left() + 150) / 3, (Paint.top() + 150) / 3, (Paint.width() - 300) / 3,
+                       (Paint.height() - 300) / 3);
+        QVERIFY(!AnyPixel(Img, QRect(0, In.top(), In.left() - 2, In.height()), IsDark));
+        QVERIFY(!AnyPixel(Img, QRect(In.right() + 3, In.top(), Img.width(), In.height()), IsDark));
+        QVERIFY(!AnyPixel(Img, QRect(0, In.bottom() + 3, Img.width(), Img.height()), IsDark));
+        QVERIFY(AnyPixel(Img, QRect(In.left(), In.top(), 40, 40), IsDark));
+        QVERIFY(AnyPixel(Img, QRect(In.left(), In.bottom() - 40, In.width(), 40), IsDark));
+        QVERIFY(AnyPixel(Img, QRect(In.right() - 40, In.top(), 40, In.height()), IsDark));
     }
 };
 
