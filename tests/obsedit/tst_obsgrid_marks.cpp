@@ -1,5 +1,5 @@
 // Marking columns and lines with the mouse, the captions and enabling of the
-// observation editor's commands, its status panel and its shortcuts.
+// observation editor's commands and its status panel.
 #include "sheet_text.h"
 #include "support_host.h"
 
@@ -350,35 +350,6 @@ class TstObsGridMarks : public QObject
         QCOMPARE(F.Edit->StatusPanel->text(), expected);
         ClickHeader(F.Edit->SojleDG(), 0, 3, Qt::ControlModifier);
         QCOMPARE(F.Edit->StatusPanel->text(), QString());
-    }
-
-    // The file commands have the shortcuts every desktop user tries first, and
-    // each shortcut is given once.
-    void shortcuts()
-    {
-        TEditorFixture F;
-        QHash<QKeySequence, QString> Seen;
-        for (QMenu *M : F.Edit->EditorMenuBar()->findChildren<QMenu *>())
-            for (QAction *A : M->actions()) {
-                if (A->shortcut().isEmpty())
-                    continue;
-                QVERIFY2(!Seen.contains(A->shortcut()), qPrintable(A->objectName()));
-                Seen.insert(A->shortcut(), A->objectName());
-            }
-        const QList<QPair<const char *, QKeySequence>> Expected{
-            {"DataEditNy", QKeySequence(Qt::CTRL | Qt::Key_N)},
-            {"DataEditAabn", QKeySequence(Qt::CTRL | Qt::Key_O)},
-            {"DataEditGem", QKeySequence(Qt::CTRL | Qt::Key_S)},
-            {"DataEditGemsom", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-            {"DataEditAfslut", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-            {"RedigerFortryd", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-            {"RedigerFjern", QKeySequence(Qt::CTRL | Qt::Key_F)},
-            {"RedigerOmbyt", QKeySequence(Qt::CTRL | Qt::Key_B)},
-            {"RedigerTilfoej", QKeySequence(Qt::CTRL | Qt::Key_T)},
-            {"TilfaeldigeUdfyld", QKeySequence(Qt::Key_F9)},
-        };
-        for (const auto &E : Expected)
-            QCOMPARE(Seen.value(E.second), QString::fromLatin1(E.first));
     }
 };
 

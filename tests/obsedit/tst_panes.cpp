@@ -283,39 +283,6 @@ class TstPanes : public QObject
         QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), -1);
     }
 
-    void kindItemsDrawn()
-    {
-        TMarked F(20);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        const int Tab = 24 + QFontMetrics(TDescriptionPane::ListFont())
-                                 .horizontalAdvance(QStringLiteral("Sumfrekvensgraf  "));
-        // Counts the pixels of item Kind between X0 and X1 that Pred holds for.
-        auto Count = [&F](int Kind, int X0, int X1, auto Pred) {
-            QImage Img(500, 21, QImage::Format_RGB32);
-            Img.fill(Qt::white);
-            QPainter Pt(&Img);
-            F.Edit->Pane(1)->DrawItem(Pt, Img.rect(), F.Edit->ItemOfKind(Kind), false);
-            int N = 0;
-            for (int Y = 0; Y < Img.height(); ++Y)
-                for (int X = X0; X < X1; ++X)
-                    N += Pred(Img.pixelColor(X, Y));
-            return N;
-        };
-        auto Ink = [](const QColor &C) { return C.lightness() < 235; };
-        auto Silver = [](const QColor &C) { return C == QColor(192, 192, 192); };
-        auto Dark = [](const QColor &C) { return C.lightness() < 100; };
-        // The limits start at the same tab; the text before it ends earlier.
-        for (int Kind : {bkTabel, bkCirkeldiagram}) {
-            QCOMPARE(Count(Kind, Tab - 4, Tab, Ink), 0);
-            QVERIFY(Count(Kind, Tab, Tab + 6, Ink) > 0);
-        }
-        // Twenty values: the pie chart is drawn in silver, the table in black.
-        QCOMPARE(Count(bkCirkeldiagram, 24, 500, Dark), 0);
-        QVERIFY(Count(bkCirkeldiagram, 24, 500, Silver) > 0);
-        QVERIFY(Count(bkTabel, 24, 500, Dark) > 0);
-        QVERIFY(Count(bkMaerketal, 2, 20, Ink) > 0); // the icon
-    }
-
     // Column A holds 2..17, sixteen distinct values, with a pie chart in the
     // mixed view; a text is typed into A17 and ended with a key (0: none).
     void typingKeepsKind_data()
