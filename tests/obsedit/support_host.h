@@ -39,9 +39,6 @@ class TFakeHost : public TEditorHost
     void ShowTextWindow(bool Show) override { TextShown = Show; }
     bool TextWindowShown() const override { return TextShown; }
 
-    // Replaces the data set as New and Open do, telling the editor.
-    void Replace(std::unique_ptr<tLumen> NewData, bool FromFile);
-
     TScriptedDialogs Script;
     QStringList Calls;
     TEditorBase *Editor = nullptr;

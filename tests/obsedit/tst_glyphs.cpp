@@ -31,11 +31,8 @@ void CompareWithReference(const QImage &Picture, const QString &Name)
 void ListMenu(const QMenu *Menu, const QString &Indent, QStringList &Lines)
 {
     for (const QAction *A : Menu->actions()) {
-        Lines << Indent + (A->isSeparator()
-                               ? QStringLiteral("-")
-                               : QStringList{A->objectName(), A->text(), A->shortcut().toString()}
-                                     .join(' ')
-                                     .trimmed());
+        const QString Item = A->objectName() + ' ' + A->text() + ' ' + A->shortcut().toString();
+        Lines << Indent + (A->isSeparator() ? QStringLiteral("-") : Item.trimmed());
         if (A->menu() != nullptr)
             ListMenu(A->menu(), Indent + "  ", Lines);
     }

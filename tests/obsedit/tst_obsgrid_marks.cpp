@@ -33,6 +33,10 @@ QString MarksOf(const tLumen &L)
     return S + '|' + Lines.join(',');
 }
 
+struct TButtons {
+    const char *Name, *Setup, *Enabled, *Disabled;
+};
+
 struct TState {
     const char *Name, *Marks; // "BD" columns, "1,3" lines
     bool Clip;
@@ -172,70 +176,54 @@ class TstObsGridMarks : public QObject
         QCOMPARE(F.Edit->Block(1)->TopRow(), 0);
     }
 
-    // Setups: cX marks column X, lN line N; "data" fills A with 3 numbers,
-    // "rand" makes C a random column, "comp" makes D computed. The rules'
-    // edges are the states table's part; these rows show each button follows
-    // its rule.
+    // Setups: "A=1,2,3" and "D:A+1" fill columns, "rC" makes C a random
+    // column, "clip" and "noclip" fill or empty the clipboard, "cX" marks
+    // column X, "lN" line N. The rules' edges are the states table's part;
+    // these rows show each button follows its rule.
     void buttons_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("enabled");
-        QTest::addColumn<QString>("disabled");
-        const char *Rows[][4] = {
-            // clang-format off
-            {"nothing", "", "", "CutSpeed,DelSpeed,SortUpSpeed,SortDownSpeed,DeciPlusSpeed,"
-             "DeciMinusSpeed,CalcSpeed,UndoSpeed,CupSpeed"},
-            {"empty column", "cB", "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
-             "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed", "SortUpSpeed,SortDownSpeed,CupSpeed"},
-            {"column with data", "data cA", "SortUpSpeed,SortDownSpeed,Mul10Speed",
-             "TerningSpeed,CalcSpeed"},
-            {"two columns", "clip data cA cB", "DelSpeed,DeciPlusSpeed",
-             "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed,PasteSpeed"},
-            {"computed column", "data comp cD", "CalcSpeed,CutSpeed",
-             "Mul10Speed,Div10Speed,TerningSpeed"},
-            {"random column", "rand cC", "TerningSpeed,CupSpeed", "CalcSpeed"},
-            {"random beside data", "rand data cC cA", "CupSpeed", "TerningSpeed"},
-            {"line with numbers", "data l1", "CutSpeed,SortUpSpeed,DelSpeed",
-             "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed"},
-            {"paste with text", "clip cA", "PasteSpeed", ""},
-            {"paste without text", "noclip cA", "CutSpeed", "PasteSpeed"},
-            // clang-format on
+        const TButtons Rows[] = {
+            {"nothing", "", "", "Cut,Del,SortUp,SortDown,DeciPlus,DeciMinus,Calc,Undo,Cup"},
+            {"empty column", "cB", "Cut,Copy,Del,DeciPlus,DeciMinus,Mul10,Div10,Terning,Calc",
+             "SortUp,SortDown,Cup"},
+            {"column with data", "A=1,2,3 cA", "SortUp,SortDown,Mul10", "Terning,Calc"},
+            {"two columns", "clip A=1,2,3 cA cB", "Del,DeciPlus",
+             "Cut,Copy,SortUp,Mul10,Calc,Terning,Paste"},
+            {"computed column", "A=1,2,3 D:A+1 cD", "Calc,Cut", "Mul10,Div10,Terning"},
+            {"random column", "rC cC", "Terning,Cup", "Calc"},
+            {"random beside data", "rC A=1,2,3 cC cA", "Cup", "Terning"},
+            {"line with numbers", "A=1,2,3 l1", "Cut,SortUp,Del", "DeciPlus,Mul10,Calc,Terning"},
+            {"paste with text", "clip cA", "Paste", ""},
+            {"paste without text", "noclip cA", "Cut", "Paste"},
         };
-        for (const auto &R : Rows)
-            QTest::newRow(R[0]) << QString(R[1]) << QString(R[2]) << QString(R[3]);
+        AddRows(Rows);
     }
 
     void buttons()
     {
-        QFETCH(QString, setup);
-        QFETCH(QString, enabled);
-        QFETCH(QString, disabled);
+        QFETCH(TButtons, row);
         TEditorFixture F;
-        tLumen &L = F.L();
-        for (const QString &Step : setup.split(' ', Qt::SkipEmptyParts)) {
-            if (Step == QLatin1String("data")) {
-                SetupSheet(L, {"A=1,2,3"});
-            } else if (Step == QLatin1String("rand")) {
-                L.SetRandomCount(2, 2);
-                L.SetCellText(0, 2, QStringLiteral("4"));
+        for (const QString &Step : QString(row.Setup).split(' ', Qt::SkipEmptyParts)) {
+            if (Step.size() > 1 && (Step[1] == '=' || Step[1] == ':')) {
+                SetupSheet(F.L(), {Step});
+            } else if (Step[0] == 'r') {
+                F.L().SetRandomCount(ColIndex(Step[1]), 2);
+                F.L().SetCellText(0, ColIndex(Step[1]), QStringLiteral("4"));
             } else if (Step == QLatin1String("clip")) {
                 QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2"));
             } else if (Step == QLatin1String("noclip")) {
                 QGuiApplication::clipboard()->clear();
-            } else if (Step == QLatin1String("comp")) {
-                QVERIFY(MakeComputed(L, 3, QStringLiteral("A+1")));
+            } else if (Step[0] == 'c') {
+                ClickHeader(F.Edit->SojleDG(), 0, ColIndex(Step[1]), Qt::ControlModifier);
             } else {
-                TGridView *V = Step[0] == 'c' ? F.Edit->SojleDG() : F.Edit->LinieDG();
-                const int At = Step[0] == 'c' ? ColIndex(Step[1]) : Step.mid(1).toInt();
-                ClickHeader(V, Step[0] == 'c' ? 0 : At, Step[0] == 'c' ? At : 0,
-                            Qt::ControlModifier);
+                ClickHeader(F.Edit->LinieDG(), Step.mid(1).toInt(), 0, Qt::ControlModifier);
             }
         }
         F.Edit->UpdateButtons();
-        for (const QString &B : enabled.split(',', Qt::SkipEmptyParts))
-            QVERIFY2(F.Edit->ToolButton(B)->isEnabled(), qPrintable(B));
-        for (const QString &B : disabled.split(',', Qt::SkipEmptyParts))
-            QVERIFY2(!F.Edit->ToolButton(B)->isEnabled(), qPrintable(B));
+        for (bool On : {true, false})
+            for (const QString &B :
+                 QString(On ? row.Enabled : row.Disabled).split(',', Qt::SkipEmptyParts))
+                QVERIFY2(F.Edit->ToolButton(B + "Speed")->isEnabled() == On, qPrintable(B));
     }
 
     // Column A holds 1, 2; B 3; C is computed from A; D holds 4.
