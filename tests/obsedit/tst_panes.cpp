@@ -1,6 +1,7 @@
 // The description panes: which kinds are offered, the pane partners, the
 // pane buttons, the kind list, the panes while cells are typed, the scroll
 // range, and the picking that links a table or cross table with its graph.
+#include "sheet_text.h"
 #include "support_host.h"
 
 #include "DataEdit.h"
@@ -73,7 +74,7 @@ TDataType Build(tLumen &L, const QString &Script)
     return Type;
 }
 
-// An editor with column A holding Values (or 1..N), marked, and column B
+// An editor with column A holding Values, marked when any, and column B
 // holding Second, marked too when given.
 struct TMarked : TEditorFixture {
     explicit TMarked(const QVector<int> &Values, const QVector<int> &Second = {})
@@ -82,16 +83,10 @@ struct TMarked : TEditorFixture {
             L().SetCellText(I, 0, QString::number(Values[I]));
         for (int I = 0; I < Second.size(); ++I)
             L().SetCellText(I, 1, QString::number(Second[I]));
-        ClickHeader(Edit->SojleDG(), 0, 0);
+        if (!Values.isEmpty())
+            ClickHeader(Edit->SojleDG(), 0, 0);
         if (!Second.isEmpty())
             ClickHeader(Edit->SojleDG(), 0, 1, Qt::ControlModifier);
-    }
-    explicit TMarked(int N) : TMarked(Range(N)) {}
-    static QVector<int> Range(int N)
-    {
-        QVector<int> V(N);
-        std::iota(V.begin(), V.end(), 1);
-        return V;
     }
     tDescriptor &D() { return DescriptorOf(L()); }
     void Choose(int N, int Kind) { Edit->ChooseKind(N, Edit->ItemOfKind(Kind)); }
@@ -177,110 +172,91 @@ class TstPanes : public QObject
         QVERIFY(!KindAvailable(L, Type, KindCount + 1));
     }
 
-    void partnersAndRefusal()
+    // Scripts: "A*5" fills column A with 1..5, "B=3" as the sheet text does,
+    // "mA" clicks A's header, "cB" with Ctrl; "v:s" switches to the edit,
+    // mixed, dual or single view (e m d s); "4=3" chooses kind 3 in pane 4;
+    // "r3" clicks pane 3's regression toggle; "stale" marks the statistics
+    // stale, "pop2" opens pane 2's list; "hide", "show", "hyp" (the frequency
+    // editor takes the statistics), "new" (a new data set).
+    void paneScripts_data()
     {
-        TMarked F(5);
-        auto Kinds = [&F] {
-            QStringList S;
-            for (int N = 1; N <= 4; ++N)
-                S << QString::number(F.D().GetPaneKind(N));
-            return S.join(' ');
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("state");
+        auto Row = [](const char *Name, const char *Script, const char *State) {
+            QTest::newRow(Name) << QString(Script) << QString(State);
         };
-        F.Edit->SetView(TEditorFrame::vwSingle);
-        F.Choose(4, bkTabel);
-        QCOMPARE(Kinds(), QStringLiteral("3 0 3 3"));
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Choose(2, bkMaerketal);
-        QCOMPARE(Kinds(), QStringLiteral("3 4 3 3"));
-        F.Choose(3, bkFrekvensgraf);
-        QCOMPARE(Kinds(), QStringLiteral("6 4 6 6"));
-        QCOMPARE(F.Edit->Pane(3)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkFrekvensgraf));
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkFrekvensgraf));
-        F.Choose(1, bkHyppighedsgraf);
-        QCOMPARE(Kinds(), QStringLiteral("5 4 5 5"));
-        // A pie chart of 20 values is refused: no selection, and the partners
-        // lose their kind too.
-        for (int I = 5; I < 20; ++I)
-            F.L().SetCellText(I, 0, QString::number(I + 1));
-        F.Edit->RefreshDescriptions();
-        F.Edit->Pane(1)->ComboBox->setCurrentIndex(F.Edit->ItemOfKind(bkCirkeldiagram));
-        F.Choose(1, bkCirkeldiagram);
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), -1);
-        QCOMPARE(Kinds(), QStringLiteral("0 4 0 0"));
+        Row("single view: partners 1 and 3", "A*5 mA v:s 4=3", "3 0 3 3 s n5");
+        Row("dual view: pane 2 alone", "A*5 mA v:s 4=3 v:d 2=4", "3 4 3 3 d n5");
+        Row("dual view: pane 3 with 1 and 4", "A*5 mA v:s 4=3 v:d 2=4 3=6", "6 4 6 6 d n5");
+        Row("mixed view: pane 1 with 3 and 4", "A*5 mA v:d 2=4 3=6 v:m 1=5", "5 4 5 5 m n5");
+        Row("a pie of 20 values is refused with its partners", "A*20 mA v:m 1=3 1=8",
+            "0 0 0 0 m n20");
+        Row("the list recomputes stale statistics", "A*3 mA v:d A*17 stale pop2", "0 0 0 0 d n17");
+        Row("sum frequencies: the calculator", "A*5 mA v:d 2=7", "0 7c 0 0 d n5");
+        Row("table: no calculator", "A*5 mA v:d 2=7 2=3", "0 3 0 0 d n5");
+        Row("scatter: the regression toggle", "A*5 B*5 mA cB v:d 3=10", "10r 0 10r 10r d n5");
+        Row("the toggle is shared with the partners", "A*5 B*5 mA cB v:d 3=10 2=10 r3",
+            "10R 10r 10R 10R d n5");
+        Row("pane 2's toggle is its own", "A*5 B*5 mA cB v:d 3=10 2=10 r3 r2",
+            "10R 10R 10R 10R d n5");
+        Row("another kind releases the toggle", "A*5 B*5 mA cB v:d 3=10 r3 3=4", "4 0 4 4 d n5");
+        Row("shown again: the kinds stay", "A*5 mA v:m 1=3 show", "3 0 3 3 m n5");
+        Row("after the frequency editor the kinds are cleared", "A*5 mA v:m 1=3 hide hyp show",
+            "0 0 0 0 m n0");
+        Row("a new data set: edit view, no kinds", "A*5 mA v:m 1=3 new", "0 0 0 0 e n0");
     }
 
-    void dropDownRecomputes()
+    void paneScripts()
     {
-        TMarked F(3);
-        F.Edit->SetView(TEditorFrame::vwDual);
-        for (int I = 3; I < 17; ++I)
-            F.L().SetCellText(I, 0, QString::number(I + 1));
-        F.D().MarkStale();
-        TDescriptionPane *P = F.Edit->Pane(2);
-        P->ComboBox->showPopup();
-        QVERIFY(!F.D().IsDirty());
-        QCOMPARE(F.D().ListCount(0), 17);
-        QVERIFY(!F.Edit->PaneItemAllowed(P, F.Edit->ItemOfKind(bkCirkeldiagram)));
-        QVERIFY(F.Edit->PaneItemAllowed(P, F.Edit->ItemOfKind(bkTabel)));
-        P->ComboBox->hidePopup();
-    }
-
-    void paneButtons()
-    {
-        TMarked F({1, 2, 3, 4, 5});
-        F.L().SetCellText(0, 1, QStringLiteral("3"));
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Choose(2, bkSumfrekvensgraf);
-        TDescriptionPane *P2 = F.Edit->Pane(2), *P3 = F.Edit->Pane(3);
-        QVERIFY(P2->CalcButton->isVisible());
-        QVERIFY(!P2->RegresButton->isVisible());
-        QVERIFY(!P3->CalcButton->isVisible());
-        F.Choose(2, bkTabel);
-        QVERIFY(!P2->CalcButton->isVisible());
-        // A scatter diagram shows the regression toggle instead; each pane's
-        // toggle is its own, shared with its partners.
-        ClickHeader(F.Edit->SojleDG(), 0, 1, Qt::ControlModifier);
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Choose(3, bkKrydsdiagram);
-        QVERIFY(P3->RegresButton->isVisible());
-        QVERIFY(!P3->CalcButton->isVisible());
-        QVERIFY(!P3->RegresButton->isChecked());
-        F.Choose(2, bkKrydsdiagram);
-        P3->RegresButton->click();
-        QVERIFY(P3->RegresButton->isChecked());
-        QVERIFY(!P2->RegresButton->isChecked());
-        QVERIFY(F.Edit->Pane(1)->RegresButton->isChecked());
-        QVERIFY(F.Edit->Pane(4)->RegresButton->isChecked());
-        // Another kind releases the toggle.
-        F.Choose(3, bkMaerketal);
-        QVERIFY(!P3->RegresButton->isVisible());
-        QVERIFY(!P3->RegresButton->isChecked());
-    }
-
-    void showingTakesOverTheStatistics()
-    {
-        TMarked F(5);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Choose(1, bkTabel);
-        // Shown again without another editor in between: the kinds stay.
-        F.Edit->ShowEditor();
-        QCOMPARE(int(F.D().GetPaneKind(1)), int(bkTabel));
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkTabel));
-        // After the frequency editor owned the statistics they are cleared.
-        F.Edit->HideEditor();
-        F.D().SetOwner(dtHyp);
-        F.Edit->ShowEditor();
-        QCOMPARE(int(F.D().Owner), int(dtObs));
-        for (int N = 1; N <= 4; ++N) {
-            QCOMPARE(int(F.D().GetPaneKind(N)), int(bkIngen));
-            QCOMPARE(F.Edit->Pane(N)->ComboBox->currentIndex(), -1);
+        QFETCH(QString, script);
+        QFETCH(QString, state);
+        TMarked F(QVector<int>{});
+        for (const QString &T : script.split(' ')) {
+            if (T.size() > 2 && T[1] == '*') {
+                for (int I = 0; I < T.mid(2).toInt(); ++I)
+                    F.L().SetCellText(I, ColIndex(T[0]), QString::number(I + 1));
+            } else if (T[0].isUpper()) {
+                SetupSheet(F.L(), {T});
+            } else if (T[0] == 'm' || T[0] == 'c') {
+                ClickHeader(F.Edit->SojleDG(), 0, ColIndex(T[1]),
+                            T[0] == 'c' ? Qt::ControlModifier : Qt::NoModifier);
+            } else if (T.startsWith(QLatin1String("v:"))) {
+                F.Edit->SetView(TEditorFrame::TView(QString("emds").indexOf(T[2])));
+            } else if (T[0].isDigit()) {
+                F.Choose(T[0].digitValue(), T.mid(2).toInt());
+            } else if (T[0] == 'r') {
+                F.Edit->Pane(T[1].digitValue())->RegresButton->click();
+            } else if (T == QLatin1String("stale")) {
+                F.D().MarkStale();
+            } else if (T == QLatin1String("pop2")) {
+                F.Edit->Pane(2)->ComboBox->showPopup();
+                F.Edit->Pane(2)->ComboBox->hidePopup();
+            } else if (T == QLatin1String("hide")) {
+                F.Edit->HideEditor();
+            } else if (T == QLatin1String("show")) {
+                F.Edit->ShowEditor();
+            } else if (T == QLatin1String("hyp")) {
+                F.D().SetOwner(dtHyp);
+            } else if (T == QLatin1String("new")) {
+                F.Host.NewDocument(dtObs);
+            }
         }
-        // A new data set starts without kinds in the edit view.
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Host.NewDocument(dtObs);
-        QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), -1);
+        // Each pane's kind, "c" with the calculator, "r" with the regression
+        // toggle ("R" pressed), "/" and the item its list shows when shown and
+        // different; the view; the entries of the first series.
+        QStringList S;
+        for (int N = 1; N <= 4; ++N) {
+            const TDescriptionPane *P = F.Edit->Pane(N);
+            const int Kind = F.D().GetPaneKind(N);
+            QString Pane = QString::number(Kind);
+            Pane += P->CalcButton->isHidden() ? "" : "c";
+            Pane += P->RegresButton->isHidden() ? "" : P->RegresButton->isChecked() ? "R" : "r";
+            if (P->isVisible() && P->ComboBox->currentIndex() != F.Edit->ItemOfKind(Kind))
+                Pane += '/' + QString::number(P->ComboBox->currentIndex());
+            S << Pane;
+        }
+        S << QString("emds")[F.Edit->View()] << 'n' + QString::number(F.D().ListCount(0));
+        QCOMPARE(S.join(' '), state);
     }
 
     // Column A holds 2..17, sixteen distinct values, with a pie chart in the
