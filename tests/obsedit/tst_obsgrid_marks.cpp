@@ -55,20 +55,23 @@ class TstObsGridMarks : public QObject
 
     // Each step: a column letter or a line number, with a modifier prefix: "c"
     // Ctrl, "s" Shift, "n" a click on the name cell instead of the header;
-    // "h" hides the editor.
+    // "h" hides the editor. Set-up steps: "C:A*2" a computed column, "gC"
+    // groups C, "#C=Højde_i_cm" C's comment, "rC=1,6,20,0" C random (from,
+    // to, count, 1 without replacement). The state: marks and status.
     void clicks_data()
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("marked");
         auto Row = [](const char *Name, const char *Clicks, const char *Marked) {
-            QTest::newRow(Name) << QString(Clicks).split(' ') << QString(Marked);
+            QTest::newRow(Name) << QString::fromUtf8(Clicks).split(' ')
+                                << QString::fromUtf8(Marked);
         };
-        Row("plain replaces", "C E", "E|");
+        Row("plain replaces", "C E", "E| Kolonne E");
         Row("plain on the only mark unmarks", "C C", "|");
         Row("ctrl adds and removes", "C cE cA cC", "AE|");
         Row("shift extends right, then left", "C sF sA", "ABCDEF|");
         Row("shift fills the gaps only", "B cE sD", "BCDE|");
-        Row("shift without marks is plain", "sD", "D|");
+        Row("shift without marks is plain", "sD", "D| Kolonne D");
         Row("plain among several", "B cD cF D", "|");
         Row("line ctrl", "3 c7 c1", "|1,3,7");
         Row("line shift up keeps the rest", "3 c8 s1", "|1,2,3,4,5,6,7,8");
@@ -76,11 +79,18 @@ class TstObsGridMarks : public QObject
         Row("line plain on a marked one of many", "3 s6 5", "|");
         Row("line plain on an unmarked one", "3 s6 8", "|8");
         Row("a line unmarks the columns", "B cC 3", "|3");
-        Row("a column unmarks the lines", "3 c5 B", "B|");
-        Row("a name cell marks nothing", "B n2", "B|");
+        Row("a column unmarks the lines", "3 c5 B", "B| Kolonne B");
+        Row("a name cell marks nothing", "B n2", "B| Kolonne B");
         Row("a column name cell marks nothing", "3 nD", "|3");
-        Row("hiding unmarks columns", "C h", "|");
+        Row("hiding unmarks columns", "C h", "| Kolonne C");
         Row("hiding unmarks lines", "2 h", "|");
+        Row("status of a computed column", "C:A*2 C", "C| Kolonne C; udtryk = A*2");
+        Row("status with a comment", "#C=Højde_i_cm C", "C| Højde i cm");
+        Row("status of a grouped column", "gC C", "C| Kolonne C (grupperet)");
+        Row("status of real random numbers", "#C=Terning gC rC=0,0,12,1 C",
+            "C| Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)");
+        Row("status of random integers", "rC=1,6,20,0 C",
+            "C| Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)");
     }
 
     void clicks()
@@ -88,9 +98,27 @@ class TstObsGridMarks : public QObject
         QFETCH(QStringList, clicks);
         QFETCH(QString, marked);
         TEditorFixture F;
+        tLumen &L = F.L();
         for (QString Click : clicks) {
+            const int Col = Click.size() > 1 ? ColIndex(Click[1]) : -1;
             if (Click == QLatin1String("h")) {
                 F.Edit->HideEditor();
+                continue;
+            } else if (Click.size() > 1 && Click[1] == ':') {
+                SetupSheet(L, {Click});
+                continue;
+            } else if (Click[0] == 'g') {
+                L.SetGroupKind(Col, gkAuto);
+                continue;
+            } else if (Click[0] == '#') {
+                L.SetComment(Col, Click.mid(3).replace('_', ' '));
+                continue;
+            } else if (Click[0] == 'r') {
+                const QStringList R = Click.mid(3).split(',');
+                L.SetRandomFrom(Col, R[0].toInt());
+                L.SetRandomTo(Col, R[1].toInt());
+                L.SetRandomCount(Col, R[2].toInt());
+                L.SetRandomFlag(Col, R[3].toInt());
                 continue;
             }
             const QChar Prefix = Click[0];
@@ -107,7 +135,8 @@ class TstObsGridMarks : public QObject
                 ClickHeader(View, Name, ColIndex(Click[0]), Mods);
             QCOMPARE(View->IsEditing(), Name == 1); // a name cell opens its editor
         }
-        QCOMPARE(MarksOf(F.L()), marked);
+        const QString Status = F.Edit->StatusPanel->text();
+        QCOMPARE(MarksOf(L) + (Status.isEmpty() ? QString() : ' ' + Status), marked);
     }
 
     void releaseElsewhereDoesNothing()
@@ -285,59 +314,6 @@ class TstObsGridMarks : public QObject
             SetupSheet(L, {"A=1,"});
             QVERIFY(!ObsCommandState(ocSortNames, L, Context).Enabled);
         }
-    }
-
-    void status_data()
-    {
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QString>("kind"); // computed, real, dice, none
-        QTest::addColumn<bool>("grouped");
-        QTest::addColumn<QString>("expected");
-        auto Row = [](const char *Name, const char *Comment, const char *Kind, bool Grouped,
-                      const char *Expected) {
-            QTest::newRow(Name) << QString::fromUtf8(Comment) << QString(Kind) << Grouped
-                                << QString::fromUtf8(Expected);
-        };
-        Row("plain", "", "none", false, "Kolonne C");
-        Row("comment", "Højde i cm", "none", false, "Højde i cm");
-        Row("grouped", "", "none", true, "Kolonne C (grupperet)");
-        Row("computed", "", "computed", false, "Kolonne C; udtryk = A*2");
-        Row("real without replacement", "Terning", "real", true,
-            "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)");
-        Row("integers with replacement", "", "dice", false,
-            "Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)");
-    }
-
-    void status()
-    {
-        QFETCH(QString, comment);
-        QFETCH(QString, kind);
-        QFETCH(bool, grouped);
-        QFETCH(QString, expected);
-        TEditorFixture F;
-        tLumen &L = F.L();
-        L.SetComment(2, comment);
-        if (grouped)
-            L.SetGroupKind(2, gkAuto);
-        if (kind == QLatin1String("computed")) {
-            QVERIFY(MakeComputed(L, 2, QStringLiteral("A*2")));
-        } else if (kind == QLatin1String("real")) {
-            L.SetRandomCount(2, 12);
-            L.SetRandomFlag(2, 1);
-        } else if (kind == QLatin1String("dice")) {
-            L.SetRandomCount(2, 20);
-            L.SetRandomFrom(2, 1);
-            L.SetRandomTo(2, 6);
-        }
-        F.Edit->ShowColumnStatus(2);
-        QCOMPARE(F.Edit->StatusPanel->text(), expected);
-        F.Edit->ShowColumnStatus(-1);
-        QCOMPARE(F.Edit->StatusPanel->text(), QString());
-        // Marking the one column shows its status; a second mark clears it.
-        ClickHeader(F.Edit->SojleDG(), 0, 2);
-        QCOMPARE(F.Edit->StatusPanel->text(), expected);
-        ClickHeader(F.Edit->SojleDG(), 0, 3, Qt::ControlModifier);
-        QCOMPARE(F.Edit->StatusPanel->text(), QString());
     }
 };
 
