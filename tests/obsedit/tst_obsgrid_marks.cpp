@@ -55,7 +55,8 @@ class TstObsGridMarks : public QObject
 
     // Each step: a column letter or a line number, with a modifier prefix: "c"
     // Ctrl, "s" Shift, "n" a click on the name cell instead of the header;
-    // "h" hides the editor. Set-up steps: "C:A*2" a computed column, "gC"
+    // "h" hides the editor, "m" shows the mixed view, "xE" clicks E's header
+    // in its copy of the grid. Set-up steps: "C:A*2" a computed column, "gC"
     // groups C, "#C=Højde_i_cm" C's comment, "rC=1,6,20,0" C random (from,
     // to, count, 1 without replacement). The state: marks and status.
     void clicks_data()
@@ -84,6 +85,8 @@ class TstObsGridMarks : public QObject
         Row("a column name cell marks nothing", "3 nD", "|3");
         Row("hiding unmarks columns", "C h", "| Kolonne C");
         Row("hiding unmarks lines", "2 h", "|");
+        Row("the mixed view shows the marked column's status", "H m", "H| Kolonne H");
+        Row("the mixed view's copy marks the same", "H m xE", "E| Kolonne E");
         Row("status of a computed column", "C:A*2 C", "C| Kolonne C; udtryk = A*2");
         Row("status with a comment", "#C=Højde_i_cm C", "C| Højde i cm");
         Row("status of a grouped column", "gC C", "C| Kolonne C (grupperet)");
@@ -101,39 +104,39 @@ class TstObsGridMarks : public QObject
         tLumen &L = F.L();
         for (QString Click : clicks) {
             const int Col = Click.size() > 1 ? ColIndex(Click[1]) : -1;
+            const QChar Prefix = Click[0];
             if (Click == QLatin1String("h")) {
                 F.Edit->HideEditor();
-                continue;
+            } else if (Click == QLatin1String("m")) {
+                F.Edit->SetView(TEditorFrame::vwMixed);
+            } else if (Prefix == 'x') {
+                ClickHeader(F.Edit->SojleDG(1), 0, Col);
             } else if (Click.size() > 1 && Click[1] == ':') {
                 SetupSheet(L, {Click});
-                continue;
-            } else if (Click[0] == 'g') {
+            } else if (Prefix == 'g') {
                 L.SetGroupKind(Col, gkAuto);
-                continue;
-            } else if (Click[0] == '#') {
+            } else if (Prefix == '#') {
                 L.SetComment(Col, Click.mid(3).replace('_', ' '));
-                continue;
-            } else if (Click[0] == 'r') {
+            } else if (Prefix == 'r') {
                 const QStringList R = Click.mid(3).split(',');
                 L.SetRandomFrom(Col, R[0].toInt());
                 L.SetRandomTo(Col, R[1].toInt());
                 L.SetRandomCount(Col, R[2].toInt());
                 L.SetRandomFlag(Col, R[3].toInt());
-                continue;
+            } else {
+                if (Prefix == 'c' || Prefix == 's' || Prefix == 'n')
+                    Click = Click.mid(1);
+                const Qt::KeyboardModifiers Mods = Prefix == 'c'   ? Qt::ControlModifier
+                                                   : Prefix == 's' ? Qt::ShiftModifier
+                                                                   : Qt::NoModifier;
+                const int Name = Prefix == 'n' ? 1 : 0;
+                TGridView *View = Click[0].isDigit() ? F.Edit->LinieDG() : F.Edit->SojleDG();
+                if (Click[0].isDigit())
+                    ClickHeader(View, Click.toInt(), Name, Mods);
+                else
+                    ClickHeader(View, Name, ColIndex(Click[0]), Mods);
+                QCOMPARE(View->IsEditing(), Name == 1); // a name cell opens its editor
             }
-            const QChar Prefix = Click[0];
-            if (Prefix == 'c' || Prefix == 's' || Prefix == 'n')
-                Click = Click.mid(1);
-            const Qt::KeyboardModifiers Mods = Prefix == 'c'   ? Qt::ControlModifier
-                                               : Prefix == 's' ? Qt::ShiftModifier
-                                                               : Qt::NoModifier;
-            const int Name = Prefix == 'n' ? 1 : 0;
-            TGridView *View = Click[0].isDigit() ? F.Edit->LinieDG() : F.Edit->SojleDG();
-            if (Click[0].isDigit())
-                ClickHeader(View, Click.toInt(), Name, Mods);
-            else
-                ClickHeader(View, Name, ColIndex(Click[0]), Mods);
-            QCOMPARE(View->IsEditing(), Name == 1); // a name cell opens its editor
         }
         const QString Status = F.Edit->StatusPanel->text();
         QCOMPARE(MarksOf(L) + (Status.isEmpty() ? QString() : ' ' + Status), marked);
@@ -165,28 +168,6 @@ class TstObsGridMarks : public QObject
         QCOMPARE(Spy.count(), 1);
         QCOMPARE(Spy.at(0).at(0).toInt(), 3);
         QCOMPARE(F.L().SelColCount(), 0);
-    }
-
-    // The mixed view's copy of the grid shares the marks and scrolls on its
-    // own, to the first marked column or line.
-    void mixedView()
-    {
-        TEditorFixture F;
-        ClickHeader(F.Edit->SojleDG(), 0, 7);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        QCOMPARE(F.Edit->Block(1)->LeftColumn(), 7);
-        QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne H"));
-        ClickHeader(F.Edit->SojleDG(1), 0, 4);
-        QCOMPARE(MarksOf(F.L()), QStringLiteral("E|"));
-        QVERIFY(F.Edit->DataDG(0)->model()->index(10, 4).data(int(TGridRole::Marked)).toBool());
-        QVERIFY(!F.Edit->DataDG(0)->model()->index(10, 7).data(int(TGridRole::Marked)).toBool());
-        QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne E"));
-        F.Edit->SetView(TEditorFrame::vwEdit);
-        ClickHeader(F.Edit->LinieDG(), 3, 0);
-        F.Edit->Block(0)->ScrollToRow(250);
-        ClickHeader(F.Edit->LinieDG(), 260, 0, Qt::ControlModifier);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        QCOMPARE(F.Edit->Block(1)->TopRow(), 3);
     }
 
     void headersScrollWithData()
