@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -168,22 +167,6 @@ class TstObsGridMarks : public QObject
         QCOMPARE(Spy.count(), 1);
         QCOMPARE(Spy.at(0).at(0).toInt(), 3);
         QCOMPARE(F.L().SelColCount(), 0);
-    }
-
-    void headersScrollWithData()
-    {
-        TEditorFixture F;
-        TObsGridBlock *B = F.Edit->Block(0);
-        B->DataDG->horizontalScrollBar()->setValue(5 * TObsGridBlock::ColWidth);
-        B->DataDG->verticalScrollBar()->setValue(40 * TObsGridBlock::RowHeight);
-        QCOMPARE(B->SojleDG->columnAt(1), 5);
-        QCOMPARE(B->LinieDG->rowAt(1), 40);
-        // And the other way round.
-        B->LinieDG->verticalScrollBar()->setValue(7 * TObsGridBlock::RowHeight);
-        QCOMPARE(B->TopRow(), 7);
-        B->SojleDG->horizontalScrollBar()->setValue(2 * TObsGridBlock::ColWidth);
-        QCOMPARE(B->LeftColumn(), 2);
-        QCOMPARE(F.Edit->Block(1)->TopRow(), 0);
     }
 
     // Setups: "A=1,2,3" and "D:A+1" fill columns, "rC" makes C a random
