@@ -6,13 +6,10 @@
 #include "DataEdit.h"
 #include "ObsCommandState.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>

@@ -1,6 +1,6 @@
-// The description panes: which kinds are offered, the pane partners, the
-// pane buttons, the kind list, the panes while cells are typed, the scroll
-// range, and the picking that links a table or cross table with its graph.
+// The description panes: which kinds are offered, the pane partners and
+// buttons, the panes while cells are typed, the range of the longer drawings,
+// and the picking that links a table or cross table with its graph.
 #include "sheet_text.h"
 #include "support_host.h"
 
@@ -10,12 +10,9 @@
 
 #include <QComboBox>
 #include <QPainter>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
-#include <numeric>
 
 namespace
 {
