@@ -193,11 +193,11 @@ class TstPanes : public QObject
         Row("the list recomputes stale statistics", "A*3 mA v:d A*17 stale pop2", "0 0 0 0 d n17");
         Row("sum frequencies: the calculator", "A*5 mA v:d 2=7", "0 7c 0 0 d n5");
         Row("table: no calculator", "A*5 mA v:d 2=7 2=3", "0 3 0 0 d n5");
-        Row("scatter: the regression toggle", "A*5 B*5 mA cB v:d 3=10", "10r 0 10r 10r d n5");
+        Row("scatter: the regression toggle", "A*5 B*5 mA cB v:d 3=10", "10rh 0 10r 10r d n5");
         Row("the toggle is shared with the partners", "A*5 B*5 mA cB v:d 3=10 2=10 r3",
-            "10R 10r 10R 10R d n5");
+            "10Rh 10r 10R 10R d n5");
         Row("pane 2's toggle is its own", "A*5 B*5 mA cB v:d 3=10 2=10 r3 r2",
-            "10R 10R 10R 10R d n5");
+            "10Rh 10R 10R 10R d n5");
         Row("another kind releases the toggle", "A*5 B*5 mA cB v:d 3=10 r3 3=4", "4 0 4 4 d n5");
         Row("shown again: the kinds stay", "A*5 mA v:m 1=3 show", "3 0 3 3 m n5");
         Row("after the frequency editor the kinds are cleared", "A*5 mA v:m 1=3 hide hyp show",
@@ -206,6 +206,21 @@ class TstPanes : public QObject
         // While a cell is typed the kinds stay; a pane whose kind the data of
         // the moment break shows the kind's limit instead.
         const QString Pie = "A=2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17 mA v:m 1=8 @A17 ";
+        // Linked table and graph: a click on a table line or the graph (at a
+        // value: the nearest entry) selects, the heading selects nothing; the
+        // table shows the selected line in yellow. Unlinked panes do not pick.
+        const QString Linked = "A=2,4,4,7,9,9,9 mA v:d 2=3 3=5 ";
+        Row("a table line selects", Linked + "t2:2", "5 3h 5h 5 d n4 s2=7y");
+        Row("the heading selects nothing", Linked + "t2:2 t2:h", "5 3h 5h 5 d n4");
+        Row("the graph picks the nearest value", Linked + "g3:4.3", "5 3h 5h 5 d n4 s1=4y");
+        Row("nearer 9 than 7 is 9", Linked + "g3:8.4", "5 3h 5h 5 d n4 s3=9y");
+        Row("unlinked panes do not pick", Linked + "g3:8.4 3=4 t2:1", "4 3 4 4 d n4");
+        // In the mixed view a click on a marker picks every line behind it and
+        // selects its values; beside the markers, the nearest values.
+        const QString Scatter = "A=1,3,3,2,3 B=4,6,6,5,6 mA cB v:m 1=10 ";
+        Row("a marker picks its lines", Scatter + "p1:3,6", "10rh 0 10r 10r m n3 s2=3,6 p1,2,4");
+        Row("beside the markers nothing is picked", Scatter + "p1:3,6 p1:2,4",
+            "10rh 0 10r 10r m n3 s1=2,4");
         Row("typing 13 passes through a 17th value", Pie + "13 <ret>", "8 0 8 8 m n16");
         Row("typing 1, a 17th value", Pie + "1", "8! 0 8 8 m n17");
         Row("a 17th value committed", Pie + "1 <ret>", "0 0 0 0 m n17");
@@ -227,6 +242,20 @@ class TstPanes : public QObject
             } else if (T[0] == 'm' || T[0] == 'c') {
                 ClickHeader(F.Edit->SojleDG(), 0, ColIndex(T[1]),
                             T[0] == 'c' ? Qt::ControlModifier : Qt::NoModifier);
+            } else if (T.size() > 3 && T[2] == ':' && QString("tgp").contains(T[0])) {
+                TDescriptionPane *P = F.Edit->Pane(T[1].digitValue());
+                P->PaintBox->repaint(); // records the scale
+                const QStringList V = T.mid(3).split(',');
+                const tDescriptor &D = F.D();
+                const QPoint At =
+                    T[0] == 't'
+                        ? QPoint(40, V[0] == "h" ? D.TableTop - 3 : TableRow(D, V[0].toInt()).y())
+                    : T[0] == 'g'
+                        ? QPoint(
+                              int((V[0].toDouble() + double(D.XOffset)) / double(D.XScale) + 0.5),
+                              P->PaintBox->height() / 2)
+                        : MarkerAt(D, V[0].toInt(), V[1].toInt()) + QPoint(2, 2);
+                QTest::mouseClick(P->PaintBox, Qt::LeftButton, {}, At);
             } else if (T.startsWith(QLatin1String("v:"))) {
                 F.Edit->SetView(TEditorFrame::TView(QString("emds").indexOf(T[2])));
             } else if (T[0].isDigit() && T.contains('=')) {
@@ -267,6 +296,7 @@ class TstPanes : public QObject
             QString Pane = QString::number(Kind);
             Pane += P->CalcButton->isHidden() ? "" : "c";
             Pane += P->RegresButton->isHidden() ? "" : P->RegresButton->isChecked() ? "R" : "r";
+            Pane += P->PaintBox->cursor().shape() == Qt::PointingHandCursor ? "h" : "";
             if (P->isVisible() && P->ComboBox->currentIndex() != F.Edit->ItemOfKind(Kind))
                 Pane += '/' + QString::number(P->ComboBox->currentIndex());
             if (P->isVisible() && Kind != bkIngen) {
@@ -285,6 +315,25 @@ class TstPanes : public QObject
             S << Pane;
         }
         S << QString("emds")[F.Edit->View()] << 'n' + QString::number(F.D().ListCount(0));
+        const tDescriptor &D = F.D();
+        if (D.SelectedIndex() >= 0) {
+            QString Sel =
+                QStringLiteral("s%1=%2").arg(D.SelectedIndex()).arg(double(D.SelectedX()));
+            Sel += D.SecondSelectedIndex() >= 0 ? ',' + QString::number(double(D.SecondSelectedX()))
+                                                : "";
+            const bool Table = D.GetPaneKind(2) == bkTabel && F.Edit->Pane(2)->isVisible();
+            S << Sel +
+                     (Table && Shown(F.Edit->Pane(2)).pixelColor(TableRow(D, D.SelectedIndex())) ==
+                                   Yellow
+                          ? "y"
+                          : "");
+        }
+        QStringList Picked;
+        for (int Line = 0; Line < F.L().CellCount(0); ++Line)
+            if (D.IsPicked(Line))
+                Picked << QString::number(Line);
+        if (!Picked.isEmpty())
+            S << 'p' + Picked.join(',');
         QCOMPARE(S.join(' '), state);
     }
 
@@ -326,43 +375,6 @@ class TstPanes : public QObject
         }
     }
 
-    void linkTableAndGraph()
-    {
-        TMarked F({2, 4, 4, 7, 9, 9, 9});
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Choose(2, bkTabel);
-        F.Choose(3, bkHyppighedsgraf);
-        tDescriptor &D = F.D();
-        QVERIFY(D.Panes23Linked());
-        TDescriptionPane *Table = F.Edit->Pane(2), *Graph = F.Edit->Pane(3);
-        QCOMPARE(Table->PaintBox->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(Graph->PaintBox->cursor().shape(), Qt::PointingHandCursor);
-        Graph->PaintBox->repaint(); // records the graph's scale
-        // A click on the third table line (value 7) selects that entry; a
-        // click on the heading selects nothing.
-        QTest::mouseClick(Table->PaintBox, Qt::LeftButton, {}, TableRow(D, 2));
-        QCOMPARE(D.SelectedIndex(), 2);
-        QCOMPARE(double(D.SelectedX()), 7.0);
-        QTest::mouseClick(Table->PaintBox, Qt::LeftButton, {}, QPoint(40, D.TableTop - 3));
-        QCOMPARE(D.SelectedIndex(), -1);
-        // A click in the graph picks the nearest value: just right of 4 is 4,
-        // between 7 and 9 but nearer 9 is 9.
-        QVERIFY(D.XScale > 0);
-        auto Px = [&D](double V) { return int((V + double(D.XOffset)) / double(D.XScale) + 0.5); };
-        const int Y = Graph->PaintBox->height() / 2;
-        QTest::mouseClick(Graph->PaintBox, Qt::LeftButton, {}, QPoint(Px(4.3), Y));
-        QCOMPARE(D.SelectedIndex(), 1);
-        QTest::mouseClick(Graph->PaintBox, Qt::LeftButton, {}, QPoint(Px(8.4), Y));
-        QCOMPARE(D.SelectedIndex(), 3);
-        QCOMPARE(Shown(Table).pixelColor(TableRow(D, 3)), Yellow); // the selected line
-        // Unlinked panes do not pick.
-        F.Choose(3, bkMaerketal);
-        QCOMPARE(D.SelectedIndex(), -1);
-        QTest::mouseClick(Table->PaintBox, Qt::LeftButton, {}, TableRow(D, 1));
-        QCOMPARE(D.SelectedIndex(), -1);
-        QCOMPARE(Table->PaintBox->cursor().shape(), Qt::ArrowCursor);
-    }
-
     // Cross table beside scatter diagram in the dual view: a filled cell
     // selects its two values, the markers with both turn yellow; an empty
     // cell, the margin or a header selects nothing (and keeps what was).
@@ -394,30 +406,6 @@ class TstPanes : public QObject
             if (C.Selects)
                 QCOMPARE(Shown(Table).pixelColor(CellLeft), Yellow);
         }
-    }
-
-    // In the mixed view a click on a marker picks every line behind it and
-    // selects its values; a click beside the markers picks nothing.
-    void pickMarkersInPane1()
-    {
-        TMarked F({1, 3, 3, 2, 3}, {4, 6, 6, 5, 6});
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Choose(1, bkKrydsdiagram);
-        TDescriptionPane *Pane = F.Edit->Pane(1);
-        Pane->PaintBox->repaint();
-        tDescriptor &D = F.D();
-        QCOMPARE(F.Edit->PointHitList.size(), 5);
-        QTest::mouseClick(Pane->PaintBox, Qt::LeftButton, {}, MarkerAt(D, 3, 6) + QPoint(2, 2));
-        for (int Line = 0; Line < 5; ++Line)
-            QCOMPARE(D.IsPicked(Line), Line == 1 || Line == 2 || Line == 4);
-        QCOMPARE(double(D.SelectedX()), 3.0);
-        QCOMPARE(double(D.SecondSelectedX()), 6.0);
-        // Picked lines show in the line header.
-        const QAbstractItemModel *Header = F.Edit->LinieDG(1)->model();
-        QVERIFY(Header->data(Header->index(2, 0), int(TGridRole::Picked)).toBool());
-        QVERIFY(!Header->data(Header->index(3, 0), int(TGridRole::Picked)).toBool());
-        QTest::mouseClick(Pane->PaintBox, Qt::LeftButton, {}, MarkerAt(D, 2, 4));
-        QVERIFY(!D.AnyPicked());
     }
 };
 
