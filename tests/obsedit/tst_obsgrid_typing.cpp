@@ -16,8 +16,9 @@
 namespace
 {
 // The state after a script: each column with a name or cells as the grid
-// shows them ("C=;;;3,14159", "D'Navn="), the line names ("#;;Ole"), the cursor (a data cell "C5",
-// a column name "S:C", a line name "N:5"; "*" while its editor is open) and the status.
+// shows them ("C=;;;3,14159", "D'Navn="), the line names ("#;;Ole"), the
+// cursor (a data cell "C5", a column name "S:C", a line name "N:5"; "*" and
+// the editor's text while it is open) and the status.
 QString StateOf(TEditorFixture &F)
 {
     QStringList State;
