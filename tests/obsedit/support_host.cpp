@@ -15,17 +15,13 @@ QPrinter &TFakeHost::Printer()
     return *ThePrinter;
 }
 
+// Replaces the data set as New does, telling the editor.
 void TFakeHost::NewDocument(TDataType Type)
 {
     Calls << QStringLiteral("New %1").arg(Type);
-    Replace(std::make_unique<tLumen>(), false);
-}
-
-void TFakeHost::Replace(std::unique_ptr<tLumen> NewData, bool FromFile)
-{
-    Data = std::move(NewData);
+    Data = std::make_unique<tLumen>();
     if (Editor != nullptr)
-        Editor->DataReplaced(FromFile);
+        Editor->DataReplaced(false);
 }
 
 void InitEditorTest()

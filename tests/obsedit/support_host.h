@@ -7,6 +7,7 @@
 
 #include <QPrinter>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 #include <memory>
 
@@ -37,9 +38,6 @@ class TFakeHost : public TEditorHost
     void ShowAbout() override { Calls << QStringLiteral("About"); }
     void ShowTextWindow(bool Show) override { TextShown = Show; }
     bool TextWindowShown() const override { return TextShown; }
-
-    // Replaces the data set as New and Open do, telling the editor.
-    void Replace(std::unique_ptr<tLumen> NewData, bool FromFile);
 
     TScriptedDialogs Script;
     QStringList Calls;
@@ -81,3 +79,12 @@ bool MakeComputed(tLumen &L, int Col, const QString &Formula);
 // one and wait); Act must close it. The dialog's object name is recorded in
 // Seen.
 void WhenModal(std::function<void(QWidget *)> Act, QString *Seen = nullptr);
+
+// A data table of structs: one row per element of Rows, named by its Name, in
+// the column "row".
+template <typename T, std::size_t N> void AddRows(const T (&Rows)[N])
+{
+    QTest::addColumn<T>("row");
+    for (const T &R : Rows)
+        QTest::newRow(R.Name) << R;
+}

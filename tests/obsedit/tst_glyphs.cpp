@@ -1,25 +1,41 @@
 // The editors' small pictures (tool-bar glyphs, edit direction arrows, the
-// description kind icons) and the corner of the observation grids, against
-// reference pictures kept beside this test. LUMEN_WRITE_GLYPHS=1 writes them
-// anew after a deliberate change; look at them before keeping them.
+// description kind icons and list), the corner of the observation grids and
+// the observation editor's menus, against reference files kept beside this
+// test. LUMEN_WRITE_GLYPHS=1 writes them anew after a deliberate change; look
+// at them before keeping them.
 #include "DataEdit.h"
 #include "EditorGlyphs.h"
 #include "ObsGridBlock.h"
+#include "PaneKinds.h"
 #include "support_host.h"
 
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QtTest>
 
 namespace
 {
+const QString Folder = QStringLiteral(LUMEN_SOURCE_DIR "/tests/obsedit/");
+
 void CompareWithReference(const QImage &Picture, const QString &Name)
 {
-    const QString Reference = QStringLiteral(LUMEN_SOURCE_DIR "/tests/obsedit/") + Name;
     if (qEnvironmentVariableIsSet("LUMEN_WRITE_GLYPHS"))
-        QVERIFY(Picture.save(Reference));
+        QVERIFY(Picture.save(Folder + Name));
     QCOMPARE(Picture.convertToFormat(QImage::Format_ARGB32),
-             QImage(Reference).convertToFormat(QImage::Format_ARGB32));
+             QImage(Folder + Name).convertToFormat(QImage::Format_ARGB32));
+}
+
+// Each item of Menu and its submenus: name, caption and shortcut, indented.
+void ListMenu(const QMenu *Menu, const QString &Indent, QStringList &Lines)
+{
+    for (const QAction *A : Menu->actions()) {
+        const QString Item = A->objectName() + ' ' + A->text() + ' ' + A->shortcut().toString();
+        Lines << Indent + (A->isSeparator() ? QStringLiteral("-") : Item.trimmed());
+        if (A->menu() != nullptr)
+            ListMenu(A->menu(), Indent + "  ", Lines);
+    }
 }
 } // namespace
 
@@ -49,10 +65,6 @@ class TstGlyphs : public QObject
             for (int D = 0; D < 3; ++D)
                 P.drawPixmap(D * 20, 22, DirectionGlyph(DirectionResource(D)));
             P.drawPixmap(0, 38, KindIconStrip());
-            for (int Row = 0; Row < 10; ++Row)
-                for (int State = 0; State < 4; ++State)
-                    QCOMPARE(KindIcon(Row, State).toImage(),
-                             KindIconStrip().copy(State * 18, Row * 18, 18, 18).toImage());
         }
         QVERIFY(KindIcon(10, 0).isNull() && KindIcon(0, 4).isNull() && KindIcon(-1, 0).isNull());
         CompareWithReference(Sheet, QStringLiteral("glyphs.png"));
@@ -79,6 +91,41 @@ class TstGlyphs : public QObject
         QVERIFY(Tools);
         CompareWithReference(Tools->grab(QRect(0, 0, 360, 37)).toImage(),
                              QStringLiteral("toolbar.png"));
+    }
+
+    // The kind list of a pane with twenty values in column A marked: the pie
+    // chart and the cross kinds refused in silver, the table selected.
+    void kindList()
+    {
+        TEditorFixture F;
+        for (int I = 0; I < 20; ++I)
+            F.L().SetCellText(I, 0, QString::number(I));
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        QImage Img(400, KindCount * 21, QImage::Format_RGB32);
+        Img.fill(Qt::white);
+        QPainter P(&Img);
+        for (int K = 1; K <= KindCount; ++K)
+            F.Edit->Pane(1)->DrawItem(P, QRect(0, (K - 1) * 21, 400, 21), F.Edit->ItemOfKind(K),
+                                      K == bkTabel);
+        P.end();
+        CompareWithReference(Img, QStringLiteral("kinds.png"));
+    }
+
+    void menus()
+    {
+        TEditorFixture F;
+        QStringList Lines;
+        for (const QAction *A : F.Edit->EditorMenuBar()->actions()) {
+            Lines << A->menu()->objectName() + ' ' + A->text();
+            ListMenu(A->menu(), QStringLiteral("  "), Lines);
+        }
+        QFile File(Folder + QStringLiteral("menus.txt"));
+        if (qEnvironmentVariableIsSet("LUMEN_WRITE_GLYPHS"))
+            QVERIFY(File.open(QIODevice::WriteOnly) && File.write(Lines.join('\n').toUtf8()) > 0);
+        File.close();
+        QVERIFY(File.open(QIODevice::ReadOnly));
+        QCOMPARE(Lines, QString::fromUtf8(File.readAll()).split('\n'));
     }
 };
 

@@ -1,14 +1,15 @@
-// Marking columns and lines with the mouse, the tool-bar enabling rules and
-// the status panel of the observation editor.
+// Marking columns and lines with the mouse, the captions and enabling of the
+// observation editor's commands and its status panel.
+#include "sheet_text.h"
 #include "support_host.h"
 
 #include "DataEdit.h"
+#include "ObsCommandState.h"
 
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -16,21 +17,29 @@
 namespace
 {
 
-QString Marks(const QVector<int32_t> &V)
-{
-    QStringList L;
-    for (int X : V)
-        L << QString::number(X);
-    return L.join(',');
-}
-
-QString ColMarks(const tLumen &L)
+// The marked columns' letters, "|", the marked lines: "BC|" or "|1,3".
+QString MarksOf(const tLumen &L)
 {
     QString S;
     for (int C : L.SelCols)
         S += ColLetter(C);
-    return S;
+    QStringList Lines;
+    for (int X : L.SelLines)
+        Lines << QString::number(X);
+    return S + '|' + Lines.join(',');
 }
+
+struct TButtons {
+    const char *Name, *Setup, *Enabled, *Disabled;
+};
+
+struct TState {
+    const char *Name, *Marks; // "BD" columns, "1,3" lines
+    bool Clip;
+    int Command;
+    const char *Caption; // "" when the item keeps its own
+    bool Enabled;
+};
 
 } // namespace
 
@@ -41,24 +50,46 @@ class TstObsGridMarks : public QObject
     void initTestCase() { InitEditorTest(); }
 
     // Each step: a column letter or a line number, with a modifier prefix: "c"
-    // Ctrl, "s" Shift, none plain.
+    // Ctrl, "s" Shift, "n" a click on the name cell instead of the header;
+    // "h" hides the editor, "m" shows the mixed view, "xE" clicks E's header
+    // in its copy of the grid. Set-up steps: "C:A*2" a computed column, "gC"
+    // groups C, "#C=Højde_i_cm" C's comment, "rC=1,6,20,0" C random (from,
+    // to, count, 1 without replacement). The state: marks and status.
     void clicks_data()
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("marked");
-        QTest::newRow("plain replaces") << QStringList{"C", "E"} << "E";
-        QTest::newRow("plain on the only mark unmarks") << QStringList{"C", "C"} << "";
-        QTest::newRow("ctrl adds and removes") << QStringList{"C", "cE", "cA", "cC"} << "AE";
-        QTest::newRow("shift extends right, then left") << QStringList{"C", "sF", "sA"} << "ABCDEF";
-        QTest::newRow("shift fills the gaps only") << QStringList{"B", "cE", "sD"} << "BCDE";
-        QTest::newRow("shift without marks is plain") << QStringList{"sD"} << "D";
-        QTest::newRow("plain among several") << QStringList{"B", "cD", "cF", "D"} << "";
-        QTest::newRow("line ctrl") << QStringList{"3", "c7", "c1"} << "1,3,7";
-        QTest::newRow("line shift up keeps the rest")
-            << QStringList{"3", "c8", "s1"} << "1,2,3,4,5,6,7,8";
+        auto Row = [](const char *Name, const char *Clicks, const char *Marked) {
+            QTest::newRow(Name) << QString::fromUtf8(Clicks).split(' ')
+                                << QString::fromUtf8(Marked);
+        };
+        Row("plain replaces", "C E", "E| Kolonne E");
+        Row("plain on the only mark unmarks", "C C", "|");
+        Row("ctrl adds and removes", "C cE cA cC", "AE|");
+        Row("shift extends right, then left", "C sF sA", "ABCDEF|");
+        Row("shift fills the gaps only", "B cE sD", "BCDE|");
+        Row("shift without marks is plain", "sD", "D| Kolonne D");
+        Row("plain among several", "B cD cF D", "|");
+        Row("line ctrl", "3 c7 c1", "|1,3,7");
+        Row("line shift up keeps the rest", "3 c8 s1", "|1,2,3,4,5,6,7,8");
         // A plain click unmarks the others and toggles the clicked line.
-        QTest::newRow("line plain on a marked one of many") << QStringList{"3", "s6", "5"} << "";
-        QTest::newRow("line plain on an unmarked one") << QStringList{"3", "s6", "8"} << "8";
+        Row("line plain on a marked one of many", "3 s6 5", "|");
+        Row("line plain on an unmarked one", "3 s6 8", "|8");
+        Row("a line unmarks the columns", "B cC 3", "|3");
+        Row("a column unmarks the lines", "3 c5 B", "B| Kolonne B");
+        Row("a name cell marks nothing", "B n2", "B| Kolonne B");
+        Row("a column name cell marks nothing", "3 nD", "|3");
+        Row("hiding unmarks columns", "C h", "| Kolonne C");
+        Row("hiding unmarks lines", "2 h", "|");
+        Row("the mixed view shows the marked column's status", "H m", "H| Kolonne H");
+        Row("the mixed view's copy marks the same", "H m xE", "E| Kolonne E");
+        Row("status of a computed column", "C:A*2 C", "C| Kolonne C; udtryk = A*2");
+        Row("status with a comment", "#C=Højde_i_cm C", "C| Højde i cm");
+        Row("status of a grouped column", "gC C", "C| Kolonne C (grupperet)");
+        Row("status of real random numbers", "#C=Terning gC rC=0,0,12,1 C",
+            "C| Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)");
+        Row("status of random integers", "rC=1,6,20,0 C",
+            "C| Kolonne C; tilfældige tal (1; 6; 20 med tilbagelægning)");
     }
 
     void clicks()
@@ -66,46 +97,45 @@ class TstObsGridMarks : public QObject
         QFETCH(QStringList, clicks);
         QFETCH(QString, marked);
         TEditorFixture F;
-        bool Lines = false;
+        tLumen &L = F.L();
         for (QString Click : clicks) {
-            Qt::KeyboardModifiers Mods;
-            if (Click.startsWith('c'))
-                Mods = Qt::ControlModifier;
-            else if (Click.startsWith('s'))
-                Mods = Qt::ShiftModifier;
-            if (Mods != Qt::NoModifier)
-                Click = Click.mid(1);
-            Lines = Click[0].isDigit();
-            if (Lines)
-                ClickHeader(F.Edit->LinieDG(), Click.toInt(), 0, Mods);
-            else
-                ClickHeader(F.Edit->SojleDG(), 0, ColIndex(Click[0]), Mods);
+            const int Col = Click.size() > 1 ? ColIndex(Click[1]) : -1;
+            const QChar Prefix = Click[0];
+            if (Click == QLatin1String("h")) {
+                F.Edit->HideEditor();
+            } else if (Click == QLatin1String("m")) {
+                F.Edit->SetView(TEditorFrame::vwMixed);
+            } else if (Prefix == 'x') {
+                ClickHeader(F.Edit->SojleDG(1), 0, Col);
+            } else if (Click.size() > 1 && Click[1] == ':') {
+                SetupSheet(L, {Click});
+            } else if (Prefix == 'g') {
+                L.SetGroupKind(Col, gkAuto);
+            } else if (Prefix == '#') {
+                L.SetComment(Col, Click.mid(3).replace('_', ' '));
+            } else if (Prefix == 'r') {
+                const QStringList R = Click.mid(3).split(',');
+                L.SetRandomFrom(Col, R[0].toInt());
+                L.SetRandomTo(Col, R[1].toInt());
+                L.SetRandomCount(Col, R[2].toInt());
+                L.SetRandomFlag(Col, R[3].toInt());
+            } else {
+                if (Prefix == 'c' || Prefix == 's' || Prefix == 'n')
+                    Click = Click.mid(1);
+                const Qt::KeyboardModifiers Mods = Prefix == 'c'   ? Qt::ControlModifier
+                                                   : Prefix == 's' ? Qt::ShiftModifier
+                                                                   : Qt::NoModifier;
+                const int Name = Prefix == 'n' ? 1 : 0;
+                TGridView *View = Click[0].isDigit() ? F.Edit->LinieDG() : F.Edit->SojleDG();
+                if (Click[0].isDigit())
+                    ClickHeader(View, Click.toInt(), Name, Mods);
+                else
+                    ClickHeader(View, Name, ColIndex(Click[0]), Mods);
+                QCOMPARE(View->IsEditing(), Name == 1); // a name cell opens its editor
+            }
         }
-        QCOMPARE(Lines ? Marks(F.L().SelLines) : ColMarks(F.L()), marked);
-    }
-
-    void columnsAndLinesExclude()
-    {
-        TEditorFixture F;
-        ClickHeader(F.Edit->SojleDG(), 0, 1);
-        ClickHeader(F.Edit->SojleDG(), 0, 2, Qt::ControlModifier);
-        QCOMPARE(ColMarks(F.L()), QStringLiteral("BC"));
-        ClickHeader(F.Edit->LinieDG(), 3, 0);
-        QCOMPARE(ColMarks(F.L()), QString());
-        QCOMPARE(Marks(F.L().SelLines), QStringLiteral("3"));
-        ClickHeader(F.Edit->SojleDG(), 0, 1);
-        QCOMPARE(ColMarks(F.L()), QStringLiteral("B"));
-        QCOMPARE(F.L().SelLineCount(), 0);
-        // Unmarking a column leaves no line marked either.
-        ClickHeader(F.Edit->SojleDG(), 0, 1);
-        QCOMPARE(F.L().SelColCount() + F.L().SelLineCount(), 0);
-        // A click in the name column or row only edits the name.
-        ClickHeader(F.Edit->LinieDG(), 2, 1);
-        QCOMPARE(F.L().SelLineCount(), 0);
-        QVERIFY(F.Edit->LinieDG()->IsEditing());
-        ClickHeader(F.Edit->SojleDG(), 1, 3);
-        QCOMPARE(F.L().SelColCount(), 0);
-        QVERIFY(F.Edit->SojleDG()->IsEditing());
+        const QString Status = F.Edit->StatusPanel->text();
+        QCOMPARE(MarksOf(L) + (Status.isEmpty() ? QString() : ' ' + Status), marked);
     }
 
     void releaseElsewhereDoesNothing()
@@ -114,18 +144,17 @@ class TstObsGridMarks : public QObject
         TGridView *S = F.Edit->SojleDG();
         const QRect A = S->visualRect(S->model()->index(0, 0));
         const QRect B = S->visualRect(S->model()->index(0, 1));
-        QTest::mousePress(S->viewport(), Qt::LeftButton, {}, QPoint(A.left() + 20, A.center().y()));
+        const QPoint OnA(A.left() + 20, A.center().y());
+        QTest::mousePress(S->viewport(), Qt::LeftButton, {}, OnA);
         QCOMPARE(F.Edit->PressedCell().Col, 0);
-        QTest::mouseRelease(S->viewport(), Qt::LeftButton, {},
-                            QPoint(B.left() + 20, B.center().y()));
+        QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, QPoint(B.left() + 20, OnA.y()));
         QCOMPARE(F.L().SelColCount(), 0);
         QVERIFY(F.Edit->PressedCell().View == nullptr);
         // Pressed on the letter, released on the drop button: nothing either.
-        const QRect Drop = TObsColHeaderDelegate::DropButton(A);
         QSignalSpy Spy(F.Edit, &TDataEdit::ColumnSettingsRequested);
-        QTest::mousePress(S->viewport(), Qt::LeftButton, {}, QPoint(A.left() + 20, A.center().y()));
-        QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, Drop.center());
-        QCOMPARE(F.L().SelColCount(), 0);
+        QTest::mousePress(S->viewport(), Qt::LeftButton, {}, OnA);
+        QTest::mouseRelease(S->viewport(), Qt::LeftButton, {},
+                            TObsColHeaderDelegate::DropButton(A).center());
         QCOMPARE(Spy.count(), 0);
         // A click on the drop button opens the column's settings, marking nothing.
         QString Opened;
@@ -137,175 +166,115 @@ class TstObsGridMarks : public QObject
         QCOMPARE(F.L().SelColCount(), 0);
     }
 
-    void mixedCopyMarksTheSame()
-    {
-        TEditorFixture F;
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        ClickHeader(F.Edit->SojleDG(1), 0, 4);
-        QCOMPARE(ColMarks(F.L()), QStringLiteral("E"));
-        // Both blocks read the same marks.
-        QVERIFY(F.Edit->DataDG(0)->model()->index(10, 4).data(int(TGridRole::Marked)).toBool());
-        QVERIFY(F.Edit->DataDG(1)->model()->index(10, 4).data(int(TGridRole::Marked)).toBool());
-        QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne E"));
-    }
-
+    // Setups: "A=1,2,3" and "D:A+1" fill columns, "rC" makes C a random
+    // column, "clip" and "noclip" fill or empty the clipboard, "cX" marks
+    // column X, "lN" line N. The rules' edges are the states table's part;
+    // these rows show each button follows its rule.
     void buttons_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("enabled");
-        QTest::addColumn<QString>("disabled");
-        // Setups: cX marks column X, lN marks line N; "data" fills A with 3
-        // numbers, "rand" makes C a random column, "comp" makes D computed.
-        // The rules' edges are the command-state tests' part; these rows
-        // show each button follows its rule.
-        const char *Rows[][4] = {
-            // clang-format off
-            {"nothing", "", "", "CutSpeed,DelSpeed,SortUpSpeed,SortDownSpeed,DeciPlusSpeed,"
-             "DeciMinusSpeed,CalcSpeed,UndoSpeed,CupSpeed"},
-            {"empty column", "cB", "CutSpeed,CopySpeed,DelSpeed,DeciPlusSpeed,DeciMinusSpeed,"
-             "Mul10Speed,Div10Speed,TerningSpeed,CalcSpeed", "SortUpSpeed,SortDownSpeed,CupSpeed"},
-            {"column with data", "data cA", "SortUpSpeed,SortDownSpeed,Mul10Speed",
-             "TerningSpeed,CalcSpeed"},
-            {"two columns", "clip data cA cB", "DelSpeed,DeciPlusSpeed",
-             "CutSpeed,CopySpeed,SortUpSpeed,Mul10Speed,CalcSpeed,TerningSpeed,PasteSpeed"},
-            {"computed column", "data comp cD", "CalcSpeed,CutSpeed",
-             "Mul10Speed,Div10Speed,TerningSpeed"},
-            {"random column", "rand cC", "TerningSpeed,CupSpeed", "CalcSpeed"},
-            {"random beside data", "rand data cC cA", "CupSpeed", "TerningSpeed"},
-            {"line with numbers", "data l1", "CutSpeed,SortUpSpeed,DelSpeed",
-             "DeciPlusSpeed,Mul10Speed,CalcSpeed,TerningSpeed"},
-            {"paste with text", "clip cA", "PasteSpeed", ""},
-            {"paste without text", "noclip cA", "CutSpeed", "PasteSpeed"},
-            // clang-format on
+        const TButtons Rows[] = {
+            {"nothing", "", "", "Cut,Del,SortUp,SortDown,DeciPlus,DeciMinus,Calc,Undo,Cup"},
+            {"empty column", "cB", "Cut,Copy,Del,DeciPlus,DeciMinus,Mul10,Div10,Terning,Calc",
+             "SortUp,SortDown,Cup"},
+            {"column with data", "A=1,2,3 cA", "SortUp,SortDown,Mul10", "Terning,Calc"},
+            {"two columns", "clip A=1,2,3 cA cB", "Del,DeciPlus",
+             "Cut,Copy,SortUp,Mul10,Calc,Terning,Paste"},
+            {"computed column", "A=1,2,3 D:A+1 cD", "Calc,Cut", "Mul10,Div10,Terning"},
+            {"random column", "rC cC", "Terning,Cup", "Calc"},
+            {"random beside data", "rC A=1,2,3 cC cA", "Cup", "Terning"},
+            {"line with numbers", "A=1,2,3 l1", "Cut,SortUp,Del", "DeciPlus,Mul10,Calc,Terning"},
+            {"paste with text", "clip cA", "Paste", ""},
+            {"paste without text", "noclip cA", "Cut", "Paste"},
         };
-        for (const auto &R : Rows)
-            QTest::newRow(R[0]) << QString::fromUtf8(R[1]) << QString::fromUtf8(R[2])
-                                << QString::fromUtf8(R[3]);
+        AddRows(Rows);
     }
 
     void buttons()
     {
-        QFETCH(QString, setup);
-        QFETCH(QString, enabled);
-        QFETCH(QString, disabled);
+        QFETCH(TButtons, row);
         TEditorFixture F;
-        tLumen &L = F.L();
-        for (const QString &Step : setup.split(' ', Qt::SkipEmptyParts)) {
-            if (Step == QLatin1String("data")) {
-                for (int I = 0; I < 3; ++I)
-                    L.SetCellText(I, 0, QString::number(I + 1));
-            } else if (Step == QLatin1String("rand")) {
-                L.SetRandomCount(2, 2);
-                L.SetCellText(0, 2, QStringLiteral("4"));
+        for (const QString &Step : QString(row.Setup).split(' ', Qt::SkipEmptyParts)) {
+            if (Step.size() > 1 && (Step[1] == '=' || Step[1] == ':')) {
+                SetupSheet(F.L(), {Step});
+            } else if (Step[0] == 'r') {
+                F.L().SetRandomCount(ColIndex(Step[1]), 2);
+                F.L().SetCellText(0, ColIndex(Step[1]), QStringLiteral("4"));
             } else if (Step == QLatin1String("clip")) {
                 QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2"));
             } else if (Step == QLatin1String("noclip")) {
                 QGuiApplication::clipboard()->clear();
-            } else if (Step == QLatin1String("comp")) {
-                QVERIFY(MakeComputed(L, 3, QStringLiteral("A+1")));
             } else if (Step[0] == 'c') {
                 ClickHeader(F.Edit->SojleDG(), 0, ColIndex(Step[1]), Qt::ControlModifier);
-            } else if (Step[0] == 'l') {
+            } else {
                 ClickHeader(F.Edit->LinieDG(), Step.mid(1).toInt(), 0, Qt::ControlModifier);
             }
         }
         F.Edit->UpdateButtons();
-        for (const QString &B : enabled.split(',', Qt::SkipEmptyParts))
-            QVERIFY2(F.Edit->ToolButton(B)->isEnabled(), qPrintable(B));
-        for (const QString &B : disabled.split(',', Qt::SkipEmptyParts))
-            QVERIFY2(!F.Edit->ToolButton(B)->isEnabled(), qPrintable(B));
+        for (bool On : {true, false})
+            for (const QString &B :
+                 QString(On ? row.Enabled : row.Disabled).split(',', Qt::SkipEmptyParts))
+                QVERIFY2(F.Edit->ToolButton(B + "Speed")->isEnabled() == On, qPrintable(B));
     }
 
-    void status_data()
+    // Column A holds 1, 2; B 3; C is computed from A; D holds 4.
+    void states_data()
     {
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QString>("kind"); // computed, real, none
-        QTest::addColumn<bool>("grouped");
-        QTest::addColumn<QString>("expected");
-        auto Row = [](const char *Name, const char *Comment, const char *Kind, bool Grouped,
-                      const char *Expected) {
-            QTest::newRow(Name) << QString::fromUtf8(Comment) << QString::fromUtf8(Kind)
-                                << Grouped << QString::fromUtf8(Expected);
+        const TState Rows[] = {
+            {"cut, nothing marked", "", true, ocCut, "Klip", false},
+            {"cut, one column", "B", false, ocCut, "Klip kolonne", true},
+            {"cut, two columns", "BD", false, ocCut, "Klip kolonne", false},
+            {"copy, two lines", "0,1", false, ocCopy, "Kopiér linje", false},
+            {"paste, no clipboard text", "B", false, ocPaste, "Indsæt kolonne", false},
+            {"paste, one line", "1", true, ocPaste, "Indsæt linje", true},
+            {"clear, lines", "0,1", false, ocClear, "Rens linje(r)", true},
+            {"clear, nothing", "", false, ocClear, "Rens", false},
+            {"insert empty, nothing", "", false, ocInsertEmpty, "Indsæt tom", false},
+            {"remove, columns apart", "BD", false, ocRemove, "&Fjern kolonne(r)", false},
+            {"remove, adjacent columns", "BCD", false, ocRemove, "&Fjern kolonne(r)", true},
+            {"remove, lines apart", "0,5", false, ocRemove, "&Fjern linje(r)", true},
+            {"swap, a computed column", "BC", false, ocSwap, "Ombyt to kolonner", false},
+            {"swap, two plain columns", "BD", false, ocSwap, "Ombyt to kolonner", true},
+            {"swap, three lines", "0,1,2", false, ocSwap, "Ombyt to linjer", false},
+            {"swap, nothing", "", false, ocSwap, "Ombyt to", false},
+            {"sort, an empty column", "E", false, ocSortUp, "", false},
+            {"sort, a line without numbers", "7", false, ocSortUp, "", false},
+            {"sort, a line with a number", "1", false, ocSortUp, "", true},
+            {"sort by names, two lines", "", false, ocSortNames, "", true},
+            {"multiply, a computed column", "C", false, ocMul10, "", false},
+            {"multiply, two columns", "AB", false, ocMul10, "", false},
+            {"settings, two columns", "AB", false, ocSettings, "", false},
+            {"decimals, two columns", "AB", false, ocDecimals, "", true},
+            {"replace all, no clipboard text", "", false, ocReplaceAll, "", false},
+            {"computed column dialog, a computed column", "C", false, ocCalc, "", true},
+            {"computed column dialog, a column of data", "A", false, ocCalc, "", false},
+            {"import, two columns", "BC", false, ocImportAs, "Som ny kolonne...", false},
+            {"import, one line", "3", false, ocImportAs, "Som ny linje...", true},
+            {"import, nothing", "", false, ocImportAs, "Som ny kolonne/linje...", false},
         };
-        Row("plain", "", "none", false, "Kolonne C");
-        Row("comment", "Højde i cm", "none", false, "Højde i cm");
-        Row("grouped", "", "none", true, "Kolonne C (grupperet)");
-        Row("computed", "", "computed", false, "Kolonne C; udtryk = A*2");
-        Row("real without replacement", "Terning", "real", true,
-            "Terning; tilfældige reelle tal (12 uden tilbagelægning) (grupperet)");
+        AddRows(Rows);
     }
 
-    void status()
+    void states()
     {
-        QFETCH(QString, comment);
-        QFETCH(QString, kind);
-        QFETCH(bool, grouped);
-        QFETCH(QString, expected);
-        TEditorFixture F;
-        tLumen &L = F.L();
-        L.SetComment(2, comment);
-        if (grouped)
-            L.SetGroupKind(2, gkAuto);
-        if (kind == QLatin1String("computed")) {
-            QVERIFY(MakeComputed(L, 2, QStringLiteral("A*2")));
-        } else if (kind == QLatin1String("real")) {
-            L.SetRandomCount(2, 12);
-            L.SetRandomFlag(2, 1);
+        QFETCH(TState, row);
+        tLumen L;
+        SetupSheet(L, {"A=1,2", "B=3", "C:A*2", "D=4"});
+        for (const QString &M : QString(row.Marks).split(',', Qt::SkipEmptyParts)) {
+            if (M[0].isDigit())
+                L.ToggleLineSelected(M.toInt());
+            else
+                for (QChar C : M)
+                    L.ToggleColSelected(ColIndex(C));
         }
-        F.Edit->ShowColumnStatus(2);
-        QCOMPARE(F.Edit->StatusPanel->text(), expected);
-        F.Edit->ShowColumnStatus(-1);
-        QCOMPARE(F.Edit->StatusPanel->text(), QString());
-        // Marking the one column shows its status.
-        ClickHeader(F.Edit->SojleDG(), 0, 2);
-        QCOMPARE(F.Edit->StatusPanel->text(), expected);
-        ClickHeader(F.Edit->SojleDG(), 0, 3, Qt::ControlModifier);
-        QCOMPARE(F.Edit->StatusPanel->text(), QString());
-    }
-
-    void hidingClearsMarks()
-    {
-        TEditorFixture F;
-        ClickHeader(F.Edit->SojleDG(), 0, 2);
-        F.Edit->HideEditor();
-        QCOMPARE(F.L().SelColCount(), 0);
-        ClickHeader(F.Edit->LinieDG(), 2, 0);
-        F.Edit->HideEditor();
-        QCOMPARE(F.L().SelLineCount(), 0);
-    }
-
-    void headersScrollWithData()
-    {
-        TEditorFixture F;
-        TObsGridBlock *B = F.Edit->Block(0);
-        B->DataDG->horizontalScrollBar()->setValue(5 * TObsGridBlock::ColWidth);
-        B->DataDG->verticalScrollBar()->setValue(40 * TObsGridBlock::RowHeight);
-        QCOMPARE(B->SojleDG->horizontalScrollBar()->value(), 5 * TObsGridBlock::ColWidth);
-        QCOMPARE(B->LinieDG->verticalScrollBar()->value(), 40 * TObsGridBlock::RowHeight);
-        QCOMPARE(B->SojleDG->columnAt(1), 5);
-        QCOMPARE(B->LinieDG->rowAt(1), 40);
-        // And the other way round.
-        B->LinieDG->verticalScrollBar()->setValue(7 * TObsGridBlock::RowHeight);
-        QCOMPARE(B->TopRow(), 7);
-        B->SojleDG->horizontalScrollBar()->setValue(2 * TObsGridBlock::ColWidth);
-        QCOMPARE(B->LeftColumn(), 2);
-        // The copy on the mixed page scrolls on its own.
-        QCOMPARE(F.Edit->Block(1)->TopRow(), 0);
-    }
-
-    void mixedViewShowsFirstMark()
-    {
-        TEditorFixture F;
-        ClickHeader(F.Edit->SojleDG(), 0, 7);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        QCOMPARE(F.Edit->Block(1)->LeftColumn(), 7);
-        QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Kolonne H"));
-        F.Edit->SetView(TEditorFrame::vwEdit);
-        ClickHeader(F.Edit->LinieDG(), 3, 0);
-        F.Edit->Block(0)->ScrollToRow(250);
-        ClickHeader(F.Edit->LinieDG(), 260, 0, Qt::ControlModifier);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        QCOMPARE(F.Edit->Block(1)->TopRow(), 3);
+        TObsCommandContext Context;
+        Context.ClipboardHasText = row.Clip;
+        const TCommandState S = ObsCommandState(row.Command, L, Context);
+        QCOMPARE(S.Caption, QString::fromUtf8(row.Caption));
+        QCOMPARE(S.Enabled, row.Enabled);
+        if (row.Command == ocSortNames) { // one line is not enough
+            SetupSheet(L, {"A=1,"});
+            QVERIFY(!ObsCommandState(ocSortNames, L, Context).Enabled);
+        }
     }
 };
 

@@ -1,6 +1,7 @@
-// The description panes: which kinds are offered, the pane partners, the
-// fallback to the hint box, the pane buttons and the linking of a table and a
-// graph in the dual view.
+// The description panes: which kinds are offered, the pane partners and
+// buttons, the panes while cells are typed, the range of the longer drawings,
+// and the picking that links a table or cross table with its graph.
+#include "sheet_text.h"
 #include "support_host.h"
 
 #include "DataEdit.h"
@@ -9,77 +10,110 @@
 
 #include <QComboBox>
 #include <QPainter>
-#include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 
 namespace
 {
 
-// Fills column Col with the numbers First, First + 1, ... (Count of them).
-void FillDistinct(tLumen &L, int Col, int Count, int First = 1)
-{
-    for (int I = 0; I < Count; ++I)
-        L.SetCellText(I, Col, QString::number(First + I));
-}
+const QColor Yellow(0xFF, 0xFF, 0x00);
+const QColor Red(0xFF, 0x00, 0x00);
 
-// Builds a data set from a small script: "A:n" fills column A with n distinct
-// values, "A:n/k" with n values cycling through k distinct ones, "gA" groups
-// A automatically, "tA" puts a text cell below A's numbers, "mA" marks column
-// A, "l3" marks line index 3.
-void Build(tLumen &L, const QString &Script)
+// Builds a data set from a small script and describes it: "A:n" fills column
+// A with n distinct values, "A:n/k" with n values cycling through k distinct
+// ones, "gA" groups A automatically, "tA" puts a text cell below A's numbers,
+// "mA" marks column A, "l3" marks line index 3; "hn*f" gives frequency column
+// 1 the values 1..n and "rn*f" grouping column 1 the intervals 0-10, 10-20, ...
+// (n of them), each of frequency f, marked.
+TDataType Build(tLumen &L, const QString &Script)
 {
+    TDataType Type = dtObs;
     for (const QString &Step : Script.split(' ', Qt::SkipEmptyParts)) {
+        const int Col = ColIndex(Step[Step.size() > 1 && Step[1] == ':' ? 0 : 1]);
         if (Step.size() >= 3 && Step[1] == ':') {
-            const int Col = ColIndex(Step[0]);
             const QStringList Parts = Step.mid(2).split('/');
-            const int N = Parts[0].toInt();
-            const int K = Parts.size() > 1 ? Parts[1].toInt() : N;
+            const int N = Parts[0].toInt(), K = Parts.value(1, Parts[0]).toInt();
             for (int I = 0; I < N; ++I)
                 L.Cols[Col].Cells.append(tCell{csNumber, QString(), Extended(I % K + 1)});
+        } else if (Step[0] == 'h' || Step[0] == 'r') {
+            Type = Step[0] == 'h' ? dtHyp : dtGrup;
+            const QString F = Step.section('*', 1);
+            for (int I = 0, N = Step.mid(1).section('*', 0, 0).toInt(); I < N; ++I) {
+                if (Type == dtHyp) {
+                    L.SetHypObsText(I, 0, QString::number(I + 1));
+                    L.SetHypFreqText(I, 0, F);
+                } else {
+                    L.SetGrupLowText(I, 0, QString::number(10 * I));
+                    L.SetGrupHighText(I, 0, QString::number(10 * I + 10));
+                    L.SetGrupFreqText(I, 0, F);
+                }
+            }
+            Type == dtHyp ? L.ToggleHypColSelected(0) : L.ToggleGrupColSelected(0);
         } else if (Step[0] == 'g') {
-            const int Col = ColIndex(Step[1]);
             L.SetGroupKind(Col, gkAuto);
             L.SetFirstLower(Col, 0);
             L.SetFirstUpper(Col, 10);
             L.SetGap(Col, 0);
             L.SetGroupCount(Col, 3);
         } else if (Step[0] == 't') {
-            const int Col = ColIndex(Step[1]);
             L.SetCellText(L.CellCount(Col), Col, QStringLiteral("x"));
         } else if (Step[0] == 'm') {
-            L.ToggleColSelected(ColIndex(Step[1]));
+            L.ToggleColSelected(Col);
         } else if (Step[0] == 'l') {
             L.ToggleLineSelected(Step.mid(1).toInt());
         }
     }
-    DescriptorOf(L).SetOwner(dtObs);
-    DescriptorOf(L).MarkStale();
-    DescriptorOf(L).Recompute(L);
+    tDescriptor &D = DescriptorOf(L);
+    D.SetOwner(Type);
+    D.MarkStale();
+    D.Recompute(L);
+    return Type;
 }
 
-QString Allowed(const tLumen &L, TDataType Type)
-{
-    QString S;
-    for (int K = 1; K <= KindCount; ++K)
-        if (KindAvailable(L, Type, K))
-            S += QString::number(K) + ' ';
-    return S.trimmed();
-}
-
-// An editor with N distinct values in column A, column A marked.
+// An editor with column A holding Values, marked when any, and column B
+// holding Second, marked too when given.
 struct TMarked : TEditorFixture {
-    explicit TMarked(int N)
+    explicit TMarked(const QVector<int> &Values, const QVector<int> &Second = {})
     {
-        FillDistinct(L(), 0, N);
-        ClickHeader(Edit->SojleDG(), 0, 0);
+        for (int I = 0; I < Values.size(); ++I)
+            L().SetCellText(I, 0, QString::number(Values[I]));
+        for (int I = 0; I < Second.size(); ++I)
+            L().SetCellText(I, 1, QString::number(Second[I]));
+        if (!Values.isEmpty())
+            ClickHeader(Edit->SojleDG(), 0, 0);
+        if (!Second.isEmpty())
+            ClickHeader(Edit->SojleDG(), 0, 1, Qt::ControlModifier);
     }
+    tDescriptor &D() { return DescriptorOf(L()); }
+    void Choose(int N, int Kind) { Edit->ChooseKind(N, Edit->ItemOfKind(Kind)); }
 };
 
-// The centre of list row K of the table in a pane.
+// Where the pane draws cross-table cell (I, J), list row K of a table, and the
+// marker of (X, Y) in a scatter diagram.
+QPoint CrossCell(const tDescriptor &D, int I, int J)
+{
+    return QPoint(D.CrossLeft + (I + 1) * D.CrossColWidth + D.CrossColWidth / 2,
+                  D.CrossTop + (J + 1) * D.CrossRowHeight + D.CrossRowHeight / 2);
+}
+
 QPoint TableRow(const tDescriptor &D, int K)
 {
     return QPoint(40, D.TableTop + K * D.TableLineHeight + D.TableLineHeight / 2);
+}
+
+QPoint MarkerAt(const tDescriptor &D, Extended X, Extended Y)
+{
+    return QPoint(D.ScatterX.Origin +
+                      int(std::lround(double((X - D.ScatterX.Offset) / D.ScatterX.PerPixel))),
+                  D.ScatterY.Origin -
+                      int(std::lround(double((Y - D.ScatterY.Offset) / D.ScatterY.PerPixel))));
+}
+
+QImage Shown(TDescriptionPane *P)
+{
+    P->PaintBox->repaint();
+    return P->PaintBox->grab().toImage();
 }
 
 } // namespace
@@ -106,12 +140,18 @@ class TstPanes : public QObject
         Row("1001 distinct: no table", "A:1001 mA", "4 5 6 7");
         Row("two plain columns", "A:5 B:5 mA mB", "1 2 4 9 10");
         Row("grouped and plain", "A:5 B:5 gA mA mB", "");
+        Row("plain and grouped: sticks only", "A:5 B:5 gB mA mB", "1 2");
         Row("grouped first column: no sticks", "A:5 gA mA", "3 4 5 6 7 8");
         Row("101 values: no cross table", "A:101 B:101 mA mB", "1 2 4 10");
         Row("seven columns", "A:3 B:3 C:3 D:3 E:3 F:3 G:3 mA mB mC mD mE mF mG", "");
         Row("one line", "A:3 B:3 C:2 l0", "1 3 4 5 6 7 8");
         Row("two lines of one value each: no curve", "A:3 B:3 l0 l1", "1");
         Row("text cells do not count", "A:1 tA mA", "1 3 4 5 6 7 8");
+        Row("frequencies", "h3*2", "3 4 5 6 7 8");
+        Row("frequencies all zero", "h3*0", "3 5 6 7 8");
+        Row("17 frequencies", "h17*1", "3 4 5 6 7");
+        Row("groupings", "r3*1", "3 4 5 6 7 8");
+        Row("groupings without frequency", "r3*0", "3");
     }
 
     void availability()
@@ -119,286 +159,253 @@ class TstPanes : public QObject
         QFETCH(QString, script);
         QFETCH(QString, allowed);
         tLumen L;
-        Build(L, script);
-        QCOMPARE(Allowed(L, dtObs), allowed);
-        QVERIFY(KindAvailable(L, dtObs, bkIngen));
-        QVERIFY(!KindAvailable(L, dtObs, 11));
+        const TDataType Type = Build(L, script);
+        QStringList S;
+        for (int K = 1; K <= KindCount; ++K)
+            if (KindAvailable(L, Type, K))
+                S << QString::number(K);
+        QCOMPARE(S.join(' '), allowed);
+        QVERIFY(KindAvailable(L, Type, bkIngen));
+        QVERIFY(!KindAvailable(L, Type, KindCount + 1));
     }
 
-    void availabilityOfTables_data()
+    // Scripts: "A*5" fills column A with 1..5, "B=3" as the sheet text does,
+    // "mA" clicks A's header, "cB" with Ctrl; "v:s" switches to the edit,
+    // mixed, dual or single view (e m d s); "4=3" chooses kind 3 in pane 4;
+    // "r3" clicks pane 3's regression toggle; "stale" marks the statistics
+    // stale, "pop2" opens pane 2's list; "hide", "show", "hyp" (the frequency
+    // editor takes the statistics), "new" (a new data set); "@A17" puts the
+    // cursor of the mixed view's grid in A17, a number is typed there,
+    // "<ret>", "<esc>" and "<u>" press keys.
+    void paneScripts_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("values"); // observation values, frequency each
-        QTest::addColumn<int>("freq");
-        QTest::addColumn<QString>("allowed");
-        QTest::newRow("frequencies") << int(dtHyp) << "1 2 3" << 2 << "3 4 5 6 7 8";
-        QTest::newRow("frequencies all zero") << int(dtHyp) << "1 2 3" << 0 << "3 5 6 7 8";
-        QTest::newRow("17 values")
-            << int(dtHyp) << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17" << 1 << "3 4 5 6 7";
-        QTest::newRow("groupings") << int(dtGrup) << "0 10 20" << 1 << "3 4 5 6 7 8";
-        QTest::newRow("groupings without frequency") << int(dtGrup) << "0 10 20" << 0 << "3";
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("state");
+        auto Row = [](const char *Name, const QString &Script, const char *State) {
+            QTest::newRow(Name) << Script << QString(State);
+        };
+        Row("single view: partners 1 and 3", "A*5 mA v:s 4=3", "3 0 3 3 s n5");
+        Row("dual view: pane 2 alone", "A*5 mA v:s 4=3 v:d 2=4", "3 4 3 3 d n5");
+        Row("dual view: pane 3 with 1 and 4", "A*5 mA v:s 4=3 v:d 2=4 3=6", "6 4 6 6 d n5");
+        Row("mixed view: pane 1 with 3 and 4", "A*5 mA v:d 2=4 3=6 v:m 1=5", "5 4 5 5 m n5");
+        Row("a pie of 20 values is refused with its partners", "A*20 mA v:m 1=3 1=8",
+            "0 0 0 0 m n20");
+        Row("the list recomputes stale statistics", "A*3 mA v:d A*17 stale pop2", "0 0 0 0 d n17");
+        Row("sum frequencies: the calculator", "A*5 mA v:d 2=7", "0 7c 0 0 d n5");
+        Row("table: no calculator", "A*5 mA v:d 2=7 2=3", "0 3 0 0 d n5");
+        Row("scatter: the regression toggle", "A*5 B*5 mA cB v:d 3=10", "10rh 0 10r 10r d n5");
+        Row("the toggle is shared with the partners", "A*5 B*5 mA cB v:d 3=10 2=10 r3",
+            "10Rh 10r 10R 10R d n5");
+        Row("pane 2's toggle is its own", "A*5 B*5 mA cB v:d 3=10 2=10 r3 r2",
+            "10Rh 10R 10R 10R d n5");
+        Row("another kind releases the toggle", "A*5 B*5 mA cB v:d 3=10 r3 3=4", "4 0 4 4 d n5");
+        Row("shown again: the kinds stay", "A*5 mA v:m 1=3 show", "3 0 3 3 m n5");
+        Row("after the frequency editor the kinds are cleared", "A*5 mA v:m 1=3 hide hyp show",
+            "0 0 0 0 m n0");
+        Row("a new data set: edit view, no kinds", "A*5 mA v:m 1=3 new", "0 0 0 0 e n0");
+        // While a cell is typed the kinds stay; a pane whose kind the data of
+        // the moment break shows the kind's limit instead.
+        const QString Pie = "A=2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17 mA v:m 1=8 @A17 ";
+        // Linked table and graph: a click on a table line or the graph (at a
+        // value: the nearest entry) selects, the heading selects nothing; the
+        // table shows the selected line in yellow. Unlinked panes do not pick.
+        const QString Linked = "A=2,4,4,7,9,9,9 mA v:d 2=3 3=5 ";
+        Row("a table line selects", Linked + "t2:2", "5 3h 5h 5 d n4 s2=7y");
+        Row("the heading selects nothing", Linked + "t2:2 t2:h", "5 3h 5h 5 d n4");
+        Row("the graph picks the nearest value", Linked + "g3:4.3", "5 3h 5h 5 d n4 s1=4y");
+        Row("nearer 9 than 7 is 9", Linked + "g3:8.4", "5 3h 5h 5 d n4 s3=9y");
+        Row("unlinked panes do not pick", Linked + "g3:8.4 3=4 t2:1", "4 3 4 4 d n4");
+        // In the mixed view a click on a marker picks every line behind it and
+        // selects its values; beside the markers, the nearest values.
+        const QString Scatter = "A=1,3,3,2,3 B=4,6,6,5,6 mA cB v:m 1=10 ";
+        Row("a marker picks its lines", Scatter + "p1:3,6", "10rh 0 10r 10r m n3 s2=3,6 p1,2,4");
+        Row("beside the markers nothing is picked", Scatter + "p1:3,6 p1:2,4",
+            "10rh 0 10r 10r m n3 s1=2,4");
+        Row("typing 13 passes through a 17th value", Pie + "13 <ret>", "8 0 8 8 m n16");
+        Row("typing 1, a 17th value", Pie + "1", "8! 0 8 8 m n17");
+        Row("a 17th value committed", Pie + "1 <ret>", "0 0 0 0 m n17");
+        Row("a 17th value committed by a move", Pie + "1 <u>", "0 0 0 0 m n17");
+        Row("a 17th value given up", Pie + "1 <esc>", "8 0 8 8 m n16");
     }
 
-    void availabilityOfTables()
+    void paneScripts()
     {
-        QFETCH(int, type);
-        QFETCH(QString, values);
-        QFETCH(int, freq);
-        QFETCH(QString, allowed);
-        tLumen L;
-        const QStringList V = values.split(' ');
-        for (int I = 0; I < V.size(); ++I) {
-            if (type == dtHyp) {
-                L.SetHypObsText(I, 0, V[I]);
-                L.SetHypFreqText(I, 0, QString::number(freq));
+        QFETCH(QString, script);
+        QFETCH(QString, state);
+        TMarked F(QVector<int>{});
+        for (const QString &T : script.split(' ')) {
+            if (T.size() > 2 && T[1] == '*') {
+                for (int I = 0; I < T.mid(2).toInt(); ++I)
+                    F.L().SetCellText(I, ColIndex(T[0]), QString::number(I + 1));
+            } else if (T[0].isUpper()) {
+                SetupSheet(F.L(), {T});
+            } else if (T[0] == 'm' || T[0] == 'c') {
+                ClickHeader(F.Edit->SojleDG(), 0, ColIndex(T[1]),
+                            T[0] == 'c' ? Qt::ControlModifier : Qt::NoModifier);
+            } else if (T.size() > 3 && T[2] == ':' && QString("tgp").contains(T[0])) {
+                TDescriptionPane *P = F.Edit->Pane(T[1].digitValue());
+                P->PaintBox->repaint(); // records the scale
+                const QStringList V = T.mid(3).split(',');
+                const tDescriptor &D = F.D();
+                const QPoint At =
+                    T[0] == 't'
+                        ? QPoint(40, V[0] == "h" ? D.TableTop - 3 : TableRow(D, V[0].toInt()).y())
+                    : T[0] == 'g'
+                        ? QPoint(
+                              int((V[0].toDouble() + double(D.XOffset)) / double(D.XScale) + 0.5),
+                              P->PaintBox->height() / 2)
+                        : MarkerAt(D, V[0].toInt(), V[1].toInt()) + QPoint(2, 2);
+                QTest::mouseClick(P->PaintBox, Qt::LeftButton, {}, At);
+            } else if (T.startsWith(QLatin1String("v:"))) {
+                F.Edit->SetView(TEditorFrame::TView(QString("emds").indexOf(T[2])));
+            } else if (T[0].isDigit() && T.contains('=')) {
+                F.Choose(T[0].digitValue(), T.mid(2).toInt());
+            } else if (T[0] == 'r') {
+                F.Edit->Pane(T[1].digitValue())->RegresButton->click();
+            } else if (T == QLatin1String("stale")) {
+                F.D().MarkStale();
+            } else if (T == QLatin1String("pop2")) {
+                F.Edit->Pane(2)->ComboBox->showPopup();
+                F.Edit->Pane(2)->ComboBox->hidePopup();
+            } else if (T == QLatin1String("hide")) {
+                F.Edit->HideEditor();
+            } else if (T == QLatin1String("show")) {
+                F.Edit->ShowEditor();
+            } else if (T == QLatin1String("hyp")) {
+                F.D().SetOwner(dtHyp);
+            } else if (T == QLatin1String("new")) {
+                F.Host.NewDocument(dtObs);
+            } else if (T == QLatin1String("@A17")) {
+                F.Edit->DataDG(1)->SetCell(16, 0);
+            } else if (T.startsWith('<')) {
+                PressKey(T == "<ret>"   ? Qt::Key_Return
+                         : T == "<esc>" ? Qt::Key_Escape
+                                        : Qt::Key_Up);
             } else {
-                L.SetGrupLowText(I, 0, V[I]);
-                L.SetGrupHighText(I, 0, QString::number(V[I].toInt() + 10));
-                L.SetGrupFreqText(I, 0, QString::number(freq));
+                TypeInto(F.Edit->DataDG(1), T, 0);
             }
         }
-        if (type == dtHyp)
-            L.ToggleHypColSelected(0);
-        else
-            L.ToggleGrupColSelected(0);
-        tDescriptor &D = DescriptorOf(L);
-        D.SetOwner(TDataType(type));
-        D.MarkStale();
-        D.Recompute(L);
-        QCOMPARE(Allowed(L, TDataType(type)), allowed);
-    }
-
-    // The pair checks themselves are the two-variable tests' part.
-    void markedPair()
-    {
-        tLumen L;
-        for (int I = 0; I < 2; ++I)
-            L.SetCellText(I, 1, QString::number(I));
-        L.SetCellText(0, 3, QStringLiteral("3"));
-        QVERIFY(!PairsFaulty(L)); // nothing marked
-        L.ToggleColSelected(1);
-        L.ToggleColSelected(3);
-        QVERIFY(PairsFaulty(L));
-        QVERIFY(!FirstMarkedGrouped(L));
-        L.SetGroupKind(1, gkManual);
-        QVERIFY(FirstMarkedGrouped(L));
-        L.SetGroupKind(1, gkNone);
-        L.SetGroupKind(3, gkAuto);
-        QVERIFY(!FirstMarkedGrouped(L));
-    }
-
-    void partners()
-    {
-        TMarked F(5);
-        tDescriptor &D = DescriptorOf(F.L());
-        auto Kinds = [&D] {
-            return QString("%1 %2 %3 %4")
-                .arg(D.GetPaneKind(1))
-                .arg(D.GetPaneKind(2))
-                .arg(D.GetPaneKind(3))
-                .arg(D.GetPaneKind(4));
-        };
-        F.Edit->SetView(TEditorFrame::vwSingle);
-        F.Edit->ChooseKind(4, F.Edit->ItemOfKind(bkTabel));
-        QCOMPARE(Kinds(), QStringLiteral("3 0 3 3"));
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkMaerketal));
-        QCOMPARE(Kinds(), QStringLiteral("3 4 3 3"));
-        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkFrekvensgraf));
-        QCOMPARE(Kinds(), QStringLiteral("6 4 6 6"));
-        QCOMPARE(F.Edit->Pane(3)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkFrekvensgraf));
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkFrekvensgraf));
-        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkHyppighedsgraf));
-        QCOMPARE(Kinds(), QStringLiteral("5 4 5 5"));
-    }
-
-    void refusedChoice()
-    {
-        TMarked F(20);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkTabel));
-        // A pie chart of 20 values is refused: no selection, and the partners
-        // lose their kind too.
-        F.Edit->Pane(1)->ComboBox->setCurrentIndex(F.Edit->ItemOfKind(bkCirkeldiagram));
-        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkCirkeldiagram));
-        tDescriptor &D = DescriptorOf(F.L());
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), -1);
-        QCOMPARE(int(D.GetPaneKind(1)), int(bkIngen));
-        QCOMPARE(int(D.GetPaneKind(4)), int(bkIngen));
-    }
-
-    void dropDownRecomputes()
-    {
-        TMarked F(3);
-        tDescriptor &D = DescriptorOf(F.L());
-        // Statistics go stale outside the mixed view while nothing is shown.
-        TGridView *G = F.Edit->DataDG();
-        for (int I = 3; I < 17; ++I) {
-            G->SetCell(I, 0);
-            TypeInto(G, QString::number(I + 1));
-        }
-        F.Edit->SetView(TEditorFrame::vwDual);
-        D.MarkStale();
-        TDescriptionPane *P = F.Edit->Pane(2);
-        P->ComboBox->showPopup();
-        QVERIFY(!D.IsDirty());
-        QCOMPARE(D.ListCount(0), 17);
-        QVERIFY(!F.Edit->PaneItemAllowed(P, F.Edit->ItemOfKind(bkCirkeldiagram)));
-        QVERIFY(F.Edit->PaneItemAllowed(P, F.Edit->ItemOfKind(bkTabel)));
-        P->ComboBox->hidePopup();
-    }
-
-    void paneButtons()
-    {
-        TEditorFixture F;
-        FillDistinct(F.L(), 0, 5);
-        FillDistinct(F.L(), 1, 5, 3);
-        ClickHeader(F.Edit->SojleDG(), 0, 0);
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkSumfrekvensgraf));
-        TDescriptionPane *P2 = F.Edit->Pane(2);
-        QVERIFY(P2->CalcButton->isVisible());
-        QVERIFY(!P2->RegresButton->isVisible());
-        QVERIFY(!F.Edit->Pane(3)->CalcButton->isVisible());
-        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkTabel));
-        QVERIFY(!P2->CalcButton->isVisible());
-        // A scatter diagram shows the regression toggle instead.
-        ClickHeader(F.Edit->SojleDG(), 0, 1, Qt::ControlModifier);
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkKrydsdiagram));
-        TDescriptionPane *P3 = F.Edit->Pane(3);
-        QVERIFY(P3->RegresButton->isVisible());
-        QVERIFY(!P3->CalcButton->isVisible());
-        QVERIFY(!P3->RegresButton->isChecked());
-        // Pane 2's toggle is its own.
-        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkKrydsdiagram));
-        P3->RegresButton->click();
-        QVERIFY(P3->RegresButton->isChecked());
-        QVERIFY(!P2->RegresButton->isChecked());
-        QVERIFY(F.Edit->Pane(1)->RegresButton->isChecked());
-        QVERIFY(F.Edit->Pane(4)->RegresButton->isChecked());
-        P2->RegresButton->click();
-        QVERIFY(P2->RegresButton->isChecked());
-        // Another kind releases the toggle.
-        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkMaerketal));
-        QVERIFY(!P3->RegresButton->isVisible());
-        QVERIFY(!P3->RegresButton->isChecked());
-    }
-
-    void linkTableAndGraph()
-    {
-        TEditorFixture F;
-        const int Values[] = {2, 4, 4, 7, 9, 9, 9};
-        for (int I = 0; I < 7; ++I)
-            F.L().SetCellText(I, 0, QString::number(Values[I]));
-        ClickHeader(F.Edit->SojleDG(), 0, 0);
-        F.Edit->SetView(TEditorFrame::vwDual);
-        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkTabel));
-        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkHyppighedsgraf));
-        tDescriptor &D = DescriptorOf(F.L());
-        QVERIFY(D.Panes23Linked());
-        TDescriptionPane *Table = F.Edit->Pane(2), *Graph = F.Edit->Pane(3);
-        QCOMPARE(Table->PaintBox->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(Graph->PaintBox->cursor().shape(), Qt::PointingHandCursor);
-        Graph->PaintBox->repaint(); // records the graph's scale
-
-        // A click on the third table line (value 7) selects that entry.
-        QTest::mouseClick(Table->PaintBox, Qt::LeftButton, {}, TableRow(D, 2));
-        QCOMPARE(D.SelectedIndex(), 2);
-        QCOMPARE(double(D.SelectedX()), 7.0);
-        QVERIFY(D.SelectionShown());
-        // A click on the heading selects nothing.
-        QTest::mouseClick(Table->PaintBox, Qt::LeftButton, {}, QPoint(40, D.TableTop - 3));
-        QCOMPARE(D.SelectedIndex(), -1);
-
-        // A click in the graph picks the nearest value: just right of 4 is 4,
-        // between 7 and 9 but nearer 9 is 9.
-        QVERIFY(D.XScale > 0);
-        auto Px = [&D](double V) { return int((V + double(D.XOffset)) / double(D.XScale) + 0.5); };
-        const int Y = Graph->PaintBox->height() / 2;
-        QTest::mouseClick(Graph->PaintBox, Qt::LeftButton, {}, QPoint(Px(4.3), Y));
-        QCOMPARE(D.SelectedIndex(), 1);
-        QTest::mouseClick(Graph->PaintBox, Qt::LeftButton, {}, QPoint(Px(8.4), Y));
-        QCOMPARE(D.SelectedIndex(), 3);
-        // The table shows the selected line in yellow.
-        Table->PaintBox->repaint();
-        const QImage Img = Table->PaintBox->grab().toImage();
-        QCOMPARE(Img.pixelColor(TableRow(D, 3).x(), TableRow(D, 3).y()), QColor(0xFF, 0xFF, 0x00));
-
-        // Unlinked panes do not pick.
-        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkMaerketal));
-        QCOMPARE(D.SelectedIndex(), -1);
-        QTest::mouseClick(Table->PaintBox, Qt::LeftButton, {}, TableRow(D, 1));
-        QCOMPARE(D.SelectedIndex(), -1);
-        QCOMPARE(Table->PaintBox->cursor().shape(), Qt::ArrowCursor);
-    }
-
-    void showingTakesOverTheStatistics()
-    {
-        TMarked F(5);
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkTabel));
-        tDescriptor &D = DescriptorOf(F.L());
-        // Shown again without another editor in between: the kinds stay.
-        F.Edit->ShowEditor();
-        QCOMPARE(int(D.GetPaneKind(1)), int(bkTabel));
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), F.Edit->ItemOfKind(bkTabel));
-        // After the frequency editor owned the statistics they are cleared.
-        F.Edit->HideEditor();
-        D.SetOwner(dtHyp);
-        F.Edit->ShowEditor();
-        QCOMPARE(int(D.Owner), int(dtObs));
+        // Each pane's kind, "c" with the calculator, "r" with the regression
+        // toggle ("R" pressed), "/" and the item its list shows when shown and
+        // different, "!" when it shows its kind's limit; the view; the entries
+        // of the first series.
+        QStringList S;
         for (int N = 1; N <= 4; ++N) {
-            QCOMPARE(int(D.GetPaneKind(N)), int(bkIngen));
-            QCOMPARE(F.Edit->Pane(N)->ComboBox->currentIndex(), -1);
+            const TDescriptionPane *P = F.Edit->Pane(N);
+            const int Kind = F.D().GetPaneKind(N);
+            QString Pane = QString::number(Kind);
+            Pane += P->CalcButton->isHidden() ? "" : "c";
+            Pane += P->RegresButton->isHidden() ? "" : P->RegresButton->isChecked() ? "R" : "r";
+            Pane += P->PaintBox->cursor().shape() == Qt::PointingHandCursor ? "h" : "";
+            if (P->isVisible() && P->ComboBox->currentIndex() != F.Edit->ItemOfKind(Kind))
+                Pane += '/' + QString::number(P->ComboBox->currentIndex());
+            if (P->isVisible() && Kind != bkIngen) {
+                QImage Drawn(P->PaintBox->size(), QImage::Format_RGB32), Notice(Drawn);
+                Drawn.fill(Qt::white);
+                Notice.fill(Qt::white);
+                QPainter A(&Drawn), B(&Notice);
+                A.setFont(P->PaintBox->font());
+                B.setFont(P->PaintBox->font());
+                F.Edit->PaintPane(const_cast<TDescriptionPane *>(P), A, Drawn.size());
+                DrawErrorNotice(B, KindItemText(Kind));
+                A.end();
+                B.end();
+                Pane += Drawn == Notice ? "!" : "";
+            }
+            S << Pane;
         }
-        // A new data set starts without kinds in the edit view.
-        F.Edit->SetView(TEditorFrame::vwMixed);
-        F.Host.NewDocument(dtObs);
-        QCOMPARE(F.Edit->View(), TEditorFrame::vwEdit);
-        QCOMPARE(F.Edit->Pane(1)->ComboBox->currentIndex(), -1);
+        S << QString("emds")[F.Edit->View()] << 'n' + QString::number(F.D().ListCount(0));
+        const tDescriptor &D = F.D();
+        if (D.SelectedIndex() >= 0) {
+            QString Sel =
+                QStringLiteral("s%1=%2").arg(D.SelectedIndex()).arg(double(D.SelectedX()));
+            Sel += D.SecondSelectedIndex() >= 0 ? ',' + QString::number(double(D.SecondSelectedX()))
+                                                : "";
+            const bool Table = D.GetPaneKind(2) == bkTabel && F.Edit->Pane(2)->isVisible();
+            S << Sel +
+                     (Table && Shown(F.Edit->Pane(2)).pixelColor(TableRow(D, D.SelectedIndex())) ==
+                                   Yellow
+                          ? "y"
+                          : "");
+        }
+        QStringList Picked;
+        for (int Line = 0; Line < F.L().CellCount(0); ++Line)
+            if (D.IsPicked(Line))
+                Picked << QString::number(Line);
+        if (!Picked.isEmpty())
+            S << 'p' + Picked.join(',');
+        QCOMPARE(S.join(' '), state);
     }
 
-    void kindItemsDrawn()
+    // The key figures and the pie chart's legend reach below their ranges: the
+    // pane is sized to the whole drawing, down to the value of
+    // "Standardafvigelse" (row 21, 18 grouped; it ends at twice the widest
+    // label and three text heights) and the last legend entry with its percent.
+    void paneRangeHoldsWholeDrawing()
     {
-        TMarked F(20);
+        TEditorFixture F;
+        for (int I = 0; I < 40; ++I)
+            F.L().SetCellText(I, 0, QString::number(1000 + (I % 16) * 37) + QStringLiteral(",5"));
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
         F.Edit->SetView(TEditorFrame::vwMixed);
         TDescriptionPane *P = F.Edit->Pane(1);
-        const QFontMetrics Fm(TDescriptionPane::ListFont());
-        const int Tab = 24 + Fm.horizontalAdvance(QStringLiteral("Sumfrekvensgraf  "));
-        auto Render = [&](int Kind) {
-            QImage Img(500, 21, QImage::Format_RGB32);
-            Img.fill(Qt::white);
-            QPainter Pt(&Img);
-            P->DrawItem(Pt, Img.rect(), F.Edit->ItemOfKind(Kind), false);
-            return Img;
-        };
-        auto Count = [](const QImage &Img, int X0, int X1, auto Pred) {
-            int N = 0;
-            for (int Y = 0; Y < Img.height(); ++Y)
-                for (int X = X0; X < X1; ++X)
-                    N += Pred(Img.pixelColor(X, Y));
-            return N;
-        };
-        auto Ink = [](const QColor &C) { return C.lightness() < 235; };
-        auto Silver = [](const QColor &C) {
-            return C.red() > 150 && C.red() < 235 && C == QColor(C.red(), C.red(), C.red());
-        };
-        auto Dark = [](const QColor &C) { return C.lightness() < 100; };
-        // Both limits start at the same tab; the text before it ends earlier.
-        for (int Kind : {bkTabel, bkCirkeldiagram}) {
-            const QImage Img = Render(Kind);
-            QCOMPARE(Count(Img, Tab - 4, Tab, Ink), 0);
-            QVERIFY(Count(Img, Tab, Tab + 6, Ink) > 0);
+        QImage Probe(1, 1, QImage::Format_RGB32);
+        QPainter Painter(&Probe);
+        Painter.setFont(P->PaintBox->font());
+        const int h = draw::TextHeight(Painter);
+        for (bool Grouped : {false, true}) {
+            if (Grouped) {
+                F.L().SetGroupKind(0, gkAuto);
+                F.L().SetFirstLower(0, 1000);
+                F.L().SetFirstUpper(0, 1100);
+                F.L().SetGap(0, 0);
+                F.L().SetGroupCount(0, 6);
+                F.Edit->RefreshDescriptions();
+            }
+            F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkMaerketal));
+            const int Widest =
+                draw::TextWidth(Painter, Grouped ? QStringLiteral("Antal observationer")
+                                                 : QStringLiteral("Sum af observationer"));
+            const QRect Range(QPoint(0, 0), P->Range());
+            QVERIFY(Range.contains(QRect(h, (Grouped ? 18 : 21) * h, 2 * Widest + 2 * h, h)));
+            F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkCirkeldiagram));
+            const QRect Last = PieLegendBox(Painter, PieColourCount - 1);
+            QVERIFY(QRect(QPoint(0, 0), P->Range())
+                        .contains(Last.adjusted(0, 0, Grouped ? 128 : 96, 0)));
         }
-        // Twenty values: the pie chart is drawn in silver, the table in black.
-        const QImage Pie = Render(bkCirkeldiagram), Table = Render(bkTabel);
-        QCOMPARE(Count(Pie, 24, 500, Dark), 0);
-        QVERIFY(Count(Pie, 24, 500, Silver) > 0);
-        QVERIFY(Count(Table, 24, 500, Dark) > 0);
-        // The icon column is drawn for every item.
-        QVERIFY(Count(Render(bkMaerketal), 2, 20, Ink) > 0);
+    }
+
+    // Cross table beside scatter diagram in the dual view: a filled cell
+    // selects its two values, the markers with both turn yellow; an empty
+    // cell, the margin or a header selects nothing (and keeps what was).
+    void crossTableMarksScatter()
+    {
+        TMarked F({1, 2, 2, 2}, {5, 5, 6, 5});
+        F.Edit->SetView(TEditorFrame::vwDual);
+        F.Choose(2, bkKrydstabel);
+        F.Choose(3, bkKrydsdiagram);
+        tDescriptor &D = F.D();
+        QVERIFY(D.Panes23Linked());
+        TDescriptionPane *Table = F.Edit->Pane(2), *Scatter = F.Edit->Pane(3);
+        Scatter->PaintBox->repaint(); // records the scale
+        const struct {
+            int I, J;
+            bool Selects;
+        } Clicks[] = {{0, 1, false}, {2, 0, false}, {0, -1, false}, {1, 0, true}, {0, 0, true}};
+        for (const auto &C : Clicks) {
+            QTest::mouseClick(Table->PaintBox, Qt::LeftButton, {}, CrossCell(D, C.I, C.J));
+            QCOMPARE(D.SelectedIndex() >= 0 && D.SecondSelectedIndex() >= 0, C.Selects);
+            const QImage Img = Shown(Scatter);
+            for (const QPoint &Pt : {QPoint(1, 5), QPoint(2, 5), QPoint(2, 6)}) {
+                const bool Chosen = C.Selects && Pt == QPoint(C.I + 1, C.J + 5);
+                // Just inside the marker's outline, clear of the axes.
+                QCOMPARE(Img.pixelColor(MarkerAt(D, Pt.x(), Pt.y()) + QPoint(1, -1)),
+                         Chosen ? Yellow : Red);
+            }
+            const QPoint CellLeft = CrossCell(D, C.I, C.J) + QPoint(2 - D.CrossColWidth / 2, 0);
+            if (C.Selects)
+                QCOMPARE(Shown(Table).pixelColor(CellLeft), Yellow);
+        }
     }
 };
 
