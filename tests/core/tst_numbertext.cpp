@@ -64,10 +64,6 @@ class TestNumberText : public QObject
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(FormatGeneral(value), text);
-        // The general text must read back as (nearly) the same number.
-        Extended Back = 0;
-        QVERIFY(ParseNumber(text, Back));
-        QVERIFY(std::fabs(double(Back) - value) <= std::fabs(value) * 1e-14);
     }
 
     void parse_data()
