@@ -1,3 +1,5 @@
+// Cell texts from numbers (fixed decimals, general 15-digit form) and numbers
+// from typed texts.
 #include "NumberText.h"
 
 #include <QLocale>
@@ -9,31 +11,42 @@ class TestNumberText : public QObject
   private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
+    // Decimals "g": the general form.
     void format_data()
     {
         QTest::addColumn<double>("value");
-        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("decimals");
         QTest::addColumn<QString>("text");
-        QTest::newRow("pi 2") << 3.14159 << 2 << "3,14";
-        QTest::newRow("no mark at 0 decimals") << 7.25 << 0 << "7";
-        QTest::newRow("round up at 0") << 7.75 << 0 << "8";
-        QTest::newRow("negative zero after rounding") << -0.001 << 2 << "0,00";
-        QTest::newRow("negative decimals count as 0") << 2.4 << -3 << "2";
+        auto Row = [](const char *Name, double Value, const char *Decimals, const char *Text) {
+            QTest::newRow(Name) << Value << QString(Decimals) << QString(Text);
+        };
+        Row("pi 2", 3.14159, "2", "3,14");
+        Row("no mark at 0 decimals", 7.25, "0", "7");
+        Row("round up at 0", 7.75, "0", "8");
+        Row("negative zero after rounding", -0.001, "2", "0,00");
+        Row("negative decimals count as 0", 2.4, "-3", "2");
         // Ties round away from zero on the decimal digits, as taught in school.
-        QTest::newRow("tie up") << 2.5 << 0 << "3";
-        QTest::newRow("tie up negative") << -0.125 << 2 << "-0,13";
-        QTest::newRow("carry into new digit") << 9.996 << 2 << "10,00";
-        QTest::newRow("tiny rounds to zero") << 1e-30 << 3 << "0,000";
-        QTest::newRow("decimals above 18 count as 18") << 0.25 << 25 << "0,250000000000000000";
-        QTest::newRow("huge switches to scientific") << 1.5e20 << 2 << "1,5E20";
-        QTest::newRow("huge negative") << -2e19 << 0 << "-2E19";
+        Row("tie up", 2.5, "0", "3");
+        Row("tie up negative", -0.125, "2", "-0,13");
+        Row("carry into new digit", 9.996, "2", "10,00");
+        Row("tiny rounds to zero", 1e-30, "3", "0,000");
+        Row("decimals above 18 count as 18", 0.25, "25", "0,250000000000000000");
+        Row("huge switches to scientific", 1.5e20, "2", "1,5E20");
+        Row("huge negative", -2e19, "0", "-2E19");
+        Row("general integer", 42.0, "g", "42");
+        Row("general third, 15 digits", 1.0 / 3.0, "g", "0,333333333333333");
+        Row("general tiny", 1.5e-7, "g", "1,5E-7");
+        Row("general large", 1e20, "g", "1E20");
+        Row("general negative", -1234.5, "g", "-1234,5");
+        Row("general binary noise rounded", 0.1 + 0.2, "g", "0,3");
     }
     void format()
     {
         QFETCH(double, value);
-        QFETCH(int, decimals);
+        QFETCH(QString, decimals);
         QFETCH(QString, text);
-        QCOMPARE(FormatNumber(value, decimals), text);
+        QCOMPARE(decimals == "g" ? FormatGeneral(value) : FormatNumber(value, decimals.toInt()),
+                 text);
     }
 
     void formatEighteenDigits()
@@ -49,79 +62,53 @@ class TestNumberText : public QObject
         QCOMPARE(FormatNumber(Typed, 2), QString("1,01"));
     }
 
-    void general_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("integer") << 42.0 << "42";
-        QTest::newRow("third, 15 digits") << 1.0 / 3.0 << "0,333333333333333";
-        QTest::newRow("tiny in scientific") << 1.5e-7 << "1,5E-7";
-        QTest::newRow("large in scientific") << 1e20 << "1E20";
-        QTest::newRow("binary noise rounded") << 0.1 + 0.2 << "0,3";
-    }
-    void general()
-    {
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        QCOMPARE(FormatGeneral(value), text);
-    }
-
+    // Kind "i": read as a 32-bit integer.
     void parse_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<double>("value");
-        QTest::newRow("comma") << "2,5" << true << 2.5;
-        QTest::newRow("point") << "2.5" << true << 2.5;
-        QTest::newRow("point is decimal") << "1.000" << true << 1.0;
-        QTest::newRow("point and comma") << "1.000,5" << false << 0.0;
-        QTest::newRow("two commas") << "4,2,1" << false << 0.0;
-        QTest::newRow("blanks around") << " 4,2 " << true << 4.2;
-        QTest::newRow("sign") << "-3" << true << -3.0;
-        QTest::newRow("negative exponent") << "2,5e-3" << true << 2.5e-3;
-        QTest::newRow("empty") << "" << false << 0.0;
-        QTest::newRow("dash") << "-" << false << 0.0;
-        QTest::newRow("inf") << "inf" << false << 0.0;
-        QTest::newRow("out of range") << "1e99999" << false << 0.0;
-        QTest::newRow("hex") << "0x1F" << false << 0.0;
-        QTest::newRow("thousands") << "1 000" << false << 0.0;
-        QTest::newRow("exponent without digits") << "1e" << false << 0.0;
-        QTest::newRow("arabic digits") << QString::fromUtf8("\u0661") << false << 0.0;
-        QTest::newRow("tab around") << "\t4" << false << 0.0;
+        auto Row = [](const char *Name, const QString &Text, const char *Kind, bool Ok, double V) {
+            QTest::newRow(Name) << Text << QString(Kind) << Ok << V;
+        };
+        Row("comma", "2,5", "", true, 2.5);
+        Row("point", "2.5", "", true, 2.5);
+        Row("point is decimal", "1.000", "", true, 1.0);
+        Row("point and comma", "1.000,5", "", false, 0.0);
+        Row("two commas", "4,2,1", "", false, 0.0);
+        Row("blanks around", " 4,2 ", "", true, 4.2);
+        Row("sign", "-3", "", true, -3.0);
+        Row("plus sign", "+3", "", true, 3.0);
+        Row("negative exponent", "2,5e-3", "", true, 2.5e-3);
+        Row("empty", "", "", false, 0.0);
+        Row("dash", "-", "", false, 0.0);
+        Row("inf", "inf", "", false, 0.0);
+        Row("out of range", "1e99999", "", false, 0.0);
+        Row("hex", "0x1F", "", false, 0.0);
+        Row("thousands", "1 000", "", false, 0.0);
+        Row("exponent without digits", "1e", "", false, 0.0);
+        Row("arabic digits", QString::fromUtf8("\u0661"), "", false, 0.0);
+        Row("tab around", "\t4", "", false, 0.0);
+        Row("integer", "12", "i", true, 12.0);
+        Row("integer decimal", "2,5", "i", false, 0.0);
+        Row("integer max", "2147483647", "i", true, 2147483647.0);
+        Row("integer min", "-2147483648", "i", true, -2147483648.0);
+        Row("integer overflow", "2147483648", "i", false, 0.0);
+        Row("integer hex", "$10", "i", false, 0.0);
+        Row("integer empty", "", "i", false, 0.0);
     }
     void parse()
     {
         QFETCH(QString, text);
+        QFETCH(QString, kind);
         QFETCH(bool, ok);
         QFETCH(double, value);
         Extended V = -99;
-        QCOMPARE(ParseNumber(text, V), ok);
+        int32_t I = -99;
+        QCOMPARE(kind == "i" ? ParseInteger(text, I) : ParseNumber(text, V), ok);
         if (ok)
-            QCOMPARE(double(V), value);
-    }
-
-    void parseInteger_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<int>("value");
-        QTest::newRow("plain") << "12" << true << 12;
-        QTest::newRow("decimal") << "2,5" << false << 0;
-        QTest::newRow("max") << "2147483647" << true << 2147483647;
-        QTest::newRow("min") << "-2147483648" << true << int(-2147483648LL);
-        QTest::newRow("overflow") << "2147483648" << false << 0;
-        QTest::newRow("hex") << "$10" << false << 0;
-        QTest::newRow("empty") << "" << false << 0;
-    }
-    void parseInteger()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, ok);
-        QFETCH(int, value);
-        int32_t V = -99;
-        QCOMPARE(ParseInteger(text, V), ok);
-        if (ok)
-            QCOMPARE(V, value);
+            QCOMPARE(kind == "i" ? double(I) : double(V), value);
     }
 };
 
