@@ -1,5 +1,5 @@
 // The formula language: preparation, compiling, evaluation and its error
-// codes, the stored value of a computed cell and the re-lettering of formulas.
+// codes, and the stored value of a computed cell.
 #include "Lumen.h"
 
 #include <QLocale>
@@ -59,9 +59,7 @@ class tst_formula : public QObject
         Row("KVR(A)*2+SIN(0)^2", 9, 0, 0, 6);
         Row("=a + b", 1, 2, 0, 3);
         Row("1.5*a", 2, 0, 0, 3);
-        Row("1,5*A", 2, 0, 0, 3);
         Row("1E2+A", 1, 0, 0, 101);
-        Row("A/(B-C)", 6, 5, 2, 2);
         // Functions.
         Row("RUND(2,5)", 0, 0, 0, 2);
         Row("RUND(3,5)", 0, 0, 0, 4);
@@ -117,7 +115,7 @@ class tst_formula : public QObject
         Fails("SIN A", 6);
         Fails("AB", 6);
         Fails("LOG2(A)", 6);
-        Fails("\u00C6+1", 6);
+        Fails("æ+1", 6);
         Fails("1,5,3", 7);
         Fails("2A", 7);
         Fails("1E99999", 7);
@@ -244,57 +242,6 @@ class tst_formula : public QObject
                 QVERIFY2(S == csNumber && Got == Expected,
                          qPrintable(FormatGeneral(Exact) + " gives " + FormatGeneral(Got)));
             }
-        }
-    }
-
-    void shiftLetters_data()
-    {
-        QTest::addColumn<QString>("formula");
-        QTest::addColumn<QString>("refs");
-        QTest::addColumn<QChar>("from");
-        QTest::addColumn<int>("delta");
-        QTest::addColumn<QString>("newFormula");
-        QTest::addColumn<QString>("newRefs");
-        auto Row = [](const char *Name, const char *F, const char *Refs, char From, int Delta,
-                      const char *NewF, const char *NewRefs) {
-            QTest::newRow(Name) << QString::fromUtf8(F) << QString(Refs) << QChar(From) << Delta
-                                << QString::fromUtf8(NewF) << QString(NewRefs);
-        };
-        Row("insert at A", "SIN(A)+B", "AB", 'A', 1, "SIN(B)+C", "BC");
-        Row("insert at B, prepared form", "=a + c*1.5", "AC", 'B', 1, "A+D*1,5", "AD");
-        Row("functions and exponents keep letters", "EXP(E)-RUND(1E5)+LN(F)", "EF", 'C', 1,
-            "EXP(F)-RUND(1E5)+LN(G)", "FG");
-        Row("delete before", "RUND(G)>=E", "GE", 'F', -1, "RUND(F)\u00BBE", "FE");
-        Row("delete three", "H<>B", "HB", 'C', -3, "E#B", "EB");
-        Row("nothing at or after From", "a*b<=c", "ABC", 'D', 1, "A*B\u00ABC", "ABC");
-        Row("danish letters only prepared", "æ+ø*å", "", 'A', 1, "Æ+Ø*Å", "");
-        Row("pushed past Z", "Z+A", "ZA", 'B', 1, "?+A", "");
-        Row("pushed before A", "A+C", "AC", 'B', -3, "A+?", "");
-    }
-
-    void shiftLetters()
-    {
-        QFETCH(QString, formula);
-        QFETCH(QString, refs);
-        QFETCH(QChar, from);
-        QFETCH(int, delta);
-        QFETCH(QString, newFormula);
-        QFETCH(QString, newRefs);
-        tLumen L;
-        L.SetFormula(25, formula);
-        L.SetComputed(25, true);
-        L.Cols[25].FormulaRefs = refs;
-        L.SetFormula(24, formula); // not computed: left alone
-        L.ShiftFormulaLetters(from, delta);
-        QCOMPARE(L.GetFormula(25), newFormula);
-        QCOMPARE(L.GetFormulaRefs(25), newRefs);
-        QCOMPARE(L.GetFormula(24), formula.toUpper());
-        // The new formula names the new references.
-        const bool Valid = L.Compile(newFormula);
-        QCOMPARE(Valid, !newRefs.isEmpty());
-        if (Valid) {
-            L.BuildFormulaRefs(23);
-            QCOMPARE(L.GetFormulaRefs(23), newRefs);
         }
     }
 };

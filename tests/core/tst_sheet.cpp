@@ -67,6 +67,8 @@ void Step(tLumen &L, const QString &Command, QStringList &Out)
     } else if (Verb == "compile") { // a new formula before it is accepted
         QVERIFY(L.Compile(Arg));
         L.BuildFormulaRefs(ColIndex(Arg2[0]));
+    } else if (Verb == "refsof") {
+        Out << L.GetFormulaRefs(ColIndex(Arg[0]));
     } else if (Verb == "clearrefs") {
         L.ClearFormulaRefs(ColIndex(Arg[0]));
     } else if (Verb == "dep") {
@@ -188,6 +190,15 @@ class TestSheet : public QObject
             "A=1,2|C=3,4|D:A*C+SIN(0)=3,8|E:D-A=2,6 DE A=1,2|B=5,6|C:A*B+SIN(0)=5,12|D:C-A=4,10");
         Row("insert loses Z", {"A'n=1", "C:A*2", "Z=26"}, "insert A", "B'n=1|D:B*2=2");
         Row("remove several", {"A=1", "B=2", "C=3", "D:A*2"}, "remove BC", "A=1|B:A*2=2");
+        // Formulas follow their columns; function names and exponents keep
+        // their letters; a letter pushed out of A..Z makes the formula invalid.
+        Row("insert re-letters", {"A=1", "B=2", "C:sin(a) + b*1.5", "F:A+Z"},
+            "insert A;refsof D;refsof G", "BC  B=1|C=2|D:SIN(B)+C*1,5=3.8414709848079|G:B+?");
+        Row("functions and exponents keep letters", {"E=1", "F=2", "H:EXP(E)-RUND(1E5)+LN(F)"},
+            "insert C;refsof I", "FG F=1|G=2|I:EXP(F)-RUND(1E5)+LN(G)=-99996.588570991");
+        Row("remove re-letters", {"E=1", "G=2", "H:RUND(G)>E", "I:H<>B"}, "remove F;refsof G",
+            "FE E=1|F=2|G:RUND(F)>E=1|H:G#B");
+        Row("removed letters are lost", {"A=1", "E:A+C"}, "remove BCD;refsof B", " A=1|B:A+?");
         Row("swap columns", {"A'n=1", "B=2"}, "swapcols A F", "B=2|F'n=1");
 
         // Lines.
