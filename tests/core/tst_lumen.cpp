@@ -98,47 +98,44 @@ class TestLumen : public QObject
         QCOMPARE(L.GetCellState(3, 1), csEmpty);
     }
 
+    // Intervals as "count: lower-upper ...".
     void intervals()
     {
         tLumen L;
+        auto Text = [&](int Count) {
+            QStringList S;
+            for (const tInterval &I : L.GetIntervals(0, Count))
+                S << FormatGeneral(I.Lower) + '-' + FormatGeneral(I.Upper);
+            return QString::number(L.IntervalCount(0, 7)) + ':' + S.join(' ');
+        };
         L.SetGroupKind(0, gkAuto);
         L.SetFirstLower(0, 10);
-        L.SetFirstUpper(0, 20);
+        L.SetFirstUpper(0, 20.5L);
         L.SetGap(0, 1);
         L.SetGroupCount(0, 4);
-        QCOMPARE(L.IntervalCount(0, 7), 4);
+        QCOMPARE(Text(4), QString("4:10-20,5 21,5-32 33-43,5 44,5-55"));
         Extended Lo = -1, Hi = -1;
         L.GetInterval(0, 2, Lo, Hi);
-        QCOMPARE(double(Lo), 32.0);
-        QCOMPARE(double(Hi), 42.0);
-        QVector<tInterval> All = L.GetIntervals(0, 4);
-        QCOMPARE(All.size(), 4);
-        QCOMPARE(double(All[3].Lower), 43.0);
-        QCOMPARE(double(All[3].Upper), 53.0);
-
+        QCOMPARE(FormatGeneral(Lo) + '-' + FormatGeneral(Hi), QString("33-43,5"));
         // A step not exact in binary is added the same way by both.
         L.SetFirstLower(0, 0);
         L.SetFirstUpper(0, 0.1L);
         L.SetGap(0, 0);
-        All = L.GetIntervals(0, 50);
         L.GetInterval(0, 49, Lo, Hi);
-        QCOMPARE(All[49].Lower, Lo);
-        QCOMPARE(All[49].Upper, Hi);
+        QCOMPARE(L.GetIntervals(0, 50)[49].Lower, Lo);
+        QCOMPARE(L.GetIntervals(0, 50)[49].Upper, Hi);
 
         L.SetGroupKind(0, gkManual);
         L.AddInterval(0, 1, 5);
         L.AddInterval(0, 5, 8);
-        QCOMPARE(L.IntervalCount(0, 7), 2);
-        QCOMPARE(double(L.GetIntervals(0, 9)[1].Upper), 8.0);
-        L.GetInterval(0, 1, Lo, Hi);
-        QCOMPARE(double(Lo), 5.0);
+        QCOMPARE(Text(9), QString("2:1-5 5-8"));
         Lo = Hi = -7;
-        L.GetInterval(0, 3, Lo, Hi); // outside the list: unchanged
-        QCOMPARE(double(Lo), -7.0);
+        L.GetInterval(0, 2, Lo, Hi); // outside the list: unchanged
+        QCOMPARE(double(Lo + Hi), -14.0);
         L.SetGroupKind(0, 9);
-        QCOMPARE(L.IntervalCount(0, 7), 7);
+        QCOMPARE(Text(1), QString("7:"));
         L.SetGroupKind(0, gkNone);
-        QCOMPARE(L.IntervalCount(0, 7), 0);
+        QCOMPARE(Text(1), QString("0:"));
     }
 
     void marks()
