@@ -1,9 +1,12 @@
 // The observation sheet as scripts: lines and columns inserted, removed,
 // swapped and sorted, computed columns recalculated after each change, the
-// dependencies between them, and the editor's column and line commands.
+// dependencies between them, the editor's column and line commands, and
+// random columns.
+#include "Random.h"
 #include "sheet_text.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QtTest>
 
 namespace
@@ -100,6 +103,11 @@ void Step(tLumen &L, const QString &Command, QStringList &Out)
         ClearColumns(L, Letters(Arg));
     } else if (Verb == "clearall") {
         ClearNumberCells(L);
+    } else if (Verb == "save") {
+        L.SaveUndo(uoDelete);
+    } else if (Verb == "undo") {
+        L.Undo();
+        Out << QString::number(L.GetUndoOp());
     } else if (Verb == "swapcols") {
         L.SwapColumns(ColIndex(Arg[0]), ColIndex(Arg2[0]));
     } else if (Verb == "sort") { // "sort A up", "sort names down", "sort 0 up"
@@ -201,6 +209,10 @@ class TestSheet : public QObject
         Row("removed letters are lost", {"A=1", "E:A+C"}, "remove BCD;refsof B", " A=1|B:A+?");
         Row("swap columns", {"A'n=1", "B=2"}, "swapcols A F", "B=2|F'n=1");
 
+        // Undo swaps with a deep copy, so undoing twice redoes.
+        Row("undo", {"A=1,2", "#n"}, "save;clearlines 0;undo;sheet;undo;sheet;undo;save;A0=99;undo",
+            "1 A=1,2|#n 4 A=,2 1 1 A=1,2|#n");
+
         // Lines.
         Row("insert a line", {"A=1,2,3", "B=9", "#a,b"}, "insline 1", "A=1,,2,3|B=9|#a,,b");
         Row("insert a line into the names only", {"A=1", "#,,,,e"}, "insline 3;insline 10",
@@ -245,6 +257,81 @@ class TestSheet : public QObject
         }
         Out << Sheet(L);
         QCOMPARE(Out.join(' '), expected);
+    }
+
+    void generator()
+    {
+        // seed := seed * 134775813 + 1 (mod 2^32), worked by hand from 1.
+        tRandom G(1);
+        QList<uint32_t> Draws;
+        for (int I = 0; I < 6; ++I)
+            Draws << G.NextInt(100);
+        QCOMPARE(Draws, QList<uint32_t>({3, 86, 20, 27, 67, 31}));
+        QCOMPARE(G.GetSeed(), 1368768587u);
+        tRandom Max(0xFFFFFFFFu);
+        QCOMPARE(double(Max.NextReal()), 4160191484.0 / 4294967296.0);
+        // The time seed counts milliseconds since midnight.
+        const int Before = QTime::currentTime().msecsSinceStartOfDay();
+        const uint32_t Seed = tRandom::TimeOfDaySeed();
+        const int After = QTime::currentTime().msecsSinceStartOfDay();
+        if (After >= Before)
+            QVERIFY(Seed >= uint32_t(Before) && Seed <= uint32_t(After));
+    }
+
+    // Draws from seed 12345, worked out with a plain list from which drawn
+    // numbers are removed. A damaged file may ask for too many lines or an
+    // empty range.
+    void fill_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("without");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("dice") << 1 << 6 << 8 << false << 8 << "B=3,2,1,4,4,3,3,1";
+        QTest::newRow("permutation") << 1 << 6 << 6 << true << 6 << "B=3,2,1,5,6,4";
+        QTest::newRow("partial draw") << 10 << 99 << 8 << true << 8 << "B=44,35,17,61,68,41,50,16";
+        QTest::newRow("negative range") << -3 << 2 << 6 << true << 6 << "B=-1,-2,-3,1,2,0";
+        QTest::newRow("more than the range") << 1 << 3 << 5 << true << 3 << "";
+        QTest::newRow("reals") << 0 << 0 << 50 << false << 50 << "";
+        QTest::newRow("reals distinct") << 0 << 0 << 500 << true << 500 << "";
+        QTest::newRow("too many lines")
+            << -2000000000 << 2000000000 << 2000000000 << true << 10000 << "";
+        QTest::newRow("empty range") << 9 << 3 << 5 << false << 0 << "";
+    }
+    void fill()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, count);
+        QFETCH(bool, without);
+        QFETCH(int, lines);
+        QFETCH(QString, expected);
+        tLumen L;
+        SetupSheet(L, {"B=7,7,7,7,7,7,7,7,7,7,7", "C:B*2"});
+        L.SetRandomFrom(1, from);
+        L.SetRandomTo(1, to);
+        L.SetRandomFlag(1, without);
+        L.SetRandomCount(1, count);
+        tRandom G(12345);
+        QCOMPARE(FillRandomColumns(L, G), QString("BC"));
+        QCOMPARE(L.CellCount(1), lines);
+        QCOMPARE(L.CellCount(2), lines);
+        if (!expected.isEmpty())
+            QCOMPARE(SheetColumn(L, 1), expected);
+        QSet<QString> Seen;
+        for (int I = 0; I < lines; ++I) {
+            TCellState S;
+            const Extended V = L.GetCellValue(I, 1, S);
+            QCOMPARE(S, csNumber);
+            if (from == 0 && to == 0)
+                QVERIFY(V >= 0 && V < 1);
+            else
+                QVERIFY(V >= from && V <= to && V == std::trunc(V));
+            Seen.insert(FormatGeneral(V));
+        }
+        QVERIFY(without ? Seen.size() == lines : Seen.size() > 1 || lines == 0);
     }
 };
 
