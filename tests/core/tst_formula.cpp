@@ -58,7 +58,6 @@ class tst_formula : public QObject
         Row("KVR(A)*2+SIN(0)^2", 9, 0, 0, 6);
         Row("=a + b", 1, 2, 0, 3);
         Row("1.5*a", 2, 0, 0, 3);
-        Row("1E2+A", 1, 0, 0, 101);
         // Functions.
         Row("RUND(2,5)", 0, 0, 0, 2);
         Row("RUND(3,5)", 0, 0, 0, 4);
