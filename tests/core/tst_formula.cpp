@@ -68,8 +68,6 @@ class tst_formula : public QObject
         Row("KVR(A)", 2.25, 0, 0, 1.5);
         Row("LOG(A)", 1000, 0, 0, 3);
         Row("LN(A)", M_E, 0, 0, 1);
-        Row("EXP(A)", 0, 0, 0, 1);
-        Row("SIN(A)", M_PI / 2, 0, 0, 1);
         Row("COS(A)", M_PI, 0, 0, -1);
         // Powers.
         Row("A^B", -2, 3, 0, -8);
@@ -169,23 +167,21 @@ class tst_formula : public QObject
             const Extended Mant = R.generateDouble() + Extended(R.generate()) * 0x1p-96L;
             Values << (I % 2 ? -1 : 1) * Mant * std::pow(10.0L, int(R.bounded(90)) - 35);
         }
-        for (const char *Formula : {"A", "A/7"}) {
-            tLumen L;
-            for (Extended V : Values)
-                L.Cols[0].Cells.append(tCell{csNumber, QString(), V});
-            L.SetFormula(1, Formula);
-            L.SetComputed(1, true);
-            L.ComputeColumn(1);
-            QCOMPARE(L.CellCount(1), Values.size());
-            for (int I = 0; I < Values.size(); ++I) {
-                const Extended Exact = Formula[1] ? Values[I] / 7 : Values[I];
-                Extended Expected = 0;
-                QVERIFY(ParseNumber(FormatGeneral(Exact), Expected));
-                TCellState S = csEmpty;
-                const Extended Got = L.GetCellValue(I, 1, S);
-                QVERIFY2(S == csNumber && Got == Expected,
-                         qPrintable(FormatGeneral(Exact) + " gives " + FormatGeneral(Got)));
-            }
+        tLumen L;
+        for (Extended V : Values)
+            L.Cols[0].Cells.append(tCell{csNumber, QString(), V});
+        L.SetFormula(1, "A/7");
+        L.SetComputed(1, true);
+        L.ComputeColumn(1);
+        QCOMPARE(L.CellCount(1), Values.size());
+        for (int I = 0; I < Values.size(); ++I) {
+            const Extended Exact = Values[I] / 7;
+            Extended Expected = 0;
+            QVERIFY(ParseNumber(FormatGeneral(Exact), Expected));
+            TCellState S = csEmpty;
+            const Extended Got = L.GetCellValue(I, 1, S);
+            QVERIFY2(S == csNumber && Got == Expected,
+                     qPrintable(FormatGeneral(Exact) + " gives " + FormatGeneral(Got)));
         }
     }
 

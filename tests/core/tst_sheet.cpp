@@ -101,6 +101,9 @@ void Step(tLumen &L, const QString &Command, QStringList &Out)
         RemoveColumns(L, Letters(Arg));
     } else if (Verb == "clear") {
         ClearColumns(L, Letters(Arg));
+    } else if (Verb == "decimals") { // how many changed: the first one's decimals
+        const QVector<int32_t> Changed = StepDecimals(L, Letters(Arg), Arg2.toInt());
+        Out << QString("%1:%2").arg(Changed.size()).arg(L.GetDecimals(Letters(Arg)[0]));
     } else if (Verb == "clearall") {
         ClearNumberCells(L);
     } else if (Verb == "save") {
@@ -167,8 +170,9 @@ class TestSheet : public QObject
             "recalc A",
             "C A=10,20,3|B=1,1,1|C:A/B=1,20,3 C C A=10,20,3|B=1,1,0|C:A/B=1,20 C "
             "A=10,20,3|B=1,1,0|C:A/B=10,20");
-        Row("whole sheet, a backward chain", {"A=1", "B:D+1", "D:A*2"}, "A0=5;recalcall",
-            "DB A=5|B:D+1=11|D:A*2=10");
+        Row("whole sheet, a backward chain", {"A=1,2", "B:D+1", "D:A*2"}, "A0=5;line 1;recalcall",
+            "DB A=5,2|B:D+1=11,5|D:A*2=10,4");
+        Row("whole sheet, a circle from A", {"A:B", "B:A"}, "recalcall", "AB A:B|B:A");
 
         // Dependencies. D reads A through C; G reads F, whose formula is no
         // longer in use.
@@ -211,13 +215,17 @@ class TestSheet : public QObject
         Row("undo", {"A=1,2", "#n"}, "save;clearlines 0;undo;sheet;undo;sheet;undo;save;A0=99;undo",
             "1 A=1,2|#n 4 A=,2 1 1 A=1,2|#n");
 
+        Row("decimals", {"A=1", "B=2"}, "decimals A 1;decimals AB 0;decimals AB -1;decimals A -1",
+            "1:1 0:1 1:0 0:0 A=1|B=2");
+
         // Lines.
-        Row("insert a line", {"A=1,2,3", "B=9", "#a,b"}, "insline 1", "A=1,,2,3|B=9|#a,,b");
+        Row("insert a line", {"A=1,2,3", "B=9", "#x,y,b", "#a,"}, "insline 1",
+            "A=1,,2,3|B=9|#a,,,b");
         Row("insert a line into the names only", {"A=1", "#,,,,e"}, "insline 3;insline 10",
             "A=1|#,,,,,e");
         Row("insert a line, computed", {"A=1,2", "B:A+1"}, "insline 0", "A=,1,2|B:A+1=,2,3");
-        Row("delete the last line takes the gap", {"A=1,,,4", "B=5,6,7,8,9", "#a,b"}, "dellines 3",
-            "A=1|B=5,6,7,9|#a,b");
+        Row("delete the last line takes the gap", {"A=1,,,4", "B=5,6,7,8,9", "#a,b,c"},
+            "dellines 3", "A=1|B=5,6,7,9|#a,b,c");
         Row("delete lines keeps inner gaps", {"A=1,,3,4", "#a,b,c"}, "dellines 0,2", "A=,4|#b");
         Row("swap lines", {"A=1,2,3", "B=a,b", "C=7"}, "swaplines 0 2", "A=3,2,1|B=,b,a|C=7");
         Row("swap into a gap", {"A=5", "#n"}, "swaplines 1 0", "A=,5|#,n");
