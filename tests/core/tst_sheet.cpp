@@ -223,7 +223,6 @@ class TestSheet : public QObject
             "A=1,,2,3|B=9|#a,,,b");
         Row("insert a line into the names only", {"A=1", "#,,,,e"}, "insline 3;insline 10",
             "A=1|#,,,,,e");
-        Row("insert a line, computed", {"A=1,2", "B:A+1"}, "insline 0", "A=,1,2|B:A+1=,2,3");
         Row("delete the last line takes the gap", {"A=1,,,4", "B=5,6,7,8,9", "#a,b,c"},
             "dellines 3", "A=1|B=5,6,7,9|#a,b,c");
         Row("delete lines keeps inner gaps", {"A=1,,3,4", "#a,b,c"}, "dellines 0,2", "A=,4|#b");
