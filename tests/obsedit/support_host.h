@@ -4,6 +4,7 @@
 
 #include "EditorHost.h"
 #include "ScriptedDialogs.h"
+#include "support_rows.h"
 
 #include <QPrinter>
 #include <QStringList>
@@ -79,12 +80,3 @@ bool MakeComputed(tLumen &L, int Col, const QString &Formula);
 // one and wait); Act must close it. The dialog's object name is recorded in
 // Seen.
 void WhenModal(std::function<void(QWidget *)> Act, QString *Seen = nullptr);
-
-// A data table of structs: one row per element of Rows, named by its Name, in
-// the column "row".
-template <typename T, std::size_t N> void AddRows(const T (&Rows)[N])
-{
-    QTest::addColumn<T>("row");
-    for (const T &R : Rows)
-        QTest::newRow(R.Name) << R;
-}

@@ -41,6 +41,54 @@ struct TState {
     bool Enabled;
 };
 
+const TButtons ButtonRows[] = {
+    {"nothing", "", "", "Cut,Del,SortUp,SortDown,DeciPlus,DeciMinus,Calc,Undo,Cup"},
+    {"empty column", "cB", "Cut,Copy,Del,DeciPlus,DeciMinus,Mul10,Div10,Terning,Calc",
+     "SortUp,SortDown,Cup"},
+    {"column with data", "A=1,2,3 cA", "SortUp,SortDown,Mul10", "Terning,Calc"},
+    {"two columns", "clip A=1,2,3 cA cB", "Del,DeciPlus",
+     "Cut,Copy,SortUp,Mul10,Calc,Terning,Paste"},
+    {"computed column", "A=1,2,3 D:A+1 cD", "Calc,Cut", "Mul10,Div10,Terning"},
+    {"random column", "rC cC", "Terning,Cup", "Calc"},
+    {"random beside data", "rC A=1,2,3 cC cA", "Cup", "Terning"},
+    {"line with numbers", "A=1,2,3 l1", "Cut,SortUp,Del", "DeciPlus,Mul10,Calc,Terning"},
+    {"paste with text", "clip cA", "Paste", ""},
+    {"paste without text", "noclip cA", "Cut", "Paste"},
+};
+
+const TState StateRows[] = {
+    {"cut, nothing marked", "", true, ocCut, "Klip", false},
+    {"cut, one column", "B", false, ocCut, "Klip kolonne", true},
+    {"cut, two columns", "BD", false, ocCut, "Klip kolonne", false},
+    {"copy, two lines", "0,1", false, ocCopy, "Kopiér linje", false},
+    {"paste, no clipboard text", "B", false, ocPaste, "Indsæt kolonne", false},
+    {"paste, one line", "1", true, ocPaste, "Indsæt linje", true},
+    {"clear, lines", "0,1", false, ocClear, "Rens linje(r)", true},
+    {"clear, nothing", "", false, ocClear, "Rens", false},
+    {"insert empty, nothing", "", false, ocInsertEmpty, "Indsæt tom", false},
+    {"remove, columns apart", "BD", false, ocRemove, "&Fjern kolonne(r)", false},
+    {"remove, adjacent columns", "BCD", false, ocRemove, "&Fjern kolonne(r)", true},
+    {"remove, lines apart", "0,5", false, ocRemove, "&Fjern linje(r)", true},
+    {"swap, a computed column", "BC", false, ocSwap, "Ombyt to kolonner", false},
+    {"swap, two plain columns", "BD", false, ocSwap, "Ombyt to kolonner", true},
+    {"swap, three lines", "0,1,2", false, ocSwap, "Ombyt to linjer", false},
+    {"swap, nothing", "", false, ocSwap, "Ombyt to", false},
+    {"sort, an empty column", "E", false, ocSortUp, "", false},
+    {"sort, a line without numbers", "7", false, ocSortUp, "", false},
+    {"sort, a line with a number", "1", false, ocSortUp, "", true},
+    {"sort by names, two lines", "", false, ocSortNames, "", true},
+    {"multiply, a computed column", "C", false, ocMul10, "", false},
+    {"multiply, two columns", "AB", false, ocMul10, "", false},
+    {"settings, two columns", "AB", false, ocSettings, "", false},
+    {"decimals, two columns", "AB", false, ocDecimals, "", true},
+    {"replace all, no clipboard text", "", false, ocReplaceAll, "", false},
+    {"computed column dialog, a computed column", "C", false, ocCalc, "", true},
+    {"computed column dialog, a column of data", "A", false, ocCalc, "", false},
+    {"import, two columns", "BC", false, ocImportAs, "Som ny kolonne...", false},
+    {"import, one line", "3", false, ocImportAs, "Som ny linje...", true},
+    {"import, nothing", "", false, ocImportAs, "Som ny kolonne/linje...", false},
+};
+
 } // namespace
 
 class TstObsGridMarks : public QObject
@@ -170,28 +218,11 @@ class TstObsGridMarks : public QObject
     // column, "clip" and "noclip" fill or empty the clipboard, "cX" marks
     // column X, "lN" line N. The rules' edges are the states table's part;
     // these rows show each button follows its rule.
-    void buttons_data()
-    {
-        const TButtons Rows[] = {
-            {"nothing", "", "", "Cut,Del,SortUp,SortDown,DeciPlus,DeciMinus,Calc,Undo,Cup"},
-            {"empty column", "cB", "Cut,Copy,Del,DeciPlus,DeciMinus,Mul10,Div10,Terning,Calc",
-             "SortUp,SortDown,Cup"},
-            {"column with data", "A=1,2,3 cA", "SortUp,SortDown,Mul10", "Terning,Calc"},
-            {"two columns", "clip A=1,2,3 cA cB", "Del,DeciPlus",
-             "Cut,Copy,SortUp,Mul10,Calc,Terning,Paste"},
-            {"computed column", "A=1,2,3 D:A+1 cD", "Calc,Cut", "Mul10,Div10,Terning"},
-            {"random column", "rC cC", "Terning,Cup", "Calc"},
-            {"random beside data", "rC A=1,2,3 cC cA", "Cup", "Terning"},
-            {"line with numbers", "A=1,2,3 l1", "Cut,SortUp,Del", "DeciPlus,Mul10,Calc,Terning"},
-            {"paste with text", "clip cA", "Paste", ""},
-            {"paste without text", "noclip cA", "Cut", "Paste"},
-        };
-        AddRows(Rows);
-    }
+    void buttons_data() { AddRows(ButtonRows); }
 
     void buttons()
     {
-        QFETCH(TButtons, row);
+        const TButtons &row = CurrentRow(ButtonRows);
         TEditorFixture F;
         for (const QString &Step : QString(row.Setup).split(' ', Qt::SkipEmptyParts)) {
             if (Step.size() > 1 && (Step[1] == '=' || Step[1] == ':')) {
@@ -217,46 +248,11 @@ class TstObsGridMarks : public QObject
     }
 
     // Column A holds 1, 2; B 3; C is computed from A; D holds 4.
-    void states_data()
-    {
-        const TState Rows[] = {
-            {"cut, nothing marked", "", true, ocCut, "Klip", false},
-            {"cut, one column", "B", false, ocCut, "Klip kolonne", true},
-            {"cut, two columns", "BD", false, ocCut, "Klip kolonne", false},
-            {"copy, two lines", "0,1", false, ocCopy, "Kopiér linje", false},
-            {"paste, no clipboard text", "B", false, ocPaste, "Indsæt kolonne", false},
-            {"paste, one line", "1", true, ocPaste, "Indsæt linje", true},
-            {"clear, lines", "0,1", false, ocClear, "Rens linje(r)", true},
-            {"clear, nothing", "", false, ocClear, "Rens", false},
-            {"insert empty, nothing", "", false, ocInsertEmpty, "Indsæt tom", false},
-            {"remove, columns apart", "BD", false, ocRemove, "&Fjern kolonne(r)", false},
-            {"remove, adjacent columns", "BCD", false, ocRemove, "&Fjern kolonne(r)", true},
-            {"remove, lines apart", "0,5", false, ocRemove, "&Fjern linje(r)", true},
-            {"swap, a computed column", "BC", false, ocSwap, "Ombyt to kolonner", false},
-            {"swap, two plain columns", "BD", false, ocSwap, "Ombyt to kolonner", true},
-            {"swap, three lines", "0,1,2", false, ocSwap, "Ombyt to linjer", false},
-            {"swap, nothing", "", false, ocSwap, "Ombyt to", false},
-            {"sort, an empty column", "E", false, ocSortUp, "", false},
-            {"sort, a line without numbers", "7", false, ocSortUp, "", false},
-            {"sort, a line with a number", "1", false, ocSortUp, "", true},
-            {"sort by names, two lines", "", false, ocSortNames, "", true},
-            {"multiply, a computed column", "C", false, ocMul10, "", false},
-            {"multiply, two columns", "AB", false, ocMul10, "", false},
-            {"settings, two columns", "AB", false, ocSettings, "", false},
-            {"decimals, two columns", "AB", false, ocDecimals, "", true},
-            {"replace all, no clipboard text", "", false, ocReplaceAll, "", false},
-            {"computed column dialog, a computed column", "C", false, ocCalc, "", true},
-            {"computed column dialog, a column of data", "A", false, ocCalc, "", false},
-            {"import, two columns", "BC", false, ocImportAs, "Som ny kolonne...", false},
-            {"import, one line", "3", false, ocImportAs, "Som ny linje...", true},
-            {"import, nothing", "", false, ocImportAs, "Som ny kolonne/linje...", false},
-        };
-        AddRows(Rows);
-    }
+    void states_data() { AddRows(StateRows); }
 
     void states()
     {
-        QFETCH(TState, row);
+        const TState &row = CurrentRow(StateRows);
         tLumen L;
         SetupSheet(L, {"A=1,2", "B=3", "C:A*2", "D=4"});
         for (const QString &M : QString(row.Marks).split(',', Qt::SkipEmptyParts)) {
