@@ -112,28 +112,36 @@ class TestPrinting : public QObject
         QCOMPARE(Got.join(' '), Order);
     }
 
-    // Number cells black, text cells red, both two spaces from the right
-    // border; silver cell lines and header fill; the title at the top right.
+    // What a data set page writes: title at the top right, half an inch from
+    // the page's edge; column headers (sub-headers of tables); line numbers
+    // or names; number cells in black, text cells in red, both two spaces
+    // from the right border; silver cell lines and header fill.
     void dataSetCells_data()
     {
         QTest::addColumn<int>("Type");
         QTest::addColumn<QString>("Name");
-        QTest::addColumn<QString>("Title");
+        QTest::addColumn<QStringList>("Lines");
         QTest::newRow("observations") << int(dtObs) << "Klasse 7b"
-                                      << "Datasæt - Klasse 7b";
-        QTest::newRow("frequencies") << int(dtHyp) << ""
-                                     << "Datasæt";
-        QTest::newRow("groupings") << int(dtGrup) << ""
-                                   << "Datasæt";
+                                      << QStringList{"Datasæt - Klasse 7b", "Kolonne A", " Bo|12",
+                                                     " 2|ikke målt",        " 3",        " 4|12"};
+        QTest::newRow("frequencies")
+            << int(dtHyp) << ""
+            << QStringList{"Datasæt", "Kolonne 1", "Observation|Hyppighed", " 1|12", " 2|ikke målt",
+                           " 3",      " 4|12"};
+        QTest::newRow("groupings")
+            << int(dtGrup) << ""
+            << QStringList{"Datasæt", "Kolonne 1",    "Nedre grænse|Øvre grænse|Hyppighed",
+                           " 1|12",   " 2|ikke målt", " 3",
+                           " 4|12"};
     }
     void dataSetCells()
     {
         QFETCH(int, Type);
         QFETCH(QString, Name);
-        QFETCH(QString, Title);
-        QCOMPARE(DataSetTitle(Name), Title);
+        QFETCH(QStringList, Lines);
         tLumen L;
-        const int Sub = Type == dtObs ? 0 : 1; // the frequency, the upper bound
+        L.SetLineName(0, QStringLiteral("Bo")); // shown for observations only
+        const int Sub = Type == dtObs ? 0 : 1;  // the frequency, the upper bound
         for (int Line : {0, 1, 3}) {
             const QString S = Line == 1 ? QStringLiteral("ikke målt") : QStringLiteral("12");
             Type == dtObs   ? L.SetCellText(Line, 0, S)
@@ -143,25 +151,25 @@ class TestPrinting : public QObject
         const tPrintPage Page{700, 400, 100};
         const int ch = 20, cw = 80, m = 50;
         const tSheetLayout S = SheetLayoutOf(L, TDataType(Type), Page, ch);
-        const QImage Img = Drawn(700, 400, [&](QPainter &P) {
-            DrawSheetPage(P, L, TDataType(Type), S, SheetPages(S).first(), Page, Title);
-        });
-        auto Cell = [&](int Line) {
-            return QRect(m + cw + Sub * cw, m + S.HeaderRows * ch + Line * ch, cw, ch);
+        const auto Draw = [&](QPainter &P) {
+            DrawSheetPage(P, L, TDataType(Type), S, SheetPages(S).first(), Page,
+                          DataSetTitle(Name));
         };
+        const tTexts T = Written(700, 400, Draw);
+        QCOMPARE(testdraw::Lines(T), Lines);
+        QCOMPARE(T[0].Right, 700 - m);
         const int Gap = QFontMetrics(PaneFont()).horizontalAdvance(QStringLiteral("  "));
-        QVERIFY(AnyPixel(Img, Cell(0).adjusted(3, 3, -Gap, -3), IsDark));
-        QVERIFY(!AnyPixel(Img, Cell(0).adjusted(3, 3, -3, -3), IsRed));
-        QVERIFY(!AnyPixel(Img, Cell(0).adjusted(cw - Gap + 2, 3, -2, -3), IsDark));
-        QVERIFY(AnyPixel(Img, Cell(1).adjusted(3, 3, -3, -3), IsRed));
-        QVERIFY(!AnyPixel(Img, Cell(1).adjusted(3, 3, -3, -3), IsDark));
-        QVERIFY(!AnyPixel(Img, Cell(2).adjusted(3, 3, -3, -3), IsDark)); // empty
+        for (const QString &Cell : {QStringLiteral("12"), QStringLiteral("ikke målt")}) {
+            const tTextItem *I = Find(T, Cell);
+            QVERIFY(I);
+            QCOMPARE(I->Colour, Cell == "12" ? QColor(Qt::black) : QColor(Qt::red));
+            QCOMPARE(I->Right, m + cw + (Sub + 1) * cw - Gap);
+        }
+        const QImage Img = Drawn(700, 400, Draw);
+        const QRect Empty(m + cw + Sub * cw, m + S.HeaderRows * ch + 2 * ch, cw, ch);
         const QColor Silver(0xC0, 0xC0, 0xC0);
-        QCOMPARE(QColor(Img.pixel(Cell(2).center().x(), Cell(2).top())), Silver);
-        QCOMPARE(QColor(Img.pixel(m + cw - 4, Cell(2).bottom() - 3)), Silver);
-        // The title: right edge half an inch from the page's, on the top line.
-        QVERIFY(AnyPixel(Img, QRect(700 - m - 7, 0, 7, 15), IsDark));
-        QVERIFY(!AnyPixel(Img, QRect(700 - m, 0, m, 400), IsDark));
+        QCOMPARE(QColor(Img.pixel(Empty.center().x(), Empty.top())), Silver);
+        QCOMPARE(QColor(Img.pixel(m + cw - 4, Empty.bottom() - 3)), Silver);
     }
 };
 
