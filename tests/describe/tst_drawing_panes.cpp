@@ -1,0 +1,465 @@
+// The table and key figure panes and their cells. The table: the texts it
+// writes, its row colours, its size, drawing only the rows in the clip, and
+// a value column as wide as its widest value in whatever font and decimals
+// it is drawn. Key figures of values and of classes worked out by hand and
+// read back from what the pane writes and from their copied text. Cell text
+// with "#" overflow, the error notice and the hint box of an empty pane.
+#include "CellText.h"
+#include "Describe.h"
+#include "TextTransfer.h"
+#include "support_drawing.h"
+
+#include <QtTest>
+
+using namespace testdraw;
+
+namespace
+{
+
+// The lines the pane writes, after checking that the title (first line) is
+// drawn in doubled letters and every other text in the pane's font.
+QStringList KeyLines(const tDescriptor &D, bool Grouped)
+{
+    const tTexts T = Written(400, 600, [&](QPainter &P) {
+        P.setPen(Qt::red); // the figures are written in black, and the pen given back
+        if (Grouped)
+            DrawGroupedKeyFigures(P, tDrawContext(400, 600), D);
+        else
+            DrawKeyFigures(P, tDrawContext(400, 600), D);
+        if (P.pen().color() != Qt::red)
+            P.drawText(0, 0, QStringLiteral("pen not given back"));
+    });
+    for (const tTextItem &I : T)
+        if (I.PixelSize != (I.Text == D.GetTitle() ? 22 : 11) || I.Colour != Qt::black)
+            return {QStringLiteral("wrong size or colour: ") + I.Text};
+    return Lines(T);
+}
+
+// The copied text of the key figures as lines like the drawn ones.
+QStringList Copied(const tDescriptor &D)
+{
+    QStringList Out = KeyFiguresText(D).split(QStringLiteral("\r\n"));
+    if (Out.last().isEmpty())
+        Out.removeLast();
+    for (QString &Line : Out)
+        Line = Line.endsWith(QLatin1Char('\t')) ? Line.chopped(1) : Line.replace('\t', '|');
+    return Out;
+}
+
+QStringList Labelled(const QStringList &Labels, const QStringList &Values)
+{
+    QStringList Out;
+    for (int I = 0; I < Labels.size(); ++I)
+        Out << (Values[I].isEmpty() ? Labels[I] : Labels[I] + QLatin1Char('|') + Values[I]);
+    return Out;
+}
+
+} // namespace
+
+class tst_drawing_panes : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // Title, headings, then value (or class and midpoint), h, H, f and F per
+    // row, in black; a number too wide for its column shows as "#"
+    // characters. The pane holds it all with a margin of one line below and
+    // at most three lines to the right.
+    void tableTexts_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("values"); // classes: lower, upper, h
+        QTest::addColumn<QStringList>("freqs");
+        QTest::addColumn<QStringList>("lines");
+        const QString Hashes(47, QLatin1Char('#'));
+        QTest::newRow("observations")
+            << int(dtObs) << QStringList{"2", "1", "2,5", "2"} << QStringList{}
+            << QStringList{"Alder", "Observation|h|H|f|F", "1,0|1|1|0,250|0,250",
+                           "2,0|2|3|0,500|0,750", "2,5|1|4|0,250|1,000"};
+        QTest::newRow("frequencies too wide")
+            << int(dtHyp) << QStringList{"1", "2"} << QStringList{"1234567890", "1"}
+            << QStringList{"Antal", "Observation|h|H|f|F",
+                           "1|" + Hashes + "|" + Hashes + "|1,000|1,000",
+                           "2|1|" + Hashes + "|0,000|1,000"};
+        QTest::newRow("classes") << int(dtGrup) << QStringList{"0", "10", "3", "10", "25", "1"}
+                                 << QStringList{}
+                                 << QStringList{"Søjle A", "Interval|Midtpunkt|h|H|f|F",
+                                                "0 - 10|5,0|3|3|0,750|0,750",
+                                                "10 - 25|17,5|1|4|0,250|1,000"};
+    }
+
+    void tableTexts()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, freqs);
+        QFETCH(QStringList, lines);
+        auto L = type == dtObs   ? ObsColumn(values, 1)
+                 : type == dtHyp ? HypColumn(values, freqs)
+                                 : ClassColumn(values);
+        const bool Grouped = type == dtGrup;
+        tDescriptor &D = Recomputed(*L, TDataType(type));
+        QSize Pane;
+        const tTexts T = Written(900, 400, [&](QPainter &P) {
+            Pane = FreqTablePaneSize(P, D, Grouped);
+            P.setPen(Qt::red); // given back afterwards
+            Grouped ? DrawGroupedFreqTable(P, tDrawContext(900, 400), D)
+                    : DrawFreqTable(P, tDrawContext(900, 400), D);
+            QCOMPARE(P.pen().color(), QColor(Qt::red));
+        });
+        QCOMPARE(Lines(T), lines);
+        const QFontMetrics Fm(PaneFont());
+        int Right = 0, Bottom = 0;
+        for (const tTextItem &I : T) {
+            QCOMPARE(I.Colour, QColor(Qt::black));
+            Right = std::max(Right, I.Right);
+            Bottom = std::max(Bottom, I.At.y() + Fm.descent());
+        }
+        QVERIFY2(Pane.width() >= Right && Pane.width() <= Right + 3 * Fm.height(),
+                 qPrintable(QString::number(Pane.width())));
+        QVERIFY(Pane.height() >= Bottom + Fm.height() && Pane.height() <= Bottom + 2 * Fm.height());
+    }
+
+    // Row backgrounds: white, cream, ..., yellow for the selected entry; the
+    // line under the headings.
+    void tableRows()
+    {
+        auto L = ObsColumn({"1", "2", "3", "4", "5"});
+        tDescriptor &D = Recomputed(*L);
+        D.SetPaneKind(2, bkTabel);
+        D.SetPaneKind(3, bkHyppighedsgraf);
+        D.SelectEntry(2);
+        const int h = QFontMetrics(PaneFont()).height();
+        const QImage Img =
+            Drawn(400, 200, [&](QPainter &P) { DrawFreqTable(P, tDrawContext(400, 200), D); });
+        const QColor Expected[5] = {Qt::white, RowCream, RowSelected, RowCream, Qt::white};
+        for (int K = 0; K < 5; ++K)
+            QCOMPARE(QColor(Img.pixel(h + 2, 5 * h + K * h + 1)), Expected[K]);
+        QCOMPARE(Img.pixel(h - 1, 5 * h + 1), qRgb(255, 255, 255));
+        QCOMPARE(Img.pixel(h + 5, 4 * h + h / 2), qRgb(0, 0, 0));
+    }
+
+    // Only rows meeting the clip are drawn; the rest stays untouched.
+    void tableClip()
+    {
+        QStringList Values;
+        for (int I = 0; I < 200; ++I)
+            Values << QString::number(I);
+        auto L = ObsColumn(Values);
+        tDescriptor &D = Recomputed(*L);
+        const QRect Clip(0, 1000, 300, 200);
+        QImage Full, Part;
+        for (QImage *I : {&Full, &Part})
+            *I = Drawn(300, 3000, [&](QPainter &P) {
+                if (I == &Part)
+                    P.setClipRect(Clip);
+                DrawFreqTable(P, tDrawContext(300, 3000), D);
+            });
+        QCOMPARE(Part.copy(Clip), Full.copy(Clip));
+        QCOMPARE(Part.copy(0, 0, 300, 1000), Canvas(300, 1000));
+    }
+
+    // The value widths are remembered between repaints; after a table drawn
+    // in the pane's font, the widest value of another font, decimals or list
+    // still fills the value column exactly, starting at its left edge (one
+    // line in), and is written whole.
+    void valueColumnWidth_data()
+    {
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("extra"); // a value added after the first drawing
+        QTest::addColumn<QString>("widest");
+        QTest::newRow("same") << 11 << 0 << ""
+                              << "-2222222222222";
+        QTest::newRow("larger font") << 22 << 0 << ""
+                                     << "-2222222222222";
+        QTest::newRow("more decimals") << 11 << 6 << ""
+                                       << "-2222222222222,000000";
+        QTest::newRow("wider value") << 11 << 0 << "-88888888888888"
+                                     << "-88888888888888";
+    }
+
+    void valueColumnWidth()
+    {
+        QFETCH(int, pixelSize);
+        QFETCH(int, decimals);
+        QFETCH(QString, extra);
+        QFETCH(QString, widest);
+        QStringList Values{"1", "-2222222222222", "3,5", "4444"};
+        auto First = ObsColumn(Values);
+        Written(900, 400,
+                [&](QPainter &P) { DrawFreqTable(P, tDrawContext(900, 400), Recomputed(*First)); });
+        if (!extra.isEmpty())
+            Values << extra;
+        auto Second = ObsColumn(Values, decimals);
+        tDescriptor &D = Recomputed(*Second);
+        QFont F = PaneFont();
+        F.setPixelSize(pixelSize);
+        const tTexts T = Written(900, 400, [&](QPainter &P) {
+            P.setFont(F);
+            DrawFreqTable(P, tDrawContext(900, 400), D);
+        });
+        const tTextItem *W = Find(T, widest);
+        QVERIFY(W);
+        QCOMPARE(W->At.x(), QFontMetrics(F).height());
+    }
+
+    // n, sum, min, max and range in the column's decimals, the mode too (left
+    // blank when not unique); quartiles, mean, variance and deviation with two
+    // decimals more.
+    void keyFigures_data()
+    {
+        QTest::addColumn<QStringList>("Values");
+        QTest::addColumn<int>("Decimals");
+        QTest::addColumn<QString>("Figures");
+        // Even n: the median is the lower of the two middle values.
+        QTest::newRow("1 2 3 4") << QStringList{"4", "2", "1", "3"} << 0
+                                 << "4|10|1|4|3||1,00|2,00|3,00|2,50|1,25|1,12";
+        // F = 0,75 exactly makes 2 the upper quartile (at least, not above).
+        QTest::newRow("1 2 2 3") << QStringList{"1", "2", "2", "3"} << 0
+                                 << "4|8|1|3|2|2|1,00|2,00|2,00|2,00|0,50|0,71";
+        // Two values share the largest h.
+        QTest::newRow("5 5 7 7 9") << QStringList{"5", "5", "7", "7", "9"} << 0
+                                   << "5|33|5|9|4||5,00|7,00|7,00|6,60|2,24|1,50";
+        // A later, larger h makes the mode unique again; 15/7, 34/49.
+        QTest::newRow("tie then larger")
+            << QStringList{"1", "1", "2", "2", "3", "3", "3"} << 2
+            << "7|15,00|1,00|3,00|2,00|3,00|1,0000|2,0000|3,0000|2,1429|0,6939|0,8330";
+        QTest::newRow("one value")
+            << QStringList{"-2,5"} << 1
+            << "1|-2,5|-2,5|-2,5|0,0|-2,5|-2,500|-2,500|-2,500|-2,500|0,000|0,000";
+        // 0,1 has no exact binary form, so n·mean² and Σx² disagree in the
+        // last bits: the variance must not turn negative, nor the deviation
+        // fail.
+        QTest::newRow("seven times 0,1")
+            << QStringList(7, "0,1") << 1
+            << "7|0,7|0,1|0,1|0,0|0,1|0,100|0,100|0,100|0,100|0,000|0,000";
+    }
+
+    void keyFigures()
+    {
+        QFETCH(QStringList, Values);
+        QFETCH(int, Decimals);
+        QFETCH(QString, Figures);
+        auto L = ObsColumn(Values, Decimals);
+        const tDescriptor &D = Recomputed(*L);
+        const QStringList Labels{"Antal observationer",
+                                 "Sum af observationer",
+                                 "Mindsteværdi",
+                                 "Størsteværdi",
+                                 "Variationsbredde",
+                                 "Typetal",
+                                 "Nedre kvartil",
+                                 "Median",
+                                 "Øvre kvartil",
+                                 "Middeltal",
+                                 "Varians",
+                                 "Standardafvigelse"};
+        QStringList Expected = QStringList{"Alder"} + Labelled(Labels, Figures.split('|'));
+        QCOMPARE(KeyLines(D, false), Expected);
+        // The copied text has the same lines but the sum.
+        Expected.removeAt(2);
+        QCOMPARE(Copied(D), Expected);
+    }
+
+    // Classes as lower, upper, h; or observations 5 25 25 0 in automatic
+    // classes (0, 10] and (10, 20]: 25 and 0 lie outside, the median and
+    // upper quartile are never reached and keep the first midpoint.
+    void groupedKeyFigures_data()
+    {
+        QTest::addColumn<QStringList>("Rows");
+        QTest::addColumn<QString>("Figures");
+        // Median = 0 + 10 · (0,5 - 0) / 0,5 = 10.
+        QTest::newRow("two equal classes") << QStringList{"0", "10", "2", "10", "20", "2"}
+                                           << "4|20||5,00|10,00|15,00|10,00|25,00|5,00";
+        // Quartiles 10 + 10 · (level - 0,25) / 0,75; mean (5 + 45) / 4 = 12,5;
+        // variance (25 + 675) / 4 - 156,25 = 18,75.
+        QTest::newRow("modal class unique") << QStringList{"0", "10", "1", "10", "20", "3"}
+                                            << "4|20|10 - 20|10,00|13,33|16,67|12,50|18,75|4,33";
+        // An empty class first: F stays 0 there, the level is passed later.
+        QTest::newRow("empty first class") << QStringList{"0", "10", "0", "10", "20", "4"}
+                                           << "4|20|10 - 20|12,50|15,00|17,50|15,00|0,00|0,00";
+        // Classes with a gap between them: range spans the gap.
+        QTest::newRow("gap") << QStringList{"0", "4", "1", "6", "10", "1"}
+                             << "2|10||2,00|4,00|8,00|5,00|9,00|3,00";
+        // No frequency at all: nothing divides by zero.
+        QTest::newRow("no frequency") << QStringList{"0", "10", "0", "10", "20", "0"}
+                                      << "0|20||5,00|5,00|5,00|0,00|0,00|0,00";
+        QTest::newRow("values outside")
+            << QStringList{"5", "25", "25", "0"} << "4|20|0 - 10|10,00|5,00|5,00|1,25|4,69|2,17";
+    }
+
+    void groupedKeyFigures()
+    {
+        QFETCH(QStringList, Rows);
+        QFETCH(QString, Figures);
+        const bool Obs = Rows.size() == 4;
+        auto L = Obs ? ObsColumn(Rows, 0, QString()) : ClassColumn(Rows);
+        if (Obs)
+            AutoClasses(*L, 0, 10, 2);
+        const tDescriptor &D = Recomputed(*L, Obs ? dtObs : dtGrup);
+        QVERIFY(!D.HasClassFault());
+        const QStringList Labels{"Antal observationer", "Variationsbredde", "Typeinterval",
+                                 "Nedre kvartil",       "Median",           "Øvre kvartil",
+                                 "Middeltal",           "Varians",          "Standardafvigelse"};
+        const QStringList Expected = QStringList{"Søjle A"} + Labelled(Labels, Figures.split('|'));
+        QCOMPARE(KeyLines(D, true), Expected);
+        QCOMPARE(Copied(D), Expected);
+    }
+
+    // Separator lines above and below the groups of figures, and the value
+    // column's right edge at twice the widest label plus three lines.
+    void keyFigureLayout_data()
+    {
+        QTest::addColumn<bool>("Grouped");
+        QTest::addColumn<QVector<int>>("Separators"); // in lines
+        QTest::addColumn<QString>("Widest");
+        QTest::addColumn<QString>("Value"); // the second line's value
+        QTest::newRow("values") << false << QVector<int>{3, 7, 13, 18, 23} << "Sum af observationer"
+                                << "8";
+        QTest::newRow("classes") << true << QVector<int>{3, 6, 10, 15, 20} << "Antal observationer"
+                                 << "4";
+    }
+
+    void keyFigureLayout()
+    {
+        QFETCH(bool, Grouped);
+        QFETCH(QVector<int>, Separators);
+        QFETCH(QString, Widest);
+        QFETCH(QString, Value);
+        auto L = Grouped ? ClassColumn({"0", "10", "2", "10", "20", "2"})
+                         : ObsColumn({"1", "2", "2", "3"});
+        const tDescriptor &D = Recomputed(*L, Grouped ? dtGrup : dtObs);
+        const auto Draw = [&](QPainter &P) {
+            Grouped ? DrawGroupedKeyFigures(P, tDrawContext(400, 600), D)
+                    : DrawKeyFigures(P, tDrawContext(400, 600), D);
+        };
+        const QImage Img = Drawn(400, 600, Draw);
+        const QFontMetrics Fm(PaneFont());
+        const int h = Fm.height();
+        for (int Row = 2; Row < 25; ++Row)
+            QCOMPARE(Img.pixel(h + 3, Row * h) == qRgb(0, 0, 0), Separators.contains(Row));
+        const tTexts T = Written(400, 600, Draw);
+        const tTextItem *Count = Find(T, QStringLiteral("Antal observationer"));
+        const tTextItem *V = Find(T, Value);
+        QVERIFY(Count && V);
+        QCOMPARE(Count->At.x(), h);
+        QVERIFY(Count->At.y() > 4 * h && Count->At.y() <= 5 * h);
+        QCOMPARE(V->Right, 2 * Fm.horizontalAdvance(Widest) + 3 * h);
+    }
+
+    // Text fits exactly, or is one pixel too wide; left and right alignment.
+    // A text too wide shows as a row of "#" over the whole cell, whatever it
+    // was, and nothing is drawn outside the cell.
+    void overflow_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("slack"); // cell width minus text width
+        QTest::addColumn<int>("align");
+        QTest::addColumn<bool>("hashes");
+        const int R = Qt::AlignRight, L = Qt::AlignLeft;
+        QTest::newRow("fits right") << "123456,789" << 0 << R << false;
+        QTest::newRow("one pixel short right") << "123456,789" << -1 << R << true;
+        QTest::newRow("roomy right") << "42" << 20 << R << false;
+        QTest::newRow("roomy left") << "42" << 20 << L << false;
+        QTest::newRow("one pixel short left") << "123456,789" << -1 << L << true;
+        QTest::newRow("far too wide left") << "12345678901234567890" << -60 << L << true;
+    }
+
+    void overflow()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, slack);
+        QFETCH(int, align);
+        QFETCH(bool, hashes);
+        const QFontMetrics Fm(PaneFont());
+        const QRect Cell(50, 5, Fm.horizontalAdvance(text) + slack, Fm.height());
+        const auto Draw = [&](QPainter &P) {
+            DrawCellText(P, text, Cell, align | Qt::AlignVCenter);
+        };
+        const tTexts T = Written(200, 30, Draw);
+        QCOMPARE(T.size(), 1);
+        QCOMPARE(T[0].Text, hashes ? QString(47, QLatin1Char('#')) : text);
+        QCOMPARE(align == Qt::AlignRight ? T[0].Right : T[0].At.x(),
+                 align == Qt::AlignRight ? Cell.left() + Cell.width() : Cell.left());
+        const QImage Img = Drawn(200, 30, Draw);
+        for (int Y = 0; Y < Img.height(); ++Y)
+            for (int X = 0; X < Img.width(); ++X)
+                if (!Cell.contains(X, Y))
+                    QCOMPARE(Img.pixel(X, Y), qRgb(255, 255, 255));
+    }
+
+    // A white cross on a red circle, the same turned a quarter or mirrored,
+    // and the message right of it in doubled letters; the font given back.
+    void errorNotice()
+    {
+        for (const QString &Message : QStringList{"Fejl i data-par", "Fejl i intervaller"}) {
+            QFont After;
+            const QImage Img = Drawn(300, 50, [&](QPainter &P) {
+                DrawErrorNotice(P, Message);
+                After = P.font();
+            });
+            QCOMPARE(After, PaneFont());
+            QCOMPARE(Img.pixel(8, 19), qRgb(255, 0, 0));      // left of the cross
+            QCOMPARE(Img.pixel(18, 18), qRgb(255, 255, 255)); // the cross's centre
+            QCOMPARE(Img.pixel(2, 2), qRgb(255, 255, 255));   // outside the circle
+            auto Cross = [&Img](int X, int Y) { return Img.pixel(X, Y) == qRgb(255, 255, 255); };
+            for (int Y = 8; Y <= 28; ++Y)
+                for (int X = 8; X <= 28; ++X)
+                    QVERIFY(Cross(X, Y) == Cross(36 - X, Y) && Cross(X, Y) == Cross(36 - Y, X));
+            const tTexts T = Written(300, 50, [&](QPainter &P) { DrawErrorNotice(P, Message); });
+            QCOMPARE(T.size(), 1);
+            QCOMPARE(T[0].Text, Message);
+            QCOMPARE(T[0].At.x(), 40);
+            QCOMPARE(T[0].PixelSize, 22);
+        }
+    }
+
+    // The hint's words, wrapped in the pane less 16 pixels on every side, in
+    // a cream box with a black border 8 pixels outside them; the brush is
+    // white afterwards.
+    void prompt_data()
+    {
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<bool>("lines");
+        QTest::addColumn<QString>("text");
+        const QString Choose = QStringLiteral("Vælg beskrivelse i listen herover");
+        QTest::newRow("observations")
+            << false << true << "Afmærk kolonne(r) eller linje(r) der skal beskrives. \n" + Choose;
+        QTest::newRow("tables") << false << false
+                                << "Afmærk kolonne(r) der skal beskrives. \n" + Choose;
+        QTest::newRow("marked") << true << true << Choose;
+    }
+
+    void prompt()
+    {
+        QFETCH(bool, marked);
+        QFETCH(bool, lines);
+        QFETCH(QString, text);
+        QCOMPARE(PanePromptText(marked, lines), text);
+        const QRect Pane(10, 20, 180, 170);
+        QColor Brush;
+        const auto Draw = [&](QPainter &P) {
+            P.setBrush(Qt::blue);
+            DrawPanePrompt(P, Pane, marked, lines);
+            Brush = P.brush().color();
+        };
+        const QImage Img = Drawn(200, 200, Draw);
+        QCOMPARE(Brush, QColor(Qt::white));
+        const int L = Pane.left() + 8, T = Pane.top() + 8;
+        QCOMPARE(Img.pixel(L, T), qRgb(0, 0, 0));
+        QCOMPARE(Img.pixel(L + 2, T + 2), qRgb(0xFF, 0xFB, 0xF0));
+        QCOMPARE(Img.pixel(L - 1, T - 1), qRgb(255, 255, 255));
+        QString Words;
+        for (const tTextItem &I : Written(200, 200, Draw)) {
+            QVERIFY(I.At.x() >= Pane.left() + 16 && I.Right <= Pane.right() - 15);
+            Words += I.Text;
+        }
+        QCOMPARE(Words.remove(' '), QString(text).remove(' ').remove('\n'));
+    }
+};
+
+QTEST_MAIN(tst_drawing_panes)
+#include "tst_drawing_panes.moc"
