@@ -1,10 +1,9 @@
-// Text transfer byte by byte: the writers of columns, lines, sheets and
-// tables (key figures: see tst_keyfigures); pasting a column, line, frequency
-// or class column in front of the old one; the token readers; the sheet
-// reader with its header row and name column and its refusal of uneven rows;
-// text files and the clipboard.
+// Text transfer byte by byte: the writers of columns, lines and sheets
+// (tables and key figures: see the panes and CLI tests); pasting a column,
+// line, frequency or class column in front of the old one; the sheet reader
+// with its header row and name column and its refusal of uneven rows; text
+// files and the clipboard.
 #include "Clipboard.h"
-#include "Descriptor.h"
 #include "TextTransfer.h"
 
 #include <QLocale>
@@ -46,27 +45,11 @@ void Fill(tLumen &L)
     L.SetGrupHighText(1, 1, "ti");
 }
 
-QString Write(const tLumen &L, int Kind, int Index)
-{
-    switch (Kind) {
-    case kColumn:
-        return ColumnText(L, Index);
-    case kLine:
-        return LineText(L, Index);
-    case kHyp:
-        return HypColumnText(L, Index);
-    default:
-        return GrupColumnText(L, Index);
-    }
-}
-
-QStringList Column(const tLumen &L, int Col)
-{
-    QStringList Out;
-    for (int I = 0; I < L.CellCount(Col); ++I)
-        Out.append(L.GetCellText(I, Col));
-    return Out;
-}
+// The writer and the paste of each kind.
+QString (*const Write[])(const tLumen &, int) = {ColumnText, LineText, HypColumnText,
+                                                 GrupColumnText};
+void (*const Paste[])(tLumen &, int, const QString &, bool) = {PasteColumn, PasteLine,
+                                                               PasteHypColumn, PasteGrupColumn};
 
 } // namespace
 
@@ -75,35 +58,7 @@ class tst_texttransfer : public QObject
     Q_OBJECT
 
   private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale::c());
-        DataType = dtObs;
-    }
-
-    void writers_data()
-    {
-        QTest::addColumn<int>("Kind");
-        QTest::addColumn<int>("Index");
-        QTest::addColumn<QString>("Text");
-        QTest::newRow("column") << int(kColumn) << 1 << "Vægt\r\n1,5\r\n\r\n3,0\r\n";
-        QTest::newRow("empty column") << int(kColumn) << 5 << "\r\n";
-        // A line runs to the last column reaching it.
-        QTest::newRow("line") << int(kLine) << 1 << "Bo\r\n2\r\n\r\n\r\nx\r\n";
-        QTest::newRow("unnamed line") << int(kLine) << 0 << "\r\n1\r\n1,5\r\n4\r\n\r\n";
-        QTest::newRow("frequencies") << int(kHyp) << 1 << "Sko\r\n38,0\t4\r\n\t2\r\n";
-        QTest::newRow("classes") << int(kGrup) << 1 << "\r\n0\t10\t3\r\n10\tti\t\r\n";
-    }
-
-    void writers()
-    {
-        QFETCH(int, Kind);
-        QFETCH(int, Index);
-        QFETCH(QString, Text);
-        tLumen L;
-        Fill(L);
-        QCOMPARE(Write(L, Kind, Index), Text);
-    }
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void sheetText()
     {
@@ -111,6 +66,9 @@ class tst_texttransfer : public QObject
         QCOMPARE(SheetText(L, false), QString());
         QCOMPARE(SheetText(L, true), QStringLiteral("\t\r")); // the name row still ends
         Fill(L);
+        // A line runs to the last column reaching it.
+        QCOMPARE(LineText(L, 0), QStringLiteral("\r\n1\r\n1,5\r\n4\r\n\r\n"));
+        QCOMPARE(ColumnText(L, 5), QStringLiteral("\r\n"));
         QCOMPARE(SheetText(L, false), QStringLiteral("1\t1,5\t4\t\r2\t\t\tx\r3\t3,0\t\t\r"));
         const QString Named = SheetText(L, true);
         QCOMPARE(Named,
@@ -119,57 +77,6 @@ class tst_texttransfer : public QObject
         tLumen M;
         QVERIFY(PasteSheet(M, Named, false));
         QCOMPARE(SheetText(M, true), Named);
-    }
-
-    // Values, then the same column grouped: the table text of classes has
-    // two heading lines and the midpoint with two decimals more.
-    void tableText()
-    {
-        tLumen L;
-        FillColumn(L, 0, {"15", "5", "12", "18"});
-        L.SetDecimals(0, 1);
-        L.ToggleColSelected(0);
-        tDescriptor &D = DescriptorOf(L);
-        D.SetOwner(dtObs);
-        D.MarkStale();
-        D.Recompute(L);
-        QCOMPARE(TableText(D), QStringLiteral("Søjle A\r\n"
-                                              "Observation\th\tH\tf\tF\r\n"
-                                              "5,0\t1\t1\t0,250\t0,250\r\n"
-                                              "12,0\t1\t2\t0,250\t0,500\r\n"
-                                              "15,0\t1\t3\t0,250\t0,750\r\n"
-                                              "18,0\t1\t4\t0,250\t1,000\r\n"));
-        L.SetGroupKind(0, gkManual);
-        L.AddInterval(0, 0, 10);
-        L.AddInterval(0, 10, 20);
-        D.MarkStale();
-        D.Recompute(L);
-        QCOMPARE(TableText(D), QStringLiteral("Søjle A\r\n"
-                                              "Nedre\tØvre\tMidt-\r\n"
-                                              "grænse\tgrænse\tpunkt\th\tH\tf\tF\r\n"
-                                              "0,0\t10,0\t5,000\t1\t1\t0,250\t0,250\r\n"
-                                              "10,0\t20,0\t15,000\t3\t4\t0,750\t1,000\r\n"));
-    }
-
-    void tokens_data()
-    {
-        QTest::addColumn<QString>("Text");
-        QTest::addColumn<bool>("FromFile");
-        QTest::addColumn<QStringList>("Tokens");
-        QTest::newRow("tab and cr") << "12\t13\r\n14" << false << QStringList{"12", "13", "14"};
-        QTest::newRow("empty tokens") << "a\r\r\n\tb\r" << false << QStringList{"a", "", "", "b"};
-        QTest::newRow("lf alone joins") << "1\n2\r" << false << QStringList{"12"};
-        QTest::newRow("semicolon in paste") << "1;2\r" << false << QStringList{"1;2"};
-        QTest::newRow("semicolon in file") << "1;2\r" << true << QStringList{"1", "2"};
-        QTest::newRow("empty rest dropped") << "1\t" << false << QStringList{"1"};
-    }
-
-    void tokens()
-    {
-        QFETCH(QString, Text);
-        QFETCH(bool, FromFile);
-        QFETCH(QStringList, Tokens);
-        QCOMPARE(TextTokens(Text, FromFile), Tokens);
     }
 
     // Pasted as column, line or table column 2; read back through the writer.
@@ -186,6 +93,11 @@ class tst_texttransfer : public QObject
         QTest::newRow("column with name") << int(kColumn) << "Højde\r\n1,5\r\n\r\n3\r\n"
                                           << false << "Højde\r\n1,5\r\n\r\n3,0\r\n";
         QTest::newRow("empty name") << int(kColumn) << "\r\n7\r\n" << false << "\r\n7\r\n";
+        // A line feed alone is no separator; a semicolon is one in files only.
+        QTest::newRow("lf alone joins") << int(kColumn) << "1\n2\r" << false << "\r\n12\r\n";
+        QTest::newRow("semicolon pasted") << int(kColumn) << "1;2\r" << false << "\r\n1;2\r\n";
+        QTest::newRow("empty tokens")
+            << int(kColumn) << "a\r\r\n\t4\t" << false << "a\r\n\r\n\r\n4\r\n";
         QTest::newRow("text later") << int(kColumn) << "1\r\nabc\r\n"
                                     << false << "\r\n1\r\nabc\r\n";
         QTest::newRow("a last token is a value") << int(kColumn) << "abc" << false << "\r\nabc\r\n";
@@ -208,22 +120,12 @@ class tst_texttransfer : public QObject
         QFETCH(QString, Written);
         tLumen L;
         Fill(L);
-        const QString Old = Write(L, Kind, 1);
-        switch (Kind) {
-        case kColumn:
-            PasteColumn(L, 1, Text, FromFile);
-            break;
-        case kLine:
-            PasteLine(L, 1, Text, FromFile);
-            break;
-        case kHyp:
-            PasteHypColumn(L, 1, Text, FromFile);
-            break;
-        default:
-            PasteGrupColumn(L, 1, Text, FromFile);
-        }
-        QCOMPARE(Write(L, Kind, 1), Written);
-        QCOMPARE(Write(L, Kind, 2), Old); // moved on by one place
+        const QString Old[] = {"Vægt\r\n1,5\r\n\r\n3,0\r\n", "Bo\r\n2\r\n\r\n\r\nx\r\n",
+                               "Sko\r\n38,0\t4\r\n\t2\r\n", "\r\n0\t10\t3\r\n10\tti\t\r\n"};
+        QCOMPARE(Write[Kind](L, 1), Old[Kind]);
+        Paste[Kind](L, 1, Text, FromFile);
+        QCOMPARE(Write[Kind](L, 1), Written);
+        QCOMPARE(Write[Kind](L, 2), Old[Kind]); // moved on by one place
     }
 
     void readSheet_data()
@@ -267,7 +169,7 @@ class tst_texttransfer : public QObject
         QCOMPARE(SheetText(L, true), QStringLiteral("\tA\tÆble\rAnna\t1\t2,5\rBo\t3\t\r"));
         QCOMPARE(L.GetLineName(4), QString());
         L.Undo();
-        QCOMPARE(Column(L, 5), QStringList{"old"});
+        QCOMPARE(ColumnText(L, 5), QStringLiteral("\r\nold\r\n"));
     }
 
     void fileLines_data()
@@ -291,20 +193,14 @@ class tst_texttransfer : public QObject
         QFETCH(bool, Drop);
         QFETCH(QString, Text);
         QCOMPARE(TextFileLines(Bytes, Drop), Text);
-    }
-
-    void readTextFile()
-    {
         QTemporaryDir Dir;
-        const QString Name = Dir.filePath("data.txt");
-        QFile F(Name);
-        QVERIFY(F.open(QIODevice::WriteOnly));
-        F.write("X;Y\n1;2\n\n3;4\n");
+        QFile F(Dir.filePath("data.txt"));
+        QVERIFY(F.open(QIODevice::WriteOnly) && F.write(Bytes) == Bytes.size());
         F.close();
-        QString Text;
-        QVERIFY(ReadTextFile(Name, true, Text));
-        QCOMPARE(Text, QStringLiteral("X;Y\r\n1;2\r\n3;4\r\n"));
-        QVERIFY(!ReadTextFile(Dir.filePath("missing.txt"), true, Text));
+        QString Read;
+        QVERIFY(ReadTextFile(F.fileName(), Drop, Read));
+        QCOMPARE(Read, Text);
+        QVERIFY(!ReadTextFile(Dir.filePath("missing.txt"), Drop, Read));
     }
 
     void clipboardAdapter()
