@@ -244,42 +244,32 @@ class tst_descriptor : public QObject
         QCOMPARE(double(D.Median()), double(Big));
     }
 
-    void titleAndDecimals_data()
-    {
-        QTest::addColumn<bool>("Lines");
-        QTest::addColumn<QString>("Title");
-        QTest::addColumn<int>("Decimals");
-        // Columns A (named, 2 decimals) and B (unnamed, 1 decimal) marked.
-        QTest::newRow("columns") << false << QStringLiteral("Højde og Søjle B") << 2;
-        // Lines 2 (unnamed) and 3 (named); line 2 has its first number in B.
-        QTest::newRow("lines") << true << QStringLiteral("Linje 2 og Ærø") << 1;
-    }
-
+    // Columns A (named, 2 decimals) and B (unnamed, 1 decimal) marked; or
+    // lines 2 (unnamed) and 3 (named), line 2 with its first number in B.
     void titleAndDecimals()
     {
-        QFETCH(bool, Lines);
-        QFETCH(QString, Title);
-        QFETCH(int, Decimals);
-        tLumen L;
-        L.SetColName(0, QStringLiteral("Højde"));
-        L.SetDecimals(0, 2);
-        L.SetDecimals(1, 1);
-        L.SetDecimals(2, 4);
-        FillColumn(L, 0, {"1", "x", "3"});
-        FillColumn(L, 1, {"1", "2", "3"});
-        FillColumn(L, 2, {"1", "7", "3"});
-        L.SetLineName(2, QStringLiteral("Ærø"));
-        for (int I : {1, 0})
-            Lines ? L.ToggleLineSelected(I + 1) : L.ToggleColSelected(I);
-        const tDescriptor &D = Recomputed(L);
-        QCOMPARE(D.GetTitle(), Title);
-        QCOMPARE(D.GetDecimals(), Decimals);
-        QCOMPARE(D.SeriesCount(), 2);
-        QCOMPARE(D.GetSeries(0).IsLine, Lines);
-        QCOMPARE(D.GetSeries(1).Source, Lines ? 2 : 1);
-        // Line 2 holds 2 (column B) and 7 (column C); the text is skipped.
-        QCOMPARE(double(D.Mean(0)), Lines ? 4.5 : 2.0);
-        QCOMPARE(double(D.Mean(1)), Lines ? 3.0 : 2.0);
+        for (bool Lines : {false, true}) {
+            tLumen L;
+            L.SetColName(0, QStringLiteral("Højde"));
+            L.SetDecimals(0, 2);
+            L.SetDecimals(1, 1);
+            L.SetDecimals(2, 4);
+            FillColumn(L, 0, {"1", "x", "3"});
+            FillColumn(L, 1, {"1", "2", "3"});
+            FillColumn(L, 2, {"1", "7", "3"});
+            L.SetLineName(2, QStringLiteral("Ærø"));
+            for (int I : {1, 0})
+                Lines ? L.ToggleLineSelected(I + 1) : L.ToggleColSelected(I);
+            const tDescriptor &D = Recomputed(L);
+            QCOMPARE(D.GetTitle(), Lines ? "Linje 2 og Ærø" : "Højde og Søjle B");
+            QCOMPARE(D.GetDecimals(), Lines ? 1 : 2);
+            QCOMPARE(D.SeriesCount(), 2);
+            QCOMPARE(D.GetSeries(0).IsLine, Lines);
+            QCOMPARE(D.GetSeries(1).Source, Lines ? 2 : 1);
+            // Line 2 holds 2 (column B) and 7 (column C); the text is skipped.
+            QCOMPARE(double(D.Mean(0)), Lines ? 4.5 : 2.0);
+            QCOMPARE(double(D.Mean(1)), Lines ? 3.0 : 2.0);
+        }
     }
 
     // Classes sorted as they are added, equal classes merged; a class turned
@@ -341,62 +331,33 @@ class tst_descriptor : public QObject
         QVERIFY(!D.HasClassFault());
     }
 
-    void ownerChangeClears()
-    {
-        tLumen L;
-        FillColumn(L, 0, {"1", "2"});
-        L.ToggleColSelected(0);
-        tDescriptor &D = Recomputed(L);
-        D.SetPaneKind(2, bkTabel);
-        D.SetPaneKind(3, bkHyppighedsgraf);
-        D.AddReading(1, 0.5, 1);
-        D.SetPicked(4);
-        D.SetOwner(dtObs); // same owner: nothing happens
-        QCOMPARE(D.ListCount(0), 2);
-        QVERIFY(D.PanesAreLinked() && D.AnyPicked());
-
-        D.MarkStale();
-        D.SetOwner(dtHyp);
-        QCOMPARE(D.Owner, dtHyp);
-        QVERIFY(!D.IsDirty());
-        QCOMPARE(D.ListCount(0), 0);
-        QCOMPARE(D.GetTitle(), QString());
-        QCOMPARE(D.GetDecimals(), -1);
-        for (int P = 1; P <= 4; ++P)
-            QCOMPARE(D.GetPaneKind(P), uint8_t(bkIngen));
-        QVERIFY(!D.PanesAreLinked());
-        QCOMPARE(D.GetReadingCount(), 0);
-        QVERIFY(!D.AnyPicked());
-    }
-
-    void linkedPanes_data()
-    {
-        QTest::addColumn<int>("Pane1");
-        QTest::addColumn<int>("Pane2");
-        QTest::addColumn<int>("Pane3");
-        QTest::addColumn<bool>("Linked");
-        QTest::newRow("table and graph") << 0 << int(bkSumfrekvensgraf) << int(bkTabel) << true;
-        QTest::newRow("graph and table") << 0 << int(bkTabel) << int(bkFrekvensgraf) << true;
-        QTest::newRow("cross pair") << 0 << int(bkKrydsdiagram) << int(bkKrydstabel) << true;
-        QTest::newRow("cross pair turned") << 0 << int(bkKrydstabel) << int(bkKrydsdiagram) << true;
-        QTest::newRow("table and key figures") << 0 << int(bkTabel) << int(bkMaerketal) << false;
-        QTest::newRow("two tables") << 0 << int(bkTabel) << int(bkTabel) << false;
-        QTest::newRow("pane 1 scatter") << int(bkKrydsdiagram) << 0 << 0 << true;
-        QTest::newRow("pane 1 cross table") << int(bkKrydstabel) << 0 << 0 << true;
-        QTest::newRow("pane 1 table") << int(bkTabel) << int(bkHyppighedsgraf) << 0 << false;
-    }
-
+    // Linked: a cross table or scatter diagram in pane 1, or a table beside
+    // a graph or a cross table beside a scatter diagram in panes 2 and 3.
     void linkedPanes()
     {
-        QFETCH(int, Pane1);
-        QFETCH(int, Pane2);
-        QFETCH(int, Pane3);
-        QFETCH(bool, Linked);
-        tDescriptor D;
-        D.SetPaneKind(1, uint8_t(Pane1));
-        D.SetPaneKind(2, uint8_t(Pane2));
-        D.SetPaneKind(3, uint8_t(Pane3));
-        QCOMPARE(D.PanesAreLinked(), Linked);
+        const struct {
+            uint8_t Kinds[4];
+            bool Linked;
+        } Cases[] = {{{0, 0, bkSumfrekvensgraf, bkTabel}, true},
+                     {{0, 0, bkTabel, bkFrekvensgraf}, true},
+                     {{0, 0, bkHyppighedsgraf, bkTabel}, true},
+                     {{0, 0, bkKrydsdiagram, bkKrydstabel}, true},
+                     {{0, 0, bkKrydstabel, bkKrydsdiagram}, true},
+                     {{0, 0, bkTabel, bkMaerketal}, false},
+                     {{0, 0, bkTabel, bkTabel}, false},
+                     {{0, 0, bkKrydstabel, bkTabel}, false},
+                     {{0, bkKrydsdiagram, 0, 0}, true},
+                     {{0, bkKrydstabel, 0, 0}, true},
+                     {{0, bkTabel, bkHyppighedsgraf, 0}, false}};
+        for (const auto &C : Cases) {
+            tDescriptor D;
+            for (int P = 1; P <= 3; ++P)
+                D.SetPaneKind(P, C.Kinds[P]);
+            QVERIFY2(
+                D.PanesAreLinked() == C.Linked,
+                qPrintable(
+                    QStringLiteral("%1 %2 %3").arg(C.Kinds[1]).arg(C.Kinds[2]).arg(C.Kinds[3])));
+        }
     }
 
     void selection()
@@ -449,6 +410,24 @@ class tst_descriptor : public QObject
         QVERIFY(D.SelectionShown());
         D.SetPicked(5, false);
         QVERIFY(!D.SelectionShown());
+
+        // The same owner changes nothing; another one clears everything.
+        D.SetPaneKind(2, bkTabel);
+        D.AddReading(1, 0.5, 1);
+        D.SetPicked(4);
+        D.SetOwner(dtObs);
+        QVERIFY(D.SeriesCount() == 2 && D.PanesAreLinked() && D.AnyPicked());
+        D.MarkStale();
+        D.SetOwner(dtHyp);
+        QCOMPARE(D.Owner, dtHyp);
+        QVERIFY(!D.IsDirty());
+        QCOMPARE(D.SeriesCount(), 0);
+        QCOMPARE(D.GetTitle(), QString());
+        QCOMPARE(D.GetDecimals(), -1);
+        for (int P = 1; P <= 4; ++P)
+            QCOMPARE(D.GetPaneKind(P), uint8_t(bkIngen));
+        QVERIFY(!D.PanesAreLinked() && !D.AnyPicked());
+        QCOMPARE(D.GetReadingCount(), 0);
     }
 };
 
