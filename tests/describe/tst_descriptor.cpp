@@ -21,17 +21,19 @@ void FillColumn(tLumen &L, int Col, const QStringList &Texts)
         L.SetCellText(I, Col, Texts[I]);
 }
 
-// Each entry of series 0 as "value h H f F" (f and F to six digits).
+// Each entry of series 0 as "value h H f F", a class as "lower-upper h H f
+// F" (f and F to six digits).
 QStringList Entries(const tDescriptor &D)
 {
     QStringList Out;
     for (const TFreqRecord &R : D.GetSeries(0).List)
-        Out << QStringLiteral("%1 %2 %3 %4 %5")
-                   .arg(double(R.Value))
-                   .arg(R.h)
-                   .arg(R.H)
-                   .arg(double(R.f))
-                   .arg(double(R.F));
+        Out << (D.IsGrouped() ? QStringLiteral("%1-%2").arg(double(R.Lower)).arg(double(R.Upper))
+                              : QString::number(double(R.Value))) +
+                   QStringLiteral(" %1 %2 %3 %4")
+                       .arg(R.h)
+                       .arg(R.H)
+                       .arg(double(R.f))
+                       .arg(double(R.F));
     return Out;
 }
 
@@ -46,13 +48,15 @@ QVector<long long> Counts(const tDescriptor &D)
 
 QString Summary(const tDescriptor &D)
 {
-    return QStringLiteral("n %1 min %2 max %3 mean %4 maxh %5 maxf %6")
-        .arg(D.N())
-        .arg(double(D.Min()))
-        .arg(double(D.Max()))
-        .arg(double(D.Mean()))
-        .arg(D.MaxH())
-        .arg(double(D.MaxF()));
+    return QStringLiteral("n %1 min %2 max %3 mean %4 maxh %5 maxf %6 dec %7")
+               .arg(D.N())
+               .arg(double(D.Min()))
+               .arg(double(D.Max()))
+               .arg(double(D.Mean()))
+               .arg(D.MaxH())
+               .arg(double(D.MaxF()))
+               .arg(D.GetDecimals()) +
+           (D.GetSeries(0).ClassGaps ? " gaps" : "") + (D.HasClassFault() ? " fault" : "");
 }
 
 } // namespace
@@ -65,129 +69,128 @@ class tst_descriptor : public QObject
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() { DataType = dtObs; }
 
-    // Observation column B, or frequency column B as "value:frequency" rows.
-    // Text and empty cells are skipped; a text value, a negative and a
-    // non-integer frequency leave their row out; frequency 0 keeps its
-    // entry; equal values merge.
+    // Column B of observations (grouped automatically by "auto a b gap
+    // count", or manually by "manual" and pairs of bounds), frequencies as
+    // "value:h" or classes as "lower:upper:h". Text and empty cells are
+    // skipped; a text value, a negative and a non-integer frequency leave
+    // their row out; frequency 0 keeps its entry; equal values merge.
+    // Touching automatic classes are open below, the first one too; with a
+    // gap every class is closed; of overlapping classes the first in list
+    // order wins. Manual classes are closed below when they do not touch the
+    // one before. Values outside every class count in n (and the mean) only.
+    // Classes of a table are sorted as they are added, equal ones merged; a
+    // class turned round or overlapping another stops the list and leaves
+    // the mean and cumulative figures out.
     void lists_data()
     {
-        QTest::addColumn<bool>("Hyp");
+        QTest::addColumn<QString>("Kind");
         QTest::addColumn<QStringList>("Cells");
         QTest::addColumn<QStringList>("List");
         QTest::addColumn<QString>("Figures");
-        QTest::newRow("column") << false << QStringList{"2", "1", "2", "3"}
-                                << QStringList{"1 1 1 0.25 0.25", "2 2 3 0.5 0.75", "3 1 4 0.25 1"}
-                                << "n 4 min 1 max 3 mean 2 maxh 2 maxf 0.5";
-        QTest::newRow("text and empty cells")
-            << false << QStringList{"5", "", "abc", "-0,5", "", "5", "7,5"}
-            << QStringList{"-0.5 1 1 0.25 0.25", "5 2 3 0.5 0.75", "7.5 1 4 0.25 1"}
-            << "n 4 min -0.5 max 7.5 mean 4.25 maxh 2 maxf 0.5";
-        QTest::newRow("table") << true << QStringList{"3:2", "1:1",  "3:4",   "2:0",
-                                                      "x:9", "5:-3", "4:2,5", "6:1"}
-                               << QStringList{"1 1 1 0.125 0.125", "2 0 1 0 0.125",
-                                              "3 6 7 0.75 0.875", "6 1 8 0.125 1"}
-                               << "n 8 min 1 max 6 mean 3.125 maxh 6 maxf 0.75";
-        QTest::newRow("frequencies all 0")
-            << true << QStringList{"4:0", "2:0"} << QStringList{"2 0 0 0 0", "4 0 0 0 0"}
-            << "n 0 min 2 max 4 mean 0 maxh 0 maxf 0";
+        auto Row = [](const char *Name, const char *Kind, const QStringList &Cells,
+                      const QStringList &List, const char *Figures) {
+            QTest::newRow(Name) << QString(Kind) << Cells << List << QString(Figures);
+        };
+        Row("column", "obs", {"2", "1", "2", "3"},
+            {"1 1 1 0.25 0.25", "2 2 3 0.5 0.75", "3 1 4 0.25 1"},
+            "n 4 min 1 max 3 mean 2 maxh 2 maxf 0.5 dec 3");
+        Row("text and empty cells", "obs", {"5", "", "abc", "-0,5", "", "5", "7,5"},
+            {"-0.5 1 1 0.25 0.25", "5 2 3 0.5 0.75", "7.5 1 4 0.25 1"},
+            "n 4 min -0.5 max 7.5 mean 4.25 maxh 2 maxf 0.5 dec 3");
+        Row("table", "hyp", {"3:2", "1:1", "3:4", "2:0", "x:9", "5:-3", "4:2,5", "6:1"},
+            {"1 1 1 0.125 0.125", "2 0 1 0 0.125", "3 6 7 0.75 0.875", "6 1 8 0.125 1"},
+            "n 8 min 1 max 6 mean 3.125 maxh 6 maxf 0.75 dec 2");
+        Row("frequencies all 0", "hyp", {"4:0", "2:0"}, {"2 0 0 0 0", "4 0 0 0 0"},
+            "n 0 min 2 max 4 mean 0 maxh 0 maxf 0 dec 2");
+        Row("auto gap 0", "auto 0 10 0 2", {"0", "10", "10,5", "20", "21"},
+            {"0-10 1 1 0.2 0.2", "10-20 2 3 0.4 0.6"},
+            "n 5 min 0 max 20 mean 7 maxh 2 maxf 0.4 dec 3");
+        Row("auto three classes", "auto 0 10 0 3", {"1", "2", "12", "25"},
+            {"0-10 2 2 0.5 0.5", "10-20 1 3 0.25 0.75", "20-30 1 4 0.25 1"},
+            "n 4 min 0 max 30 mean 12.5 maxh 2 maxf 0.5 dec 3");
+        Row("auto gap 1", "auto 0 9 1 2", {"0", "9", "10", "9,5", "19"},
+            {"0-9 2 2 0.4 0.4", "10-19 2 4 0.4 0.8"},
+            "n 5 min 0 max 19 mean 7.6 maxh 2 maxf 0.4 dec 3 gaps");
+        Row("auto overlap", "auto 0 10 -5 3", {"6", "10", "11", "19"},
+            {"0-10 2 2 0.5 0.5", "5-15 1 3 0.25 0.75", "10-20 1 4 0.25 1"},
+            "n 4 min 0 max 20 mean 8.75 maxh 2 maxf 0.5 dec 3");
+        Row("manual", "manual 0 10 10 20 25 30", {"0", "10", "20", "22", "25", "30", "31"},
+            {"0-10 2 2 0.285714 0.285714", "10-20 1 3 0.142857 0.428571",
+             "25-30 2 5 0.285714 0.714286"},
+            "n 7 min 0 max 30 mean 11.4286 maxh 2 maxf 0.285714 dec 3");
+        // Classes out of order (only a damaged file has them): list order wins.
+        Row("manual unordered", "manual 20 30 0 10 5 25", {"7", "22", "0", "10"},
+            {"20-30 1 1 0.25 0.25", "0-10 2 3 0.5 0.75", "5-25 0 3 0 0.75"},
+            "n 4 min 20 max 25 mean 8.75 maxh 2 maxf 0.5 dec 3");
+        Row("no classes", "auto 0 10 0 0", {"1", "2"}, {},
+            "n 2 min 0 max 0 mean 0 maxh 0 maxf 0 dec 3");
+        Row("classes sorted", "grup", {"10:20:3", "0:10:1", "30:40:2", "20:30:4", "10:20:1"},
+            {"0-10 1 1 0.0909091 0.0909091", "10-20 4 5 0.363636 0.454545",
+             "20-30 4 9 0.363636 0.818182", "30-40 2 11 0.181818 1"},
+            "n 11 min 0 max 40 mean 21.3636 maxh 4 maxf 0.363636 dec 1");
+        Row("classes with a gap", "grup", {"0:5:1", "10:15:1"},
+            {"0-5 1 1 0.5 0.5", "10-15 1 2 0.5 1"},
+            "n 2 min 0 max 15 mean 7.5 maxh 1 maxf 0.5 dec 1");
+        Row("class inside a gap", "grup", {"0:10:1", "20:30:1", "10:20:1"},
+            {"0-10 1 1 0.333333 0.333333", "10-20 1 2 0.333333 0.666667", "20-30 1 3 0.333333 1"},
+            "n 3 min 0 max 30 mean 15 maxh 1 maxf 0.333333 dec 1");
+        Row("overlap stops", "grup", {"0:10:2", "20:30:1", "5:15:7", "40:50:1"},
+            {"0-10 2 0 0 0", "20-30 1 0 0 0"},
+            "n 3 min 0 max 30 mean 0 maxh 2 maxf 0.666667 dec 1 fault");
+        Row("turned round stops", "grup", {"0:10:2", "30:20:1", "40:50:1"}, {"0-10 2 0 0 0"},
+            "n 2 min 0 max 10 mean 0 maxh 2 maxf 1 dec 1 fault");
+        Row("too wide for the gap", "grup", {"0:10:1", "20:30:1", "10:21:1"},
+            {"0-10 1 0 0 0", "20-30 1 0 0 0"},
+            "n 2 min 0 max 30 mean 0 maxh 1 maxf 0.5 dec 1 fault");
     }
 
     void lists()
     {
-        QFETCH(bool, Hyp);
+        QFETCH(QString, Kind);
         QFETCH(QStringList, Cells);
         QFETCH(QStringList, List);
         QFETCH(QString, Figures);
+        const QStringList Spec = Kind.split(' ');
         tLumen L;
         for (int I = 0; I < Cells.size(); ++I) {
-            if (!Hyp) {
-                L.SetCellText(I, 1, Cells[I]);
-                continue;
+            const QStringList C = Cells[I].split(':');
+            if (Spec[0] == "hyp") {
+                L.SetHypObsText(I, 1, C[0]);
+                L.SetHypFreqText(I, 1, C[1]);
+            } else if (Spec[0] == "grup") {
+                L.SetGrupLowText(I, 1, C[0]);
+                L.SetGrupHighText(I, 1, C[1]);
+                L.SetGrupFreqText(I, 1, C[2]);
+            } else {
+                L.SetCellText(I, 1, C[0]);
             }
-            L.SetHypObsText(I, 1, Cells[I].section(':', 0, 0));
-            L.SetHypFreqText(I, 1, Cells[I].section(':', 1));
         }
         L.SetDecimals(1, 3);
         L.SetHypDecimals(1, 2);
-        Hyp ? L.ToggleHypColSelected(1) : L.ToggleColSelected(1);
-        const tDescriptor &D = Recomputed(L, Hyp ? dtHyp : dtObs);
+        L.SetGrupDecimals(1, 1);
+        if (Spec[0] == "auto") {
+            L.SetGroupKind(1, gkAuto);
+            L.SetFirstLower(1, Spec[1].toDouble());
+            L.SetFirstUpper(1, Spec[2].toDouble());
+            L.SetGap(1, Spec[3].toDouble());
+            L.SetGroupCount(1, Spec[4].toInt());
+        } else if (Spec[0] == "manual") {
+            L.SetGroupKind(1, gkManual);
+            for (int I = 1; I + 1 < Spec.size(); I += 2)
+                L.AddInterval(1, Spec[I].toDouble(), Spec[I + 1].toDouble());
+        }
+        const TDataType Type = Spec[0] == "hyp" ? dtHyp : Spec[0] == "grup" ? dtGrup : dtObs;
+        Type == dtHyp    ? L.ToggleHypColSelected(1)
+        : Type == dtGrup ? L.ToggleGrupColSelected(1)
+                         : L.ToggleColSelected(1);
+        tDescriptor &D = Recomputed(L, Type);
         QVERIFY(!D.IsDirty());
+        QCOMPARE(D.IsGrouped(), Spec[0] != "obs" && Spec[0] != "hyp");
         QCOMPARE(Entries(D), List);
         QCOMPARE(Summary(D), Figures);
         QCOMPARE(D.GetTitle(), QStringLiteral("Søjle B"));
-        QCOMPARE(D.GetDecimals(), Hyp ? 2 : 3);
-        QVERIFY(!D.IsGrouped());
-    }
-
-    // Touching automatic classes are open below, the first one too; with a
-    // gap every class is closed; overlapping classes: the first in list order
-    // wins. Manual classes are closed below when they do not touch the one
-    // before. Values outside every class count in n (and the mean) only.
-    void groupedColumn_data()
-    {
-        QTest::addColumn<int>("Kind");
-        QTest::addColumn<QVector<double>>("Bounds"); // auto: a, b, gap, count; manual: pairs
-        QTest::addColumn<QStringList>("Cells");
-        QTest::addColumn<QVector<long long>>("H");
-        QTest::addColumn<QString>("Figures");
-        QTest::addColumn<bool>("ClassGaps");
-        auto Row = [](const char *Name, int Kind, const QVector<double> &Bounds,
-                      const QStringList &Cells, const QVector<long long> &H, const char *Figures,
-                      bool ClassGaps) {
-            QTest::newRow(Name) << Kind << Bounds << Cells << H << QString(Figures) << ClassGaps;
-        };
-        Row("auto gap 0", gkAuto, {0, 10, 0, 2}, {"0", "10", "10,5", "20", "21"}, {1, 2},
-            "n 5 min 0 max 20 mean 7 maxh 2 maxf 0.4", false);
-        Row("auto three classes", gkAuto, {0, 10, 0, 3}, {"1", "2", "12", "25"}, {2, 1, 1},
-            "n 4 min 0 max 30 mean 12.5 maxh 2 maxf 0.5", false);
-        Row("auto gap 1", gkAuto, {0, 9, 1, 2}, {"0", "9", "10", "9,5", "19"}, {2, 2},
-            "n 5 min 0 max 19 mean 7.6 maxh 2 maxf 0.4", true);
-        Row("auto overlap", gkAuto, {0, 10, -5, 3}, {"6", "10", "11", "19"}, {2, 1, 1},
-            "n 4 min 0 max 20 mean 8.75 maxh 2 maxf 0.5", false);
-        Row("manual", gkManual, {0, 10, 10, 20, 25, 30}, {"0", "10", "20", "22", "25", "30", "31"},
-            {2, 1, 2}, "n 7 min 0 max 30 mean 11.4286 maxh 2 maxf 0.285714", false);
-        // Classes out of order (only a damaged file has them): list order wins.
-        Row("manual unordered", gkManual, {20, 30, 0, 10, 5, 25}, {"7", "22", "0", "10"}, {1, 2, 0},
-            "n 4 min 20 max 25 mean 8.75 maxh 2 maxf 0.5", false);
-        Row("no classes", gkAuto, {0, 10, 0, 0}, {"1", "2"}, {},
-            "n 2 min 0 max 0 mean 0 maxh 0 maxf 0", false);
-    }
-
-    void groupedColumn()
-    {
-        QFETCH(int, Kind);
-        QFETCH(QVector<double>, Bounds);
-        QFETCH(QStringList, Cells);
-        QFETCH(QVector<long long>, H);
-        QFETCH(QString, Figures);
-        QFETCH(bool, ClassGaps);
-        tLumen L;
-        FillColumn(L, 1, Cells);
-        L.SetGroupKind(1, uint8_t(Kind));
-        if (Kind == gkAuto) {
-            L.SetFirstLower(1, Bounds[0]);
-            L.SetFirstUpper(1, Bounds[1]);
-            L.SetGap(1, Bounds[2]);
-            L.SetGroupCount(1, int32_t(Bounds[3]));
-        } else {
-            for (int I = 0; I + 1 < Bounds.size(); I += 2)
-                L.AddInterval(1, Bounds[I], Bounds[I + 1]);
-        }
-        L.ToggleColSelected(1);
-        const tDescriptor &D = Recomputed(L);
-        QVERIFY(D.IsGrouped());
-        QCOMPARE(Counts(D), H);
-        QCOMPARE(Summary(D), Figures);
-        QCOMPARE(D.GetSeries(0).ClassGaps, ClassGaps);
-        long long Inside = 0;
-        for (const TFreqRecord &R : D.GetSeries(0).List) {
-            Inside += R.h;
-            QCOMPARE(R.H, Inside);
-            QCOMPARE(double(R.Value), double(R.Lower + R.Upper) / 2);
-        }
-        // F reaches 1 only when no value lies outside every class.
-        if (!H.isEmpty())
-            QCOMPARE(D.GetSeries(0).List.last().F == 1, Inside == D.N());
+        D.MarkStale(); // marking stale clears a fault
+        QVERIFY(!D.HasClassFault());
     }
 
     // Values a file can carry but typing cannot: a huge class count, NaN and
@@ -219,7 +222,7 @@ class tst_descriptor : public QObject
         L.Cols[0].Cells[1].Value = std::numeric_limits<long double>::quiet_NaN();
         L.Cols[0].Cells[2].Value = std::numeric_limits<long double>::infinity();
         Again();
-        QCOMPARE(Summary(D), QStringLiteral("n 1 min 3 max 3 mean 3 maxh 1 maxf 1"));
+        QCOMPARE(Summary(D), QStringLiteral("n 1 min 3 max 3 mean 3 maxh 1 maxf 1 dec 0"));
 
         FillColumn(L, 0, {"3", "1", "2"});
         L.SetGroupKind(0, gkManual);
@@ -270,65 +273,6 @@ class tst_descriptor : public QObject
             QCOMPARE(double(D.Mean(0)), Lines ? 4.5 : 2.0);
             QCOMPARE(double(D.Mean(1)), Lines ? 3.0 : 2.0);
         }
-    }
-
-    // Classes sorted as they are added, equal classes merged; a class turned
-    // round or overlapping another stops the list and leaves the cumulative
-    // figures out.
-    void groupedTable_data()
-    {
-        QTest::addColumn<QVector<double>>("Rows"); // lower, upper, frequency
-        QTest::addColumn<QVector<double>>("Lowers");
-        QTest::addColumn<QVector<long long>>("H");
-        QTest::addColumn<long long>("N");
-        QTest::addColumn<bool>("Faulty");
-        QTest::newRow("sorted on insertion")
-            << QVector<double>{10, 20, 3, 0, 10, 1, 30, 40, 2, 20, 30, 4, 10, 20, 1}
-            << QVector<double>{0, 10, 20, 30} << QVector<long long>{1, 4, 4, 2} << 11LL << false;
-        QTest::newRow("gap between classes")
-            << QVector<double>{0, 5, 1, 10, 15, 1} << QVector<double>{0, 10}
-            << QVector<long long>{1, 1} << 2LL << false;
-        QTest::newRow("overlap stops")
-            << QVector<double>{0, 10, 2, 20, 30, 1, 5, 15, 7, 40, 50, 1} << QVector<double>{0, 20}
-            << QVector<long long>{2, 1} << 3LL << true;
-        QTest::newRow("turned round stops")
-            << QVector<double>{0, 10, 2, 30, 20, 1, 40, 50, 1} << QVector<double>{0}
-            << QVector<long long>{2} << 2LL << true;
-        QTest::newRow("inside a gap fits")
-            << QVector<double>{0, 10, 1, 20, 30, 1, 10, 20, 1} << QVector<double>{0, 10, 20}
-            << QVector<long long>{1, 1, 1} << 3LL << false;
-        QTest::newRow("too wide for the gap")
-            << QVector<double>{0, 10, 1, 20, 30, 1, 10, 21, 1} << QVector<double>{0, 20}
-            << QVector<long long>{1, 1} << 2LL << true;
-    }
-
-    void groupedTable()
-    {
-        QFETCH(QVector<double>, Rows);
-        QFETCH(QVector<double>, Lowers);
-        QFETCH(QVector<long long>, H);
-        QFETCH(long long, N);
-        QFETCH(bool, Faulty);
-        tLumen L;
-        for (int I = 0; I + 2 < Rows.size(); I += 3) {
-            L.SetGrupLowText(I / 3, 0, QString::number(Rows[I]));
-            L.SetGrupHighText(I / 3, 0, QString::number(Rows[I + 1]));
-            L.SetGrupFreqText(I / 3, 0, QString::number(Rows[I + 2]));
-        }
-        L.ToggleGrupColSelected(0);
-        tDescriptor &D = Recomputed(L, dtGrup);
-        QCOMPARE(D.HasClassFault(), Faulty);
-        QVERIFY(D.IsGrouped());
-        QCOMPARE(Counts(D), H);
-        QCOMPARE(D.N(), N);
-        QCOMPARE(D.MaxH(), *std::max_element(H.begin(), H.end()));
-        QVector<double> Lo;
-        for (const TFreqRecord &R : D.GetSeries(0).List)
-            Lo.append(double(R.Lower));
-        QCOMPARE(Lo, Lowers);
-        QCOMPARE(D.GetSeries(0).List.last().H, Faulty ? 0LL : N);
-        D.MarkStale(); // marking stale clears the fault
-        QVERIFY(!D.HasClassFault());
     }
 
     // Linked: a cross table or scatter diagram in pane 1, or a table beside
