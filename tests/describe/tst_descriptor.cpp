@@ -5,8 +5,7 @@
 // and sheets (tables and key figures: see the panes and CLI tests); pasting a
 // column, line, frequency or class column in front of the old one; the sheet
 // reader with its header row and name column and its refusal of uneven rows;
-// text files and the clipboard.
-#include "Clipboard.h"
+// text files.
 #include "Descriptor.h"
 #include "TextTransfer.h"
 #include "support_drawing.h"
@@ -144,9 +143,6 @@ class tst_descriptor : public QObject
         Row("auto gap 0", "auto 0 10 0 2", {"0", "10", "10,5", "20", "21"},
             {"0-10 1 1 0.2 0.2", "10-20 2 3 0.4 0.6"},
             "n 5 min 0 max 20 mean 7 maxh 2 maxf 0.4 dec 3");
-        Row("auto three classes", "auto 0 10 0 3", {"1", "2", "12", "25"},
-            {"0-10 2 2 0.5 0.5", "10-20 1 3 0.25 0.75", "20-30 1 4 0.25 1"},
-            "n 4 min 0 max 30 mean 12.5 maxh 2 maxf 0.5 dec 3");
         Row("auto gap 1", "auto 0 9 1 2", {"0", "9", "10", "9,5", "19"},
             {"0-9 2 2 0.4 0.4", "10-19 2 4 0.4 0.8"},
             "n 5 min 0 max 19 mean 7.6 maxh 2 maxf 0.4 dec 3 gaps");
@@ -167,9 +163,6 @@ class tst_descriptor : public QObject
             {"0-10 1 1 0.0909091 0.0909091", "10-20 4 5 0.363636 0.454545",
              "20-30 4 9 0.363636 0.818182", "30-40 2 11 0.181818 1"},
             "n 11 min 0 max 40 mean 21.3636 maxh 4 maxf 0.363636 dec 1");
-        Row("classes with a gap", "grup", {"0:5:1", "10:15:1"},
-            {"0-5 1 1 0.5 0.5", "10-15 1 2 0.5 1"},
-            "n 2 min 0 max 15 mean 7.5 maxh 1 maxf 0.5 dec 1");
         Row("class inside a gap", "grup", {"0:10:1", "20:30:1", "10:20:1"},
             {"0-10 1 1 0.333333 0.333333", "10-20 1 2 0.333333 0.666667", "20-30 1 3 0.333333 1"},
             "n 3 min 0 max 30 mean 15 maxh 1 maxf 0.333333 dec 1");
@@ -343,74 +336,68 @@ class tst_descriptor : public QObject
         }
     }
 
+    // A value is selected at itself, a class (second series) at its upper
+    // bound; a selection shows in linked panes, picked lines in any.
     void selection()
     {
         tLumen L;
         FillColumn(L, 0, {"1", "2", "2", "3"});
-        L.ToggleColSelected(0);
-        tDescriptor &D = Recomputed(L);
-        D.SetPaneKind(2, bkTabel);
-        D.SetPaneKind(3, bkHyppighedsgraf);
-        QVERIFY(!D.SelectionShown());
-        D.SelectEntry(1);
-        QCOMPARE(D.SelectedIndex(), 1);
-        const QVector<double> Selected{double(D.SelectedX()), double(D.SelectedH()),
-                                       double(D.SelectedF()), double(D.SelectedCumF())};
-        QCOMPARE(Selected, (QVector<double>{2, 2, 0.5, 0.75}));
-        QVERIFY(D.SelectionShown());
-        D.SetPaneKind(3, bkFrekvensgraf); // setting a kind clears the selection
-        QCOMPARE(D.SelectedIndex(), -1);
-
-        D.SelectEntry(2);
-        D.AddReading(1, 1, 0);
-        D.SetPicked(3);
-        D.SelectEntry(4); // outside the list
-        QCOMPARE(D.SelectedIndex(), -1);
-        QCOMPARE(D.GetReadingCount(), 0);
-        QVERIFY(!D.AnyPicked());
-
-        // The second series of two marked columns: a class is selected at its
-        // upper bound, a value at itself.
         FillColumn(L, 1, {"4", "12"});
         L.SetGroupKind(1, gkManual);
         L.AddInterval(1, 0, 10);
         L.AddInterval(1, 10, 20);
+        L.ToggleColSelected(0);
         L.ToggleColSelected(1);
-        D.MarkStale();
-        D.Recompute(L);
+        tDescriptor &D = Recomputed(L);
+        const auto State = [&D] {
+            return QStringLiteral("%1 %2 r%3 p%4 %5")
+                .arg(D.SelectedIndex())
+                .arg(D.SecondSelectedIndex())
+                .arg(D.GetReadingCount())
+                .arg(D.AnyPicked())
+                .arg(D.SelectionShown() ? "shown" : "hidden");
+        };
+        D.SetPaneKind(2, bkTabel);
+        D.SetPaneKind(3, bkHyppighedsgraf);
+        D.SelectEntry(1);
         D.SelectSecond(1);
-        QCOMPARE(D.SecondSelectedIndex(), 1);
-        QCOMPARE(double(D.SecondSelectedX()), 20.0);
+        QCOMPARE(State(), "1 1 r0 p0 shown");
+        const QVector<double> Selected{double(D.SelectedX()), double(D.SelectedH()),
+                                       double(D.SelectedF()), double(D.SelectedCumF()),
+                                       double(D.SecondSelectedX())};
+        QCOMPARE(Selected, (QVector<double>{2, 2, 0.5, 0.75, 20}));
+        D.SetPaneKind(3, bkFrekvensgraf); // setting a kind clears the selection
+        QCOMPARE(State(), "-1 -1 r0 p0 hidden");
         D.SelectEntry(2);
-        QCOMPARE(double(D.SelectedX()), 3.0);
+        D.AddReading(1, 1, 0);
+        D.SetPicked(3);
+        QCOMPARE(State(), "2 -1 r1 p1 shown");
+        D.SelectEntry(4); // outside the list: everything cleared
+        QCOMPARE(State(), "-1 -1 r0 p0 hidden");
+        D.SelectEntry(2);
+        D.AddReading(1, 1, 0);
         D.SelectSecond(2);
-        QCOMPARE(D.SelectedIndex(), -1);
-        QCOMPARE(D.SecondSelectedIndex(), -1);
-
-        // Picked lines alone show a selection, linked or not.
+        QCOMPARE(State(), "-1 -1 r0 p0 hidden");
         D.SetPaneKind(2, bkIngen);
         D.SetPicked(5);
-        QVERIFY(D.SelectionShown());
+        QCOMPARE(State(), "-1 -1 r0 p1 shown");
         D.SetPicked(5, false);
-        QVERIFY(!D.SelectionShown());
+        QCOMPARE(State(), "-1 -1 r0 p0 hidden");
 
         // The same owner changes nothing; another one clears everything.
         D.SetPaneKind(2, bkTabel);
         D.AddReading(1, 0.5, 1);
         D.SetPicked(4);
         D.SetOwner(dtObs);
-        QVERIFY(D.SeriesCount() == 2 && D.PanesAreLinked() && D.AnyPicked());
+        QCOMPARE(State(), "-1 -1 r1 p1 shown");
+        QVERIFY(D.SeriesCount() == 2 && D.PanesAreLinked());
         D.MarkStale();
         D.SetOwner(dtHyp);
+        QCOMPARE(State(), "-1 -1 r0 p0 hidden");
         QCOMPARE(D.Owner, dtHyp);
-        QVERIFY(!D.IsDirty());
-        QCOMPARE(D.SeriesCount(), 0);
-        QCOMPARE(D.GetTitle(), QString());
-        QCOMPARE(D.GetDecimals(), -1);
-        for (int P = 1; P <= 4; ++P)
-            QCOMPARE(D.GetPaneKind(P), uint8_t(bkIngen));
-        QVERIFY(!D.PanesAreLinked() && !D.AnyPicked());
-        QCOMPARE(D.GetReadingCount(), 0);
+        QVERIFY(!D.IsDirty() && !D.PanesAreLinked() && D.SeriesCount() == 0);
+        QCOMPARE(D.GetPaneKind(2), uint8_t(bkIngen));
+        QCOMPARE(D.GetTitle() + QString::number(D.GetDecimals()), QStringLiteral("-1"));
     }
 
     // A sheet pasted over the old data replaces all of it (undoably); its
@@ -548,19 +535,6 @@ class tst_descriptor : public QObject
         QVERIFY(ReadTextFile(F.fileName(), Drop, Read));
         QCOMPARE(Read, Text);
         QVERIFY(!ReadTextFile(Dir.filePath("missing.txt"), Drop, Read));
-    }
-
-    void clipboardAdapter()
-    {
-        // The offscreen platform keeps an in-process clipboard.
-        SetClipboardText(QStringLiteral("Navn\n1\n2"));
-        QString Text;
-        QVERIFY(GetClipboardText(Text));
-        QCOMPARE(Text, QStringLiteral("Navn\r\n1\r\n2"));
-        // An empty text clears the clipboard, and then there is nothing to paste.
-        SetClipboardText(QString());
-        QVERIFY(!GetClipboardText(Text));
-        QVERIFY(Text.isEmpty());
     }
 };
 
