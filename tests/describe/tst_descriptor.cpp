@@ -67,12 +67,12 @@ QString Summary(const tDescriptor &D)
 
 enum tKind { kColumn, kLine, kHyp, kGrup };
 
-// Columns X (1 2 3), Vægt (1,5 _ 3 with one decimal), C (4) and D (_ x);
+// Columns X (1 2 3), Vægt i kg (1,5 _ 3 with one decimal), C (4) and D (_ x);
 // line 2 named Bo; frequency column B named Sko; class column B.
 void Fill(tLumen &L)
 {
     L.SetColName(0, QStringLiteral("X"));
-    L.SetColName(1, QStringLiteral("Vægt"));
+    L.SetColName(1, QStringLiteral("Vægt i kg"));
     L.SetDecimals(1, 1);
     FillColumn(L, 0, {"1", "2", "3"});
     FillColumn(L, 1, {"1,5", "", "3"});
@@ -414,7 +414,7 @@ class tst_descriptor : public QObject
         QCOMPARE(SheetText(L, false), QStringLiteral("1\t1,5\t4\t\r2\t\t\tx\r3\t3,0\t\t\r"));
         const QString Named = SheetText(L, true);
         QCOMPARE(Named,
-                 QStringLiteral("\tX\tVægt\t\t\r\t1\t1,5\t4\t\rBo\t2\t\t\tx\r\t3\t3,0\t\t\r"));
+                 QStringLiteral("\tX\tVægt i kg\t\t\r\t1\t1,5\t4\t\rBo\t2\t\t\tx\r\t3\t3,0\t\t\r"));
         tLumen M;
         FillColumn(M, 5, {"old"});
         M.SetLineName(4, QStringLiteral("old"));
@@ -467,7 +467,7 @@ class tst_descriptor : public QObject
         QFETCH(QString, Written);
         tLumen L;
         Fill(L);
-        const QString Old[] = {"Vægt\r\n1,5\r\n\r\n3,0\r\n", "Bo\r\n2\r\n\r\n\r\nx\r\n",
+        const QString Old[] = {"Vægt i kg\r\n1,5\r\n\r\n3,0\r\n", "Bo\r\n2\r\n\r\n\r\nx\r\n",
                                "Sko\r\n38,0\t4\r\n\t2\r\n", "\r\n0\t10\t3\r\n10\tti\t\r\n"};
         QCOMPARE(Write[Kind](L, 1), Old[Kind]);
         Paste[Kind](L, 1, Text, FromFile);
