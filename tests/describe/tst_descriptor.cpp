@@ -437,8 +437,8 @@ class tst_descriptor : public QObject
         QTest::addColumn<QString>("Written");
         QTest::newRow("column") << int(kColumn) << "12\t13\r\n14" << false
                                 << "\r\n12\r\n13\r\n14\r\n";
-        QTest::newRow("column with name") << int(kColumn) << "Højde\r\n1,5\r\n\r\n3\r\n"
-                                          << false << "Højde\r\n1,5\r\n\r\n3,0\r\n";
+        QTest::newRow("column with name") << int(kColumn) << "Højde i cm\r\n1,5\r\n\r\n3\r\n"
+                                          << false << "Højde i cm\r\n1,5\r\n\r\n3,0\r\n";
         QTest::newRow("empty name") << int(kColumn) << "\r\n7\r\n" << false << "\r\n7\r\n";
         // A line feed alone is no separator; a semicolon is one in files only.
         QTest::newRow("lf alone joins") << int(kColumn) << "1\n2\r" << false << "\r\n12\r\n";
