@@ -472,6 +472,7 @@ class tst_drawing_panes : public QObject
             if (Next == 0)
                 break;
             QVERIFY(Next + h > Limit); // the next row does not fit
+            QCOMPARE((Next - Ppi / 2) % h, 0); // rows start half an inch down
             Y = Next;
         }
         QCOMPARE(Printed, Expected);
