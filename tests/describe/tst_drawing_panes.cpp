@@ -381,6 +381,10 @@ class tst_drawing_panes : public QObject
         QCOMPARE(T[0].Text, Message);
         QCOMPARE(T[0].At.x(), 40);
         QCOMPARE(T[0].PixelSize, 22);
+        QFont Big = PaneFont();
+        Big.setPixelSize(22);
+        const QFontMetrics Fm(Big); // centred on the 36 pixels of the sign
+        QVERIFY(std::abs(2 * (T[0].At.y() - Fm.ascent()) + Fm.height() - 36) <= 2);
     }
 
     // The hint's words, wrapped in the pane less 16 pixels on every side, in
