@@ -97,11 +97,6 @@ inline void Prepare(QPainter &P)
     P.setPen(QPen(Qt::black, 1));
 }
 
-inline QRgb Rgb(const QColor &C)
-{
-    return C.rgb();
-}
-
 // Draws into a white W x H canvas prepared as above.
 template <class tFn> QImage Drawn(int W, int H, tFn &&Draw)
 {
