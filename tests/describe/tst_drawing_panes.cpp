@@ -141,6 +141,25 @@ class tst_drawing_panes : public QObject
         QVERIFY2(std::abs(Pane.height() - Bottom - h) <= 1, qPrintable(QString::number(Bottom)));
     }
 
+    // Only rows meeting the clip are drawn, all of them; the rest stays
+    // untouched.
+    void tableClip()
+    {
+        QStringList Values;
+        for (int I = 0; I < 200; ++I)
+            Values << QString::number(I);
+        auto L = ObsColumn(Values);
+        tDescriptor &D = Recomputed(*L);
+        const QRect Clip(0, 1000, 300, 200);
+        const auto Draw = [&](QPainter &P) { DrawFreqTable(P, tDrawContext(300, 3000), D); };
+        const QImage Part = Drawn(300, 3000, [&](QPainter &P) {
+            P.setClipRect(Clip);
+            Draw(P);
+        });
+        QCOMPARE(Part.copy(Clip), Drawn(300, 3000, Draw).copy(Clip));
+        QCOMPARE(Part.copy(0, 0, 300, 1000), Canvas(300, 1000));
+    }
+
     // The value widths are remembered between repaints; after a table drawn
     // in the pane's font, the widest value of another font, decimals or list
     // still fills the value column exactly, starting at its left edge (one
@@ -475,7 +494,7 @@ class tst_drawing_panes : public QObject
             QVERIFY(RowsHere <= 1 || T.last().At.y() <= PageHeight - Ppi);
             if (Next == 0)
                 break;
-            QVERIFY(Next + h > Limit); // the next row does not fit
+            QVERIFY(Next + h > Limit);         // the next row does not fit
             QCOMPARE((Next - Ppi / 2) % h, 0); // rows start half an inch down
             Y = Next;
         }
