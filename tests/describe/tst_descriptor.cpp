@@ -279,15 +279,15 @@ class tst_descriptor : public QObject
         QCOMPARE(double(D.Median()), double(Big));
     }
 
-    // Columns A (named, 2 decimals) and B (unnamed, 1 decimal) marked; or
-    // lines 2 (unnamed) and 3 (named), line 2 with its first number in B.
+    // Columns A (named, 2 decimals) and B (unnamed, no decimals) marked; or
+    // lines 2 (unnamed) and 3 (named), line 2 with its first number in B:
+    // the decimals are those of the first column described.
     void titleAndDecimals()
     {
         for (bool Lines : {false, true}) {
             tLumen L;
             L.SetColName(0, QStringLiteral("Højde"));
             L.SetDecimals(0, 2);
-            L.SetDecimals(1, 1);
             L.SetDecimals(2, 4);
             FillColumn(L, 0, {"1", "x", "3"});
             FillColumn(L, 1, {"1", "2", "3"});
@@ -297,7 +297,7 @@ class tst_descriptor : public QObject
                 Lines ? L.ToggleLineSelected(I + 1) : L.ToggleColSelected(I);
             const tDescriptor &D = Recomputed(L);
             QCOMPARE(D.GetTitle(), Lines ? "Linje 2 og Ærø" : "Højde og Søjle B");
-            QCOMPARE(D.GetDecimals(), Lines ? 1 : 2);
+            QCOMPARE(D.GetDecimals(), Lines ? 0 : 2);
             QCOMPARE(D.SeriesCount(), 2);
             QCOMPARE(D.GetSeries(0).IsLine, Lines);
             QCOMPARE(D.GetSeries(1).Source, Lines ? 2 : 1);
