@@ -50,6 +50,29 @@ inline std::unique_ptr<tLumen> HypColumn(const QStringList &Values, const QStrin
     return L;
 }
 
+// Automatic classes of width B - A from A, touching, Count of them, on column 0.
+inline void AutoClasses(tLumen &L, double A, double B, int Count)
+{
+    L.SetGroupKind(0, gkAuto);
+    L.SetFirstLower(0, A);
+    L.SetFirstUpper(0, B);
+    L.SetGap(0, 0);
+    L.SetGroupCount(0, Count);
+}
+
+// Class column 0 (marked) from rows of lower bound, upper bound and h.
+inline std::unique_ptr<tLumen> ClassColumn(const QStringList &Rows)
+{
+    auto L = std::make_unique<tLumen>();
+    for (int I = 0; I + 2 < Rows.size(); I += 3) {
+        L->SetGrupLowText(I / 3, 0, Rows[I]);
+        L->SetGrupHighText(I / 3, 0, Rows[I + 1]);
+        L->SetGrupFreqText(I / 3, 0, Rows[I + 2]);
+    }
+    L->ToggleGrupColSelected(0);
+    return L;
+}
+
 inline tDescriptor &Recomputed(tLumen &L, TDataType Type = dtObs)
 {
     DataType = Type;
@@ -72,11 +95,6 @@ inline void Prepare(QPainter &P)
     P.setFont(PaneFont());
     P.setBrush(Qt::white);
     P.setPen(QPen(Qt::black, 1));
-}
-
-inline QRgb Rgb(const QColor &C)
-{
-    return C.rgb();
 }
 
 // Draws into a white W x H canvas prepared as above.
@@ -136,25 +154,13 @@ class tTextLog : public QPaintDevice
   protected:
     int metric(PaintDeviceMetric M) const override
     {
-        switch (M) {
-        case PdmWidth:
-            return W;
-        case PdmHeight:
-            return H;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
+        if (M == PdmWidth || M == PdmHeight)
+            return M == PdmWidth ? W : H;
+        if (M >= PdmDpiX && M <= PdmPhysicalDpiY)
             return 96;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
+        if (M == PdmDevicePixelRatioScaled)
             return int(devicePixelRatioFScale());
-        default:
-            return QPaintDevice::metric(M);
-        }
+        return M == PdmDepth ? 32 : M == PdmDevicePixelRatio ? 1 : QPaintDevice::metric(M);
     }
 
   private:

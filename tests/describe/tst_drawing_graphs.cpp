@@ -1,10 +1,10 @@
-// The frequency graphs, the pie chart, the table and the key figures drawn
-// into pictures, checked at the positions and colours their layouts fix.
+// The chart frame and axis rounding, the frequency graphs and the pie chart,
+// drawn into pictures and checked at the positions and colours their layouts
+// fix and by the texts they write.
 #include "Describe.h"
 #include "support_drawing.h"
+#include "support_pages.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 
@@ -16,7 +16,7 @@ namespace
 const QRgb White = qRgb(255, 255, 255);
 const QRgb Black = qRgb(0, 0, 0);
 
-// Height of the lime or fuchsia fill above the baseline in column X.
+// Height of the fill above the baseline in column X.
 int FillHeight(const QImage &Img, int X, int Baseline, QRgb Fill)
 {
     int Y = Baseline - 1;
@@ -25,35 +25,27 @@ int FillHeight(const QImage &Img, int X, int Baseline, QRgb Fill)
     return Baseline - 1 - Y;
 }
 
-// Links a table pane and a graph pane so that a selection shows.
-void Link(tDescriptor &D)
+bool AnyRed(const QImage &Img, const QRect &R)
 {
-    D.SetPaneKind(2, bkTabel);
-    D.SetPaneKind(3, bkHyppighedsgraf);
+    return AnyPixel(Img, R, [](const QColor &C) { return C == MarkerRed; });
 }
 
-bool AnyPixel(const QImage &Img, const QRect &R, QRgb C)
-{
-    for (int Y = R.top(); Y <= R.bottom(); ++Y)
-        for (int X = R.left(); X <= R.right(); ++X)
-            if (Img.valid(X, Y) && Img.pixel(X, Y) == C)
-                return true;
-    return false;
-}
+struct tGraph {
+    QImage Img;
+    tChartLayout Lay;
+    tTexts Texts;
+};
 
-// Whether a table picture of this size holds all the texts drawn, with a
-// margin of one line below and at most three lines to the right.
-bool HoldsSnugly(const QSize &Size, const tTexts &T)
+// A graph drawn on a 400 x 400 pane, and the texts it writes.
+tGraph Graph(tDescriptor &D, tGraphKind Kind, bool Grouped = false,
+             const tDrawContext &C = {400, 400})
 {
-    const QFontMetrics Fm(PaneFont());
-    const int h = Fm.height();
-    int Right = 0, Bottom = 0;
-    for (const tTextItem &I : T) {
-        Right = std::max(Right, I.Right);
-        Bottom = std::max(Bottom, I.At.y() + Fm.descent());
-    }
-    return Size.width() >= Right && Size.width() <= Right + 3 * h && Size.height() >= Bottom + h &&
-           Size.height() <= Bottom + 2 * h;
+    tGraph G;
+    G.Img = Drawn(C.Width, C.Height,
+                  [&](QPainter &P) { G.Lay = DrawFrequencyGraph(P, C, D, Kind, Grouped); });
+    G.Texts = Written(C.Width, C.Height,
+                      [&](QPainter &P) { DrawFrequencyGraph(P, C, D, Kind, Grouped); });
+    return G;
 }
 
 } // namespace
@@ -65,181 +57,281 @@ class tst_drawing_graphs : public QObject
   private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    // Sticks of 12, 13, 13, 17: heights 1, 2, 1 on a y axis from 0 to 2; the
-    // relative graph has the same shape in fuchsia.
+    // The bound brackets the value in the asked direction; NaN as bound:
+    // beyond the axis's range, refused.
+    void niceBound_data()
+    {
+        QTest::addColumn<double>("v");
+        QTest::addColumn<bool>("integer");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<double>("bound");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("decimals");
+        const double Fails = std::nan("");
+        QTest::newRow("zero") << 0.0 << false << true << 0.0 << 10 << 0;
+        QTest::newRow("below smallest") << 4e-11 << true << true << 0.0 << 10 << 0;
+        QTest::newRow("37 int up") << 37.0 << true << true << 40.0 << 4 << 0;
+        QTest::newRow("37 real up: ticks every 5") << 37.0 << false << true << 40.0 << 8 << 0;
+        QTest::newRow("-37 real down") << -37.0 << false << false << -40.0 << 8 << 0;
+        QTest::newRow("-37 real up") << -37.0 << false << true << -30.0 << 8 << 0;
+        QTest::newRow("37 int down") << 37.0 << true << false << 30.0 << 4 << 0;
+        QTest::newRow("0,35 real up") << 0.35 << false << true << 0.4 << 8 << 2;
+        QTest::newRow("3 int up") << 3.0 << true << true << 3.0 << 3 << 1;
+        QTest::newRow("2 int up: ticks 1 and 2") << 2.0 << true << true << 2.0 << 2 << 1;
+        QTest::newRow("12 int down") << 12.0 << true << false << 12.0 << 1 << 0;
+        QTest::newRow("largest") << 5e10 << true << true << 5e10 << 5 << 0;
+        QTest::newRow("1234 int up") << 1234.0 << true << true << 1300.0 << 13 << 0;
+        QTest::newRow("0,0123 real down") << 0.0123 << false << false << 0.012 << 18 << 3;
+        QTest::newRow("beyond 5e10") << 5.0000001e10 << false << true << Fails << 0 << 0;
+        QTest::newRow("huge down") << 1e300 << true << false << Fails << 0 << 0;
+        QTest::newRow("nan") << std::nan("") << false << true << Fails << 0 << 0;
+    }
+
+    void niceBound()
+    {
+        QFETCH(double, v);
+        QFETCH(bool, integer);
+        QFETCH(bool, up);
+        QFETCH(double, bound);
+        QFETCH(int, steps);
+        QFETCH(int, decimals);
+        Extended B = -1;
+        int S = -1, Dec = -1;
+        QCOMPARE(NiceBound(v, integer, up, B, S, Dec), !std::isnan(bound));
+        if (!std::isnan(bound))
+            QCOMPARE(QString("%1 in %2 steps, %3 decimals").arg(double(B)).arg(S).arg(Dec),
+                     QString("%1 in %2 steps, %3 decimals").arg(bound).arg(steps).arg(decimals));
+    }
+
+    // Data from 12 to 17 give a shifted axis 0..5 with the origin at 12 and
+    // a break symbol right of the y axis (the frame moves right by it); data
+    // below zero break the axis on the right. Labels stand centred below
+    // their ticks, the shifted axis starting at the origin's value.
+    void axis_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<double>("shift");
+        QTest::addColumn<int>("breakAt"); // xa - x0 in half lines
+        QTest::addColumn<QString>("labels");
+        QTest::newRow("whole numbers") << QStringList{"1", "2", "3"} << 1.0 << -3 << "1 2 3";
+        QTest::newRow("across zero") << QStringList{"-2", "0", "3"} << 0.0 << 0 << "-2 -1 0 1 2 3";
+        QTest::newRow("shifted") << QStringList{"12", "13", "13", "17"} << 12.0 << -3
+                                 << "12 13 14 15 16 17";
+        QTest::newRow("negative") << QStringList{"-7", "-5", "-3"} << -3.0 << 3 << "-7 -6 -5 -4 -3";
+        QTest::newRow("negative shifted")
+            << QStringList{"-17", "-13", "-12"} << -12.0 << 3 << "-17 -16 -15 -14 -13 -12";
+    }
+
+    void axis()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(double, shift);
+        QFETCH(int, breakAt);
+        QFETCH(QString, labels);
+        auto L = ObsColumn(values);
+        tDescriptor &D = Recomputed(*L);
+        const tGraph G = Graph(D, tGraphKind::Frequency);
+        const tChartLayout &Lay = G.Lay;
+        const QImage &Img = G.Img;
+        QCOMPARE(double(Lay.Shift), shift);
+        const int hh = Lay.hh;
+        QCOMPARE(Lay.xa - Lay.x0, breakAt * hh);
+        QCOMPARE(Lay.FrameL - Lay.OuterL, std::max(0, -breakAt) * hh);
+        QCOMPARE(Lay.OuterR - Lay.FrameR, std::max(0, breakAt) * hh);
+        QCOMPARE(Lay.FrameT, 2 * Lay.h);
+        QMap<int, QString> Below; // by position
+        for (const tTextItem &I : G.Texts)
+            if (I.At.y() > Lay.FrameB + hh) {
+                Below[I.At.x()] = I.Text;
+                QVERIFY2(std::abs(I.At.x() + I.Right - 2 * Lay.PosX(I.Text.toInt())) <= 1,
+                         qPrintable(I.Text));
+            }
+        QCOMPARE(QStringList(Below.values()).join(' '), labels);
+        // The recorded scale turns pixel columns back into values.
+        for (const QString &V : values)
+            QCOMPARE(int(std::lround(double(D.XValueAt(Lay.PosX(V.toInt()))))), V.toInt());
+        if (shift != 12)
+            return;
+        // The break: two short strokes q apart across the x axis, a gap
+        // between them; grid line for y = 1 half-way up in the button face.
+        const int Y = Lay.FrameB - 1, q = (hh + 1) / 2;
+        const QString Strokes = QStringLiteral("%1%2%3%4")
+                                    .arg(Img.pixel(Lay.xa + hh, Y - hh + 1) == Black)
+                                    .arg(Img.pixel(Lay.xa + hh + q, Y + hh - 1) == Black)
+                                    .arg(Img.pixel(Lay.xa + hh + q / 2, Y) == Black)
+                                    .arg(Img.pixel(Lay.xa + hh - 1, Y) == Black);
+        QCOMPARE(Strokes, "1101");
+        QCOMPARE(Lay.PosY(1), Lay.Baseline - int(std::lround(Lay.ph / 2.0)));
+        QCOMPARE(Img.pixel((Lay.PosX(13) + Lay.PosX(17)) / 2, Lay.PosY(1)),
+                 tDrawContext().ButtonFace.rgb());
+    }
+
+    // Ranges that cannot be scaled, and panes too small for a plot, give the
+    // title and nothing else.
+    void titleOnly_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<int>("graph");
+        QTest::addColumn<int>("size");
+        QTest::newRow("one value") << QStringList{"7"} << 0 << 300;
+        QTest::newRow("all equal") << QStringList{"3", "3", "3"} << 1 << 300;
+        QTest::newRow("beyond 5e10") << QStringList{"1", "6e10"} << 2 << 300;
+        QTest::newRow("below -5e10") << QStringList{"-6e10", "1"} << 0 << 300;
+        QTest::newRow("no numbers") << QStringList{"x"} << 1 << 300;
+        for (int G = 0; G < 3; ++G)
+            QTest::addRow("tiny pane %d", G) << QStringList{"1", "2", "3"} << G << 20;
+    }
+
+    void titleOnly()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(int, graph);
+        QFETCH(int, size);
+        auto L = ObsColumn(values);
+        tDescriptor &D = Recomputed(*L);
+        for (bool Grouped : {false, true}) {
+            const tGraph G = Graph(D, tGraphKind(graph), Grouped, {size, size});
+            QVERIFY(!G.Lay.Ok);
+            QCOMPARE(Lines(G.Texts), QStringList{"Alder"});
+            const int h = QFontMetrics(PaneFont()).height();
+            if (size > 2 * h) // below the title's two rows all stays white
+                QCOMPARE(G.Img.copy(0, 2 * h, size, size - 2 * h), Canvas(size, size - 2 * h));
+        }
+    }
+
+    // Sticks of 12, 13, 13, 17 (or 0, 1, 1, 5 on a frame without a break):
+    // heights 1, 2, 1 on a y axis from 0 to 2, black outlines; the relative
+    // graph has the same shape in fuchsia; a printer page's sticks are
+    // 3 + 2p pixels wide (p = 3 here).
     void sticks_data()
     {
         QTest::addColumn<int>("graph");
-        QTest::addColumn<QRgb>("fill");
-        QTest::newRow("frequency") << int(tGraphKind::Frequency) << StickLime.rgb();
-        QTest::newRow("relative") << int(tGraphKind::Relative) << StickFuchsia.rgb();
+        QTest::addColumn<int>("low");
+        QTest::addColumn<bool>("printer");
+        QTest::newRow("frequency") << int(tGraphKind::Frequency) << 12 << false;
+        QTest::newRow("relative") << int(tGraphKind::Relative) << 12 << false;
+        QTest::newRow("stick on the y axis") << int(tGraphKind::Frequency) << 0 << false;
+        QTest::newRow("printer") << int(tGraphKind::Frequency) << 12 << true;
     }
 
     void sticks()
     {
         QFETCH(int, graph);
-        QFETCH(QRgb, fill);
-        auto L = ObsColumn({"12", "13", "13", "17"});
+        QFETCH(int, low);
+        QFETCH(bool, printer);
+        const int V[] = {low, low + 1, low + 5};
+        auto L = ObsColumn({QString::number(V[0]), QString::number(V[1]), QString::number(V[1]),
+                            QString::number(V[2])});
         tDescriptor &D = Recomputed(*L);
-        tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) {
-            Lay = DrawFrequencyGraph(P, tDrawContext(400, 400), D, tGraphKind(graph), false);
-        });
+        const tDrawContext C =
+            printer ? tDrawContext::Printer(1200, 1200, 300, 96) : tDrawContext(400, 400);
+        const int p = C.Extra();
+        const tGraph G = Graph(D, tGraphKind(graph), false, C);
+        const tChartLayout &Lay = G.Lay;
         QVERIFY(Lay.Ok);
-        // The tallest stick reaches the frame top; its outline is black.
-        const int X13 = Lay.PosX(13);
-        QCOMPARE(Img.pixel(X13, Lay.FrameT), Black);
-        QCOMPARE(Img.pixel(X13 - 1, Lay.FrameT + 5), Black);
-        QCOMPARE(Img.pixel(X13 + 1, Lay.FrameT + 5), Black);
-        QCOMPARE(Img.pixel(X13 + 2, Lay.FrameT + 5), White);
-        const int Tall = FillHeight(Img, X13, Lay.Baseline, fill);
-        QCOMPARE(Tall, Lay.Baseline - Lay.FrameT - 1);
-        // Sticks at 12 and 17 are half as tall (rounded as the layout does).
+        const QRgb Fill = graph == 0 ? StickLime.rgb() : StickFuchsia.rgb();
+        // The tallest stick reaches the frame top, outlined in black.
+        const int X = Lay.PosX(V[1]), Y = Lay.FrameT + 5;
+        QCOMPARE(G.Img.pixel(X, Lay.FrameT), Black);
+        QCOMPARE(G.Img.pixel(X - 1 - p, Y), Black);
+        QCOMPARE(G.Img.pixel(X + 1 + p, Y), Black);
+        QCOMPARE(G.Img.pixel(X + 2 + p, Y), White);
+        QCOMPARE(G.Img.pixel(X + p, Y), Fill);
+        QCOMPARE(FillHeight(G.Img, X, Lay.Baseline, Fill), Lay.Baseline - Lay.FrameT - 1);
+        // The others are half as tall, nothing stands between them.
         const int Half = Lay.Baseline - Lay.PosY(Lay.YTop / 2);
         QCOMPARE(Half, int(std::nearbyint(Lay.ph / 2.0)));
-        for (Extended V : {12.0L, 17.0L}) {
-            const int X = Lay.PosX(V);
-            QCOMPARE(FillHeight(Img, X, Lay.Baseline, fill), Half - 1);
-            QCOMPARE(Img.pixel(X, Lay.Baseline - Half), Black);
+        for (int K : {0, 2}) {
+            QCOMPARE(FillHeight(G.Img, Lay.PosX(V[K]), Lay.Baseline, Fill), Half - 1);
+            QCOMPARE(G.Img.pixel(Lay.PosX(V[K]), Lay.Baseline - Half), Black);
         }
-        // Nothing stands at 14 to 16.
-        for (Extended V : {14.0L, 15.0L, 16.0L})
-            QCOMPARE(FillHeight(Img, Lay.PosX(V), Lay.Baseline, fill), 0);
+        for (int K = 2; K <= 4; ++K)
+            QCOMPARE(FillHeight(G.Img, Lay.PosX(low + K), Lay.Baseline, Fill), 0);
     }
 
-    // The cumulative curve of 1, 2, 2, 3 steps at 1 (0,25), 2 (0,75) and
-    // 3 (1,0) and runs on at 1,0 to the frame's right edge.
-    void cumulativeSteps()
+    // The cumulative curve of 11, 13, 13, 23 steps at 11 (0,25), 13 (0,75)
+    // and 23 (1,0), a fuchsia square with a black border at each point, and
+    // runs on at 1,0 to the frame's right edge. The y labels run from 0,0 to
+    // 1,0 on both sides, each at its level.
+    void cumulative()
     {
-        auto L = ObsColumn({"1", "2", "2", "3"});
+        auto L = ObsColumn({"11", "13", "13", "23"});
         tDescriptor &D = Recomputed(*L);
-        tChartLayout Lay;
-        const QImage Img = Drawn(
-            400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
+        const tGraph G = Graph(D, tGraphKind::Cumulative);
+        const tChartLayout &Lay = G.Lay;
         QVERIFY(Lay.Ok);
-        const QRgb Blue = CurveBlue.rgb(), Fuchsia = StickFuchsia.rgb();
-        const int X1 = Lay.PosX(1), X2 = Lay.PosX(2), X3 = Lay.PosX(3);
-        // Horizontal runs between the steps at the levels reached.
-        QCOMPARE(Img.pixel((X1 + X2) / 2, Lay.PosY(0.25L)), Blue);
-        QCOMPARE(Img.pixel((X2 + X3) / 2, Lay.PosY(0.75L)), Blue);
-        // 3 is the axis end here, so the run to the right edge is the
-        // square's; the line from the square's right side continues it.
-        QCOMPARE(X3, Lay.FrameR - 1);
-        // Vertical rise at 2 from 0,25 to 0,75.
-        QCOMPARE(Img.pixel(X2, (Lay.PosY(0.25L) + Lay.PosY(0.75L)) / 2), Blue);
-        // Squares (fuchsia with a black border) at every point.
+        const QRgb Blue = CurveBlue.rgb();
+        const int X1 = Lay.PosX(11), X2 = Lay.PosX(13), X3 = Lay.PosX(23);
+        QCOMPARE(G.Img.pixel((X1 + X2) / 2, Lay.PosY(0.25L)), Blue);
+        QCOMPARE(G.Img.pixel((X2 + X3) / 2, Lay.PosY(0.75L)), Blue);
+        QCOMPARE(G.Img.pixel(X2, (Lay.PosY(0.25L) + Lay.PosY(0.75L)) / 2), Blue);
         for (auto [X, F] : {std::pair{X1, 0.25L}, std::pair{X2, 0.75L}, std::pair{X3, 1.0L}}) {
-            const int Y = Lay.PosY(F);
-            QCOMPARE(Img.pixel(X, Y), Fuchsia);
-            QCOMPARE(Img.pixel(X - 2, Y - 2), Black);
-            QCOMPARE(Img.pixel(X + 2, Y + 2), Black);
+            QCOMPARE(G.Img.pixel(X, Lay.PosY(F)), StickFuchsia.rgb());
+            QCOMPARE(G.Img.pixel(X - 2, Lay.PosY(F) - 2), Black);
+            QCOMPARE(G.Img.pixel(X + 2, Lay.PosY(F) + 2), Black);
         }
-        // The y labels run from 0,0 to 1,0 on both sides, each level with its
-        // grid line.
+        QVERIFY(X3 + 10 < Lay.FrameR);
+        for (int Px = X3 + 4; Px < Lay.FrameR; Px += 3)
+            QCOMPARE(G.Img.pixel(Px, Lay.PosY(1)), Blue);
         QStringList Left, Right;
-        for (const tTextItem &I : Written(
-                 400, 400, [&](QPainter &P) { DrawCumFreqGraph(P, tDrawContext(400, 400), D); })) {
-            if (I.Right < Lay.xa)
-                Left << I.Text;
-            else if (I.At.x() > Lay.OuterR)
-                Right << I.Text;
-            if (I.Right < Lay.xa || I.At.x() > Lay.OuterR)
-                QVERIFY(std::abs(I.At.y() -
-                                 Lay.PosY(QString(I.Text).replace(',', '.').toDouble())) < Lay.h);
+        for (const tTextItem &I : G.Texts) {
+            if (I.Right >= Lay.xa && I.At.x() <= Lay.OuterR)
+                continue;
+            (I.Right < Lay.xa ? Left : Right) << I.Text;
+            const double Level = QString(I.Text).replace(',', '.').toDouble();
+            QVERIFY(std::abs(I.At.y() - Lay.PosY(Level)) < Lay.h);
         }
         QCOMPARE(Right, Left);
         Left.sort();
-        QCOMPARE(Left, (QStringList{"0,0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8",
-                                    "0,9", "1,0"}));
-    }
-
-    // After the last value the curve runs on at 1,0 to the frame's right edge.
-    void cumulativeRunsOn()
-    {
-        auto L = ObsColumn({"11", "23"});
-        tDescriptor &D = Recomputed(*L);
-        tChartLayout Lay;
-        const QImage Img = Drawn(
-            400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
-        QCOMPARE(double(Lay.XHi + Lay.Shift), 30.0);
-        const int X = Lay.PosX(23);
-        QVERIFY(X + 10 < Lay.FrameR);
-        for (int Px = X + 4; Px < Lay.FrameR; Px += 3)
-            QCOMPARE(Img.pixel(Px, Lay.PosY(1)), CurveBlue.rgb());
-        QCOMPARE(Img.pixel(Lay.FrameR - 1, Lay.PosY(1)), CurveBlue.rgb());
+        QCOMPARE(Left, QString("0,0 0,1 0,2 0,3 0,4 0,5 0,6 0,7 0,8 0,9 1,0").split(' '));
     }
 
     // Grouped forms start at the first lower bound; a selected class is
-    // marked at its upper bound.
+    // marked at its upper bound and its h, f or F.
     void groupedSelection_data()
     {
         QTest::addColumn<int>("graph");
-        QTest::newRow("frequency") << int(tGraphKind::Frequency);
-        QTest::newRow("relative") << int(tGraphKind::Relative);
-        QTest::newRow("cumulative") << int(tGraphKind::Cumulative);
+        QTest::addColumn<double>("y");
+        QTest::newRow("frequency") << int(tGraphKind::Frequency) << 3.0;
+        QTest::newRow("relative") << int(tGraphKind::Relative) << 0.5;
+        QTest::newRow("cumulative") << int(tGraphKind::Cumulative) << 4.0 / 6;
     }
 
     void groupedSelection()
     {
         QFETCH(int, graph);
+        QFETCH(double, y);
         auto L = ObsColumn({"3", "12", "15", "18", "25", "27"});
-        L->SetGroupKind(0, gkAuto);
-        L->SetFirstLower(0, 0);
-        L->SetFirstUpper(0, 10);
-        L->SetGap(0, 0);
-        L->SetGroupCount(0, 3);
+        AutoClasses(*L, 0, 10, 3);
         tDescriptor &D = Recomputed(*L);
-        QVERIFY(D.IsGrouped());
-        QCOMPARE(D.ListCount(0), 3);
-        Link(D);
+        D.SetPaneKind(2, bkTabel);
+        D.SetPaneKind(3, bkHyppighedsgraf);
         D.SelectEntry(1);
-        QVERIFY(D.SelectionShown());
-        tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) {
-            Lay = DrawFrequencyGraph(P, tDrawContext(400, 400), D, tGraphKind(graph), true);
-        });
+        const tGraph G = Graph(D, tGraphKind(graph), true);
+        const tChartLayout &Lay = G.Lay;
         QVERIFY(Lay.Ok);
         QCOMPARE(Lay.x0, Lay.FrameL);
-        QCOMPARE(Lay.b, 0);
         QCOMPARE(double(Lay.Shift), 0.0);
-        const int Mx = Lay.PosX(20);
-        const Extended Y = graph == 0 ? 3 : graph == 1 ? 0.5L : 4.0L / 6;
-        const int My = Lay.PosY(Y);
-        const QRgb Red = MarkerRed.rgb();
-        QVERIFY(AnyPixel(Img, QRect(Mx, My + 2, 1, (Lay.Baseline - My) - 4), Red));
-        QVERIFY(AnyPixel(Img, QRect(Lay.xa + 2, My, Mx - Lay.xa - 4, 1), Red));
-        // No marker at the class's midpoint.
-        QVERIFY(!AnyPixel(Img, QRect(Lay.PosX(15) + 3, My + 2, 1, (Lay.Baseline - My) - 4), Red));
+        const int Mx = Lay.PosX(20), My = Lay.PosY(y);
+        QVERIFY(AnyRed(G.Img, QRect(Mx, My + 2, 1, (Lay.Baseline - My) - 4)));
+        QVERIFY(AnyRed(G.Img, QRect(Lay.xa + 2, My, Mx - Lay.xa - 4, 1)));
+        QVERIFY(!AnyRed(G.Img, QRect(Lay.PosX(15) + 3, My + 2, 1, (Lay.Baseline - My) - 4)));
     }
 
-    // Class bounds get a tick and a label each; a bound shared by two
-    // classes is written once, centred on its tick below the frame.
+    // Class bounds get a tick and a label each, centred below the frame; a
+    // bound shared by two classes is written once.
     void classBoundLabels()
     {
-        auto L = HypColumn({}, {});
-        const double Lo[] = {0, 10, 25}, Hi[] = {10, 20, 40};
-        for (int I = 0; I < 3; ++I) {
-            L->SetGrupLowText(I, 0, QString::number(Lo[I]));
-            L->SetGrupHighText(I, 0, QString::number(Hi[I]));
-            L->SetGrupFreqText(I, 0, QStringLiteral("2"));
-        }
-        L->ToggleGrupColSelected(0);
+        auto L = ClassColumn({"0", "10", "2", "10", "20", "2", "25", "40", "2"});
         tDescriptor &D = Recomputed(*L, dtGrup);
-        QCOMPARE(D.ListCount(0), 3);
-        tChartLayout Lay;
-        const QImage Img = Drawn(400, 400, [&](QPainter &P) {
-            Lay = DrawGroupedFreqGraph(P, tDrawContext(400, 400), D);
-        });
-        QVERIFY(Lay.Ok);
-        const tTexts T = Written(
-            400, 400, [&](QPainter &P) { DrawGroupedFreqGraph(P, tDrawContext(400, 400), D); });
+        const tGraph G = Graph(D, tGraphKind::Frequency, true);
         QStringList Below;
-        for (const tTextItem &I : T)
-            if (I.At.y() > Lay.FrameB + Lay.hh) { // the x axis labels
+        for (const tTextItem &I : G.Texts)
+            if (I.At.y() > G.Lay.FrameB + G.Lay.hh) {
                 Below << I.Text;
-                const int Px = Lay.PosX(I.Text.toInt());
+                const int Px = G.Lay.PosX(I.Text.toInt());
                 QVERIFY2(std::abs(I.At.x() + I.Right - 2 * Px) <= 1, qPrintable(I.Text));
-                QCOMPARE(Img.pixel(Px, Lay.Baseline + Lay.hh - 1), Black); // its tick
+                QCOMPARE(G.Img.pixel(Px, G.Lay.Baseline + G.Lay.hh - 1), Black);
             }
         QCOMPARE(Below, (QStringList{"0", "10", "20", "25", "40"}));
     }
@@ -252,110 +344,86 @@ class tst_drawing_graphs : public QObject
         tDescriptor &D = Recomputed(*L);
         D.AddReading(2.5L, 0.5L, 0);
         D.AddReading(3.5L, 0.8L, 1);
-        tChartLayout Lay;
-        const QImage Img = Drawn(
-            400, 400, [&](QPainter &P) { Lay = DrawCumFreqGraph(P, tDrawContext(400, 400), D); });
+        const tGraph G = Graph(D, tGraphKind::Cumulative);
         const QRgb Red = MarkerRed.rgb();
-        const int Px = Lay.PosX(2.5L);
-        // Back edge of the down arrow, 4 pixels above the baseline.
-        QCOMPARE(Img.pixel(Px - 3, Lay.Baseline - 4), Red);
-        QCOMPARE(Img.pixel(Px + 3, Lay.Baseline - 4), Red);
-        const int Py = Lay.PosY(0.8L);
-        QCOMPARE(Img.pixel(Lay.xa + 4, Py - 3), Red);
-        QCOMPARE(Img.pixel(Lay.xa + 4, Py + 3), Red);
+        const int Px = G.Lay.PosX(2.5L), Py = G.Lay.PosY(0.8L);
+        for (int S : {-3, 3}) {
+            QCOMPARE(G.Img.pixel(Px + S, G.Lay.Baseline - 4), Red);
+            QCOMPARE(G.Img.pixel(G.Lay.xa + 4, Py + S), Red);
+        }
     }
 
-    // Slice colours at known angles, counterclockwise from 3 o'clock.
+    // Slice colours at angles counterclockwise from 3 o'clock; the legend's
+    // first box in the first colour beside its text box, the box after the
+    // list empty.
     void pie_data()
     {
-        QTest::addColumn<QStringList>("values");
         QTest::addColumn<QStringList>("freqs");
         QTest::addColumn<QVector<int>>("angles");
-        QTest::addColumn<QVector<int>>("entries"); // -1: no slice there
-        QTest::newRow("one value") << QStringList{"5"} << QStringList{"4"}
-                                   << QVector<int>{10, 100, 200, 300} << QVector<int>{0, 0, 0, 0};
+        QTest::addColumn<QVector<int>>("entries");
+        QTest::newRow("one value")
+            << QStringList{"4"} << QVector<int>{10, 100, 200, 300} << QVector<int>{0, 0, 0, 0};
         QTest::newRow("quarter and three quarters")
-            << QStringList{"1", "2"} << QStringList{"1", "3"} << QVector<int>{10, 80, 100, 200, 350}
+            << QStringList{"1", "3"} << QVector<int>{10, 80, 100, 200, 350}
             << QVector<int>{0, 0, 1, 1, 1};
         QTest::newRow("first frequency 0")
-            << QStringList{"1", "2", "3"} << QStringList{"0", "1", "1"}
-            << QVector<int>{5, 170, 190, 355} << QVector<int>{1, 1, 2, 2};
-        QStringList Many, Ones;
-        for (int I = 1; I <= 16; ++I) {
-            Many << QString::number(I);
-            Ones << QStringLiteral("1");
-        }
-        // Sixteen equal slices of 22,5 degrees: the middle of each.
+            << QStringList{"0", "1", "1"} << QVector<int>{5, 170, 190, 355}
+            << QVector<int>{1, 1, 2, 2};
         QVector<int> Mid, Entry;
         for (int K = 0; K < 16; ++K) {
             Mid << int(K * 22.5 + 11);
             Entry << K;
         }
-        QTest::newRow("sixteen") << Many << Ones << Mid << Entry;
+        QTest::newRow("sixteen") << QStringList(16, QStringLiteral("1")) << Mid << Entry;
     }
 
     void pie()
     {
-        QFETCH(QStringList, values);
         QFETCH(QStringList, freqs);
         QFETCH(QVector<int>, angles);
         QFETCH(QVector<int>, entries);
-        auto L = HypColumn(values, freqs);
+        QStringList Values;
+        for (int I = 1; I <= freqs.size(); ++I)
+            Values << QString::number(I);
+        auto L = HypColumn(Values, freqs);
         tDescriptor &D = Recomputed(*L, dtHyp);
-        QCOMPARE(D.ListCount(0), values.size());
-        QImage Img = Canvas(500, 400);
-        QPainter P(&Img);
-        Prepare(P);
-        DrawPieChart(P, tDrawContext(500, 400), D);
-        const QRect Sq = PieSquare(P);
-        const QRect Row2 = PieLegendBox(P, values.size());
-        const QRect Row1 = PieLegendBox(P, 0);
-        P.end();
-        const double Cx = (Sq.left() + Sq.left() + Sq.width()) / 2,
-                     Cy = (Sq.top() + Sq.top() + Sq.height()) / 2;
+        QRect Sq, Row1, After;
+        const QImage Img = Drawn(500, 400, [&](QPainter &P) {
+            DrawPieChart(P, tDrawContext(500, 400), D);
+            Sq = PieSquare(P);
+            Row1 = PieLegendBox(P, 0);
+            After = PieLegendBox(P, freqs.size());
+        });
+        const double Cx = Sq.left() + Sq.width() / 2, Cy = Sq.top() + Sq.height() / 2;
         const double R = Sq.width() * 0.35;
         for (int I = 0; I < angles.size(); ++I) {
             const double A = angles[I] * M_PI / 180;
-            const int X = int(std::lround(Cx + R * std::cos(A))),
-                      Y = int(std::lround(Cy - R * std::sin(A)));
-            QCOMPARE(QColor(Img.pixel(X, Y)), PieColour(entries[I]));
+            QCOMPARE(QColor(Img.pixel(int(std::lround(Cx + R * std::cos(A))),
+                                      int(std::lround(Cy - R * std::sin(A))))),
+                     PieColour(entries[I]));
         }
-        // Legend: row 1 in the first colour beside its text box in the
-        // button-face colour; the row after the list empty.
+        const QColor Face = tDrawContext().ButtonFace;
         QCOMPARE(QColor(Img.pixel(Row1.center())), PieColour(0));
-        for (int X : {Row1.right() + 2, Row1.right() + 96 - 2})
-            for (int Y : {Row1.top() + 1, Row1.bottom() - 1})
-                QCOMPARE(QColor(Img.pixel(X, Y)), tDrawContext().ButtonFace);
-        if (values.size() < 16) {
-            QCOMPARE(Img.pixel(Row2.center()), White);
-            QCOMPARE(QColor(Img.pixel(Row2.left() + 1, Row2.top() + 1)), tDrawContext().ButtonFace);
-        }
-    }
-
-    // The sixteen slice colours, in order.
-    void pieColours()
-    {
-        const QList<QColor> Expected{
-            QColor(0xFF, 0, 0),       QColor(0, 0x80, 0),    QColor(0, 0, 0xFF),
-            QColor(0xFF, 0xFF, 0),    QColor(0, 0xFF, 0xFF), QColor(0xFF, 0, 0xFF),
-            QColor(0x80, 0x80, 0x80), QColor(0, 0xFF, 0),    QColor(0x80, 0, 0),
-            QColor(0, 0, 0x80),       QColor(0x80, 0x80, 0), QColor(0x80, 0, 0x80),
-            QColor(0xC0, 0xC0, 0xC0), QColor(0, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF),
-            QColor(0, 0, 0)};
-        for (int K = 0; K < 16; ++K)
-            QCOMPARE(PieColour(K), Expected[K]);
-        QCOMPARE(PieColour(16), Expected[0]);
+        QCOMPARE(QColor(Img.pixel(Row1.right() + 94, Row1.bottom() - 1)), Face);
+        if (freqs.size() < 16)
+            QCOMPARE(QColor(Img.pixel(After.center())), QColor(Qt::white));
+        // The sixteen slice colours, in order, and round again.
+        const QStringList Palette = QString("#ff0000 #008000 #0000ff #ffff00 #00ffff #ff00ff "
+                                            "#808080 #00ff00 #800000 #000080 #808000 #800080 "
+                                            "#c0c0c0 #008080 #ffffff #000000 #ff0000")
+                                        .split(' ');
+        for (int K = 0; K < Palette.size(); ++K)
+            QCOMPARE(PieColour(K).name(), Palette[K]);
     }
 
     // The legend writes each value (or class) beside its colour, "#"
-    // characters when the text is too wide for the box.
+    // characters when the text is too wide for the box; the pen is given back.
     void pieLegend()
     {
-        auto L = ObsColumn({"123456789012345", "2,5", "2,5"}, 1);
-        L->SetColName(0, QString());
+        auto L = ObsColumn({"123456789012345", "2,5", "2,5"}, 1, QString());
         tDescriptor &D = Recomputed(*L);
         const tTexts T = Written(500, 400, [&](QPainter &P) {
-            P.setPen(Qt::red); // given back afterwards
+            P.setPen(Qt::red);
             DrawPieChart(P, tDrawContext(500, 400), D);
             QCOMPARE(P.pen().color(), QColor(Qt::red));
         });
@@ -370,233 +438,34 @@ class tst_drawing_graphs : public QObject
         QCOMPARE(Lines(G), (QStringList{"Søjle A", "0,0 - 10,0"}));
     }
 
-    // A stick standing on the y axis stays visible over it.
-    void stickOnAxis()
-    {
-        auto L = HypColumn({"0", "1", "2"}, {"4", "9", "14"});
-        tDescriptor &D = Recomputed(*L, dtHyp);
-        tChartLayout Lay;
-        const QImage Img = Drawn(
-            400, 400, [&](QPainter &P) { Lay = DrawFreqGraph(P, tDrawContext(400, 400), D); });
-        QCOMPARE(Lay.xa, Lay.PosX(0));
-        QCOMPARE(Img.pixel(Lay.xa, Lay.Baseline - 5), StickLime.rgb());
-    }
-
-    // Row backgrounds: white, cream, ..., yellow for the selected entry.
-    void tableRows()
-    {
-        auto L = ObsColumn({"1", "2", "3", "4", "5"});
-        tDescriptor &D = Recomputed(*L);
-        Link(D);
-        D.SelectEntry(2);
-        QImage Img = Canvas(400, 200);
-        QPainter P(&Img);
-        Prepare(P);
-        const int h = P.fontMetrics().height();
-        DrawFreqTable(P, tDrawContext(400, 200), D);
-        P.end();
-        const QRgb Expected[5] = {White, RowCream.rgb(), RowSelected.rgb(), RowCream.rgb(), White};
-        for (int K = 0; K < 5; ++K)
-            QCOMPARE(Img.pixel(h + 2, 5 * h + K * h + 1), Expected[K]);
-        QCOMPARE(Img.pixel(h - 1, 5 * h + 1), White);
-        // The line under the headings.
-        QCOMPARE(Img.pixel(h + 5, 4 * h + h / 2), Black);
-    }
-
-    // What the table writes: title, headings, then value (or class and
-    // midpoint), h, H, f and F per row; a number too wide for its column shows
-    // as "#" characters. The pane's size holds all of it with a margin of
-    // one line below and at most three lines to the right.
-    void tableTexts_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QStringList>("values"); // grouped: lower, upper, h
-        QTest::addColumn<QStringList>("freqs");
-        QTest::addColumn<QStringList>("lines");
-        const QString Hashes(47, QLatin1Char('#'));
-        QTest::newRow("observations")
-            << int(dtObs) << QStringList{"2", "1", "2,5", "2"} << QStringList{}
-            << QStringList{"Alder", "Observation|h|H|f|F", "1,0|1|1|0,250|0,250",
-                           "2,0|2|3|0,500|0,750", "2,5|1|4|0,250|1,000"};
-        QTest::newRow("frequencies too wide")
-            << int(dtHyp) << QStringList{"1", "2"} << QStringList{"1234567890", "1"}
-            << QStringList{"Antal", "Observation|h|H|f|F",
-                           "1|" + Hashes + "|" + Hashes + "|1,000|1,000",
-                           "2|1|" + Hashes + "|0,000|1,000"};
-        QTest::newRow("classes") << int(dtGrup) << QStringList{"0", "10", "3", "10", "25", "1"}
-                                 << QStringList{}
-                                 << QStringList{"Søjle A", "Interval|Midtpunkt|h|H|f|F",
-                                                "0 - 10|5,0|3|3|0,750|0,750",
-                                                "10 - 25|17,5|1|4|0,250|1,000"};
-    }
-
-    void tableTexts()
-    {
-        QFETCH(int, type);
-        QFETCH(QStringList, values);
-        QFETCH(QStringList, freqs);
-        QFETCH(QStringList, lines);
-        std::unique_ptr<tLumen> L;
-        if (type == dtObs) {
-            L = ObsColumn(values, 1);
-        } else if (type == dtHyp) {
-            L = HypColumn(values, freqs);
-        } else {
-            L = std::make_unique<tLumen>();
-            for (int I = 0; I + 2 < values.size(); I += 3) {
-                L->SetGrupLowText(I / 3, 0, values[I]);
-                L->SetGrupHighText(I / 3, 0, values[I + 1]);
-                L->SetGrupFreqText(I / 3, 0, values[I + 2]);
-            }
-            L->ToggleGrupColSelected(0);
-        }
-        const bool Grouped = type == dtGrup;
-        tDescriptor &D = Recomputed(*L, TDataType(type));
-        QSize Pane;
-        const tTexts T = Written(900, 400, [&](QPainter &P) {
-            Pane = FreqTablePaneSize(P, D, Grouped);
-            P.setPen(Qt::red); // the table writes in black, and gives the pen back
-            if (Grouped)
-                DrawGroupedFreqTable(P, tDrawContext(900, 400), D);
-            else
-                DrawFreqTable(P, tDrawContext(900, 400), D);
-            QCOMPARE(P.pen().color(), QColor(Qt::red));
-        });
-        QCOMPARE(Lines(T), lines);
-        for (const tTextItem &I : T)
-            QCOMPARE(I.Colour, QColor(Qt::black));
-        QVERIFY2(HoldsSnugly(Pane, T),
-                 qPrintable(QStringLiteral("%1 x %2").arg(Pane.width()).arg(Pane.height())));
-    }
-
-    // Only rows meeting the clip are drawn; the rest stays untouched.
-    void tableClip()
-    {
-        QStringList Values;
-        for (int I = 0; I < 200; ++I)
-            Values << QString::number(I);
-        auto L = ObsColumn(Values);
-        tDescriptor &D = Recomputed(*L);
-        QImage Full = Canvas(300, 3000), Part = Canvas(300, 3000);
-        const QRect Clip(0, 1000, 300, 200);
-        for (QImage *I : {&Full, &Part}) {
-            QPainter P(I);
-            Prepare(P);
-            if (I == &Part)
-                P.setClipRect(Clip);
-            DrawFreqTable(P, tDrawContext(300, 3000), D);
-        }
-        QCOMPARE(Part.copy(Clip), Full.copy(Clip));
-        QCOMPARE(Part.copy(0, 0, 300, 1000), Canvas(300, 1000));
-    }
-
     // Degenerate data never hangs or crashes any drawing, nor writes a
     // number that is none.
-    void degenerate_data()
-    {
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<QStringList>("freqs");
-        QTest::newRow("all zero frequencies") << QStringList{"1", "2"} << QStringList{"0", "0"};
-        QTest::newRow("single value") << QStringList{"4"} << QStringList{"3"};
-        QTest::newRow("huge values") << QStringList{"1e40", "-1e40"} << QStringList{"1", "1"};
-        QTest::newRow("tiny spread") << QStringList{"1", "1,0000000001"} << QStringList{"1", "1"};
-        QTest::newRow("empty") << QStringList{} << QStringList{};
-    }
-
     void degenerate()
     {
-        QFETCH(QStringList, values);
-        QFETCH(QStringList, freqs);
-        auto L = HypColumn(values, freqs);
-        tDescriptor &D = Recomputed(*L, dtHyp);
-        const tDrawContext C(400, 400);
-        const tTexts T = Written(400, 400, [&](QPainter &P) {
-            for (int G = 0; G < 3; ++G)
-                for (bool Grouped : {false, true})
-                    DrawFrequencyGraph(P, C, D, tGraphKind(G), Grouped);
-            DrawPieChart(P, C, D);
-            DrawGroupedPieChart(P, C, D);
-            DrawFreqTable(P, C, D);
-            DrawGroupedFreqTable(P, C, D);
-            DrawKeyFigures(P, C, D);
-            DrawGroupedKeyFigures(P, C, D);
-        });
-        // Every number written is a number.
-        for (const tTextItem &I : T)
-            QVERIFY2(!I.Text.contains(QLatin1String("nan"), Qt::CaseInsensitive) &&
-                         !I.Text.contains(QLatin1String("inf"), Qt::CaseInsensitive),
-                     qPrintable(I.Text));
-    }
-
-    // Printer pages get wider sticks: 3 + 2p pixels.
-    void printerSticks()
-    {
-        auto L = ObsColumn({"1", "2", "2"});
-        tDescriptor &D = Recomputed(*L);
-        QImage Img = Canvas(1200, 1200);
-        QPainter P(&Img);
-        Prepare(P);
-        const tDrawContext C = tDrawContext::Printer(1200, 1200, 300, 96);
-        QCOMPARE(C.Extra(), 3);
-        const tChartLayout Lay = DrawFreqGraph(P, C, D);
-        P.end();
-        const int X = Lay.PosX(2), Y = (Lay.FrameT + Lay.Baseline) / 2;
-        QCOMPARE(Img.pixel(X - 1 - 3, Y), Black);
-        QCOMPARE(Img.pixel(X + 1 + 3, Y), Black);
-        QCOMPARE(Img.pixel(X + 2 + 3, Y), White);
-        QCOMPARE(Img.pixel(X + 3, Y), StickLime.rgb());
-    }
-
-    // The CLI draws a picture of the asked size, or the pane's size.
-    void cliRender_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<int>("rc");
-        QTest::newRow("graph default") << "hyppighedsgraf" << QString() << 0;
-        QTest::newRow("table") << "tabel" << QString() << 0;
-        QTest::newRow("unknown kind") << "stolpediagram" << QString() << 2;
-        QTest::newRow("bad size") << "frekvensgraf"
-                                  << "0x10" << 2;
-    }
-
-    void cliRender()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QString, size);
-        QFETCH(int, rc);
-        QTemporaryDir Dir;
-        const QString File = Dir.filePath(QStringLiteral("d.lmt"));
-        const QString Png = Dir.filePath(QStringLiteral("d.png"));
-        auto L = ObsColumn({"1", "2", "2", "3", "7"});
-        L->SaveToFile(File);
-        QVERIFY(!L->WriteFailed());
-        QStringList Args{
-            QStringLiteral("render"), File, QStringLiteral("--col"), QStringLiteral("A"),
-            QStringLiteral("--kind"), kind, QStringLiteral("-o"),    Png};
-        if (!size.isEmpty())
-            Args << QStringLiteral("--size") << size;
-        QProcess Proc;
-        Proc.start(QStringLiteral(LUMEN_CLI), Args);
-        QVERIFY(Proc.waitForFinished(60000));
-        QCOMPARE(Proc.exitCode(), rc);
-        if (rc != 0) {
-            QVERIFY(!QFile::exists(Png));
-            return;
+        const std::pair<QStringList, QStringList> Cases[] = {{{"1", "2"}, {"0", "0"}},
+                                                             {{"1e40", "-1e40"}, {"1", "1"}},
+                                                             {{"1", "1,0000000001"}, {"1", "1"}},
+                                                             {{}, {}}};
+        for (const auto &[Values, Freqs] : Cases) {
+            auto L = HypColumn(Values, Freqs);
+            tDescriptor &D = Recomputed(*L, dtHyp);
+            const tDrawContext C(400, 400);
+            const tTexts T = Written(400, 400, [&](QPainter &P) {
+                for (int G = 0; G < 3; ++G)
+                    for (bool Grouped : {false, true})
+                        DrawFrequencyGraph(P, C, D, tGraphKind(G), Grouped);
+                DrawPieChart(P, C, D);
+                DrawGroupedPieChart(P, C, D);
+                DrawFreqTable(P, C, D);
+                DrawGroupedFreqTable(P, C, D);
+                DrawKeyFigures(P, C, D);
+                DrawGroupedKeyFigures(P, C, D);
+            });
+            for (const tTextItem &I : T)
+                QVERIFY2(!I.Text.contains(QRegularExpression(
+                             "nan|inf", QRegularExpression::CaseInsensitiveOption)),
+                         qPrintable(Values.join(' ') + ": " + I.Text));
         }
-        QImage Img(Png);
-        QVERIFY(!Img.isNull());
-        if (!size.isEmpty()) {
-            QCOMPARE(Img.size(), QSize(300, 200));
-        } else if (kind.endsWith(QLatin1String("graf"))) {
-            QCOMPARE(Img.size(), QSize(400, 400));
-        } else {
-            tDescriptor &D = Recomputed(*L);
-            QVERIFY(HoldsSnugly(Img.size(), Written(900, 900, [&](QPainter &P) {
-                                    DrawFreqTable(P, tDrawContext(900, 900), D);
-                                })));
-        }
-        QCOMPARE(Img.pixel(0, Img.height() - 1), White);
     }
 };
 
