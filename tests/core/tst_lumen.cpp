@@ -9,11 +9,12 @@
 namespace
 {
 
-// A typed part as "state:shown" (n number, t text, e empty).
+// A typed part as "state:shown" (n number, t text, e empty); the getter must
+// replace whatever its text held before.
 QString Part(void (tLumen::*Get)(int, int, QString &, TCellState &) const, const tLumen &L,
              int Line, int Col)
 {
-    QString T;
+    QString T = "old";
     TCellState S = csText;
     (L.*Get)(Line, Col, T, S);
     return QString("ent"[S]) + ':' + T;

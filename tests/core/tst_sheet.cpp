@@ -54,6 +54,8 @@ void Step(tLumen &L, const QString &Command, QStringList &Out)
     } else if (Verb == "recalc") {
         const QString Done = L.RecalcFrom(ColIndex(Arg[0]));
         Out << (Done.isEmpty() ? "-" : Done);
+    } else if (Verb == "recalcline") {
+        Out << RecalcLine(L, Arg.toInt());
     } else if (Verb == "recalcall") {
         Out << RecalcAll(L);
     } else if (Verb == "line") {
@@ -170,6 +172,8 @@ class TestSheet : public QObject
             "recalc A",
             "C A=10,20,3|B=1,1,1|C:A/B=1,20,3 C C A=10,20,3|B=1,1,0|C:A/B=1,20 C "
             "A=10,20,3|B=1,1,0|C:A/B=10,20");
+        Row("the editor's one-line recalculation", {"A=1,2", "B:A*2"},
+            "A0=5;A1=6;recalcline 1;sheet;recalc A", "B A=5,6|B:A*2=2,12 B A=5,6|B:A*2=10,12");
         Row("whole sheet, a backward chain", {"A=1,2", "B:D+1", "D:A*2"}, "A0=5;line 1;recalcall",
             "DB A=5,2|B:D+1=11,5|D:A*2=10,4");
         Row("whole sheet, a circle from A", {"A:B", "B:A"}, "recalcall", "AB A:B|B:A");
@@ -227,6 +231,7 @@ class TestSheet : public QObject
             "dellines 3", "A=1|B=5,6,7,9|#a,b,c");
         Row("delete lines keeps inner gaps", {"A=1,,3,4", "#a,b,c"}, "dellines 0,2", "A=,4|#b");
         Row("swap lines", {"A=1,2,3", "B=a,b", "C=7"}, "swaplines 0 2", "A=3,2,1|B=,b,a|C=7");
+        Row("swap a gap with the end", {"A=1,,3"}, "swaplines 1 3", "A=1,,3");
         Row("swap into a gap", {"A=5", "#n"}, "swaplines 1 0", "A=,5|#,n");
 
         // Sorting. Equal values keep their order (B tells them apart); texts
