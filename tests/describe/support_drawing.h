@@ -148,7 +148,6 @@ class tTextLog : public QPaintDevice
     QVector<tTextItem> Items;
 
     tTextLog(int W, int H) : W(W), H(H), Engine(this) {}
-    ~tTextLog() override = default;
     QPaintEngine *paintEngine() const override { return &Engine; }
 
   protected:
