@@ -83,13 +83,6 @@ inline tDescriptor &Recomputed(tLumen &L, TDataType Type = dtObs)
     return D;
 }
 
-inline QImage Canvas(int W, int H)
-{
-    QImage I(W, H, QImage::Format_RGB32);
-    I.fill(Qt::white);
-    return I;
-}
-
 inline void Prepare(QPainter &P)
 {
     P.setFont(PaneFont());
@@ -100,7 +93,8 @@ inline void Prepare(QPainter &P)
 // Draws into a white W x H canvas prepared as above.
 template <class tFn> QImage Drawn(int W, int H, tFn &&Draw)
 {
-    QImage Img = Canvas(W, H);
+    QImage Img(W, H, QImage::Format_RGB32);
+    Img.fill(Qt::white);
     {
         QPainter P(&Img);
         Prepare(P);
@@ -148,7 +142,6 @@ class tTextLog : public QPaintDevice
     QVector<tTextItem> Items;
 
     tTextLog(int W, int H) : W(W), H(H), Engine(this) {}
-    ~tTextLog() override = default;
     QPaintEngine *paintEngine() const override { return &Engine; }
 
   protected:

@@ -174,6 +174,18 @@ class tst_descriptor : public QObject
         Row("too wide for the gap", "grup", {"0:10:1", "20:30:1", "10:21:1"},
             {"0-10 1 0 0 0", "20-30 1 0 0 0"},
             "n 2 min 0 max 30 mean 0 maxh 1 maxf 0.5 dec 1 fault");
+        // Enough values to make the value table grow: 300 values, each twice.
+        QStringList Many(600), Each;
+        for (int I = 0; I < 300; ++I) {
+            Many[I] = Many[599 - I] = QString::number(I * 7 % 300);
+            Each << QStringLiteral("%1 2 %2 %3 %4")
+                        .arg(I)
+                        .arg(2 * I + 2)
+                        .arg(1 / 300.0)
+                        .arg((I + 1) / 300.0);
+        }
+        Row("many values", "obs", Many, Each,
+            "n 600 min 0 max 299 mean 149.5 maxh 2 maxf 0.00333333 dec 3");
     }
 
     void lists()
@@ -435,28 +447,26 @@ class tst_descriptor : public QObject
         QTest::addColumn<QString>("Text");
         QTest::addColumn<bool>("FromFile");
         QTest::addColumn<QString>("Written");
-        QTest::newRow("column") << int(kColumn) << "12\t13\r\n14" << false
-                                << "\r\n12\r\n13\r\n14\r\n";
-        QTest::newRow("column with name") << int(kColumn) << "Højde i cm\r\n1,5\r\n\r\n3\r\n"
-                                          << false << "Højde i cm\r\n1,5\r\n\r\n3,0\r\n";
-        QTest::newRow("empty name") << int(kColumn) << "\r\n7\r\n" << false << "\r\n7\r\n";
+        auto Row = [](const char *Name, tKind K, const char *Text, bool File, const char *Out) {
+            QTest::newRow(Name) << int(K) << QString(Text) << File << QString(Out);
+        };
+        Row("column", kColumn, "12\t13\r\n14", false, "\r\n12\r\n13\r\n14\r\n");
+        Row("with name", kColumn, "Højde i cm\r\n1,5\r\n\r\n3\r\n", false,
+            "Højde i cm\r\n1,5\r\n\r\n3,0\r\n");
+        Row("empty name", kColumn, "\r\n7\r\n", false, "\r\n7\r\n");
         // A line feed alone is no separator; a semicolon is one in files only.
-        QTest::newRow("lf alone joins") << int(kColumn) << "1\n2\r" << false << "\r\n12\r\n";
-        QTest::newRow("semicolon pasted") << int(kColumn) << "1;2\r" << false << "\r\n1;2\r\n";
-        QTest::newRow("empty tokens")
-            << int(kColumn) << "a\r\r\n\t4\t" << false << "a\r\n\r\n\r\n4\r\n";
-        QTest::newRow("text later") << int(kColumn) << "1\r\nabc\r\n"
-                                    << false << "\r\n1\r\nabc\r\n";
-        QTest::newRow("a last token is a value") << int(kColumn) << "abc" << false << "\r\nabc\r\n";
-        QTest::newRow("nothing") << int(kColumn) << "" << false << "\r\n";
-        QTest::newRow("column from file") << int(kColumn) << "1;2,25\r\n"
-                                          << true << "\r\n1,00\r\n2,25\r\n";
-        QTest::newRow("line") << int(kLine) << "Ny\r\n5\r\n\r\n6,5\r\n"
-                              << false << "Ny\r\n5\r\n\r\n6,5\r\n\r\n";
-        QTest::newRow("frequencies") << int(kHyp) << "Sko\r\n38\t4\r\n39,5\t2\r\n"
-                                     << false << "Sko\r\n38,0\t4\r\n39,5\t2\r\n";
-        QTest::newRow("classes from file") << int(kGrup) << "0;10;3\r\n10;20,5;1\r\n"
-                                           << true << "\r\n0,0\t10,0\t3\r\n10,0\t20,5\t1\r\n";
+        Row("lf alone joins", kColumn, "1\n2\r", false, "\r\n12\r\n");
+        Row("semicolon pasted", kColumn, "1;2\r", false, "\r\n1;2\r\n");
+        Row("empty tokens", kColumn, "a\r\r\n\t4\t", false, "a\r\n\r\n\r\n4\r\n");
+        Row("text later", kColumn, "1\r\nabc\r\n", false, "\r\n1\r\nabc\r\n");
+        Row("a last token is a value", kColumn, "abc", false, "\r\nabc\r\n");
+        Row("nothing", kColumn, "", false, "\r\n");
+        Row("column from file", kColumn, "1;2,25\r\n", true, "\r\n1,00\r\n2,25\r\n");
+        Row("line", kLine, "Ny\r\n5\r\n\r\n6,5\r\n", false, "Ny\r\n5\r\n\r\n6,5\r\n\r\n");
+        Row("frequencies", kHyp, "Sko\r\n38\t4\r\n39,5\t2\r\n", false,
+            "Sko\r\n38,0\t4\r\n39,5\t2\r\n");
+        Row("classes from file", kGrup, "0;10;3\r\n10;20,5;1\r\n", true,
+            "\r\n0,0\t10,0\t3\r\n10,0\t20,5\t1\r\n");
     }
 
     void paste()

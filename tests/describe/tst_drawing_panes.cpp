@@ -153,7 +153,7 @@ class tst_drawing_panes : public QObject
             Draw(P);
         });
         QCOMPARE(Part.copy(Clip), Drawn(300, 3000, Draw).copy(Clip));
-        QCOMPARE(Part.copy(0, 0, 300, 1000), Canvas(300, 1000));
+        QCOMPARE(Part.copy(0, 0, 300, 1000), Drawn(300, 1000, [](QPainter &) {}));
     }
 
     // The value widths are remembered between repaints; after a table drawn
@@ -187,6 +187,15 @@ class tst_drawing_panes : public QObject
             });
             const tTextItem *W = Find(T, C.Widest);
             QVERIFY2(W && W->At.x() == QFontMetrics(F).height(), qPrintable(C.Widest));
+            // Its f and F (equal) stand one "Observation" wide apart, right of the others.
+            QVector<int> Row;
+            for (const tTextItem &I : T)
+                if (I.At.y() == W->At.y())
+                    Row << I.Right;
+            std::sort(Row.begin(), Row.end());
+            const int cw = QFontMetrics(F).horizontalAdvance(QStringLiteral("Observation"));
+            QCOMPARE(Row.size(), 5);
+            QCOMPARE(Row[4] - Row[3], (cw + 1) / 2 * 2);
         }
     }
 
@@ -208,9 +217,6 @@ class tst_drawing_panes : public QObject
         // F = 0,75 exactly makes 2 the upper quartile (at least, not above).
         QTest::newRow("1 2 2 3") << false << QStringList{"1", "2", "2", "3"} << 0
                                  << "4|8|1|3|2|2|1,00|2,00|2,00|2,00|0,50|0,71";
-        // Two values share the largest h.
-        QTest::newRow("5 5 7 7 9") << false << QStringList{"5", "5", "7", "7", "9"} << 0
-                                   << "5|33|5|9|4||5,00|7,00|7,00|6,60|2,24|1,50";
         // A later, larger h makes the mode unique again; 15/7, 34/49.
         QTest::newRow("tie then larger")
             << false << QStringList{"1", "1", "2", "2", "3", "3", "3"} << 2
@@ -258,21 +264,11 @@ class tst_drawing_panes : public QObject
         const tDescriptor &D = Recomputed(*L, Classes ? dtGrup : dtObs);
         QVERIFY(!D.HasClassFault());
         const QStringList Labels =
-            Grouped ? QStringList{"Antal observationer", "Variationsbredde", "Typeinterval",
-                                  "Nedre kvartil",       "Median",           "Øvre kvartil",
-                                  "Middeltal",           "Varians",          "Standardafvigelse"}
-                    : QStringList{"Antal observationer",
-                                  "Sum af observationer",
-                                  "Mindsteværdi",
-                                  "Størsteværdi",
-                                  "Variationsbredde",
-                                  "Typetal",
-                                  "Nedre kvartil",
-                                  "Median",
-                                  "Øvre kvartil",
-                                  "Middeltal",
-                                  "Varians",
-                                  "Standardafvigelse"};
+            QString(Grouped ? "Antal observationer|Variationsbredde|Typeinterval|"
+                            : "Antal observationer|Sum af observationer|Mindsteværdi|"
+                              "Størsteværdi|Variationsbredde|Typetal|")
+                .append("Nedre kvartil|Median|Øvre kvartil|Middeltal|Varians|Standardafvigelse")
+                .split('|');
         QStringList Expected{Classes ? "Søjle A" : "Alder"};
         const QStringList Numbers = Figures.split('|');
         for (int I = 0; I < Labels.size(); ++I)
@@ -303,10 +299,8 @@ class tst_drawing_panes : public QObject
         const int R = Qt::AlignRight, L = Qt::AlignLeft;
         QTest::newRow("fits right") << "123456,789" << 0 << R << false;
         QTest::newRow("one pixel short right") << "123456,789" << -1 << R << true;
-        QTest::newRow("roomy right") << "42" << 20 << R << false;
         QTest::newRow("roomy left") << "42" << 20 << L << false;
         QTest::newRow("one pixel short left") << "123456,789" << -1 << L << true;
-        QTest::newRow("far too wide left") << "12345678901234567890" << -60 << L << true;
     }
 
     void overflow()
@@ -349,9 +343,8 @@ class tst_drawing_panes : public QObject
             for (int X = 8; X <= 28; ++X)
                 QVERIFY(Cross(X, Y) == Cross(36 - X, Y) && Cross(X, Y) == Cross(36 - Y, X));
         const tTexts T = Written(300, 50, [&](QPainter &P) { DrawErrorNotice(P, Message); });
-        QCOMPARE(T.size(), 1);
-        QCOMPARE(T[0].Text, Message);
-        QCOMPARE(T[0].At.x(), 40);
+        QCOMPARE(QStringLiteral("%1 %2 at %3").arg(T.size()).arg(T[0].Text).arg(T[0].At.x()),
+                 "1 Fejl i intervaller at 40");
         QCOMPARE(T[0].PixelSize, 22);
         QFont Big = PaneFont();
         Big.setPixelSize(22);
@@ -495,18 +488,17 @@ class tst_drawing_panes : public QObject
         QTest::addColumn<int>("Type");
         QTest::addColumn<QString>("Name");
         QTest::addColumn<QStringList>("Lines");
-        QTest::newRow("observations") << int(dtObs) << "Klasse 7b"
-                                      << QStringList{"Datasæt - Klasse 7b", "Kolonne A", " Bo|12",
-                                                     " 2|ikke målt",        " 3",        " 4|12"};
+        const QStringList Cells{" 2|ikke målt", " 3", " 4|12"};
+        QTest::newRow("observations")
+            << int(dtObs) << "Klasse 7b"
+            << QStringList{"Datasæt - Klasse 7b", "Kolonne A", " Bo|12"} + Cells;
         QTest::newRow("frequencies")
             << int(dtHyp) << ""
-            << QStringList{"Datasæt", "Kolonne 1", "Observation|Hyppighed", " 1|12", " 2|ikke målt",
-                           " 3",      " 4|12"};
+            << QStringList{"Datasæt", "Kolonne 1", "Observation|Hyppighed", " 1|12"} + Cells;
         QTest::newRow("groupings")
             << int(dtGrup) << ""
-            << QStringList{"Datasæt", "Kolonne 1",    "Nedre grænse|Øvre grænse|Hyppighed",
-                           " 1|12",   " 2|ikke målt", " 3",
-                           " 4|12"};
+            << QStringList{"Datasæt", "Kolonne 1", "Nedre grænse|Øvre grænse|Hyppighed", " 1|12"} +
+                   Cells;
     }
     void dataSetCells()
     {
