@@ -159,7 +159,9 @@ class tst_descriptor : public QObject
             "n 4 min 20 max 25 mean 8.75 maxh 2 maxf 0.5 dec 3");
         Row("no classes", "auto 0 10 0 0", {"1", "2"}, {},
             "n 2 min 0 max 0 mean 0 maxh 0 maxf 0 dec 3");
-        Row("classes sorted", "grup", {"10:20:3", "0:10:1", "30:40:2", "20:30:4", "10:20:1"},
+        // Lines without a usable frequency are left out.
+        Row("classes sorted", "grup",
+            {"10:20:3", "0:10:1", "30:40:2", "20:30:4", "10:20:1", "50:60:", "60:70:-1", "70:80:x"},
             {"0-10 1 1 0.0909091 0.0909091", "10-20 4 5 0.363636 0.454545",
              "20-30 4 9 0.363636 0.818182", "30-40 2 11 0.181818 1"},
             "n 11 min 0 max 40 mean 21.3636 maxh 4 maxf 0.363636 dec 1");
