@@ -86,7 +86,8 @@ struct TMarked : TEditorFixture {
             ClickHeader(Edit->SojleDG(), 0, 1, Qt::ControlModifier);
     }
     tDescriptor &D() { return DescriptorOf(L()); }
-    void Choose(int N, int Kind) { Edit->ChooseKind(N, Edit->ItemOfKind(Kind)); }
+    // As a person chooses it in the pane's kind list.
+    void Choose(int N, int Kind) { emit Edit->Pane(N)->ComboBox->activated(Edit->ItemOfKind(Kind)); }
 };
 
 // Where the pane draws cross-table cell (I, J), list row K of a table, and the
