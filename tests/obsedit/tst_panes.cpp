@@ -87,7 +87,10 @@ struct TMarked : TEditorFixture {
     }
     tDescriptor &D() { return DescriptorOf(L()); }
     // As a person chooses it in the pane's kind list.
-    void Choose(int N, int Kind) { emit Edit->Pane(N)->ComboBox->activated(Edit->ItemOfKind(Kind)); }
+    void Choose(int N, int Kind)
+    {
+        emit Edit->Pane(N)->ComboBox->activated(Edit->ItemOfKind(Kind));
+    }
 };
 
 // Where the pane draws cross-table cell (I, J), list row K of a table, and the
