@@ -71,22 +71,9 @@ TDataType Build(tLumen &L, const QString &Script)
     return Type;
 }
 
-// An editor with column A holding Values, marked when any, and column B
-// holding Second, marked too when given.
+// An editor whose kinds are chosen as a person chooses them in a pane's list.
 struct TMarked : TEditorFixture {
-    explicit TMarked(const QVector<int> &Values, const QVector<int> &Second = {})
-    {
-        for (int I = 0; I < Values.size(); ++I)
-            L().SetCellText(I, 0, QString::number(Values[I]));
-        for (int I = 0; I < Second.size(); ++I)
-            L().SetCellText(I, 1, QString::number(Second[I]));
-        if (!Values.isEmpty())
-            ClickHeader(Edit->SojleDG(), 0, 0);
-        if (!Second.isEmpty())
-            ClickHeader(Edit->SojleDG(), 0, 1, Qt::ControlModifier);
-    }
     tDescriptor &D() { return DescriptorOf(L()); }
-    // As a person chooses it in the pane's kind list.
     void Choose(int N, int Kind)
     {
         emit Edit->Pane(N)->ComboBox->activated(Edit->ItemOfKind(Kind));
@@ -236,7 +223,7 @@ class TstPanes : public QObject
     {
         QFETCH(QString, script);
         QFETCH(QString, state);
-        TMarked F(QVector<int>{});
+        TMarked F;
         for (const QString &T : script.split(' ')) {
             if (T.size() > 2 && T[1] == '*') {
                 for (int I = 0; I < T.mid(2).toInt(); ++I)
@@ -384,7 +371,10 @@ class TstPanes : public QObject
     // cell, the margin or a header selects nothing (and keeps what was).
     void crossTableMarksScatter()
     {
-        TMarked F({1, 2, 2, 2}, {5, 5, 6, 5});
+        TMarked F;
+        SetupSheet(F.L(), {"A=1,2,2,2", "B=5,5,6,5"});
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        ClickHeader(F.Edit->SojleDG(), 0, 1, Qt::ControlModifier);
         F.Edit->SetView(TEditorFrame::vwDual);
         F.Choose(2, bkKrydstabel);
         F.Choose(3, bkKrydsdiagram);
