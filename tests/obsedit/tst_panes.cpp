@@ -123,7 +123,6 @@ class TstPanes : public QObject
             QTest::newRow(Name) << QString(Script) << QString(Allowed);
         };
         Row("nothing marked", "A:5", "");
-        Row("one column", "A:5 mA", "1 2 3 4 5 6 7 8");
         Row("one value: no curve", "A:3/1 mA", "1 3 4 5 6 7 8");
         Row("16 values: pie", "A:16 mA", "1 2 3 4 5 6 7 8");
         Row("17 values: no pie", "A:17 mA", "1 2 3 4 5 6 7");
