@@ -238,8 +238,9 @@ void TDataEdit::SortCommand(bool Ascending)
             L.SortLinesByColumn(At, Ascending);
             RecalcAll(L);
         } else {
+            // Whole columns move, so every line of a computed column changes.
             L.SortColumnsByLine(At, Ascending);
-            RecalcLine(L, At);
+            RecalcAll(L);
         }
         return true;
     });

@@ -404,16 +404,6 @@ class TstEditorDialogs : public QObject
         QVERIFY(F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
     }
 
-    void typedDataAreNeverDrawnOver()
-    {
-        TEditorFixture F;
-        SetupSheet(F.L(), {"A=7"});
-        ClickHeader(F.Edit->SojleDG(), 0, 0);
-        QVERIFY(!F.Edit->ToolButton(QStringLiteral("TerningSpeed"))->isEnabled());
-        F.Edit->RandomRangeCommand(); // returns at once: no dialog to answer
-        QCOMPARE(Sheet(F.L()) + ' ' + QString::number(F.L().GetRandomCount(0)), "A=7 0");
-    }
-
     void refillRecomputes()
     {
         TEditorFixture F;

@@ -9,7 +9,7 @@
 #include "PaneKinds.h"
 #include "support_host.h"
 
-#include <QLabel>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -58,9 +58,8 @@ class TstGlyphs : public QObject
         {
             QPainter P(&Sheet);
             for (int I = 0; I < Tools.size(); ++I) {
-                const QList<QSize> Sizes = ToolGlyph(Tools[I]).availableSizes();
-                QCOMPARE(Sizes.size(), 1);
-                P.drawPixmap(I * 22, 0, ToolGlyph(Tools[I]).pixmap(Sizes[0]));
+                const QIcon Glyph = ToolGlyph(Tools[I]);
+                P.drawPixmap(I * 22, 0, Glyph.pixmap(Glyph.availableSizes().value(0)));
             }
             for (int D = 0; D < 3; ++D)
                 P.drawPixmap(D * 20, 22, DirectionGlyph(DirectionResource(D)));
@@ -71,7 +70,8 @@ class TstGlyphs : public QObject
     }
 
     // Headers (a marked column, a named one, the cursor's column and line in
-    // bold), line names and cells as the grids paint them; the tool bar.
+    // bold, its cell framed heavier while the grid has the focus), line names
+    // and cells as the grids paint them; the tool bar.
     void gridCorner()
     {
         TEditorFixture F;
@@ -83,8 +83,8 @@ class TstGlyphs : public QObject
         L.SetLineName(2, QStringLiteral("Ole"));
         ClickHeader(F.Edit->SojleDG(), 0, 1);
         TGridView *G = F.Edit->DataDG();
+        G->setFocus();
         G->SetCell(1, 0);
-        F.Edit->StatusPanel->setFocus();
         CompareWithReference(F.Edit->Block(0)->grab(QRect(0, 0, 440, 110)).toImage(),
                              QStringLiteral("grid.png"));
         auto *Tools = F.Edit->findChild<QWidget *>(QStringLiteral("ToolBar"));
@@ -110,6 +110,12 @@ class TstGlyphs : public QObject
                                       K == bkTabel);
         P.end();
         CompareWithReference(Img, QStringLiteral("kinds.png"));
+        // The closed list shows the chosen kind, the first one too.
+        QComboBox *Box = F.Edit->Pane(1)->ComboBox;
+        Box->setCurrentIndex(-1);
+        const QImage None = Box->grab().toImage();
+        Box->setCurrentIndex(0);
+        QVERIFY(Box->grab().toImage() != None);
     }
 
     void menus()
