@@ -146,7 +146,7 @@ QList<double> Numbers(const tLumen &L, int Col)
 // a dialog that stays open is given up. What the dialog showed at first.
 QString Dice(TEditorFixture &F, int Col, const QString &Fields)
 {
-    if (!(F.L().SelColCount() == 1 && F.L().IsColSelected(Col)))
+    if (Col >= 0 && !(F.L().SelColCount() == 1 && F.L().IsColSelected(Col)))
         ClickHeader(F.Edit->SojleDG(), 0, Col);
     QString Shown;
     WhenModal([&](QWidget *W) {
@@ -427,6 +427,16 @@ class TstEditorDialogs : public QObject
         QVERIFY(F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled()); // C is left
         QCOMPARE(Dice(F, 2, QStringLiteral("-")), QStringLiteral("10|99|8|"));
         QVERIFY(!F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
+
+        // Marked together, the dialog starts from their settings only when all
+        // agree (a refused filling changes nothing).
+        for (const auto &[Col, Fields] : {std::pair{0, "1|6|8"}, {2, "10|99|8"}, {3, "1|6|8"}})
+            Dice(F, Col, QString(Fields));
+        for (int Col : {0, 2, 3})
+            ClickHeader(F.Edit->SojleDG(), 0, Col, Col ? Qt::ControlModifier : Qt::NoModifier);
+        QCOMPARE(Dice(F, -1, QStringLiteral("6|1|5")), QStringLiteral("|||"));
+        ClickHeader(F.Edit->SojleDG(), 0, 2, Qt::ControlModifier);
+        QCOMPARE(Dice(F, -1, QStringLiteral("6|1|5")), QStringLiteral("1|6|8|"));
     }
 
     // The (x,y) calculator from a pane showing the cumulative graph of values

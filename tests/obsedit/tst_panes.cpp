@@ -202,6 +202,7 @@ class TstPanes : public QObject
         const QString Linked = "A=2,4,4,7,9,9,9 mA v:d 2=3 3=5 ";
         Row("a table line selects", Linked + "t2:2", "5 3h 5h 5 d n4 s2=7y");
         Row("the heading selects nothing", Linked + "t2:2 t2:h", "5 3h 5h 5 d n4");
+        Row("the line under the heading starts at once", Linked + "t2:top", "5 3h 5h 5 d n4 s0=2y");
         Row("the graph picks the nearest value", Linked + "g3:4.3", "5 3h 5h 5 d n4 s1=4y");
         Row("nearer 9 than 7 is 9", Linked + "g3:8.4", "5 3h 5h 5 d n4 s3=9y");
         Row("unlinked panes do not pick", Linked + "g3:8.4 3=4 t2:1", "4 3 4 4 d n4");
@@ -238,8 +239,9 @@ class TstPanes : public QObject
                 const QStringList V = T.mid(3).split(',');
                 const tDescriptor &D = F.D();
                 const QPoint At =
-                    T[0] == 't'
-                        ? QPoint(40, V[0] == "h" ? D.TableTop - 3 : TableRow(D, V[0].toInt()).y())
+                    T[0] == 't' ? QPoint(40, V[0] == "h"     ? D.TableTop - 1
+                                             : V[0] == "top" ? D.TableTop
+                                                             : TableRow(D, V[0].toInt()).y())
                     : T[0] == 'g'
                         ? QPoint(
                               int((V[0].toDouble() + double(D.XOffset)) / double(D.XScale) + 0.5),
