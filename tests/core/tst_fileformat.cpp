@@ -310,6 +310,7 @@ class TestFileFormat : public QObject
         QTest::newRow("very long text") << 0 << 1500000;
         QTest::newRow("intervals of Z") << 1 << 60;
         QTest::newRow("cells of Z") << 2 << 600;
+        QTest::newRow("cells beyond the reader's first piece") << 2 << 120000;
         QTest::newRow("line names") << 3 << 600;
         QTest::newRow("last frequency column") << 4 << 300;
         QTest::newRow("last grouped column") << 5 << 10;

@@ -211,6 +211,8 @@ class TestSheet : public QObject
             "insert A;refsof D;refsof G", "BC  B=1|C=2|D:SIN(B)+C*1,5=3.8414709848079|G:B+?");
         Row("functions and exponents keep letters", {"E=1", "F=2", "H:EXP(E)-RUND(1E5)+LN(F)"},
             "insert C;refsof I", "FG F=1|G=2|I:EXP(F)-RUND(1E5)+LN(G)=-99996.588570991");
+        Row("a damaged file's odd references keep their place", {"A=1"},
+            "refs C:Ab{;insert A;refsof D", "Bb{ B=1|D:");
         Row("remove re-letters", {"E=1", "G=2", "H:RUND(G)>E", "I:H<>B"}, "remove F;refsof G",
             "FE E=1|F=2|G:RUND(F)>E=1|H:G#B");
         Row("removed letters are lost", {"A=1", "E:A+C"}, "remove BCD;refsof B", " A=1|B:A+?");
