@@ -47,7 +47,6 @@ class tst_cli_print : public QObject
                                << Pages;
         };
         Row("long table", "--col A --kind tabel", "Klasse 7b", "Tabel - Klasse 7b", 3);
-        Row("graph", "--col B --kind frekvensgraf", "7b", "Frekvensgraf - 7b", 1);
         Row("cross table, 40 x 40", "--col B --col D --kind krydstabel", "", "Krydstabel", 6);
         Row("data sticks, 150 lines", "--col A --kind datapinde", "", "Datapinde", 6);
         Row("scatter diagram", "--col B --col D --kind krydsdiagram", "x", "Krydsdiagram - x", 1);

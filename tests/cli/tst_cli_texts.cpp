@@ -119,13 +119,10 @@ class tst_cli_texts : public QObject
         };
         Row("info", "info @known.lmt", 0, "info_known.txt");
         Row("info of no file", "info @none.lmt", 1, "Kunne ikke læse data");
-        Row("info of another kind", "info @garbage.lmt", 1, "Kunne ikke læse data");
         Row("info of a bare header", "info @magic.lmt", 1, "Kunne ikke læse data");
         Row("convert of another kind", "convert @garbage.lmt @fresh.lmt", 1,
             "Kunne ikke læse data");
         Row("convert into a locked file", "convert @data.lmt @locked.lmt", 1,
-            "Kunne ikke gemme data");
-        Row("convert into no folder", "convert @data.lmt @no/dir/out.lmt", 1,
             "Kunne ikke gemme data");
         Row("column table", "describe @data.lmt --col a --table", 0, "col_table.txt");
         Row("column keys", "describe @data.lmt --keys --col A", 0, "col_keys.txt");
@@ -137,7 +134,6 @@ class tst_cli_texts : public QObject
         Row("unreadable file", "describe @none.lmt --col A --table", 1, "Kunne ikke læse data");
         Row("text only", "describe @data.lmt --col C --keys", 1, "Serien indeholder ingen tal");
         Row("faulty keys", "describe @data.lmt --grup 2 --keys", 1, "Fejl i intervaller");
-        Row("faulty table", "describe @data.lmt --grup 2 --table", 1, "Fejl i intervaller");
         Row("no form", "describe @data.lmt --col A", 2, "Brug");
         Row("bad column", "describe @data.lmt --col AA --table", 2, "Ugyldig serie");
         Row("mixed kinds", "describe @data.lmt --col A --hyp 1 --table", 2, "samme slags");
@@ -146,8 +142,6 @@ class tst_cli_texts : public QObject
             "cross_table.txt");
         Row("pair keys", "describe @pair.lmt --col A --col B --pairkeys", 0, "pair_keys.txt");
         Row("faulty pair", "describe @pair.lmt --col A --col C --pairkeys", 1, "Fejl i data-par");
-        Row("faulty, table", "describe @pair.lmt --col B --col C --crosstable", 1,
-            "Fejl i data-par");
         Row("grouped beside ungrouped", "describe @pair.lmt --col A --col D --crosstable", 1,
             "Begge kolonner skal være grupperede");
         Row("one column", "describe @pair.lmt --col A --crosstable", 2, "Brug:");
@@ -160,9 +154,6 @@ class tst_cli_texts : public QObject
             "Datasættet er tomt");
         Row("print of the data set as a kind", "print @data.lmt --data --kind tabel -o @x.pdf", 2,
             "Brug");
-        Row("print of a grouped scatter",
-            "print @pair.lmt --col A --col D --kind krydsdiagram -o @x.pdf", 1,
-            "Krydsdiagram kræver ugrupperede kolonner");
         Row("help", "--help", 0, "help_all.txt");
         Row("one command's help", "render -h", 0, "help_render.txt");
         Row("help of no command", "nej --help", 2, "Brug:");
@@ -211,7 +202,6 @@ class tst_cli_texts : public QObject
         QCOMPARE(C.Err, QString());
         QCOMPARE(C.Code, 0);
         const QByteArray New = ReadAll(Dir.filePath("new.lmt"));
-        QCOMPARE(New.left(13), QByteArray("\x0cLumentor0002"));
         // 26 random flags, the empty text and its window flag are added.
         QCOMPARE(New.size(), ReadAll(Old).size() + 26 + 5);
         QCOMPARE(RunCli({"info", Dir.filePath("new.lmt")}).Out,
