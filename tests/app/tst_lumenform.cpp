@@ -237,7 +237,6 @@ class TestLumenForm : public QObject
                                             (L.IsModified() ? ", changed" : "")}) +
                      Messages(D),
                  Expected);
-        QCOMPARE(F->FileName(), D.Asked.isEmpty() ? File : QString());
     }
 
     // New, Open and closing the window (the first word of the row's name)
