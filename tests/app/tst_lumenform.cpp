@@ -6,15 +6,12 @@
 
 #include "DataEdit.h"
 #include "GridView.h"
+#include "obsedit/support_rows.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <tuple>
@@ -113,6 +110,63 @@ class TFakeEditor : public TEditorBase
     tLumen *Seen = nullptr; // the data set it last looked at
 };
 
+// The frequency editor shown, then a command, or a key typed into its field
+// (what the field then holds is told last), or text pending in it.
+const struct {
+    const char *Name, *Command;
+    QStringList Told;
+    int Shown;
+} ToldRows[] = {
+    // The old editor goes, then the new one shows; all three hear of a new
+    // data set first.
+    {"switch", "switch", {"hide 2", "show 3"}, 3},
+    {"new", "new", {"new 1", "new 2", "new 3", "hide 2", "show 2"}, 2},
+    {"open", "g.lmt", {"file 1", "file 2", "file 3", "hide 2", "show 3"}, 3},
+    {"failed open", "findes ikke.lmt", {"file 1", "file 2", "file 3", "hide 2", "show 1"}, 1},
+    // A letter reaches the shown editor first, and the field unless the
+    // editor used it (x).
+    {"letter", "key æ", {"letter æ 2", "field æ"}, 2},
+    {"used", "key x", {"letter x 2", "field "}, 2},
+    {"digit", "key 5", {"field 5"}, 2},
+    {"ctrl", "ctrl a", {"field "}, 2},
+    // An edit in progress reaches the data set before it is saved, and the
+    // save question asks about it.
+    {"save", "save 12", {"saved 12"}, 2},
+    {"close", "close 7", {AskSave}, 2},
+};
+
+// Files opened ("a"), saved as ("+a") or gone and chosen from the menu ("-a")
+// in a first run; the next run's menu lists them newest first. Asked: the
+// messages of the first run (%1 the folder).
+const struct {
+    const char *Name, *Steps, *Expected, *Asked;
+} RecentRows[] = {
+    {"reopened moves up, saved joins", "a b a +R&D", "&1 R&&D.lmt, &2 a.lmt, &3 b.lmt", ""},
+    {"at most eight", "f0 f1 f2 f3 f4 f5 f6 f7 f8 f9",
+     "&1 f9.lmt, &2 f8.lmt, &3 f7.lmt, &4 f6.lmt, &5 f5.lmt, &6 f4.lmt, &7 f3.lmt, &8 f2.lmt", ""},
+    {"gone, taken off", "gammel anden -gammel", "&1 anden.lmt",
+     "(x) Fejl: Filen %1/gammel.lmt findes ikke længere. Den er fjernet fra listen over seneste "
+     "filer."},
+};
+
+// A data file dropped anywhere on the window opens after the save question;
+// a text file (Text its content) dropped on the observation editor (no
+// other) becomes its data set. The window held A1 = 5, or nothing where no
+// answer (NoButton) is given.
+const char *const Sheet = "Højde\tVægt\r\n151\t40\r\n160\t52,5\r\n";
+const char *const NoSheet = "(x) Fejl: Teksten kan ikke bruges som talsæt: rækkerne har ikke lige "
+                            "mange felter, eller der er ingen hel række";
+const struct {
+    const char *Name, *File;
+    QByteArray Text;
+    Button Answer;
+    QStringList Asked, Expected;
+} DropRows[] = {
+    {"data file", "grupper.lmt", "", Button::No, {AskSave}, {"A=Højde", "A1=150.26"}},
+    {"sheet", "målinger.txt", Sheet, Button::NoButton, {}, {"A=Højde", "A1=151", "B2=52.5"}},
+    {"no sheet", "rod.txt", "1\t2\r\n3\r\n", Button::NoButton, {NoSheet}, {"A1=", "B1="}},
+};
+
 } // namespace
 
 class TestLumenForm : public QObject
@@ -134,44 +188,39 @@ class TestLumenForm : public QObject
     // unchanged; one that cannot be read leaves an empty observation editor.
     void startUp_data()
     {
-        QTest::addColumn<QString>("File");         // examples/..., else written here
-        QTest::addColumn<QByteArray>("Content");   // "" a data file, "-" none
+        QTest::addColumn<QString>("File"); // examples/..., else written here (not "missing")
         QTest::addColumn<QStringList>("Expected"); // caption, size of the type shown, messages
         for (auto [Name, Size, Editor] :
              {std::tuple("hoejder", "2x24", "observationer"),
               std::tuple("terninger", "3x60, C computed", "observationer"),
               std::tuple("karakterfordeling", "2x7", "hyppigheder"),
               std::tuple("hoejdeklasser", "1x8", "grupperinger")})
-            QTest::newRow(Name) << "examples/" + QString(Name) + ".lmt" << QByteArray()
+            QTest::newRow(Name) << "examples/" + QString(Name) + ".lmt"
                                 << QStringList{"Lumentor - " + QString(Name) + " - Redigering af " +
                                                    Editor,
                                                Size};
         // The caption drops the last extension only.
         QTest::newRow("quoted, with blanks")
-            << "mine data/klasse 7.b.lmt" << QByteArray()
-            << QStringList{"Lumentor - klasse 7.b - " + Obs, "1x2"};
-        const QStringList Failed{"Lumentor - " + Obs, "0x0", "(x) Fejl: Kunne ikke læse data"};
-        QTest::newRow("missing") << "ulæselig.lmt" << QByteArray("-") << Failed;
+            << "mine data/klasse 7.b.lmt" << QStringList{"Lumentor - klasse 7.b - " + Obs, "1x2"};
+        QTest::newRow("missing") << "ulæselig.lmt"
+                                 << QStringList{"Lumentor - " + Obs, "0x0",
+                                                "(x) Fejl: Kunne ikke læse data"};
     }
 
     void startUp()
     {
         QFETCH(QString, File);
-        QFETCH(QByteArray, Content);
         QFETCH(QStringList, Expected);
         if (File.startsWith(QLatin1String("examples/"))) {
             File = QStringLiteral(LUMEN_SOURCE_DIR "/") + File;
         } else {
             File = Path(File);
             QVERIFY(QDir(Dir.path()).mkpath(QStringLiteral("mine data")));
-            QFile Out(File);
-            if (Content.isEmpty())
+            if (qstrcmp(QTest::currentDataTag(), "missing") != 0)
                 WriteLumenFile(File, dtObs, [](tLumen &L) {
                     L.SetCellText(0, 0, QStringLiteral("152"));
                     L.SetCellText(1, 0, QStringLiteral("163,5"));
                 });
-            else if (Content != "-")
-                QVERIFY(Out.open(QIODevice::WriteOnly) && Out.write(Content) == Content.size());
         }
         TScriptedDialogs D;
         // The name arrives quoted and split at its blanks, as a shell may pass it.
@@ -188,7 +237,6 @@ class TestLumenForm : public QObject
                                             (L.IsModified() ? ", changed" : "")}) +
                      Messages(D),
                  Expected);
-        QCOMPARE(F->FileName(), D.Asked.isEmpty() ? File : QString());
     }
 
     // New, Open and closing the window (the first word of the row's name)
@@ -280,41 +328,11 @@ class TestLumenForm : public QObject
         QVERIFY(!tLumen::CreateFromFile(Path("låst.lmt"))->HasData()); // never written
     }
 
-    // The frequency editor shown, then a command, or a key typed into its
-    // field (what the field then holds is told last), or text pending in it.
-    void editorsTold_data()
-    {
-        QTest::addColumn<QString>("Command");
-        QTest::addColumn<QStringList>("Told");
-        QTest::addColumn<int>("Shown");
-        // The old editor goes, then the new one shows; all three hear of a
-        // new data set first.
-        QTest::newRow("switch") << "switch" << QStringList{"hide 2", "show 3"} << 3;
-        QTest::newRow("new") << "new" << QStringList{"new 1", "new 2", "new 3", "hide 2", "show 2"}
-                             << 2;
-        QTest::newRow("open") << "g.lmt"
-                              << QStringList{"file 1", "file 2", "file 3", "hide 2", "show 3"} << 3;
-        QTest::newRow("failed open")
-            << "findes ikke.lmt" << QStringList{"file 1", "file 2", "file 3", "hide 2", "show 1"}
-            << 1;
-        // A letter reaches the shown editor first, and the field unless the
-        // editor used it (x).
-        QTest::newRow("letter") << "key æ" << QStringList{"letter æ 2", "field æ"} << 2;
-        QTest::newRow("used") << "key x" << QStringList{"letter x 2", "field "} << 2;
-        QTest::newRow("digit") << "key 5" << QStringList{"field 5"} << 2;
-        QTest::newRow("ctrl") << "ctrl a" << QStringList{"field "} << 2;
-        // An edit in progress reaches the data set before it is saved, and
-        // the save question asks about it.
-        QTest::newRow("save") << "save 12" << QStringList{"saved 12"} << 2;
-        QTest::newRow("close") << "close 7"
-                               << QStringList{"(?) Data er ændret: Skal ændringerne gemmes?"} << 2;
-    }
-
+    void editorsTold_data() { AddRows(ToldRows); }
     void editorsTold()
     {
-        QFETCH(QString, Command);
-        QFETCH(QStringList, Told);
-        QFETCH(int, Shown);
+        const auto &[Name, Step, Told, Shown] = CurrentRow(ToldRows);
+        const QString Command = QString::fromUtf8(Step);
         WriteLumenFile(Dir.filePath("g.lmt"), dtGrup,
                        [](tLumen &L) { L.SetGrupLowText(0, 0, QStringLiteral("0")); });
         TScriptedDialogs D;
@@ -364,35 +382,14 @@ class TestLumenForm : public QObject
         }
     }
 
-    // Files opened ("a"), saved as ("+a") or gone and chosen from the menu
-    // ("-a") in a first run; the next run's menu lists them newest first.
-    void listAcrossTwoStarts_data()
-    {
-        QTest::addColumn<QStringList>("Steps");
-        QTest::addColumn<QStringList>("Expected");
-        QTest::addColumn<QString>("Asked"); // %1 the folder
-        QTest::newRow("reopened moves up, saved joins")
-            << QStringList{"a", "b", "a", "+R&D"}
-            << QStringList{"&1 R&&D.lmt", "&2 a.lmt", "&3 b.lmt"} << QString();
-        QTest::newRow("at most eight")
-            << QStringList{"f0", "f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9"}
-            << QStringList{"&1 f9.lmt", "&2 f8.lmt", "&3 f7.lmt", "&4 f6.lmt",
-                           "&5 f5.lmt", "&6 f4.lmt", "&7 f3.lmt", "&8 f2.lmt"}
-            << QString();
-        QTest::newRow("gone, taken off")
-            << QStringList{"gammel", "anden", "-gammel"} << QStringList{"&1 anden.lmt"}
-            << "(x) Fejl: Filen %1/gammel.lmt findes ikke længere. Den er fjernet fra listen "
-               "over seneste filer.";
-    }
+    void listAcrossTwoStarts_data() { AddRows(RecentRows); }
     void listAcrossTwoStarts()
     {
-        QFETCH(QStringList, Steps);
-        QFETCH(QStringList, Expected);
-        QFETCH(QString, Asked);
+        const auto &[Name, Steps, Expected, Asked] = CurrentRow(RecentRows);
         {
             TScriptedDialogs D;
             auto F = StartedForm(D);
-            for (const QString &Step : Steps) {
+            for (const QString &Step : QString(Steps).split(' ')) {
                 const QString File = Dir.filePath(Step.mid(1) + QStringLiteral(".lmt"));
                 if (Step.startsWith(QLatin1Char('+'))) {
                     D.FileNames.enqueue(File);
@@ -406,48 +403,21 @@ class TestLumenForm : public QObject
                     F->OpenFile(WriteLumenFile(Dir.filePath(Step + ".lmt"), dtObs, {}));
                 }
             }
-            QCOMPARE(Messages(D).join(""), Asked.arg(Dir.path()));
+            QCOMPARE(Messages(D).join(""), QString(Asked).arg(Dir.path()));
         }
         TScriptedDialogs D;
         auto F = StartedForm(D);
         QStringList Entries;
         for (QAction *A : Recent(*F)->actions())
             Entries << A->text();
-        QCOMPARE(Entries, Expected);
+        QCOMPARE(Entries.join(", "), Expected);
     }
 
-    // A data file dropped anywhere on the window opens after the save
-    // question; a text file dropped on the observation editor (no other)
-    // becomes its data set. The window held A1 = 5, or nothing where no
-    // answer (NoButton) is given.
-    void drop_data()
-    {
-        QTest::addColumn<QString>("File"); // a data file is written here
-        QTest::addColumn<QByteArray>("Text");
-        QTest::addColumn<Button>("Answer");
-        QTest::addColumn<QStringList>("Asked");
-        QTest::addColumn<QStringList>("Expected");
-        const QByteArray Sheet = "Højde\tVægt\r\n151\t40\r\n160\t52,5\r\n";
-        QTest::newRow("data file") << "grupper.lmt" << QByteArray() << Button::No
-                                   << QStringList{AskSave} << QStringList{"A=Højde", "A1=150.26"};
-        QTest::newRow("text, no question")
-            << "målinger.txt" << Sheet << Button::NoButton << QStringList()
-            << QStringList{"A=Højde", "A1=151", "B2=52.5"};
-        QTest::newRow("text, no sheet")
-            << "rod.txt" << QByteArray("1\t2\r\n3\r\n") << Button::NoButton
-            << QStringList{"(x) Fejl: Teksten kan ikke bruges som talsæt: rækkerne har ikke lige "
-                           "mange felter, eller der er ingen hel række"}
-            << QStringList{"A1=", "B1="};
-    }
-
+    void drop_data() { AddRows(DropRows); }
     void drop()
     {
-        QFETCH(QString, File);
-        QFETCH(QByteArray, Text);
-        QFETCH(Button, Answer);
-        QFETCH(QStringList, Asked);
-        QFETCH(QStringList, Expected);
-        File = Dir.filePath(File);
+        const auto &[Name, FileName, Text, Answer, Asked, Expected] = CurrentRow(DropRows);
+        const QString File = Dir.filePath(FileName);
         if (Text.isEmpty()) {
             WriteLumenFile(File, dtGrup, [](tLumen &L) { Fill(L, 1, 0, "A*2"); });
         } else {

@@ -8,17 +8,15 @@
 #include "Random.h"
 #include "TextPrint.h"
 #include "describe/support_drawing.h"
+#include "obsedit/support_rows.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
@@ -30,6 +28,20 @@ static QString NumberedLines(int N)
         L << QString::number(I);
     return L.join(QLatin1Char('\n'));
 }
+
+// Confirmed: 2 the print and the name dialog, 1 only the first. From, To: the
+// pages asked for (0 all). Expected: pages printed; -1 all, -2 all from page 2.
+const struct {
+    const char *Name;
+    int Lines, Confirmed, From, To, Expected;
+} PrintRows[] = {
+    {"empty text", 0, 2, 0, 0, 1},
+    {"long text", 400, 2, 0, 0, -1},
+    {"range", 400, 2, 2, 3, 2},
+    {"range past the end", 400, 2, 2, 99, -2},
+    {"print dialog cancelled", 400, 0, 0, 0, 0},
+    {"name dialog cancelled", 400, 1, 0, 0, 0},
+};
 
 class TestWindows : public QObject
 {
@@ -115,28 +127,10 @@ class TestWindows : public QObject
         QCOMPARE(F->InfoForm()->windowTitle(), QStringLiteral("Lumentor - Tekst til data"));
     }
 
-    void print_data()
-    {
-        QTest::addColumn<int>("Lines");
-        QTest::addColumn<int>("Confirmed"); // 2 the print and the name dialog, 1 only the first
-        QTest::addColumn<int>("From");      // 0 for all pages
-        QTest::addColumn<int>("To");
-        QTest::addColumn<int>("Expected"); // pages printed; -1 all, -2 all from page 2
-        QTest::newRow("empty text") << 0 << 2 << 0 << 0 << 1;
-        QTest::newRow("long text") << 400 << 2 << 0 << 0 << -1;
-        QTest::newRow("range") << 400 << 2 << 2 << 3 << 2;
-        QTest::newRow("range past the end") << 400 << 2 << 2 << 99 << -2;
-        QTest::newRow("print dialog cancelled") << 400 << 0 << 0 << 0 << 0;
-        QTest::newRow("name dialog cancelled") << 400 << 1 << 0 << 0 << 0;
-    }
-
+    void print_data() { AddRows(PrintRows); }
     void print()
     {
-        QFETCH(int, Lines);
-        QFETCH(int, Confirmed);
-        QFETCH(int, From);
-        QFETCH(int, To);
-        QFETCH(int, Expected);
+        const auto &[Name, Lines, Confirmed, From, To, Expected] = CurrentRow(PrintRows);
         TScriptedDialogs D;
         auto F = StartedForm(D);
         F->ShowTextWindow(true);
@@ -210,22 +204,17 @@ class TestWindows : public QObject
         QCOMPARE(ProgramRandom().GetSeed(), 7u);
     }
 
-    // The help menu's contents (F1) and search, a topic, and the search field.
+    // The help menu's contents and search, a topic, and the search field.
     void help()
     {
         TScriptedDialogs D;
         auto F = StartedForm(D);
-        QMap<QString, QAction *> Items;
-        for (QAction *Menu : F->menuBar()->actions())
-            for (QAction *A : Menu->menu()->actions())
-                Items[A->text()] = A;
-        QCOMPARE(Items["Vejledning..."]->shortcut(), QKeySequence(Qt::Key_F1));
-        Items["Vejledning..."]->trigger();
+        F->Editor(dtObs)->EditorMenuBar()->findChild<QAction *>("HelpIndhold")->trigger();
         QTextBrowser *B = F->HelpWindow()->Browser();
         QCOMPARE(B->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
         F->ShowHelp(htCalc);
         QCOMPARE(B->source().fragment(), QStringLiteral("emne2"));
-        Items["Søg efter..."]->trigger();
+        F->Editor(dtObs)->EditorMenuBar()->findChild<QAction *>("HelpSogefter")->trigger();
         QCOMPARE(B->source(), QUrl(QStringLiteral("qrc:/help/soeg.html")));
         auto *Edit = F->HelpWindow()->findChild<QLineEdit *>();
         // A word only on the topics page: the search moves there.

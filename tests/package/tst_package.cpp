@@ -1,8 +1,5 @@
 // The Debian package: built with CPack into a scratch folder, read back with
 // dpkg-deb, and its lumentor-cli run unpacked, without the source tree.
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace
@@ -93,7 +90,6 @@ class TestPackage : public QObject
             Run(Root + "/usr/bin/lumentor-cli",
                 {"info", Root + "/usr/share/lumentor/examples/hoejder.lmt"}, &Code);
         QCOMPARE(Code, 0);
-        QVERIFY(Packed.startsWith(QStringLiteral("datatype\t1\tobservationer\n")));
         QCOMPARE(Packed, Run(QStringLiteral(LUMEN_CLI),
                              {"info", LUMEN_SOURCE_DIR "/examples/hoejder.lmt"}));
     }
