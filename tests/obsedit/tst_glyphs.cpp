@@ -4,15 +4,19 @@
 // test. LUMEN_WRITE_GLYPHS=1 writes them anew after a deliberate change; look
 // at them before keeping them.
 #include "DataEdit.h"
+#include "DataStilDlg.h"
 #include "EditorGlyphs.h"
 #include "ObsGridBlock.h"
 #include "PaneKinds.h"
+#include "sheet_text.h"
 #include "support_host.h"
 
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace
@@ -91,6 +95,34 @@ class TstGlyphs : public QObject
         QVERIFY(Tools);
         CompareWithReference(Tools->grab(QRect(0, 0, 360, 37)).toImage(),
                              QStringLiteral("toolbar.png"));
+    }
+
+    // The editor as a whole, small: a cell being typed in the edit view, the
+    // mixed and the dual view with their panes; the column settings dialog.
+    void views()
+    {
+        TEditorFixture F;
+        F.Edit->resize(640, 420);
+        SetupSheet(F.L(), {"A=1,2,2,3,5", "B=4,5"});
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        F.Edit->DataDG(1)->SetCell(1, 1);
+        TypeInto(F.Edit->DataDG(1), QStringLiteral("7"), 0);
+        CompareWithReference(F.Edit->grab().toImage(), QStringLiteral("view_edit.png"));
+        PressKey(Qt::Key_Escape);
+        // Mixed: key figures in pane 1; dual: the table beside the cumulative graph.
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkMaerketal));
+        CompareWithReference(F.Edit->grab().toImage(), QStringLiteral("view_mixed.png"));
+        F.Edit->SetView(TEditorFrame::vwDual);
+        F.Edit->ChooseKind(2, F.Edit->ItemOfKind(bkTabel));
+        F.Edit->ChooseKind(3, F.Edit->ItemOfKind(bkSumfrekvensgraf));
+        CompareWithReference(F.Edit->grab().toImage(), QStringLiteral("view_dual.png"));
+        TDataStilDlg Dlg(F.Host);
+        Dlg.Prepare(0);
+        Dlg.show();
+        Dlg.findChild<QTabWidget *>()->setCurrentIndex(1);
+        Dlg.GrupRB->setChecked(true);
+        CompareWithReference(Dlg.grab().toImage(), QStringLiteral("settings.png"));
     }
 
     // The kind list of a pane with twenty values in column A marked: the pie
