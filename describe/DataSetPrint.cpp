@@ -202,10 +202,8 @@ void DrawSheetPage(QPainter &P, const tLumen &Lumen, TDataType Type, const tShee
 }
 
 tPrintResult PrintDataSet(QPagedPaintDevice &Device, const tLumen &Lumen, TDataType Type,
-                          const QFont &GridFont, int ScreenPpi, const QString &Name, int *PageCount)
+                          const QFont &GridFont, int ScreenPpi, const QString &Name)
 {
-    if (PageCount)
-        *PageCount = 0;
     if (ColumnsOf(Lumen, Type) == 0 || LinesOf(Lumen, Type) == 0)
         return tPrintResult::Empty;
     QPainter P;
@@ -223,7 +221,5 @@ tPrintResult PrintDataSet(QPagedPaintDevice &Device, const tLumen &Lumen, TDataT
         DrawSheetPage(P, Lumen, Type, S, Pages[I], Page, Title);
     }
     P.end();
-    if (PageCount)
-        *PageCount = Pages.size();
     return tPrintResult::Printed;
 }

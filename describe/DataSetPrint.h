@@ -58,5 +58,4 @@ enum class tPrintResult { Printed, Empty, NoPrinter };
 // that cannot be painted on gives NoPrinter. GridFont is the editor's grid
 // font as it shows on the screen.
 tPrintResult PrintDataSet(QPagedPaintDevice &Device, const tLumen &Lumen, TDataType Type,
-                          const QFont &GridFont, int ScreenPpi, const QString &Name,
-                          int *PageCount = nullptr);
+                          const QFont &GridFont, int ScreenPpi, const QString &Name);

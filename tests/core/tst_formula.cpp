@@ -51,6 +51,7 @@ class tst_formula : public QObject
         Row("A-B-C", 10, 3, 2, 5);
         Row("A/B*C", 8, 2, 2, 8);
         Row("2^3^2", 0, 0, 0, 64);
+        Row("A^B", -1, 2147483647, 0, -1); // the largest whole power of a negative number
         Row("A+B>C", 1, 5, 2, 2);
         Row("(A+B)>C", 1, 5, 2, 1);
         Row("-A^2", 3, 0, 0, -9);
