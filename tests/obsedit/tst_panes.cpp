@@ -132,6 +132,7 @@ class TstPanes : public QObject
         Row("grouped and plain", "A:5 B:5 gA mA mB", "");
         Row("plain and grouped: sticks only", "A:5 B:5 gB mA mB", "1 2");
         Row("grouped first column: no sticks", "A:5 gA mA", "3 4 5 6 7 8");
+        Row("a second column of one value", "A:5 B:3/1 mA mB", "1 2 4 9 10");
         Row("101 values: no cross table", "A:101 B:101 mA mB", "1 2 4 10");
         Row("seven columns", "A:3 B:3 C:3 D:3 E:3 F:3 G:3 mA mB mC mD mE mF mG", "");
         Row("one line", "A:3 B:3 C:2 l0", "1 3 4 5 6 7 8");
