@@ -120,6 +120,7 @@ class TestLumen : public QObject
         QCOMPARE(Text(9), QString("2:1-5 5-8"));
         Lo = Hi = -7;
         L.GetInterval(0, 2, Lo, Hi); // outside the list: unchanged
+        L.GetInterval(0, -1, Lo, Hi);
         QCOMPARE(double(Lo + Hi), -14.0);
         L.SetGroupKind(0, 9);
         QCOMPARE(Text(1), QString("7:"));
