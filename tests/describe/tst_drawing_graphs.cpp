@@ -375,6 +375,7 @@ class tst_drawing_graphs : public QObject
             Row1 = PieLegendBox(P, 0);
             After = PieLegendBox(P, freqs.size());
         });
+        QCOMPARE(Sq.width(), Sq.height()); // a round pie
         const double Cx = Sq.left() + Sq.width() / 2, Cy = Sq.top() + Sq.height() / 2;
         const double R = Sq.width() * 0.35;
         for (int I = 0; I < angles.size(); ++I) {
