@@ -145,6 +145,18 @@ class TstPanes : public QObject
         Row("groupings without frequency", "r3*0", "3");
     }
 
+    // A name typed for a marked column is the description's title at once.
+    void typedNameIsTheTitle()
+    {
+        TMarked F;
+        SetupSheet(F.L(), {"A=1,2"});
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        F.Edit->SojleDG()->SetCell(1, 0);
+        TypeInto(F.Edit->SojleDG(), QStringLiteral("Højde"));
+        QCOMPARE(F.D().GetTitle(), QStringLiteral("Højde"));
+    }
+
     void availability()
     {
         QFETCH(QString, script);
