@@ -231,11 +231,11 @@ class tst_drawing_panes : public QObject
         // Median = 0 + 10 · (0,5 - 0) / 0,5 = 10.
         QTest::newRow("two equal classes") << true << QStringList{"0", "10", "2", "10", "20", "2"}
                                            << 0 << "4|20||5,00|10,00|15,00|10,00|25,00|5,00";
-        // Quartiles 10 + 10 · (level - 0,25) / 0,75; mean (5 + 45) / 4 = 12,5;
-        // variance (25 + 675) / 4 - 156,25 = 18,75.
+        // Quartiles 20 + 10 · (level - 0,25) / 0,75; mean (15 + 75) / 4 = 22,5;
+        // variance (225 + 1875) / 4 - 506,25 = 18,75; range 30 - 10.
         QTest::newRow("modal class unique")
-            << true << QStringList{"0", "10", "1", "10", "20", "3"} << 0
-            << "4|20|10 - 20|10,00|13,33|16,67|12,50|18,75|4,33";
+            << true << QStringList{"10", "20", "1", "20", "30", "3"} << 0
+            << "4|20|20 - 30|20,00|23,33|26,67|22,50|18,75|4,33";
         // An empty class first: F stays 0 there, the level is passed later.
         QTest::newRow("empty first class") << true << QStringList{"0", "10", "0", "10", "20", "4"}
                                            << 0 << "4|20|10 - 20|12,50|15,00|17,50|15,00|0,00|0,00";
