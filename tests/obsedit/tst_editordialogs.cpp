@@ -321,6 +321,15 @@ class TstEditorDialogs : public QObject
                                    R.Auto ? L.GetGroupCount(0) : int(L.Cols[0].Intervals.size())),
                  R.Auto ? QStringLiteral("1 ") + R.Count
                         : QStringLiteral("2 %1").arg(QString(R.Grid).count(' ') + 1));
+        if (R.Auto)
+            return;
+        // Opened anew, the dialog shows the stored classes as they were typed.
+        TDataStilDlg Again(Host);
+        Again.Prepare(0);
+        QStringList Shown;
+        for (int Row = 0; Row < int(L.Cols[0].Intervals.size()); ++Row)
+            Shown << Again.GrupSG->item(Row, 1)->text() + '|' + Again.GrupSG->item(Row, 2)->text();
+        QCOMPARE(Shown.join(' '), QString(R.Grid));
     }
 
     // The column settings from the editor: a new grouping shows at once as
