@@ -307,7 +307,10 @@ class TstEditorDialogs : public QObject
             QTest::keyClicks(QApplication::focusWidget(), Cells[I]);
         }
         Dlg.OKBtn->click();
-        // Enter in the last row goes back to the first.
+        // Enter in the last row goes back to the first, before it on to the last.
+        Dlg.GrupSG->setCurrentCell(TDataStilDlg::GridRows - 2, 2);
+        QTest::keyClick(Dlg.GrupSG, Qt::Key_Return);
+        QCOMPARE(Dlg.GrupSG->currentRow(), TDataStilDlg::GridRows - 1);
         Dlg.GrupSG->setCurrentCell(TDataStilDlg::GridRows - 1, 2);
         QTest::keyClick(Dlg.GrupSG, Qt::Key_Return);
         QCOMPARE(Dlg.GrupSG->currentRow(), 0);
