@@ -180,6 +180,7 @@ class TestLumen : public QObject
             [](tLumen &L) { L.SetGrupComment(0, "k"); },
             [](tLumen &L) { L.SetGrupFreqText(0, 0, "1"); },
             [](tLumen &L) { L.SetText("t"); },
+            [](tLumen &L) { L.SetDecimals(0, 3); },
         };
         for (const auto &Change : Changes) {
             tLumen L;

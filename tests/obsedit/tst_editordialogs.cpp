@@ -205,7 +205,7 @@ class TstEditorDialogs : public QObject
         TCalcDlg D(Host);
         D.Open(R.Column);
         const QString Title = QStringLiteral(" Kolonne %1 ").arg(ColLetter(R.Column));
-        QCOMPARE(State(D), Title + "- #ff0000");
+        QCOMPARE(D.windowTitle() + State(D), "Beregnede tal" + Title + "- #ff0000");
 
         QTest::keyClicks(D.FormelEdit, R.Typed);
         QCOMPARE(State(D), Title + (R.Valid ? "ok #000000" : "- #ff0000"));
