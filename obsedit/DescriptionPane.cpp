@@ -219,6 +219,8 @@ void TDescriptionPane::SetRange(const QSize &Range)
 void TDescriptionPane::Repaint()
 {
     PaintBox->update();
+    // The closed list greys its kind when the data of the moment refuse it.
+    ComboBox->update();
 }
 
 void TDescriptionPane::DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const

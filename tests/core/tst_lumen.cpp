@@ -92,6 +92,8 @@ class TestLumen : public QObject
         TCellState S = csNumber;
         QCOMPARE(L.GetCellValue(99, 1, S), Extended(0));
         QCOMPARE(S, csEmpty);
+        for (int Col : {-1, 26, 1000})
+            QCOMPARE(L.GetCellState(0, Col), csEmpty);
     }
 
     // Intervals as "count: lower-upper ...".
@@ -169,19 +171,22 @@ class TestLumen : public QObject
     // Every change of the document marks it modified.
     void modified()
     {
-        const std::function<void(tLumen &)> Changes[] = {
-            [](tLumen &L) { L.SetFormula(0, "A"); },
-            [](tLumen &L) { L.SetColName(0, "n"); },
-            [](tLumen &L) { L.SetRandomCount(0, 5); },
-            [](tLumen &L) { L.ClearRandom(0); },
-            [](tLumen &L) { L.SetLineName(0, "n"); },
-            [](tLumen &L) { L.SetHypName(0, "n"); },
-            [](tLumen &L) { L.SetHypFreqText(0, 0, "1"); },
-            [](tLumen &L) { L.SetGrupComment(0, "k"); },
-            [](tLumen &L) { L.SetGrupFreqText(0, 0, "1"); },
-            [](tLumen &L) { L.SetText("t"); },
-            [](tLumen &L) { L.SetDecimals(0, 3); },
-        };
+        using tCell = void (tLumen::*)(int, int, const QString &);
+        using tText = void (tLumen::*)(int, const QString &);
+        using tNumber = void (tLumen::*)(int, int32_t);
+        std::vector<std::function<void(tLumen &)>> Changes{
+            [](tLumen &L) { L.SetRandomFlag(0, 1); }, [](tLumen &L) { L.ClearRandom(0); },
+            [](tLumen &L) { L.SetText("t"); }};
+        for (tCell F : {&tLumen::SetCellText, &tLumen::SetHypObsText, &tLumen::SetHypFreqText,
+                        &tLumen::SetGrupLowText, &tLumen::SetGrupHighText, &tLumen::SetGrupFreqText})
+            Changes.push_back([F](tLumen &L) { (L.*F)(0, 0, "1"); });
+        for (tText F : {&tLumen::SetLineName, &tLumen::SetColName, &tLumen::SetComment,
+                        &tLumen::SetFormula, &tLumen::SetHypName, &tLumen::SetHypComment,
+                        &tLumen::SetGrupName, &tLumen::SetGrupComment})
+            Changes.push_back([F](tLumen &L) { (L.*F)(0, "A"); });
+        for (tNumber F : {&tLumen::SetDecimals, &tLumen::SetHypDecimals, &tLumen::SetGrupDecimals,
+                          &tLumen::SetRandomFrom, &tLumen::SetRandomTo, &tLumen::SetRandomCount})
+            Changes.push_back([F](tLumen &L) { (L.*F)(0, 3); });
         for (const auto &Change : Changes) {
             tLumen L;
             L.ClearModified();

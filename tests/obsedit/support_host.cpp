@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QScreen>
 
 TFakeHost::TFakeHost() : Data(std::make_unique<tLumen>()) {}
 
@@ -114,4 +115,12 @@ void WhenModal(std::function<void(QWidget *)> Act, QString *Seen)
         Act(W);
     });
     Timer->start();
+}
+
+bool ScreenUpToDate(QWidget *Window)
+{
+    QTest::qWait(10);
+    const QImage Screen = Window->screen()->grabWindow(Window->winId()).toImage();
+    return Screen.convertToFormat(QImage::Format_RGB32) ==
+           Window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }

@@ -76,6 +76,10 @@ void ClickHeader(TGridView *View, int Row, int Col, Qt::KeyboardModifiers Mods =
 // A column made computed from a formula the way the formula dialog does.
 bool MakeComputed(tLumen &L, int Col, const QString &Formula);
 
+// Whether the window shows, once pending repaints are done, what it would
+// paint afresh: a change that forgets a repaint leaves stale pixels behind.
+bool ScreenUpToDate(QWidget *Window);
+
 // Runs Act on the next modal dialog once it is shown (for commands that open
 // one and wait); Act must close it. The dialog's object name is recorded in
 // Seen.

@@ -9,6 +9,7 @@
 #include "PaneKinds.h"
 
 #include <QComboBox>
+#include <QApplication>
 #include <QPainter>
 #include <QTest>
 #include <QToolButton>
@@ -238,6 +239,7 @@ class TstPanes : public QObject
         QFETCH(QString, state);
         TMarked F;
         for (const QString &T : script.split(' ')) {
+            QApplication::processEvents(); // shows the step before
             if (T.size() > 2 && T[1] == '*') {
                 for (int I = 0; I < T.mid(2).toInt(); ++I)
                     F.L().SetCellText(I, ColIndex(T[0]), QString::number(I + 1));
@@ -274,7 +276,9 @@ class TstPanes : public QObject
                 F.Edit->Pane(2)->ComboBox->hidePopup();
             } else if (T == QLatin1String("hide")) {
                 F.Edit->HideEditor();
+                F.Edit->hide();
             } else if (T == QLatin1String("show")) {
+                F.Edit->show();
                 F.Edit->ShowEditor();
             } else if (T == QLatin1String("hyp")) {
                 F.D().SetOwner(dtHyp);
@@ -340,6 +344,7 @@ class TstPanes : public QObject
         if (!Picked.isEmpty())
             S << 'p' + Picked.join(',');
         QCOMPARE(S.join(' '), state);
+        QVERIFY(ScreenUpToDate(F.Edit));
     }
 
     // The key figures and the pie chart's legend reach below their ranges: the

@@ -1,0 +1,128 @@
+// Every one-variable drawing (table, key figures, the three graphs, the pie)
+// of values, of classes and of a frequency table, on the screen and on a
+// printer page, and a printed data set page, against reference pictures kept
+// beside this test. Each drawing is also drawn again
+// strip by strip under a clip, as a pane repaints an uncovered strip: the
+// strips put together must give the same picture.
+#include "DataSetPrint.h"
+#include "DrawKind.h"
+#include "support_drawing.h"
+#include "support_pictures.h"
+
+#include <QtTest>
+
+using namespace testdraw;
+
+namespace
+{
+void Check(const QImage &Picture, const QString &Name)
+{
+    CompareWithReference(Picture, QStringLiteral(LUMEN_SOURCE_DIR "/tests/describe/"), Name);
+}
+constexpr int TileW = 470, TileH = 320;
+
+// Draw drawn whole, and again in strips of Step pixels (across when Across),
+// each on a white canvas of its own under a clip of the strip.
+template <class tFn> QImage InStrips(int W, int H, bool Across, int Step, tFn &&Draw)
+{
+    QImage Whole(W, H, QImage::Format_RGB32);
+    QPainter Out(&Whole);
+    for (int At = 0; At < (Across ? W : H); At += Step) {
+        const QRect Strip = Across ? QRect(At, 0, Step, H) : QRect(0, At, W, Step);
+        const QImage Part = Drawn(W, H, [&](QPainter &P) {
+            P.setClipRect(Strip);
+            Draw(P);
+        });
+        Out.drawImage(Strip.topLeft(), Part.copy(Strip));
+    }
+    return Whole;
+}
+
+} // namespace
+
+class tst_drawing_pictures : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // One row of tiles per data set: the six kinds on the screen, then on a
+    // printer page at twice the screen's resolution.
+    void kinds_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<int>("Classes"); // automatic classes of width 4 from 0
+        QTest::addColumn<QString>("Picture");
+        QTest::newRow("values") << int(dtObs) << 0 << "kinds_values.png";
+        QTest::newRow("classes") << int(dtObs) << 4 << "kinds_classes.png";
+        QTest::newRow("frequencies") << int(dtHyp) << 0 << "kinds_frequencies.png";
+    }
+    void kinds()
+    {
+        QFETCH(int, Type);
+        QFETCH(int, Classes);
+        QFETCH(QString, Picture);
+        auto L = Type == dtHyp ? HypColumn({"-2", "1", "3", "4", "8"}, {"3", "0", "7", "1", "2"})
+                               : ObsColumn({"1", "2,5", "2,5", "4", "7", "7", "7", "9,5", "12",
+                                            "ikke målt", "0,5"},
+                                           1);
+        if (Classes > 0)
+            AutoClasses(*L, 0, Classes, 4);
+        tDescriptor &D = Recomputed(*L, TDataType(Type));
+        QImage Sheet(6 * TileW, 2 * TileH, QImage::Format_RGB32);
+        Sheet.fill(Qt::gray);
+        QPainter Out(&Sheet);
+        for (int Row = 0; Row < 2; ++Row) {
+            const tDrawContext C =
+                Row == 0 ? tDrawContext(TileW, TileH) : tDrawContext::Printer(TileW, TileH, 192, 96);
+            for (int K = bkTabel; K <= bkCirkeldiagram; ++K) {
+                const auto Draw = [&](QPainter &P) {
+                    QVERIFY(DrawOneVariableKind(P, C, D, K, Classes > 0));
+                };
+                const QImage Tile = Drawn(TileW, TileH, Draw);
+                QCOMPARE(InStrips(TileW, TileH, false, 7, Draw), Tile);
+                QCOMPARE(InStrips(TileW, TileH, true, 9, Draw), Tile);
+                Out.drawImage((K - bkTabel) * TileW, Row * TileH, Tile.copy(0, 0, TileW - 1, TileH - 1));
+            }
+        }
+        Out.end();
+        Check(Sheet, Picture);
+    }
+
+    // A printed data set page of each data type, drawn as the printer sees
+    // it: a fresh painter with the grid font.
+    void dataSetPage()
+    {
+        tLumen L;
+        L.SetLineName(1, QStringLiteral("Bo"));
+        for (int Line = 0; Line < 4; ++Line) {
+            const QString S = Line == 2 ? QStringLiteral("ikke målt") : QString::number(Line * 3);
+            L.SetCellText(Line, 1, S);
+            L.SetHypObsText(Line, 0, S);
+            L.SetHypFreqText(Line + 1, 0, S);
+            L.SetGrupLowText(Line, 0, S);
+            L.SetGrupHighText(Line, 0, QString::number(Line * 3 + 3));
+            L.SetGrupFreqText(Line, 0, S);
+        }
+        L.SetColName(1, QStringLiteral("Højde"));
+        const tPrintPage Page{560, 300, 100};
+        QImage Sheet(Page.Width, 3 * Page.Height, QImage::Format_RGB32);
+        Sheet.fill(Qt::white);
+        QPainter Out(&Sheet);
+        for (TDataType Type : {dtObs, dtHyp, dtGrup}) {
+            QImage Img(Page.Width, Page.Height, QImage::Format_RGB32);
+            Img.fill(Qt::white);
+            QPainter P(&Img);
+            P.setFont(PaneFont());
+            const tSheetLayout S = SheetLayoutOf(L, Type, Page, 18);
+            DrawSheetPage(P, L, Type, S, SheetPages(S).first(), Page, DataSetTitle("7b"));
+            P.end();
+            Out.drawImage(0, (Type - dtObs) * Page.Height, Img);
+        }
+        Out.end();
+        Check(Sheet, QStringLiteral("dataset_page.png"));
+    }
+};
+
+QTEST_MAIN(tst_drawing_pictures)
+#include "tst_drawing_pictures.moc"
