@@ -31,6 +31,7 @@ void InitEditorTest()
     QFont F(QStringLiteral("Liberation Sans"));
     F.setPixelSize(12);
     QApplication::setFont(F);
+    QApplication::setCursorFlashTime(0); // a caret that stays put on the screen
 }
 
 #include "DataEdit.h"

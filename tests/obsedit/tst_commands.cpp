@@ -14,6 +14,7 @@
 #include "TwoVar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -220,6 +221,7 @@ class TstCommands : public QObject
         const QString Caption = QStringLiteral("Fortryd \"%1\"").arg(QString::fromUtf8(R.Word));
         TEditorFixture F;
         SetupSheet(F.L(), QString(R.Setup).split(' '));
+        F.Edit->RepaintGrids();
         const QString Before = Sheet(F.L());
         const QString Expected = R.Expected ? QString::fromUtf8(R.Expected) : Before;
         Give(F, R.Use, QString::fromUtf8(R.In));
@@ -227,8 +229,10 @@ class TstCommands : public QObject
             F.Host.Script.Answers.enqueue(QMessageBox::Ok);
         Mark(F.Edit, R.Marks);
         const QVector<int32_t> MarksBefore = F.L().SelCols;
+        QApplication::processEvents();
         Use(F.Edit, R.Use);
         QCOMPARE(Sheet(F.L()), Expected);
+        QVERIFY(ScreenUpToDate(F.Edit));
         const auto Asked = F.Host.Script.LastAsked();
         QCOMPARE(Asked.Text.isEmpty() ? QString() : Asked.Title + ": " + Asked.Text,
                  QString::fromUtf8(R.Message));
@@ -246,6 +250,7 @@ class TstCommands : public QObject
         QCOMPARE(UndoText(F.Edit), Caption);
         F.Edit->ToolButton(QStringLiteral("UndoSpeed"))->click();
         QCOMPARE(Sheet(F.L()), Before);
+        QVERIFY(ScreenUpToDate(F.Edit));
         QVERIFY(!F.L().AnyColSelected() && !F.L().AnyLineSelected());
         QCOMPARE(UndoText(F.Edit), QStringLiteral("Fortryd \"Fortryd\""));
         Use(F.Edit, QStringLiteral("RedigerFortryd"));

@@ -16,6 +16,7 @@
 #include "DataEdit.h"
 #include "DataStilDlg.h"
 #include "Describe.h"
+#include "NavnDlg.h"
 #include "Random.h"
 #include "TerningDlg.h"
 
@@ -336,7 +337,7 @@ class TstEditorDialogs : public QObject
     }
 
     // The column settings from the editor: a new grouping shows at once as
-    // a table; Annuller stores nothing; no grouping keeps the intervals and
+    // a table of that column alone, marked lines unmarked; Annuller stores nothing; no grouping keeps the intervals and
     // the automatic settings for later.
     void editorShowsNewGrouping()
     {
@@ -347,7 +348,7 @@ class TstEditorDialogs : public QObject
         L.SetCellText(37, 0, QStringLiteral("x"));
         L.SetComment(0, QStringLiteral("Højde"));
         L.AddInterval(0, -20, 20);
-        ClickHeader(F.Edit->SojleDG(), 0, 1); // B marked
+        ClickHeader(F.Edit->LinieDG(), 3, 0); // line 3 marked
         WhenModal([](QWidget *W) {
             auto *Dlg = static_cast<TDataStilDlg *>(W);
             Dlg->ForsteMinEdit->setText(QStringLiteral("0"));
@@ -360,6 +361,7 @@ class TstEditorDialogs : public QObject
         QVERIFY(F.Edit->DataEdited());
         QCOMPARE(F.Edit->View(), TEditorFrame::vwMixed);
         QCOMPARE(L.SelCols, QVector<int32_t>{0});
+        QVERIFY(L.SelLines.isEmpty());
         tDescriptor &D = F.Edit->Descriptor();
         QCOMPARE(D.GetPaneKind(1), uint8_t(bkTabel));
         QCOMPARE(D.ListCount(0), 4);
@@ -486,6 +488,23 @@ class TstEditorDialogs : public QObject
         // Readings of x = 1 and 2 pushed out; the last read x from y.
         QCOMPARE(QString::asprintf("%g %g %d", double(First.x), double(Last.x), Last.FromX),
                  QStringLiteral("3 2 0"));
+    }
+
+    // The print name: offered again as last given, kept when cancelled.
+    void printName()
+    {
+        TNavnDlg Dlg{QPixmap()};
+        QString Name, Seen;
+        for (const char *Typed : {"7b", (const char *)nullptr, "8c"}) {
+            WhenModal([&](QWidget *W) {
+                Seen += W->windowTitle() + ':' + Dlg.NavnEdit->selectedText() + ' ';
+                Dlg.NavnEdit->insert(QString::fromUtf8(Typed ? Typed : "x"));
+                Typed ? Dlg.OkButton->click() : Dlg.reject();
+            });
+            QCOMPARE(Dlg.Ask(Name), Typed != nullptr);
+        }
+        QCOMPARE(Seen, "Navn på udskriften: Navn på udskriften:7b Navn på udskriften:7b ");
+        QCOMPARE(Name + '|' + Dlg.LastName(), "8c|8c");
     }
 };
 

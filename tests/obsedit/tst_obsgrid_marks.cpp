@@ -6,6 +6,7 @@
 #include "DataEdit.h"
 #include "ObsCommandState.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
@@ -147,6 +148,7 @@ class TstObsGridMarks : public QObject
         TEditorFixture F;
         tLumen &L = F.L();
         for (QString Click : clicks) {
+            QApplication::processEvents(); // shows the step before
             const int Col = Click.size() > 1 ? ColIndex(Click[1]) : -1;
             const QChar Prefix = Click[0];
             if (Click == QLatin1String("h")) {
@@ -184,6 +186,7 @@ class TstObsGridMarks : public QObject
         }
         const QString Status = F.Edit->StatusPanel->text();
         QCOMPARE(MarksOf(L) + (Status.isEmpty() ? QString() : ' ' + Status), marked);
+        QVERIFY(ScreenUpToDate(F.Edit));
     }
 
     void releaseElsewhereDoesNothing()

@@ -134,6 +134,7 @@ class TstObsGridTyping : public QObject
         Row("a column name keeps 20 characters", "@S:D abcdefghijklmnopqrstuvwxy <ret>",
             "D'abcdefghijklmnopqrst= D1 Kolonne D");
         Row("a line name", "@N:5 Ole <ret>", "#;;;;Ole N:6");
+        Row("back in the same cell", "@B2 @S:C @B2", "B2 Kolonne B");
     }
 
     void typing()
@@ -149,6 +150,7 @@ class TstObsGridTyping : public QObject
         TGridView *G = F.Edit->DataDG();
         bool Typed = false;
         for (const QString &T : script.split(' ')) {
+            QApplication::processEvents(); // shows the step before
             const int Col = T.indexOf(':') > 0 ? ColIndex(T[T.indexOf(':') + 1]) : -1;
             if (T.startsWith(QLatin1String("@S:")) || T.startsWith(QLatin1String("@N:"))) {
                 G = T[1] == 'S' ? F.Edit->SojleDG() : F.Edit->LinieDG();
@@ -168,6 +170,7 @@ class TstObsGridTyping : public QObject
                 F.Edit = nullptr;
             } else if (T.startsWith(QLatin1String("dec:"))) {
                 L.SetDecimals(Col, T.mid(6).toInt());
+                F.Edit->RepaintGrids(); // as the decimals commands do
             } else if (T.startsWith(QLatin1String("dir:"))) {
                 while (L.GetEditDirection() != (T.endsWith("right") ? edRight : edStay))
                     L.NextEditDirection();
@@ -183,6 +186,7 @@ class TstObsGridTyping : public QObject
             }
         }
         QCOMPARE(StateOf(F), state);
+        QVERIFY(F.Edit == nullptr || ScreenUpToDate(F.Edit));
         // Edited data keep their type: the Datatype items are disabled.
         if (F.Edit != nullptr)
             for (const char *Item : {"FunktionObs", "FunktionHyp", "FunktionGrup"})
