@@ -3,7 +3,6 @@
 // fix and by the texts they write.
 #include "Describe.h"
 #include "support_drawing.h"
-#include "support_pages.h"
 
 #include <QtTest>
 #include <cmath>
@@ -14,15 +13,6 @@ namespace
 {
 
 const QRgb Black = qRgb(0, 0, 0);
-
-// Height of the fill above the baseline in column X.
-int FillHeight(const QImage &Img, int X, int Baseline, QRgb Fill)
-{
-    int Y = Baseline - 1;
-    while (Y > 0 && Img.pixel(X, Y) == Fill)
-        --Y;
-    return Baseline - 1 - Y;
-}
 
 struct tGraph {
     QImage Img;
@@ -185,135 +175,6 @@ class tst_drawing_graphs : public QObject
                 QCOMPARE(G.Img.copy(0, 2 * h, size, size - 2 * h),
                          Drawn(size, size - 2 * h, [](QPainter &) {}));
         }
-    }
-
-    // Sticks of 12, 13, 13, 17 (or 0, 1, 1, 5 on a frame without a break):
-    // heights 1, 2, 1 on a y axis from 0 to 2, black outlines; the relative
-    // graph has the same shape in fuchsia; a printer page's sticks are
-    // 3 + 2p pixels wide (p = 3 here).
-    void sticks_data()
-    {
-        QTest::addColumn<int>("graph");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<bool>("printer");
-        QTest::newRow("frequency") << int(tGraphKind::Frequency) << 12 << false;
-        QTest::newRow("relative") << int(tGraphKind::Relative) << 12 << false;
-        QTest::newRow("stick on the y axis") << int(tGraphKind::Frequency) << 0 << false;
-        QTest::newRow("printer") << int(tGraphKind::Frequency) << 12 << true;
-    }
-
-    void sticks()
-    {
-        QFETCH(int, graph);
-        QFETCH(int, low);
-        QFETCH(bool, printer);
-        const int V[] = {low, low + 1, low + 5};
-        auto L = ObsColumn({QString::number(V[0]), QString::number(V[1]), QString::number(V[1]),
-                            QString::number(V[2])});
-        tDescriptor &D = Recomputed(*L);
-        const tDrawContext C =
-            printer ? tDrawContext::Printer(1200, 1200, 300, 96) : tDrawContext(400, 400);
-        const int p = C.Extra();
-        const tGraph G = Graph(D, tGraphKind(graph), false, C);
-        const tChartLayout &Lay = G.Lay;
-        QVERIFY(Lay.Ok);
-        const QRgb Fill = graph == 0 ? StickLime.rgb() : StickFuchsia.rgb();
-        // The tallest stick reaches the frame top, outlined in black.
-        const int X = Lay.PosX(V[1]), Y = Lay.FrameT + 5;
-        QCOMPARE(G.Img.pixel(X, Lay.FrameT), Black);
-        QCOMPARE(G.Img.pixel(X - 1 - p, Y), Black);
-        QCOMPARE(G.Img.pixel(X + 1 + p, Y), Black);
-        QCOMPARE(G.Img.pixel(X + 2 + p, Y), qRgb(255, 255, 255));
-        QCOMPARE(G.Img.pixel(X + p, Y), Fill);
-        QCOMPARE(FillHeight(G.Img, X, Lay.Baseline, Fill), Lay.Baseline - Lay.FrameT - 1);
-        // The others are half as tall, nothing stands between them.
-        const int Half = Lay.Baseline - Lay.PosY(Lay.YTop / 2);
-        QCOMPARE(Half, int(std::nearbyint(Lay.ph / 2.0)));
-        for (int K : {0, 2}) {
-            QCOMPARE(FillHeight(G.Img, Lay.PosX(V[K]), Lay.Baseline, Fill), Half - 1);
-            QCOMPARE(G.Img.pixel(Lay.PosX(V[K]), Lay.Baseline - Half), Black);
-        }
-        for (int K = 2; K <= 4; ++K)
-            QCOMPARE(FillHeight(G.Img, Lay.PosX(low + K), Lay.Baseline, Fill), 0);
-    }
-
-    // The cumulative curve of 11, 13, 13, 23 steps at 11 (0,25), 13 (0,75)
-    // and 23 (1,0), a fuchsia square with a black border at each point, and
-    // runs on at 1,0 to the frame's right edge. A reading read from x points
-    // down at the x axis; one read from y points left at the y axis. The y labels run from 0,0 to
-    // 1,0 on both sides, each at its level.
-    void cumulative()
-    {
-        auto L = ObsColumn({"11", "13", "13", "23"});
-        tDescriptor &D = Recomputed(*L);
-        D.AddReading(15, 0.9L, 0);
-        D.AddReading(16, 0.1L, 1);
-        const tGraph G = Graph(D, tGraphKind::Cumulative);
-        const tChartLayout &Lay = G.Lay;
-        QVERIFY(Lay.Ok);
-        const QRgb Blue = CurveBlue.rgb();
-        const int X1 = Lay.PosX(11), X2 = Lay.PosX(13), X3 = Lay.PosX(23);
-        for (int S : {-3, 3}) { // the readings' arrow heads at the axes
-            QCOMPARE(G.Img.pixel(Lay.PosX(15) + S, Lay.Baseline - 4), MarkerRed.rgb());
-            QCOMPARE(G.Img.pixel(Lay.xa + 4, Lay.PosY(0.1L) + S), MarkerRed.rgb());
-        }
-        QCOMPARE(G.Img.pixel((X1 + X2) / 2, Lay.PosY(0.25L)), Blue);
-        QCOMPARE(G.Img.pixel((X2 + X3) / 2, Lay.PosY(0.75L)), Blue);
-        QCOMPARE(G.Img.pixel(X2, (Lay.PosY(0.25L) + Lay.PosY(0.75L)) / 2), Blue);
-        for (auto [X, F] : {std::pair{X1, 0.25L}, std::pair{X2, 0.75L}, std::pair{X3, 1.0L}}) {
-            QCOMPARE(G.Img.pixel(X, Lay.PosY(F)), StickFuchsia.rgb());
-            QCOMPARE(G.Img.pixel(X - 2, Lay.PosY(F) - 2), Black);
-            QCOMPARE(G.Img.pixel(X + 2, Lay.PosY(F) + 2), Black);
-        }
-        QVERIFY(X3 + 10 < Lay.FrameR);
-        for (int Px = X3 + 4; Px < Lay.FrameR; Px += 3)
-            QCOMPARE(G.Img.pixel(Px, Lay.PosY(1)), Blue);
-        QStringList Left, Right;
-        for (const tTextItem &I : G.Texts) {
-            if (I.Right >= Lay.xa && I.At.x() <= Lay.OuterR)
-                continue;
-            (I.Right < Lay.xa ? Left : Right) << I.Text;
-            const double Level = QString(I.Text).replace(',', '.').toDouble();
-            QVERIFY(std::abs(I.At.y() - Lay.PosY(Level)) < Lay.h);
-        }
-        QCOMPARE(Right, Left);
-        Left.sort();
-        QCOMPARE(Left, QString("0,0 0,1 0,2 0,3 0,4 0,5 0,6 0,7 0,8 0,9 1,0").split(' '));
-    }
-
-    // Grouped forms start at the first lower bound; a selected class is
-    // marked at its upper bound and its h, f or F.
-    void groupedSelection_data()
-    {
-        QTest::addColumn<int>("graph");
-        QTest::addColumn<double>("y");
-        QTest::newRow("frequency") << int(tGraphKind::Frequency) << 3.0;
-        QTest::newRow("relative") << int(tGraphKind::Relative) << 0.5;
-        QTest::newRow("cumulative") << int(tGraphKind::Cumulative) << 4.0 / 6;
-    }
-
-    void groupedSelection()
-    {
-        QFETCH(int, graph);
-        QFETCH(double, y);
-        auto L = ObsColumn({"3", "12", "15", "18", "25", "27"});
-        AutoClasses(*L, 0, 10, 3);
-        tDescriptor &D = Recomputed(*L);
-        D.SetPaneKind(2, bkTabel);
-        D.SetPaneKind(3, bkHyppighedsgraf);
-        D.SelectEntry(1);
-        const tGraph G = Graph(D, tGraphKind(graph), true);
-        const tChartLayout &Lay = G.Lay;
-        const auto AnyRed = [&G](const QRect &R) {
-            return AnyPixel(G.Img, R, [](const QColor &C) { return C == MarkerRed; });
-        };
-        QVERIFY(Lay.Ok);
-        QCOMPARE(Lay.x0, Lay.FrameL);
-        QCOMPARE(double(Lay.Shift), 0.0);
-        const int Mx = Lay.PosX(20), My = Lay.PosY(y);
-        QVERIFY(AnyRed(QRect(Mx, My + 2, 1, (Lay.Baseline - My) - 4)));
-        QVERIFY(AnyRed(QRect(Lay.xa + 2, My, Mx - Lay.xa - 4, 1)));
-        QVERIFY(!AnyRed(QRect(Lay.PosX(15) + 3, My + 2, 1, (Lay.Baseline - My) - 4)));
     }
 
     // Class bounds get a tick and a label each, centred below the frame; a

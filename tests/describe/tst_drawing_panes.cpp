@@ -137,25 +137,6 @@ class tst_drawing_panes : public QObject
         QVERIFY2(std::abs(Pane.height() - Bottom - h) <= 1, qPrintable(QString::number(Bottom)));
     }
 
-    // Only rows meeting the clip are drawn, all of them; the rest stays
-    // untouched.
-    void tableClip()
-    {
-        QStringList Values;
-        for (int I = 0; I < 200; ++I)
-            Values << QString::number(I);
-        auto L = ObsColumn(Values);
-        tDescriptor &D = Recomputed(*L);
-        const QRect Clip(0, 1000, 300, 200);
-        const auto Draw = [&](QPainter &P) { DrawFreqTable(P, tDrawContext(300, 3000), D); };
-        const QImage Part = Drawn(300, 3000, [&](QPainter &P) {
-            P.setClipRect(Clip);
-            Draw(P);
-        });
-        QCOMPARE(Part.copy(Clip), Drawn(300, 3000, Draw).copy(Clip));
-        QCOMPARE(Part.copy(0, 0, 300, 1000), Drawn(300, 1000, [](QPainter &) {}));
-    }
-
     // The value widths are remembered between repaints; after a table drawn
     // in the pane's font, the widest value of another font, decimals or list
     // still fills the value column exactly, starting at its left edge (one

@@ -46,7 +46,7 @@ class tst_drawing_pictures : public QObject
   private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    // One row of tiles per data set: the six kinds on the screen, then on a
+    // Two rows of tiles per data set: the six kinds on the screen, then on a
     // printer page at twice the screen's resolution.
     void kinds_data()
     {
@@ -69,6 +69,12 @@ class tst_drawing_pictures : public QObject
         if (Classes > 0)
             AutoClasses(*L, 0, Classes, 4);
         tDescriptor &D = Recomputed(*L, TDataType(Type));
+        // Readings from x and from y; the second entry selected in linked panes.
+        D.AddReading(5, 0.9L, 0);
+        D.AddReading(8, 0.35L, 1);
+        D.SetPaneKind(2, bkTabel);
+        D.SetPaneKind(3, bkHyppighedsgraf);
+        D.SelectEntry(1);
         QImage Sheet(6 * TileW, 2 * TileH, QImage::Format_RGB32);
         Sheet.fill(Qt::gray);
         QPainter Out(&Sheet);
