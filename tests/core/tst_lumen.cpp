@@ -92,8 +92,12 @@ class TestLumen : public QObject
         TCellState S = csNumber;
         QCOMPARE(L.GetCellValue(99, 1, S), Extended(0));
         QCOMPARE(S, csEmpty);
-        for (int Col : {-1, 26, 1000})
+        for (int Col : {-1, 26, 1000}) {
             QCOMPARE(L.GetCellState(0, Col), csEmpty);
+            L.SwapColumns(1, Col);
+            L.SwapColumns(Col, 1);
+        }
+        QCOMPARE(L.GetCellText(4, 1), QStringLiteral("x"));
     }
 
     // Intervals as "count: lower-upper ...".

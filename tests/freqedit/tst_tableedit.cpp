@@ -183,6 +183,7 @@ class TestTableEdit : public QObject
                 PressKey(Qt::Key_Escape);
         }
         QCOMPARE(QPoint(F.G->Col(), F.G->Row()), End);
+        QVERIFY(ScreenUpToDate(F.Edit));
         F.G->clearFocus();
         for (const QString &Cell : Cells) {
             const QStringList P = Cell.split(' ');

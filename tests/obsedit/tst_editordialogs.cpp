@@ -252,6 +252,8 @@ class TstEditorDialogs : public QObject
         QCOMPARE(L.GetRandomTo(1), R.Random && Cancel ? 6 : 0);
         QCOMPARE(UndoCaption(L.GetUndoOp()), QString::fromUtf8(R.Undo));
         QCOMPARE(F.Edit->DataEdited(), !Cancel);
+        QCOMPARE(F.Edit->StatusPanel->text().endsWith("; udtryk = " + L.GetFormula(1)),
+                 L.IsComputed(1));
 
         // The formulas keep working: a typed value of A reaches B.
         // (Without a window manager the editor is made active again by hand.)

@@ -46,6 +46,8 @@ QString StateOf(TEditorFixture &F)
             State << QStringLiteral("S:") + ColLetter(G->Col()) + Star;
         else
             State << QStringLiteral("N:") + QString::number(G->Row() + 1) + Star;
+        if (!G->viewport()->rect().contains(G->visualRect(G->currentIndex())))
+            State << QStringLiteral("(out of sight)");
     }
     if (!F.Edit->StatusPanel->text().isEmpty())
         State << F.Edit->StatusPanel->text();
@@ -109,6 +111,8 @@ class TstObsGridTyping : public QObject
         Row("name down to line 1", "@S:F <d>", "F1 Kolonne F");
         Row("name down not into computed", "comp:G @S:G <d>", "S:G");
         Row("name right at Z wraps", "@S:Z <r>", "S:A");
+        Row("a name entered to the right at Z wraps", "dir:right @S:Z z <ret>", "Z'z= S:A");
+        Row("a name entered to the right", "dir:right @S:B b <ret>", "B'b= S:C");
         Row("line name right to A", "@N:4 <r>", "A4 Kolonne A");
         Row("line name right not into computed A", "comp:A @N:4 <r>", "N:4");
         Row("escape restores value and decimals", "A=,,3.14159 dec:A=2 @A3 7,12345 <esc>",
@@ -156,10 +160,12 @@ class TstObsGridTyping : public QObject
                 G = T[1] == 'S' ? F.Edit->SojleDG() : F.Edit->LinieDG();
                 G->setFocus();
                 G->SetCell(T[1] == 'S' ? 1 : T.mid(3).toInt() - 1, T[1] == 'S' ? Col : 1);
+                G->scrollTo(G->currentIndex());
             } else if (T.startsWith('@')) {
                 G = F.Edit->DataDG();
                 G->setFocus();
                 G->SetCell(T.mid(2).toInt() - 1, ColIndex(T[1]));
+                G->scrollTo(G->currentIndex());
             } else if (Keys.contains(T)) {
                 PressKey(Keys[T]);
             } else if (T == QLatin1String("<open>")) {
