@@ -1,11 +1,10 @@
 // The table and key figure panes and their cells. The table: the texts it
-// writes, its row colours, its size, drawing only the rows in the clip, and
-// a value column as wide as its widest value in whatever font and decimals
-// it is drawn. Key figures of values and of classes worked out by hand and
-// read back from what the pane writes and from their copied text. Cell text
-// with "#" overflow, the error notice and the hint box of an empty pane.
-// Printed pages: the frequency table running over pages, the data set cut
-// into page blocks, and what a data set page writes.
+// writes, its row colours, its size, and a value column as wide as its
+// widest value in whatever font and decimals it is drawn. Key figures of
+// values and of classes worked out by hand and read back from what the pane
+// writes and from their copied text. Cell text with "#" overflow, the error
+// notice and the hint box of an empty pane. Printed pages: the frequency
+// table running over pages and the data set cut into page blocks.
 #include "CellText.h"
 #include "DataSetPrint.h"
 #include "Describe.h"
@@ -456,65 +455,6 @@ class tst_drawing_panes : public QObject
         for (const tSheetPage &P : SheetPages(S))
             Got << QStringLiteral("%1/%2").arg(P.FirstCol).arg(P.FirstLine);
         QCOMPARE(Got.join(' '), Order);
-    }
-
-    // What a data set page writes: title at the top right, half an inch from
-    // the page's edge; column headers (sub-headers of tables); line numbers
-    // or names; number cells in black, text cells in red, both two spaces
-    // from the right border; silver cell lines and header fill.
-    void dataSetCells_data()
-    {
-        QTest::addColumn<int>("Type");
-        QTest::addColumn<QString>("Name");
-        QTest::addColumn<QStringList>("Lines");
-        const QStringList Cells{" 2|ikke målt", " 3", " 4|12"};
-        QTest::newRow("observations")
-            << int(dtObs) << "Klasse 7b"
-            << QStringList{"Datasæt - Klasse 7b", "Kolonne A", " Bo|12"} + Cells;
-        QTest::newRow("frequencies")
-            << int(dtHyp) << ""
-            << QStringList{"Datasæt", "Kolonne 1", "Observation|Hyppighed", " 1|12"} + Cells;
-        QTest::newRow("groupings")
-            << int(dtGrup) << ""
-            << QStringList{"Datasæt", "Kolonne 1", "Nedre grænse|Øvre grænse|Hyppighed", " 1|12"} +
-                   Cells;
-    }
-    void dataSetCells()
-    {
-        QFETCH(int, Type);
-        QFETCH(QString, Name);
-        QFETCH(QStringList, Lines);
-        tLumen L;
-        L.SetLineName(0, QStringLiteral("Bo")); // shown for observations only
-        const int Sub = Type == dtObs ? 0 : 1;  // the frequency, the upper bound
-        for (int Line : {0, 1, 3}) {
-            const QString S = Line == 1 ? QStringLiteral("ikke målt") : QStringLiteral("12");
-            Type == dtObs   ? L.SetCellText(Line, 0, S)
-            : Type == dtHyp ? L.SetHypFreqText(Line, 0, S)
-                            : L.SetGrupHighText(Line, 0, S);
-        }
-        const tPrintPage Page{700, 400, 100};
-        const int ch = 20, cw = 80, m = 50;
-        const tSheetLayout S = SheetLayoutOf(L, TDataType(Type), Page, ch);
-        const auto Draw = [&](QPainter &P) {
-            DrawSheetPage(P, L, TDataType(Type), S, SheetPages(S).first(), Page,
-                          DataSetTitle(Name));
-        };
-        const tTexts T = Written(700, 400, Draw);
-        QCOMPARE(testdraw::Lines(T), Lines);
-        QCOMPARE(T[0].Right, 700 - m);
-        const int Gap = QFontMetrics(PaneFont()).horizontalAdvance(QStringLiteral("  "));
-        for (const QString &Cell : {QStringLiteral("12"), QStringLiteral("ikke målt")}) {
-            const tTextItem *I = Find(T, Cell);
-            QVERIFY(I);
-            QCOMPARE(I->Colour, Cell == "12" ? QColor(Qt::black) : QColor(Qt::red));
-            QCOMPARE(I->Right, m + cw + (Sub + 1) * cw - Gap);
-        }
-        const QImage Img = Drawn(700, 400, Draw);
-        const QRect Empty(m + cw + Sub * cw, m + S.HeaderRows * ch + 2 * ch, cw, ch);
-        const QColor Silver(0xC0, 0xC0, 0xC0);
-        QCOMPARE(QColor(Img.pixel(Empty.center().x(), Empty.top())), Silver);
-        QCOMPARE(QColor(Img.pixel(m + cw - 4, Empty.bottom() - 3)), Silver);
     }
 };
 

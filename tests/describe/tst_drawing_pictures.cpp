@@ -121,7 +121,8 @@ class tst_drawing_pictures : public QObject
             QPainter P(&Img);
             P.setFont(PaneFont());
             const tSheetLayout S = SheetLayoutOf(L, Type, Page, 18);
-            DrawSheetPage(P, L, Type, S, SheetPages(S).first(), Page, DataSetTitle("7b"));
+            DrawSheetPage(P, L, Type, S, SheetPages(S).first(), Page,
+                          DataSetTitle(Type == dtHyp ? "" : "7b"));
             P.end();
             Out.drawImage(0, (Type - dtObs) * Page.Height, Img);
         }
