@@ -117,7 +117,6 @@ void TDataEdit::ShowEditor()
     for (TObsGridBlock *B : Blocks)
         B->EndEditing();
     Pressed.Clear();
-    LastCol = LastLine = -1;
     SetTextButtonDown(Host.TextWindowShown());
     ShowFrame();
     RepaintGrids();
@@ -135,7 +134,6 @@ void TDataEdit::HideEditor()
 void TDataEdit::DataReplaced(bool FromFile)
 {
     Pressed.Clear();
-    LastCol = LastLine = -1;
     const int Longest = Host.Lumen().MaxLines();
     Rows = std::max(InitialRows, Longest);
     DataGridModel->Reset();
@@ -804,10 +802,8 @@ void TDataEdit::GridCurrentChanged(TGridView *View, const QModelIndex &Current,
     RepaintHeaders(Blocks[I]);
     if (!Current.isValid())
         return;
-    LastCol = Current.column();
-    LastLine = Current.row();
     if (View->hasFocus())
-        ShowColumnStatus(LastCol);
+        ShowColumnStatus(Current.column());
 }
 
 void TDataEdit::GridFocusIn(TGridView *View)
@@ -816,11 +812,8 @@ void TDataEdit::GridFocusIn(TGridView *View)
     if (I < 0 || View != Blocks[I]->DataDG)
         return;
     RepaintHeaders(Blocks[I]);
-    if (View->Col() >= 0) {
-        LastCol = View->Col();
-        LastLine = View->Row();
-        ShowColumnStatus(LastCol);
-    }
+    if (View->Col() >= 0)
+        ShowColumnStatus(View->Col());
 }
 
 void TDataEdit::GridFocusOut(TGridView *View)

@@ -92,8 +92,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
         tCell Cell;
         int32_t Decimals = 0;
     } EditSnapshot;
-    int LastDataCol() const { return LastCol; }
-    int LastDataLine() const { return LastLine; }
 
     // The menus, each found by its object name.
     QMenu *Menu(const QString &Name) const;
@@ -202,8 +200,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     TObsGridBlock *Blocks[2] = {};
     TPressedCell Pressed;
     int Rows = InitialRows;
-    int LastCol = -1;
-    int LastLine = -1;
     // Keystrokes are stored while the descriptions wait for the commit.
     bool TypedUncommitted = false;
     TCalcDlg *CalcDlg = nullptr;

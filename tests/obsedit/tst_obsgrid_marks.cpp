@@ -229,7 +229,7 @@ class TstObsGridMarks : public QObject
             if (Step.size() > 1 && (Step[1] == '=' || Step[1] == ':')) {
                 SetupSheet(F.L(), {Step});
             } else if (Step[0] == 'r') {
-                F.L().SetRandomCount(ColIndex(Step[1]), 2);
+                F.L().SetRandomCount(ColIndex(Step[1]), 1);
                 F.L().SetCellText(0, ColIndex(Step[1]), QStringLiteral("4"));
             } else if (Step == QLatin1String("clip")) {
                 QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2"));
