@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -221,6 +222,7 @@ class TstObsGridTyping : public QObject
         F.Edit->ToolButton(QStringLiteral("NewSpeed"))->click();
         QCOMPARE(G->model()->rowCount(), 500);
         QCOMPARE(G->Row(), 0);
+        QCOMPARE(G->verticalScrollBar()->value(), 0); // back at the top
     }
 };
 
