@@ -27,11 +27,13 @@ void Check(const QImage &Picture, const QString &Name) { CompareWithReference(Pi
 
 
 // Each item of Menu and its submenus: name, caption and shortcut, indented.
-void ListMenu(const QMenu *Menu, const QString &Indent, QStringList &Lines)
+void ListMenu(QMenu *Menu, const QString &Indent, QStringList &Lines)
 {
+    emit Menu->aboutToShow(); // the menu takes its commands' states
     for (const QAction *A : Menu->actions()) {
         const QString Item = A->objectName() + ' ' + A->text() + ' ' + A->shortcut().toString();
-        Lines << Indent + (A->isSeparator() ? QStringLiteral("-") : Item.trimmed());
+        Lines << Indent + (A->isSeparator() ? QStringLiteral("-")
+                                            : Item.trimmed() + (A->isEnabled() ? "" : " (off)"));
         if (A->menu() != nullptr)
             ListMenu(A->menu(), Indent + "  ", Lines);
     }
@@ -152,9 +154,18 @@ class TstGlyphs : public QObject
     {
         TEditorFixture F;
         QStringList Lines;
-        for (const QAction *A : F.Edit->EditorMenuBar()->actions()) {
-            Lines << A->menu()->objectName() + ' ' + A->text();
-            ListMenu(A->menu(), QStringLiteral("  "), Lines);
+        for (const char *Marks : {"nothing marked", "A marked", "line 2 marked"}) {
+            Lines << QString::fromUtf8(Marks);
+            if (Marks[0] == 'A') {
+                SetupSheet(F.L(), {"A=1,2"});
+                ClickHeader(F.Edit->SojleDG(), 0, 0);
+            } else if (Marks[0] == 'l') {
+                ClickHeader(F.Edit->LinieDG(), 2, 0);
+            }
+            for (const QAction *A : F.Edit->EditorMenuBar()->actions()) {
+                Lines << A->menu()->objectName() + ' ' + A->text();
+                ListMenu(A->menu(), QStringLiteral("  "), Lines);
+            }
         }
         QFile File(Folder + QStringLiteral("menus.txt"));
         if (qEnvironmentVariableIsSet("LUMEN_WRITE_GLYPHS"))
