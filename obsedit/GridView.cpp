@@ -213,6 +213,10 @@ void TGridView::focusOutEvent(QFocusEvent *Event)
 void TGridView::currentChanged(const QModelIndex &Current, const QModelIndex &Previous)
 {
     QTableView::currentChanged(Current, Previous);
+    // The cursor stays in sight as it moves (auto-scrolling is off, so that
+    // dragging over the grid does not run away with it).
+    if (Current.isValid() && isVisible())
+        scrollTo(Current);
     if (GridEvents != nullptr)
         GridEvents->GridCurrentChanged(this, Current, Previous);
 }

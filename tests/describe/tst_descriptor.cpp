@@ -498,6 +498,8 @@ class tst_descriptor : public QObject
         QTest::newRow("crlf and empty lines")
             << QByteArray("1\r\n\r\n2\r\n") << true << "1\r\n2\r\n";
         QTest::newRow("keep empty lines") << QByteArray("1\n\n2") << false << "1\r\n\r\n2\r\n";
+        QTest::newRow("keep empty crlf lines")
+            << QByteArray("1\r\n\r\n2\r\n") << false << "1\r\n\r\n2\r\n";
         QTest::newRow("cr") << QByteArray("1\r2\r") << true << "1\r\n2\r\n";
         QTest::newRow("utf-8 with bom")
             << QByteArray("\xEF\xBB\xBFV\xC3\xA6gt\n") << true << "Vægt\r\n";

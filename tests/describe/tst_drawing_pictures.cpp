@@ -123,6 +123,7 @@ class tst_drawing_pictures : public QObject
             const tSheetLayout S = SheetLayoutOf(L, Type, Page, 18);
             DrawSheetPage(P, L, Type, S, SheetPages(S).first(), Page,
                           DataSetTitle(Type == dtHyp ? "" : "7b"));
+            QCOMPARE(P.pen(), QPen()); // given back
             P.end();
             Out.drawImage(0, (Type - dtObs) * Page.Height, Img);
         }

@@ -283,6 +283,10 @@ class TstEditorDialogs : public QObject
         if (R.Auto) {
             const QStringList Typed = QString(R.Auto).split(' ');
             QLineEdit *Edits[] = {Dlg.ForsteMinEdit, Dlg.ForsteMaxEdit, Dlg.AndenMinEdit};
+            Dlg.ForsteMinEdit->setText(QStringLiteral("15"));
+            Dlg.ForsteMinEdit->setCursorPosition(1);
+            QTest::keyClicks(Dlg.ForsteMinEdit, QStringLiteral(".2")); // the caret stays put
+            QCOMPARE(Dlg.ForsteMinEdit->text(), QStringLiteral("1,25"));
             for (int I = 0; I < 3; ++I) {
                 Edits[I]->selectAll();
                 QTest::keyClicks(Edits[I], Typed[I]);

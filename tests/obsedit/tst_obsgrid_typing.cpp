@@ -52,6 +52,8 @@ QString StateOf(TEditorFixture &F)
     }
     if (!F.Edit->StatusPanel->text().isEmpty())
         State << F.Edit->StatusPanel->text();
+    if (F.Edit->DataDG()->model()->rowCount() != TDataEdit::InitialRows)
+        State << QString::number(F.Edit->DataDG()->model()->rowCount()) + " lines";
     return State.join(' ');
 }
 
@@ -115,6 +117,11 @@ class TstObsGridTyping : public QObject
         Row("a name entered to the right at Z wraps", "dir:right @S:Z z <ret>", "Z'z= S:A");
         Row("a name entered to the right", "dir:right @S:B b <ret>", "B'b= S:C");
         Row("line name right to A", "@N:4 <r>", "A4 Kolonne A");
+        Row("line name down", "@N:4 <d>", "N:5");
+        Row("line name down at the bottom", "@N:40 <d>", "N:41");
+        Row("data down at the bottom", "@A40 <d>", "A41 Kolonne A");
+        Row("column name right at the edge", "@S:M <r>", "S:N");
+        Row("line name down at the last line", "@N:500 <d>", "N:501 501 lines");
         Row("line name right not into computed A", "comp:A @N:4 <r>", "N:4");
         Row("escape restores value and decimals", "A=,,3.14159 dec:A=2 @A3 7,12345 <esc>",
             "A=;;3,14 A3 Kolonne A");
