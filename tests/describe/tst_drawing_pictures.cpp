@@ -120,10 +120,11 @@ class tst_drawing_pictures : public QObject
             Img.fill(Qt::white);
             QPainter P(&Img);
             P.setFont(PaneFont());
+            P.setPen(Qt::red);
             const tSheetLayout S = SheetLayoutOf(L, Type, Page, 18);
             DrawSheetPage(P, L, Type, S, SheetPages(S).first(), Page,
                           DataSetTitle(Type == dtHyp ? "" : "7b"));
-            QCOMPARE(P.pen(), QPen()); // given back
+            QCOMPARE(P.pen(), QPen(Qt::red)); // given back
             P.end();
             Out.drawImage(0, (Type - dtObs) * Page.Height, Img);
         }
