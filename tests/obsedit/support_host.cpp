@@ -120,8 +120,12 @@ void WhenModal(std::function<void(QWidget *)> Act, QString *Seen)
 
 bool ScreenUpToDate(QWidget *Window)
 {
+    const auto Same = [Window] {
+        const QImage Screen = Window->screen()->grabWindow(Window->winId()).toImage();
+        return Screen.convertToFormat(QImage::Format_RGB32) ==
+               Window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    // Repaints follow a change within milliseconds; a busy machine gets a second.
     QTest::qWait(10);
-    const QImage Screen = Window->screen()->grabWindow(Window->winId()).toImage();
-    return Screen.convertToFormat(QImage::Format_RGB32) ==
-           Window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return QTest::qWaitFor(Same, 1000);
 }
