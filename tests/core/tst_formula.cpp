@@ -75,6 +75,7 @@ class tst_formula : public QObject
         Row("A^B", 0, 0, 0, 1);
         Row("A^B", 0, 2, 0, 0);
         Row("A^B", 4, 0.5, 0, 2);
+        Row("A^B", 0.25, 0.5, 0, 0.5);
         Row("A^B", 1, 2147483647.0, 0, 1);
         Row("A^B", 10, -5000, 0, 0);
         // Comparisons with the tolerance 5E-10.

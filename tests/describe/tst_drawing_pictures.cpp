@@ -111,6 +111,8 @@ class tst_drawing_pictures : public QObject
             L.SetGrupFreqText(Line, 0, S);
         }
         L.SetColName(1, QStringLiteral("Højde"));
+        L.SetHypName(0, QStringLiteral("Antal"));
+        L.SetGrupName(0, QStringLiteral("Løn"));
         const tPrintPage Page{560, 300, 100};
         QImage Sheet(Page.Width, 3 * Page.Height, QImage::Format_RGB32);
         Sheet.fill(Qt::white);
