@@ -94,6 +94,7 @@ class TestLumen : public QObject
         QCOMPARE(S, csEmpty);
         for (int Col : {-1, 26, 1000}) {
             QCOMPARE(L.GetCellState(0, Col), csEmpty);
+            QCOMPARE(L.GetDecimals(Col), 0);
             L.SwapColumns(1, Col);
             L.SwapColumns(Col, 1);
         }

@@ -236,8 +236,10 @@ class TstCommands : public QObject
         const auto Asked = F.Host.Script.LastAsked();
         QCOMPARE(Asked.Text.isEmpty() ? QString() : Asked.Title + ": " + Asked.Text,
                  QString::fromUtf8(R.Message));
-        if (QLatin1String(R.Use).startsWith(QLatin1String("Import")))
+        if (QLatin1String(R.Use).startsWith(QLatin1String("Import"))) {
             QCOMPARE(F.Host.Script.FilesAsked.value(0).Caption, QStringLiteral("Import af tekst"));
+            QVERIFY(!R.Expected || (!F.L().AnyColSelected() && !F.L().AnyLineSelected()));
+        }
         if (R.Out)
             QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(R.Out));
         if (R.Decimals >= 0)

@@ -144,7 +144,8 @@ QList<double> Numbers(const tLumen &L, int Col)
 
 // Marks column Col alone, opens the dice dialog, types Fields "from|to|count"
 // (ending "|u": without replacement) and presses OK, or "Slet" for Fields "-";
-// a dialog that stays open is given up. What the dialog showed at first.
+// a dialog that stays open is given up. What the dialog showed at first, the
+// same way.
 QString Dice(TEditorFixture &F, int Col, const QString &Fields)
 {
     if (Col >= 0 && !(F.L().SelColCount() == 1 && F.L().IsColSelected(Col)))
@@ -158,6 +159,7 @@ QString Dice(TEditorFixture &F, int Col, const QString &Fields)
             Edits[I]->clear();
             QTest::keyClicks(Edits[I], Fields.section('|', I, I));
         }
+        Shown += D->UdenRB->isChecked() ? "u" : "";
         (Fields.endsWith(QLatin1String("|u")) ? D->UdenRB : D->MedRB)->setChecked(true);
         (Fields == QLatin1String("-") ? D->IngenBtn : D->OKBtn)->click();
         if (D->isVisible())
@@ -384,6 +386,20 @@ class TstEditorDialogs : public QObject
         F.Edit->MenuItem(QStringLiteral("SojleEgenskaber"))->trigger();
         QCOMPARE(Shown, QStringLiteral("Indstillinger for kolonne A 1 37"));
         QCOMPARE(L.GetGroupKind(0), uint8_t(gkAuto));
+        // New bounds of the marked grouped column show its table again.
+        F.Edit->ChooseKind(1, F.Edit->ItemOfKind(bkMaerketal));
+        WhenModal([](QWidget *W) {
+            auto *Dlg = static_cast<TDataStilDlg *>(W);
+            for (QLineEdit *E : {Dlg->ForsteMaxEdit, Dlg->AndenMinEdit}) {
+                E->selectAll();
+                QTest::keyClicks(E, "5");
+            }
+            Dlg->OKBtn->click();
+            if (Dlg->isVisible())
+                Dlg->reject();
+        });
+        F.Edit->MenuItem(QStringLiteral("SojleEgenskaber"))->trigger();
+        QCOMPARE(D.GetPaneKind(1), uint8_t(bkTabel));
 
         WhenModal([](QWidget *W) {
             auto *Dlg = static_cast<TDataStilDlg *>(W);
@@ -397,7 +413,7 @@ class TstEditorDialogs : public QObject
         QCOMPARE(F.Edit->StatusPanel->text(), QStringLiteral("Højde i cm"));
         QCOMPARE(QString::asprintf("%d %d %d %d", L.GetDecimals(0), L.GetGroupKind(0),
                                    int(L.Cols[0].Intervals.size()), L.GetGroupCount(0)),
-                 QStringLiteral("10 0 1 4"));
+                 QStringLiteral("10 0 1 8"));
     }
 
     void fill_data() { AddRows(DiceRows); }
@@ -429,7 +445,7 @@ class TstEditorDialogs : public QObject
         TEditorFixture F;
         tLumen &L = F.L();
         Dice(F, 0, QStringLiteral("1|6|8"));
-        Dice(F, 2, QStringLiteral("10|99|8"));
+        Dice(F, 2, QStringLiteral("10|99|8|u"));
         QVERIFY(MakeComputed(L, 1, QStringLiteral("A+C")));
         const QList<double> A = Numbers(L, 0), C = Numbers(L, 2);
         DescriptorOf(L).AddReading(1, 0.5, 1);
@@ -445,7 +461,7 @@ class TstEditorDialogs : public QObject
         Dice(F, 0, QStringLiteral("-"));
         QVERIFY(L.CellCount(0) == 0 && L.GetRandomCount(0) == 0 && L.CellCount(1) == 0);
         QVERIFY(F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled()); // C is left
-        QCOMPARE(Dice(F, 2, QStringLiteral("-")), QStringLiteral("10|99|8|"));
+        QCOMPARE(Dice(F, 2, QStringLiteral("-")), QStringLiteral("10|99|8|u"));
         QVERIFY(!F.Edit->ToolButton(QStringLiteral("CupSpeed"))->isEnabled());
 
         // Marked together, the dialog starts from their settings only when all
