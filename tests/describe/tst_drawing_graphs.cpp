@@ -177,24 +177,6 @@ class tst_drawing_graphs : public QObject
         }
     }
 
-    // Class bounds get a tick and a label each, centred below the frame; a
-    // bound shared by two classes is written once.
-    void classBoundLabels()
-    {
-        auto L = ClassColumn({"0", "10", "2", "10", "20", "2", "25", "40", "2"});
-        tDescriptor &D = Recomputed(*L, dtGrup);
-        const tGraph G = Graph(D, tGraphKind::Frequency, true);
-        QStringList Below;
-        for (const tTextItem &I : G.Texts)
-            if (I.At.y() > G.Lay.FrameB + G.Lay.hh) {
-                Below << I.Text;
-                const int Px = G.Lay.PosX(I.Text.toInt());
-                QVERIFY2(std::abs(I.At.x() + I.Right - 2 * Px) <= 1, qPrintable(I.Text));
-                QCOMPARE(G.Img.pixel(Px, G.Lay.Baseline + G.Lay.hh - 1), Black);
-            }
-        QCOMPARE(Below, (QStringList{"0", "10", "20", "25", "40"}));
-    }
-
     // Slice colours at angles counterclockwise from 3 o'clock; the legend's
     // first box in the first colour beside its text box, the box after the
     // list empty.

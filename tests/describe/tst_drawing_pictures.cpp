@@ -1,7 +1,7 @@
 // Every one-variable drawing (table, key figures, the three graphs, the pie)
-// of values, of classes and of a frequency table, on the screen and on a
-// printer page, and a printed data set page, against reference pictures kept
-// beside this test. Each drawing is also drawn again
+// of values, of classes, of a frequency and of a grouped table, on the screen
+// and on a printer page, and a printed data set page, against reference
+// pictures kept beside this test. Each screen drawing is also drawn again
 // strip by strip under a clip, as a pane repaints an uncovered strip: the
 // strips put together must give the same picture.
 #include "DataSetPrint.h"
@@ -57,16 +57,20 @@ class tst_drawing_pictures : public QObject
         QTest::newRow("values") << int(dtObs) << 0 << "kinds_values.png";
         QTest::newRow("classes") << int(dtObs) << 4 << "kinds_classes.png";
         QTest::newRow("frequencies") << int(dtHyp) << 0 << "kinds_frequencies.png";
+        QTest::newRow("grouped table") << int(dtGrup) << 0 << "kinds_grouped.png";
     }
     void kinds()
     {
         QFETCH(int, Type);
         QFETCH(int, Classes);
         QFETCH(QString, Picture);
-        auto L = Type == dtHyp ? HypColumn({"-2", "1", "3", "4", "8"}, {"3", "0", "7", "1", "2"})
-                               : ObsColumn({"1", "2,5", "2,5", "4", "7", "7", "7", "9,5", "12",
-                                            "ikke målt", "0,5"},
-                                           1);
+        // Uneven classes of a grouped table share their bounds but one.
+        auto L = Type == dtGrup ? ClassColumn({"0", "10", "2", "10", "20", "2", "25", "40", "2"})
+                 : Type == dtHyp
+                     ? HypColumn({"-2", "1", "3", "4", "8"}, {"3", "0", "7", "1", "2"})
+                     : ObsColumn({"1", "2,5", "2,5", "4", "7", "7", "7", "9,5", "12", "ikke målt",
+                                  "0,5"},
+                                 1);
         if (Classes > 0)
             AutoClasses(*L, 0, Classes, 4);
         tDescriptor &D = Recomputed(*L, TDataType(Type));
@@ -86,7 +90,7 @@ class tst_drawing_pictures : public QObject
                 const auto Draw = [&](QPainter &P) {
                     if (C.ForPrinter) // as a printed page sets it
                         P.setPen(QPen(Qt::black, PrinterPenWidth(C.PrinterPpi, C.ScreenPpi)));
-                    QVERIFY(DrawOneVariableKind(P, C, D, K, Classes > 0));
+                    QVERIFY(DrawOneVariableKind(P, C, D, K, Classes > 0 || Type == dtGrup));
                 };
                 const QImage Tile = Drawn(TileW, TileH, Draw);
                 if (!C.ForPrinter) { // panes repaint strips, pages are drawn whole
