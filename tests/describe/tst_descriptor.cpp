@@ -435,6 +435,7 @@ class tst_descriptor : public QObject
         Row("text later", kColumn, "1\r\nabc\r\n", false, "\r\n1\r\nabc\r\n");
         Row("a last token is a value", kColumn, "abc", false, "\r\nabc\r\n");
         Row("nothing", kColumn, "", false, "\r\n");
+        Row("nine decimals at most", kColumn, "1,1234567891", false, "\r\n1,123456789\r\n");
         Row("column from file", kColumn, "1;2,25\r\n", true, "\r\n1,00\r\n2,25\r\n");
         Row("line", kLine, "Ny\r\n5\r\n\r\n6,5\r\n", false, "Ny\r\n5\r\n\r\n6,5\r\n\r\n");
         Row("frequencies", kHyp, "Sko\r\n38\t4\r\n39,5\t2\r\n", false,

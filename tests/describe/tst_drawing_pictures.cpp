@@ -121,6 +121,7 @@ class tst_drawing_pictures : public QObject
         }
         L.SetColName(1, QStringLiteral("Højde"));
         L.SetHypName(0, QStringLiteral("Antal"));
+        L.SetHypFreqText(0, 1, QStringLiteral("1")); // a column without a name
         L.SetGrupName(0, QStringLiteral("Løn"));
         const tPrintPage Page{560, 300, 100};
         QImage Sheet(Page.Width, 3 * Page.Height, QImage::Format_RGB32);
