@@ -308,6 +308,9 @@ class tst_descriptor : public QObject
             // Line 2 holds 2 (column B) and 7 (column C); the text is skipped.
             QCOMPARE(double(D.Mean(0)), Lines ? 4.5 : 2.0);
             QCOMPARE(double(D.Mean(1)), Lines ? 3.0 : 2.0);
+            L.ClearColSelection(); // with nothing marked the decimals fall again
+            L.ClearLineSelection();
+            QCOMPARE(Recomputed(L).GetDecimals(), 0);
         }
     }
 

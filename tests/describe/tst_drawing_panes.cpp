@@ -356,6 +356,7 @@ class tst_drawing_panes : public QObject
         QColor Brush;
         const auto Draw = [&](QPainter &P) {
             P.setBrush(Qt::blue);
+            P.setPen(Qt::red); // the frame and text are black all the same
             DrawPanePrompt(P, Pane, marked, lines);
             Brush = P.brush().color();
         };
