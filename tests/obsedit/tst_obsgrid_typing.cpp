@@ -168,12 +168,10 @@ class TstObsGridTyping : public QObject
                 G = T[1] == 'S' ? F.Edit->SojleDG() : F.Edit->LinieDG();
                 G->setFocus();
                 G->SetCell(T[1] == 'S' ? 1 : T.mid(3).toInt() - 1, T[1] == 'S' ? Col : 1);
-                G->scrollTo(G->currentIndex());
             } else if (T.startsWith('@')) {
                 G = F.Edit->DataDG();
                 G->setFocus();
                 G->SetCell(T.mid(2).toInt() - 1, ColIndex(T[1]));
-                G->scrollTo(G->currentIndex());
             } else if (Keys.contains(T)) {
                 PressKey(Keys[T]);
             } else if (T == QLatin1String("<open>")) {
