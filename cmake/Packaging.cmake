@@ -11,6 +11,9 @@ set(_man_pages lumentor lumentor-cli)
 set(_man_out)
 foreach(_page ${_man_pages})
   set(_src ${PROJECT_SOURCE_DIR}/resources/man/${_page}.1)
+  if(_page STREQUAL "lumentor-cli")
+    set(_src ${LUMEN_CLI_MANPAGE}) # written from cli/HelpTable.cpp
+  endif()
   set(_gz ${CMAKE_BINARY_DIR}/man/${_page}.1.gz)
   if(LUMEN_GZIP)
     add_custom_command(OUTPUT ${_gz}
@@ -25,6 +28,7 @@ foreach(_page ${_man_pages})
 endforeach()
 if(_man_out)
   add_custom_target(lumen_man_pages ALL DEPENDS ${_man_out})
+  add_dependencies(lumen_man_pages lumen_cli_manpage_file)
 endif()
 
 set(CPACK_GENERATOR DEB)

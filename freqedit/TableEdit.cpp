@@ -256,8 +256,9 @@ bool TTableEdit::SomethingMarked()
 
 void TTableEdit::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN)
 {
-    // Faulty classes leave only the table to draw.
-    if (Side.IsGrouped() && Kind != bkTabel && Descriptor().HasClassFault()) {
+    // Faulty classes leave nothing to draw: even the table would stop at
+    // the fault with every cumulative frequency 0.
+    if (Side.IsGrouped() && Descriptor().HasClassFault()) {
         DrawErrorNotice(P, QStringLiteral("Fejl i intervaller"));
         return;
     }

@@ -246,7 +246,7 @@ class TestTableEdit : public QObject
         Row("table, all zero", dtGrup, "0 10 0", bkTabel, true, false);
         Row("graph, classes", dtGrup, Steps(3, true, 2), bkSumfrekvensgraf, true, false);
         Row("overlapping classes", dtGrup, "0 10 4|5 15 3", bkMaerketal, true, true);
-        Row("table of faulty classes", dtGrup, "0 10 4|5 15 3", bkTabel, true, false);
+        Row("table of faulty classes", dtGrup, "0 10 4|5 15 3", bkTabel, true, true);
         Row("adjoining classes", dtGrup, "0 10 4|10 20 3", bkMaerketal, true, false);
     }
     void descriptions()
