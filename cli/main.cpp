@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <unistd.h>
@@ -104,10 +105,18 @@ int Help(const QStringList &Args)
             return -1;
         Out() << "Brug:\n";
         WriteUsage(Out(), *H, true);
-        if (!H->Options.empty()) {
-            Out() << "Fælles:\n";
-            WriteWrapped(Out(), QString::fromUtf8(ExitHelp), 6);
+        // The words of the synopsis explained once for all commands.
+        bool Series = false, Kinds = false;
+        for (const char *Usage : H->Usages) {
+            Series = Series || std::strstr(Usage, "SERIE") != nullptr;
+            Kinds = Kinds || std::strstr(Usage, "SLAGS") != nullptr;
         }
+        Out() << "Fælles:\n";
+        if (Series)
+            WriteWrapped(Out(), QString::fromUtf8(SeriesHelp), 6);
+        if (Kinds)
+            WriteWrapped(Out(), QString::fromUtf8(KindHelp), 6);
+        WriteWrapped(Out(), QString::fromUtf8(ExitHelp), 6);
         return 0;
     }
     return -1;
