@@ -390,20 +390,23 @@ class TstCommands : public QObject
         QTest::addColumn<QString>("Item");
         QTest::addColumn<QString>("Marks");
         QTest::addColumn<QString>("Cli");
-        QTest::newRow("table") << "PrintTabel" << "A" << "--col A --kind tabel";
-        QTest::newRow("data sticks") << "PrintDatapinde" << "A" << "--col A --kind datapinde";
-        QTest::newRow("cross table") << "PrintKrydstabel" << "AB" << "--col A --col B --kind krydstabel";
-        QTest::newRow("data set") << "PrintData" << "A" << "--data";
+        QTest::addColumn<int>("Values");
+        QTest::newRow("table") << "PrintTabel" << "A" << "--col A --kind tabel" << 150;
+        QTest::newRow("data sticks") << "PrintDatapinde" << "A" << "--col A --kind datapinde" << 150;
+        QTest::newRow("cross table") << "PrintKrydstabel" << "AB"
+                                     << "--col A --col B --kind krydstabel" << 90;
+        QTest::newRow("data set") << "PrintData" << "A" << "--data" << 150;
     }
     void samePrintBothWays()
     {
         QFETCH(QString, Item);
         QFETCH(QString, Marks);
         QFETCH(QString, Cli);
+        QFETCH(int, Values);
         if (!HavePoppler())
             QSKIP("poppler-utils are not installed");
         TEditorFixture F;
-        Fill(F, 150, Marks);
+        Fill(F, Values, Marks);
         const QString File = Dir.filePath(QStringLiteral("both.lmt"));
         F.L().SaveToFile(File);
         QVERIFY(!F.L().WriteFailed());
