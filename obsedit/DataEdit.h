@@ -184,6 +184,9 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void BindToolButtons();
     void AddEditMenus();
     void AddFileEntries(QMenu *Filer);
+    // A new column would push out Z while a formula reads it: the message
+    // of a refused removal under Caption; true when refused.
+    bool InsertRefusedForFormula(const QString &Caption);
     // Repaints the columns changed by a command that took no full refresh.
     void ColumnsChanged(const QVector<int32_t> &Cols);
     // "Erstat alt?" when there is data to lose; true to go on.

@@ -13,19 +13,20 @@ void TDataEdit::ImportAsCommand()
 {
     if (!CommandState(ocImportAs).Enabled)
         return;
+    tLumen &L = Host.Lumen();
+    const bool Column = L.AnyColSelected();
+    if (Column && InsertRefusedForFormula(QStringLiteral("Importér tekstfil")))
+        return;
     QString Text;
     if (!AskTextFile(false, Text))
         return;
-    tLumen &L = Host.Lumen();
-    const bool Column = L.AnyColSelected();
     const int At = Column ? L.SelCol(0) : L.SelLine(0);
     ClearMarks();
     UpdateButtons();
     RunCommand(uoInsert, [&] {
         if (Column)
-            InsertColumnText(L, At, Text, true);
-        else
-            InsertLineText(L, At, Text, true);
+            return InsertColumnText(L, At, Text, true);
+        InsertLineText(L, At, Text, true);
         return true;
     });
 }
