@@ -10,8 +10,6 @@
 namespace
 {
 
-const char *const PairUsage = "describe FIL.lmt --col A --col B --crosstable|--pairkeys";
-
 // The two columns' descriptions: refused as the kind list refuses them.
 int DescribePair(const QStringList &Args, bool Cross)
 {
@@ -25,8 +23,7 @@ int DescribePair(const QStringList &Args, bool Cross)
     const tLumen &L = *Lumen;
     const tDescriptor &D = DescriptorOf(*Lumen);
     if (L.SelColCount() != 2) {
-        Err() << "Brug: lumentor-cli " << PairUsage << "\n";
-        return 2;
+        return UsageError("describe");
     }
     if (D.ListCount(1) == 0) {
         Err() << "Serien indeholder ingen tal\n";
@@ -58,9 +55,7 @@ int Describe(const QStringList &Args)
     const bool Cross = Args.contains(QLatin1String("--crosstable"));
     const bool PairKeys = Args.contains(QLatin1String("--pairkeys"));
     if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) != 1) {
-        Err() << "Brug: lumentor-cli describe " << SeriesUsage << " --table|--keys\n"
-              << "      lumentor-cli " << PairUsage << "\n";
-        return 2;
+        return UsageError("describe");
     }
     if (Cross || PairKeys)
         return DescribePair(Args, Cross);
@@ -89,15 +84,6 @@ int Describe(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("describe", &Describe,
-                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N "
-                   "--table|--keys|--crosstable|--pairkeys",
-                   "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
-                   "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
-                   "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"
-                   "--hyp N / --grup N: hyppigheds- eller grupperingskolonne N (1 til 8).\n"
-                   "Samme slags serie kan gentages, fx --col A --col C.\n"
-                   "Med to --col og --crosstable (\"Krydstabel\") eller --pairkeys (mærketal for\n"
-                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal.");
+CommandRegistrar R("describe", &Describe);
 
 } // namespace

@@ -20,8 +20,7 @@ int Import(const QStringList &Args)
             Bad = true;
     }
     if (Input.isEmpty() || Output.isEmpty() || Bad) {
-        Err() << "Brug: lumentor-cli import TEKST.txt -o FIL.lmt\n";
-        return 2;
+        return UsageError("import");
     }
     QString Text;
     if (!ReadTextFile(Input, true, Text)) {
@@ -45,10 +44,6 @@ int Import(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar
-    R("import", &Import, "import TEKST.txt -o FIL.lmt",
-      "Læser en tekstfil som et nyt datasæt af observationer og gemmer det i FIL.lmt.\n"
-      "Felterne adskilles af tabulator eller \";\"; alle linjer skal have lige mange\n"
-      "felter. En første linje eller kolonne med bogstaver giver navnene.");
+CommandRegistrar R("import", &Import);
 
 } // namespace

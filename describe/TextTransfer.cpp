@@ -105,7 +105,7 @@ QString LineText(const tLumen &Lumen, int Line)
     return S;
 }
 
-QString SheetText(const tLumen &Lumen, bool WithNames)
+QString SheetText(const tLumen &Lumen, bool WithNames, const QString &RowEnd)
 {
     const int Cols = Lumen.UsedColumns();
     const int Lines = Lumen.MaxLines();
@@ -114,18 +114,18 @@ QString SheetText(const tLumen &Lumen, bool WithNames)
         S += Tab;
         for (int C = 0; C < Cols; ++C) {
             S += Lumen.GetColName(C);
-            S += C + 1 < Cols ? Tab : Cr;
+            S += C + 1 < Cols ? Tab : RowEnd;
         }
         // No column in use: the name row still ends.
         if (Cols == 0)
-            S += Cr;
+            S += RowEnd;
     }
     for (int Line = 0; Line < Lines; ++Line) {
         if (WithNames)
             S += Lumen.GetLineName(Line) + Tab;
         for (int C = 0; C < Cols; ++C) {
             S += Lumen.GetCellText(Line, C);
-            S += C + 1 < Cols ? Tab : Cr;
+            S += C + 1 < Cols ? Tab : RowEnd;
         }
     }
     return S;

@@ -18,7 +18,8 @@
 // Writers.
 QString ColumnText(const tLumen &Lumen, int Col);
 QString LineText(const tLumen &Lumen, int Line);
-QString SheetText(const tLumen &Lumen, bool WithNames);
+// Rows end with RowEnd, CR alone for the clipboard.
+QString SheetText(const tLumen &Lumen, bool WithNames, const QString &RowEnd = QStringLiteral("\r"));
 QString HypColumnText(const tLumen &Lumen, int Col);
 QString GrupColumnText(const tLumen &Lumen, int Col);
 QString UngroupedTableText(const tDescriptor &D);

@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -392,6 +393,57 @@ class TstCommands : public QObject
         QVERIFY(AnyPixel(Img, QRect(In.left(), In.top(), 40, 40), IsDark));
         QVERIFY(AnyPixel(Img, QRect(In.left(), In.bottom() - 40, In.width(), 40), IsDark));
         QVERIFY(AnyPixel(Img, QRect(In.right() - 40, In.top(), 40, In.height()), IsDark));
+    }
+
+    // One print path: the program's Udskriv items (on its own printer, at
+    // 1200 dpi) and lumentor-cli print (at 300 dpi) give the same pages with
+    // the same words.
+    void samePrintBothWays_data()
+    {
+        QTest::addColumn<QString>("Item");
+        QTest::addColumn<QString>("Marks");
+        QTest::addColumn<QString>("Cli");
+        QTest::addColumn<int>("Values");
+        QTest::newRow("table") << "PrintTabel" << "A" << "--col A --kind tabel" << 150;
+        QTest::newRow("data sticks") << "PrintDatapinde" << "A" << "--col A --kind datapinde" << 150;
+        QTest::newRow("cross table") << "PrintKrydstabel" << "AB"
+                                     << "--col A --col B --kind krydstabel" << 90;
+        QTest::newRow("data set") << "PrintData" << "A" << "--data" << 150;
+    }
+    void samePrintBothWays()
+    {
+        QFETCH(QString, Item);
+        QFETCH(QString, Marks);
+        QFETCH(QString, Cli);
+        QFETCH(int, Values);
+        if (!HavePoppler())
+            QSKIP("poppler-utils are not installed");
+        TEditorFixture F;
+        Fill(F, Values, Marks);
+        const QString File = Dir.filePath(QStringLiteral("both.lmt"));
+        F.L().SaveToFile(File);
+        QVERIFY(!F.L().WriteFailed());
+        const QString Program = Dir.filePath(QStringLiteral("program.pdf"));
+        const QString Script = Dir.filePath(QStringLiteral("script.pdf"));
+        QPrinter &Printer = F.Host.Printer();
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        Printer.setOutputFileName(Program);
+        QCOMPARE(Printer.resolution(), 1200);
+        QCOMPARE(Printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
+        F.Host.Script.PrintNames.enqueue(QStringLiteral("7b"));
+        F.Host.Script.PrintAnswers.enqueue(true);
+        F.Edit->MenuItem(Item)->trigger();
+        QProcess P;
+        P.start(QStringLiteral(LUMEN_CLI), QStringList{"print", File} + Cli.split(' ') +
+                                               QStringList{"--name", "7b", "-o", Script});
+        QVERIFY(P.waitForFinished(60000));
+        QCOMPARE(P.exitCode(), 0);
+        const int Pages = PdfPages(Program);
+        QVERIFY(Pages >= 1);
+        QCOMPARE(PdfPages(Script), Pages);
+        const QStringList A = PdfTexts(Program), B = PdfTexts(Script);
+        for (int Page = 0; Page < Pages; ++Page)
+            QCOMPARE(A[Page].simplified(), B[Page].simplified());
     }
 };
 
