@@ -70,12 +70,26 @@ int TypedDecimals(const QString &Token)
     return int(std::min<qsizetype>(Token.size() - Mark - 1, 9));
 }
 
-void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token)
+// Digits after the decimal mark of a stored value's 15-digit form (at most
+// 9): a spreadsheet's 0.30000000000000004 shows as 0,3, its 1.52 as 1,52.
+int StoredDecimals(Extended Value)
+{
+    const double Shown = QString::number(double(Value), 'g', 15).toDouble();
+    QString Fixed = QString::number(Shown, 'f', 9);
+    while (Fixed.endsWith(QLatin1Char('0')))
+        Fixed.chop(1);
+    const qsizetype Mark = Fixed.indexOf(QLatin1Char('.'));
+    return Mark < 0 ? 0 : int(Fixed.size() - Mark - 1);
+}
+
+void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token, bool Stored = false)
 {
     Lumen.SetCellText(Line, Col, Token);
-    if (Lumen.GetCellState(Line, Col) != csNumber)
+    TCellState St = csEmpty;
+    const Extended V = Lumen.GetCellValue(Line, Col, St);
+    if (St != csNumber)
         return;
-    const int D = TypedDecimals(Token);
+    const int D = Stored ? StoredDecimals(V) : TypedDecimals(Token);
     if (D > Lumen.GetDecimals(Col))
         Lumen.SetDecimals(Col, D);
 }
@@ -352,16 +366,26 @@ bool ReadSheet(const QString &Text, bool FromFile, tSheet &Sheet)
     // Whatever follows the last CR is not a complete row.
     if (Sheet.Columns * Sheet.Rows.size() <= 0)
         return false;
-
-    Sheet.HeaderRow = true;
-    for (const QString &T : Sheet.Rows.first())
-        if (!T.isEmpty() && !ContainsLetter(T))
-            Sheet.HeaderRow = false;
-    Sheet.NameColumn = true;
-    for (const QStringList &R : Sheet.Rows)
-        if (!R.first().isEmpty() && !ContainsLetter(R.first()))
-            Sheet.NameColumn = false;
+    FindSheetNames(Sheet);
     return true;
+}
+
+void FindSheetNames(tSheet &Sheet)
+{
+    Sheet.HeaderRow = !Sheet.Rows.isEmpty();
+    if (Sheet.HeaderRow)
+        for (const QString &T : Sheet.Rows.first())
+            if (!T.isEmpty() && !ContainsLetter(T))
+                Sheet.HeaderRow = false;
+    Sheet.NameColumn = !Sheet.Rows.isEmpty();
+    for (const QStringList &R : Sheet.Rows)
+        if (!R.isEmpty() && !R.first().isEmpty() && !ContainsLetter(R.first()))
+            Sheet.NameColumn = false;
+}
+
+bool SheetColumnsCut(const tSheet &Sheet)
+{
+    return Sheet.Columns - (Sheet.NameColumn ? 1 : 0) > ObsColumns;
 }
 
 bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
@@ -370,6 +394,12 @@ bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
     if (!ReadSheet(Text, FromFile, Sheet))
         return false;
     Lumen.SaveUndo(uoInsertSheet);
+    FillSheet(Lumen, Sheet);
+    return true;
+}
+
+void FillSheet(tLumen &Lumen, const tSheet &Sheet)
+{
     for (int C = 0; C < ObsColumns; ++C)
         Lumen.ClearColumn(C);
     Lumen.ClearLineNames();
@@ -384,18 +414,20 @@ bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
     }
     if (Sheet.NameColumn)
         for (int R = Top; R < Sheet.Rows.size(); ++R)
-            Lumen.SetLineName(R - Top, Sheet.Rows[R].first());
+            if (!Sheet.Rows[R].isEmpty())
+                Lumen.SetLineName(R - Top, Sheet.Rows[R].first());
     for (int R = Top; R < Sheet.Rows.size(); ++R) {
         const QStringList &Row = Sheet.Rows[R];
-        for (int C = Left; C < Row.size(); ++C)
-            SetObsCell(Lumen, R - Top, C - Left, Row[C]);
+        const int End = std::min<int>(Row.size(), Left + ObsColumns);
+        for (int C = Left; C < End; ++C)
+            if (!Row[C].isEmpty())
+                SetObsCell(Lumen, R - Top, C - Left, Row[C], Sheet.StoredNumbers);
     }
-    return true;
 }
 
 // ---------------------------------------------------------------- files
 
-QString TextFileLines(const QByteArray &Bytes, bool DropEmptyLines)
+QString DecodeTextFile(const QByteArray &Bytes)
 {
     QStringDecoder Utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString Text = Utf8.decode(Bytes);
@@ -403,6 +435,12 @@ QString TextFileLines(const QByteArray &Bytes, bool DropEmptyLines)
         Text = FromCp1252(Bytes);
     else if (Text.startsWith(QChar(0xFEFF)))
         Text.remove(0, 1);
+    return Text;
+}
+
+QString TextFileLines(const QByteArray &Bytes, bool DropEmptyLines)
+{
+    const QString Text = DecodeTextFile(Bytes);
 
     QString Out;
     Out.reserve(Text.size() + Text.size() / 8);
