@@ -38,7 +38,7 @@ class tPartDevice : public QIODevice
     {
         if (Owner.Broken)
             return -1;
-        if (Done)
+        if (Done || MaxSize <= 0)
             return 0;
         const qint64 N = File.read(Data, std::min(MaxSize, Owner.Budget + 1));
         if (N < 0 || File.getZipError() != UNZ_OK)
@@ -129,6 +129,14 @@ bool tCellCollector::Add(qint64 Row, qint64 Col, const QString &Text)
     if (Cells.size() >= SheetLimits::MaxCells)
         return false;
     Cells.append({int(Row), int(Col), Text});
+    return true;
+}
+
+bool tCellCollector::Append(tCellCollector &&Other)
+{
+    if (Cells.size() + Other.Cells.size() > SheetLimits::MaxCells)
+        return false;
+    Cells.append(std::move(Other.Cells));
     return true;
 }
 

@@ -47,6 +47,8 @@ class tCellCollector
   public:
     // False when the cell is outside the sheet's bounds or one cell too many.
     bool Add(qint64 Row, qint64 Col, const QString &Text);
+    // Takes another collector's cells; false past the bound on cells.
+    bool Append(tCellCollector &&Other);
     // The used range from the top-left non-empty cell; at most ObsColumns + 1
     // fields kept in each row.
     void Build(tSheet &Sheet) const;

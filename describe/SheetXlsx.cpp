@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QHash>
 #include <QXmlStreamReader>
+#include <thread>
 
 namespace
 {
@@ -301,9 +302,12 @@ bool CellText(QXmlStreamReader &X, const tSheetContext &Ctx, QString &Text)
     return true;
 }
 
-bool ReadSheetCells(QIODevice &Device, const tSheetContext &Ctx, tCellCollector &Cells)
+// The cells of a sheet's XML. Piece: a piece ending anywhere between two
+// rows (the input ends early, which is no error here).
+bool ReadSheetCells(const QByteArray &Xml, const tSheetContext &Ctx, tCellCollector &Cells,
+                    bool Piece)
 {
-    QXmlStreamReader X(&Device);
+    QXmlStreamReader X(Xml);
     qint64 Row = -1, Col = 0;
     QString Text;
     while (!X.atEnd()) {
@@ -328,7 +332,43 @@ bool ReadSheetCells(QIODevice &Device, const tSheetContext &Ctx, tCellCollector 
             ++Col;
         }
     }
-    return !X.hasError();
+    return !X.hasError() ||
+           (Piece && X.error() == QXmlStreamReader::PrematureEndOfDocumentError);
+}
+
+// Where a large sheet's XML may be cut in two for two readers: before a
+// "<row r=" near the middle. Markup is the only place a "<" can stand
+// outside comments, CDATA sections and processing instructions, so a
+// sheet with none of those after its first row is cut only between rows;
+// -1 (read it whole) otherwise. First: the first row's start.
+qsizetype SplitPoint(const QByteArray &Xml, qsizetype &First)
+{
+    constexpr qsizetype MinSplit = 4 << 20;
+    First = Xml.indexOf("<row");
+    if (Xml.size() < MinSplit || First < 0)
+        return -1;
+    if (Xml.indexOf("<!", First) >= 0 || Xml.indexOf("<?", First) >= 0)
+        return -1;
+    const qsizetype At = Xml.indexOf("<row r=", Xml.size() / 2);
+    return At > First ? At : -1;
+}
+
+bool ReadSheetXml(const QByteArray &Xml, const tSheetContext &Ctx, tCellCollector &Cells)
+{
+    qsizetype First = 0;
+    const qsizetype At = SplitPoint(Xml, First);
+    if (At < 0)
+        return ReadSheetCells(Xml, Ctx, Cells, false);
+    // The second half gets the first's head (the root with its namespaces,
+    // the sheet's settings, the start of the sheet data) in front.
+    const QByteArray Second = Xml.left(First) + Xml.mid(At);
+    tCellCollector Later;
+    bool SecondOk = false;
+    std::thread Helper([&] { SecondOk = ReadSheetCells(Second, Ctx, Later, false); });
+    const bool FirstOk = ReadSheetCells(QByteArray::fromRawData(Xml.constData(), At), Ctx,
+                                        Cells, true);
+    Helper.join();
+    return FirstOk && SecondOk && Cells.Append(std::move(Later));
 }
 
 } // namespace
@@ -355,11 +395,13 @@ bool ReadXlsxSheet(const QString &FileName, int Index, tSheet &Sheet)
     if (!ReadSharedStrings(Zip, W.SharedStrings, Strings) ||
         !ReadDateStyles(Zip, W.Styles, DateStyle))
         return false;
-    std::unique_ptr<QIODevice> D = Zip.Part(W.Parts[Index]);
-    if (!D)
+    // Read whole (within the package's budget) so that two readers can share
+    // a large sheet.
+    QByteArray Xml;
+    if (!Zip.ReadPart(W.Parts[Index], Xml))
         return false;
     tCellCollector Cells;
-    if (!ReadSheetCells(*D, {Strings, DateStyle, W.Date1904}, Cells) || Zip.Failed())
+    if (!ReadSheetXml(Xml, {Strings, DateStyle, W.Date1904}, Cells))
         return false;
     Cells.Build(Sheet);
     return true;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -70,16 +71,14 @@ int TypedDecimals(const QString &Token)
     return int(std::min<qsizetype>(Token.size() - Mark - 1, 9));
 }
 
-// Digits after the decimal mark of a stored value's 15-digit form (at most
-// 9): a spreadsheet's 0.30000000000000004 shows as 0,3, its 1.52 as 1,52.
-int StoredDecimals(Extended Value)
+// Whether a stored value shows in full with D decimals: its 15 significant
+// digits (all a spreadsheet keeps) end at or before the D-th decimal, so that
+// a spreadsheet's 0.30000000000000004 shows as 0,3 and its 1.52 as 1,52.
+bool ShowsWithDecimals(Extended Value, int D)
 {
-    const double Shown = QString::number(double(Value), 'g', 15).toDouble();
-    QString Fixed = QString::number(Shown, 'f', 9);
-    while (Fixed.endsWith(QLatin1Char('0')))
-        Fixed.chop(1);
-    const qsizetype Mark = Fixed.indexOf(QLatin1Char('.'));
-    return Mark < 0 ? 0 : int(Fixed.size() - Mark - 1);
+    static const double Scale[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const double S = std::fabs(double(Value)) * Scale[D];
+    return std::fabs(S - std::nearbyint(S)) <= S * 1e-14;
 }
 
 void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token, bool Stored = false)
@@ -89,9 +88,18 @@ void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token, bool Sto
     const Extended V = Lumen.GetCellValue(Line, Col, St);
     if (St != csNumber)
         return;
-    const int D = Stored ? StoredDecimals(V) : TypedDecimals(Token);
-    if (D > Lumen.GetDecimals(Col))
+    int D = Lumen.GetDecimals(Col);
+    if (Stored) {
+        // Raised to the fewest decimals (at most 9) that show the value.
+        if (D >= 9 || ShowsWithDecimals(V, std::max(D, 0)))
+            return;
+        while (++D < 9 && !ShowsWithDecimals(V, D)) {
+        }
         Lumen.SetDecimals(Col, D);
+        return;
+    }
+    if (TypedDecimals(Token) > D)
+        Lumen.SetDecimals(Col, TypedDecimals(Token));
 }
 
 } // namespace

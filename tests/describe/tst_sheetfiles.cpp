@@ -391,6 +391,38 @@ class TestSheetFiles : public QObject
         QCOMPARE(Shown(L), Expected);
     }
 
+    // Large sheet parts are streamed in many reads, and the largest are read
+    // by two readers that meet between two rows: every row arrives once,
+    // in its place, whatever the size.
+    void largeSheets_data()
+    {
+        QTest::addColumn<int>("Rows");
+        QTest::newRow("several reads") << 2000;
+        QTest::newRow("two readers") << 90000;
+    }
+    void largeSheets()
+    {
+        QFETCH(int, Rows);
+        QByteArray Xml;
+        for (int R = 1; R <= Rows; ++R) {
+            const QByteArray N = QByteArray::number(R);
+            Xml += "<row r=\"" + N + "\" x14ac:dyDescent=\"0.25\"><c r=\"A" + N + "\"><v>" + N +
+                   "</v></c><c r=\"B" + N + "\" t=\"inlineStr\"><is><t>r" + N + "</t></is></c></row>";
+        }
+        Xml = "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+              "xmlns:x14ac=\"http://schemas.microsoft.com/office/spreadsheetml/2009/9/ac\">"
+              "<sheetData>" +
+              Xml + "</sheetData></worksheet>";
+        const QString File = Path("stor.xlsx");
+        QVERIFY(WriteZip(File, WorkbookParts(Xml)));
+        tSheet Sheet;
+        QVERIFY(ReadSheetFile(File, 0, Sheet));
+        QCOMPARE(Sheet.Rows.size(), Rows);
+        for (int R = 0; R < Rows; ++R)
+            if (Sheet.Rows[R] != QStringList{QString::number(R + 1), QStringLiteral("r%1").arg(R + 1)})
+                QFAIL(qPrintable(QStringLiteral("row %1: %2").arg(R + 1).arg(Sheet.Rows[R].join(' '))));
+    }
+
     // Damaged and hostile files fail, whatever their part.
     void hostile_data()
     {
