@@ -14,6 +14,7 @@ class QAction;
 class TCalcDlg;
 class TDataStilDlg;
 class TTerningDlg;
+struct tSheet;
 
 class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
 {
@@ -193,6 +194,7 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     bool ReplaceAllAsked();
     // The whole sheet replaced by a sheet text; false when it is none.
     bool ReplaceAllBy(const QString &Text, bool FromFile);
+    bool AskImportFile(bool DropEmptyLines, QString &Text, tSheet &Sheet, bool &IsSheet);
     // Repaints a changed cell and recomputes its line's dependants; returns
     // the letters of the columns recomputed.
     QString CellChanged(int Line, int Col);
