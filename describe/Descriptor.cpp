@@ -594,7 +594,8 @@ bool tDescriptor::Panes23Linked() const
 {
     const uint8_t A = PaneKinds[2], B = PaneKinds[3];
     auto IsGraph = [](uint8_t K) {
-        return K == bkHyppighedsgraf || K == bkFrekvensgraf || K == bkSumfrekvensgraf;
+        return K == bkHyppighedsgraf || K == bkFrekvensgraf || K == bkSumfrekvensgraf ||
+               K == bkHistogram;
     };
     return (A == bkTabel && IsGraph(B)) || (B == bkTabel && IsGraph(A)) ||
            (A == bkKrydstabel && B == bkKrydsdiagram) || (A == bkKrydsdiagram && B == bkKrydstabel);
