@@ -11,9 +11,6 @@
 namespace
 {
 
-const char *const Usage = "Brug: lumentor-cli import TEKST.txt|FIL.xlsx|FIL.ods|FIL.csv -o FIL.lmt "
-                          "[--sheet N|NAVN]\n";
-
 // The chosen sheet of a spreadsheet into Lumen; 1 (told) when it fails.
 int ImportSheet(const QString &Input, const QString &Choice, tLumen &Lumen)
 {
@@ -23,16 +20,11 @@ int ImportSheet(const QString &Input, const QString &Choice, tLumen &Lumen)
         Err() << "Kunne ikke læse " << Shown << "\n";
         return 1;
     }
-<<<<<<< HEAD
-    if (Input.isEmpty() || Output.isEmpty() || Bad) {
-        return UsageError("import");
-=======
     const int Index = Choice.isEmpty() ? 0 : FindSheetIndex(Names, Choice);
     if (Index < 0) {
         Err() << "Arket " << Choice << " findes ikke i " << Shown << "; arkene er: "
               << Names.join(QStringLiteral(", ")) << "\n";
         return 1;
->>>>>>> i23
     }
     tSheet Sheet;
     if (!ReadSheetFile(Input, Index, Sheet)) {
@@ -67,8 +59,7 @@ int Import(const QStringList &Args)
     if (!SplitOptions(Args, {{"-o", &Output}, {"--sheet", &Choice}}, {}, Rest))
         return 2;
     if (Rest.size() != 1 || Rest.first().startsWith(QLatin1Char('-')) || Output.isEmpty()) {
-        Err() << Usage;
-        return 2;
+        return UsageError("import");
     }
     const QString Input = Rest.first();
     const bool Sheet = IsSheetFileName(Input);
@@ -91,16 +82,6 @@ int Import(const QStringList &Args)
     return 0;
 }
 
-<<<<<<< HEAD
 CommandRegistrar R("import", &Import);
-=======
-CommandRegistrar
-    R("import", &Import, "import TEKST.txt|FIL.xlsx|FIL.ods|FIL.csv -o FIL.lmt [--sheet N|NAVN]",
-      "Læser en tekstfil eller et regneark som et nyt datasæt af observationer og gemmer\n"
-      "det i FIL.lmt. I en tekstfil adskilles felterne af tabulator eller \";\"; alle\n"
-      "linjer skal have lige mange felter. Et regneark (.xlsx, .ods, .csv med komma\n"
-      "eller semikolon) læses fra det første ark, eller fra arket --sheet med nummer\n"
-      "(fra 1) eller navn. En første linje eller kolonne med bogstaver giver navnene.");
->>>>>>> i23
 
 } // namespace

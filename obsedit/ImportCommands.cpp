@@ -47,14 +47,9 @@ void TDataEdit::ImportAsCommand()
     bool IsSheet = false;
     if (!AskImportFile(false, Text, Sheet, IsSheet))
         return;
-<<<<<<< HEAD
-=======
     // A sheet arrives as its rows of fields, read like a text file's.
     if (IsSheet)
         Text = SheetAsText(Sheet);
-    tLumen &L = Host.Lumen();
-    const bool Column = L.AnyColSelected();
->>>>>>> i23
     const int At = Column ? L.SelCol(0) : L.SelLine(0);
     ClearMarks();
     UpdateButtons();
