@@ -211,6 +211,8 @@ void TLumenForm::UpdateCaption()
     QString Caption = QStringLiteral("Lumentor - ");
     if (!CurrentFileName.isEmpty())
         Caption += QFileInfo(CurrentFileName).completeBaseName() + QStringLiteral(" - ");
+    else if (!SheetFileName.isEmpty())
+        Caption += QFileInfo(SheetFileName).completeBaseName() + QStringLiteral(" - ");
     Caption += EditorTitle(Shown->EditorType());
     setWindowTitle(Caption);
 }

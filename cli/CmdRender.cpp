@@ -43,6 +43,8 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
         return KeyFiguresPaneSize(P, Grouped).expandedTo(KeyFiguresExtent(P, Grouped));
     case bkCirkeldiagram:
         return PieChartPaneSize(P, C, Grouped).expandedTo(PieChartExtent(P, C, Grouped));
+    case bkBoksplot:
+        return BoxPlotPictureSize(D.SeriesCount());
     default:
         return QSize(400, 400);
     }

@@ -35,7 +35,7 @@ const std::vector<tCommandHelp> &CommandHelps()
          "UD.lmt som før (eller findes ikke).",
          {}},
         {"describe",
-         {"describe FIL.lmt SERIE --table|--keys",
+         {"describe FIL.lmt SERIE --table|--keys|--boxplot|--histogram",
           "describe FIL.lmt --col A --col B --crosstable|--pairkeys"},
          "Skriver den tekst, som \"Kopiér til klippebord\" lægger på klippebordet for én "
          "beskrivelse, med CR LF efter hver linje.",
@@ -45,7 +45,12 @@ const std::vector<tCommandHelp> &CommandHelps()
           {"--crosstable", "De to kolonners krydstabel (\"Krydstabel\"), grupperet når begge "
                            "kolonner er grupperede."},
           {"--pairkeys", "De to kolonners fælles mærketal (kovarians, korrelation og "
-                         "regressionslinje)."}}},
+                         "regressionslinje)."},
+          {"--boxplot", "Boksplottets fem tal (\"Boksplot\"): for hver serie (op til seks --col "
+                        "eller én --line) navnet med mindsteværdi, kvartiler, median og "
+                        "størsteværdi."},
+          {"--histogram", "Histogrammets søjler (\"Histogram\") for én grupperet serie: hvert "
+                          "intervals grænser, frekvens i % og søjlens højde."}}},
         {"export",
          {"export FIL.lmt [--names] [--crlf]"},
          "Skriver alle observationer som tabulatorsepareret tekst (\"Alle talsæt\"), én række pr. "
@@ -54,11 +59,13 @@ const std::vector<tCommandHelp> &CommandHelps()
                       "talsæt og navne\")."},
           {"--crlf", "Afslutter rækkerne med CR LF som klippebordets tekst; ellers med LF."}}},
         {"import",
-         {"import TEKST.txt -o FIL.lmt"},
-         "Læser en tekstfil som et nyt datasæt af observationer og gemmer det i FIL.lmt. Felterne "
-         "adskilles af tabulator eller \";\"; alle linjer skal have lige mange felter. En første "
-         "linje eller kolonne med bogstaver giver navnene.",
-         {{"-o FIL.lmt", "Datafilen, der skrives."}}},
+         {"import TEKST.txt|FIL.xlsx|FIL.ods|FIL.csv -o FIL.lmt [--sheet N|NAVN]"},
+         "Læser en tekstfil eller et regneark som et nyt datasæt af observationer og gemmer det i "
+         "FIL.lmt. I en tekstfil adskilles felterne af tabulator eller \";\"; alle linjer skal have "
+         "lige mange felter. Et regneark (.xlsx, .ods, .csv med komma eller semikolon) læses fra "
+         "det første ark. En første linje eller kolonne med bogstaver giver navnene.",
+         {{"-o FIL.lmt", "Datafilen, der skrives."},
+          {"--sheet N|NAVN", "Arket, der læses, med nummer (fra 1) eller navn (kun regneark)."}}},
         {"info",
          {"info FIL.lmt"},
          "Skriver hele indholdet af en datafil (version 1 eller 2), én oplysning pr. linje: en "

@@ -5,6 +5,7 @@
 #include "CellText.h"
 #include "DrawKind.h"
 #include "Printing.h"
+#include "ShapeFigures.h"
 
 #include <algorithm>
 
@@ -142,6 +143,8 @@ const tKindName KindNames[] = {
     {"datakurve", bkDatakurve},
     {"krydstabel", bkKrydstabel},
     {"krydsdiagram", bkKrydsdiagram},
+    {"boksplot", bkBoksplot},
+    {"histogram", bkHistogram},
 };
 } // namespace
 
@@ -220,6 +223,33 @@ void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &
     DrawSeriesKind(P, C, D, Kind);
 }
 
+QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
+{
+    // The kind lists' rules: boxes for one to six observation columns or one
+    // line, or the one marked frequency or grouped column; a histogram for
+    // one grouped column.
+    const int Cols = L.SelColCount();
+    const int Marked =
+        DataType == dtObs ? Cols + L.SelLineCount()
+                          : (DataType == dtHyp ? L.SelHypColCount() : L.SelGrupColCount());
+    if (Kind == bkBoksplot) {
+        if (Cols > MaxSeries)
+            return QStringLiteral("Højst 6 serier");
+        if (Marked > 1 && !(DataType == dtObs && Cols > 1))
+            return QStringLiteral("Boksplot tegnes for én linje eller kolonne ad gangen");
+        for (int I = 0; I < D.SeriesCount(); ++I)
+            if (D.N(I) <= 0)
+                return QStringLiteral("Serien indeholder ingen tal");
+        const QString Refusal = BoxPlotRefusal(D);
+        return Refusal;
+    }
+    if (Marked != 1 || !D.IsGrouped())
+        return QStringLiteral("Histogram kræver én grupperet kolonne");
+    if (D.N(0) <= 0)
+        return QStringLiteral("Serien indeholder ingen tal");
+    return HistogramRefusal(D);
+}
+
 QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
 {
     const int Cols = L.SelColCount();
@@ -248,6 +278,9 @@ QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))
             return QStringLiteral("Krydstabel (max. 100 x 100)");
         return QString();
+    case bkBoksplot:
+    case bkHistogram:
+        return ShapeRefusal(Kind, L, D);
     case bkMaerketal:
         if (Cols == 2 && FirstGrouped != L.IsGrouped(L.SelCol(1)))
             return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");

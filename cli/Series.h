@@ -31,13 +31,14 @@ bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString
 constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 
 // The description kinds by their command-line names (tabel, maerketal,
-// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, and those of
-// several columns: datapinde, datakurve, krydstabel, krydsdiagram); bkIngen
+// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, histogram,
+// and those of several columns: datapinde, datakurve, krydstabel,
+// krydsdiagram, boksplot); bkIngen
 // for any other text.
 TBeskrivKind ParseKindName(const QString &Text);
 #define LUMEN_KIND_USAGE                                                                           \
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
-    "datakurve|krydstabel|krydsdiagram"
+    "datakurve|krydstabel|krydsdiagram|boksplot|histogram"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
 
 // The kinds --regression means something to (the scatter diagram's line);
@@ -75,6 +76,10 @@ QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Ki
 // kind as DrawSeriesKind does.
 void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
               TBeskrivKind Kind, bool Regression);
+
+// The box plot's and the histogram's limits (also faulty classes and numbers
+// outside the classes); an empty text when the marks allow Kind.
+QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D);
 
 // The limits the description list puts on the kinds of several series for
 // the marks of L; an empty text when the marks allow Kind.

@@ -75,11 +75,14 @@ set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries come from the binaries; what is loaded at run time is named
-# here: the window-system plugins, Qt's Danish texts and the fonts the
-# descriptions ask for (Liberation Sans stands in for Arial).
+# The libraries come from the binaries (QuaZip's libquazip1-qt6-1 among them,
+# for opening .xlsx and .ods); what is loaded at run time is named here: the
+# window-system plugins, Qt's Danish texts and the fonts the descriptions ask
+# for (Liberation Sans stands in for Arial). QuaZip is named as well, so that
+# the package keeps it even where dpkg-shlibdeps is not run.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libquazip1-qt6-1, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, shared-mime-info")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${PROJECT_SOURCE_DIR}/cmake/debian/postinst ${PROJECT_SOURCE_DIR}/cmake/debian/postrm)

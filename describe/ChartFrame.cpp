@@ -264,6 +264,7 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
         DrawCellText(P, Origin, draw::Box(Ol, LabelTop, Ol + Ow, LabelTop + h), Qt::AlignCenter);
         XLabels.append(draw::Box(Ol, LabelTop, Ol + Ow, LabelTop + h));
         const Extended XStep = L.XHi > std::fabs(L.XLo) ? L.XHi / StepsHi : std::fabs(L.XLo) / StepsLo;
+        L.XStep = XStep;
         const Extended PerUnit = Extended(L.pw) / Span;
         auto Tick = [&](int Px) {
             if (draw::Visible(P, draw::Box(Px, L.FrameB - 3, Px + 1, L.FrameB + 2)))

@@ -56,7 +56,9 @@ QString KindPrintTitle(int Kind)
                                          "Sumfrekvensgraf",
                                          "Cirkeldiagram",
                                          "Krydstabel",
-                                         "Krydsdiagram"};
+                                         "Krydsdiagram",
+                                         "Boksplot",
+                                         "Histogram"};
     if (Kind < 0 || Kind >= int(std::size(Titles)))
         return QString();
     return QString::fromUtf8(Titles[Kind]);

@@ -34,6 +34,8 @@ const QVector<tOutputItem> &ObsOutputItems()
          "Cirkeldiagram"},
         {bkKrydstabel, "PrintKrydstabel", "Krydstabel", "Kopierkrydstabel", "Krydstabel"},
         {bkKrydsdiagram, "PrintKrydsdiagram", "Krydsdiagram", "Kopierkrydsdiagram", "Krydsdiagram"},
+        {bkBoksplot, "PrintBoksplot", "Boksplot", "Kopierboksplot", "Boksplot"},
+        {bkHistogram, "PrintHistogram", "Histogram", "Kopierhistogram", "Histogram"},
     };
     return Items;
 }
@@ -53,6 +55,17 @@ const QVector<tOutputItem> &TableOutputItems()
          "&Cirkeldiagram"},
     };
     return Items;
+}
+
+const QVector<tOutputItem> &TableOutputItems(TDataType Type)
+{
+    static const QVector<tOutputItem> Hyp = TableOutputItems() + QVector<tOutputItem>{
+        {bkBoksplot, "PrintBoksplot", "Boksplot", "KopierBoksplot", "&Boksplot"},
+    };
+    static const QVector<tOutputItem> Grup = Hyp + QVector<tOutputItem>{
+        {bkHistogram, "PrintHistogram", "Histogram", "KopierHistogram", "H&istogram"},
+    };
+    return Type == dtGrup ? Grup : Hyp;
 }
 
 namespace
@@ -182,6 +195,8 @@ QString TEditorFrame::KindText(int Kind)
     // which the observation editor gives.
     if (Kind == bkMaerketal && !(EditorType() == dtObs && Lumen().SelColCount() == 2))
         return KeyFiguresText(D);
+    if (Kind == bkBoksplot)
+        return BoxPlotText(D);
     return QString();
 }
 
@@ -200,7 +215,10 @@ QSize TEditorFrame::PictureSize(int Kind)
     case bkFrekvensgraf:
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
+    case bkHistogram:
         return QSize(400, 400);
+    case bkBoksplot:
+        return BoxPlotPictureSize(Descriptor().SeriesCount());
     case bkCirkeldiagram: {
         // The legend's last rows reach below the pane's range; the picture
         // keeps them.
@@ -242,6 +260,11 @@ void TEditorFrame::CopyDescription(int Kind)
     Descriptor().Recompute(Lumen());
     if (!KindAllowed(Kind))
         return;
+    // The box plot goes as its picture and its figures together.
+    if (Kind == bkBoksplot) {
+        SetClipboardImageAndText(DescriptionPicture(Kind), DescriptionText(Kind));
+        return;
+    }
     if (CopiedAsPicture(Kind)) {
         SetClipboardImage(DescriptionPicture(Kind));
         return;

@@ -39,6 +39,10 @@ TTableEdit::TTableEdit(TEditorHost &Host, TDataType Type, QWidget *Parent)
     : TEditorFrame(Host, TableKindItems(Type), bkTabel, false, Parent), Side(Type)
 {
     setObjectName(Type == dtGrup ? QStringLiteral("GrupEdit") : QStringLiteral("HypEdit"));
+    // Kinds beyond the six above, in their own order.
+    AppendKind(bkBoksplot, QStringLiteral("Boksplot"));
+    if (Type == dtGrup)
+        AppendKind(bkHistogram, QStringLiteral("Histogram"));
     Notebook->setObjectName(Type == dtGrup ? QStringLiteral("GrupEditNB")
                                            : QStringLiteral("HypEditNB"));
     DataGridModel = new TTableDataModel(*this, this);

@@ -217,14 +217,6 @@ int Offset(Extended V, Extended Scale)
 
 } // namespace
 
-QColor SeriesColour(int Series)
-{
-    static const QColor Colours[MaxSeries] = {QColor(255, 0, 0),   QColor(0, 128, 0),
-                                              QColor(255, 255, 0), QColor(0, 0, 255),
-                                              QColor(255, 0, 255), QColor(128, 128, 0)};
-    return Colours[std::clamp(Series, 0, MaxSeries - 1)];
-}
-
 int DataStickRows(const tDescriptor &D)
 {
     return std::max(0, D.LargestSeriesLength());

@@ -237,7 +237,7 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
             if (F.Vertical) {
                 const int X = MapX(F.MeanX);
                 P.drawLine(X, PT, X, PB - 1);
-            } else {
+            } else if (F.InterceptDefined) {
                 const Extended XL = Ax.Lo + Ax.Offset, XR = Ax.Hi + Ax.Offset;
                 // Far outside the plot the line is cut before the pixels overflow.
                 auto Y = [&](Extended V) {

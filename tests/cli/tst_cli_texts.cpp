@@ -95,6 +95,15 @@ class tst_cli_texts : public QObject
         P.SetGroupCount(3, 2);
         P.SaveToFile(Dir.filePath("pair.lmt"));
         QVERIFY(!P.WriteFailed());
+        // huge.lmt: A 0 and 1e3000, B the same, C 0 and 5: squares beyond
+        // the range of numbers.
+        tLumen Huge;
+        const QStringList HugeCols[3] = {{"0", "1e3000"}, {"0", "1e3000"}, {"0", "5"}};
+        for (int C = 0; C < 3; ++C)
+            for (int I = 0; I < 2; ++I)
+                Huge.SetCellText(I, C, HugeCols[C][I]);
+        Huge.SaveToFile(Dir.filePath("huge.lmt"));
+        QVERIFY(!Huge.WriteFailed());
         QVERIFY(WriteAll(Dir.filePath("locked.lmt"), "previous content"));
         QVERIFY(QFile::setPermissions(Dir.filePath("locked.lmt"), QFile::ReadOwner));
         tLumen Empty;
@@ -143,6 +152,10 @@ class tst_cli_texts : public QObject
         Row("either order", "describe @pair.lmt --col B --col A --crosstable", 0,
             "cross_table.txt");
         Row("pair keys", "describe @pair.lmt --col A --col B --pairkeys", 0, "pair_keys.txt");
+        Row("pair keys of huge values", "describe @huge.lmt --col A --col B --pairkeys", 0,
+            "pair_keys_huge.txt");
+        Row("huge beside small", "describe @huge.lmt --col A --col C --pairkeys", 0,
+            "pair_keys_huge_small.txt");
         Row("faulty pair", "describe @pair.lmt --col A --col C --pairkeys", 1, "Fejl i data-par");
         Row("grouped beside ungrouped", "describe @pair.lmt --col A --col D --crosstable", 1,
             "Begge kolonner skal være grupperede");

@@ -283,6 +283,15 @@ class TestTableEdit : public QObject
         Row("overlapping classes", dtGrup, "0 10 4|5 15 3", bkMaerketal, true, true);
         Row("table of faulty classes", dtGrup, "0 10 4|5 15 3", bkTabel, true, true);
         Row("adjoining classes", dtGrup, "0 10 4|10 20 3", bkMaerketal, true, false);
+        Row("box plot, frequencies", dtHyp, "1 2|3 4", bkBoksplot, true, false);
+        Row("box plot, all zero", dtHyp, "1 0", bkBoksplot, false, false);
+        Row("box plot, classes", dtGrup, "0 10 4|10 20 3", bkBoksplot, true, false);
+        Row("box plot, overlapping classes", dtGrup, "0 10 4|5 15 3", bkBoksplot, true, true);
+        Row("histogram, uneven classes", dtGrup, "0 10 4|10 30 3", bkHistogram, true, false);
+        Row("histogram, all zero", dtGrup, "0 10 0", bkHistogram, false, false);
+        Row("histogram, overlapping", dtGrup, "0 10 4|5 15 3", bkHistogram, true, true);
+        // Frequencies of values have no histogram in their list at all.
+        Row("histogram, frequencies", dtHyp, "1 2|3 4", bkHistogram, false, false);
     }
     void descriptions()
     {

@@ -51,7 +51,7 @@ class TestPackage : public QObject
             QStringList({"Package: lumentor", "Version: " LUMEN_VERSION, "Section: education"}));
         const QString Depends = Run(QStringLiteral("dpkg-deb"), {"--field", Deb, "Depends"});
         for (const char *P : {"qt6-translations-l10n", "fonts-liberation", "qt6-qpa-plugins",
-                              "libqt6widgets6", "libqt6printsupport6"})
+                              "libqt6widgets6", "libqt6printsupport6", "libquazip1-qt6-1"})
             QVERIFY2(Depends.contains(QRegularExpression(QStringLiteral("(^|, )%1( |,|$)").arg(P))),
                      P);
     }
