@@ -12,8 +12,6 @@
 namespace
 {
 
-const char *const PairUsage = "describe FIL.lmt --col A --col B --crosstable|--pairkeys";
-
 // The two columns' descriptions: refused as the kind list refuses them.
 int DescribePair(const QStringList &Args, bool Cross)
 {
@@ -27,8 +25,7 @@ int DescribePair(const QStringList &Args, bool Cross)
     const tLumen &L = *Lumen;
     const tDescriptor &D = DescriptorOf(*Lumen);
     if (L.SelColCount() != 2) {
-        Err() << "Brug: lumentor-cli " << PairUsage << "\n";
-        return 2;
+        return UsageError("describe");
     }
     if (D.ListCount(1) == 0) {
         Err() << "Serien indeholder ingen tal\n";
@@ -83,10 +80,7 @@ int Describe(const QStringList &Args)
     const bool Box = Args.contains(QLatin1String("--boxplot"));
     const bool Histogram = Args.contains(QLatin1String("--histogram"));
     if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Box) + int(Histogram) != 1) {
-        Err() << "Brug: lumentor-cli describe " << SeriesUsage
-              << " --table|--keys|--boxplot|--histogram\n"
-              << "      lumentor-cli " << PairUsage << "\n";
-        return 2;
+        return UsageError("describe");
     }
     if (Cross || PairKeys)
         return DescribePair(Args, Cross);
@@ -117,19 +111,6 @@ int Describe(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("describe", &Describe,
-                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N "
-                   "--table|--keys|--crosstable|--pairkeys|--boxplot|--histogram",
-                   "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
-                   "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
-                   "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"
-                   "--hyp N / --grup N: hyppigheds- eller grupperingskolonne N (1 til 8).\n"
-                   "Samme slags serie kan gentages, fx --col A --col C.\n"
-                   "Med to --col og --crosstable (\"Krydstabel\") eller --pairkeys (mærketal for\n"
-                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal.\n"
-                   "--boxplot (\"Boksplot\", op til seks --col eller én --line): hver series navn\n"
-                   "med mindsteværdi, kvartiler, median og størsteværdi.\n"
-                   "--histogram (\"Histogram\", én grupperet serie): hvert intervals grænser,\n"
-                   "frekvens i % og søjlens højde.");
+CommandRegistrar R("describe", &Describe);
 
 } // namespace

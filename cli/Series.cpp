@@ -1,8 +1,10 @@
 #include "Series.h"
+#include "Command.h"
 #include "TwoVar.h"
 
 #include "CellText.h"
 #include "DrawKind.h"
+#include "Printing.h"
 #include "ShapeFigures.h"
 
 #include <algorithm>
@@ -154,6 +156,17 @@ TBeskrivKind ParseKindName(const QString &Text)
     return bkIngen;
 }
 
+bool TakesRegression(TBeskrivKind Kind)
+{
+    return Kind == bkKrydsdiagram;
+}
+
+int RegressionRefused()
+{
+    Err() << "--regression kan kun bruges med --kind krydsdiagram\n";
+    return 2;
+}
+
 QFont PaneFont()
 {
     QFont F(QStringLiteral("Arial"));
@@ -176,9 +189,17 @@ bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error)
     return true;
 }
 
-QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind)
+QString SeriesKindError(const tDescriptor &D, TBeskrivKind)
 {
-    return D.HasClassFault() && Kind != bkTabel ? QStringLiteral("Fejl i intervaller") : QString();
+    return D.HasClassFault() ? ClassFaultNotice() : QString();
+}
+
+QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
+{
+    if (!IsTwoVariableKind(L, Kind))
+        return SeriesKindError(D, Kind);
+    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal;
+    return PairKind && MarkedPairFaulty(L) ? QStringLiteral("Fejl i data-par") : QString();
 }
 
 void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind)

@@ -41,6 +41,13 @@ TBeskrivKind ParseKindName(const QString &Text);
     "datakurve|krydstabel|krydsdiagram|boksplot|histogram"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
 
+// The kinds --regression means something to (the scatter diagram's line);
+// with any other kind the option is a usage error.
+bool TakesRegression(TBeskrivKind Kind);
+// Writes the usage error of --regression with another kind to standard
+// error; returns 2.
+int RegressionRefused();
+
 // The width of the line grid's name column, the unit of the cross table and
 // the data sticks.
 constexpr int LineNameWidth = 74;
@@ -53,11 +60,15 @@ QFont PaneFont();
 // the refused list item's text.
 bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error);
 
-// Draws Kind of the loaded series, grouped when it is; faulty classes leave
-// only the table, every other kind shows "Fejl i intervaller".
+// Draws Kind of the loaded series, grouped when it is; faulty classes show
+// "Fejl i intervaller" instead of every kind.
 void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind);
 // The notice drawn instead of Kind, "" when Kind can be drawn.
 QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind);
+
+// The notice drawn instead of Kind of the series marked in L ("Fejl i
+// intervaller", "Fejl i data-par"), "" when Kind can be drawn.
+QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind);
 
 // Draws Kind of the series marked in L: the kinds of several columns (and
 // the key figures of two columns) through the two-variable layer, with the

@@ -171,9 +171,20 @@ void TEditorFrame::AddFileAndViewButtons(TDataType Type)
 void TEditorFrame::SetDataEdited(bool Flag)
 {
     Edited = Flag;
-    if (DatatypeMenu != nullptr)
-        for (QAction *A : DatatypeMenu->actions())
-            A->setEnabled(!Flag);
+    if (DatatypeMenu == nullptr)
+        return;
+    // A greyed item says why it is greyed, as a tooltip in the menu and in
+    // the status line.
+    const QString Why =
+        Flag ? QStringLiteral("Datatypen kan ikke skiftes, når der er åbnet en fil eller tastet "
+                              "data. Vælg Filer > Ny for at begynde forfra med en anden datatype.")
+             : QString();
+    DatatypeMenu->setToolTipsVisible(true);
+    for (QAction *A : DatatypeMenu->actions()) {
+        A->setEnabled(!Flag);
+        A->setToolTip(Flag ? Why : A->text().remove(QLatin1Char('&')));
+        A->setStatusTip(Why);
+    }
 }
 
 void TEditorFrame::TrackClipboard()

@@ -225,8 +225,6 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // The text a copy of Kind puts on the clipboard ("" for nothing). The
     // frame gives the table and the one-variable key figures.
     virtual QString KindText(int Kind);
-    // The data grid's font, for printing the data set.
-    virtual QFont DataGridFont() const { return font(); }
     // Whether pane N is on the page showing now.
     bool PaneShowing(int N) const;
     // Draws a one-variable description (table, key figures, graphs, pie).

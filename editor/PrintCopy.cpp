@@ -152,7 +152,7 @@ bool TEditorFrame::OutputRegression() const
 QString TEditorFrame::OutputError(int Kind)
 {
     tDescriptor &D = Descriptor();
-    if (Kind != bkTabel && D.IsGrouped() && D.HasClassFault())
+    if (D.IsGrouped() && D.HasClassFault())
         return QStringLiteral("Fejl i intervaller");
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram ||
                           (Kind == bkMaerketal && Lumen().SelColCount() == 2);
@@ -269,6 +269,13 @@ void TEditorFrame::CopyDescription(int Kind)
         SetClipboardImage(DescriptionPicture(Kind));
         return;
     }
+    // Faulty classes copy the notice, not a table that would stop at the
+    // fault.
+    const QString Error = OutputError(Kind);
+    if (!Error.isEmpty() && Error == ClassFaultNotice()) {
+        SetClipboardText(Error + QStringLiteral("\r\n"));
+        return;
+    }
     const QString Text = DescriptionText(Kind);
     if (!Text.isEmpty())
         SetClipboardText(Text);
@@ -297,7 +304,9 @@ void TEditorFrame::PrintDescription(int Kind, const QString &Title)
                      QStringLiteral("Udskriften kunne ikke startes."));
         return;
     }
-    const QString Error = OutputError(Kind);
+    QString Error = OutputError(Kind);
+    if (Kind == bkTabel && Error == ClassFaultNotice())
+        Error = TableClassFaultNotice(Name);
     if (!Error.isEmpty())
         PrintOnePage(P, Printer, Job,
                      [&Error](QPainter &Q, const tDrawContext &) { DrawErrorNotice(Q, Error); });
@@ -327,7 +336,7 @@ void TEditorFrame::PrintDataSet()
     if (!Host.Dialogs().PrintDialog(Printer, 0))
         return;
     Printer.setDocName(QStringLiteral("Lumentor - ") + DataSetTitle(Name));
-    if (::PrintDataSet(Printer, L, EditorType(), DataGridFont(), logicalDpiY(), Name) ==
+    if (::PrintDataSet(Printer, L, EditorType(), DataSetPrintFont(), logicalDpiY(), Name) ==
         tPrintResult::NoPrinter)
         Host.Message(QMessageBox::Critical, QStringLiteral("Fejl"),
                      QStringLiteral("Udskriften kunne ikke startes."));
