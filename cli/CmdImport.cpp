@@ -29,9 +29,9 @@ int Import(const QStringList &Args)
         return 1;
     }
     tLumen Lumen;
-    if (!PasteSheet(Lumen, Text, true)) {
-        Err() << "Teksten kan ikke bruges som talsæt: rækkerne har ikke lige mange felter, "
-                 "eller der er ingen hel række\n";
+    QString Fault;
+    if (!PasteSheet(Lumen, Text, true, &Fault)) {
+        Err() << Fault << "\n";
         return 1;
     }
     const TDataType Saved = DataType;
