@@ -102,6 +102,8 @@ class TDescriptionPane : public QWidget
 
     int IconRow(int Index) const { return IconBase + Index; }
     bool HasTabColumn() const { return TabColumn; }
+    // The width the open list needs to show its longest text in full.
+    int ListWidth() const;
     // Draws one list item (also the closed combo's face).
     void DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const;
 
