@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QSpacerItem>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -116,4 +117,12 @@ bool TStandardDialogs::PrintName(QString &Name)
     if (!NavnDlg)
         NavnDlg = new TNavnDlg(GlyphIcon(TGlyph::Print).pixmap(32, 32), Parent);
     return NavnDlg->Ask(Name);
+}
+
+int TStandardDialogs::ChooseItem(const QString &Title, const QString &Label,
+                                 const QStringList &Items)
+{
+    bool Ok = false;
+    const QString Chosen = QInputDialog::getItem(Parent, Title, Label, Items, 0, false, &Ok);
+    return Ok ? int(Items.indexOf(Chosen)) : -1;
 }

@@ -8,9 +8,9 @@
 
 #include <QString>
 
-constexpr int KindCount = 10;
+constexpr int KindCount = 12;
 
-// The text of a kind's item in the observation editor's list (kinds 1..10).
+// The text of a kind's item in the observation editor's list (kinds 1..KindCount).
 QString KindItemText(int Kind);
 
 // Whether a pane may show Kind for data of type Type, judged from the marks

@@ -158,6 +158,8 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     ComboBox->setMaxVisibleItems(Number == 4 ? 9 : 10);
     ComboBox->setItemDelegate(new TKindItemDelegate(this, ComboBox));
     ComboBox->addItems(Items);
+    for (int I = 0; I < Items.size(); ++I)
+        ItemKinds.append(IconBase + 1 + I);
     ComboBox->setCurrentIndex(-1);
     // The open list shows every text in full, however narrow the pane.
     ComboBox->view()->setMinimumWidth(ListWidth());
@@ -213,6 +215,12 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     connect(CalcButton, &QToolButton::clicked, this, [this] { PaneOwner->PaneCalcClicked(this); });
     connect(RegresButton, &QToolButton::clicked, this,
             [this] { PaneOwner->PaneRegresClicked(this); });
+}
+
+void TDescriptionPane::AppendKindItem(int Kind, const QString &Text)
+{
+    ItemKinds.append(Kind);
+    ComboBox->addItem(Text);
 }
 
 void TDescriptionPane::SetRange(const QSize &Range)
