@@ -1,16 +1,21 @@
 // lumentor-cli describe FILE.lmt SERIES --table|--keys: the text that "copy
 // table" or "copy key figures" puts on the clipboard for that description;
 // with two columns --crosstable|--pairkeys, the copy texts of the cross
-// table and of the pair's key figures.
+// table and of the pair's key figures; --chitest the copy text of the
+// chi-square test (two columns, or one or two frequency columns);
+// --normalplot the points of the normal probability plot.
 #include "Command.h"
 #include "Series.h"
 #include "TextTransfer.h"
 #include "TwoVar.h"
+#include "Describe.h"
+#include "Distributions.h"
 
 namespace
 {
 
 const char *const PairUsage = "describe FIL.lmt --col A --col B --crosstable|--pairkeys";
+const char *const ChiUsage = "describe FIL.lmt --col A --col B|--hyp N [--hyp M] --chitest";
 
 // The two columns' descriptions: refused as the kind list refuses them.
 int DescribePair(const QStringList &Args, bool Cross)
@@ -51,17 +56,92 @@ int DescribePair(const QStringList &Args, bool Cross)
     return 0;
 }
 
+// The chi-square test: of independence for two observation columns, of
+// goodness of fit for one or two frequency columns.
+int DescribeChiTest(const QStringList &Args)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tLumen &L = *Lumen;
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    const QString Refusal = PairRefusal(bkChiTest, L, D);
+    if (!Refusal.isEmpty()) {
+        Err() << Refusal << "\n";
+        return DataType == dtObs && L.SelColCount() == 2 ? 1 : 2;
+    }
+    const tChiTest T = ChiTestFor(L, D, DataType);
+    if (!T.Error.isEmpty()) {
+        Err() << T.Error << "\n";
+        return 1;
+    }
+    Out() << ChiTestText(L, D, T);
+    return 0;
+}
+
+// Above this many points the plot's points are not written out.
+constexpr int64_t MaxTextPoints = 1000000;
+
+// The normal probability plot: every point (x, p and the normal quantile of
+// p), then the reference line's mean and standard deviation.
+int DescribeNormalPlot(const QStringList &Args)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    if (D.HasClassFault()) {
+        Err() << "Fejl i intervaller\n";
+        return 1;
+    }
+    if (D.N(0) <= 0) {
+        Err() << "Serien indeholder ingen tal\n";
+        return 1;
+    }
+    const tNormalPlot T = NormalPlotOf(D);
+    if (T.Points > MaxTextPoints) {
+        Err() << "For mange punkter (max. " << MaxTextPoints << ")\n";
+        return 1;
+    }
+    QTextStream &S = Out();
+    if (!D.GetTitle().isEmpty())
+        S << D.GetTitle() << "\r\n";
+    S << "x\tp\tΦ⁻¹(p)\r\n";
+    ForEachNormalPoint(D.GetSeries(0), [&S](Extended X, Extended P) {
+        S << FormatGeneral(X) << '\t' << FormatGeneral(P) << '\t'
+          << FormatGeneral(NormalQuantile(P)) << "\r\n";
+    });
+    S << "Middeltal\t" << FormatGeneral(T.Mean) << "\r\n";
+    S << "Standardafvigelse\t" << FormatGeneral(T.StdDev) << "\r\n";
+    return 0;
+}
+
 int Describe(const QStringList &Args)
 {
     const bool Table = Args.contains(QLatin1String("--table"));
     const bool Keys = Args.contains(QLatin1String("--keys"));
     const bool Cross = Args.contains(QLatin1String("--crosstable"));
     const bool PairKeys = Args.contains(QLatin1String("--pairkeys"));
-    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) != 1) {
-        Err() << "Brug: lumentor-cli describe " << SeriesUsage << " --table|--keys\n"
-              << "      lumentor-cli " << PairUsage << "\n";
+    const bool Chi = Args.contains(QLatin1String("--chitest"));
+    const bool Normal = Args.contains(QLatin1String("--normalplot"));
+    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Chi) + int(Normal) != 1) {
+        Err() << "Brug: lumentor-cli describe " << SeriesUsage << " --table|--keys|--normalplot\n"
+              << "      lumentor-cli " << PairUsage << "\n"
+              << "      lumentor-cli " << ChiUsage << "\n";
         return 2;
     }
+    if (Chi)
+        return DescribeChiTest(Args);
+    if (Normal)
+        return DescribeNormalPlot(Args);
     if (Cross || PairKeys)
         return DescribePair(Args, Cross);
     std::unique_ptr<tLumen> Lumen;
@@ -91,13 +171,18 @@ int Describe(const QStringList &Args)
 
 CommandRegistrar R("describe", &Describe,
                    "describe FIL.lmt --col A|--line N|--hyp N|--grup N "
-                   "--table|--keys|--crosstable|--pairkeys",
+                   "--table|--keys|--crosstable|--pairkeys|--chitest|--normalplot",
                    "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
                    "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
                    "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"
                    "--hyp N / --grup N: hyppigheds- eller grupperingskolonne N (1 til 8).\n"
                    "Samme slags serie kan gentages, fx --col A --col C.\n"
                    "Med to --col og --crosstable (\"Krydstabel\") eller --pairkeys (mærketal for\n"
-                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal.");
+                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal.\n"
+                   "--chitest (\"χ²-test\"): med to --col testen for uafhængighed, med en\n"
+                   "eller to --hyp testen for fordeling (goodness of fit) mod lige store\n"
+                   "sandsynligheder eller mod den anden kolonnes hyppigheder.\n"
+                   "--normalplot (\"Normalfordelingsplot\"): punkterne (x, p og Φ⁻¹(p), normal-\n"
+                   "fordelingens fraktil for p) og linjens middeltal og standardafvigelse.");
 
 } // namespace

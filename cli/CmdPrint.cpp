@@ -91,6 +91,11 @@ int PrintData(const QStringList &Rest, const QString &Name, const QString &OutNa
 // The notice printed instead of Kind, "" when Kind can be printed.
 QString KindNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
 {
+    if (Kind == bkChiTest) {
+        if (D.HasClassFault())
+            return SeriesKindError(D, Kind);
+        return ChiTestFor(L, D, DataType).Error;
+    }
     if (!IsTwoVariableKind(L, Kind))
         return SeriesKindError(D, Kind);
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal;

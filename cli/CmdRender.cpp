@@ -35,6 +35,10 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
         return DataSticksPaneSize(P, D, LineNameWidth).expandedTo(QSize(500, 0));
     case bkKrydstabel:
         return CrossTablePaneSize(P, D, LineNameWidth, Grouped);
+    case bkChiTest: {
+        const QSize S = ChiTestPaneSize(P, L, D, ChiTestFor(L, D, DataType), LineNameWidth);
+        return S.isEmpty() ? QSize(400, 100) : S;
+    }
     case bkTabel:
         return FreqTablePaneSize(P, D, Grouped);
     case bkMaerketal:

@@ -31,13 +31,14 @@ bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString
 constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 
 // The description kinds by their command-line names (tabel, maerketal,
-// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, and those of
-// several columns: datapinde, datakurve, krydstabel, krydsdiagram); bkIngen
-// for any other text.
+// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram,
+// normalfordelingsplot, and those of several columns: datapinde, datakurve,
+// krydstabel, krydsdiagram; chitest of two columns or of one or two
+// frequency columns); bkIngen for any other text.
 TBeskrivKind ParseKindName(const QString &Text);
 #define LUMEN_KIND_USAGE                                                                           \
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
-    "datakurve|krydstabel|krydsdiagram"
+    "datakurve|krydstabel|krydsdiagram|chitest|normalfordelingsplot"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
 
 // The width of the line grid's name column, the unit of the cross table and

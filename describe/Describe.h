@@ -12,6 +12,8 @@
 #include "FreqTableDraw.h"
 #include "KeyFigureDraw.h"
 #include "KeyFigures.h"
+#include "NormalPlot.h"
+#include "NormalPlotDraw.h"
 #include "PieChart.h"
 #include "Printing.h"
 #include "TextTransfer.h"

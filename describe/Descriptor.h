@@ -16,7 +16,8 @@
 #include <array>
 #include <cstdint>
 
-// The description kind of a pane; the kind lists show 1..10 in this order.
+// The description kind of a pane; the kind lists show 1..10 in this order,
+// the kinds added later after them.
 enum TBeskrivKind : uint8_t {
     bkIngen = 0,
     bkDatapinde = 1,
@@ -29,6 +30,8 @@ enum TBeskrivKind : uint8_t {
     bkCirkeldiagram = 8,
     bkKrydstabel = 9,
     bkKrydsdiagram = 10,
+    bkChiTest = 15,    // "χ²-test": independence, or goodness of fit
+    bkNormalplot = 16, // "Normalfordelingsplot"
 };
 
 constexpr int MaxSeries = 6;

@@ -3,6 +3,7 @@
 #include "FreqGraph.h"
 #include "FreqTableDraw.h"
 #include "KeyFigureDraw.h"
+#include "NormalPlotDraw.h"
 #include "PieChart.h"
 
 bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int Kind,
@@ -26,6 +27,9 @@ bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int
         return true;
     case bkCirkeldiagram:
         Grouped ? DrawGroupedPieChart(P, C, D) : DrawPieChart(P, C, D);
+        return true;
+    case bkNormalplot:
+        DrawNormalPlot(P, C, D);
         return true;
     default:
         return false;

@@ -20,6 +20,14 @@ tPrintPage tPrintPage::Of(const QPaintDevice &Device)
 
 QString KindPrintTitle(int Kind)
 {
+    switch (Kind) {
+    case bkChiTest:
+        return QStringLiteral("χ²-test");
+    case bkNormalplot:
+        return QStringLiteral("Normalfordelingsplot");
+    default:
+        break;
+    }
     static const char *const Titles[] = {"",
                                          "Datapinde",
                                          "Datagraf",

@@ -5,6 +5,8 @@
 #include "Clipboard.h"
 #include "Describe.h"
 #include "EditorGlyphs.h"
+#include "PaneKinds.h"
+#include "TwoVar.h"
 #include "HGStilDlg.h"
 
 #include <QAction>
@@ -24,19 +26,24 @@ namespace
 
 QStringList TableKindItems(TDataType Type)
 {
-    return {QStringLiteral("Tabel"),
-            QStringLiteral("Mærketal"),
-            QStringLiteral("Hyppighedsgraf"),
-            QStringLiteral("Frekvensgraf"),
-            QStringLiteral("Kumulerede frekvenser"),
-            Type == dtGrup ? QStringLiteral("Cirkeldiagram (max. 16 forskellige værdier)")
-                           : QStringLiteral("Cirkeldiagram")};
+    QStringList Items = {QStringLiteral("Tabel"),
+                         QStringLiteral("Mærketal"),
+                         QStringLiteral("Hyppighedsgraf"),
+                         QStringLiteral("Frekvensgraf"),
+                         QStringLiteral("Kumulerede frekvenser"),
+                         Type == dtGrup ? QStringLiteral("Cirkeldiagram (max. 16 forskellige værdier)")
+                                        : QStringLiteral("Cirkeldiagram")};
+    // The kinds after the first six, as the observation editor names them.
+    for (int K : TableListKinds(Type))
+        if (K > bkCirkeldiagram)
+            Items << KindItemText(K);
+    return Items;
 }
 
 } // namespace
 
 TTableEdit::TTableEdit(TEditorHost &Host, TDataType Type, QWidget *Parent)
-    : TEditorFrame(Host, TableKindItems(Type), bkTabel, false, Parent), Side(Type)
+    : TEditorFrame(Host, TableKindItems(Type), TableListKinds(Type), false, Parent), Side(Type)
 {
     setObjectName(Type == dtGrup ? QStringLiteral("GrupEdit") : QStringLiteral("HypEdit"));
     Notebook->setObjectName(Type == dtGrup ? QStringLiteral("GrupEditNB")

@@ -27,7 +27,7 @@ namespace
 QStringList ObsKindItems()
 {
     QStringList L;
-    for (int K = 1; K <= KindCount; ++K)
+    for (int K : ObsListKinds())
         L << KindItemText(K);
     return L;
 }
@@ -38,7 +38,7 @@ const char *const ColumnButtons[] = {"DeciPlusSpeed", "DeciMinusSpeed", "Terning
 } // namespace
 
 TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
-    : TEditorFrame(*HostPtr, ObsKindItems(), 1, true, Parent)
+    : TEditorFrame(*HostPtr, ObsKindItems(), ObsListKinds(), true, Parent)
 {
     setObjectName(QStringLiteral("DataEdit"));
     DataGridModel = new TObsDataModel(*this, this);

@@ -139,8 +139,9 @@ QFont TDescriptionPane::PaintFont()
 }
 
 TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items,
-                                   int IconBase, bool TabColumn, bool Buffered, QWidget *Parent)
-    : QWidget(Parent), PaneNumber(Number), PaneOwner(Owner), IconBase(IconBase),
+                                   const QVector<int> &IconRows, bool TabColumn, bool Buffered,
+                                   QWidget *Parent)
+    : QWidget(Parent), PaneNumber(Number), PaneOwner(Owner), IconRows(IconRows),
       TabColumn(TabColumn)
 {
     const QString N = QString::number(Number);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QStringList>
 #include <QStyledItemDelegate>
+#include <QVector>
 #include <QWidget>
 
 class QScrollArea;
@@ -82,9 +83,10 @@ class TDescriptionPane : public QWidget
     Q_OBJECT
   public:
     // Number 1..4; Buffered draws through an off-screen bitmap (pane 1).
-    // Items are the list's texts; the icon row of item i is IconBase + i.
-    TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items, int IconBase,
-                     bool TabColumn, bool Buffered, QWidget *Parent = nullptr);
+    // Items are the list's texts; the icon row of item i is IconRows[i].
+    TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items,
+                     const QVector<int> &IconRows, bool TabColumn, bool Buffered,
+                     QWidget *Parent = nullptr);
 
     int Number() const { return PaneNumber; }
     TPaneOwner *Owner() const { return PaneOwner; }
@@ -100,7 +102,7 @@ class TDescriptionPane : public QWidget
     QSize Range() const { return ScrollRange; }
     void Repaint();
 
-    int IconRow(int Index) const { return IconBase + Index; }
+    int IconRow(int Index) const { return IconRows.value(Index, -1); }
     bool HasTabColumn() const { return TabColumn; }
     // Draws one list item (also the closed combo's face).
     void DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const;
@@ -112,7 +114,7 @@ class TDescriptionPane : public QWidget
   private:
     int PaneNumber;
     TPaneOwner *PaneOwner;
-    int IconBase;
+    QVector<int> IconRows;
     bool TabColumn;
     QSize ScrollRange;
 };

@@ -23,9 +23,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-TEditorFrame::TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int KindBase,
-                           bool TabColumn, QWidget *Parent)
-    : TEditorBase(Host, Parent), KindBase(KindBase)
+TEditorFrame::TEditorFrame(TEditorHost &Host, const QStringList &KindItems,
+                           const QVector<int> &ItemKinds, bool TabColumn, QWidget *Parent)
+    : TEditorBase(Host, Parent), ItemKinds(ItemKinds)
 {
     auto *Root = new QVBoxLayout(this);
     Root->setContentsMargins(0, 0, 0, 0);
@@ -49,8 +49,12 @@ TEditorFrame::TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int 
     EL->setContentsMargins(0, 0, 0, 0);
     Notebook->addWidget(EditPage);
 
+    // The icon strip has a row per kind, kind 1 in row 0.
+    QVector<int> IconRows;
+    for (int K : ItemKinds)
+        IconRows << K - 1;
     for (int N = 1; N <= 4; ++N)
-        Panes[N] = new TDescriptionPane(N, this, KindItems, KindBase - 1, TabColumn, N == 1);
+        Panes[N] = new TDescriptionPane(N, this, KindItems, IconRows, TabColumn, N == 1);
 
     auto *MixedPage = new QWidget;
     MixedPage->setObjectName(QStringLiteral("MixedPage"));
@@ -224,7 +228,7 @@ void TEditorFrame::SyncCombos()
     tDescriptor &D = Descriptor();
     for (int N = 1; N <= 4; ++N) {
         const int Kind = D.GetPaneKind(N);
-        Panes[N]->ComboBox->setCurrentIndex(Kind > 0 && Kind <= KindCount ? ItemOfKind(Kind) : -1);
+        Panes[N]->ComboBox->setCurrentIndex(ItemOfKind(Kind));
     }
 }
 
@@ -333,7 +337,7 @@ void TEditorFrame::DropUnavailableKinds()
     tDescriptor &D = Descriptor();
     for (int N = 1; N <= 4; ++N) {
         const int Kind = D.GetPaneKind(N);
-        if (Kind > KindCount)
+        if (Kind != bkIngen && ItemOfKind(Kind) < 0)
             continue; // unknown kinds are left alone
         if (!KindAllowed(Kind)) {
             Panes[N]->ComboBox->setCurrentIndex(-1);
@@ -451,7 +455,11 @@ QSize TEditorFrame::PaneRange(int Kind)
     case bkFrekvensgraf:
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
+    case bkNormalplot:
         R = QSize(200, 150);
+        break;
+    case bkChiTest:
+        R = ChiTestPaneSize(P, Lumen(), D, ChiTestFor(Lumen(), D, EditorType()), cw);
         break;
     case bkCirkeldiagram:
         R = PieChartPaneSize(P, tDrawContext(), Grouped)
@@ -477,7 +485,7 @@ void TEditorFrame::PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &S
 {
     tDescriptor &D = Descriptor();
     const int Kind = D.GetPaneKind(Pane->Number());
-    if (Kind == bkIngen || Kind > KindCount) {
+    if (Kind == bkIngen || ItemOfKind(Kind) < 0) {
         DrawPanePrompt(P, QRect(QPoint(0, 0), Size), SomethingMarked(), LinesMarkable());
         return;
     }
@@ -498,6 +506,11 @@ void TEditorFrame::PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &S
 void TEditorFrame::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN)
 {
     Q_UNUSED(PaneN);
+    if (Kind == bkChiTest) {
+        tDescriptor &D = Descriptor();
+        DrawChiTest(P, C, Lumen(), D, ChiTestFor(Lumen(), D, EditorType()), LineNameWidth());
+        return;
+    }
     DrawOneVariable(P, C, Kind, DescribesGrouped());
 }
 

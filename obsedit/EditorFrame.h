@@ -41,8 +41,10 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
   public:
     enum TView { vwEdit = 0, vwMixed = 1, vwDual = 2, vwSingle = 3 };
 
-    TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int KindBase, bool TabColumn,
-                 QWidget *Parent = nullptr);
+    // KindItems are the texts of the kind lists, ItemKinds the kind each
+    // item stands for.
+    TEditorFrame(TEditorHost &Host, const QStringList &KindItems, const QVector<int> &ItemKinds,
+                 bool TabColumn, QWidget *Parent = nullptr);
 
     TEditorHost &EditorHost() { return Host; }
     tLumen &Lumen() { return Host.Lumen(); }
@@ -55,8 +57,9 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // Panes 1..4.
     TDescriptionPane *Pane(int N) const;
     // The description kind shown by item Index of a kind list, and back.
-    int KindOfItem(int Index) const { return Index + KindBase; }
-    int ItemOfKind(int Kind) const { return Kind == 0 ? -1 : Kind - KindBase; }
+    // -1 (and 0) for a kind the list does not have.
+    int KindOfItem(int Index) const { return ItemKinds.value(Index, 0); }
+    int ItemOfKind(int Kind) const { return Kind == 0 ? -1 : int(ItemKinds.indexOf(Kind)); }
     // Whether a pane may show Kind now (KindAvailable for this editor's type).
     bool KindAllowed(int Kind);
 
@@ -235,7 +238,7 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     void UpdateCursors();
     void DropUnavailableKinds();
 
-    int KindBase;
+    QVector<int> ItemKinds;
     TView CurrentView = vwEdit;
     QHash<QString, QToolButton *> Buttons;
     QMultiHash<int, QAction *> CommandItems;

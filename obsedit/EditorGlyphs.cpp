@@ -296,6 +296,42 @@ void PaintKind(QPainter &P, int Row, const QRect &R)
     }
 }
 
+// The icons of the kinds added after the first ten, by strip row (kind - 1);
+// false for a row without an icon here.
+bool PaintAddedKind(QPainter &P, int Row, const QRect &R)
+{
+    switch (Row + 1) {
+    case 15: { // chi-square test: the letter chi with its square over a small table
+        P.setPen(QColor(160, 160, 160));
+        P.setBrush(Qt::NoBrush);
+        P.drawRect(R.adjusted(1, 11, -2, -2));
+        P.drawLine(R.left() + 9, R.top() + 11, R.left() + 9, R.bottom() - 2);
+        QFont F(QStringLiteral("Liberation Serif"));
+        F.setPixelSize(12);
+        F.setItalic(true);
+        F.setBold(true);
+        P.setFont(F);
+        P.setPen(QColor(0, 0, 160));
+        P.drawText(R.adjusted(0, -1, 0, -6), Qt::AlignCenter, QStringLiteral("\u03C7\u00B2"));
+        return true;
+    }
+    case 16: { // normal probability plot: points along a straight line
+        P.setPen(Qt::black);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.right(), R.bottom() - 1);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.left() + 1, R.top());
+        P.setPen(QPen(Qt::blue, 1.2));
+        P.drawLine(QPointF(R.left() + 3, R.bottom() - 3), QPointF(R.right() - 1, R.top() + 2));
+        P.setPen(Qt::NoPen);
+        P.setBrush(Qt::red);
+        for (QPoint Pt : {QPoint(4, 13), QPoint(7, 11), QPoint(9, 8), QPoint(11, 7), QPoint(14, 3)})
+            P.drawEllipse(QPointF(Pt + R.topLeft()), 1.4, 1.4);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 QImage Grey(const QImage &Src)
 {
     QImage G = Src.convertToFormat(QImage::Format_ARGB32);
@@ -382,9 +418,45 @@ QPixmap KindIconStrip()
     return Strip;
 }
 
+namespace
+{
+
+// An added kind's icon in the four states of the strip; null without one.
+QPixmap AddedKindIcon(int Row, int State)
+{
+    static QHash<int, QPixmap> Cache;
+    const int Key = Row * 4 + State;
+    if (auto It = Cache.constFind(Key); It != Cache.cend())
+        return *It;
+    QImage Colour(18, 18, QImage::Format_ARGB32);
+    Colour.fill(Qt::transparent);
+    bool Painted = false;
+    {
+        QPainter P(&Colour);
+        P.setRenderHint(QPainter::Antialiasing, true);
+        Painted = PaintAddedKind(P, Row, QRect(0, 0, 18, 18));
+    }
+    QPixmap Icon;
+    if (Painted) {
+        QImage Tile(18, 18, QImage::Format_ARGB32);
+        Tile.fill(State == 1 ? QColor(Qt::white) : State == 3 ? QColor(224, 224, 224)
+                                                              : QColor(Qt::transparent));
+        QPainter P(&Tile);
+        P.drawImage(0, 0, State >= 2 ? Grey(Colour) : Colour);
+        P.end();
+        Icon = QPixmap::fromImage(Tile);
+    }
+    Cache.insert(Key, Icon);
+    return Icon;
+}
+
+} // namespace
+
 QPixmap KindIcon(int Row, int State)
 {
-    if (Row < 0 || Row >= 10 || State < 0 || State > 3)
+    if (Row < 0 || State < 0 || State > 3)
         return QPixmap();
+    if (Row >= 10)
+        return AddedKindIcon(Row, State);
     return KindIconStrip().copy(State * 18, Row * 18, 18, 18);
 }

@@ -18,7 +18,9 @@ QString DirectionResource(int Direction);
 
 // The 18 x 18 icon of a description kind list item: Row is the item's row in
 // the strip (kind - 1), State 0 allowed, 1 allowed under the selection bar,
-// 2 not allowed, 3 not allowed under the selection bar.
+// 2 not allowed, 3 not allowed under the selection bar. The kinds added after
+// the first ten are painted one by one (null for a row without an icon).
 QPixmap KindIcon(int Row, int State);
-// The whole strip: 72 x 180, rows of 18, columns at x = 0, 18, 36, 54.
+// The strip of the first ten kinds: 72 x 180, rows of 18, columns at x = 0,
+// 18, 36, 54.
 QPixmap KindIconStrip();

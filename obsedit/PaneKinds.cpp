@@ -64,6 +64,11 @@ bool ObsAvailable(const tLumen &L, int Kind)
     case bkKrydsdiagram:
         return TwoCols && N0 >= 1 && N1 >= 1 && !L.IsGrouped(L.SelCol(0)) &&
                !L.IsGrouped(L.SelCol(1));
+    // The test of independence goes with the cross table.
+    case bkChiTest:
+        return TwoCols && N0 >= 1 && N1 >= 1 && SameGrouping && N0 <= 100 && N1 <= 100;
+    case bkNormalplot:
+        return OneSeries && N0 >= 1;
     default:
         return false;
     }
@@ -72,6 +77,13 @@ bool ObsAvailable(const tLumen &L, int Kind)
 bool TableAvailable(const tLumen &L, TDataType Type, int Kind)
 {
     const int Marked = Type == dtHyp ? L.SelHypColCount() : L.SelGrupColCount();
+    // Goodness of fit: the marked frequency column, against equal
+    // probabilities or a second marked column's proportions.
+    if (Kind == bkChiTest)
+        return Type == dtHyp && (Marked == 1 || Marked == 2) && SeriesCount(L, 0) >= 1 &&
+               TotalFrequency(L) > 0;
+    if (Kind == bkNormalplot)
+        return Marked == 1 && SeriesCount(L, 0) >= 1 && TotalFrequency(L) > 0;
     if (Kind < bkTabel || Kind > bkCirkeldiagram || Marked != 1)
         return false;
     if (Kind == bkTabel)
@@ -93,16 +105,44 @@ bool TableAvailable(const tLumen &L, TDataType Type, int Kind)
 
 QString KindItemText(int Kind)
 {
+    switch (Kind) {
+    case bkChiTest:
+        return QStringLiteral("χ²-test");
+    case bkNormalplot:
+        return QStringLiteral("Normalfordelingsplot");
+    default:
+        break;
+    }
     if (Kind < 1 || Kind > KindCount)
         return QString();
     return QString::fromUtf8(ObsKindTexts[Kind - 1]);
+}
+
+QVector<int> ObsListKinds()
+{
+    QVector<int> Kinds;
+    for (int K = 1; K <= KindCount; ++K)
+        Kinds << K;
+    Kinds << bkChiTest << bkNormalplot;
+    return Kinds;
+}
+
+QVector<int> TableListKinds(TDataType Type)
+{
+    QVector<int> Kinds;
+    for (int K = bkTabel; K <= bkCirkeldiagram; ++K)
+        Kinds << K;
+    if (Type == dtHyp)
+        Kinds << bkChiTest;
+    Kinds << bkNormalplot;
+    return Kinds;
 }
 
 bool KindAvailable(const tLumen &Lumen, TDataType Type, int Kind)
 {
     if (Kind == bkIngen)
         return true;
-    if (Kind < 0 || Kind > KindCount)
+    if (Kind < 0 || Kind > LastKind)
         return false;
     switch (Type) {
     case dtObs:

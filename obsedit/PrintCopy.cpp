@@ -4,6 +4,7 @@
 #include "Describe.h"
 #include "EditorFrame.h"
 #include "PaneKinds.h"
+#include "TwoVar.h"
 
 #include <QAction>
 #include <QImage>
@@ -15,7 +16,7 @@
 
 bool CopiedAsPicture(int Kind)
 {
-    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel;
+    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel && Kind != bkChiTest;
 }
 
 const QVector<tOutputItem> &ObsOutputItems()
@@ -34,13 +35,16 @@ const QVector<tOutputItem> &ObsOutputItems()
          "Cirkeldiagram"},
         {bkKrydstabel, "PrintKrydstabel", "Krydstabel", "Kopierkrydstabel", "Krydstabel"},
         {bkKrydsdiagram, "PrintKrydsdiagram", "Krydsdiagram", "Kopierkrydsdiagram", "Krydsdiagram"},
+        {bkChiTest, "PrintChiTest", "χ²-test", "KopierChiTest", "χ²-test"},
+        {bkNormalplot, "PrintNormalplot", "Normalfordelingsplot", "KopierNormalplot",
+         "Normalfordelingsplot"},
     };
     return Items;
 }
 
-const QVector<tOutputItem> &TableOutputItems()
+QVector<tOutputItem> TableOutputItems(TDataType Type)
 {
-    static const QVector<tOutputItem> Items = {
+    QVector<tOutputItem> Items = {
         {bkTabel, "PrintTabel", "Tabel", "KopierTabel", "&Tabel"},
         {bkMaerketal, "PrintMaerketal", "Mærketal", "KopierMaerketal", "&Mærketal"},
         {bkHyppighedsgraf, "PrintHyppighedsgraf", "Hyppighedsgraf", "KopierHyppighedsgraf",
@@ -52,6 +56,10 @@ const QVector<tOutputItem> &TableOutputItems()
         {bkCirkeldiagram, "PrintCirkeldiagram", "Cirkeldiagram", "KopierCirkeldiagram",
          "&Cirkeldiagram"},
     };
+    if (Type == dtHyp)
+        Items.append({bkChiTest, "PrintChiTest", "χ²-test", "KopierChiTest", "χ²-&test"});
+    Items.append({bkNormalplot, "PrintNormalplot", "Normalfordelingsplot", "KopierNormalplot",
+                  "&Normalfordelingsplot"});
     return Items;
 }
 
@@ -141,6 +149,12 @@ QString TEditorFrame::OutputError(int Kind)
     tDescriptor &D = Descriptor();
     if (Kind != bkTabel && D.IsGrouped() && D.HasClassFault())
         return QStringLiteral("Fejl i intervaller");
+    // A test that cannot be made says why (pairs that do not match).
+    if (Kind == bkChiTest) {
+        const tChiTest T = ChiTestFor(Lumen(), D, EditorType());
+        if (!T.Error.isEmpty())
+            return T.Error;
+    }
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram ||
                           (Kind == bkMaerketal && Lumen().SelColCount() == 2);
     if (EditorType() == dtObs && PairKind && PairsFaulty(Lumen()))
@@ -182,6 +196,8 @@ QString TEditorFrame::KindText(int Kind)
     // which the observation editor gives.
     if (Kind == bkMaerketal && !(EditorType() == dtObs && Lumen().SelColCount() == 2))
         return KeyFiguresText(D);
+    if (Kind == bkChiTest)
+        return ChiTestText(Lumen(), D, ChiTestFor(Lumen(), D, EditorType()));
     return QString();
 }
 
@@ -200,6 +216,7 @@ QSize TEditorFrame::PictureSize(int Kind)
     case bkFrekvensgraf:
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
+    case bkNormalplot:
         return QSize(400, 400);
     case bkCirkeldiagram: {
         // The legend's last rows reach below the pane's range; the picture

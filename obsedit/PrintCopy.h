@@ -4,6 +4,8 @@
 // dialog, print dialog, pages, pictures, texts) is TEditorFrame's (PrintCopy.cpp).
 #pragma once
 
+#include "Lumen.h"
+
 #include <QVector>
 
 struct tOutputItem {
@@ -19,6 +21,7 @@ bool CopiedAsPicture(int Kind);
 
 // The observation editor's ten kinds.
 const QVector<tOutputItem> &ObsOutputItems();
-// The six kinds of the frequency and grouped editors (table, key figures,
-// the three graphs and the pie chart).
-const QVector<tOutputItem> &TableOutputItems();
+// The kinds of the frequency (dtHyp) and grouped (dtGrup) editors: table,
+// key figures, the three graphs, the pie chart, the chi-square test
+// (frequency editor) and the normal probability plot.
+QVector<tOutputItem> TableOutputItems(TDataType Type);
