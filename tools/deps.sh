@@ -4,7 +4,7 @@
 set -e
 PKGS="g++ cmake make pkg-config ccache qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
       libgl-dev libxkbcommon-dev qt6-translations-l10n fonts-liberation
-      libbenchmark-dev xvfb xauth imagemagick dpkg-dev poppler-utils"
+      libbenchmark-dev xvfb xauth imagemagick dpkg-dev poppler-utils libboost-math-dev"
 MISSING=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
