@@ -1,11 +1,13 @@
 // lumentor-cli describe FILE.lmt SERIES --table|--keys: the text that "copy
 // table" or "copy key figures" puts on the clipboard for that description;
 // with two columns --crosstable|--pairkeys, the copy texts of the cross
-// table and of the pair's key figures; --chitest the copy text of the
+// table and of the pair's key figures; --boxplot the box plot's text copy,
+// --histogram the histogram's bars; --chitest the copy text of the
 // chi-square test (two columns, or one or two frequency columns);
 // --normalplot the points of the normal probability plot.
 #include "Command.h"
 #include "Series.h"
+#include "ShapeFigures.h"
 #include "TextTransfer.h"
 #include "TwoVar.h"
 #include "Describe.h"
@@ -13,9 +15,6 @@
 
 namespace
 {
-
-const char *const PairUsage = "describe FIL.lmt --col A --col B --crosstable|--pairkeys";
-const char *const ChiUsage = "describe FIL.lmt --col A --col B|--hyp N [--hyp M] --chitest";
 
 // The two columns' descriptions: refused as the kind list refuses them.
 int DescribePair(const QStringList &Args, bool Cross)
@@ -30,8 +29,7 @@ int DescribePair(const QStringList &Args, bool Cross)
     const tLumen &L = *Lumen;
     const tDescriptor &D = DescriptorOf(*Lumen);
     if (L.SelColCount() != 2) {
-        Err() << "Brug: lumentor-cli " << PairUsage << "\n";
-        return 2;
+        return UsageError("describe");
     }
     if (D.ListCount(1) == 0) {
         Err() << "Serien indeholder ingen tal\n";
@@ -53,6 +51,27 @@ int DescribePair(const QStringList &Args, bool Cross)
         Out() << PairKeyFiguresText(L, D);
     else
         Out() << (D.IsGrouped() ? GroupedCrossTableText(L, D) : CrossTableText(L, D));
+    return 0;
+}
+
+// The box plot's five numbers per series, or the histogram's bars: refused
+// as the kind lists refuse them.
+int DescribeShape(const QStringList &Args, TBeskrivKind Kind)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    const QString Refusal = ShapeRefusal(Kind, *Lumen, D);
+    if (!Refusal.isEmpty()) {
+        Err() << Refusal << "\n";
+        return 1;
+    }
+    Out() << (Kind == bkBoksplot ? BoxPlotText(D) : HistogramText(D));
     return 0;
 }
 
@@ -130,13 +149,14 @@ int Describe(const QStringList &Args)
     const bool Keys = Args.contains(QLatin1String("--keys"));
     const bool Cross = Args.contains(QLatin1String("--crosstable"));
     const bool PairKeys = Args.contains(QLatin1String("--pairkeys"));
+    const bool Box = Args.contains(QLatin1String("--boxplot"));
+    const bool Histogram = Args.contains(QLatin1String("--histogram"));
     const bool Chi = Args.contains(QLatin1String("--chitest"));
     const bool Normal = Args.contains(QLatin1String("--normalplot"));
-    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Chi) + int(Normal) != 1) {
-        Err() << "Brug: lumentor-cli describe " << SeriesUsage << " --table|--keys|--normalplot\n"
-              << "      lumentor-cli " << PairUsage << "\n"
-              << "      lumentor-cli " << ChiUsage << "\n";
-        return 2;
+    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Box) + int(Histogram) +
+            int(Chi) + int(Normal) !=
+        1) {
+        return UsageError("describe");
     }
     if (Chi)
         return DescribeChiTest(Args);
@@ -144,6 +164,8 @@ int Describe(const QStringList &Args)
         return DescribeNormalPlot(Args);
     if (Cross || PairKeys)
         return DescribePair(Args, Cross);
+    if (Box || Histogram)
+        return DescribeShape(Args, Box ? bkBoksplot : bkHistogram);
     std::unique_ptr<tLumen> Lumen;
     QString Error;
     int Rc = 1;
@@ -169,20 +191,6 @@ int Describe(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("describe", &Describe,
-                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N "
-                   "--table|--keys|--crosstable|--pairkeys|--chitest|--normalplot",
-                   "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
-                   "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
-                   "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"
-                   "--hyp N / --grup N: hyppigheds- eller grupperingskolonne N (1 til 8).\n"
-                   "Samme slags serie kan gentages, fx --col A --col C.\n"
-                   "Med to --col og --crosstable (\"Krydstabel\") eller --pairkeys (mærketal for\n"
-                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal.\n"
-                   "--chitest (\"χ²-test\"): med to --col testen for uafhængighed, med en\n"
-                   "eller to --hyp testen for fordeling (goodness of fit) mod lige store\n"
-                   "sandsynligheder eller mod den anden kolonnes hyppigheder.\n"
-                   "--normalplot (\"Normalfordelingsplot\"): punkterne (x, p og Φ⁻¹(p), normal-\n"
-                   "fordelingens fraktil for p) og linjens middeltal og standardafvigelse.");
+CommandRegistrar R("describe", &Describe);
 
 } // namespace

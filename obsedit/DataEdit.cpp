@@ -27,7 +27,7 @@ namespace
 QStringList ObsKindItems()
 {
     QStringList L;
-    for (int K : ObsListKinds())
+    for (int K = 1; K <= KindCount; ++K)
         L << KindItemText(K);
     return L;
 }
@@ -38,8 +38,11 @@ const char *const ColumnButtons[] = {"DeciPlusSpeed", "DeciMinusSpeed", "Terning
 } // namespace
 
 TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
-    : TEditorFrame(*HostPtr, ObsKindItems(), ObsListKinds(), true, Parent)
+    : TEditorFrame(*HostPtr, ObsKindItems(), 1, true, Parent)
 {
+    // The kinds after the first run, in their own order.
+    AppendKind(bkChiTest, KindItemText(bkChiTest));
+    AppendKind(bkNormalplot, KindItemText(bkNormalplot));
     setObjectName(QStringLiteral("DataEdit"));
     DataGridModel = new TObsDataModel(*this, this);
     ColModel = new TObsColHeaderModel(*this, this);

@@ -7,20 +7,16 @@
 #include "Lumen.h"
 
 #include <QString>
-#include <QVector>
 
-// The kinds 1..10 that every list has had from the start; kinds added later
-// take the numbers after them, up to LastKind.
-constexpr int KindCount = 10;
+constexpr int KindCount = 12;
+// The kinds after the first run that every list shows in order are appended
+// to the lists (the chi-square test, the normal probability plot); no kind
+// number is above LastKind.
 constexpr int LastKind = 16;
 
-// The text of a kind's item in the observation editor's list.
+// The text of a kind's item in the observation editor's list (kinds
+// 1..KindCount and those appended).
 QString KindItemText(int Kind);
-
-// The kinds of each editor's list, in list order: the observation editor's,
-// and the frequency (dtHyp) or grouped (dtGrup) editor's.
-QVector<int> ObsListKinds();
-QVector<int> TableListKinds(TDataType Type);
 
 // Whether a pane may show Kind for data of type Type, judged from the marks
 // of the data set and the counts of the statistics as last computed.

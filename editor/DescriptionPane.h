@@ -83,10 +83,9 @@ class TDescriptionPane : public QWidget
     Q_OBJECT
   public:
     // Number 1..4; Buffered draws through an off-screen bitmap (pane 1).
-    // Items are the list's texts; the icon row of item i is IconRows[i].
-    TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items,
-                     const QVector<int> &IconRows, bool TabColumn, bool Buffered,
-                     QWidget *Parent = nullptr);
+    // Items are the list's texts; the icon row of item i is IconBase + i.
+    TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items, int IconBase,
+                     bool TabColumn, bool Buffered, QWidget *Parent = nullptr);
 
     int Number() const { return PaneNumber; }
     TPaneOwner *Owner() const { return PaneOwner; }
@@ -102,7 +101,13 @@ class TDescriptionPane : public QWidget
     QSize Range() const { return ScrollRange; }
     void Repaint();
 
-    int IconRow(int Index) const { return IconRows.value(Index, -1); }
+    // Item Index shows kind IconRow(Index) + 1.
+    int IconRow(int Index) const
+    {
+        return Index >= 0 && Index < ItemKinds.size() ? ItemKinds[Index] - 1 : IconBase + Index;
+    }
+    // Adds an item for Kind at the end of the list.
+    void AppendKindItem(int Kind, const QString &Text);
     bool HasTabColumn() const { return TabColumn; }
     // Draws one list item (also the closed combo's face).
     void DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const;
@@ -114,7 +119,8 @@ class TDescriptionPane : public QWidget
   private:
     int PaneNumber;
     TPaneOwner *PaneOwner;
-    QVector<int> IconRows;
+    int IconBase;
+    QVector<int> ItemKinds; // the kind of each item
     bool TabColumn;
     QSize ScrollRange;
 };

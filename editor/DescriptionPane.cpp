@@ -139,9 +139,8 @@ QFont TDescriptionPane::PaintFont()
 }
 
 TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringList &Items,
-                                   const QVector<int> &IconRows, bool TabColumn, bool Buffered,
-                                   QWidget *Parent)
-    : QWidget(Parent), PaneNumber(Number), PaneOwner(Owner), IconRows(IconRows),
+                                   int IconBase, bool TabColumn, bool Buffered, QWidget *Parent)
+    : QWidget(Parent), PaneNumber(Number), PaneOwner(Owner), IconBase(IconBase),
       TabColumn(TabColumn)
 {
     const QString N = QString::number(Number);
@@ -156,6 +155,8 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     ComboBox->setMaxVisibleItems(Number == 4 ? 9 : 10);
     ComboBox->setItemDelegate(new TKindItemDelegate(this, ComboBox));
     ComboBox->addItems(Items);
+    for (int I = 0; I < Items.size(); ++I)
+        ItemKinds.append(IconBase + 1 + I);
     ComboBox->setCurrentIndex(-1);
     ComboBox->setFixedHeight(27);
     ComboBox->setMinimumWidth(120);
@@ -209,6 +210,12 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     connect(CalcButton, &QToolButton::clicked, this, [this] { PaneOwner->PaneCalcClicked(this); });
     connect(RegresButton, &QToolButton::clicked, this,
             [this] { PaneOwner->PaneRegresClicked(this); });
+}
+
+void TDescriptionPane::AppendKindItem(int Kind, const QString &Text)
+{
+    ItemKinds.append(Kind);
+    ComboBox->addItem(Text);
 }
 
 void TDescriptionPane::SetRange(const QSize &Range)
