@@ -42,6 +42,9 @@ const char *const ColumnButtons[] = {"DeciPlusSpeed", "DeciMinusSpeed", "Terning
 TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
     : TEditorFrame(*HostPtr, ObsKindItems(), 1, true, Parent)
 {
+    // The kinds after the first run, in their own order.
+    AppendKind(bkChiTest, KindItemText(bkChiTest));
+    AppendKind(bkNormalplot, KindItemText(bkNormalplot));
     setObjectName(QStringLiteral("DataEdit"));
     DataGridModel = new TObsDataModel(*this, this);
     ColModel = new TObsColHeaderModel(*this, this);
