@@ -32,13 +32,13 @@ constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 
 // The description kinds by their command-line names (tabel, maerketal,
 // hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, histogram,
-// and those of several columns: datapinde, datakurve, krydstabel,
-// krydsdiagram, boksplot); bkIngen
-// for any other text.
+// normalfordelingsplot, and those of several columns: datapinde, datakurve,
+// krydstabel, krydsdiagram, boksplot; chitest of two columns or of one or
+// two frequency columns); bkIngen for any other text.
 TBeskrivKind ParseKindName(const QString &Text);
 #define LUMEN_KIND_USAGE                                                                           \
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
-    "datakurve|krydstabel|krydsdiagram|boksplot|histogram"
+    "datakurve|krydstabel|krydsdiagram|boksplot|histogram|chitest|normalfordelingsplot"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
 
 // The kinds --regression means something to (the scatter diagram's line);
@@ -77,8 +77,8 @@ QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Ki
 void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
               TBeskrivKind Kind, bool Regression);
 
-// The box plot's and the histogram's limits (also faulty classes and numbers
-// outside the classes); an empty text when the marks allow Kind.
+// The box plot's and the histogram's limits on the marks; an empty text when
+// the marks allow Kind (faulty classes are SeriesKindError's).
 QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D);
 
 // The limits the description list puts on the kinds of several series for
