@@ -145,6 +145,8 @@ const tKindName KindNames[] = {
     {"krydsdiagram", bkKrydsdiagram},
     {"boksplot", bkBoksplot},
     {"histogram", bkHistogram},
+    {"chitest", bkChiTest},
+    {"normalfordelingsplot", bkNormalplot},
 };
 } // namespace
 
@@ -204,6 +206,12 @@ QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind)
 
 QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
 {
+    // A test that cannot be made says why (faulty classes, unmatched pairs).
+    if (Kind == bkChiTest) {
+        if (D.HasClassFault())
+            return SeriesKindError(D, Kind);
+        return ChiTestFor(L, D, DataType).Error;
+    }
     if (!IsTwoVariableKind(L, Kind))
         return SeriesKindError(D, Kind);
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal;
@@ -228,6 +236,11 @@ void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &
     O.Regression = Regression;
     if (DrawTwoVariableKind(P, C, L, D, Kind, O))
         return;
+    // Goodness of fit of frequency columns.
+    if (Kind == bkChiTest) {
+        DrawChiTest(P, C, L, D, ChiTestFor(L, D, DataType), LineNameWidth);
+        return;
+    }
     DrawSeriesKind(P, C, D, Kind);
 }
 
@@ -283,6 +296,19 @@ QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
             return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
         if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))
+            return QStringLiteral("Krydstabel (max. 100 x 100)");
+        return QString();
+    case bkChiTest:
+        if (DataType == dtHyp)
+            return L.SelHypColCount() <= 2 ? QString()
+                                           : QStringLiteral("Angiv en eller to kolonner med --hyp");
+        if (DataType != dtObs || Cols != 2)
+            return QStringLiteral("Angiv to kolonner med --col, eller en eller to med --hyp");
+        if (D.ListCount(1) == 0)
+            return QStringLiteral("Serien indeholder ingen tal");
+        if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
+            return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
+        if (D.ListCount(0) > 100 || D.ListCount(1) > 100)
             return QStringLiteral("Krydstabel (max. 100 x 100)");
         return QString();
     case bkBoksplot:

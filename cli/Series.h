@@ -32,13 +32,13 @@ constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 
 // The description kinds by their command-line names (tabel, maerketal,
 // hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, histogram,
-// and those of several columns: datapinde, datakurve, krydstabel,
-// krydsdiagram, boksplot); bkIngen
-// for any other text.
+// normalfordelingsplot, and those of several columns: datapinde, datakurve,
+// krydstabel, krydsdiagram, boksplot; chitest of two columns or of one or
+// two frequency columns); bkIngen for any other text.
 TBeskrivKind ParseKindName(const QString &Text);
 #define LUMEN_KIND_USAGE                                                                           \
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
-    "datakurve|krydstabel|krydsdiagram|boksplot|histogram"
+    "datakurve|krydstabel|krydsdiagram|boksplot|histogram|chitest|normalfordelingsplot"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
 
 // The kinds --regression means something to (the scatter diagram's line);
