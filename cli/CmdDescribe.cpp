@@ -1,7 +1,7 @@
 // lumentor-cli describe FILE.lmt SERIES --table|--keys: the text that "copy
 // table" or "copy key figures" puts on the clipboard for that description;
-// with two columns --crosstable|--pairkeys, the copy texts of the cross
-// table and of the pair's key figures.
+// with two columns --crosstable|--pairkeys|--regression, the copy texts of
+// the cross table, of the pair's key figures and of the regression models.
 #include "Command.h"
 #include "Series.h"
 #include "TextTransfer.h"
@@ -10,11 +10,15 @@
 namespace
 {
 
-const char *const PairUsage = "describe FIL.lmt --col A --col B --crosstable|--pairkeys";
+const char *const PairUsage =
+    "describe FIL.lmt --col A --col B --crosstable|--pairkeys|--regression";
+
+enum tPairText { ptCross, ptKeys, ptRegression };
 
 // The two columns' descriptions: refused as the kind list refuses them.
-int DescribePair(const QStringList &Args, bool Cross)
+int DescribePair(const QStringList &Args, tPairText What)
 {
+    const bool Cross = What == ptCross;
     std::unique_ptr<tLumen> Lumen;
     QString Error;
     int Rc = 1;
@@ -36,6 +40,10 @@ int DescribePair(const QStringList &Args, bool Cross)
         Err() << "Begge kolonner skal være grupperede, eller ingen af dem\n";
         return 1;
     }
+    if (What == ptRegression && L.IsGrouped(L.SelCol(0))) {
+        Err() << "Regression kræver ugrupperede kolonner\n";
+        return 1;
+    }
     if (MarkedPairFaulty(L)) {
         Err() << "Fejl i data-par\n";
         return 1;
@@ -44,7 +52,9 @@ int DescribePair(const QStringList &Args, bool Cross)
         Err() << "Krydstabel (max. 100 x 100)\n";
         return 1;
     }
-    if (!Cross)
+    if (What == ptRegression)
+        Out() << RegressionText(L, D);
+    else if (!Cross)
         Out() << PairKeyFiguresText(L, D);
     else
         Out() << (D.IsGrouped() ? GroupedCrossTableText(L, D) : CrossTableText(L, D));
@@ -57,13 +67,14 @@ int Describe(const QStringList &Args)
     const bool Keys = Args.contains(QLatin1String("--keys"));
     const bool Cross = Args.contains(QLatin1String("--crosstable"));
     const bool PairKeys = Args.contains(QLatin1String("--pairkeys"));
-    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) != 1) {
+    const bool Models = Args.contains(QLatin1String("--regression"));
+    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Models) != 1) {
         Err() << "Brug: lumentor-cli describe " << SeriesUsage << " --table|--keys\n"
               << "      lumentor-cli " << PairUsage << "\n";
         return 2;
     }
-    if (Cross || PairKeys)
-        return DescribePair(Args, Cross);
+    if (Cross || PairKeys || Models)
+        return DescribePair(Args, Cross ? ptCross : Models ? ptRegression : ptKeys);
     std::unique_ptr<tLumen> Lumen;
     QString Error;
     int Rc = 1;
@@ -91,13 +102,15 @@ int Describe(const QStringList &Args)
 
 CommandRegistrar R("describe", &Describe,
                    "describe FIL.lmt --col A|--line N|--hyp N|--grup N "
-                   "--table|--keys|--crosstable|--pairkeys",
+                   "--table|--keys|--crosstable|--pairkeys|--regression",
                    "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
                    "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
                    "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"
                    "--hyp N / --grup N: hyppigheds- eller grupperingskolonne N (1 til 8).\n"
                    "Samme slags serie kan gentages, fx --col A --col C.\n"
                    "Med to --col og --crosstable (\"Krydstabel\") eller --pairkeys (mærketal for\n"
-                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal.");
+                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal;\n"
+                   "med --regression (\"Regression\") de tre regressionsmodeller (lineær,\n"
+                   "eksponentiel og potens) med a, b, r² og antal par.");
 
 } // namespace

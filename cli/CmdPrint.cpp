@@ -18,7 +18,8 @@ namespace
 {
 
 const char *Usage = "print FIL.lmt --col A|--line N|--hyp N|--grup N --kind " LUMEN_KIND_USAGE
-                    " [--regression] [--name NAVN] -o UD.pdf  |  print FIL.lmt --data [--name "
+                    " [--regression] " LUMEN_MODEL_USAGE
+                    " [--name NAVN] -o UD.pdf  |  print FIL.lmt --data [--name "
                     "NAVN] -o UD.pdf";
 
 constexpr int Resolution = 300;
@@ -93,7 +94,8 @@ QString KindNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
 {
     if (!IsTwoVariableKind(L, Kind))
         return SeriesKindError(D, Kind);
-    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal;
+    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal ||
+                          Kind == bkRegression || Kind == bkResidualplot;
     return PairKind && MarkedPairFaulty(L) ? QStringLiteral("Fejl i data-par") : QString();
 }
 
@@ -111,8 +113,8 @@ tPagedDrawing KindPages(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind
     }
 }
 
-int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const QString &Name,
-              const QString &OutName)
+int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, int Model,
+              const QString &Name, const QString &OutName)
 {
     std::unique_ptr<tLumen> Lumen;
     QString Error;
@@ -130,7 +132,7 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const
 
     tDescriptionPrint Job;
     Job.Title = PageTitle(KindPrintTitle(Kind), Name);
-    Job.Font = PrinterFont(PaneFont(), Kind == bkMaerketal ? 12 : 10);
+    Job.Font = PrinterFont(PaneFont(), Kind == bkMaerketal || Kind == bkRegression ? 12 : 10);
     Job.ScreenPpi = ScreenPpi;
 
     QSaveFile Out(OutName);
@@ -153,8 +155,9 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const
                 PrintPages(P, Writer, Job, KindPages(L, D, Kind));
             else
                 PrintOnePage(P, Writer, Job,
-                             [&L, &D, Kind, Regression](QPainter &Q, const tDrawContext &C) {
-                                 DrawKind(Q, C, L, D, Kind, Regression);
+                             [&L, &D, Kind, Regression, Model](QPainter &Q,
+                                                               const tDrawContext &C) {
+                                 DrawKind(Q, C, L, D, Kind, Regression, Model);
                              });
             P.end();
         }
@@ -166,11 +169,13 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const
 
 int Print(const QStringList &Args)
 {
-    QString KindText, Name, OutName;
+    QString KindText, Name, OutName, ModelText;
     bool Data = false, Regression = false;
     QStringList Rest;
-    if (!SplitOptions(Args, {{"--kind", &KindText}, {"--name", &Name}, {"-o", &OutName}},
-                      {{"--data", &Data}, {"--regression", &Regression}}, Rest))
+    if (!SplitOptions(
+            Args,
+            {{"--kind", &KindText}, {"--name", &Name}, {"--model", &ModelText}, {"-o", &OutName}},
+            {{"--data", &Data}, {"--regression", &Regression}}, Rest))
         return 2;
     const TBeskrivKind Kind = ParseKindName(KindText);
     const bool Usable = Data ? KindText.isEmpty() : Kind != bkIngen;
@@ -178,7 +183,12 @@ int Print(const QStringList &Args)
         Err() << "Brug: lumentor-cli " << Usage << "\n";
         return 2;
     }
-    return Data ? PrintData(Rest, Name, OutName) : PrintKind(Rest, Kind, Regression, Name, OutName);
+    if (Data)
+        return PrintData(Rest, Name, OutName);
+    int Model = 0;
+    if (!ReadModelOption(ModelText, Kind, Regression, Model))
+        return 2;
+    return PrintKind(Rest, Kind, Regression, Model, Name, OutName);
 }
 
 CommandRegistrar R("print", &Print, Usage);

@@ -19,7 +19,7 @@ namespace
 constexpr int MaxPictureSide = 20000;
 
 const char *Usage = "render FIL.lmt --col A|--line N|--hyp N|--grup N --kind " LUMEN_KIND_USAGE
-                    " [--regression] [--size BxH] -o UD.png";
+                    " [--regression] " LUMEN_MODEL_USAGE " [--size BxH] -o UD.png";
 
 QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, const tDrawContext &C)
 {
@@ -29,6 +29,8 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
     const bool Grouped = D.IsGrouped();
     if (Kind == bkMaerketal && IsTwoVariableKind(L, Kind))
         return PairKeyFiguresPaneSize(P);
+    if (Kind == bkRegression)
+        return RegressionPaneSize(P, L, D);
     switch (Kind) {
     case bkDatapinde:
     case bkDatakurve:
@@ -50,10 +52,14 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
 
 int Render(const QStringList &Args)
 {
-    QString KindText, SizeText, OutName;
+    QString KindText, SizeText, OutName, ModelText;
     QStringList Rest;
     bool Regression = false;
-    if (!SplitOptions(Args, {{"--kind", &KindText}, {"--size", &SizeText}, {"-o", &OutName}},
+    if (!SplitOptions(Args,
+                      {{"--kind", &KindText},
+                       {"--size", &SizeText},
+                       {"--model", &ModelText},
+                       {"-o", &OutName}},
                       {{"--regression", &Regression}}, Rest))
         return 2;
     const TBeskrivKind Kind = ParseKindName(KindText);
@@ -61,6 +67,9 @@ int Render(const QStringList &Args)
         Err() << "Brug: lumentor-cli " << Usage << "\n";
         return 2;
     }
+    int Model = 0;
+    if (!ReadModelOption(ModelText, Kind, Regression, Model))
+        return 2;
     QSize Size;
     if (!SizeText.isEmpty()) {
         static const QRegularExpression Re(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
@@ -105,7 +114,7 @@ int Render(const QStringList &Args)
         P.setFont(PaneFont());
         P.setBrush(Qt::white);
         P.setPen(QPen(Qt::black, 1));
-        DrawKind(P, C, *Lumen, D, Kind, Regression);
+        DrawKind(P, C, *Lumen, D, Kind, Regression, Model);
     }
     if (!Image.save(OutName, "PNG")) {
         Err() << "Kunne ikke gemme billedet\n";
@@ -118,6 +127,9 @@ CommandRegistrar R("render", &Render, Usage,
                    "Tegner én beskrivelse af én serie i et PNG-billede, som kopiering til\n"
                    "klippebordet tegner den.\n"
                    "Serien vælges som i describe (--col, --line, --hyp, --grup).\n"
-                   "--size BxH: billedets bredde og højde i punkter (1 til 20000).");
+                   "--size BxH: billedets bredde og højde i punkter (1 til 20000).\n"
+                   "--regression: krydsdiagrammets regressionslinje; --model vælger i stedet\n"
+                   "den eksponentielle eller potens-kurven (lineaer, eksponentiel, potens),\n"
+                   "også residualplottets model.");
 
 } // namespace

@@ -2,7 +2,9 @@
 #include "TwoVar.h"
 
 #include "CellText.h"
+#include "Command.h"
 #include "DrawKind.h"
+#include "Printing.h"
 
 #include <algorithm>
 
@@ -140,6 +142,8 @@ const tKindName KindNames[] = {
     {"datakurve", bkDatakurve},
     {"krydstabel", bkKrydstabel},
     {"krydsdiagram", bkKrydsdiagram},
+    {"regression", bkRegression},
+    {"residualplot", bkResidualplot},
 };
 } // namespace
 
@@ -189,14 +193,35 @@ void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskriv
 }
 
 void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
-              TBeskrivKind Kind, bool Regression)
+              TBeskrivKind Kind, bool Regression, int Model)
 {
     tTwoVarOptions O;
     O.LineNameWidth = LineNameWidth;
     O.Regression = Regression;
+    O.Model = Model;
     if (DrawTwoVariableKind(P, C, L, D, Kind, O))
         return;
     DrawSeriesKind(P, C, D, Kind);
+}
+
+bool ReadModelOption(const QString &Name, TBeskrivKind Kind, bool Regression, int &Model)
+{
+    Model = rmLineaer;
+    if (Name.isNull())
+        return true;
+    Model = ModelOfCommandName(Name);
+    if (Model < 0) {
+        Err() << "Ukendt model: " << Name << " (lineaer, eksponentiel eller potens)\n";
+        return false;
+    }
+    const bool Used = Kind == bkRegression || Kind == bkResidualplot ||
+                      (Kind == bkKrydsdiagram && Regression);
+    if (!Used) {
+        Err() << "--model bruges med --kind regression, --kind residualplot eller "
+                 "--kind krydsdiagram --regression\n";
+        return false;
+    }
+    return true;
 }
 
 QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
@@ -216,12 +241,14 @@ QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         return QString();
     case bkKrydstabel:
     case bkKrydsdiagram:
+    case bkRegression:
+    case bkResidualplot:
         if (Cols != 2)
             return QStringLiteral("Angiv to kolonner med --col");
         if (D.ListCount(1) == 0)
             return QStringLiteral("Serien indeholder ingen tal");
-        if (Kind == bkKrydsdiagram && (FirstGrouped || L.IsGrouped(L.SelCol(1))))
-            return QStringLiteral("Krydsdiagram kræver ugrupperede kolonner");
+        if (Kind != bkKrydstabel && (FirstGrouped || L.IsGrouped(L.SelCol(1))))
+            return KindPrintTitle(Kind) + QStringLiteral(" kræver ugrupperede kolonner");
         if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
             return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
         if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))

@@ -32,12 +32,12 @@ constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 
 // The description kinds by their command-line names (tabel, maerketal,
 // hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, and those of
-// several columns: datapinde, datakurve, krydstabel, krydsdiagram); bkIngen
-// for any other text.
+// several columns: datapinde, datakurve, krydstabel, krydsdiagram,
+// regression, residualplot); bkIngen for any other text.
 TBeskrivKind ParseKindName(const QString &Text);
 #define LUMEN_KIND_USAGE                                                                           \
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
-    "datakurve|krydstabel|krydsdiagram"
+    "datakurve|krydstabel|krydsdiagram|regression|residualplot"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
 
 // The width of the line grid's name column, the unit of the cross table and
@@ -60,10 +60,17 @@ QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind);
 
 // Draws Kind of the series marked in L: the kinds of several columns (and
 // the key figures of two columns) through the two-variable layer, with the
-// scatter diagram's regression line when Regression is set, every other
-// kind as DrawSeriesKind does.
+// scatter diagram's regression line (or curve of Model, a
+// tRegressionModel) when Regression is set and the residual plot of Model,
+// every other kind as DrawSeriesKind does.
 void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
-              TBeskrivKind Kind, bool Regression);
+              TBeskrivKind Kind, bool Regression, int Model = 0);
+
+// The "--model NAVN" option of render and print: false, with the message on
+// standard error, for an unknown name or a kind without a model (exit 2).
+// Model is 0 (lineaer) when the option is not given.
+#define LUMEN_MODEL_USAGE "[--model lineaer|eksponentiel|potens]"
+bool ReadModelOption(const QString &Name, TBeskrivKind Kind, bool Regression, int &Model);
 
 // The limits the description list puts on the kinds of several series for
 // the marks of L; an empty text when the marks allow Kind.

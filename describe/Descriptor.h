@@ -29,6 +29,8 @@ enum TBeskrivKind : uint8_t {
     bkCirkeldiagram = 8,
     bkKrydstabel = 9,
     bkKrydsdiagram = 10,
+    bkRegression = 13,
+    bkResidualplot = 14,
 };
 
 constexpr int MaxSeries = 6;

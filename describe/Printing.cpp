@@ -31,6 +31,15 @@ QString KindPrintTitle(int Kind)
                                          "Cirkeldiagram",
                                          "Krydstabel",
                                          "Krydsdiagram"};
+    // The kinds appended later.
+    switch (Kind) {
+    case bkRegression:
+        return QStringLiteral("Regression");
+    case bkResidualplot:
+        return QStringLiteral("Residualplot");
+    default:
+        break;
+    }
     if (Kind < 0 || Kind >= int(std::size(Titles)))
         return QString();
     return QString::fromUtf8(Titles[Kind]);

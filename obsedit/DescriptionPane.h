@@ -9,6 +9,8 @@
 #include <QStyledItemDelegate>
 #include <QWidget>
 
+class QActionGroup;
+class QMenu;
 class QScrollArea;
 class QToolButton;
 class TDescriptionPane;
@@ -30,6 +32,8 @@ class TPaneOwner
     virtual void PaneMouseRelease(TDescriptionPane *Pane, QPoint Pos) = 0;
     virtual void PaneCalcClicked(TDescriptionPane *Pane) = 0;
     virtual void PaneRegresClicked(TDescriptionPane *Pane) = 0;
+    // A regression model was chosen in the pane's model menu.
+    virtual void PaneModelChosen(TDescriptionPane *Pane, int Model) = 0;
 };
 
 // Draws the items of a kind list: icon, text, and the part from "(" on at a
@@ -91,7 +95,11 @@ class TDescriptionPane : public QWidget
 
     TKindComboBox *ComboBox;
     QToolButton *CalcButton;
+    // The regression toggle; its menu part chooses the model.
     QToolButton *RegresButton;
+    // The model menu alone, for the residual plot.
+    QToolButton *ModelButton;
+    QMenu *ModelMenu;
     QScrollArea *ScrollBox;
     TPanePaintBox *PaintBox;
 
@@ -99,6 +107,11 @@ class TDescriptionPane : public QWidget
     void SetRange(const QSize &Range);
     QSize Range() const { return ScrollRange; }
     void Repaint();
+
+    // The regression model of the pane (a tRegressionModel), ticked in the
+    // model menu.
+    int Model() const { return RegresModel; }
+    void SetModel(int Model);
 
     int IconRow(int Index) const { return IconBase + Index; }
     bool HasTabColumn() const { return TabColumn; }
@@ -115,4 +128,6 @@ class TDescriptionPane : public QWidget
     int IconBase;
     bool TabColumn;
     QSize ScrollRange;
+    int RegresModel = 0;
+    QActionGroup *ModelGroup;
 };

@@ -291,6 +291,33 @@ void PaintKind(QPainter &P, int Row, const QRect &R)
              {QPoint(5, 13), QPoint(8, 10), QPoint(10, 11), QPoint(12, 6), QPoint(15, 4)})
             P.drawEllipse(QPointF(Pt + R.topLeft()), 1.5, 1.5);
         break;
+    case 13: { // regression: a rising curve through points
+        P.setPen(Qt::black);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.right(), R.bottom() - 1);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.left() + 1, R.top());
+        QPainterPath Curve;
+        Curve.moveTo(R.left() + 3, R.bottom() - 3);
+        Curve.cubicTo(R.left() + 10, R.bottom() - 4, R.left() + 13, R.top() + 8, R.right() - 1,
+                      R.top() + 1);
+        P.setPen(QPen(Qt::red, 1.5));
+        P.setBrush(Qt::NoBrush);
+        P.drawPath(Curve);
+        P.setPen(Qt::NoPen);
+        P.setBrush(Qt::blue);
+        for (QPoint Pt : {QPoint(5, 13), QPoint(9, 12), QPoint(12, 9), QPoint(14, 5)})
+            P.drawEllipse(QPointF(Pt + R.topLeft()), 1.5, 1.5);
+        break;
+    }
+    case 14: // residual plot: points on both sides of the zero line
+        P.setPen(Qt::black);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.left() + 1, R.top());
+        P.setPen(QPen(Qt::black, 1));
+        P.drawLine(R.left() + 1, R.center().y(), R.right(), R.center().y());
+        P.setPen(Qt::NoPen);
+        P.setBrush(Qt::red);
+        for (QPoint Pt : {QPoint(4, 6), QPoint(7, 12), QPoint(10, 5), QPoint(13, 11), QPoint(16, 7)})
+            P.drawEllipse(QPointF(Pt + R.topLeft()), 1.5, 1.5);
+        break;
     default:
         break;
     }
@@ -353,19 +380,19 @@ QPixmap KindIconStrip()
     static QPixmap Strip;
     if (!Strip.isNull())
         return Strip;
-    QImage Colour(18, 180, QImage::Format_ARGB32);
+    QImage Colour(18, 18 * KindIconRows, QImage::Format_ARGB32);
     Colour.fill(Qt::transparent);
     {
         QPainter P(&Colour);
         P.setRenderHint(QPainter::Antialiasing, true);
-        for (int Row = 0; Row < 10; ++Row)
+        for (int Row = 0; Row < KindIconRows; ++Row)
             PaintKind(P, Row, QRect(0, Row * 18, 18, 18));
     }
     const QImage Dim = Grey(Colour);
-    QImage All(72, 180, QImage::Format_ARGB32);
+    QImage All(72, 18 * KindIconRows, QImage::Format_ARGB32);
     All.fill(Qt::transparent);
     QPainter P(&All);
-    for (int Row = 0; Row < 10; ++Row) {
+    for (int Row = 0; Row < KindIconRows; ++Row) {
         const QRect Src(0, Row * 18, 18, 18);
         // Under the selection bar the icon sits on a white tile so it stays
         // readable on the highlight colour.
@@ -384,7 +411,7 @@ QPixmap KindIconStrip()
 
 QPixmap KindIcon(int Row, int State)
 {
-    if (Row < 0 || Row >= 10 || State < 0 || State > 3)
+    if (Row < 0 || Row >= KindIconRows || State < 0 || State > 3)
         return QPixmap();
     return KindIconStrip().copy(State * 18, Row * 18, 18, 18);
 }

@@ -20,5 +20,9 @@ QString DirectionResource(int Direction);
 // the strip (kind - 1), State 0 allowed, 1 allowed under the selection bar,
 // 2 not allowed, 3 not allowed under the selection bar.
 QPixmap KindIcon(int Row, int State);
-// The whole strip: 72 x 180, rows of 18, columns at x = 0, 18, 36, 54.
+// Rows of the strip: one per description kind number 1..16, those of kinds
+// this program lacks left empty.
+constexpr int KindIconRows = 16;
+// The whole strip: 72 wide, KindIconRows rows of 18, columns at x = 0, 18,
+// 36, 54.
 QPixmap KindIconStrip();

@@ -18,6 +18,10 @@ const char *const ObsKindTexts[KindCount] = {
     "Cirkeldiagram (max. 16 forskellige værdier)",
     "Krydstabel (max. 100 x 100)",
     "Krydsdiagram",
+    "",
+    "",
+    "Regression",
+    "Residualplot",
 };
 
 // Entries of series I as last computed (0 when nothing was computed).
@@ -62,6 +66,8 @@ bool ObsAvailable(const tLumen &L, int Kind)
     case bkKrydstabel:
         return TwoCols && N0 >= 1 && N1 >= 1 && SameGrouping && N0 <= 100 && N1 <= 100;
     case bkKrydsdiagram:
+    case bkRegression:
+    case bkResidualplot:
         return TwoCols && N0 >= 1 && N1 >= 1 && !L.IsGrouped(L.SelCol(0)) &&
                !L.IsGrouped(L.SelCol(1));
     default:

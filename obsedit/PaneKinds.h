@@ -8,9 +8,11 @@
 
 #include <QString>
 
-constexpr int KindCount = 10;
+constexpr int KindCount = 14;
 
-// The text of a kind's item in the observation editor's list (kinds 1..10).
+// The text of a kind's item in the observation editor's list (kinds
+// 1..KindCount); empty for a number kept free for a kind this program does
+// not have (its list item is hidden and never allowed).
 QString KindItemText(int Kind);
 
 // Whether a pane may show Kind for data of type Type, judged from the marks

@@ -15,7 +15,7 @@
 
 bool CopiedAsPicture(int Kind)
 {
-    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel;
+    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel && Kind != bkRegression;
 }
 
 const QVector<tOutputItem> &ObsOutputItems()
@@ -34,6 +34,9 @@ const QVector<tOutputItem> &ObsOutputItems()
          "Cirkeldiagram"},
         {bkKrydstabel, "PrintKrydstabel", "Krydstabel", "Kopierkrydstabel", "Krydstabel"},
         {bkKrydsdiagram, "PrintKrydsdiagram", "Krydsdiagram", "Kopierkrydsdiagram", "Krydsdiagram"},
+        {bkRegression, "PrintRegression", "Regression", "KopierRegression", "Regression"},
+        {bkResidualplot, "PrintResidualplot", "Residualplot", "KopierResidualplot",
+         "Residualplot"},
     };
     return Items;
 }
@@ -142,6 +145,7 @@ QString TEditorFrame::OutputError(int Kind)
     if (Kind != bkTabel && D.IsGrouped() && D.HasClassFault())
         return QStringLiteral("Fejl i intervaller");
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram ||
+                          Kind == bkRegression || Kind == bkResidualplot ||
                           (Kind == bkMaerketal && Lumen().SelColCount() == 2);
     if (EditorType() == dtObs && PairKind && PairsFaulty(Lumen()))
         return QStringLiteral("Fejl i data-par");
@@ -200,6 +204,7 @@ QSize TEditorFrame::PictureSize(int Kind)
     case bkFrekvensgraf:
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
+    case bkResidualplot:
         return QSize(400, 400);
     case bkCirkeldiagram: {
         // The legend's last rows reach below the pane's range; the picture
@@ -265,7 +270,8 @@ void TEditorFrame::PrintDescription(int Kind, const QString &Title)
         return;
     tDescriptionPrint Job;
     Job.Title = PageTitle(Title, Name);
-    Job.Font = PrinterFont(Panes[1]->PaintBox->font(), Kind == bkMaerketal ? 12 : 10);
+    Job.Font = PrinterFont(Panes[1]->PaintBox->font(),
+                           Kind == bkMaerketal || Kind == bkRegression ? 12 : 10);
     Job.ScreenPpi = logicalDpiY();
     Printer.setDocName(QStringLiteral("Lumentor - ") + Job.Title);
     QPainter P;

@@ -17,7 +17,7 @@ struct tOutputItem {
 // Whether a kind is copied as a picture (else as text).
 bool CopiedAsPicture(int Kind);
 
-// The observation editor's ten kinds.
+// The observation editor's kinds.
 const QVector<tOutputItem> &ObsOutputItems();
 // The six kinds of the frequency and grouped editors (table, key figures,
 // the three graphs and the pie chart).

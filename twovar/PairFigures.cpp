@@ -12,34 +12,69 @@ bool PairColumnsFaulty(const tLumen &L, int ColX, int ColY)
     return false;
 }
 
+void tPairAccumulator::Flush()
+{
+    if (Used == 0)
+        return;
+    const Extended M = Extended(Used);
+    Extended Su = 0, Sv = 0;
+    for (int I = 0; I < Used; ++I) {
+        Su += U[I];
+        Sv += V[I];
+    }
+    const Extended Bu = Su / M, Bv = Sv / M;
+    Extended Buu = 0, Bvv = 0, Buv = 0;
+    for (int I = 0; I < Used; ++I) {
+        const Extended A = U[I] - Bu, B = V[I] - Bv;
+        Buu += A * A;
+        Bvv += B * B;
+        Buv += A * B;
+    }
+    if (n == 0) {
+        Mu = Bu;
+        Mv = Bv;
+        Cuu = Buu;
+        Cvv = Bvv;
+        Cuv = Buv;
+    } else {
+        const Extended N = Extended(n) + M;
+        const Extended Du = Bu - Mu, Dv = Bv - Mv;
+        const Extended W = Extended(n) * M / N;
+        Cuu += Buu + Du * Du * W;
+        Cvv += Bvv + Dv * Dv * W;
+        Cuv += Buv + Du * Dv * W;
+        Mu += Du * M / N;
+        Mv += Dv * M / N;
+    }
+    SumU += Su;
+    SumV += Sv;
+    n += Used;
+    Used = 0;
+}
+
+tPairSums tPairAccumulator::Sums()
+{
+    Flush();
+    tPairSums S;
+    S.n = n;
+    if (n == 0)
+        return S;
+    const Extended N = Extended(n);
+    S.Sx = SumU + N * Kx;
+    S.Sy = SumV + N * Ky;
+    S.MeanX = Kx + Mu;
+    S.MeanY = Ky + Mv;
+    S.Cxx = Cuu;
+    S.Cyy = Cvv;
+    S.Cxy = Cuv;
+    return S;
+}
+
 tPairSums PairSumsOf(const tLumen &L, int ColX, int ColY)
 {
-    tPairSums S;
-    Extended Kx = 0, Ky = 0, Dx = 0, Dy = 0;
-    ForEachPair(L, ColX, ColY, [&](int, Extended X, Extended Y) {
-        if (S.n == 0) {
-            Kx = X;
-            Ky = Y;
-        }
-        ++S.n;
-        S.Sx += X;
-        S.Sy += Y;
-        Dx += X - Kx;
-        Dy += Y - Ky;
-    });
-    if (S.n == 0)
-        return S;
-    const Extended N = Extended(S.n);
-    const Extended Mx = Dx / N, My = Dy / N; // means of the shifted values
-    S.MeanX = Kx + Mx;
-    S.MeanY = Ky + My;
-    ForEachPair(L, ColX, ColY, [&](int, Extended X, Extended Y) {
-        const Extended U = (X - Kx) - Mx, V = (Y - Ky) - My;
-        S.Cxx += U * U;
-        S.Cyy += V * V;
-        S.Cxy += U * V;
-    });
-    return S;
+    tPairAccumulator A;
+    ForEachPair(L, ColX, ColY, [&A](int, Extended X, Extended Y) { A.Add(X, Y); });
+    return A.Sums();
 }
 
 tPairFigures PairFiguresOf(const tPairSums &S)
