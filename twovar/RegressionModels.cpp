@@ -37,8 +37,10 @@ void Finish(tModelFit &F, int64_t Pairs)
         F.b = std::exp(Line.Intercept);
         break;
     }
-    F.Defined = std::isfinite(F.a) && std::isfinite(F.b) && F.b != 0 &&
-                (F.Model != rmEksponentiel || F.a != 0);
+    // A curved model whose b or a under- or overflows is no model a number
+    // can show.
+    F.Defined = std::isfinite(F.a) && std::isfinite(F.b) &&
+                (F.Model == rmLineaer || F.b != 0) && (F.Model != rmEksponentiel || F.a != 0);
 }
 
 } // namespace
