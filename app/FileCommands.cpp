@@ -3,7 +3,9 @@
 #include "InfoForm.h"
 #include "LumenForm.h"
 #include "RecentFiles.h"
+#include "SheetFileOpen.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace
@@ -63,6 +65,7 @@ void TLumenForm::NewDocument(TDataType Type)
     if (QuerySave() == QMessageBox::Cancel)
         return;
     CurrentFileName.clear();
+    SheetFileName.clear();
     ReplaceDataSet(std::make_unique<tLumen>(), false);
     Info->ResetText();
     ShowEditor(Type);
@@ -73,13 +76,21 @@ void TLumenForm::OpenDocument()
     CommitEditing();
     if (QuerySave() == QMessageBox::Cancel)
         return;
-    const QString Name = Dialogs().OpenFileName(QStringLiteral("Åbn"), DataFilter, DataSuffix);
+    const QString Name = Dialogs().OpenFileName(
+        QStringLiteral("Åbn"),
+        DataFilter + QStringLiteral(";;") + SheetFilter + QStringLiteral(";;") + AllFilesFilter,
+        DataSuffix);
     if (!Name.isEmpty())
         OpenFile(Name);
 }
 
 void TLumenForm::OpenFile(const QString &Name)
 {
+    if (IsSheetFileName(Name)) {
+        OpenSheetFile(Name);
+        return;
+    }
+    SheetFileName.clear();
     CurrentFileName = Name;
     std::unique_ptr<tLumen> NewSet = tLumen::CreateFromFile(Name);
     if (!NewSet || NewSet->ReadFailed()) {
@@ -101,6 +112,27 @@ void TLumenForm::OpenFile(const QString &Name)
     Recent->Add(Name);
 }
 
+// A spreadsheet as a new, unsaved observation data set named after the file;
+// the open data set stays when the file cannot be read or the sheet choice
+// is cancelled.
+void TLumenForm::OpenSheetFile(const QString &Name)
+{
+    tSheet Sheet;
+    if (!AskAndReadSheet(Dialogs(), Name, Sheet))
+        return;
+    auto NewSet = std::make_unique<tLumen>();
+    FillSheet(*NewSet, Sheet);
+    NewSet->ClearModified();
+    CurrentFileName.clear();
+    SheetFileName = Name;
+    DataType = dtObs;
+    ReplaceDataSet(std::move(NewSet), true);
+    Info->ResetText();
+    ShowEditor(dtObs);
+    Recent->Add(Name);
+    TellSheetCut(Dialogs(), Sheet);
+}
+
 void TLumenForm::SaveDocument()
 {
     CommitEditing();
@@ -113,11 +145,23 @@ void TLumenForm::SaveDocument()
 void TLumenForm::SaveDocumentAs()
 {
     CommitEditing();
-    const QString Name =
-        Dialogs().SaveFileName(QStringLiteral("Gem som"), DataFilter, DataSuffix, CurrentFileName);
+    // A set read from a spreadsheet is offered a data file beside it, so that
+    // the spreadsheet is never written over.
+    QString Initial = CurrentFileName;
+    if (Initial.isEmpty() && !SheetFileName.isEmpty()) {
+        const QFileInfo Sheet(SheetFileName);
+        Initial = Sheet.dir().filePath(Sheet.completeBaseName() + QStringLiteral(".") + DataSuffix);
+    }
+    QString Name =
+        Dialogs().SaveFileName(QStringLiteral("Gem som"), DataFilter, DataSuffix, Initial);
     if (Name.isEmpty())
         return;
+    if (IsSheetFileName(Name)) {
+        const QFileInfo Typed(Name);
+        Name = Typed.dir().filePath(Typed.completeBaseName() + QStringLiteral(".") + DataSuffix);
+    }
     CurrentFileName = Name;
+    SheetFileName.clear();
     SaveToNamedFile();
     UpdateCaption();
 }

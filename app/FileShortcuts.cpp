@@ -2,6 +2,7 @@
 // menus and files dropped on the main window.
 #include "LumenForm.h"
 #include "RecentFiles.h"
+#include "SheetFile.h"
 #include "TextTransfer.h"
 
 #include <QApplication>
@@ -16,9 +17,11 @@ namespace
 {
 const QString ErrorTitle = QStringLiteral("Fejl");
 
+// A file that opens as a data set: a data file or a spreadsheet.
 bool IsDataFile(const QString &Name)
 {
-    return QFileInfo(Name).suffix().compare(QLatin1String("lmt"), Qt::CaseInsensitive) == 0;
+    return QFileInfo(Name).suffix().compare(QLatin1String("lmt"), Qt::CaseInsensitive) == 0 ||
+           IsSheetFileName(Name);
 }
 
 bool IsTextFile(const QString &Name)

@@ -63,7 +63,10 @@ class TLumenForm : public QMainWindow, public TEditorHost
 
     void ShowEditor(TDataType Type);
     void HideEditor();
+    // A data file, or a spreadsheet (.xlsx, .ods, .csv) as a new unsaved
+    // observation data set.
     void OpenFile(const QString &Name);
+    void OpenSheetFile(const QString &Name);
     QMessageBox::StandardButton QuerySave();
     void SaveToNamedFile();
 
@@ -109,6 +112,7 @@ class TLumenForm : public QMainWindow, public TEditorHost
 
     std::unique_ptr<tLumen> DataSet;
     QString CurrentFileName;
+    QString SheetFileName; // the spreadsheet an unsaved set was read from
     std::unique_ptr<TDialogs> OwnDialogs;
     TDialogs *ActiveDialogs = nullptr;
     std::unique_ptr<QPrinter> PrinterObject;

@@ -34,12 +34,14 @@ class TScriptedDialogs : public TDialogs
     QQueue<int> PrintFromPages; // with PrintToPages: the chosen range, 0 0 for all
     QQueue<int> PrintToPages;
     QQueue<QString> PrintNames; // an entry confirms the name dialog with that text
+    QQueue<int> ItemChoices;    // for ChooseItem; none left: cancelled
 
     // What was asked.
     QList<tAsked> Asked;
     QList<tFileAsked> FilesAsked;
     QList<int> PrintMaxPages;
     int NamesAsked = 0;
+    QList<QStringList> ItemsAsked;
 
     QMessageBox::StandardButton Message(QMessageBox::Icon Icon, const QString &Title,
                                         const QString &Text, QMessageBox::StandardButtons Buttons,
@@ -86,6 +88,12 @@ class TScriptedDialogs : public TDialogs
             return false;
         Name = PrintNames.dequeue();
         return true;
+    }
+
+    int ChooseItem(const QString &, const QString &, const QStringList &Items) override
+    {
+        ItemsAsked.append(Items);
+        return ItemChoices.isEmpty() ? -1 : ItemChoices.dequeue();
     }
 
     // The last message asked, or an empty record.

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -104,4 +105,12 @@ bool TStandardDialogs::PrintName(QString &Name)
     if (!NavnDlg)
         NavnDlg = new TNavnDlg(GlyphIcon(TGlyph::Print).pixmap(32, 32), Parent);
     return NavnDlg->Ask(Name);
+}
+
+int TStandardDialogs::ChooseItem(const QString &Title, const QString &Label,
+                                 const QStringList &Items)
+{
+    bool Ok = false;
+    const QString Chosen = QInputDialog::getItem(Parent, Title, Label, Items, 0, false, &Ok);
+    return Ok ? int(Items.indexOf(Chosen)) : -1;
 }

@@ -25,6 +25,7 @@ class TStandardDialogs : public TDialogs
     bool PrintDialog(QPrinter &Printer, int MaxPage) override;
     bool PrinterSetupDialog(QPrinter &Printer) override;
     bool PrintName(QString &Name) override;
+    int ChooseItem(const QString &Title, const QString &Label, const QStringList &Items) override;
 
   private:
     QWidget *Parent;

@@ -1,17 +1,16 @@
 // lumentor-cli describe FILE.lmt SERIES --table|--keys: the text that "copy
 // table" or "copy key figures" puts on the clipboard for that description;
 // with two columns --crosstable|--pairkeys|--regression, the copy texts of
-// the cross table, of the pair's key figures and of the regression models.
+// the cross table, of the pair's key figures and of the regression models;
+// --boxplot the box plot's text copy, --histogram the histogram's bars.
 #include "Command.h"
 #include "Series.h"
+#include "ShapeFigures.h"
 #include "TextTransfer.h"
 #include "TwoVar.h"
 
 namespace
 {
-
-const char *const PairUsage =
-    "describe FIL.lmt --col A --col B --crosstable|--pairkeys|--regression";
 
 enum tPairText { ptCross, ptKeys, ptRegression };
 
@@ -29,8 +28,7 @@ int DescribePair(const QStringList &Args, tPairText What)
     const tLumen &L = *Lumen;
     const tDescriptor &D = DescriptorOf(*Lumen);
     if (L.SelColCount() != 2) {
-        Err() << "Brug: lumentor-cli " << PairUsage << "\n";
-        return 2;
+        return UsageError("describe");
     }
     if (D.ListCount(1) == 0) {
         Err() << "Serien indeholder ingen tal\n";
@@ -61,20 +59,45 @@ int DescribePair(const QStringList &Args, tPairText What)
     return 0;
 }
 
+// The box plot's five numbers per series, or the histogram's bars: refused
+// as the kind lists refuse them.
+int DescribeShape(const QStringList &Args, TBeskrivKind Kind)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    const QString Refusal = ShapeRefusal(Kind, *Lumen, D);
+    if (!Refusal.isEmpty()) {
+        Err() << Refusal << "\n";
+        return 1;
+    }
+    Out() << (Kind == bkBoksplot ? BoxPlotText(D) : HistogramText(D));
+    return 0;
+}
+
 int Describe(const QStringList &Args)
 {
     const bool Table = Args.contains(QLatin1String("--table"));
     const bool Keys = Args.contains(QLatin1String("--keys"));
     const bool Cross = Args.contains(QLatin1String("--crosstable"));
     const bool PairKeys = Args.contains(QLatin1String("--pairkeys"));
+    const bool Box = Args.contains(QLatin1String("--boxplot"));
+    const bool Histogram = Args.contains(QLatin1String("--histogram"));
     const bool Models = Args.contains(QLatin1String("--regression"));
-    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Models) != 1) {
-        Err() << "Brug: lumentor-cli describe " << SeriesUsage << " --table|--keys\n"
-              << "      lumentor-cli " << PairUsage << "\n";
-        return 2;
+    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Box) + int(Histogram) +
+            int(Models) !=
+        1) {
+        return UsageError("describe");
     }
     if (Cross || PairKeys || Models)
         return DescribePair(Args, Cross ? ptCross : Models ? ptRegression : ptKeys);
+    if (Box || Histogram)
+        return DescribeShape(Args, Box ? bkBoksplot : bkHistogram);
     std::unique_ptr<tLumen> Lumen;
     QString Error;
     int Rc = 1;
@@ -100,17 +123,6 @@ int Describe(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("describe", &Describe,
-                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N "
-                   "--table|--keys|--crosstable|--pairkeys|--regression",
-                   "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
-                   "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
-                   "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"
-                   "--hyp N / --grup N: hyppigheds- eller grupperingskolonne N (1 til 8).\n"
-                   "Samme slags serie kan gentages, fx --col A --col C.\n"
-                   "Med to --col og --crosstable (\"Krydstabel\") eller --pairkeys (mærketal for\n"
-                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal;\n"
-                   "med --regression (\"Regression\") de tre regressionsmodeller (lineær,\n"
-                   "eksponentiel og potens) med a, b, r² og antal par.");
+CommandRegistrar R("describe", &Describe);
 
 } // namespace

@@ -1,39 +1,76 @@
-// lumentor-cli import TEXT.txt -o FILE.lmt: reads a tab- or semicolon-separated
-// text file as a new observation data set, the way the editor imports a
-// sheet, and saves it.
+// lumentor-cli import FIL -o FIL.lmt [--sheet N|NAVN]: reads a tab- or
+// semicolon-separated text file, or a spreadsheet (.xlsx, .ods, .csv), as a
+// new observation data set, the way the program opens or imports it, and
+// saves it.
 #include "Command.h"
+#include "SheetFile.h"
 #include "TextTransfer.h"
+
+#include <QFileInfo>
 
 namespace
 {
 
-int Import(const QStringList &Args)
+// The chosen sheet of a spreadsheet into Lumen; 1 (told) when it fails.
+int ImportSheet(const QString &Input, const QString &Choice, tLumen &Lumen)
 {
-    QString Input, Output;
-    bool Bad = false;
-    for (int I = 0; I < Args.size(); ++I) {
-        if (Args[I] == QLatin1String("-o") && I + 1 < Args.size() && Output.isEmpty())
-            Output = Args[++I];
-        else if (Input.isEmpty() && !Args[I].startsWith(QLatin1Char('-')))
-            Input = Args[I];
-        else
-            Bad = true;
+    const QString Shown = QFileInfo(Input).fileName();
+    QStringList Names;
+    if (!ReadSheetNames(Input, Names)) {
+        Err() << "Kunne ikke læse " << Shown << "\n";
+        return 1;
     }
-    if (Input.isEmpty() || Output.isEmpty() || Bad) {
-        Err() << "Brug: lumentor-cli import TEKST.txt -o FIL.lmt\n";
-        return 2;
+    const int Index = Choice.isEmpty() ? 0 : FindSheetIndex(Names, Choice);
+    if (Index < 0) {
+        Err() << "Arket " << Choice << " findes ikke i " << Shown << "; arkene er: "
+              << Names.join(QStringLiteral(", ")) << "\n";
+        return 1;
     }
+    tSheet Sheet;
+    if (!ReadSheetFile(Input, Index, Sheet)) {
+        Err() << "Kunne ikke læse " << Shown << "\n";
+        return 1;
+    }
+    FillSheet(Lumen, Sheet);
+    if (SheetColumnsCut(Sheet))
+        Err() << "Kun de første 26 kolonner er læst.\n";
+    return 0;
+}
+
+int ImportText(const QString &Input, tLumen &Lumen)
+{
     QString Text;
     if (!ReadTextFile(Input, true, Text)) {
         Err() << "Kunne ikke læse tekstfilen\n";
         return 1;
     }
-    tLumen Lumen;
     if (!PasteSheet(Lumen, Text, true)) {
         Err() << "Teksten kan ikke bruges som talsæt: rækkerne har ikke lige mange felter, "
                  "eller der er ingen hel række\n";
         return 1;
     }
+    return 0;
+}
+
+int Import(const QStringList &Args)
+{
+    QString Output, Choice;
+    QStringList Rest;
+    if (!SplitOptions(Args, {{"-o", &Output}, {"--sheet", &Choice}}, {}, Rest))
+        return 2;
+    if (Rest.size() != 1 || Rest.first().startsWith(QLatin1Char('-')) || Output.isEmpty()) {
+        return UsageError("import");
+    }
+    const QString Input = Rest.first();
+    const bool Sheet = IsSheetFileName(Input);
+    if (!Sheet && !Choice.isEmpty()) {
+        Err() << "--sheet gælder kun regneark (.xlsx, .ods, .csv)\n";
+        return 2;
+    }
+    tLumen Lumen;
+    const int Result = Sheet ? ImportSheet(Input, Choice, Lumen) : ImportText(Input, Lumen);
+    if (Result != 0)
+        return Result;
     const TDataType Saved = DataType;
     DataType = dtObs;
     Lumen.SaveToFile(Output);
@@ -45,10 +82,6 @@ int Import(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar
-    R("import", &Import, "import TEKST.txt -o FIL.lmt",
-      "Læser en tekstfil som et nyt datasæt af observationer og gemmer det i FIL.lmt.\n"
-      "Felterne adskilles af tabulator eller \";\"; alle linjer skal have lige mange\n"
-      "felter. En første linje eller kolonne med bogstaver giver navnene.");
+CommandRegistrar R("import", &Import);
 
 } // namespace

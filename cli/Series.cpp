@@ -1,10 +1,12 @@
 #include "Series.h"
+#include "Command.h"
 #include "TwoVar.h"
 
 #include "CellText.h"
 #include "Command.h"
 #include "DrawKind.h"
 #include "Printing.h"
+#include "ShapeFigures.h"
 
 #include <algorithm>
 
@@ -142,6 +144,8 @@ const tKindName KindNames[] = {
     {"datakurve", bkDatakurve},
     {"krydstabel", bkKrydstabel},
     {"krydsdiagram", bkKrydsdiagram},
+    {"boksplot", bkBoksplot},
+    {"histogram", bkHistogram},
     {"regression", bkRegression},
     {"residualplot", bkResidualplot},
 };
@@ -153,6 +157,18 @@ TBeskrivKind ParseKindName(const QString &Text)
         if (Text == QLatin1String(K.Name))
             return K.Kind;
     return bkIngen;
+}
+
+bool TakesRegression(TBeskrivKind Kind)
+{
+    return Kind == bkKrydsdiagram || Kind == bkRegression || Kind == bkResidualplot;
+}
+
+int RegressionRefused()
+{
+    Err() << "--regression kan kun bruges med --kind krydsdiagram, regression eller "
+             "residualplot\n";
+    return 2;
 }
 
 QFont PaneFont()
@@ -177,9 +193,18 @@ bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error)
     return true;
 }
 
-QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind)
+QString SeriesKindError(const tDescriptor &D, TBeskrivKind)
 {
-    return D.HasClassFault() && Kind != bkTabel ? QStringLiteral("Fejl i intervaller") : QString();
+    return D.HasClassFault() ? ClassFaultNotice() : QString();
+}
+
+QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
+{
+    if (!IsTwoVariableKind(L, Kind))
+        return SeriesKindError(D, Kind);
+    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal ||
+                          Kind == bkRegression || Kind == bkResidualplot;
+    return PairKind && MarkedPairFaulty(L) ? QStringLiteral("Fejl i data-par") : QString();
 }
 
 void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind)
@@ -224,6 +249,33 @@ bool ReadModelOption(const QString &Name, TBeskrivKind Kind, bool Regression, in
     return true;
 }
 
+QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
+{
+    // The kind lists' rules: boxes for one to six observation columns or one
+    // line, or the one marked frequency or grouped column; a histogram for
+    // one grouped column.
+    const int Cols = L.SelColCount();
+    const int Marked =
+        DataType == dtObs ? Cols + L.SelLineCount()
+                          : (DataType == dtHyp ? L.SelHypColCount() : L.SelGrupColCount());
+    if (Kind == bkBoksplot) {
+        if (Cols > MaxSeries)
+            return QStringLiteral("Højst 6 serier");
+        if (Marked > 1 && !(DataType == dtObs && Cols > 1))
+            return QStringLiteral("Boksplot tegnes for én linje eller kolonne ad gangen");
+        for (int I = 0; I < D.SeriesCount(); ++I)
+            if (D.N(I) <= 0)
+                return QStringLiteral("Serien indeholder ingen tal");
+        const QString Refusal = BoxPlotRefusal(D);
+        return Refusal;
+    }
+    if (Marked != 1 || !D.IsGrouped())
+        return QStringLiteral("Histogram kræver én grupperet kolonne");
+    if (D.N(0) <= 0)
+        return QStringLiteral("Serien indeholder ingen tal");
+    return HistogramRefusal(D);
+}
+
 QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
 {
     const int Cols = L.SelColCount();
@@ -254,6 +306,9 @@ QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))
             return QStringLiteral("Krydstabel (max. 100 x 100)");
         return QString();
+    case bkBoksplot:
+    case bkHistogram:
+        return ShapeRefusal(Kind, L, D);
     case bkMaerketal:
         if (Cols == 2 && FirstGrouped != L.IsGrouped(L.SelCol(1)))
             return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");

@@ -419,23 +419,25 @@ void tLumen::ClearLine(int Line)
 
 void tLumen::SwapLines(int A, int B)
 {
-    if (A < 0 || B < 0)
+    if (A < 0 || B < 0 || A == B)
         return;
-    int Lo = std::min(A, B), Hi = std::max(A, B);
+    const int Hi = std::max(A, B);
     while (LineNames.size() <= Hi)
         LineNames.append(QString());
     LineNames.swapItemsAt(A, B);
-    for (int C = 0; C < ObsColumns; ++C) {
-        QVector<tCell> &Cells = Cols[C].Cells;
-        bool Appended = false;
-        if (Cells.size() == Hi) {
-            Cells.append(tCell{});
-            Appended = true;
-        }
-        if (Cells.size() > Hi)
-            std::swap(Cells[A], Cells[B]);
-        if (Appended)
-            SetCellText(Lo, C, QString());
+    while (!LineNames.isEmpty() && LineNames.last().isEmpty())
+        LineNames.removeLast();
+    // Every column exchanges the two lines, so a line keeps its cells
+    // together: a column that ends between them gets the empty cell it
+    // lacks, and afterwards no column ends in an empty cell.
+    for (tDataCol &C : Cols) {
+        if (C.Cells.size() <= std::min(A, B))
+            continue; // both cells empty already
+        if (C.Cells.size() <= Hi)
+            C.Cells.resize(Hi + 1);
+        std::swap(C.Cells[A], C.Cells[B]);
+        TrimTrailingEmpty(C.Cells);
+        Modified = true;
     }
 }
 

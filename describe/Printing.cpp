@@ -4,6 +4,8 @@
 #include "FreqTableDraw.h"
 
 #include <QFontMetrics>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <algorithm>
 #include <cmath>
@@ -18,6 +20,30 @@ tPrintPage tPrintPage::Of(const QPaintDevice &Device)
     return Page;
 }
 
+void SetUpPrintPage(QPagedPaintDevice &Device, bool Landscape)
+{
+    Device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                     Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+}
+
+QFont DataSetPrintFont()
+{
+    QFont F(QStringLiteral("Arial"));
+    F.setPointSize(9);
+    return F;
+}
+
+QString ClassFaultNotice()
+{
+    return QStringLiteral("Fejl i intervaller");
+}
+
+QString TableClassFaultNotice(const QString &Name)
+{
+    return ClassFaultNotice() + QLatin1Char('-') + Name;
+}
+
 QString KindPrintTitle(int Kind)
 {
     static const char *const Titles[] = {"",
@@ -30,16 +56,11 @@ QString KindPrintTitle(int Kind)
                                          "Sumfrekvensgraf",
                                          "Cirkeldiagram",
                                          "Krydstabel",
-                                         "Krydsdiagram"};
-    // The kinds appended later.
-    switch (Kind) {
-    case bkRegression:
-        return QStringLiteral("Regression");
-    case bkResidualplot:
-        return QStringLiteral("Residualplot");
-    default:
-        break;
-    }
+                                         "Krydsdiagram",
+                                         "Boksplot",
+                                         "Histogram",
+                                         "Regression",
+                                         "Residualplot"};
     if (Kind < 0 || Kind >= int(std::size(Titles)))
         return QString();
     return QString::fromUtf8(Titles[Kind]);

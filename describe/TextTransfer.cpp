@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -70,14 +71,35 @@ int TypedDecimals(const QString &Token)
     return int(std::min<qsizetype>(Token.size() - Mark - 1, 9));
 }
 
-void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token)
+// Whether a stored value shows in full with D decimals: its 15 significant
+// digits (all a spreadsheet keeps) end at or before the D-th decimal, so that
+// a spreadsheet's 0.30000000000000004 shows as 0,3 and its 1.52 as 1,52.
+bool ShowsWithDecimals(Extended Value, int D)
+{
+    static const double Scale[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const double S = std::fabs(double(Value)) * Scale[D];
+    return std::fabs(S - std::nearbyint(S)) <= S * 1e-14;
+}
+
+void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token, bool Stored = false)
 {
     Lumen.SetCellText(Line, Col, Token);
-    if (Lumen.GetCellState(Line, Col) != csNumber)
+    TCellState St = csEmpty;
+    const Extended V = Lumen.GetCellValue(Line, Col, St);
+    if (St != csNumber)
         return;
-    const int D = TypedDecimals(Token);
-    if (D > Lumen.GetDecimals(Col))
+    int D = Lumen.GetDecimals(Col);
+    if (Stored) {
+        // Raised to the fewest decimals (at most 9) that show the value.
+        if (D >= 9 || ShowsWithDecimals(V, std::max(D, 0)))
+            return;
+        while (++D < 9 && !ShowsWithDecimals(V, D)) {
+        }
         Lumen.SetDecimals(Col, D);
+        return;
+    }
+    if (TypedDecimals(Token) > D)
+        Lumen.SetDecimals(Col, TypedDecimals(Token));
 }
 
 } // namespace
@@ -105,7 +127,7 @@ QString LineText(const tLumen &Lumen, int Line)
     return S;
 }
 
-QString SheetText(const tLumen &Lumen, bool WithNames)
+QString SheetText(const tLumen &Lumen, bool WithNames, const QString &RowEnd)
 {
     const int Cols = Lumen.UsedColumns();
     const int Lines = Lumen.MaxLines();
@@ -114,18 +136,18 @@ QString SheetText(const tLumen &Lumen, bool WithNames)
         S += Tab;
         for (int C = 0; C < Cols; ++C) {
             S += Lumen.GetColName(C);
-            S += C + 1 < Cols ? Tab : Cr;
+            S += C + 1 < Cols ? Tab : RowEnd;
         }
         // No column in use: the name row still ends.
         if (Cols == 0)
-            S += Cr;
+            S += RowEnd;
     }
     for (int Line = 0; Line < Lines; ++Line) {
         if (WithNames)
             S += Lumen.GetLineName(Line) + Tab;
         for (int C = 0; C < Cols; ++C) {
             S += Lumen.GetCellText(Line, C);
-            S += C + 1 < Cols ? Tab : Cr;
+            S += C + 1 < Cols ? Tab : RowEnd;
         }
     }
     return S;
@@ -352,16 +374,26 @@ bool ReadSheet(const QString &Text, bool FromFile, tSheet &Sheet)
     // Whatever follows the last CR is not a complete row.
     if (Sheet.Columns * Sheet.Rows.size() <= 0)
         return false;
-
-    Sheet.HeaderRow = true;
-    for (const QString &T : Sheet.Rows.first())
-        if (!T.isEmpty() && !ContainsLetter(T))
-            Sheet.HeaderRow = false;
-    Sheet.NameColumn = true;
-    for (const QStringList &R : Sheet.Rows)
-        if (!R.first().isEmpty() && !ContainsLetter(R.first()))
-            Sheet.NameColumn = false;
+    FindSheetNames(Sheet);
     return true;
+}
+
+void FindSheetNames(tSheet &Sheet)
+{
+    Sheet.HeaderRow = !Sheet.Rows.isEmpty();
+    if (Sheet.HeaderRow)
+        for (const QString &T : Sheet.Rows.first())
+            if (!T.isEmpty() && !ContainsLetter(T))
+                Sheet.HeaderRow = false;
+    Sheet.NameColumn = !Sheet.Rows.isEmpty();
+    for (const QStringList &R : Sheet.Rows)
+        if (!R.isEmpty() && !R.first().isEmpty() && !ContainsLetter(R.first()))
+            Sheet.NameColumn = false;
+}
+
+bool SheetColumnsCut(const tSheet &Sheet)
+{
+    return Sheet.Columns - (Sheet.NameColumn ? 1 : 0) > ObsColumns;
 }
 
 bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
@@ -370,6 +402,12 @@ bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
     if (!ReadSheet(Text, FromFile, Sheet))
         return false;
     Lumen.SaveUndo(uoInsertSheet);
+    FillSheet(Lumen, Sheet);
+    return true;
+}
+
+void FillSheet(tLumen &Lumen, const tSheet &Sheet)
+{
     for (int C = 0; C < ObsColumns; ++C)
         Lumen.ClearColumn(C);
     Lumen.ClearLineNames();
@@ -384,18 +422,20 @@ bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
     }
     if (Sheet.NameColumn)
         for (int R = Top; R < Sheet.Rows.size(); ++R)
-            Lumen.SetLineName(R - Top, Sheet.Rows[R].first());
+            if (!Sheet.Rows[R].isEmpty())
+                Lumen.SetLineName(R - Top, Sheet.Rows[R].first());
     for (int R = Top; R < Sheet.Rows.size(); ++R) {
         const QStringList &Row = Sheet.Rows[R];
-        for (int C = Left; C < Row.size(); ++C)
-            SetObsCell(Lumen, R - Top, C - Left, Row[C]);
+        const int End = std::min<int>(Row.size(), Left + ObsColumns);
+        for (int C = Left; C < End; ++C)
+            if (!Row[C].isEmpty())
+                SetObsCell(Lumen, R - Top, C - Left, Row[C], Sheet.StoredNumbers);
     }
-    return true;
 }
 
 // ---------------------------------------------------------------- files
 
-QString TextFileLines(const QByteArray &Bytes, bool DropEmptyLines)
+QString DecodeTextFile(const QByteArray &Bytes)
 {
     QStringDecoder Utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString Text = Utf8.decode(Bytes);
@@ -403,6 +443,12 @@ QString TextFileLines(const QByteArray &Bytes, bool DropEmptyLines)
         Text = FromCp1252(Bytes);
     else if (Text.startsWith(QChar(0xFEFF)))
         Text.remove(0, 1);
+    return Text;
+}
+
+QString TextFileLines(const QByteArray &Bytes, bool DropEmptyLines)
+{
+    const QString Text = DecodeTextFile(Bytes);
 
     QString Out;
     Out.reserve(Text.size() + Text.size() / 8);

@@ -18,7 +18,8 @@
 // Writers.
 QString ColumnText(const tLumen &Lumen, int Col);
 QString LineText(const tLumen &Lumen, int Line);
-QString SheetText(const tLumen &Lumen, bool WithNames);
+// Rows end with RowEnd, CR alone for the clipboard.
+QString SheetText(const tLumen &Lumen, bool WithNames, const QString &RowEnd = QStringLiteral("\r"));
 QString HypColumnText(const tLumen &Lumen, int Col);
 QString GrupColumnText(const tLumen &Lumen, int Col);
 QString UngroupedTableText(const tDescriptor &D);
@@ -45,17 +46,34 @@ void PasteLine(tLumen &Lumen, int Line, const QString &Text, bool FromFile);
 void PasteHypColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile);
 void PasteGrupColumn(tLumen &Lumen, int Col, const QString &Text, bool FromFile);
 
-// A whole sheet split into rows of fields.
+// A whole sheet split into rows of fields. Rows may be shorter than Columns
+// (the missing fields are empty); a spreadsheet's rows keep at most
+// ObsColumns + 1 fields while Columns counts all of its used columns.
 struct tSheet {
     int Columns = 0;
     QVector<QStringList> Rows;
     bool HeaderRow = false;  // the first row names the columns
     bool NameColumn = false; // the first column names the lines
+    // The number fields are a spreadsheet's stored values: the decimals
+    // shown are those of the value's 15-digit form, not of its digits.
+    bool StoredNumbers = false;
 };
 
 // Splits a sheet text. False (and Sheet unusable) when a row has another
 // number of fields than the first, or when there is no complete row.
 bool ReadSheet(const QString &Text, bool FromFile, tSheet &Sheet);
+
+// Decides HeaderRow and NameColumn the way the text import does: a row or
+// column whose non-empty fields all hold a letter gives the names.
+void FindSheetNames(tSheet &Sheet);
+
+// More data columns than the observation editor has: only the first
+// ObsColumns are read.
+bool SheetColumnsCut(const tSheet &Sheet);
+
+// Clears the 26 columns and the line names and fills names and cells from
+// the sheet. No undo step; the data set counts as modified.
+void FillSheet(tLumen &Lumen, const tSheet &Sheet);
 
 // Replaces all observations and line names by the sheet: takes the undo step
 // "Indsæt ark", clears the 26 columns and the line names, then fills names and
@@ -67,6 +85,8 @@ bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile);
 // ends, each ended by CR LF; DropEmptyLines leaves out empty lines (the sheet
 // import).
 QString TextFileLines(const QByteArray &Bytes, bool DropEmptyLines);
+// The characters of a text file's bytes by the same rule, lines untouched.
+QString DecodeTextFile(const QByteArray &Bytes);
 // Reads a text file as above; false when it cannot be read.
 bool ReadTextFile(const QString &FileName, bool DropEmptyLines, QString &Text);
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "GridView.h"
-#include "ObsGridBlock.h"
 #include "TableGridModels.h"
 
 #include <QWidget>

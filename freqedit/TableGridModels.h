@@ -4,7 +4,7 @@
 // captions) and the line header (numbers only).
 #pragma once
 
-#include "ObsGridModels.h"
+#include "GridView.h"
 #include "TableSide.h"
 
 #include <QAbstractTableModel>

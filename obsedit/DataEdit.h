@@ -14,6 +14,7 @@ class QAction;
 class TCalcDlg;
 class TDataStilDlg;
 class TTerningDlg;
+struct tSheet;
 
 class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
 {
@@ -184,12 +185,16 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void BindToolButtons();
     void AddEditMenus();
     void AddFileEntries(QMenu *Filer);
+    // A new column would push out Z while a formula reads it: the message
+    // of a refused removal under Caption; true when refused.
+    bool InsertRefusedForFormula(const QString &Caption);
     // Repaints the columns changed by a command that took no full refresh.
     void ColumnsChanged(const QVector<int32_t> &Cols);
     // "Erstat alt?" when there is data to lose; true to go on.
     bool ReplaceAllAsked();
     // The whole sheet replaced by a sheet text; false when it is none.
     bool ReplaceAllBy(const QString &Text, bool FromFile);
+    bool AskImportFile(bool DropEmptyLines, QString &Text, tSheet &Sheet, bool &IsSheet);
     // Repaints a changed cell and recomputes its line's dependants; returns
     // the letters of the columns recomputed.
     QString CellChanged(int Line, int Col);

@@ -12,16 +12,6 @@
 class QLabel;
 class QToolButton;
 
-// The header cell held down by the mouse.
-struct TPressedCell {
-    TGridView *View = nullptr;
-    int Row = -1;
-    int Col = -1;
-    int Part = 0; // 1 the letter part, 2 the drop button
-    void Clear() { *this = TPressedCell(); }
-    bool Is(const TGridView *V, int R, int C) const { return V == View && R == Row && C == Col; }
-};
-
 class TObsGridBlock : public QWidget
 {
     Q_OBJECT
@@ -101,23 +91,3 @@ class TObsLineHeaderDelegate : public TGridDelegate
     const TPressedCell *Pressed;
 };
 
-// Colours shared by the grids of all editors.
-namespace gridcolor
-{
-inline QColor Cream()
-{
-    return QColor(255, 251, 240);
-}
-inline QColor MarkedCell()
-{
-    return QColor(128, 128, 128);
-}
-inline QColor PressedFace()
-{
-    return QColor(160, 160, 164);
-}
-inline QColor Random()
-{
-    return QColor(255, 0, 255);
-}
-} // namespace gridcolor

@@ -3,6 +3,7 @@
 // (numbers and names). Nothing is copied; every call reads the data set.
 #pragma once
 
+#include "GridView.h"
 #include "Lumen.h"
 
 #include <QAbstractTableModel>
@@ -23,17 +24,6 @@ class TObsGridOwner
     // the cell (already stored keystroke by keystroke) returns to what it was.
     virtual void CellEditStarted(int Line, int Col) = 0;
     virtual void CellEditCancelled(int Line, int Col) = 0;
-};
-
-// Roles the delegates draw from.
-enum class TGridRole : int {
-    CellState = Qt::UserRole + 1, // TCellState of a data cell
-    ColumnKind,                   // TColumnKind of the cell's column
-    Marked,                       // the cell's column or line is marked
-    Grouped,                      // the column is grouped (column header)
-    Picked,                       // the line is picked in a scatter diagram
-    BeginEdit,                    // setData: an in-place edit starts
-    CancelEdit,                   // setData: the edit is given up; value = original text
 };
 
 enum TColumnKind { ckPlain = 0, ckComputed = 1, ckRandom = 2 };

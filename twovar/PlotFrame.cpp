@@ -128,8 +128,11 @@ tPlotFrame DrawPlotFrame(QPainter &P, const tDrawContext &C, const QString &XTit
     // y grid and labels.
     P.setBackgroundMode(Qt::TransparentMode);
     const int LabelL = 2 * h + m, LabelR = PL - hh / 2;
+    // A label is centred on its line; the one at the plot's bottom stands on
+    // it instead, clear of the x labels' row below the corner.
     auto YLabel = [&](int Y, Extended V) {
-        DrawCellText(P, FormatFixed(V, Ay.d), draw::Box(LabelL, Y - hh, LabelR, Y + hh),
+        const int Bottom = std::min(Y + hh, PB);
+        DrawCellText(P, FormatFixed(V, Ay.d), draw::Box(LabelL, Bottom - 2 * hh, LabelR, Bottom),
                      Qt::AlignRight | Qt::AlignVCenter);
     };
     YLabel(y0, Ay.Offset);

@@ -150,7 +150,7 @@ void DrawModelCurve(QPainter &P, const tPlotFrame &F, const tLumen &L, int ColX,
         if (Line.n > 0 && Line.Vertical) {
             const int X = F.MapX(Line.MeanX);
             P.drawLine(X, F.PT, X, F.PB - 1);
-        } else if (Line.n > 0) {
+        } else if (Line.n > 0 && Line.InterceptDefined) {
             const Extended XL = F.Ax.Lo + F.Ax.Offset, XR = F.Ax.Hi + F.Ax.Offset;
             auto Y = [&](Extended V) { return F.PixelY(Line.Slope * V + Line.Intercept); };
             P.drawLine(QLineF(F.MapX(XL), Y(XL), F.MapX(XR), Y(XR)));
@@ -240,10 +240,11 @@ void DrawResidualPlot(QPainter &P, const tDrawContext &C, const tLumen &L, tDesc
         draw::TextOut(P, F.PL + F.hh, F.PT + F.hh / 2 + F.h + F.hh, Left);
     P.restore();
 
-    // One marker per pixel position, as in the scatter diagram.
-    const int r = F.r;
+    // One marker per pixel position, as in the scatter diagram: 5 screen
+    // pixels square, on paper too.
+    const int Side = C.Scaled(5), Half = Side / 2;
     QSet<quint64> Drawn;
-    P.setPen(QPen(Qt::black, 1));
+    P.setPen(QPen(Qt::black, C.LineWidth()));
     P.setBrush(Red);
     for (const tResidual &E : Res) {
         const int X = F.MapX(E.X), Y = F.MapY(E.R);
@@ -251,7 +252,7 @@ void DrawResidualPlot(QPainter &P, const tDrawContext &C, const tLumen &L, tDesc
         if (Drawn.contains(Key))
             continue;
         Drawn.insert(Key);
-        const QRect Box = draw::Box(X - 2 - r, Y - 2 - r, X + 3 + r, Y + 3 + r);
+        const QRect Box = draw::Box(X - Half, Y - Half, X - Half + Side, Y - Half + Side);
         if (draw::Visible(P, Box))
             draw::Rectangle(P, Box.left(), Box.top(), Box.right() + 1, Box.bottom() + 1);
     }

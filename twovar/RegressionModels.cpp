@@ -21,7 +21,7 @@ void Finish(tModelFit &F, int64_t Pairs)
     F.Left = Pairs - Line.n;
     F.r2Defined = Line.rDefined;
     F.r2 = Line.rDefined ? Line.r * Line.r : 0;
-    if (Line.n < 2 || Line.Vertical)
+    if (Line.n < 2 || Line.Vertical || !Line.SlopeDefined || !Line.InterceptDefined)
         return;
     switch (F.Model) {
     case rmLineaer:
@@ -75,16 +75,15 @@ Extended ExtendedLn(Extended V)
 namespace
 {
 
-// The models of Wanted (a bit per model) in one pass.
+// The models of Wanted (a bit per model): the curved ones in one pass, the
+// straight line from the pair key figures' sums.
 tRegressionModels ModelsOf(const tLumen &L, int ColX, int ColY, unsigned Wanted)
 {
-    tPairAccumulator Lin, Exp, Pow;
+    tPairAccumulator Exp, Pow;
     int64_t Pairs = 0;
     const bool WantLin = Wanted & 1u, WantExp = Wanted & 2u, WantPow = Wanted & 4u;
     ForEachPair(L, ColX, ColY, [&](int, Extended X, Extended Y) {
         ++Pairs;
-        if (WantLin)
-            Lin.Add(X, Y);
         if (Y > 0 && (WantExp || (WantPow && X > 0))) {
             const Extended LnY = ExtendedLn(Y);
             if (WantExp)
@@ -95,11 +94,14 @@ tRegressionModels ModelsOf(const tLumen &L, int ColX, int ColY, unsigned Wanted)
     });
     tRegressionModels R;
     R.Pairs = Pairs;
-    tPairAccumulator *Acc[RegressionModelCount] = {&Lin, &Exp, &Pow};
+    tPairAccumulator *Acc[RegressionModelCount] = {nullptr, &Exp, &Pow};
     for (int M = 0; M < RegressionModelCount; ++M) {
         tModelFit &F = R.Fit[size_t(M)];
         F.Model = tRegressionModel(M);
-        F.Line = PairFiguresOf(Acc[M]->Sums());
+        if (!(Wanted & (1u << M)))
+            continue;
+        // The straight line is the pair key figures' own.
+        F.Line = PairFiguresOf(M == rmLineaer ? PairSumsOf(L, ColX, ColY) : Acc[M]->Sums());
         Finish(F, Pairs);
     }
     return R;

@@ -48,7 +48,7 @@ struct tRegressionModels {
     std::array<tModelFit, RegressionModelCount> Fit;
 };
 
-// All three models in one pass over the pairs.
+// All three models: the curved ones in one pass over the pairs.
 tRegressionModels RegressionModelsOf(const tLumen &L, int ColX, int ColY);
 // One model alone (a drawing needs only the model it draws).
 tModelFit ModelFitOf(const tLumen &L, int ColX, int ColY, int Model);

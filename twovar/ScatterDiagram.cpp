@@ -37,7 +37,6 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
         P.setBrush(CallerBrush);
         return;
     }
-    const int r = F.r;
     if (RecordScale) {
         D.ScatterX = tAxisScale{(F.Ax.Hi - F.Ax.Lo) / F.PW, F.x0, F.Ax.Offset};
         D.ScatterY = tAxisScale{(F.Ay.Hi - F.Ay.Lo) / F.PH, F.y0, F.Ay.Offset};
@@ -70,15 +69,13 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
         }
         List.append(E);
     });
+    // A marker is 5 screen pixels square, 7 for a point of several lines
+    // and 9 for more than five; on paper it keeps that size in millimetres.
     for (tPointHit &E : List) {
         E.Count = CountAt[E.Count];
-        int Grow = 0;
-        if (E.Count > 1)
-            Grow += r + 1;
-        if (E.Count > 5)
-            Grow += r + 1;
-        E.Rect = draw::Box(E.X - 2 - r - Grow, E.Y - 2 - r - Grow, E.X + 3 + r + Grow,
-                           E.Y + 3 + r + Grow);
+        const int Side = C.Scaled(5 + (E.Count > 1 ? 2 : 0) + (E.Count > 5 ? 2 : 0));
+        const int Half = Side / 2;
+        E.Rect = draw::Box(E.X - Half, E.Y - Half, E.X - Half + Side, E.Y - Half + Side);
     }
 
     // The regression line or curve, clipped to the plot, and the model's
@@ -87,7 +84,7 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
         DrawModelCurve(P, F, L, ColX, ColY, Model);
 
     // Markers.
-    P.setPen(QPen(Qt::black, 1));
+    P.setPen(QPen(Qt::black, C.LineWidth()));
     for (const tPointHit &E : List) {
         if (!E.Drawn || !draw::Visible(P, E.Rect))
             continue;

@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace testdraw;
 
 namespace
@@ -39,6 +41,42 @@ template <class tFn> QImage InStrips(int W, int H, bool Across, int Step, tFn &&
     return Whole;
 }
 
+// A small chart: a frame, a bar, a dotted guide line and a label, drawn
+// anti-aliased. Variant spoils one thing.
+enum tVariant { vSame, vBlended, vLineMoved, vNoLabel, vOtherColour };
+QImage Chart(tVariant Variant)
+{
+    QImage Img = Drawn(220, 160, [&](QPainter &P) {
+        P.setRenderHint(QPainter::Antialiasing);
+        P.drawRect(QRectF(20.5, 10.5, 180, 120));
+        P.fillRect(QRectF(60, Variant == vLineMoved ? 51 : 50, 30, 80),
+                   Variant == vOtherColour ? QColor(0, 160, 0) : QColor(Qt::green));
+        P.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        P.drawLine(QPointF(20, 40), QPointF(200, 40));
+        P.setPen(Qt::blue);
+        P.drawLine(QPointF(30, 120), QPointF(190, 20));
+        if (Variant != vNoLabel)
+            P.drawText(QPointF(110, 150), QStringLiteral("Hyppighed 12"));
+    });
+    if (Variant == vBlended) {
+        // Another CPU's blend routines: every edge pixel a little off, and a
+        // few stray pixels far off.
+        const QImage Was = Img.copy();
+        for (int Y = 0; Y + 1 < Img.height(); ++Y)
+            for (int X = 0; X + 1 < Img.width(); ++X) {
+                const QRgb C = Was.pixel(X, Y);
+                if (C == Was.pixel(X + 1, Y) && C == Was.pixel(X, Y + 1))
+                    continue;
+                const int Off = (X * 7 + Y * 13) % 61 - 30;
+                const auto Nudge = [Off](int V) { return std::clamp(V + Off, 0, 255); };
+                Img.setPixel(X, Y, qRgb(Nudge(qRed(C)), Nudge(qGreen(C)), Nudge(qBlue(C))));
+            }
+        for (int I = 0; I < 6; ++I)
+            Img.setPixel(15 + 30 * I, 5 + I, qRgb(255, 0, 0));
+    }
+    return Img;
+}
+
 } // namespace
 
 class tst_drawing_pictures : public QObject
@@ -46,6 +84,28 @@ class tst_drawing_pictures : public QObject
     Q_OBJECT
   private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // The comparison forgives a slightly different rasterisation but not a
+    // moved edge, a missing label or another colour.
+    void comparison_data()
+    {
+        QTest::addColumn<int>("Variant");
+        QTest::addColumn<bool>("Alike");
+        QTest::newRow("same") << int(vSame) << true;
+        QTest::newRow("edges blended otherwise") << int(vBlended) << true;
+        QTest::newRow("bar one pixel lower") << int(vLineMoved) << false;
+        QTest::newRow("label missing") << int(vNoLabel) << false;
+        QTest::newRow("darker bar") << int(vOtherColour) << false;
+    }
+    void comparison()
+    {
+        QFETCH(int, Variant);
+        QFETCH(bool, Alike);
+        const pictures::tDifference D = pictures::Compare(Chart(tVariant(Variant)), Chart(vSame));
+        QCOMPARE(D.Alike(), Alike);
+        if (Variant == vBlended)
+            QVERIFY(D.Worst >= 30); // the blending really changed the picture
+    }
 
     // Two rows of tiles per data set: the six kinds on the screen, then on a
     // printer page at twice the screen's resolution.

@@ -521,12 +521,16 @@ class TstEditorDialogs : public QObject
             WhenModal([&](QWidget *W) {
                 Seen += W->windowTitle() + ':' + Dlg.NavnEdit->selectedText() + ' ';
                 Dlg.NavnEdit->insert(QString::fromUtf8(Typed ? Typed : "x"));
-                Typed ? Dlg.OkButton->click() : Dlg.reject();
+                Typed ? Dlg.OkButton->click() : Dlg.CancelButton->click();
             });
             QCOMPARE(Dlg.Ask(Name), Typed != nullptr);
         }
         QCOMPARE(Seen, "Navn på udskriften: Navn på udskriften:7b Navn på udskriften:7b ");
         QCOMPARE(Name + '|' + Dlg.LastName(), "8c|8c");
+        // The field is labelled, the buttons are OK and Annullér.
+        const auto *Label = Dlg.findChild<QLabel *>(QStringLiteral("NavnLabel"));
+        QVERIFY(Label && Label->buddy() == Dlg.NavnEdit && !Label->text().isEmpty());
+        QCOMPARE(Dlg.CancelButton->text(), QStringLiteral("Annullér"));
     }
 };
 

@@ -62,6 +62,14 @@ class TDialogs
     // The name dialog "Navn på udskriften": Name receives the entered text;
     // false unless confirmed with OK. The dialog shows the last name entered.
     virtual bool PrintName(QString &Name) = 0;
+    // A short list to choose from ("Vælg ark" for a workbook's sheets): the
+    // index chosen, -1 when cancelled. Without a window to ask in, the first.
+    virtual int ChooseItem(const QString &Title, const QString &Label, const QStringList &Items)
+    {
+        Q_UNUSED(Title);
+        Q_UNUSED(Label);
+        return Items.isEmpty() ? -1 : 0;
+    }
 };
 
 // What the editors may ask of the main window.

@@ -18,11 +18,10 @@ QString DirectionResource(int Direction);
 
 // The 18 x 18 icon of a description kind list item: Row is the item's row in
 // the strip (kind - 1), State 0 allowed, 1 allowed under the selection bar,
-// 2 not allowed, 3 not allowed under the selection bar.
+// 2 not allowed, 3 not allowed under the selection bar. Rows 0..9 come from
+// the strip, those of the kinds added later (box plot, histogram,
+// regression, residual plot: 10..13) are painted alike.
 QPixmap KindIcon(int Row, int State);
-// Rows of the strip: one per description kind number 1..16, those of kinds
-// this program lacks left empty.
-constexpr int KindIconRows = 16;
-// The whole strip: 72 wide, KindIconRows rows of 18, columns at x = 0, 18,
-// 36, 54.
+// The strip of the first ten kinds: 72 x 180, rows of 18, columns at x = 0,
+// 18, 36, 54.
 QPixmap KindIconStrip();

@@ -52,6 +52,8 @@ TEditorFrame::TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int 
 
     for (int N = 1; N <= 4; ++N)
         Panes[N] = new TDescriptionPane(N, this, KindItems, KindBase - 1, TabColumn, N == 1);
+    for (int I = 0; I < KindItems.size(); ++I)
+        ItemKinds.append(KindBase + I);
 
     auto *MixedPage = new QWidget;
     MixedPage->setObjectName(QStringLiteral("MixedPage"));
@@ -94,6 +96,15 @@ TEditorFrame::TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int 
     StatusPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     StatusPanel->setIndent(4);
     Root->addWidget(StatusPanel);
+}
+
+void TEditorFrame::AppendKind(int Kind, const QString &Text)
+{
+    if (ItemKinds.contains(Kind))
+        return;
+    ItemKinds.append(Kind);
+    for (int N = 1; N <= 4; ++N)
+        Panes[N]->AppendKindItem(Kind, Text);
 }
 
 tDescriptor &TEditorFrame::Descriptor()
@@ -161,9 +172,20 @@ void TEditorFrame::AddFileAndViewButtons(TDataType Type)
 void TEditorFrame::SetDataEdited(bool Flag)
 {
     Edited = Flag;
-    if (DatatypeMenu != nullptr)
-        for (QAction *A : DatatypeMenu->actions())
-            A->setEnabled(!Flag);
+    if (DatatypeMenu == nullptr)
+        return;
+    // A greyed item says why it is greyed, as a tooltip in the menu and in
+    // the status line.
+    const QString Why =
+        Flag ? QStringLiteral("Datatypen kan ikke skiftes, når der er åbnet en fil eller tastet "
+                              "data. Vælg Filer > Ny for at begynde forfra med en anden datatype.")
+             : QString();
+    DatatypeMenu->setToolTipsVisible(true);
+    for (QAction *A : DatatypeMenu->actions()) {
+        A->setEnabled(!Flag);
+        A->setToolTip(Flag ? Why : A->text().remove(QLatin1Char('&')));
+        A->setStatusTip(Why);
+    }
 }
 
 void TEditorFrame::TrackClipboard()
@@ -464,6 +486,12 @@ QSize TEditorFrame::PaneRange(int Kind)
         R = PieChartPaneSize(P, tDrawContext(), Grouped)
                 .expandedTo(PieChartExtent(P, tDrawContext(), Grouped));
         break;
+    case bkBoksplot:
+        R = BoxPlotPaneSize(D.SeriesCount());
+        break;
+    case bkHistogram:
+        R = QSize(200, 150);
+        break;
     case bkKrydstabel: {
         const int K = Grouped ? 2 * cw : cw;
         R = CrossTablePaneSize(P, D, cw, Grouped);
@@ -647,6 +675,11 @@ void TEditorFrame::PickInPane(int N, QPoint Pressed, QPoint Released)
         const int Best = NearestEntry(D, 0, D.XValueAt(Released.x()));
         if (Best >= 0)
             D.SelectEntry(Best);
+    } else if (Kind == bkHistogram) {
+        const int Class = HistogramClassAt(D, D.XValueAt(Released.x()));
+        if (Class < 0)
+            return;
+        D.SelectEntry(Class);
     } else if (Kind == bkKrydstabel) {
         if (!PickCrossCell(Released, false))
             return;

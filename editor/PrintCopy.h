@@ -4,6 +4,8 @@
 // dialog, print dialog, pages, pictures, texts) is TEditorFrame's (PrintCopy.cpp).
 #pragma once
 
+#include "Lumen.h"
+
 #include <QVector>
 
 struct tOutputItem {
@@ -22,3 +24,5 @@ const QVector<tOutputItem> &ObsOutputItems();
 // The six kinds of the frequency and grouped editors (table, key figures,
 // the three graphs and the pie chart).
 const QVector<tOutputItem> &TableOutputItems();
+// Those six and the box plot, for the grouped editor also the histogram.
+const QVector<tOutputItem> &TableOutputItems(TDataType Type);

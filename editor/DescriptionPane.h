@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QStringList>
 #include <QStyledItemDelegate>
+#include <QVector>
 #include <QWidget>
 
 class QActionGroup;
@@ -113,7 +114,13 @@ class TDescriptionPane : public QWidget
     int Model() const { return RegresModel; }
     void SetModel(int Model);
 
-    int IconRow(int Index) const { return IconBase + Index; }
+    // Item Index shows kind IconRow(Index) + 1.
+    int IconRow(int Index) const
+    {
+        return Index >= 0 && Index < ItemKinds.size() ? ItemKinds[Index] - 1 : IconBase + Index;
+    }
+    // Adds an item for Kind at the end of the list.
+    void AppendKindItem(int Kind, const QString &Text);
     bool HasTabColumn() const { return TabColumn; }
     // Draws one list item (also the closed combo's face).
     void DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const;
@@ -126,6 +133,7 @@ class TDescriptionPane : public QWidget
     int PaneNumber;
     TPaneOwner *PaneOwner;
     int IconBase;
+    QVector<int> ItemKinds; // the kind of each item
     bool TabColumn;
     QSize ScrollRange;
     int RegresModel = 0;

@@ -10,9 +10,7 @@
 
 constexpr int KindCount = 14;
 
-// The text of a kind's item in the observation editor's list (kinds
-// 1..KindCount); empty for a number kept free for a kind this program does
-// not have (its list item is hidden and never allowed).
+// The text of a kind's item in the observation editor's list (kinds 1..KindCount).
 QString KindItemText(int Kind);
 
 // Whether a pane may show Kind for data of type Type, judged from the marks

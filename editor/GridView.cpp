@@ -5,10 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
-#include <QScrollBar>
-
-#include "ObsGridModels.h"
 #include <QPainter>
+#include <QScrollBar>
 
 TGridView::TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent)
     : QTableView(Parent), GridEvents(Events)

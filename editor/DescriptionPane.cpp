@@ -4,9 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QActionGroup>
-#include <QListView>
 #include <QMenu>
-#include <QStandardItemModel>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -160,16 +158,8 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     ComboBox->setMaxVisibleItems(Number == 4 ? 9 : 10);
     ComboBox->setItemDelegate(new TKindItemDelegate(this, ComboBox));
     ComboBox->addItems(Items);
-    // A number kept for a kind this program lacks has no text: its item is
-    // neither shown nor chosen, so the others keep their places.
-    if (auto *Model = qobject_cast<QStandardItemModel *>(ComboBox->model()))
-        for (int I = 0; I < Items.size(); ++I)
-            if (Items[I].isEmpty()) {
-                if (QStandardItem *Item = Model->item(I))
-                    Item->setEnabled(false);
-                if (auto *List = qobject_cast<QListView *>(ComboBox->view()))
-                    List->setRowHidden(I, true);
-            }
+    for (int I = 0; I < Items.size(); ++I)
+        ItemKinds.append(IconBase + 1 + I);
     ComboBox->setCurrentIndex(-1);
     ComboBox->setFixedHeight(27);
     ComboBox->setMinimumWidth(120);
@@ -261,6 +251,12 @@ void TDescriptionPane::SetModel(int Model)
     const QList<QAction *> Actions = ModelGroup->actions();
     for (QAction *A : Actions)
         A->setChecked(A->data().toInt() == RegresModel);
+}
+
+void TDescriptionPane::AppendKindItem(int Kind, const QString &Text)
+{
+    ItemKinds.append(Kind);
+    ComboBox->addItem(Text);
 }
 
 void TDescriptionPane::SetRange(const QSize &Range)

@@ -18,8 +18,8 @@ const char *const ObsKindTexts[KindCount] = {
     "Cirkeldiagram (max. 16 forskellige værdier)",
     "Krydstabel (max. 100 x 100)",
     "Krydsdiagram",
-    "",
-    "",
+    "Boksplot",
+    "Histogram",
     "Regression",
     "Residualplot",
 };
@@ -35,6 +35,13 @@ int64_t TotalFrequency(const tLumen &Lumen)
 {
     const tDescriptor *D = FindDescriptor(Lumen);
     return D != nullptr ? D->N(0) : 0;
+}
+
+// Numbers counted in series I as last computed.
+int64_t SeriesNumbers(const tLumen &Lumen, int I)
+{
+    const tDescriptor *D = FindDescriptor(Lumen);
+    return D != nullptr && I < D->SeriesCount() ? D->N(I) : 0;
 }
 
 bool ObsAvailable(const tLumen &L, int Kind)
@@ -70,6 +77,16 @@ bool ObsAvailable(const tLumen &L, int Kind)
     case bkResidualplot:
         return TwoCols && N0 >= 1 && N1 >= 1 && !L.IsGrouped(L.SelCol(0)) &&
                !L.IsGrouped(L.SelCol(1));
+    case bkBoksplot:
+        // One to six columns, or one line, each with a number.
+        if (!(C >= 1 && C <= MaxSeries) && !(C == 0 && Ln == 1))
+            return false;
+        for (int I = 0; I < std::max(C, 1); ++I)
+            if (SeriesNumbers(L, I) < 1)
+                return false;
+        return true;
+    case bkHistogram:
+        return C == 1 && L.IsGrouped(L.SelCol(0)) && N0 >= 1 && SeriesNumbers(L, 0) >= 1;
     default:
         return false;
     }
@@ -78,7 +95,14 @@ bool ObsAvailable(const tLumen &L, int Kind)
 bool TableAvailable(const tLumen &L, TDataType Type, int Kind)
 {
     const int Marked = Type == dtHyp ? L.SelHypColCount() : L.SelGrupColCount();
-    if (Kind < bkTabel || Kind > bkCirkeldiagram || Marked != 1)
+    if (Marked != 1)
+        return false;
+    // The box plot of the marked column; the histogram of grouped data only.
+    if (Kind == bkBoksplot)
+        return TotalFrequency(L) > 0;
+    if (Kind == bkHistogram)
+        return Type == dtGrup && TotalFrequency(L) > 0;
+    if (Kind < bkTabel || Kind > bkCirkeldiagram)
         return false;
     if (Kind == bkTabel)
         return true;

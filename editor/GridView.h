@@ -3,11 +3,54 @@
 // data grids and the header grids of all three editors.
 #pragma once
 
+#include <QColor>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
 class TGridView;
 class QScrollBar;
+
+// Roles the delegates draw from.
+enum class TGridRole : int {
+    CellState = Qt::UserRole + 1, // TCellState of a data cell
+    ColumnKind,                   // TColumnKind of the cell's column
+    Marked,                       // the cell's column or line is marked
+    Grouped,                      // the column is grouped (column header)
+    Picked,                       // the line is picked in a scatter diagram
+    BeginEdit,                    // setData: an in-place edit starts
+    CancelEdit,                   // setData: the edit is given up; value = original text
+};
+
+// The header cell held down by the mouse.
+struct TPressedCell {
+    TGridView *View = nullptr;
+    int Row = -1;
+    int Col = -1;
+    int Part = 0; // 1 the letter part, 2 the drop button
+    void Clear() { *this = TPressedCell(); }
+    bool Is(const TGridView *V, int R, int C) const { return V == View && R == Row && C == Col; }
+};
+
+// Colours shared by the grids of all editors.
+namespace gridcolor
+{
+inline QColor Cream()
+{
+    return QColor(255, 251, 240);
+}
+inline QColor MarkedCell()
+{
+    return QColor(128, 128, 128);
+}
+inline QColor PressedFace()
+{
+    return QColor(160, 160, 164);
+}
+inline QColor Random()
+{
+    return QColor(255, 0, 255);
+}
+} // namespace gridcolor
 
 // The owning editor's handlers. A handler returning true has consumed the
 // event; otherwise the view does its normal thing.

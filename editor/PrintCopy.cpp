@@ -34,6 +34,8 @@ const QVector<tOutputItem> &ObsOutputItems()
          "Cirkeldiagram"},
         {bkKrydstabel, "PrintKrydstabel", "Krydstabel", "Kopierkrydstabel", "Krydstabel"},
         {bkKrydsdiagram, "PrintKrydsdiagram", "Krydsdiagram", "Kopierkrydsdiagram", "Krydsdiagram"},
+        {bkBoksplot, "PrintBoksplot", "Boksplot", "Kopierboksplot", "Boksplot"},
+        {bkHistogram, "PrintHistogram", "Histogram", "Kopierhistogram", "Histogram"},
         {bkRegression, "PrintRegression", "Regression", "KopierRegression", "Regression"},
         {bkResidualplot, "PrintResidualplot", "Residualplot", "KopierResidualplot",
          "Residualplot"},
@@ -56,6 +58,17 @@ const QVector<tOutputItem> &TableOutputItems()
          "&Cirkeldiagram"},
     };
     return Items;
+}
+
+const QVector<tOutputItem> &TableOutputItems(TDataType Type)
+{
+    static const QVector<tOutputItem> Hyp = TableOutputItems() + QVector<tOutputItem>{
+        {bkBoksplot, "PrintBoksplot", "Boksplot", "KopierBoksplot", "&Boksplot"},
+    };
+    static const QVector<tOutputItem> Grup = Hyp + QVector<tOutputItem>{
+        {bkHistogram, "PrintHistogram", "Histogram", "KopierHistogram", "H&istogram"},
+    };
+    return Type == dtGrup ? Grup : Hyp;
 }
 
 namespace
@@ -142,7 +155,7 @@ bool TEditorFrame::OutputRegression() const
 QString TEditorFrame::OutputError(int Kind)
 {
     tDescriptor &D = Descriptor();
-    if (Kind != bkTabel && D.IsGrouped() && D.HasClassFault())
+    if (D.IsGrouped() && D.HasClassFault())
         return QStringLiteral("Fejl i intervaller");
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram ||
                           Kind == bkRegression || Kind == bkResidualplot ||
@@ -186,6 +199,8 @@ QString TEditorFrame::KindText(int Kind)
     // which the observation editor gives.
     if (Kind == bkMaerketal && !(EditorType() == dtObs && Lumen().SelColCount() == 2))
         return KeyFiguresText(D);
+    if (Kind == bkBoksplot)
+        return BoxPlotText(D);
     return QString();
 }
 
@@ -204,8 +219,11 @@ QSize TEditorFrame::PictureSize(int Kind)
     case bkFrekvensgraf:
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
+    case bkHistogram:
     case bkResidualplot:
         return QSize(400, 400);
+    case bkBoksplot:
+        return BoxPlotPictureSize(Descriptor().SeriesCount());
     case bkCirkeldiagram: {
         // The legend's last rows reach below the pane's range; the picture
         // keeps them.
@@ -247,8 +265,20 @@ void TEditorFrame::CopyDescription(int Kind)
     Descriptor().Recompute(Lumen());
     if (!KindAllowed(Kind))
         return;
+    // The box plot goes as its picture and its figures together.
+    if (Kind == bkBoksplot) {
+        SetClipboardImageAndText(DescriptionPicture(Kind), DescriptionText(Kind));
+        return;
+    }
     if (CopiedAsPicture(Kind)) {
         SetClipboardImage(DescriptionPicture(Kind));
+        return;
+    }
+    // Faulty classes copy the notice, not a table that would stop at the
+    // fault.
+    const QString Error = OutputError(Kind);
+    if (!Error.isEmpty() && Error == ClassFaultNotice()) {
+        SetClipboardText(Error + QStringLiteral("\r\n"));
         return;
     }
     const QString Text = DescriptionText(Kind);
@@ -280,7 +310,9 @@ void TEditorFrame::PrintDescription(int Kind, const QString &Title)
                      QStringLiteral("Udskriften kunne ikke startes."));
         return;
     }
-    const QString Error = OutputError(Kind);
+    QString Error = OutputError(Kind);
+    if (Kind == bkTabel && Error == ClassFaultNotice())
+        Error = TableClassFaultNotice(Name);
     if (!Error.isEmpty())
         PrintOnePage(P, Printer, Job,
                      [&Error](QPainter &Q, const tDrawContext &) { DrawErrorNotice(Q, Error); });
@@ -310,7 +342,7 @@ void TEditorFrame::PrintDataSet()
     if (!Host.Dialogs().PrintDialog(Printer, 0))
         return;
     Printer.setDocName(QStringLiteral("Lumentor - ") + DataSetTitle(Name));
-    if (::PrintDataSet(Printer, L, EditorType(), DataGridFont(), logicalDpiY(), Name) ==
+    if (::PrintDataSet(Printer, L, EditorType(), DataSetPrintFont(), logicalDpiY(), Name) ==
         tPrintResult::NoPrinter)
         Host.Message(QMessageBox::Critical, QStringLiteral("Fejl"),
                      QStringLiteral("Udskriften kunne ikke startes."));
