@@ -101,11 +101,13 @@ tPairSums PairSumsOf(const tLumen &L, int ColX, int ColY)
     S.ScaleY = ScaleOf(MaxY);
     // From here on every value is divided by its scale, which is exact.
     const int Ex = S.ScaleX, Ey = S.ScaleY;
+    // Multiplying by a power of two is as exact as ldexp, and much faster.
+    const Extended Fx = std::ldexp(1.0L, -Ex), Fy = std::ldexp(1.0L, -Ey);
     Extended Kx = 0, Ky = 0, Dx = 0, Dy = 0;
     bool First = true;
     ForEachPair(L, ColX, ColY, [&](int, Extended X, Extended Y) {
-        X = std::ldexp(X, -Ex);
-        Y = std::ldexp(Y, -Ey);
+        X *= Fx;
+        Y *= Fy;
         if (First) {
             Kx = X;
             Ky = Y;
@@ -119,7 +121,7 @@ tPairSums PairSumsOf(const tLumen &L, int ColX, int ColY)
     S.MeanX = std::ldexp(Kx + Mx, Ex);
     S.MeanY = std::ldexp(Ky + My, Ey);
     ForEachPair(L, ColX, ColY, [&](int, Extended X, Extended Y) {
-        const Extended U = (std::ldexp(X, -Ex) - Kx) - Mx, V = (std::ldexp(Y, -Ey) - Ky) - My;
+        const Extended U = (X * Fx - Kx) - Mx, V = (Y * Fy - Ky) - My;
         S.Uxx += U * U;
         S.Uyy += V * V;
         S.Uxy += U * V;

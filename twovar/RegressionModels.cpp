@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace
@@ -67,7 +69,24 @@ int ModelOfCommandName(const QString &Name)
 Extended ExtendedLn(Extended V)
 {
     int E = 0;
-    const Extended M = std::frexp(V, &E); // V = M * 2^E, 0.5 <= M < 1
+    Extended M = 0; // V = M * 2^E, 0.5 <= M < 1
+    if constexpr (std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10) {
+        // The 80-bit format: the exponent is read from its bits and the
+        // mantissa given the exponent of [0.5, 1), without a library call.
+        uint16_t Se = 0;
+        std::memcpy(&Se, reinterpret_cast<const char *>(&V) + 8, 2);
+        const int Biased = Se & 0x7FFF;
+        if (Biased == 0) // subnormal: the library knows it
+            M = std::frexp(V, &E);
+        else {
+            E = Biased - 16382;
+            const uint16_t Half = uint16_t((Se & 0x8000) | 16382);
+            M = V;
+            std::memcpy(reinterpret_cast<char *>(&M) + 8, &Half, 2);
+        }
+    } else {
+        M = std::frexp(V, &E);
+    }
     const double Md = double(M);
     return Extended(std::log(Md)) + Extended(double(M - Md) / Md) + Extended(E) * Ln2;
 }
