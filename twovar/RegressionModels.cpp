@@ -100,7 +100,7 @@ tRegressionModels ModelsOf(const tLumen &L, int ColX, int ColY, unsigned Wanted)
 {
     tPairAccumulator Exp, Pow;
     int64_t Pairs = 0;
-    const bool WantLin = Wanted & 1u, WantExp = Wanted & 2u, WantPow = Wanted & 4u;
+    const bool WantExp = Wanted & 2u, WantPow = Wanted & 4u;
     ForEachPair(L, ColX, ColY, [&](int, Extended X, Extended Y) {
         ++Pairs;
         if (Y > 0 && (WantExp || (WantPow && X > 0))) {
