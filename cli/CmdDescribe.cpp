@@ -2,12 +2,17 @@
 // table" or "copy key figures" puts on the clipboard for that description;
 // with two columns --crosstable|--pairkeys|--regression, the copy texts of
 // the cross table, of the pair's key figures and of the regression models;
-// --boxplot the box plot's text copy, --histogram the histogram's bars.
+// --boxplot the box plot's text copy, --histogram the histogram's bars;
+// --chitest the copy text of the chi-square test (two columns, or one or
+// two frequency columns); --normalplot the points of the normal
+// probability plot.
 #include "Command.h"
 #include "Series.h"
 #include "ShapeFigures.h"
 #include "TextTransfer.h"
 #include "TwoVar.h"
+#include "Describe.h"
+#include "Distributions.h"
 
 namespace
 {
@@ -71,12 +76,82 @@ int DescribeShape(const QStringList &Args, TBeskrivKind Kind)
         return Rc;
     }
     const tDescriptor &D = DescriptorOf(*Lumen);
-    const QString Refusal = ShapeRefusal(Kind, *Lumen, D);
+    QString Refusal = ShapeRefusal(Kind, *Lumen, D);
+    if (Refusal.isEmpty())
+        Refusal = SeriesKindError(D, Kind);
     if (!Refusal.isEmpty()) {
         Err() << Refusal << "\n";
         return 1;
     }
     Out() << (Kind == bkBoksplot ? BoxPlotText(D) : HistogramText(D));
+    return 0;
+}
+
+// The chi-square test: of independence for two observation columns, of
+// goodness of fit for one or two frequency columns.
+int DescribeChiTest(const QStringList &Args)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tLumen &L = *Lumen;
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    const QString Refusal = PairRefusal(bkChiTest, L, D);
+    if (!Refusal.isEmpty()) {
+        Err() << Refusal << "\n";
+        return DataType == dtObs && L.SelColCount() == 2 ? 1 : 2;
+    }
+    const tChiTest T = ChiTestFor(L, D, DataType);
+    if (!T.Error.isEmpty()) {
+        Err() << T.Error << "\n";
+        return 1;
+    }
+    Out() << ChiTestText(L, D, T);
+    return 0;
+}
+
+// Above this many points the plot's points are not written out.
+constexpr int64_t MaxTextPoints = 1000000;
+
+// The normal probability plot: every point (x, p and the normal quantile of
+// p), then the reference line's mean and standard deviation.
+int DescribeNormalPlot(const QStringList &Args)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    if (D.HasClassFault()) {
+        Err() << "Fejl i intervaller\n";
+        return 1;
+    }
+    if (D.N(0) <= 0) {
+        Err() << "Serien indeholder ingen tal\n";
+        return 1;
+    }
+    const tNormalPlot T = NormalPlotOf(D);
+    if (T.Points > MaxTextPoints) {
+        Err() << "For mange punkter (max. " << MaxTextPoints << ")\n";
+        return 1;
+    }
+    QTextStream &S = Out();
+    if (!D.GetTitle().isEmpty())
+        S << D.GetTitle() << "\r\n";
+    S << "x\tp\tΦ⁻¹(p)\r\n";
+    ForEachNormalPoint(D.GetSeries(0), [&S](Extended X, Extended P) {
+        S << FormatGeneral(X) << '\t' << FormatGeneral(P) << '\t'
+          << FormatGeneral(NormalQuantile(P)) << "\r\n";
+    });
+    S << "Middeltal\t" << FormatGeneral(T.Mean) << "\r\n";
+    S << "Standardafvigelse\t" << FormatGeneral(T.StdDev) << "\r\n";
     return 0;
 }
 
@@ -89,11 +164,17 @@ int Describe(const QStringList &Args)
     const bool Box = Args.contains(QLatin1String("--boxplot"));
     const bool Histogram = Args.contains(QLatin1String("--histogram"));
     const bool Models = Args.contains(QLatin1String("--regression"));
+    const bool Chi = Args.contains(QLatin1String("--chitest"));
+    const bool Normal = Args.contains(QLatin1String("--normalplot"));
     if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Box) + int(Histogram) +
-            int(Models) !=
+            int(Models) + int(Chi) + int(Normal) !=
         1) {
         return UsageError("describe");
     }
+    if (Chi)
+        return DescribeChiTest(Args);
+    if (Normal)
+        return DescribeNormalPlot(Args);
     if (Cross || PairKeys || Models)
         return DescribePair(Args, Cross ? ptCross : Models ? ptRegression : ptKeys);
     if (Box || Histogram)

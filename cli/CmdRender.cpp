@@ -47,6 +47,10 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
         return PieChartPaneSize(P, C, Grouped).expandedTo(PieChartExtent(P, C, Grouped));
     case bkBoksplot:
         return BoxPlotPictureSize(D.SeriesCount());
+    case bkChiTest: {
+        const QSize S = ChiTestPaneSize(P, L, D, ChiTestFor(L, D, DataType), LineNameWidth);
+        return S.isEmpty() ? QSize(400, 100) : S;
+    }
     default:
         return QSize(400, 400);
     }

@@ -16,8 +16,8 @@
 const char *const SeriesHelp =
     "SERIE er --col A, --line N, --hyp N eller --grup N. Samme slags kan gentages (fx --col A "
     "--col C) for de beskrivelser, der bruger flere serier: datapinde og datakurve (op til seks), "
-    "krydstabel, krydsdiagram, regression, residualplot og maerketal for to variable (præcis to "
-    "--col).";
+    "krydstabel, krydsdiagram, regression, residualplot, maerketal og chitest for to variable "
+    "(præcis to --col); chitest også for en eller to --hyp.";
 
 const char *const KindHelp =
     "SLAGS er en af " LUMEN_KIND_USAGE ". Den grupperede form tegnes, når serien er grupperet.";
@@ -36,8 +36,9 @@ const std::vector<tCommandHelp> &CommandHelps()
          "UD.lmt som før (eller findes ikke).",
          {}},
         {"describe",
-         {"describe FIL.lmt SERIE --table|--keys|--boxplot|--histogram",
-          "describe FIL.lmt --col A --col B --crosstable|--pairkeys|--regression"},
+         {"describe FIL.lmt SERIE --table|--keys|--boxplot|--histogram|--normalplot",
+          "describe FIL.lmt --col A --col B --crosstable|--pairkeys|--regression|--chitest",
+          "describe FIL.lmt --hyp N [--hyp M] --chitest"},
          "Skriver den tekst, som \"Kopiér til klippebord\" lægger på klippebordet for én "
          "beskrivelse, med CR LF efter hver linje.",
          {LUMEN_SERIES_OPTIONS,
@@ -54,7 +55,14 @@ const std::vector<tCommandHelp> &CommandHelps()
                         "eller én --line) navnet med mindsteværdi, kvartiler, median og "
                         "størsteværdi."},
           {"--histogram", "Histogrammets søjler (\"Histogram\") for én grupperet serie: hvert "
-                          "intervals grænser, frekvens i % og søjlens højde."}}},
+                          "intervals grænser, frekvens i % og søjlens højde."},
+          {"--chitest", "χ²-testen (\"χ²-test\"): med to --col testen for uafhængighed (de "
+                        "forventede hyppigheder, χ², frihedsgrader, p-værdi og konklusionen på "
+                        "5 %-niveau); med en --hyp testen for fordeling (goodness of fit) mod lige "
+                        "store sandsynligheder, med to --hyp mod den anden kolonnes hyppigheder."},
+          {"--normalplot", "Normalfordelingsplottets punkter (\"Normalfordelingsplot\"): x, p og "
+                           "Φ⁻¹(p) for hvert punkt, så linjens middeltal og standardafvigelse "
+                           "(højst 1000000 punkter)."}}},
         {"export",
          {"export FIL.lmt [--names] [--crlf]"},
          "Skriver alle observationer som tabulatorsepareret tekst (\"Alle talsæt\"), én række pr. "

@@ -148,6 +148,8 @@ const tKindName KindNames[] = {
     {"histogram", bkHistogram},
     {"regression", bkRegression},
     {"residualplot", bkResidualplot},
+    {"chitest", bkChiTest},
+    {"normalfordelingsplot", bkNormalplot},
 };
 } // namespace
 
@@ -193,13 +195,27 @@ bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error)
     return true;
 }
 
-QString SeriesKindError(const tDescriptor &D, TBeskrivKind)
+QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind)
 {
-    return D.HasClassFault() ? ClassFaultNotice() : QString();
+    if (D.HasClassFault())
+        return ClassFaultNotice();
+    // Also numbers left outside an observation column's classes, and (the
+    // histogram) a class without width.
+    if (Kind == bkBoksplot)
+        return BoxPlotRefusal(D);
+    if (Kind == bkHistogram)
+        return HistogramRefusal(D);
+    return QString();
 }
 
 QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
 {
+    // A test that cannot be made says why (faulty classes, unmatched pairs).
+    if (Kind == bkChiTest) {
+        if (D.HasClassFault())
+            return SeriesKindError(D, Kind);
+        return ChiTestFor(L, D, DataType).Error;
+    }
     if (!IsTwoVariableKind(L, Kind))
         return SeriesKindError(D, Kind);
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal ||
@@ -226,6 +242,11 @@ void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &
     O.Model = Model;
     if (DrawTwoVariableKind(P, C, L, D, Kind, O))
         return;
+    // Goodness of fit of frequency columns.
+    if (Kind == bkChiTest) {
+        DrawChiTest(P, C, L, D, ChiTestFor(L, D, DataType), LineNameWidth);
+        return;
+    }
     DrawSeriesKind(P, C, D, Kind);
 }
 
@@ -266,14 +287,13 @@ QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         for (int I = 0; I < D.SeriesCount(); ++I)
             if (D.N(I) <= 0)
                 return QStringLiteral("Serien indeholder ingen tal");
-        const QString Refusal = BoxPlotRefusal(D);
-        return Refusal;
+        return QString();
     }
     if (Marked != 1 || !D.IsGrouped())
         return QStringLiteral("Histogram kræver én grupperet kolonne");
     if (D.N(0) <= 0)
         return QStringLiteral("Serien indeholder ingen tal");
-    return HistogramRefusal(D);
+    return QString();
 }
 
 QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
@@ -304,6 +324,19 @@ QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
             return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
         if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))
+            return QStringLiteral("Krydstabel (max. 100 x 100)");
+        return QString();
+    case bkChiTest:
+        if (DataType == dtHyp)
+            return L.SelHypColCount() <= 2 ? QString()
+                                           : QStringLiteral("Angiv en eller to kolonner med --hyp");
+        if (DataType != dtObs || Cols != 2)
+            return QStringLiteral("Angiv to kolonner med --col, eller en eller to med --hyp");
+        if (D.ListCount(1) == 0)
+            return QStringLiteral("Serien indeholder ingen tal");
+        if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
+            return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
+        if (D.ListCount(0) > 100 || D.ListCount(1) > 100)
             return QStringLiteral("Krydstabel (max. 100 x 100)");
         return QString();
     case bkBoksplot:

@@ -32,13 +32,15 @@ constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 
 // The description kinds by their command-line names (tabel, maerketal,
 // hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, histogram,
-// and those of several columns: datapinde, datakurve, krydstabel,
-// krydsdiagram, boksplot, regression, residualplot); bkIngen for any other
+// normalfordelingsplot, and those of several columns: datapinde, datakurve,
+// krydstabel, krydsdiagram, boksplot, regression, residualplot; chitest of
+// two columns or of one or two frequency columns); bkIngen for any other
 // text.
 TBeskrivKind ParseKindName(const QString &Text);
 #define LUMEN_KIND_USAGE                                                                           \
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
-    "datakurve|krydstabel|krydsdiagram|boksplot|histogram|regression|residualplot"
+    "datakurve|krydstabel|krydsdiagram|boksplot|histogram|regression|residualplot|chitest|"       \
+    "normalfordelingsplot"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
 
 // The kinds --regression means something to (the scatter diagram's line,
@@ -85,8 +87,8 @@ void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &
 #define LUMEN_MODEL_USAGE "[--model lineaer|eksponentiel|potens]"
 bool ReadModelOption(const QString &Name, TBeskrivKind Kind, bool Regression, int &Model);
 
-// The box plot's and the histogram's limits (also faulty classes and numbers
-// outside the classes); an empty text when the marks allow Kind.
+// The box plot's and the histogram's limits on the marks; an empty text when
+// the marks allow Kind (faulty classes are SeriesKindError's).
 QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D);
 
 // The limits the description list puts on the kinds of several series for

@@ -75,6 +75,8 @@ set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Building the package needs what tools/deps.sh installs, among it Boost.Math
+# (libboost-math-dev), which is header-only and so adds nothing at run time.
 # The libraries come from the binaries (QuaZip's libquazip1-qt6-1 among them,
 # for opening .xlsx and .ods); what is loaded at run time is named here: the
 # window-system plugins, Qt's Danish texts and the fonts the descriptions ask

@@ -14,6 +14,8 @@
 #include "Histogram.h"
 #include "KeyFigureDraw.h"
 #include "KeyFigures.h"
+#include "NormalPlot.h"
+#include "NormalPlotDraw.h"
 #include "PieChart.h"
 #include "Printing.h"
 #include "ShapeFigures.h"

@@ -33,6 +33,8 @@ enum TBeskrivKind : uint8_t {
     bkHistogram = 12,
     bkRegression = 13,
     bkResidualplot = 14,
+    bkChiTest = 15,    // "χ²-test": independence, or goodness of fit
+    bkNormalplot = 16, // "Normalfordelingsplot"
 };
 
 constexpr int MaxSeries = 6;

@@ -3,8 +3,9 @@
 #include "BoxPlot.h"
 #include "FreqGraph.h"
 #include "FreqTableDraw.h"
-#include "KeyFigureDraw.h"
 #include "Histogram.h"
+#include "KeyFigureDraw.h"
+#include "NormalPlotDraw.h"
 #include "PieChart.h"
 
 bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int Kind,
@@ -34,6 +35,9 @@ bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int
         return true;
     case bkHistogram:
         DrawHistogram(P, C, D);
+        return true;
+    case bkNormalplot:
+        DrawNormalPlot(P, C, D);
         return true;
     default:
         return false;

@@ -8,8 +8,8 @@
 #include <QPainter>
 
 // Draws Kind (table, key figures, the three graphs, the pie chart, the box
-// plot or the histogram) of the summary, in its grouped form when Grouped
-// (the box plot draws each series by its own grouping). Returns false for any other
-// kind, which it leaves undrawn.
+// plot, the histogram or the normal probability plot) of the summary, in its
+// grouped form when Grouped (the box plot draws each series by its own
+// grouping). Returns false for any other kind, which it leaves undrawn.
 bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int Kind,
                          bool Grouped);

@@ -46,6 +46,14 @@ QString TableClassFaultNotice(const QString &Name)
 
 QString KindPrintTitle(int Kind)
 {
+    switch (Kind) {
+    case bkChiTest:
+        return QStringLiteral("χ²-test");
+    case bkNormalplot:
+        return QStringLiteral("Normalfordelingsplot");
+    default:
+        break;
+    }
     static const char *const Titles[] = {"",
                                          "Datapinde",
                                          "Datagraf",

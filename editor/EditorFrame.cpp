@@ -247,7 +247,7 @@ void TEditorFrame::SyncCombos()
     tDescriptor &D = Descriptor();
     for (int N = 1; N <= 4; ++N) {
         const int Kind = D.GetPaneKind(N);
-        Panes[N]->ComboBox->setCurrentIndex(Kind > 0 && Kind <= KindCount ? ItemOfKind(Kind) : -1);
+        Panes[N]->ComboBox->setCurrentIndex(ItemOfKind(Kind));
     }
 }
 
@@ -356,7 +356,7 @@ void TEditorFrame::DropUnavailableKinds()
     tDescriptor &D = Descriptor();
     for (int N = 1; N <= 4; ++N) {
         const int Kind = D.GetPaneKind(N);
-        if (Kind > KindCount)
+        if (Kind != bkIngen && ItemOfKind(Kind) < 0)
             continue; // unknown kinds are left alone
         if (!KindAllowed(Kind)) {
             Panes[N]->ComboBox->setCurrentIndex(-1);
@@ -482,6 +482,12 @@ QSize TEditorFrame::PaneRange(int Kind)
     case bkRegression:
         R = RegressionPaneSize(P, Lumen(), D);
         break;
+    case bkNormalplot:
+        R = QSize(200, 150);
+        break;
+    case bkChiTest:
+        R = ChiTestPaneSize(P, Lumen(), D, ChiTestFor(Lumen(), D, EditorType()), cw);
+        break;
     case bkCirkeldiagram:
         R = PieChartPaneSize(P, tDrawContext(), Grouped)
                 .expandedTo(PieChartExtent(P, tDrawContext(), Grouped));
@@ -512,7 +518,7 @@ void TEditorFrame::PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &S
 {
     tDescriptor &D = Descriptor();
     const int Kind = D.GetPaneKind(Pane->Number());
-    if (Kind == bkIngen || Kind > KindCount) {
+    if (Kind == bkIngen || ItemOfKind(Kind) < 0) {
         DrawPanePrompt(P, QRect(QPoint(0, 0), Size), SomethingMarked(), LinesMarkable());
         return;
     }
@@ -533,6 +539,11 @@ void TEditorFrame::PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &S
 void TEditorFrame::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN)
 {
     Q_UNUSED(PaneN);
+    if (Kind == bkChiTest) {
+        tDescriptor &D = Descriptor();
+        DrawChiTest(P, C, Lumen(), D, ChiTestFor(Lumen(), D, EditorType()), LineNameWidth());
+        return;
+    }
     DrawOneVariable(P, C, Kind, DescribesGrouped());
 }
 

@@ -343,6 +343,32 @@ void PaintKind(QPainter &P, int Row, const QRect &R)
         for (QPoint Pt : {QPoint(4, 6), QPoint(7, 12), QPoint(10, 5), QPoint(13, 11), QPoint(16, 7)})
             P.drawEllipse(QPointF(Pt + R.topLeft()), 1.5, 1.5);
         break;
+    case 15: { // chi-square test: the letter chi with its square over a small table
+        P.setPen(QColor(160, 160, 160));
+        P.setBrush(Qt::NoBrush);
+        P.drawRect(R.adjusted(1, 11, -2, -2));
+        P.drawLine(R.left() + 9, R.top() + 11, R.left() + 9, R.bottom() - 2);
+        QFont F(QStringLiteral("Liberation Serif"));
+        F.setPixelSize(12);
+        F.setItalic(true);
+        F.setBold(true);
+        P.setFont(F);
+        P.setPen(QColor(0, 0, 160));
+        P.drawText(R.adjusted(0, -1, 0, -6), Qt::AlignCenter, QStringLiteral("\u03C7\u00B2"));
+        break;
+    }
+    case 16: { // normal probability plot: points along a straight line
+        P.setPen(Qt::black);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.right(), R.bottom() - 1);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.left() + 1, R.top());
+        P.setPen(QPen(Qt::blue, 1.2));
+        P.drawLine(QPointF(R.left() + 3, R.bottom() - 3), QPointF(R.right() - 1, R.top() + 2));
+        P.setPen(Qt::NoPen);
+        P.setBrush(Qt::red);
+        for (QPoint Pt : {QPoint(4, 13), QPoint(7, 11), QPoint(9, 8), QPoint(11, 7), QPoint(14, 3)})
+            P.drawEllipse(QPointF(Pt + R.topLeft()), 1.4, 1.4);
+        break;
+    }
     default:
         break;
     }
@@ -350,7 +376,13 @@ void PaintKind(QPainter &P, int Row, const QRect &R)
 
 // Rows of the icons past the first strip's ten.
 constexpr int FirstStripRows = 10;
-constexpr int AllKindRows = 14;
+constexpr int AllKindRows = 16;
+
+// Whether PaintKind draws an icon for Row.
+bool HasKindIcon(int Row)
+{
+    return Row >= 0 && Row < 16;
+}
 
 QImage Grey(const QImage &Src)
 {
@@ -440,7 +472,7 @@ QPixmap KindIconStrip()
 
 QPixmap KindIcon(int Row, int State)
 {
-    if (Row < 0 || Row >= AllKindRows || State < 0 || State > 3)
+    if (Row < 0 || Row >= AllKindRows || !HasKindIcon(Row) || State < 0 || State > 3)
         return QPixmap();
     if (Row < FirstStripRows)
         return KindIconStrip().copy(State * 18, Row * 18, 18, 18);

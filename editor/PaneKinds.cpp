@@ -87,6 +87,11 @@ bool ObsAvailable(const tLumen &L, int Kind)
         return true;
     case bkHistogram:
         return C == 1 && L.IsGrouped(L.SelCol(0)) && N0 >= 1 && SeriesNumbers(L, 0) >= 1;
+    // The test of independence goes with the cross table.
+    case bkChiTest:
+        return TwoCols && N0 >= 1 && N1 >= 1 && SameGrouping && N0 <= 100 && N1 <= 100;
+    case bkNormalplot:
+        return OneSeries && N0 >= 1;
     default:
         return false;
     }
@@ -95,8 +100,15 @@ bool ObsAvailable(const tLumen &L, int Kind)
 bool TableAvailable(const tLumen &L, TDataType Type, int Kind)
 {
     const int Marked = Type == dtHyp ? L.SelHypColCount() : L.SelGrupColCount();
+    // Goodness of fit: the marked frequency column, against equal
+    // probabilities or a second marked column's proportions.
+    if (Kind == bkChiTest)
+        return Type == dtHyp && (Marked == 1 || Marked == 2) && SeriesCount(L, 0) >= 1 &&
+               TotalFrequency(L) > 0;
     if (Marked != 1)
         return false;
+    if (Kind == bkNormalplot)
+        return SeriesCount(L, 0) >= 1 && TotalFrequency(L) > 0;
     // The box plot of the marked column; the histogram of grouped data only.
     if (Kind == bkBoksplot)
         return TotalFrequency(L) > 0;
@@ -123,6 +135,14 @@ bool TableAvailable(const tLumen &L, TDataType Type, int Kind)
 
 QString KindItemText(int Kind)
 {
+    switch (Kind) {
+    case bkChiTest:
+        return QStringLiteral("χ²-test");
+    case bkNormalplot:
+        return QStringLiteral("Normalfordelingsplot");
+    default:
+        break;
+    }
     if (Kind < 1 || Kind > KindCount)
         return QString();
     return QString::fromUtf8(ObsKindTexts[Kind - 1]);
@@ -132,7 +152,7 @@ bool KindAvailable(const tLumen &Lumen, TDataType Type, int Kind)
 {
     if (Kind == bkIngen)
         return true;
-    if (Kind < 0 || Kind > KindCount)
+    if (Kind < 0 || Kind > LastKind)
         return false;
     switch (Type) {
     case dtObs:

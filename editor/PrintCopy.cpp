@@ -4,6 +4,7 @@
 #include "Describe.h"
 #include "EditorFrame.h"
 #include "PaneKinds.h"
+#include "TwoVar.h"
 
 #include <QAction>
 #include <QImage>
@@ -15,7 +16,8 @@
 
 bool CopiedAsPicture(int Kind)
 {
-    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel && Kind != bkRegression;
+    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel && Kind != bkChiTest &&
+           Kind != bkRegression;
 }
 
 const QVector<tOutputItem> &ObsOutputItems()
@@ -39,6 +41,9 @@ const QVector<tOutputItem> &ObsOutputItems()
         {bkRegression, "PrintRegression", "Regression", "KopierRegression", "Regression"},
         {bkResidualplot, "PrintResidualplot", "Residualplot", "KopierResidualplot",
          "Residualplot"},
+        {bkChiTest, "PrintChiTest", "χ²-test", "KopierChiTest", "χ²-test"},
+        {bkNormalplot, "PrintNormalplot", "Normalfordelingsplot", "KopierNormalplot",
+         "Normalfordelingsplot"},
     };
     return Items;
 }
@@ -62,11 +67,17 @@ const QVector<tOutputItem> &TableOutputItems()
 
 const QVector<tOutputItem> &TableOutputItems(TDataType Type)
 {
+    static const tOutputItem Normal = {bkNormalplot, "PrintNormalplot", "Normalfordelingsplot",
+                                       "KopierNormalplot", "&Normalfordelingsplot"};
     static const QVector<tOutputItem> Hyp = TableOutputItems() + QVector<tOutputItem>{
         {bkBoksplot, "PrintBoksplot", "Boksplot", "KopierBoksplot", "&Boksplot"},
+        {bkChiTest, "PrintChiTest", "χ²-test", "KopierChiTest", "χ²-&test"},
+        Normal,
     };
-    static const QVector<tOutputItem> Grup = Hyp + QVector<tOutputItem>{
+    static const QVector<tOutputItem> Grup = TableOutputItems() + QVector<tOutputItem>{
+        {bkBoksplot, "PrintBoksplot", "Boksplot", "KopierBoksplot", "&Boksplot"},
         {bkHistogram, "PrintHistogram", "Histogram", "KopierHistogram", "H&istogram"},
+        Normal,
     };
     return Type == dtGrup ? Grup : Hyp;
 }
@@ -157,6 +168,12 @@ QString TEditorFrame::OutputError(int Kind)
     tDescriptor &D = Descriptor();
     if (D.IsGrouped() && D.HasClassFault())
         return QStringLiteral("Fejl i intervaller");
+    // A test that cannot be made says why (pairs that do not match).
+    if (Kind == bkChiTest) {
+        const tChiTest T = ChiTestFor(Lumen(), D, EditorType());
+        if (!T.Error.isEmpty())
+            return T.Error;
+    }
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram ||
                           Kind == bkRegression || Kind == bkResidualplot ||
                           (Kind == bkMaerketal && Lumen().SelColCount() == 2);
@@ -201,6 +218,8 @@ QString TEditorFrame::KindText(int Kind)
         return KeyFiguresText(D);
     if (Kind == bkBoksplot)
         return BoxPlotText(D);
+    if (Kind == bkChiTest)
+        return ChiTestText(Lumen(), D, ChiTestFor(Lumen(), D, EditorType()));
     return QString();
 }
 
@@ -221,6 +240,7 @@ QSize TEditorFrame::PictureSize(int Kind)
     case bkKrydsdiagram:
     case bkHistogram:
     case bkResidualplot:
+    case bkNormalplot:
         return QSize(400, 400);
     case bkBoksplot:
         return BoxPlotPictureSize(Descriptor().SeriesCount());

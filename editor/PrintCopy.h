@@ -24,5 +24,6 @@ const QVector<tOutputItem> &ObsOutputItems();
 // The six kinds of the frequency and grouped editors (table, key figures,
 // the three graphs and the pie chart).
 const QVector<tOutputItem> &TableOutputItems();
-// Those six and the box plot, for the grouped editor also the histogram.
+// Those six and the box plot, for the frequency editor the chi-square test,
+// for the grouped editor the histogram, and the normal probability plot.
 const QVector<tOutputItem> &TableOutputItems(TDataType Type);

@@ -5,6 +5,8 @@
 #include "Clipboard.h"
 #include "Describe.h"
 #include "EditorGlyphs.h"
+#include "PaneKinds.h"
+#include "TwoVar.h"
 #include "HGStilDlg.h"
 
 #include <QAction>
@@ -43,6 +45,9 @@ TTableEdit::TTableEdit(TEditorHost &Host, TDataType Type, QWidget *Parent)
     AppendKind(bkBoksplot, QStringLiteral("Boksplot"));
     if (Type == dtGrup)
         AppendKind(bkHistogram, QStringLiteral("Histogram"));
+    if (Type == dtHyp)
+        AppendKind(bkChiTest, KindItemText(bkChiTest));
+    AppendKind(bkNormalplot, KindItemText(bkNormalplot));
     Notebook->setObjectName(Type == dtGrup ? QStringLiteral("GrupEditNB")
                                            : QStringLiteral("HypEditNB"));
     DataGridModel = new TTableDataModel(*this, this);

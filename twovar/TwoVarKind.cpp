@@ -1,6 +1,7 @@
 #include "TwoVarKind.h"
 
 #include "CellText.h"
+#include "ChiTestDraw.h"
 #include "CrossTable.h"
 #include "DataSticks.h"
 #include "PairFigures.h"
@@ -23,6 +24,7 @@ bool IsTwoVariableKind(const tLumen &L, int Kind)
     case bkResidualplot:
         return true;
     case bkMaerketal:
+    case bkChiTest:
         return L.SelColCount() == 2;
     default:
         return false;
@@ -51,6 +53,9 @@ bool DrawTwoVariableKind(QPainter &P, const tDrawContext &C, const tLumen &L, tD
     switch (Kind) {
     case bkMaerketal:
         DrawPairKeyFigures(P, C, L, D);
+        break;
+    case bkChiTest:
+        DrawChiTest(P, C, L, D, IndependenceTestOf(L, D), O.LineNameWidth);
         break;
     case bkKrydstabel:
         if (D.IsGrouped())

@@ -160,6 +160,19 @@ class tst_cli_texts : public QObject
         Row("grouped beside ungrouped", "describe @pair.lmt --col A --col D --crosstable", 1,
             "Begge kolonner skal være grupperede");
         Row("one column", "describe @pair.lmt --col A --crosstable", 2, "Brug:");
+        Row("chi-square test of a pair", "describe @pair.lmt --col A --col B --chitest", 0,
+            "pair_chitest.txt");
+        Row("chi-square test of a faulty pair", "describe @pair.lmt --col A --col C --chitest", 1,
+            "Fejl i data-par");
+        Row("chi-square test of one column", "describe @pair.lmt --col A --chitest", 2,
+            "Angiv to kolonner med --col");
+        Row("chi-square test of classes", "describe @data.lmt --grup 1 --chitest", 2,
+            "Angiv to kolonner med --col");
+        Row("goodness of fit", "describe @data.lmt --hyp 1 --chitest", 0, "hyp_chitest.txt");
+        Row("normal plot points", "describe @data.lmt --col A --normalplot", 0,
+            "col_normalplot.txt");
+        Row("normal plot of faulty classes", "describe @data.lmt --grup 2 --normalplot", 1,
+            "Fejl i intervaller");
         Row("scatter of a grouped column",
             "render @pair.lmt --col A --col D --kind krydsdiagram -o @x.png", 1,
             "Krydsdiagram kræver ugrupperede kolonner");
@@ -176,7 +189,7 @@ class tst_cli_texts : public QObject
         Row("export with names", "export @in.lmt --names", 0, "export_names.txt");
         Row("export", "export @in.lmt", 0, "export.txt");
         Row("imported file described", "describe @in.lmt --col A --table", 0, "imported_table.txt");
-        Row("uneven text", "import @uneven.txt -o @uneven.lmt", 1, "ikke lige mange felter");
+        Row("uneven text", "import @uneven.txt -o @uneven.lmt", 1, "række 2 har 1 felt,");
         Row("no text file", "import @none.txt -o @none.lmt", 1, "Kunne ikke læse tekstfilen");
         Row("import without -o", "import @uneven.txt", 2, "Brug:");
         Row("export of no file", "export @none.lmt", 1, "Kunne ikke læse data");

@@ -292,6 +292,11 @@ class TestTableEdit : public QObject
         Row("histogram, overlapping", dtGrup, "0 10 4|5 15 3", bkHistogram, true, true);
         // Frequencies of values have no histogram in their list at all.
         Row("histogram, frequencies", dtHyp, "1 2|3 4", bkHistogram, false, false);
+        Row("chi-square test, die", dtHyp, "1 8|2 12|3 9|4 11|5 10|6 10", bkChiTest, true, false);
+        Row("no chi-square test of classes", dtGrup, Steps(3, true, 2), bkChiTest, false, false);
+        Row("normal plot, frequencies", dtHyp, "1 8|2 12|3 9", bkNormalplot, true, false);
+        Row("normal plot, classes", dtGrup, Steps(3, true, 2), bkNormalplot, true, false);
+        Row("normal plot of faulty classes", dtGrup, "0 10 4|5 15 3", bkNormalplot, true, true);
     }
     void descriptions()
     {
@@ -454,6 +459,39 @@ class TestTableEdit : public QObject
             QCOMPARE(QGuiApplication::clipboard()->text(),
                      Item[6] == 'T' ? TableText(D) : KeyFiguresText(D));
         }
+    }
+
+    // Two marked frequency columns: the test against the second column's
+    // proportions, copied as text; an observation missing from the second
+    // column shows "Fejl i data-par" and copies nothing.
+    void chiTestOfTwoColumns()
+    {
+        TTableFixture F(dtHyp);
+        F.Fill(0, "1 1|2 2|3 3|4 4");
+        F.Fill(1, "1 3|2 2|3 4|4 2");
+        F.Mark(0);
+        F.Mark(1);
+        QVERIFY(F.Edit->KindAllowed(bkChiTest));
+        QVERIFY(!F.Edit->KindAllowed(bkNormalplot));
+        QVERIFY(!F.Edit->KindAllowed(bkTabel));
+        QGuiApplication::clipboard()->setText(QStringLiteral("før"));
+        F.Edit->MenuAction("KopierChiTest")->trigger();
+        const QString Text = QGuiApplication::clipboard()->text();
+        QVERIFY(Text.contains(QStringLiteral("Hypotese: sandsynligheder i forhold til kolonne 2\r\n")));
+        QVERIFY(Text.contains(QStringLiteral("\r\n1\t1\t2,73\r\n")));
+        QVERIFY(Text.contains(QStringLiteral("\r\nFrihedsgrader\t3\r\n")));
+
+        F.Fill(1, "1 3|2 2|3 4|5 2");
+        F.Edit->RefreshDescriptions();
+        QGuiApplication::clipboard()->setText(QStringLiteral("før"));
+        F.Edit->MenuAction("KopierChiTest")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("før"));
+        QCOMPARE(F.Edit->OutputError(bkChiTest), QStringLiteral("Fejl i data-par"));
+
+        TTableFixture G(dtGrup);
+        QCOMPARE(G.Edit->ItemOfKind(bkChiTest), -1);
+        QVERIFY(G.Edit->ItemOfKind(bkNormalplot) >= 0);
+        QVERIFY(!G.Edit->MenuAction("KopierChiTest"));
     }
 
     // In the main window: the "Datatype" menu moves between the three

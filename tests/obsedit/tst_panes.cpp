@@ -149,6 +149,77 @@ class TstPanes : public QObject
         Row("groupings without frequency", "r3*0", "3");
     }
 
+    // The kinds added after the first ten: the chi-square test goes with
+    // the cross table (and with one or two frequency columns), the normal
+    // plot with one series of any form.
+    void addedKinds_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("allowed");
+        auto Row = [](const char *Name, const char *Script, const char *Allowed) {
+            QTest::newRow(Name) << QString(Script) << QString(Allowed);
+        };
+        Row("nothing marked", "A:5", "");
+        Row("two plain columns", "A:5 B:5 mA mB", "15");
+        Row("two grouped columns", "A:5 B:5 gA gB mA mB", "15");
+        Row("grouped and plain", "A:5 B:5 gA mA mB", "");
+        Row("101 values: no test", "A:101 B:101 mA mB", "");
+        Row("one column", "A:5 mA", "16");
+        Row("one grouped column", "A:5 gA mA", "16");
+        Row("one line", "A:3 B:3 C:2 l0", "16");
+        Row("frequencies", "h3*2", "15 16");
+        Row("frequencies all zero", "h3*0", "");
+        Row("groupings", "r3*1", "16");
+        Row("groupings without frequency", "r3*0", "");
+    }
+    void addedKinds()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, allowed);
+        tLumen L;
+        const TDataType Type = Build(L, script);
+        QStringList S;
+        for (int K : {int(bkChiTest), int(bkNormalplot)})
+            if (KindAvailable(L, Type, K))
+                S << QString::number(K);
+        QCOMPARE(S.join(' '), allowed);
+        QVERIFY(!KindAvailable(L, Type, LastKind + 1));
+    }
+
+    // The list offers both kinds after the first ten, with their icons; the
+    // chi-square test is shown, copied as text, and a faulty pair shows
+    // "Fejl i data-par" and copies nothing.
+    void chiTestInThePane()
+    {
+        TMarked F;
+        QCOMPARE(F.Edit->Pane(1)->ComboBox->itemText(F.Edit->ItemOfKind(bkChiTest)),
+                 QStringLiteral("χ²-test"));
+        QCOMPARE(F.Edit->Pane(1)->ComboBox->itemText(F.Edit->ItemOfKind(bkNormalplot)),
+                 QStringLiteral("Normalfordelingsplot"));
+        QCOMPARE(F.Edit->Pane(1)->IconRow(F.Edit->ItemOfKind(bkNormalplot)), bkNormalplot - 1);
+        SetupSheet(F.L(), {"A=1,2,2,3,1,2,1,3,3,1,3,2", "B=5,5,5,5,6,6,6,6,6,6,6,6"});
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        ClickHeader(F.Edit->SojleDG(), 0, 1, Qt::ControlModifier);
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        F.Choose(1, bkChiTest);
+        QCOMPARE(int(F.D().GetPaneKind(1)), int(bkChiTest));
+        const QString Text = F.Edit->DescriptionText(bkChiTest);
+        QVERIFY(Text.contains(QStringLiteral("\r\nχ²\t0,75\r\nFrihedsgrader\t2\r\n")));
+        QStringList Written;
+        for (const testdraw::tTextItem &T : testdraw::Written(500, 400, [&](QPainter &P) {
+                 F.Edit->PaintPane(F.Edit->Pane(1), P, QSize(500, 400));
+             }))
+            Written << T.Text;
+        QVERIFY(Written.contains(QStringLiteral("0,6873")));
+        QVERIFY(Written.contains(QStringLiteral("2,67")));
+        QVERIFY(F.Edit->Pane(1)->Range().height() > 200);
+
+        F.L().SetCellText(4, 1, QString());
+        F.Edit->RefreshDescriptions();
+        QCOMPARE(F.Edit->OutputError(bkChiTest), QStringLiteral("Fejl i data-par"));
+        QVERIFY(F.Edit->DescriptionText(bkChiTest).isEmpty());
+    }
+
     // A name typed for a marked column is the description's title at once.
     void typedNameIsTheTitle()
     {
