@@ -66,7 +66,9 @@ int DescribeShape(const QStringList &Args, TBeskrivKind Kind)
         return Rc;
     }
     const tDescriptor &D = DescriptorOf(*Lumen);
-    const QString Refusal = ShapeRefusal(Kind, *Lumen, D);
+    QString Refusal = ShapeRefusal(Kind, *Lumen, D);
+    if (Refusal.isEmpty())
+        Refusal = SeriesKindError(D, Kind);
     if (!Refusal.isEmpty()) {
         Err() << Refusal << "\n";
         return 1;

@@ -44,9 +44,9 @@ int ImportText(const QString &Input, tLumen &Lumen)
         Err() << "Kunne ikke læse tekstfilen\n";
         return 1;
     }
-    if (!PasteSheet(Lumen, Text, true)) {
-        Err() << "Teksten kan ikke bruges som talsæt: rækkerne har ikke lige mange felter, "
-                 "eller der er ingen hel række\n";
+    QString Fault;
+    if (!PasteSheet(Lumen, Text, true, &Fault)) {
+        Err() << Fault << "\n";
         return 1;
     }
     return 0;

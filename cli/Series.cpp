@@ -191,9 +191,17 @@ bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error)
     return true;
 }
 
-QString SeriesKindError(const tDescriptor &D, TBeskrivKind)
+QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind)
 {
-    return D.HasClassFault() ? ClassFaultNotice() : QString();
+    if (D.HasClassFault())
+        return ClassFaultNotice();
+    // Also numbers left outside an observation column's classes, and (the
+    // histogram) a class without width.
+    if (Kind == bkBoksplot)
+        return BoxPlotRefusal(D);
+    if (Kind == bkHistogram)
+        return HistogramRefusal(D);
+    return QString();
 }
 
 QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
@@ -253,14 +261,13 @@ QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         for (int I = 0; I < D.SeriesCount(); ++I)
             if (D.N(I) <= 0)
                 return QStringLiteral("Serien indeholder ingen tal");
-        const QString Refusal = BoxPlotRefusal(D);
-        return Refusal;
+        return QString();
     }
     if (Marked != 1 || !D.IsGrouped())
         return QStringLiteral("Histogram kræver én grupperet kolonne");
     if (D.N(0) <= 0)
         return QStringLiteral("Serien indeholder ingen tal");
-    return HistogramRefusal(D);
+    return QString();
 }
 
 QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)

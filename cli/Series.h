@@ -77,8 +77,8 @@ QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Ki
 void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
               TBeskrivKind Kind, bool Regression);
 
-// The box plot's and the histogram's limits (also faulty classes and numbers
-// outside the classes); an empty text when the marks allow Kind.
+// The box plot's and the histogram's limits on the marks; an empty text when
+// the marks allow Kind (faulty classes are SeriesKindError's).
 QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D);
 
 // The limits the description list puts on the kinds of several series for

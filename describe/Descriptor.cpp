@@ -58,6 +58,13 @@ void SetListMean(tSeries &S)
     for (const TFreqRecord &R : S.List)
         Sum += R.Value * Extended(R.h);
     S.Mean = Sum / Extended(S.n);
+    if (!std::isfinite(S.Mean)) {
+        // The sum passed the number range: weighted by the shares h/n, each
+        // partial sum stays within the largest value.
+        S.Mean = 0;
+        for (const TFreqRecord &R : S.List)
+            S.Mean += R.Value * (Extended(R.h) / Extended(S.n));
+    }
 }
 
 // Counts equal values. A column has far fewer distinct values than cells, so
@@ -312,7 +319,9 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
             }
             Counter.Build(S);
             if (S.n > 0)
-                S.Mean = Sum / Extended(S.n);
+                S.Mean = std::isfinite(Sum) ? Sum / Extended(S.n) : Extended(0);
+            if (!std::isfinite(Sum))
+                SetListMean(S);
             Cumulate(S);
             continue;
         }
@@ -336,7 +345,9 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
             }
             Counter.Build(S);
             if (S.n > 0)
-                S.Mean = Sum / Extended(S.n);
+                S.Mean = std::isfinite(Sum) ? Sum / Extended(S.n) : Extended(0);
+            if (!std::isfinite(Sum))
+                SetListMean(S);
             Cumulate(S);
             continue;
         }

@@ -20,6 +20,27 @@ void VarianceOf(const tSeries &S, tKeyFigures &K)
         SumSq += R.Value * R.Value * Extended(R.h);
     K.Variance = SumSq / Extended(S.n) - S.Mean * S.Mean;
     K.StdDev = K.Variance > 0 ? std::sqrt(K.Variance) : 0;
+    if (std::isfinite(K.Variance) || !std::isfinite(S.Mean))
+        return;
+    // The squares passed the number range: the deviations from the mean,
+    // scaled by the largest one, give the standard deviation without
+    // overflow; the variance is then infinite only when it truly is.
+    Extended Largest = 0;
+    for (const TFreqRecord &R : S.List)
+        Largest = std::max(Largest, std::fabs(R.Value - S.Mean));
+    if (!std::isfinite(Largest))
+        return;
+    if (Largest == 0) { // every value equals the mean
+        K.Variance = K.StdDev = 0;
+        return;
+    }
+    Extended Scaled = 0;
+    for (const TFreqRecord &R : S.List) {
+        const Extended Dev = (R.Value - S.Mean) / Largest;
+        Scaled += Dev * Dev * (Extended(R.h) / Extended(S.n));
+    }
+    K.StdDev = Largest * std::sqrt(Scaled);
+    K.Variance = K.StdDev * K.StdDev;
 }
 
 // The value with the largest h; unique only when no other entry ties it.
@@ -121,4 +142,9 @@ void ComputeKeyFigures(const tSeries &S, tKeyFigures &K)
         ComputeGroupedKeyFigures(S, K);
     else
         ComputeUngroupedKeyFigures(S, K);
+}
+
+QString FigureText(Extended Value, int Decimals)
+{
+    return std::isfinite(Value) ? FormatNumber(Value, Decimals) : QStringLiteral("(udefineret)");
 }

@@ -16,3 +16,7 @@ void ComputeGroupedKeyFigures(const tSeries &S, tKeyFigures &K);
 // Either of the two by the series' Grouped flag; leaves K as it was for an
 // empty list.
 void ComputeKeyFigures(const tSeries &S, tKeyFigures &K);
+
+// The text of a key figure: the fixed-point number, or "(udefineret)" for a
+// figure beyond the number range (a sum or variance of huge values).
+QString FigureText(Extended Value, int Decimals);

@@ -109,6 +109,8 @@ class TDescriptionPane : public QWidget
     // Adds an item for Kind at the end of the list.
     void AppendKindItem(int Kind, const QString &Text);
     bool HasTabColumn() const { return TabColumn; }
+    // The width the open list needs to show its longest text in full.
+    int ListWidth() const;
     // Draws one list item (also the closed combo's face).
     void DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const;
 

@@ -18,7 +18,7 @@ bool TDataEdit::AskImportFile(bool DropEmptyLines, QString &Text, tSheet &Sheet,
 {
     const QString Name = Host.Dialogs().OpenFileName(
         QStringLiteral("Import af tekst"),
-        QStringLiteral("Tekstfiler (*.txt);;") + SheetFilter + QStringLiteral(";;") +
+        QStringLiteral("Tekstfiler (*.txt *.csv *.tsv);;") + SheetFilter + QStringLiteral(";;") +
             AllFilesFilter,
         QStringLiteral("txt"));
     if (Name.isEmpty())
@@ -74,18 +74,19 @@ void TDataEdit::ImportAsDataCommand()
         return;
     }
     tLumen &L = Host.Lumen();
-    RunCommand(uoNone, [&] {
-        L.SaveUndo(uoInsertSheet);
-        FillSheet(L, Sheet);
-        ClearMarks();
-        return true;
-    });
+    if (RunCommand(uoNone, [&] {
+            L.SaveUndo(uoInsertSheet);
+            FillSheet(L, Sheet);
+            ClearMarks();
+            return true;
+        }))
+        ShowTopLeft();
     TellSheetCut(Host.Dialogs(), Sheet);
 }
 
 void TDataEdit::AppendBelowCommand()
 {
-    // No undo step: the appended lines stay.
+    // The data set takes the undo step once the file fits.
     RunCommand(uoNone, [this] {
         if (!Host.AppendLines())
             return false;

@@ -269,17 +269,26 @@ class TestSheet : public QObject
             "C:A*2|F=1");
 
         // Sorting. Equal values keep their order (B tells them apart); texts
-        // and gaps follow in their old order; a column ends at its last number.
+        // follow the numbers in their old order, gaps come last; nothing typed
+        // is lost.
         Row("sort by a column, ascending",
             {"A=3,x,1,,3,2", "B=10,11,12,13,14,15,16", "C=9", "D=t,5", "#n0,n1,n2,n3,n4"},
-            "sort A up", "A=1,2,3,3|B=12,15,10,14,11,13,16|C=,,9|D=,,t,,5|#n2,,n0,n4,n1,n3");
+            "sort A up", "A=1,2,3,3,x|B=12,15,10,14,11,13,16|C=,,9|D=,,t,,5|#n2,,n0,n4,n1,n3");
         Row("sort by a column, descending",
             {"A=3,x,1,,3,2", "B=10,11,12,13,14,15,16", "C=9", "D=t,5", "#n0,n1,n2,n3,n4"},
-            "sort A down", "A=3,3,2,1|B=10,14,15,12,11,13,16|C=9|D=t,,,,5|#n0,n4,,n2,n1,n3");
+            "sort A down", "A=3,3,2,1,x|B=10,14,15,12,11,13,16|C=9|D=t,,,,5|#n0,n4,,n2,n1,n3");
+        Row("sort keeps every text cell", {"A=12,abc,3.5,4.2.1,-2", "B=a,b,c,d,e"}, "sort A down",
+            "A=12,3.5,-2,abc,4.2.1|B=a,c,e,b,d");
+        Row("texts before gaps, a trailing text stays", {"A=,y,2,,x", "B=1,2,3,4,5"}, "sort A up",
+            "A=2,y,x|B=3,2,5,1,4");
         Row("sort by names, ascending", {"A=1,2,3,4", "B=x,7", "#b,,a,B"}, "sort names up",
-            "A=2,4,3,1|B=7|#,B,a,b");
+            "A=3,4,1,2|B=,,x,7|#a,B,b");
         Row("sort by names, descending", {"A=1,2,3,4", "B=x,7", "#b,,a,B"}, "sort names down",
-            "A=1,3,4,2|B=x,,,7|#b,a,B");
+            "A=1,4,3,2|B=x,,,7|#b,B,a");
+        Row("sort by names, Danish order", {"A=1,2,3,4,5,6,x", "#Øjvind,Zack,Åse,anna,Ærø,Bo,"},
+            "sort names up", "A=4,6,2,5,1,3,x|#anna,Bo,Zack,Ærø,Øjvind,Åse");
+        Row("sort by names, Danish order descending", {"A=1,2,3,4,5,6", "#Øjvind,Zack,Åse,anna,Ærø,Bo"},
+            "sort names down", "A=3,1,5,2,6,4|#Åse,Øjvind,Ærø,Zack,Bo,anna");
         Row("sort columns by a line", {"A=3", "B=x", "C'one=1", "D=2", "Z=0"}, "sort 0 up",
             "A=0|B'one=1|C=2|D=3|E=x");
         Row("sort columns by a line, descending", {"A=3", "B=x", "C'one=1", "D=2,7"}, "sort 0 down",

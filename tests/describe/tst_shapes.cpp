@@ -161,16 +161,16 @@ class tst_shapes : public QObject
                     Rows << Y;
             return Rows;
         };
-        const QVector<int> Red = RowsOf((Px(Layout, 1) + Px(Layout, 3)) / 2 + 1, [](QRgb C) {
+        const QVector<int> Red = RowsOf((Px(Layout, 1) + Px(Layout, 2)) / 2, [](QRgb C) {
             return qRed(C) > 200 && qGreen(C) < 60 && qBlue(C) < 60;
         });
-        const QVector<int> Green = RowsOf((Px(Layout, 30) + Px(Layout, 50)) / 2 + 1, [](QRgb C) {
+        const QVector<int> Green = RowsOf((Px(Layout, 30) + Px(Layout, 50)) / 2, [](QRgb C) {
             return qRed(C) < 60 && qGreen(C) > 100 && qGreen(C) < 160 && qBlue(C) < 60;
         });
         QVERIFY(!Red.isEmpty() && !Green.isEmpty());
         QVERIFY(Red.last() < Green.first());
         // No green where the first box stands, no red in the second's.
-        QVERIFY(RowsOf((Px(Layout, 30) + Px(Layout, 50)) / 2 + 1, [](QRgb C) {
+        QVERIFY(RowsOf((Px(Layout, 30) + Px(Layout, 50)) / 2, [](QRgb C) {
                     return qRed(C) > 200 && qGreen(C) < 60;
                 }).isEmpty());
 
@@ -194,7 +194,7 @@ class tst_shapes : public QObject
             QRandomGenerator R(Seed);
             auto L = std::make_unique<tLumen>();
             const int Cols = 1 + int(R.bounded(6));
-            std::vector<std::vector<double>> Sorted(size_t(Cols));
+            std::vector<std::vector<double>> Sorted(static_cast<size_t>(Cols));
             for (int C = 0; C < Cols; ++C) {
                 const int n = 1 + int(R.bounded(C == 0 ? 8 : 80));
                 const int Spread = 1 + int(R.bounded(50));

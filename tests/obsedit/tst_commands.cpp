@@ -161,8 +161,8 @@ const struct {
     {"nothing marked", "", ""},
     {"one column", "A",
      "Datapinde Datakurve Tabel Mærketal Hyppighedsgraf Frekvensgraf Sumfrekvensgraf "
-     "Cirkeldiagram"},
-    {"two columns", "AB", "Datapinde Datakurve Mærketal Krydstabel Krydsdiagram"},
+     "Cirkeldiagram Boksplot"},
+    {"two columns", "AB", "Datapinde Datakurve Mærketal Krydstabel Krydsdiagram Boksplot"},
 };
 
 // Graphs and the scatter diagram copy as 400 x 400 pictures whatever the

@@ -143,7 +143,7 @@ class tst_shapekinds : public QObject
     {
         TEditorFixture F;
         for (int I = 0; I < 9; ++I)
-            F.L().SetCellText(I, 0, QString::number(I * 2));
+            F.L().SetCellText(I, 0, QString::number(I * 2 + 1));
         Group(F.L(), 0);
         ClickHeader(F.Edit->SojleDG(), 0, 0);
         F.Edit->SetView(TEditorFrame::vwDual);
@@ -154,7 +154,8 @@ class tst_shapekinds : public QObject
         TDescriptionPane *P = F.Edit->Pane(3);
         P->PaintBox->repaint(); // records the scale
         const QImage Before = P->PaintBox->grab().toImage();
-        // The middle of the third class, 10 to 15.
+        // The middle of the third class, 10 to 15 (classes hold their upper
+        // bound).
         const int X = int((12.5 + double(D.XOffset)) / double(D.XScale) + 0.5);
         QTest::mouseClick(P->PaintBox, Qt::LeftButton, {}, QPoint(X, P->PaintBox->height() / 2));
         QCOMPARE(D.SelectedIndex(), 2);
