@@ -88,10 +88,11 @@ int Import(const QStringList &Args)
 
 CommandRegistrar
     R("import", &Import, "import TEKST.txt|FIL.xlsx|FIL.ods|FIL.csv -o FIL.lmt [--sheet N|NAVN]",
-      "Læser en tekstfil eller et regneark som et nyt datasæt af observationer og gemmer\n"
-      "det i FIL.lmt. I en tekstfil adskilles felterne af tabulator eller \";\"; alle\n"
-      "linjer skal have lige mange felter. Et regneark (.xlsx, .ods, .csv med komma\n"
-      "eller semikolon) læses fra det første ark, eller fra arket --sheet med nummer\n"
-      "(fra 1) eller navn. En første linje eller kolonne med bogstaver giver navnene.");
+      "Læser en tekstfil eller et regneark som et nyt datasæt af observationer\n"
+      "og gemmer det i FIL.lmt. I en tekstfil adskilles felterne af tabulator\n"
+      "eller \";\"; alle linjer skal have lige mange felter. Et regneark (.xlsx,\n"
+      ".ods, .csv med komma eller semikolon) læses fra det første ark, eller fra\n"
+      "arket --sheet med nummer (fra 1) eller navn. En første linje eller\n"
+      "kolonne med bogstaver giver navnene.");
 
 } // namespace
