@@ -1,5 +1,6 @@
 // The file commands of the main window: new, open, save, save as, the save
 // question, and appending another data file's observations.
+#include "AppendData.h"
 #include "InfoForm.h"
 #include "LumenForm.h"
 #include "RecentFiles.h"
@@ -91,7 +92,9 @@ void TLumenForm::OpenFile(const QString &Name)
         return;
     }
     SheetFileName.clear();
-    CurrentFileName = Name;
+    // Kept with its folder: a name given relative to the start folder must
+    // still lead "Gem" and "Gem som" there.
+    CurrentFileName = Name.isEmpty() ? Name : QFileInfo(Name).absoluteFilePath();
     std::unique_ptr<tLumen> NewSet = tLumen::CreateFromFile(Name);
     if (!NewSet || NewSet->ReadFailed()) {
         CurrentFileName.clear();
@@ -220,20 +223,9 @@ bool TLumenForm::AppendLines()
     std::unique_ptr<tLumen> Other = ReadForAppend(FileType);
     if (!Other)
         return false;
-    tLumen &Current = *DataSet;
-    const int Columns = Current.UsedColumns();
-    bool Fit = FileType == dtObs && Other->UsedColumns() == Columns;
-    for (int C = 0; Fit && C < Columns; ++C)
-        Fit = Other->GetColName(C) == Current.GetColName(C);
-    if (!Fit)
+    if (FileType != dtObs || !LinesFit(*DataSet, *Other))
         return RefuseAppend(QStringLiteral("De nye data passer ikke til søjlerne"));
-    const int Base = Current.MaxLines();
-    const int Lines = Other->MaxLines();
-    for (int C = 0; C < Other->UsedColumns(); ++C)
-        for (int L = 0; L < Lines; ++L)
-            Current.SetCellText(Base + L, C, Other->GetCellText(L, C));
-    for (int L = 0; L < Lines; ++L)
-        Current.SetLineName(Base + L, Other->GetLineName(L));
+    AppendLinesOf(*DataSet, *Other);
     return true;
 }
 
@@ -243,18 +235,8 @@ bool TLumenForm::AppendColumns()
     std::unique_ptr<tLumen> Other = ReadForAppend(FileType);
     if (!Other)
         return false;
-    tLumen &Current = *DataSet;
-    const int Lines = Current.MaxLines();
-    bool Fit = FileType == dtObs && Other->MaxLines() == Lines;
-    for (int L = 0; Fit && L < Lines; ++L)
-        Fit = Other->GetLineName(L) == Current.GetLineName(L);
-    if (!Fit)
+    if (FileType != dtObs || !ColumnsFit(*DataSet, *Other))
         return RefuseAppend(QStringLiteral("De nye data passer ikke til linjerne"));
-    const int Base = Current.UsedColumns();
-    for (int C = 0; C < Other->UsedColumns() && Base + C < ObsColumns; ++C) {
-        Current.SetColName(Base + C, Other->GetColName(C));
-        for (int L = 0; L < Lines; ++L)
-            Current.SetCellText(L, Base + C, Other->GetCellText(L, C));
-    }
+    AppendColumnsOf(*DataSet, *Other);
     return true;
 }

@@ -103,11 +103,10 @@ bool TLumenForm::ImportTextFile(const QString &Name)
     L.ClearLineSelection();
     // The reader takes the undo step "Indsæt ark" and changes nothing when
     // the text is no sheet.
-    if (!PasteSheet(L, Text, true)) {
-        Dialogs().Message(QMessageBox::Critical, ErrorTitle,
-                          QStringLiteral("Teksten kan ikke bruges som talsæt: rækkerne har ikke "
-                                         "lige mange felter, eller der er ingen hel række"),
-                          QMessageBox::Ok, QMessageBox::Ok);
+    QString Fault;
+    if (!PasteSheet(L, Text, true, &Fault)) {
+        Dialogs().Message(QMessageBox::Critical, ErrorTitle, Fault, QMessageBox::Ok,
+                          QMessageBox::Ok);
         return false;
     }
     // The observation editor reads the changed set again and shows it.

@@ -5,6 +5,7 @@
 #include "Glyphs.h"
 #include "HelpWindow.h"
 #include "InfoForm.h"
+#include "Printing.h"
 #include "Random.h"
 #include "RecentFiles.h"
 #include "StandardDialogs.h"
@@ -135,7 +136,10 @@ TDialogs &TLumenForm::Dialogs()
 QPrinter &TLumenForm::Printer()
 {
     if (!PrinterObject)
+    {
         PrinterObject = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        SetUpPrintPage(*PrinterObject);
+    }
     return *PrinterObject;
 }
 

@@ -2,11 +2,14 @@
 
 #include "Glyphs.h"
 #include "NavnDlg.h"
+#include "TitleFit.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QSpacerItem>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -30,6 +33,12 @@ QMessageBox::StandardButton TStandardDialogs::Message(QMessageBox::Icon Icon, co
     QMessageBox Box(Icon, Title, Text, Buttons, Parent);
     if (Default != QMessageBox::NoButton)
         Box.setDefaultButton(Default);
+    // A short text must not leave the title cut: a spacer as wide as the
+    // title bar needs keeps the box from shrinking below it.
+    if (auto *Grid = qobject_cast<QGridLayout *>(Box.layout()))
+        Grid->addItem(new QSpacerItem(TitleBarWidth(Title), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      Grid->rowCount(), 0, 1, Grid->columnCount());
     const int Result = Box.exec();
     return static_cast<QMessageBox::StandardButton>(Result);
 }
@@ -60,12 +69,15 @@ QString TStandardDialogs::OpenFileName(const QString &Caption, const QString &Fi
 QString TStandardDialogs::SaveFileName(const QString &Caption, const QString &Filter,
                                        const QString &DefaultSuffix, const QString &InitialName)
 {
-    QFileDialog Dialog(Parent, Caption, LastFolder);
+    // A named document is saved beside itself by default.
+    const QFileInfo Initial(InitialName);
+    QFileDialog Dialog(Parent, Caption,
+                       InitialName.isEmpty() ? LastFolder : Initial.absolutePath());
     PlainDialog(Dialog, Filter, DefaultSuffix);
     Dialog.setAcceptMode(QFileDialog::AcceptSave);
     Dialog.setFileMode(QFileDialog::AnyFile);
     if (!InitialName.isEmpty())
-        Dialog.selectFile(InitialName);
+        Dialog.selectFile(Initial.absoluteFilePath());
     if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty())
         return QString();
     const QString Name = Dialog.selectedFiles().constFirst();

@@ -1,9 +1,11 @@
 // Drawing speed of the descriptions: a 1000-row table repainted through a
 // pane-sized clip, and each frequency graph and the pie chart over a list of
-// 1000 entries, into a 400 x 400 picture as a pane or a copy would.
+// 1000 entries, into a 400 x 400 picture as a pane or a copy would; the
+// normal probability plot of a million values.
 #include "Describe.h"
 
 #include <QFont>
+#include <cmath>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -113,6 +115,47 @@ void BM_Pie16(benchmark::State &State)
     }
 }
 BENCHMARK(BM_Pie16)->Unit(benchmark::kMillisecond);
+
+// The normal probability plot of N values (heights to two decimals, so with
+// ties) into a 400 x 400 picture, as a pane repaints it: the summary is
+// computed once, as the pane finds it.
+void BM_NormalPlot(benchmark::State &State)
+{
+    const int N = int(State.range(0));
+    tLumen L;
+    QVector<tCell> &Cells = L.Cols[0].Cells;
+    Cells.resize(N);
+    uint64_t Seed = 12345;
+    for (tCell &C : Cells) {
+        // Sum of uniform draws: close to normal, centred on 170.
+        Extended V = 0;
+        for (int K = 0; K < 12; ++K) {
+            Seed = Seed * 6364136223846793005ull + 1442695040888963407ull;
+            V += Extended(Seed >> 11) / Extended(1ull << 53);
+        }
+        C.State = csNumber;
+        C.Value = std::round((170 + (V - 6) * 9) * 100) / 100;
+    }
+    L.SetColName(0, QStringLiteral("Højde"));
+    L.ToggleColSelected(0);
+    DataType = dtObs;
+    tDescriptor &D = DescriptorOf(L);
+    D.SetOwner(dtObs);
+    D.MarkStale();
+    D.Recompute(L);
+    if (D.N(0) != N)
+        State.SkipWithError("expected every value counted");
+    QImage Img(400, 400, QImage::Format_RGB32);
+    const tDrawContext C(400, 400);
+    for (auto _ : State) {
+        Img.fill(Qt::white);
+        QPainter P(&Img);
+        Prepare(P);
+        DrawNormalPlot(P, C, D);
+    }
+    State.counters["values"] = N;
+}
+BENCHMARK(BM_NormalPlot)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -10,8 +10,7 @@ namespace
 int Convert(const QStringList &Args)
 {
     if (Args.size() != 2) {
-        Err() << "Brug: lumentor-cli convert IND.lmt UD.lmt\n";
-        return 2;
+        return UsageError("convert");
     }
     const TDataType Saved = DataType;
     const auto L = tLumen::CreateFromFile(Args[0]);
@@ -31,8 +30,6 @@ int Convert(const QStringList &Args)
     return Rc;
 }
 
-CommandRegistrar R("convert", &Convert, "convert IND.lmt UD.lmt",
-                   "Læser en datafil (version 1 eller 2) og gemmer den som version 2.\n"
-                   "Går det galt, er UD.lmt som før (eller findes ikke).");
+CommandRegistrar R("convert", &Convert);
 
 } // namespace

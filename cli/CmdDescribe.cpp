@@ -1,16 +1,20 @@
 // lumentor-cli describe FILE.lmt SERIES --table|--keys: the text that "copy
 // table" or "copy key figures" puts on the clipboard for that description;
 // with two columns --crosstable|--pairkeys, the copy texts of the cross
-// table and of the pair's key figures.
+// table and of the pair's key figures; --boxplot the box plot's text copy,
+// --histogram the histogram's bars; --chitest the copy text of the
+// chi-square test (two columns, or one or two frequency columns);
+// --normalplot the points of the normal probability plot.
 #include "Command.h"
 #include "Series.h"
+#include "ShapeFigures.h"
 #include "TextTransfer.h"
 #include "TwoVar.h"
+#include "Describe.h"
+#include "Distributions.h"
 
 namespace
 {
-
-const char *const PairUsage = "describe FIL.lmt --col A --col B --crosstable|--pairkeys";
 
 // The two columns' descriptions: refused as the kind list refuses them.
 int DescribePair(const QStringList &Args, bool Cross)
@@ -25,8 +29,7 @@ int DescribePair(const QStringList &Args, bool Cross)
     const tLumen &L = *Lumen;
     const tDescriptor &D = DescriptorOf(*Lumen);
     if (L.SelColCount() != 2) {
-        Err() << "Brug: lumentor-cli " << PairUsage << "\n";
-        return 2;
+        return UsageError("describe");
     }
     if (D.ListCount(1) == 0) {
         Err() << "Serien indeholder ingen tal\n";
@@ -51,19 +54,120 @@ int DescribePair(const QStringList &Args, bool Cross)
     return 0;
 }
 
+// The box plot's five numbers per series, or the histogram's bars: refused
+// as the kind lists refuse them.
+int DescribeShape(const QStringList &Args, TBeskrivKind Kind)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    QString Refusal = ShapeRefusal(Kind, *Lumen, D);
+    if (Refusal.isEmpty())
+        Refusal = SeriesKindError(D, Kind);
+    if (!Refusal.isEmpty()) {
+        Err() << Refusal << "\n";
+        return 1;
+    }
+    Out() << (Kind == bkBoksplot ? BoxPlotText(D) : HistogramText(D));
+    return 0;
+}
+
+// The chi-square test: of independence for two observation columns, of
+// goodness of fit for one or two frequency columns.
+int DescribeChiTest(const QStringList &Args)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tLumen &L = *Lumen;
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    const QString Refusal = PairRefusal(bkChiTest, L, D);
+    if (!Refusal.isEmpty()) {
+        Err() << Refusal << "\n";
+        return DataType == dtObs && L.SelColCount() == 2 ? 1 : 2;
+    }
+    const tChiTest T = ChiTestFor(L, D, DataType);
+    if (!T.Error.isEmpty()) {
+        Err() << T.Error << "\n";
+        return 1;
+    }
+    Out() << ChiTestText(L, D, T);
+    return 0;
+}
+
+// Above this many points the plot's points are not written out.
+constexpr int64_t MaxTextPoints = 1000000;
+
+// The normal probability plot: every point (x, p and the normal quantile of
+// p), then the reference line's mean and standard deviation.
+int DescribeNormalPlot(const QStringList &Args)
+{
+    std::unique_ptr<tLumen> Lumen;
+    QString Error;
+    int Rc = 1;
+    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
+        Err() << Error << "\n";
+        return Rc;
+    }
+    const tDescriptor &D = DescriptorOf(*Lumen);
+    if (D.HasClassFault()) {
+        Err() << "Fejl i intervaller\n";
+        return 1;
+    }
+    if (D.N(0) <= 0) {
+        Err() << "Serien indeholder ingen tal\n";
+        return 1;
+    }
+    const tNormalPlot T = NormalPlotOf(D);
+    if (T.Points > MaxTextPoints) {
+        Err() << "For mange punkter (max. " << MaxTextPoints << ")\n";
+        return 1;
+    }
+    QTextStream &S = Out();
+    if (!D.GetTitle().isEmpty())
+        S << D.GetTitle() << "\r\n";
+    S << "x\tp\tΦ⁻¹(p)\r\n";
+    ForEachNormalPoint(D.GetSeries(0), [&S](Extended X, Extended P) {
+        S << FormatGeneral(X) << '\t' << FormatGeneral(P) << '\t'
+          << FormatGeneral(NormalQuantile(P)) << "\r\n";
+    });
+    S << "Middeltal\t" << FormatGeneral(T.Mean) << "\r\n";
+    S << "Standardafvigelse\t" << FormatGeneral(T.StdDev) << "\r\n";
+    return 0;
+}
+
 int Describe(const QStringList &Args)
 {
     const bool Table = Args.contains(QLatin1String("--table"));
     const bool Keys = Args.contains(QLatin1String("--keys"));
     const bool Cross = Args.contains(QLatin1String("--crosstable"));
     const bool PairKeys = Args.contains(QLatin1String("--pairkeys"));
-    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) != 1) {
-        Err() << "Brug: lumentor-cli describe " << SeriesUsage << " --table|--keys\n"
-              << "      lumentor-cli " << PairUsage << "\n";
-        return 2;
+    const bool Box = Args.contains(QLatin1String("--boxplot"));
+    const bool Histogram = Args.contains(QLatin1String("--histogram"));
+    const bool Chi = Args.contains(QLatin1String("--chitest"));
+    const bool Normal = Args.contains(QLatin1String("--normalplot"));
+    if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Box) + int(Histogram) +
+            int(Chi) + int(Normal) !=
+        1) {
+        return UsageError("describe");
     }
+    if (Chi)
+        return DescribeChiTest(Args);
+    if (Normal)
+        return DescribeNormalPlot(Args);
     if (Cross || PairKeys)
         return DescribePair(Args, Cross);
+    if (Box || Histogram)
+        return DescribeShape(Args, Box ? bkBoksplot : bkHistogram);
     std::unique_ptr<tLumen> Lumen;
     QString Error;
     int Rc = 1;
@@ -89,15 +193,6 @@ int Describe(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("describe", &Describe,
-                   "describe FIL.lmt --col A|--line N|--hyp N|--grup N "
-                   "--table|--keys|--crosstable|--pairkeys",
-                   "Skriver den tekst, som \"Kopiér til klippebord\" > \"Tabel\" (--table) eller\n"
-                   "\"Mærketal\" (--keys) lægger på klippebordet for én beskrivelse.\n"
-                   "--col A: observationskolonne A (A til Z); --line N: observationslinje N;\n"
-                   "--hyp N / --grup N: hyppigheds- eller grupperingskolonne N (1 til 8).\n"
-                   "Samme slags serie kan gentages, fx --col A --col C.\n"
-                   "Med to --col og --crosstable (\"Krydstabel\") eller --pairkeys (mærketal for\n"
-                   "to variable) skrives de to kolonners krydstabel eller fælles mærketal.");
+CommandRegistrar R("describe", &Describe);
 
 } // namespace

@@ -11,9 +11,6 @@
 namespace
 {
 
-const char *const Usage = "Brug: lumentor-cli import TEKST.txt|FIL.xlsx|FIL.ods|FIL.csv -o FIL.lmt "
-                          "[--sheet N|NAVN]\n";
-
 // The chosen sheet of a spreadsheet into Lumen; 1 (told) when it fails.
 int ImportSheet(const QString &Input, const QString &Choice, tLumen &Lumen)
 {
@@ -47,9 +44,9 @@ int ImportText(const QString &Input, tLumen &Lumen)
         Err() << "Kunne ikke læse tekstfilen\n";
         return 1;
     }
-    if (!PasteSheet(Lumen, Text, true)) {
-        Err() << "Teksten kan ikke bruges som talsæt: rækkerne har ikke lige mange felter, "
-                 "eller der er ingen hel række\n";
+    QString Fault;
+    if (!PasteSheet(Lumen, Text, true, &Fault)) {
+        Err() << Fault << "\n";
         return 1;
     }
     return 0;
@@ -62,8 +59,7 @@ int Import(const QStringList &Args)
     if (!SplitOptions(Args, {{"-o", &Output}, {"--sheet", &Choice}}, {}, Rest))
         return 2;
     if (Rest.size() != 1 || Rest.first().startsWith(QLatin1Char('-')) || Output.isEmpty()) {
-        Err() << Usage;
-        return 2;
+        return UsageError("import");
     }
     const QString Input = Rest.first();
     const bool Sheet = IsSheetFileName(Input);
@@ -86,13 +82,6 @@ int Import(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar
-    R("import", &Import, "import TEKST.txt|FIL.xlsx|FIL.ods|FIL.csv -o FIL.lmt [--sheet N|NAVN]",
-      "Læser en tekstfil eller et regneark som et nyt datasæt af observationer\n"
-      "og gemmer det i FIL.lmt. I en tekstfil adskilles felterne af tabulator\n"
-      "eller \";\"; alle linjer skal have lige mange felter. Et regneark (.xlsx,\n"
-      ".ods, .csv med komma eller semikolon) læses fra det første ark, eller fra\n"
-      "arket --sheet med nummer (fra 1) eller navn. En første linje eller\n"
-      "kolonne med bogstaver giver navnene.");
+CommandRegistrar R("import", &Import);
 
 } // namespace

@@ -1,6 +1,6 @@
 // lumentor-cli info FILE.lmt: the whole content of a data file as plain text,
 // one fact per line: a key, a tab, the value (or several values separated by
-// tabs). Texts are escaped so that every fact stays on its own line.
+// tabs; a cell has its state, its shown text and its stored value). Texts are escaped so that every fact stays on its own line.
 #include "Command.h"
 
 #include "Lumen.h"
@@ -100,9 +100,12 @@ void NumberFact(const QString &Key, Extended Value)
     Fact(Key, FormatGeneral(Value));
 }
 
-void CellFact(const QString &Key, const QString &Text, TCellState State)
+// A cell: its state, its text as the editor shows it (at the column's
+// decimals) and, for a number, the value stored, in the general form.
+void CellFact(const QString &Key, const QString &Text, TCellState State, Extended Value)
 {
-    Out() << Key << '\t' << StateWord(State) << '\t' << Escaped(Text) << '\n';
+    Out() << Key << '\t' << StateWord(State) << '\t' << Escaped(Text) << '\t'
+          << (State == csNumber ? FormatGeneral(Value) : QString()) << '\n';
 }
 
 bool HasContent(const tDataCol &C)
@@ -148,7 +151,7 @@ void PrintObsColumn(const tLumen &L, int Col)
         QString Text;
         TCellState State;
         L.GetCellText(Line, Col, Text, State);
-        CellFact(K + QStringLiteral("linje %1").arg(Line + 1), Text, State);
+        CellFact(K + QStringLiteral("linje %1").arg(Line + 1), Text, State, C.Cells[Line].Value);
     }
 }
 
@@ -165,9 +168,10 @@ void PrintHypColumn(const tLumen &L, int Col)
         QString Text;
         TCellState State;
         L.GetHypObsText(Line, Col, Text, State);
-        CellFact(LK + "observation", Text, State);
+        const tHypCell &Cell = C.Cells[Line];
+        CellFact(LK + "observation", Text, State, Cell.ObsValue);
         L.GetHypFreqText(Line, Col, Text, State);
-        CellFact(LK + "hyppighed", Text, State);
+        CellFact(LK + "hyppighed", Text, State, Cell.Freq);
     }
 }
 
@@ -184,19 +188,19 @@ void PrintGrupColumn(const tLumen &L, int Col)
         QString Text;
         TCellState State;
         L.GetGrupLowText(Line, Col, Text, State);
-        CellFact(LK + "nedre", Text, State);
+        const tGrupCell &Cell = C.Cells[Line];
+        CellFact(LK + "nedre", Text, State, Cell.LowValue);
         L.GetGrupHighText(Line, Col, Text, State);
-        CellFact(LK + "øvre", Text, State);
+        CellFact(LK + "øvre", Text, State, Cell.HighValue);
         L.GetGrupFreqText(Line, Col, Text, State);
-        CellFact(LK + "hyppighed", Text, State);
+        CellFact(LK + "hyppighed", Text, State, Cell.Freq);
     }
 }
 
 int Info(const QStringList &Args)
 {
     if (Args.size() != 1) {
-        Err() << "Brug: lumentor-cli info FIL.lmt\n";
-        return 2;
+        return UsageError("info");
     }
     const TDataType Saved = DataType;
     const auto L = tLumen::CreateFromFile(Args.first());
@@ -226,8 +230,6 @@ int Info(const QStringList &Args)
     return 0;
 }
 
-CommandRegistrar R("info", &Info, "info FIL.lmt",
-                   "Skriver hele indholdet af en datafil (version 1 eller 2), én oplysning pr.\n"
-                   "linje: en nøgle, en tabulator og værdien.");
+CommandRegistrar R("info", &Info);
 
 } // namespace

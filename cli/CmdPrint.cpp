@@ -1,7 +1,9 @@
-// lumentor-cli print FILE.lmt SERIES --kind KIND [--regression] [--name NAVN] -o OUT.pdf
-// lumentor-cli print FILE.lmt --data [--name NAVN] -o OUT.pdf
+// lumentor-cli print FILE.lmt SERIES --kind KIND [--regression] [--name NAVN]
+//                    [--landscape] -o OUT.pdf
+// lumentor-cli print FILE.lmt --data [--name NAVN] [--landscape] -o OUT.pdf
 // Prints one description, or the whole data set, to a PDF file as the
-// editors print them on paper: A4 at 300 dots per inch.
+// editors print them on paper (the same page, fonts and routines), at 300
+// dots per inch.
 #include "Command.h"
 #include "Describe.h"
 #include "Series.h"
@@ -17,30 +19,16 @@
 namespace
 {
 
-const char *Usage = "print FIL.lmt --col A|--line N|--hyp N|--grup N --kind " LUMEN_KIND_USAGE
-                    " [--regression] [--name NAVN] -o UD.pdf  |  print FIL.lmt --data [--name "
-                    "NAVN] -o UD.pdf";
-
 constexpr int Resolution = 300;
 constexpr int ScreenPpi = 96;
 
-// The data grids' font as it shows on the screen.
-QFont GridFont()
-{
-    QFont F(QStringLiteral("Arial"));
-    F.setPointSize(9);
-    return F;
-}
-
-// An A4 page whose printable area starts 10 mm inside the paper's edges, as
-// a printer's does.
-void SetUpWriter(QPdfWriter &Writer, const QString &Title)
+// The program's printer page (SetUpPrintPage), at 300 dots per inch.
+void SetUpWriter(QPdfWriter &Writer, const QString &Title, bool Landscape)
 {
     Writer.setCreator(QStringLiteral("Lumentor"));
     Writer.setTitle(Title);
     Writer.setResolution(Resolution);
-    Writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    SetUpPrintPage(Writer, Landscape);
 }
 
 int Failed(const QString &Message)
@@ -49,19 +37,17 @@ int Failed(const QString &Message)
     return 1;
 }
 
-int PrintData(const QStringList &Rest, const QString &Name, const QString &OutName)
+int PrintData(const QStringList &Rest, const QString &Name, const QString &OutName, bool Landscape)
 {
     QString FileName;
     for (const QString &A : Rest) {
         if (A.startsWith(QLatin1String("--")) || !FileName.isEmpty()) {
-            Err() << "Brug: lumentor-cli " << Usage << "\n";
-            return 2;
+            return UsageError("print");
         }
         FileName = A;
     }
     if (FileName.isEmpty()) {
-        Err() << "Brug: lumentor-cli " << Usage << "\n";
-        return 2;
+        return UsageError("print");
     }
     std::unique_ptr<tLumen> Lumen = tLumen::CreateFromFile(FileName);
     if (!Lumen || Lumen->ReadFailed())
@@ -76,8 +62,8 @@ int PrintData(const QStringList &Rest, const QString &Name, const QString &OutNa
     tPrintResult Result;
     {
         QPdfWriter Writer(&Out);
-        SetUpWriter(Writer, DataSetTitle(Name));
-        Result = PrintDataSet(Writer, *Lumen, Type, GridFont(), ScreenPpi, Name);
+        SetUpWriter(Writer, DataSetTitle(Name), Landscape);
+        Result = PrintDataSet(Writer, *Lumen, Type, DataSetPrintFont(), ScreenPpi, Name);
     }
     if (Result == tPrintResult::Empty) {
         Out.cancelWriting();
@@ -88,13 +74,12 @@ int PrintData(const QStringList &Rest, const QString &Name, const QString &OutNa
     return 0;
 }
 
-// The notice printed instead of Kind, "" when Kind can be printed.
-QString KindNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
+// The notice printed instead of Kind, "" when Kind can be printed; a table
+// of faulty classes carries the print name.
+QString KindNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind, const QString &Name)
 {
-    if (!IsTwoVariableKind(L, Kind))
-        return SeriesKindError(D, Kind);
-    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal;
-    return PairKind && MarkedPairFaulty(L) ? QStringLiteral("Fejl i data-par") : QString();
+    const QString Notice = DescriptionNotice(L, D, Kind);
+    return Kind == bkTabel && Notice == ClassFaultNotice() ? TableClassFaultNotice(Name) : Notice;
 }
 
 // The paged drawing of a kind printed on several pages.
@@ -112,7 +97,7 @@ tPagedDrawing KindPages(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind
 }
 
 int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const QString &Name,
-              const QString &OutName)
+              const QString &OutName, bool Landscape)
 {
     std::unique_ptr<tLumen> Lumen;
     QString Error;
@@ -137,14 +122,14 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const
     if (!Out.open(QIODevice::WriteOnly))
         return Failed(QStringLiteral("Kunne ikke gemme udskriften"));
     bool Painted = false;
+    const QString Notice = KindNotice(*Lumen, D, Kind, Name);
     {
         QPdfWriter Writer(&Out);
-        SetUpWriter(Writer, Job.Title);
+        SetUpWriter(Writer, Job.Title, Landscape);
         QPainter P;
         Painted = P.begin(&Writer);
         if (Painted) {
             const tLumen &L = *Lumen;
-            const QString Notice = KindNotice(L, D, Kind);
             if (!Notice.isEmpty())
                 PrintOnePage(P, Writer, Job, [&Notice](QPainter &Q, const tDrawContext &) {
                     DrawErrorNotice(Q, Notice);
@@ -161,26 +146,31 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const
     }
     if (!Painted || !Out.commit())
         return Failed(QStringLiteral("Kunne ikke gemme udskriften"));
+    // The page says why there is no description; so does the exit status.
+    if (!Notice.isEmpty())
+        return Failed(Notice.startsWith(ClassFaultNotice()) ? ClassFaultNotice() : Notice);
     return 0;
 }
 
 int Print(const QStringList &Args)
 {
     QString KindText, Name, OutName;
-    bool Data = false, Regression = false;
+    bool Data = false, Regression = false, Landscape = false;
     QStringList Rest;
     if (!SplitOptions(Args, {{"--kind", &KindText}, {"--name", &Name}, {"-o", &OutName}},
-                      {{"--data", &Data}, {"--regression", &Regression}}, Rest))
+                      {{"--data", &Data}, {"--regression", &Regression}, {"--landscape", &Landscape}},
+                      Rest))
         return 2;
     const TBeskrivKind Kind = ParseKindName(KindText);
     const bool Usable = Data ? KindText.isEmpty() : Kind != bkIngen;
-    if (!Usable || OutName.isEmpty()) {
-        Err() << "Brug: lumentor-cli " << Usage << "\n";
-        return 2;
-    }
-    return Data ? PrintData(Rest, Name, OutName) : PrintKind(Rest, Kind, Regression, Name, OutName);
+    if (!Usable || OutName.isEmpty())
+        return UsageError("print");
+    if (Regression && (Data || !TakesRegression(Kind)))
+        return RegressionRefused();
+    return Data ? PrintData(Rest, Name, OutName, Landscape)
+                : PrintKind(Rest, Kind, Regression, Name, OutName, Landscape);
 }
 
-CommandRegistrar R("print", &Print, Usage);
+CommandRegistrar R("print", &Print);
 
 } // namespace

@@ -17,9 +17,9 @@ namespace
 {
 
 constexpr int MaxPictureSide = 20000;
-
-const char *Usage = "render FIL.lmt --col A|--line N|--hyp N|--grup N --kind " LUMEN_KIND_USAGE
-                    " [--regression] [--size BxH] -o UD.png";
+// The data sticks and curve may be taller: 1000 rows of one or two series
+// (at most 500 x 32767 pixels, 64 MB).
+constexpr int MaxTallPicture = 32767;
 
 QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, const tDrawContext &C)
 {
@@ -43,6 +43,12 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
         return KeyFiguresPaneSize(P, Grouped).expandedTo(KeyFiguresExtent(P, Grouped));
     case bkCirkeldiagram:
         return PieChartPaneSize(P, C, Grouped).expandedTo(PieChartExtent(P, C, Grouped));
+    case bkBoksplot:
+        return BoxPlotPictureSize(D.SeriesCount());
+    case bkChiTest: {
+        const QSize S = ChiTestPaneSize(P, L, D, ChiTestFor(L, D, DataType), LineNameWidth);
+        return S.isEmpty() ? QSize(400, 100) : S;
+    }
     default:
         return QSize(400, 400);
     }
@@ -58,9 +64,10 @@ int Render(const QStringList &Args)
         return 2;
     const TBeskrivKind Kind = ParseKindName(KindText);
     if (Kind == bkIngen || OutName.isEmpty()) {
-        Err() << "Brug: lumentor-cli " << Usage << "\n";
-        return 2;
+        return UsageError("render");
     }
+    if (Regression && !TakesRegression(Kind))
+        return RegressionRefused();
     QSize Size;
     if (!SizeText.isEmpty()) {
         static const QRegularExpression Re(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
@@ -93,8 +100,30 @@ int Render(const QStringList &Args)
     }
 
     tDrawContext C;
+    const QSize Needed = DefaultSize(Kind, *Lumen, D, C);
+    // The data sticks and curve draw every row whatever the picture's
+    // height: a picture too low would cut rows off without a word.
+    if (Kind == bkDatapinde || Kind == bkDatakurve) {
+        if (!Size.isValid() && Needed.height() > MaxTallPicture) {
+            Err() << QStringLiteral("Der er for mange rækker til ét billede: det skulle være %1 "
+                                    "punkter højt (højst %2)")
+                         .arg(Needed.height())
+                         .arg(MaxTallPicture)
+                  << "\n";
+            return 1;
+        }
+        if (Size.isValid() && Size.height() < Needed.height()) {
+            Err() << QStringLiteral("Billedet er for lavt til alle rækker: det skal være mindst %1 "
+                                    "punkter højt")
+                         .arg(Needed.height())
+                  << "\n";
+            return 1;
+        }
+    }
     if (!Size.isValid())
-        Size = DefaultSize(Kind, *Lumen, D, C).boundedTo(QSize(MaxPictureSide, MaxPictureSide));
+        Size = Kind == bkDatapinde || Kind == bkDatakurve
+                   ? Needed
+                   : Needed.boundedTo(QSize(MaxPictureSide, MaxPictureSide));
     C.Width = Size.width();
     C.Height = Size.height();
 
@@ -111,13 +140,15 @@ int Render(const QStringList &Args)
         Err() << "Kunne ikke gemme billedet\n";
         return 1;
     }
+    // The picture shows why there is no description; so does the exit
+    // status.
+    if (const QString Notice = DescriptionNotice(*Lumen, D, Kind); !Notice.isEmpty()) {
+        Err() << Notice << "\n";
+        return 1;
+    }
     return 0;
 }
 
-CommandRegistrar R("render", &Render, Usage,
-                   "Tegner én beskrivelse af én serie i et PNG-billede, som kopiering til\n"
-                   "klippebordet tegner den.\n"
-                   "Serien vælges som i describe (--col, --line, --hyp, --grup).\n"
-                   "--size BxH: billedets bredde og højde i punkter (1 til 20000).");
+CommandRegistrar R("render", &Render);
 
 } // namespace

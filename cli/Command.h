@@ -1,7 +1,7 @@
 // lumentor-cli commands register themselves here; main() dispatches on the
 // first argument. Each command lives in its own Cmd*.cpp file.
 // "lumentor-cli --help" and "lumentor-cli KOMMANDO --help" print the usage
-// registered with the commands.
+// and options described in HelpTable.cpp, where every command has its entry.
 #pragma once
 
 #include <QStringList>
@@ -10,11 +10,14 @@
 
 using CommandFn = int (*)(const QStringList &Args);
 
-// Usage is the command's synopsis ("info FIL.lmt"); Help, a few Danish lines
-// on what it does and its options, printed by "--help" below the synopsis.
+// Name must have its entry in HelpTable.cpp.
 struct CommandRegistrar {
-    CommandRegistrar(const char *Name, CommandFn Fn, const char *Usage, const char *Help = nullptr);
+    CommandRegistrar(const char *Name, CommandFn Fn);
 };
+
+// Writes "Brug:" and Command's synopsis lines (from HelpTable.cpp) to
+// standard error; returns 2, the exit status of a usage error.
+int UsageError(const char *Command);
 
 // Splits Args into the options that take a value (Values: name and where
 // the value goes), the options that stand alone (Flags) and the rest, in

@@ -1,8 +1,11 @@
 #include "Series.h"
+#include "Command.h"
 #include "TwoVar.h"
 
 #include "CellText.h"
 #include "DrawKind.h"
+#include "Printing.h"
+#include "ShapeFigures.h"
 
 #include <algorithm>
 
@@ -140,6 +143,10 @@ const tKindName KindNames[] = {
     {"datakurve", bkDatakurve},
     {"krydstabel", bkKrydstabel},
     {"krydsdiagram", bkKrydsdiagram},
+    {"boksplot", bkBoksplot},
+    {"histogram", bkHistogram},
+    {"chitest", bkChiTest},
+    {"normalfordelingsplot", bkNormalplot},
 };
 } // namespace
 
@@ -149,6 +156,17 @@ TBeskrivKind ParseKindName(const QString &Text)
         if (Text == QLatin1String(K.Name))
             return K.Kind;
     return bkIngen;
+}
+
+bool TakesRegression(TBeskrivKind Kind)
+{
+    return Kind == bkKrydsdiagram;
+}
+
+int RegressionRefused()
+{
+    Err() << "--regression kan kun bruges med --kind krydsdiagram\n";
+    return 2;
 }
 
 QFont PaneFont()
@@ -175,7 +193,29 @@ bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error)
 
 QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind)
 {
-    return D.HasClassFault() && Kind != bkTabel ? QStringLiteral("Fejl i intervaller") : QString();
+    if (D.HasClassFault())
+        return ClassFaultNotice();
+    // Also numbers left outside an observation column's classes, and (the
+    // histogram) a class without width.
+    if (Kind == bkBoksplot)
+        return BoxPlotRefusal(D);
+    if (Kind == bkHistogram)
+        return HistogramRefusal(D);
+    return QString();
+}
+
+QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind)
+{
+    // A test that cannot be made says why (faulty classes, unmatched pairs).
+    if (Kind == bkChiTest) {
+        if (D.HasClassFault())
+            return SeriesKindError(D, Kind);
+        return ChiTestFor(L, D, DataType).Error;
+    }
+    if (!IsTwoVariableKind(L, Kind))
+        return SeriesKindError(D, Kind);
+    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal;
+    return PairKind && MarkedPairFaulty(L) ? QStringLiteral("Fejl i data-par") : QString();
 }
 
 void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind)
@@ -196,7 +236,38 @@ void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &
     O.Regression = Regression;
     if (DrawTwoVariableKind(P, C, L, D, Kind, O))
         return;
+    // Goodness of fit of frequency columns.
+    if (Kind == bkChiTest) {
+        DrawChiTest(P, C, L, D, ChiTestFor(L, D, DataType), LineNameWidth);
+        return;
+    }
     DrawSeriesKind(P, C, D, Kind);
+}
+
+QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
+{
+    // The kind lists' rules: boxes for one to six observation columns or one
+    // line, or the one marked frequency or grouped column; a histogram for
+    // one grouped column.
+    const int Cols = L.SelColCount();
+    const int Marked =
+        DataType == dtObs ? Cols + L.SelLineCount()
+                          : (DataType == dtHyp ? L.SelHypColCount() : L.SelGrupColCount());
+    if (Kind == bkBoksplot) {
+        if (Cols > MaxSeries)
+            return QStringLiteral("Højst 6 serier");
+        if (Marked > 1 && !(DataType == dtObs && Cols > 1))
+            return QStringLiteral("Boksplot tegnes for én linje eller kolonne ad gangen");
+        for (int I = 0; I < D.SeriesCount(); ++I)
+            if (D.N(I) <= 0)
+                return QStringLiteral("Serien indeholder ingen tal");
+        return QString();
+    }
+    if (Marked != 1 || !D.IsGrouped())
+        return QStringLiteral("Histogram kræver én grupperet kolonne");
+    if (D.N(0) <= 0)
+        return QStringLiteral("Serien indeholder ingen tal");
+    return QString();
 }
 
 QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
@@ -227,6 +298,22 @@ QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))
             return QStringLiteral("Krydstabel (max. 100 x 100)");
         return QString();
+    case bkChiTest:
+        if (DataType == dtHyp)
+            return L.SelHypColCount() <= 2 ? QString()
+                                           : QStringLiteral("Angiv en eller to kolonner med --hyp");
+        if (DataType != dtObs || Cols != 2)
+            return QStringLiteral("Angiv to kolonner med --col, eller en eller to med --hyp");
+        if (D.ListCount(1) == 0)
+            return QStringLiteral("Serien indeholder ingen tal");
+        if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
+            return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
+        if (D.ListCount(0) > 100 || D.ListCount(1) > 100)
+            return QStringLiteral("Krydstabel (max. 100 x 100)");
+        return QString();
+    case bkBoksplot:
+    case bkHistogram:
+        return ShapeRefusal(Kind, L, D);
     case bkMaerketal:
         if (Cols == 2 && FirstGrouped != L.IsGrouped(L.SelCol(1)))
             return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");

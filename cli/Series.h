@@ -31,14 +31,22 @@ bool LoadSeries(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, QString
 constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 
 // The description kinds by their command-line names (tabel, maerketal,
-// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, and those of
-// several columns: datapinde, datakurve, krydstabel, krydsdiagram); bkIngen
-// for any other text.
+// hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, histogram,
+// normalfordelingsplot, and those of several columns: datapinde, datakurve,
+// krydstabel, krydsdiagram, boksplot; chitest of two columns or of one or
+// two frequency columns); bkIngen for any other text.
 TBeskrivKind ParseKindName(const QString &Text);
 #define LUMEN_KIND_USAGE                                                                           \
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
-    "datakurve|krydstabel|krydsdiagram"
+    "datakurve|krydstabel|krydsdiagram|boksplot|histogram|chitest|normalfordelingsplot"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
+
+// The kinds --regression means something to (the scatter diagram's line);
+// with any other kind the option is a usage error.
+bool TakesRegression(TBeskrivKind Kind);
+// Writes the usage error of --regression with another kind to standard
+// error; returns 2.
+int RegressionRefused();
 
 // The width of the line grid's name column, the unit of the cross table and
 // the data sticks.
@@ -52,11 +60,15 @@ QFont PaneFont();
 // the refused list item's text.
 bool KindOffered(const tDescriptor &D, TBeskrivKind Kind, QString &Error);
 
-// Draws Kind of the loaded series, grouped when it is; faulty classes leave
-// only the table, every other kind shows "Fejl i intervaller".
+// Draws Kind of the loaded series, grouped when it is; faulty classes show
+// "Fejl i intervaller" instead of every kind.
 void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskrivKind Kind);
 // The notice drawn instead of Kind, "" when Kind can be drawn.
 QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind);
+
+// The notice drawn instead of Kind of the series marked in L ("Fejl i
+// intervaller", "Fejl i data-par"), "" when Kind can be drawn.
+QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind);
 
 // Draws Kind of the series marked in L: the kinds of several columns (and
 // the key figures of two columns) through the two-variable layer, with the
@@ -64,6 +76,10 @@ QString SeriesKindError(const tDescriptor &D, TBeskrivKind Kind);
 // kind as DrawSeriesKind does.
 void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
               TBeskrivKind Kind, bool Regression);
+
+// The box plot's and the histogram's limits on the marks; an empty text when
+// the marks allow Kind (faulty classes are SeriesKindError's).
+QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D);
 
 // The limits the description list puts on the kinds of several series for
 // the marks of L; an empty text when the marks allow Kind.

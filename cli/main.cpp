@@ -1,24 +1,21 @@
 #include "Command.h"
+#include "HelpTable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <unistd.h>
 
 namespace
 {
-struct Entry {
-    CommandFn Fn;
-    const char *Usage;
-    const char *Help;
-};
-std::map<std::string, Entry> &Registry()
+std::map<std::string, CommandFn> &Registry()
 {
-    static std::map<std::string, Entry> R;
+    static std::map<std::string, CommandFn> R;
     return R;
 }
 
@@ -27,32 +24,69 @@ bool IsHelpOption(const QString &Arg)
     return Arg == QLatin1String("--help") || Arg == QLatin1String("-h");
 }
 
-// One command's synopsis and, indented below it, its help lines.
-void WriteUsage(QTextStream &S, const Entry &E)
+// Text broken into lines of at most 79 characters (a longer word stands on
+// its own line), each line indented by Indent spaces.
+void WriteWrapped(QTextStream &S, const QString &Text, int Indent)
 {
-    S << "  lumentor-cli " << QString::fromUtf8(E.Usage) << "\n";
-    if (E.Help == nullptr)
-        return;
-    const QStringList Lines = QString::fromUtf8(E.Help).split(QLatin1Char('\n'));
-    for (const QString &Line : Lines)
-        S << "      " << Line << "\n";
+    const QString Pad(Indent, QLatin1Char(' '));
+    QString Line;
+    for (const QString &Word : Text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!Line.isEmpty() && Indent + Line.size() + 1 + Word.size() > 79) {
+            S << Pad << Line << "\n";
+            Line.clear();
+        }
+        Line += (Line.isEmpty() ? QString() : QStringLiteral(" ")) + Word;
+    }
+    if (!Line.isEmpty())
+        S << Pad << Line << "\n";
 }
 
-void WriteAllUsages(QTextStream &S)
+// One command's synopsis lines and, indented below them, what it does and
+// its options.
+void WriteUsage(QTextStream &S, const tCommandHelp &H, bool Options)
+{
+    for (const char *Usage : H.Usages)
+        S << "  lumentor-cli " << QString::fromUtf8(Usage) << "\n";
+    WriteWrapped(S, QString::fromUtf8(H.Text), 6);
+    if (!Options)
+        return;
+    for (const tOptionHelp &O : H.Options) {
+        S << "      " << QString::fromUtf8(O.Option) << "\n";
+        WriteWrapped(S, QString::fromUtf8(O.Text), 10);
+    }
+}
+
+void WriteAllUsages(QTextStream &S, bool Options)
 {
     S << "Brug: lumentor-cli KOMMANDO ...\n"
          "      lumentor-cli --help\n"
          "      lumentor-cli KOMMANDO --help\n"
          "Kommandoer:\n";
-    for (const auto &[Name, E] : Registry())
-        WriteUsage(S, E);
+    for (const tCommandHelp &H : CommandHelps())
+        WriteUsage(S, H, Options);
+    if (!Options)
+        return;
+    S << "Fælles:\n";
+    WriteWrapped(S, QString::fromUtf8(SeriesHelp), 6);
+    WriteWrapped(S, QString::fromUtf8(KindHelp), 6);
+    S << "Afslutningsstatus:\n";
+    WriteWrapped(S, QString::fromUtf8(ExitHelp), 6);
 }
 } // namespace
 
-CommandRegistrar::CommandRegistrar(const char *Name, CommandFn Fn, const char *Usage,
-                                   const char *Help)
+CommandRegistrar::CommandRegistrar(const char *Name, CommandFn Fn)
 {
-    Registry()[Name] = Entry{Fn, Usage, Help};
+    Registry()[Name] = Fn;
+}
+
+int UsageError(const char *Command)
+{
+    Err() << "Brug:\n";
+    if (const tCommandHelp *H = FindCommandHelp(Command))
+        for (const char *Usage : H->Usages)
+            Err() << "  lumentor-cli " << QString::fromUtf8(Usage) << "\n";
+    Err() << "(lumentor-cli " << Command << " --help forklarer tilvalgene)\n";
+    return 2;
 }
 
 namespace
@@ -62,15 +96,27 @@ namespace
 int Help(const QStringList &Args)
 {
     if (Args.size() == 1 && IsHelpOption(Args.first())) {
-        WriteAllUsages(Out());
+        WriteAllUsages(Out(), true);
         return 0;
     }
     if (Args.size() == 2 && IsHelpOption(Args.at(1))) {
-        const auto It = Registry().find(Args.first().toStdString());
-        if (It == Registry().end())
+        const tCommandHelp *H = FindCommandHelp(Args.first().toUtf8().constData());
+        if (H == nullptr || !Registry().count(H->Name))
             return -1;
         Out() << "Brug:\n";
-        WriteUsage(Out(), It->second);
+        WriteUsage(Out(), *H, true);
+        // The words of the synopsis explained once for all commands.
+        bool Series = false, Kinds = false;
+        for (const char *Usage : H->Usages) {
+            Series = Series || std::strstr(Usage, "SERIE") != nullptr;
+            Kinds = Kinds || std::strstr(Usage, "SLAGS") != nullptr;
+        }
+        Out() << "Fælles:\n";
+        if (Series)
+            WriteWrapped(Out(), QString::fromUtf8(SeriesHelp), 6);
+        if (Kinds)
+            WriteWrapped(Out(), QString::fromUtf8(KindHelp), 6);
+        WriteWrapped(Out(), QString::fromUtf8(ExitHelp), 6);
         return 0;
     }
     return -1;
@@ -113,12 +159,12 @@ int main(int argc, char **argv)
         return Rc;
     }
     if (Args.isEmpty() || !Registry().count(Args.first().toStdString())) {
-        WriteAllUsages(Err());
+        WriteAllUsages(Err(), false);
         Err().flush();
         return 2;
     }
-    const Entry &E = Registry()[Args.first().toStdString()];
-    int Rc = E.Fn(Args.mid(1));
+    const CommandFn Fn = Registry()[Args.first().toStdString()];
+    int Rc = Fn(Args.mid(1));
     Out().flush();
     Err().flush();
     return Rc;

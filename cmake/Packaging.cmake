@@ -11,6 +11,9 @@ set(_man_pages lumentor lumentor-cli)
 set(_man_out)
 foreach(_page ${_man_pages})
   set(_src ${PROJECT_SOURCE_DIR}/resources/man/${_page}.1)
+  if(_page STREQUAL "lumentor-cli")
+    set(_src ${LUMEN_CLI_MANPAGE}) # written from cli/HelpTable.cpp
+  endif()
   set(_gz ${CMAKE_BINARY_DIR}/man/${_page}.1.gz)
   if(LUMEN_GZIP)
     add_custom_command(OUTPUT ${_gz}
@@ -25,26 +28,55 @@ foreach(_page ${_man_pages})
 endforeach()
 if(_man_out)
   add_custom_target(lumen_man_pages ALL DEPENDS ${_man_out})
+  add_dependencies(lumen_man_pages lumen_cli_manpage_file)
+endif()
+
+# The maintainer named in the package, its copyright file and changelog.
+set(LUMEN_MAINTAINER "Lumentor maintainers <maintainers@users.noreply.c-seed-96a0dc5e.example>"
+    CACHE STRING "Name and address of the package's maintainer")
+set(LUMEN_HOMEPAGE "https://c-seed-96a0dc5e.example/lumentor"
+    CACHE STRING "The project's home page")
+
+# The copyright file (machine-readable format) and the changelog, compressed
+# as Debian keeps it, in /usr/share/doc/lumentor.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/copyright ${CMAKE_BINARY_DIR}/doc/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in ${CMAKE_BINARY_DIR}/doc/changelog
+               @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/doc/copyright DESTINATION share/doc/lumentor)
+if(LUMEN_GZIP)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/doc/changelog.gz
+    COMMAND sh -c "${LUMEN_GZIP} -9n -c '${CMAKE_BINARY_DIR}/doc/changelog' > '${CMAKE_BINARY_DIR}/doc/changelog.gz'"
+    DEPENDS ${CMAKE_BINARY_DIR}/doc/changelog VERBATIM)
+  add_custom_target(lumen_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+  install(FILES ${CMAKE_BINARY_DIR}/doc/changelog.gz DESTINATION share/doc/lumentor)
 endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lumentor)
 set(CPACK_PACKAGE_VENDOR Lumentor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Lumentor <lumentor@example.org>")
+set(CPACK_PACKAGE_CONTACT "${LUMEN_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${LUMEN_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LUMEN_HOMEPAGE}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "beskrivende statistik til undervisningen")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Lumentor er et program til undervisning i beskrivende statistik. Man taster, \
-genererer eller importerer et lille datasæt (observationer, hyppighedstabeller \
-eller grupperinger), og programmet beskriver det med hyppighedstabeller, \
-mærketal, grafer, cirkeldiagrammer, krydstabeller og punktdiagrammer. \
-Pakken indeholder også lumentor-cli, der bruger de samme rutiner uden vinduer.")
+# The extended description, wrapped to short lines as Debian wants it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "beskrivende statistik til undervisningen
+Lumentor er et program til undervisning i beskrivende statistik. Man
+taster, genererer eller importerer et lille datasæt (observationer,
+hyppighedstabeller eller grupperinger), og programmet beskriver det med
+hyppighedstabeller, mærketal, grafer, cirkeldiagrammer, krydstabeller og
+punktdiagrammer.
+.
+Pakken indeholder også lumentor-cli, der bruger de samme rutiner uden
+vinduer.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Building the package needs what tools/deps.sh installs, among it Boost.Math
+# (libboost-math-dev), which is header-only and so adds nothing at run time.
 # The libraries come from the binaries (QuaZip's libquazip1-qt6-1 among them,
 # for opening .xlsx and .ods); what is loaded at run time is named here: the
 # window-system plugins, Qt's Danish texts and the fonts the descriptions ask

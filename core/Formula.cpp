@@ -515,3 +515,25 @@ void tLumen::SetVarValue(int I, Extended Value)
         return;
     Vars[I + 1].Value = Value;
 }
+
+QString FormulaErrorText(uint8_t Code)
+{
+    switch (Code) {
+    case errNone:
+        return QString();
+    case errParen:
+        return QStringLiteral("et tal eller en kolonne mangler eller står forkert");
+    case errBalance:
+        return QStringLiteral("parenteserne passer ikke sammen");
+    case errName:
+        return QStringLiteral("et ukendt navn (kun kolonnebogstaver og funktioner)");
+    case errNumber:
+        return QStringLiteral("et tal kan ikke læses");
+    case errTooManyVars:
+        return QStringLiteral("for mange kolonner i formlen");
+    case errTooLong:
+        return QStringLiteral("formlen er for lang");
+    default:
+        return QStringLiteral("syntaksfejl");
+    }
+}

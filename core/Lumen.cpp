@@ -1,6 +1,9 @@
 #include "Lumen.h"
 #include "SortedIndexList.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <algorithm>
 #include <numeric>
 #include <utility>
@@ -419,23 +422,25 @@ void tLumen::ClearLine(int Line)
 
 void tLumen::SwapLines(int A, int B)
 {
-    if (A < 0 || B < 0)
+    if (A < 0 || B < 0 || A == B)
         return;
-    int Lo = std::min(A, B), Hi = std::max(A, B);
+    const int Hi = std::max(A, B);
     while (LineNames.size() <= Hi)
         LineNames.append(QString());
     LineNames.swapItemsAt(A, B);
-    for (int C = 0; C < ObsColumns; ++C) {
-        QVector<tCell> &Cells = Cols[C].Cells;
-        bool Appended = false;
-        if (Cells.size() == Hi) {
-            Cells.append(tCell{});
-            Appended = true;
-        }
-        if (Cells.size() > Hi)
-            std::swap(Cells[A], Cells[B]);
-        if (Appended)
-            SetCellText(Lo, C, QString());
+    while (!LineNames.isEmpty() && LineNames.last().isEmpty())
+        LineNames.removeLast();
+    // Every column exchanges the two lines, so a line keeps its cells
+    // together: a column that ends between them gets the empty cell it
+    // lacks, and afterwards no column ends in an empty cell.
+    for (tDataCol &C : Cols) {
+        if (C.Cells.size() <= std::min(A, B))
+            continue; // both cells empty already
+        if (C.Cells.size() <= Hi)
+            C.Cells.resize(Hi + 1);
+        std::swap(C.Cells[A], C.Cells[B]);
+        TrimTrailingEmpty(C.Cells);
+        Modified = true;
     }
 }
 
@@ -503,18 +508,20 @@ template <typename T> void ApplyOrder(QVector<T> &List, const std::vector<int> &
     }
 }
 
-// Numbers first, in order; everything else after, in its old order.
+// Numbers first, in order; then the text cells and last the empty ones,
+// both in their old order.
 struct CellLess {
     const QVector<tCell> *Cells;
     bool Ascending;
+    static int Rank(const tCell &C) { return C.State == csNumber ? 0 : C.State == csEmpty ? 2 : 1; }
     bool operator()(int A, int B) const
     {
         const tCell &X = (*Cells)[A];
         const tCell &Y = (*Cells)[B];
-        bool XN = X.State == csNumber, YN = Y.State == csNumber;
-        if (XN != YN)
-            return XN;
-        if (!XN)
+        const int RX = Rank(X), RY = Rank(Y);
+        if (RX != RY)
+            return RX < RY;
+        if (RX != 0)
             return false;
         // A NaN from a damaged file sorts after every other number so the
         // ordering stays strict.
@@ -540,16 +547,12 @@ void tLumen::ApplyLineOrder(const std::vector<int> &Perm)
             if (!C.Cells.isEmpty())
                 ApplyOrder(C.Cells, Perm);
     }
-    // After a sort neither empty names nor trailing non-numbers remain.
+    // After a sort no empty names or empty cells remain at the ends; text
+    // cells stay where the sort put them.
     while (!LineNames.isEmpty() && LineNames.last().isEmpty())
         LineNames.removeLast();
-    for (tDataCol &C : Cols) {
-        int K = C.Cells.size();
-        while (K > 0 && C.Cells[K - 1].State != csNumber)
-            --K;
-        if (K != C.Cells.size())
-            C.Cells.resize(K);
-    }
+    for (tDataCol &C : Cols)
+        TrimTrailingEmpty(C.Cells);
 }
 
 void tLumen::SortLinesByColumn(int Col, bool Ascending)
@@ -563,10 +566,30 @@ void tLumen::SortLinesByColumn(int Col, bool Ascending)
 
 void tLumen::SortLinesByName(bool Ascending)
 {
-    int N = MaxLines();
-    auto Name = [this](int I) { return I < LineNames.size() ? LineNames[I] : QString(); };
+    // Danish order (... Z, Æ, Ø, Å), letter case only deciding between names
+    // that are otherwise equal (upper case first, as Danish sorts); lines
+    // without a name go last either way.
+    const int N = MaxLines();
+    QCollator Loose(QLocale(QLocale::Danish, QLocale::Denmark));
+    Loose.setCaseSensitivity(Qt::CaseInsensitive);
+    QCollator Strict(QLocale(QLocale::Danish, QLocale::Denmark));
+    Strict.setCaseSensitivity(Qt::CaseSensitive);
+    std::vector<QCollatorSortKey> LooseKeys, StrictKeys;
+    LooseKeys.reserve(N);
+    StrictKeys.reserve(N);
+    for (int I = 0; I < N; ++I) {
+        const QString Name = I < LineNames.size() ? LineNames[I] : QString();
+        LooseKeys.push_back(Loose.sortKey(Name));
+        StrictKeys.push_back(Strict.sortKey(Name));
+    }
+    auto Empty = [this](int I) { return I >= LineNames.size() || LineNames[I].isEmpty(); };
     std::vector<int> Perm = StableOrder(N, [&](int A, int B) {
-        int Cmp = QString::compare(Name(A), Name(B), Qt::CaseSensitive);
+        const bool EA = Empty(A), EB = Empty(B);
+        if (EA || EB)
+            return !EA && EB;
+        int Cmp = LooseKeys[A].compare(LooseKeys[B]);
+        if (Cmp == 0)
+            Cmp = StrictKeys[A].compare(StrictKeys[B]);
         return Ascending ? Cmp < 0 : Cmp > 0;
     });
     ApplyLineOrder(Perm);

@@ -354,3 +354,18 @@ bool RoundTo15Digits(Extended R, Extended &Out)
         Out = -Out;
     return true;
 }
+
+int32_t DecimalsToShow(Extended Value, int32_t Max)
+{
+    if (!std::isfinite(Value) || Value == 0 || Max <= 0)
+        return 0;
+    const Extended Size = std::fabs(Value);
+    Extended Scale = 1;
+    for (int32_t D = 0; D <= Max; ++D, Scale *= 10) {
+        const Extended Shown = std::round(Value * Scale) / Scale;
+        if (std::fabs(Shown - Value) <= Size * 1e-12L)
+            return D;
+    }
+    const int32_t ThreeDigits = 2 - int32_t(std::floor(std::log10(Size)));
+    return std::clamp<int32_t>(std::max<int32_t>(ThreeDigits, 2), 0, Max);
+}

@@ -36,3 +36,8 @@ bool ParseNumber(const QString &Text, Extended &Value);
 // Reads typed text as a 32-bit integer (after the same decimal-mark
 // replacements as ParseNumber, so "2,5" fails).
 bool ParseInteger(const QString &Text, int32_t &Value);
+
+// The decimals (0 to Max) a computed value needs to be shown: the fewest that
+// show it exactly (to 12 significant digits), else enough for three
+// significant digits, at least 2.
+int32_t DecimalsToShow(Extended Value, int32_t Max);

@@ -88,12 +88,24 @@ void RemoveColumns(tLumen &L, const QVector<int32_t> &Cols)
     RecalcAll(L);
 }
 
-void InsertEmptyColumn(tLumen &L, int Col)
+int ColumnPushedOutOfFormula(const tLumen &L)
 {
-    if (Col < 0 || Col >= ObsColumns)
-        return;
+    return L.IsUsedInFormula(ObsColumns - 1) ? ObsColumns - 1 : -1;
+}
+
+bool InsertEmptyColumn(tLumen &L, int Col)
+{
+    if (Col < 0 || Col >= ObsColumns || ColumnPushedOutOfFormula(L) >= 0)
+        return false;
     L.ShiftFormulaLetters(ColLetter(Col), 1);
     L.InsertColumn(Col);
+    RecalcAll(L);
+    return true;
+}
+
+void SwapTwoColumns(tLumen &L, int A, int B)
+{
+    L.SwapColumns(A, B);
     RecalcAll(L);
 }
 
@@ -178,4 +190,12 @@ void InsertEmptyLine(tLumen &L, int Line)
 {
     L.InsertLine(Line);
     RecalcLine(L, Line);
+}
+
+void SwapTwoLines(tLumen &L, int A, int B)
+{
+    L.SwapLines(A, B);
+    RecalcLine(L, A);
+    if (B != A)
+        RecalcLine(L, B);
 }

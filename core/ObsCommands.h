@@ -24,9 +24,18 @@ bool ColumnsAdjacent(const QVector<int32_t> &Cols);
 // move left and the formulas are re-lettered to follow them. The caller has
 // refused the command when ColumnUsedInFormula found one.
 void RemoveColumns(tLumen &L, const QVector<int32_t> &Cols);
+// The column that a column inserted anywhere would push out of the sheet
+// (Z) when another column's formula reads it, else -1. Such an insert is
+// refused as removing that column would be: the formula would lose its
+// column.
+int ColumnPushedOutOfFormula(const tLumen &L);
 // An empty column at Col; the columns from Col on move right, formulas are
-// re-lettered and Z's contents are lost.
-void InsertEmptyColumn(tLumen &L, int Col);
+// re-lettered and Z's contents are lost. Nothing changes (false) when
+// ColumnPushedOutOfFormula finds a column.
+bool InsertEmptyColumn(tLumen &L, int Col);
+// Exchanges the columns A and B whole and recomputes the computed columns;
+// formulas keep their letters and so read the other column's data.
+void SwapTwoColumns(tLumen &L, int A, int B);
 // Resets the columns to empty ones (cells and every setting).
 void ClearColumns(tLumen &L, const QVector<int32_t> &Cols);
 // Empties every column from A to the last used one; the names stay.
@@ -45,3 +54,6 @@ void ClearLines(tLumen &L, const QVector<int32_t> &Lines);
 void RemoveLines(tLumen &L, const QVector<int32_t> &Lines);
 // An empty line at Line, its computed cells recomputed.
 void InsertEmptyLine(tLumen &L, int Line);
+// Exchanges the lines A and B in every column, names included, and
+// recomputes the computed cells of both.
+void SwapTwoLines(tLumen &L, int A, int B);

@@ -13,17 +13,22 @@ void tLumen::ComputeColumn(int Col)
         Target.Cells.clear();
         Modified = true;
     }
-    if (!Target.Computed || !Compile(Target.Formula))
+    if (!Target.Computed)
         return;
+    // A formula that cannot be read, or names no column, produces nothing,
+    // on every line alike: one line computed alone is emptied too, so a
+    // cell pasted into the column does not stay.
+    if (!Compile(Target.Formula) || VarCount == 0) {
+        if (SingleLine && SingleLineIndex >= 0 && SingleLineIndex < Target.Cells.size() &&
+            Target.Cells[SingleLineIndex].State != csEmpty)
+            SetCellText(SingleLineIndex, Col, QString());
+        return;
+    }
 
     const int NVars = VarCount;
     std::array<int, 26> VarCols{};
     for (int I = 0; I < NVars; ++I)
         VarCols[I] = ColIndex(Vars[I + 1].Name[0]);
-
-    // A formula that names no column produces nothing, on every line alike.
-    if (NVars == 0)
-        return;
 
     int FirstLine = 0;
     int LastLine = -1;

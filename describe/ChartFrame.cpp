@@ -2,6 +2,7 @@
 
 #include "CellText.h"
 
+#include <QVector>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -148,7 +149,14 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
 
     const QPen CallerPen = P.pen();
     const qreal PenWidth = CallerPen.widthF();
-    DrawDoubledTitle(P, L.FrameL, 0, S.Title);
+    // The title's descenders ("årgang") keep a gap above the frame.
+    int TitleY = 0;
+    {
+        draw::DoubledFont Big(P);
+        TitleY = std::min(0, L.FrameT - std::max(2, h / 6) - draw::TextHeight(P) +
+                                 P.fontMetrics().descent() / 3);
+    }
+    DrawDoubledTitle(P, L.FrameL, TitleY, S.Title);
     if (L.pw <= 0 || L.ph <= 0)
         return L;
 
@@ -226,7 +234,6 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
             DrawCellText(P, Text, draw::Box(RightEdge - L.wy, Top, RightEdge, Bottom),
                          Qt::AlignRight | Qt::AlignVCenter);
     };
-    YLabelAt(S.YZero, L.FrameB - hh, L.FrameB - hh + h);
     P.setBrush(Qt::NoBrush);
     const Extended YStep = L.YTop / L.YSteps;
     int Prev = L.FrameB - hh;
@@ -245,6 +252,9 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
     }
 
     // X ticks and labels; the grouped forms mark their class bounds instead.
+    // The boxes of the labels drawn, so that the y axis' zero label can keep
+    // clear of them.
+    QVector<QRect> XLabels;
     P.setPen(Black);
     if (!S.Grouped) {
         const QString Origin = FormatGeneral(L.Shift);
@@ -252,7 +262,9 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
         const int Ol = (2 * L.x0 - Ow) / 2;
         const int LabelTop = L.FrameB + 1;
         DrawCellText(P, Origin, draw::Box(Ol, LabelTop, Ol + Ow, LabelTop + h), Qt::AlignCenter);
+        XLabels.append(draw::Box(Ol, LabelTop, Ol + Ow, LabelTop + h));
         const Extended XStep = L.XHi > std::fabs(L.XLo) ? L.XHi / StepsHi : std::fabs(L.XLo) / StepsLo;
+        L.XStep = XStep;
         const Extended PerUnit = Extended(L.pw) / Span;
         auto Tick = [&](int Px) {
             if (draw::Visible(P, draw::Box(Px, L.FrameB - 3, Px + 1, L.FrameB + 2)))
@@ -270,6 +282,7 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
             const int Left = (2 * Px - W) / 2; // px - width / 2, toward 0
             if (Left >= Limit) {
                 DrawCellText(P, Text, draw::Box(Left, LabelTop, Left + W, LabelTop + h), Qt::AlignCenter);
+                XLabels.append(draw::Box(Left, LabelTop, Left + W, LabelTop + h));
                 Limit = Left + W + hh;
             }
         }
@@ -285,9 +298,23 @@ tChartLayout DrawChartFrame(QPainter &P, const tDrawContext &C, const tChartSpec
             const int Left = (2 * Px - W) / 2; // px - width / 2, toward 0
             if (Left + W + hh <= Limit) {
                 DrawCellText(P, Text, draw::Box(Left, LabelTop, Left + W, LabelTop + h), Qt::AlignCenter);
+                XLabels.append(draw::Box(Left, LabelTop, Left + W, LabelTop + h));
                 Limit = Left;
             }
         }
+    }
+    // The y axis' zero label, centred on the baseline; where its lower half
+    // would run into an x label (the first label left of the y axis, on
+    // either side), it stands on the frame's bottom instead.
+    {
+        const int W = draw::TextWidth(P, S.YZero);
+        const QRect Left = draw::Box(h + L.wy - hh - W, L.FrameB - hh, h + L.wy - hh, L.FrameB - hh + h);
+        const QRect Right = draw::Box(RightEdge - W, L.FrameB - hh, RightEdge, L.FrameB - hh + h);
+        bool Clash = false;
+        for (const QRect &X : XLabels)
+            Clash = Clash || X.intersects(Left) || (S.CumulativeY && X.intersects(Right));
+        const int Top = Clash ? L.FrameB - h : L.FrameB - hh;
+        YLabelAt(S.YZero, Top, Top + h);
     }
     P.setPen(CallerPen);
     return L;

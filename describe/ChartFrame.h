@@ -49,6 +49,7 @@ struct tChartLayout {
     int d = 0; // decimals after adjustment to the axis
     int YDecimals = 0;
     Extended XScale = 0, XOffset = 0; // value at px = px * XScale - XOffset
+    Extended XStep = 0; // value between two x ticks (ungrouped frames)
 
     int PosX(Extended Value) const;
     int PosY(Extended Y) const;

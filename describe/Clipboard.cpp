@@ -24,6 +24,18 @@ void SetClipboardImage(const QImage &Picture)
         C->setImage(Picture);
 }
 
+void SetClipboardImageAndText(const QImage &Picture, const QString &Text)
+{
+    QClipboard *C = QGuiApplication::clipboard();
+    if (!C)
+        return;
+    auto *Data = new QMimeData;
+    Data->setImageData(Picture);
+    if (!Text.isEmpty())
+        Data->setText(Text);
+    C->setMimeData(Data);
+}
+
 bool GetClipboardText(QString &Text)
 {
     Text.clear();

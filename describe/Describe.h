@@ -1,6 +1,7 @@
 // Everything the description layer offers, for the editors and the CLI.
 #pragma once
 
+#include "BoxPlot.h"
 #include "CellText.h"
 #include "ChartFrame.h"
 #include "Clipboard.h"
@@ -10,8 +11,12 @@
 #include "DrawKind.h"
 #include "FreqGraph.h"
 #include "FreqTableDraw.h"
+#include "Histogram.h"
 #include "KeyFigureDraw.h"
 #include "KeyFigures.h"
+#include "NormalPlot.h"
+#include "NormalPlotDraw.h"
 #include "PieChart.h"
 #include "Printing.h"
+#include "ShapeFigures.h"
 #include "TextTransfer.h"

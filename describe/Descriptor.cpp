@@ -58,6 +58,13 @@ void SetListMean(tSeries &S)
     for (const TFreqRecord &R : S.List)
         Sum += R.Value * Extended(R.h);
     S.Mean = Sum / Extended(S.n);
+    if (!std::isfinite(S.Mean)) {
+        // The sum passed the number range: weighted by the shares h/n, each
+        // partial sum stays within the largest value.
+        S.Mean = 0;
+        for (const TFreqRecord &R : S.List)
+            S.Mean += R.Value * (Extended(R.h) / Extended(S.n));
+    }
 }
 
 // Counts equal values. A column has far fewer distinct values than cells, so
@@ -67,6 +74,7 @@ void SetListMean(tSeries &S)
 class tDistinctCounter
 {
   public:
+    bool Empty() const { return Entries.empty(); }
     void Reserve(qsizetype Cells) { Resize(size_t(std::clamp<qsizetype>(Cells / 4, 64, 1 << 20))); }
 
     void Add(Extended V)
@@ -290,6 +298,7 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
         S.IsLine = Lines;
         const QString Name = Lines ? ObsLineName(Lumen, Src) : ObsColumnName(Lumen, Src);
         Title = I == 0 ? Name : Title + QStringLiteral(" og ") + Name;
+        S.Name = Name;
 
         if (Lines) {
             tDistinctCounter Counter;
@@ -303,12 +312,16 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
                     continue;
                 if (I == 0 && Decimals < 0)
                     Decimals = SaneDecimals(Col.Decimals);
+                if (Counter.Empty())
+                    S.Decimals = SaneDecimals(Col.Decimals);
                 Counter.Add(Cell.Value);
                 Sum += Cell.Value;
             }
             Counter.Build(S);
             if (S.n > 0)
-                S.Mean = Sum / Extended(S.n);
+                S.Mean = std::isfinite(Sum) ? Sum / Extended(S.n) : Extended(0);
+            if (!std::isfinite(Sum))
+                SetListMean(S);
             Cumulate(S);
             continue;
         }
@@ -316,8 +329,9 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
         if (Src < 0 || Src >= ObsColumns)
             continue;
         const tDataCol &Col = Lumen.Cols[size_t(Src)];
+        S.Decimals = SaneDecimals(Col.Decimals);
         if (I == 0)
-            Decimals = SaneDecimals(Col.Decimals);
+            Decimals = S.Decimals;
 
         if (Col.GroupKind == gkNone) {
             tDistinctCounter Counter;
@@ -331,7 +345,9 @@ void tDescriptor::RecomputeObs(const tLumen &Lumen)
             }
             Counter.Build(S);
             if (S.n > 0)
-                S.Mean = Sum / Extended(S.n);
+                S.Mean = std::isfinite(Sum) ? Sum / Extended(S.n) : Extended(0);
+            if (!std::isfinite(Sum))
+                SetListMean(S);
             Cumulate(S);
             continue;
         }
@@ -394,8 +410,10 @@ void tDescriptor::RecomputeHyp(const tLumen &Lumen)
         const tHypCol &Col = Lumen.HypCols[size_t(Src)];
         const QString Name = TableColumnName(Col.Name, Src);
         Title = I == 0 ? Name : Title + QStringLiteral(" og ") + Name;
+        S.Name = Name;
+        S.Decimals = SaneDecimals(Col.Decimals);
         if (I == 0)
-            Decimals = SaneDecimals(Col.Decimals);
+            Decimals = S.Decimals;
 
         // Only rows with a number and a count take part. A negative frequency
         // is a text cell already (shown red in the editor); the sign check
@@ -431,8 +449,10 @@ void tDescriptor::RecomputeGrup(const tLumen &Lumen)
         const tGrupCol &Col = Lumen.GrupCols[size_t(Src)];
         const QString Name = TableColumnName(Col.Name, Src);
         Title = I == 0 ? Name : Title + QStringLiteral(" og ") + Name;
+        S.Name = Name;
+        S.Decimals = SaneDecimals(Col.Decimals);
         if (I == 0)
-            Decimals = SaneDecimals(Col.Decimals);
+            Decimals = S.Decimals;
 
         // Classes are merged into a list kept in ascending order; a class
         // that is turned round or overlaps another stops everything.
@@ -585,7 +605,8 @@ bool tDescriptor::Panes23Linked() const
 {
     const uint8_t A = PaneKinds[2], B = PaneKinds[3];
     auto IsGraph = [](uint8_t K) {
-        return K == bkHyppighedsgraf || K == bkFrekvensgraf || K == bkSumfrekvensgraf;
+        return K == bkHyppighedsgraf || K == bkFrekvensgraf || K == bkSumfrekvensgraf ||
+               K == bkHistogram;
     };
     return (A == bkTabel && IsGraph(B)) || (B == bkTabel && IsGraph(A)) ||
            (A == bkKrydstabel && B == bkKrydsdiagram) || (A == bkKrydsdiagram && B == bkKrydstabel);

@@ -16,7 +16,7 @@
 #include <array>
 #include <cstdint>
 
-// The description kind of a pane; the kind lists show 1..10 in this order.
+// The description kind of a pane; the kind lists show them in this order.
 enum TBeskrivKind : uint8_t {
     bkIngen = 0,
     bkDatapinde = 1,
@@ -29,6 +29,10 @@ enum TBeskrivKind : uint8_t {
     bkCirkeldiagram = 8,
     bkKrydstabel = 9,
     bkKrydsdiagram = 10,
+    bkBoksplot = 11,
+    bkHistogram = 12,
+    bkChiTest = 15,    // "χ²-test": independence, or goodness of fit
+    bkNormalplot = 16, // "Normalfordelingsplot"
 };
 
 constexpr int MaxSeries = 6;
@@ -70,6 +74,8 @@ struct tSeries {
     QVector<uint8_t> ClosedBelow;
     bool IsLine = false;    // an observation line rather than a column
     int32_t Source = -1;    // column (or line) index described
+    QString Name;           // the series' title ("Søjle A" when unnamed)
+    int32_t Decimals = 0;   // decimals of its numbers
 };
 
 // The key figures of series 0.

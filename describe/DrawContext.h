@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -44,6 +45,10 @@ struct tDrawContext {
             return 0;
         return int(std::lround(double(PrinterPpi) / ScreenPpi));
     }
+    // The width of a line one screen pixel wide: 1 on the screen, on paper as
+    // many printer pixels as a screen pixel covers, so that thin lines and
+    // the dots of dotted lines keep their size in millimetres.
+    int LineWidth() const { return std::max(1, Extra()); }
     // A screen size in pixels of the target.
     int Scaled(int ScreenPixels) const
     {

@@ -1,8 +1,11 @@
 #include "DrawKind.h"
 
+#include "BoxPlot.h"
 #include "FreqGraph.h"
 #include "FreqTableDraw.h"
+#include "Histogram.h"
 #include "KeyFigureDraw.h"
+#include "NormalPlotDraw.h"
 #include "PieChart.h"
 
 bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int Kind,
@@ -26,6 +29,15 @@ bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int
         return true;
     case bkCirkeldiagram:
         Grouped ? DrawGroupedPieChart(P, C, D) : DrawPieChart(P, C, D);
+        return true;
+    case bkBoksplot:
+        DrawBoxPlot(P, C, D);
+        return true;
+    case bkHistogram:
+        DrawHistogram(P, C, D);
+        return true;
+    case bkNormalplot:
+        DrawNormalPlot(P, C, D);
         return true;
     default:
         return false;

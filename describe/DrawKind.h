@@ -7,8 +7,9 @@
 
 #include <QPainter>
 
-// Draws Kind (table, key figures, the three graphs or the pie chart) of the
-// summary, in its grouped form when Grouped. Returns false for any other
-// kind, which it leaves undrawn.
+// Draws Kind (table, key figures, the three graphs, the pie chart, the box
+// plot, the histogram or the normal probability plot) of the summary, in its
+// grouped form when Grouped (the box plot draws each series by its own
+// grouping). Returns false for any other kind, which it leaves undrawn.
 bool DrawOneVariableKind(QPainter &P, const tDrawContext &C, tDescriptor &D, int Kind,
                          bool Grouped);

@@ -82,8 +82,8 @@ tChartSpec MakeSpec(const tDescriptor &D, tGraphKind Kind, bool Grouped)
     return S;
 }
 
-// Tick marks and labels at the class bounds of a grouped list; a bound shared
-// by two classes is written once.
+} // namespace
+
 void DrawClassBounds(QPainter &P, const tChartLayout &L, const QVector<TFreqRecord> &List)
 {
     // With dense classes most labels cannot be written. A lower bound on a
@@ -123,6 +123,8 @@ void DrawClassBounds(QPainter &P, const tChartLayout &L, const QVector<TFreqReco
         }
     }
 }
+
+namespace {
 
 void DrawSticks(QPainter &P, const tChartLayout &L, const QVector<TFreqRecord> &List, tGraphKind Kind,
                 const QPen &Outline)

@@ -19,6 +19,10 @@ inline const QColor StickFuchsia(0xFF, 0x00, 0xFF);
 inline const QColor CurveBlue(0x00, 0x00, 0xFF);
 inline const QColor MarkerRed(0xFF, 0x00, 0x00);
 
+// Tick marks and labels at the class bounds of a grouped list; a bound shared
+// by two classes is written once.
+void DrawClassBounds(QPainter &P, const tChartLayout &L, const QVector<TFreqRecord> &List);
+
 // The caller has set the font, a white brush and the pen width. Returns the
 // layout used (Ok false when only the title could be drawn).
 tChartLayout DrawFrequencyGraph(QPainter &P, const tDrawContext &C, tDescriptor &D, tGraphKind Kind,

@@ -106,25 +106,32 @@ int DrawTable(QPainter &P, const tDescriptor &D, QVector<tColumn> Cols, const QS
     P.setPen(QPen(Qt::black, CallerPen.widthF()));
 
     const QString Title = D.GetTitle();
-    const bool HeadOnPage = PageTop < 5 * h + m;
-    if (!Title.isEmpty() && HeadOnPage && draw::Visible(P, draw::Box(Left, m, Right, 2 * h + m))) {
+    // The rows as they would follow each other on one endless page; a page
+    // after the first starts at the top of its first row there.
+    const int Top = 5 * h + m;
+    const bool FirstPage = PageTop < Top;
+    if (!Title.isEmpty() && FirstPage && draw::Visible(P, draw::Box(Left, m, Right, 2 * h + m))) {
         draw::DoubledFont Big(P);
         P.drawText(draw::Box(Left, m, Right, 2 * h + m), Qt::AlignCenter | Qt::TextDontClip, Title);
     }
-    if (HeadOnPage)
-        for (int I = 0; I < Cols.size(); ++I)
-            DrawCellText(P, Heads[I], QRect(Cols[I].Left, 3 * h + m, Cols[I].Width, h),
-                         Qt::AlignRight | Qt::AlignVCenter);
-    const int LineY = 4 * h + h / 2 + m;
-    if (HeadOnPage && draw::Visible(P, draw::Box(Left, LineY, Right, LineY + 1)))
+    // Every page carries the column headings: the first below the title,
+    // the others half an inch below the page's top, above their rows.
+    const int HeadY = FirstPage ? 3 * h + m : PageTop + m;
+    for (int I = 0; I < Cols.size(); ++I)
+        DrawCellText(P, Heads[I], QRect(Cols[I].Left, HeadY, Cols[I].Width, h),
+                     Qt::AlignRight | Qt::AlignVCenter);
+    const int LineY = HeadY + h + h / 2;
+    if (draw::Visible(P, draw::Box(Left, LineY, Right, LineY + 1)))
         P.drawLine(Left, LineY, Right - 1, LineY);
 
     const QVector<TFreqRecord> &List = D.GetSeries(0).List;
-    const int Top = 5 * h + m;
     int First = 0, Last = List.size() - 1;
+    // Where row K is drawn: one row height apart from RowsTop on.
+    int RowsTop = Top;
     if (Page) {
         if (h > 0)
             First = std::max(0, (PageTop - Top) / h);
+        RowsTop = FirstPage ? Top : HeadY + 2 * h - First * h;
     } else if (P.hasClipping() && h > 0) {
         const QRect Clip = P.clipBoundingRect().toAlignedRect();
         First = std::max(First, (Clip.top() - Top) / h - 1);
@@ -133,10 +140,10 @@ int DrawTable(QPainter &P, const tDescriptor &D, QVector<tColumn> Cols, const QS
     const bool ShowSel = !Page && D.SelectionShown();
     const int Sel = D.SelectedIndex();
     for (int K = First; K <= Last; ++K) {
-        const int Y = Top + K * h;
-        if (Page && Y + h > Page->PageLimit && Y > PageTop) {
+        const int Y = RowsTop + K * h;
+        if (Page && Y + h > Page->PageLimit && K > First) {
             P.setPen(CallerPen);
-            return Y;
+            return Top + K * h;
         }
         const QRect RowRect = draw::Box(Left, Y, Right, Y + h);
         if (!draw::Visible(P, RowRect))

@@ -1,6 +1,7 @@
 #include "KeyFigureDraw.h"
 
 #include "CellText.h"
+#include "KeyFigures.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -54,24 +55,24 @@ void DrawKeyFigures(QPainter &P, const tDrawContext &, const tDescriptor &D)
 {
     const int d = std::max(0, D.GetDecimals());
     Extended Mode = 0;
-    const QString ModeText = D.Mode(Mode) ? FormatNumber(Mode, d) : QString();
+    const QString ModeText = D.Mode(Mode) ? FigureText(Mode, d) : QString();
     const QVector<tRow> Rows = {
         Sep(3),
         {4, QStringLiteral("Antal observationer"), QString::number(D.N(0))},
-        {5, QStringLiteral("Sum af observationer"), FormatNumber(D.Sum(), d)},
+        {5, QStringLiteral("Sum af observationer"), FigureText(D.Sum(), d)},
         Sep(7),
-        {8, QStringLiteral("Mindsteværdi"), FormatNumber(D.Min(0), d)},
-        {9, QStringLiteral("Størsteværdi"), FormatNumber(D.Max(0), d)},
-        {10, QStringLiteral("Variationsbredde"), FormatNumber(D.Range(), d)},
+        {8, QStringLiteral("Mindsteværdi"), FigureText(D.Min(0), d)},
+        {9, QStringLiteral("Størsteværdi"), FigureText(D.Max(0), d)},
+        {10, QStringLiteral("Variationsbredde"), FigureText(D.Range(), d)},
         {11, QStringLiteral("Typetal"), ModeText},
         Sep(13),
-        {14, QStringLiteral("Nedre kvartil"), FormatNumber(D.LowerQuartile(), d + 2)},
-        {15, QStringLiteral("Median"), FormatNumber(D.Median(), d + 2)},
-        {16, QStringLiteral("Øvre kvartil"), FormatNumber(D.UpperQuartile(), d + 2)},
+        {14, QStringLiteral("Nedre kvartil"), FigureText(D.LowerQuartile(), d + 2)},
+        {15, QStringLiteral("Median"), FigureText(D.Median(), d + 2)},
+        {16, QStringLiteral("Øvre kvartil"), FigureText(D.UpperQuartile(), d + 2)},
         Sep(18),
-        {19, QStringLiteral("Middeltal"), FormatNumber(D.Mean(0), d + 2)},
-        {20, QStringLiteral("Varians"), FormatNumber(D.Variance(), d + 2)},
-        {21, QStringLiteral("Standardafvigelse"), FormatNumber(D.StdDev(), d + 2)},
+        {19, QStringLiteral("Middeltal"), FigureText(D.Mean(0), d + 2)},
+        {20, QStringLiteral("Varians"), FigureText(D.Variance(), d + 2)},
+        {21, QStringLiteral("Standardafvigelse"), FigureText(D.StdDev(), d + 2)},
         Sep(23),
     };
     DrawRows(P, D, false, Rows);
@@ -87,16 +88,16 @@ void DrawGroupedKeyFigures(QPainter &P, const tDrawContext &, const tDescriptor 
         Sep(3),
         {4, QStringLiteral("Antal observationer"), QString::number(D.N(0))},
         Sep(6),
-        {7, QStringLiteral("Variationsbredde"), FormatNumber(D.Range(), d)},
+        {7, QStringLiteral("Variationsbredde"), FigureText(D.Range(), d)},
         {8, QStringLiteral("Typeinterval"), Modal},
         Sep(10),
-        {11, QStringLiteral("Nedre kvartil"), FormatNumber(D.LowerQuartile(), d + 2)},
-        {12, QStringLiteral("Median"), FormatNumber(D.Median(), d + 2)},
-        {13, QStringLiteral("Øvre kvartil"), FormatNumber(D.UpperQuartile(), d + 2)},
+        {11, QStringLiteral("Nedre kvartil"), FigureText(D.LowerQuartile(), d + 2)},
+        {12, QStringLiteral("Median"), FigureText(D.Median(), d + 2)},
+        {13, QStringLiteral("Øvre kvartil"), FigureText(D.UpperQuartile(), d + 2)},
         Sep(15),
-        {16, QStringLiteral("Middeltal"), FormatNumber(D.Mean(0), d + 2)},
-        {17, QStringLiteral("Varians"), FormatNumber(D.Variance(), d + 2)},
-        {18, QStringLiteral("Standardafvigelse"), FormatNumber(D.StdDev(), d + 2)},
+        {16, QStringLiteral("Middeltal"), FigureText(D.Mean(0), d + 2)},
+        {17, QStringLiteral("Varians"), FigureText(D.Variance(), d + 2)},
+        {18, QStringLiteral("Standardafvigelse"), FigureText(D.StdDev(), d + 2)},
         Sep(20),
     };
     DrawRows(P, D, true, Rows);

@@ -4,6 +4,8 @@
 #include "FreqTableDraw.h"
 
 #include <QFontMetrics>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <algorithm>
 #include <cmath>
@@ -18,8 +20,40 @@ tPrintPage tPrintPage::Of(const QPaintDevice &Device)
     return Page;
 }
 
+void SetUpPrintPage(QPagedPaintDevice &Device, bool Landscape)
+{
+    Device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                     Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+}
+
+QFont DataSetPrintFont()
+{
+    QFont F(QStringLiteral("Arial"));
+    F.setPointSize(9);
+    return F;
+}
+
+QString ClassFaultNotice()
+{
+    return QStringLiteral("Fejl i intervaller");
+}
+
+QString TableClassFaultNotice(const QString &Name)
+{
+    return ClassFaultNotice() + QLatin1Char('-') + Name;
+}
+
 QString KindPrintTitle(int Kind)
 {
+    switch (Kind) {
+    case bkChiTest:
+        return QStringLiteral("χ²-test");
+    case bkNormalplot:
+        return QStringLiteral("Normalfordelingsplot");
+    default:
+        break;
+    }
     static const char *const Titles[] = {"",
                                          "Datapinde",
                                          "Datagraf",
@@ -30,7 +64,9 @@ QString KindPrintTitle(int Kind)
                                          "Sumfrekvensgraf",
                                          "Cirkeldiagram",
                                          "Krydstabel",
-                                         "Krydsdiagram"};
+                                         "Krydsdiagram",
+                                         "Boksplot",
+                                         "Histogram"};
     if (Kind < 0 || Kind >= int(std::size(Titles)))
         return QString();
     return QString::fromUtf8(Titles[Kind]);

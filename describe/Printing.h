@@ -26,6 +26,21 @@ struct tPrintPage {
     static tPrintPage Of(const QPaintDevice &Device);
 };
 
+// The notice of faulty classes, on screen, in copies and on paper; a printed
+// table carries the print name after it ("Fejl i intervaller-Klasse 7b").
+QString ClassFaultNotice();
+QString TableClassFaultNotice(const QString &Name);
+
+// The page every printout starts from, in the program and in lumentor-cli:
+// A4 with the printable area 10 mm inside the paper's edges, upright or
+// (Landscape) lying down. The print dialog may change it afterwards.
+void SetUpPrintPage(QPagedPaintDevice &Device, bool Landscape = false);
+
+// The font of the data set printout, the same from the program and from
+// lumentor-cli whatever the desktop's fonts: Arial (Liberation Sans) at 9
+// points.
+QFont DataSetPrintFont();
+
 // The page title of a printed description kind ("Tabel", "Datagraf", ...).
 QString KindPrintTitle(int Kind);
 

@@ -6,7 +6,9 @@
 
 // The columns from Col on move right (Z's contents are lost) and the
 // formulas follow them; then the computed columns are recalculated.
-void InsertColumnText(tLumen &L, int Col, const QString &Text, bool FromFile);
+// Refused with nothing changed (false) when a formula reads Z
+// (ColumnPushedOutOfFormula).
+bool InsertColumnText(tLumen &L, int Col, const QString &Text, bool FromFile);
 // The lines from Line on move down; the new line's computed cells are
 // recalculated.
 void InsertLineText(tLumen &L, int Line, const QString &Text, bool FromFile);

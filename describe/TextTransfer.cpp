@@ -1,6 +1,7 @@
 #include "TextTransfer.h"
 
 #include "Cp1252.h"
+#include "KeyFigures.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -17,7 +18,7 @@ const QChar Cr = QLatin1Char('\r');
 // Description numbers: the fixed-point text of the tables and key figures.
 QString Fixed(Extended V, int Decimals)
 {
-    return FormatNumber(V, Decimals);
+    return FigureText(V, Decimals);
 }
 
 QString TitleLine(const tDescriptor &D)
@@ -127,7 +128,7 @@ QString LineText(const tLumen &Lumen, int Line)
     return S;
 }
 
-QString SheetText(const tLumen &Lumen, bool WithNames)
+QString SheetText(const tLumen &Lumen, bool WithNames, const QString &RowEnd)
 {
     const int Cols = Lumen.UsedColumns();
     const int Lines = Lumen.MaxLines();
@@ -136,18 +137,18 @@ QString SheetText(const tLumen &Lumen, bool WithNames)
         S += Tab;
         for (int C = 0; C < Cols; ++C) {
             S += Lumen.GetColName(C);
-            S += C + 1 < Cols ? Tab : Cr;
+            S += C + 1 < Cols ? Tab : RowEnd;
         }
         // No column in use: the name row still ends.
         if (Cols == 0)
-            S += Cr;
+            S += RowEnd;
     }
     for (int Line = 0; Line < Lines; ++Line) {
         if (WithNames)
             S += Lumen.GetLineName(Line) + Tab;
         for (int C = 0; C < Cols; ++C) {
             S += Lumen.GetCellText(Line, C);
-            S += C + 1 < Cols ? Tab : Cr;
+            S += C + 1 < Cols ? Tab : RowEnd;
         }
     }
     return S;
@@ -355,23 +356,34 @@ bool ReadSheet(const QString &Text, bool FromFile, tSheet &Sheet)
     Sheet = tSheet();
     QStringList Row;
     QString Token;
+    auto EndRow = [&] {
+        if (Sheet.Rows.isEmpty())
+            Sheet.Columns = int(Row.size());
+        else if (Row.size() != Sheet.Columns) {
+            Sheet.FaultRow = int(Sheet.Rows.size()) + 1;
+            Sheet.FaultFields = int(Row.size());
+            return false;
+        }
+        Sheet.Rows.append(Row);
+        Row.clear();
+        return true;
+    };
     for (QChar C : Text) {
         if (EndsToken(C, FromFile)) {
             Row.append(Token);
             Token.clear();
-            if (C == Cr) {
-                if (Sheet.Rows.isEmpty())
-                    Sheet.Columns = Row.size();
-                else if (Row.size() != Sheet.Columns)
-                    return false;
-                Sheet.Rows.append(Row);
-                Row.clear();
-            }
+            if (C == Cr && !EndRow())
+                return false;
         } else if (C.unicode() >= 32) {
             Token += C;
         }
     }
-    // Whatever follows the last CR is not a complete row.
+    // A last row without a line end still counts.
+    if (!Token.isEmpty() || !Row.isEmpty()) {
+        Row.append(Token);
+        if (!EndRow())
+            return false;
+    }
     if (Sheet.Columns * Sheet.Rows.size() <= 0)
         return false;
     FindSheetNames(Sheet);
@@ -396,11 +408,14 @@ bool SheetColumnsCut(const tSheet &Sheet)
     return Sheet.Columns - (Sheet.NameColumn ? 1 : 0) > ObsColumns;
 }
 
-bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile)
+bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile, QString *Fault)
 {
     tSheet Sheet;
-    if (!ReadSheet(Text, FromFile, Sheet))
+    if (!ReadSheet(Text, FromFile, Sheet)) {
+        if (Fault)
+            *Fault = SheetFaultText(Sheet);
         return false;
+    }
     Lumen.SaveUndo(uoInsertSheet);
     FillSheet(Lumen, Sheet);
     return true;
@@ -431,6 +446,35 @@ void FillSheet(tLumen &Lumen, const tSheet &Sheet)
             if (!Row[C].isEmpty())
                 SetObsCell(Lumen, R - Top, C - Left, Row[C], Sheet.StoredNumbers);
     }
+}
+
+int PasteCells(tLumen &Lumen, int Line, int Col, const QString &Text)
+{
+    if (Line < 0 || Col < 0)
+        return 0;
+    QString Plain = Text;
+    Plain.remove(QLatin1Char('\n'));
+    QStringList Rows = Plain.split(Cr);
+    if (Rows.size() > 1 && Rows.last().isEmpty())
+        Rows.removeLast(); // the line end of the last row
+    int Written = 0;
+    for (int R = 0; R < Rows.size(); ++R) {
+        const QStringList Fields = Rows[R].split(Tab);
+        for (int F = 0; F < Fields.size(); ++F) {
+            const int C = Col + F;
+            if (C >= ObsColumns)
+                break;
+            if (Lumen.IsComputed(C) || Lumen.GetRandomCount(C) > 0)
+                continue;
+            QString Token;
+            for (QChar Ch : Fields[F])
+                if (Ch.unicode() >= 32)
+                    Token += Ch;
+            SetObsCell(Lumen, Line + R, C, Token.trimmed());
+            ++Written;
+        }
+    }
+    return Written;
 }
 
 // ---------------------------------------------------------------- files
@@ -485,6 +529,19 @@ bool ReadTextFile(const QString &FileName, bool DropEmptyLines, QString &Text)
         return false;
     Text = TextFileLines(Bytes, DropEmptyLines);
     return true;
+}
+
+QString SheetFaultText(const tSheet &Sheet)
+{
+    auto Fields = [](int N) {
+        return N == 1 ? QStringLiteral("1 felt") : QStringLiteral("%1 felter").arg(N);
+    };
+    if (Sheet.FaultRow > 0)
+        return QStringLiteral("Teksten kan ikke bruges som talsæt: række %1 har %2, men den "
+                              "første række har %3")
+            .arg(Sheet.FaultRow)
+            .arg(Fields(Sheet.FaultFields), Fields(Sheet.Columns));
+    return QStringLiteral("Teksten kan ikke bruges som talsæt: den er tom");
 }
 
 QString NormaliseLineEnds(const QString &Text)

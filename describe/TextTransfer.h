@@ -18,7 +18,8 @@
 // Writers.
 QString ColumnText(const tLumen &Lumen, int Col);
 QString LineText(const tLumen &Lumen, int Line);
-QString SheetText(const tLumen &Lumen, bool WithNames);
+// Rows end with RowEnd, CR alone for the clipboard.
+QString SheetText(const tLumen &Lumen, bool WithNames, const QString &RowEnd = QStringLiteral("\r"));
 QString HypColumnText(const tLumen &Lumen, int Col);
 QString GrupColumnText(const tLumen &Lumen, int Col);
 QString UngroupedTableText(const tDescriptor &D);
@@ -53,14 +54,18 @@ struct tSheet {
     QVector<QStringList> Rows;
     bool HeaderRow = false;  // the first row names the columns
     bool NameColumn = false; // the first column names the lines
+    int FaultRow = 0;        // after a refusal: the row (from 1) whose fields differ, or 0
+    int FaultFields = 0;     // its number of fields
     // The number fields are a spreadsheet's stored values: the decimals
     // shown are those of the value's 15-digit form, not of its digits.
     bool StoredNumbers = false;
 };
 
 // Splits a sheet text. False (and Sheet unusable) when a row has another
-// number of fields than the first, or when there is no complete row.
+// number of fields than the first, or when there is no row at all.
 bool ReadSheet(const QString &Text, bool FromFile, tSheet &Sheet);
+// Why the sheet text was refused, in a short Danish sentence.
+QString SheetFaultText(const tSheet &Sheet);
 
 // Decides HeaderRow and NameColumn the way the text import does: a row or
 // column whose non-empty fields all hold a letter gives the names.
@@ -76,8 +81,15 @@ void FillSheet(tLumen &Lumen, const tSheet &Sheet);
 
 // Replaces all observations and line names by the sheet: takes the undo step
 // "Indsæt ark", clears the 26 columns and the line names, then fills names and
-// cells. Returns false, and changes nothing, when the text is no sheet.
-bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile);
+// cells. Returns false, and changes nothing, when the text is no sheet (Fault,
+// when given, then tells why).
+bool PasteSheet(tLumen &Lumen, const QString &Text, bool FromFile, QString *Fault = nullptr);
+
+// Pastes a block of text (tab-separated fields, one row a line) into the
+// cells from (Line, Col) on, rightwards and downwards, as if typed: numbers
+// raise the shown decimals. Columns past Z and columns filled by the program
+// (computed or random) are skipped. Returns how many cells were written.
+int PasteCells(tLumen &Lumen, int Line, int Col, const QString &Text);
 
 // The text of a text file: UTF-8 when the bytes are valid UTF-8 (a byte order
 // mark dropped), otherwise Windows-1252. Its lines, whatever their line

@@ -1,8 +1,10 @@
 #include "ArrowDlg.h"
+#include "TitleFit.h"
 
 #include "NumberText.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -79,6 +81,7 @@ TArrowDlg::TArrowDlg(QWidget *Parent) : QDialog(Parent)
     setWindowTitle(QStringLiteral("Beregn (x,y)"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(195, 75);
+    FitTitle(this);
 
     auto *G = new QGridLayout(this);
     G->setContentsMargins(8, 6, 8, 6);
@@ -136,21 +139,28 @@ void TArrowDlg::Open(tDescriptor &D, int Pane, bool Grouped)
 
 bool TArrowDlg::eventFilter(QObject *Watched, QEvent *Event)
 {
-    // Entering one edit empties the other: one question at a time.
-    if (Event->type() == QEvent::FocusIn) {
-        if (Watched == XEdit)
-            YEdit->clear();
-        else if (Watched == YEdit)
-            XEdit->clear();
+    // Entering one edit empties the other: one question at a time. After an
+    // answer both start empty, so what is typed next replaces it.
+    if (Event->type() == QEvent::FocusIn && (Watched == XEdit || Watched == YEdit)) {
+        const Qt::FocusReason Reason = static_cast<QFocusEvent *>(Event)->reason();
+        if (Reason != Qt::ActiveWindowFocusReason && Reason != Qt::PopupFocusReason) {
+            if (Answered)
+                static_cast<QLineEdit *>(Watched)->clear();
+            Answered = false;
+            (Watched == XEdit ? YEdit : XEdit)->clear();
+        }
     }
     return QDialog::eventFilter(Watched, Event);
 }
 
-void TArrowDlg::Fail()
+void TArrowDlg::Fail(const QString &Why)
 {
     XEdit->clear();
     YEdit->clear();
+    Answered = false;
     CalcButton->setFocus();
+    if (ShowMessage)
+        ShowMessage(Why);
 }
 
 void TArrowDlg::CalcButtonClick()
@@ -159,19 +169,25 @@ void TArrowDlg::CalcButtonClick()
     const QString XT = XEdit->text().trimmed();
     const QString YT = YEdit->text().trimmed();
     Extended In = 0;
-    if (Descr == nullptr || XT.isEmpty() == YT.isEmpty() ||
-        !ParseNumber(XT.isEmpty() ? YT : XT, In)) {
-        Fail();
+    if (Descr == nullptr)
+        return;
+    if (XT.isEmpty() == YT.isEmpty() || !ParseNumber(XT.isEmpty() ? YT : XT, In)) {
+        Fail(QStringLiteral("Skriv et tal i enten X eller Y."));
         return;
     }
     const tSeries &S = Descr->GetSeries(0);
     const bool FromX = !XT.isEmpty();
     Extended Out = 0;
     if (FromX ? !CumulativeYAt(S, IsGrouped, In, Out) : !CumulativeXAt(S, IsGrouped, In, Out)) {
-        Fail();
+        if (!FromX && !(In >= 0 && In <= 1))
+            Fail(QStringLiteral("Y skal ligge mellem 0 og 1."));
+        else
+            Fail((FromX ? QStringLiteral("X = ") : QStringLiteral("Y = ")) + (FromX ? XT : YT) +
+                 QStringLiteral(" ligger uden for grafen."));
         return;
     }
     (FromX ? YEdit : XEdit)->setText(FormatFixed(Out, 3));
+    Answered = true;
     if (FromX)
         Descr->AddReading(In, Out, 1);
     else

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLineEdit;
 class QPushButton;
 
@@ -35,6 +37,8 @@ class TArrowDlg : public QDialog
     QPushButton *CalcButton;
     QPushButton *ClearButton;
     QPushButton *CloseButton;
+    // Tells why a question got no answer; the editor shows it in a box.
+    std::function<void(const QString &)> ShowMessage;
 
   signals:
     // A reading was added or the readings were cleared: repaint that pane.
@@ -48,9 +52,10 @@ class TArrowDlg : public QDialog
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
   private:
-    void Fail();
+    void Fail(const QString &Why);
 
     tDescriptor *Descr = nullptr;
     int PaneN = 0;
     bool IsGrouped = false;
+    bool Answered = false; // the edits hold a question and its answer
 };

@@ -1,6 +1,8 @@
 #include "CalcDlg.h"
+#include "TitleFit.h"
 
 #include "EditorHost.h"
+#include "FormulaText.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -11,12 +13,14 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 TCalcDlg::TCalcDlg(TEditorHost &Host, QWidget *Parent) : QDialog(Parent), Host(Host)
 {
     setObjectName(QStringLiteral("CalcDlg"));
     setWindowTitle(QStringLiteral("Beregnede tal"));
     setModal(true);
+    FitTitle(this);
 
     CalcGB = new QGroupBox(this);
     CalcGB->setObjectName(QStringLiteral("CalcGB"));
@@ -40,12 +44,20 @@ TCalcDlg::TCalcDlg(TEditorHost &Host, QWidget *Parent) : QDialog(Parent), Host(H
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setAutoDefault(false);
 
+    GrundLabel = new QLabel(this);
+    GrundLabel->setObjectName(QStringLiteral("GrundLabel"));
+    GrundLabel->setWordWrap(true);
+    QPalette Red = GrundLabel->palette();
+    Red.setColor(QPalette::WindowText, Qt::red);
+    GrundLabel->setPalette(Red);
+
     auto *BL = new QHBoxLayout;
     BL->addStretch(1);
     for (QPushButton *B : {OkButton, CancelButton, ClearButton, HelpButton})
         BL->addWidget(B);
     auto *Root = new QVBoxLayout(this);
     Root->addWidget(CalcGB);
+    Root->addWidget(GrundLabel);
     Root->addLayout(BL);
 
     connect(FormelEdit, &QLineEdit::textChanged, this, [this] { Check(); });
@@ -102,12 +114,59 @@ void TCalcDlg::Check()
             FormulaValid = !L.HasFormulaCycle(Col);
         }
     }
+    GrundLabel->setText(Text.trimmed().isEmpty() ? QString() : Fault());
+    GrundLabel->setVisible(!GrundLabel->text().isEmpty());
     if (!FormulaValid)
         L.ClearFormulaRefs(Col);
     QPalette Pal = FormelEdit->palette();
     Pal.setColor(QPalette::Text, FormulaValid ? Qt::black : Qt::red);
     FormelEdit->setPalette(Pal);
     OkButton->setEnabled(FormulaValid);
+}
+
+QString TCalcDlg::Fault() const
+{
+    if (FormulaValid)
+        return QString();
+    const tLumen &L = Host.Lumen();
+    if (L.GetCalcError() != 0)
+        return QStringLiteral("Fejl i formlen: ") + FormulaErrorText(L.GetCalcError()) + '.';
+    const QString Refs = L.GetFormulaRefs(Col);
+    if (Refs.contains(ColLetter(Col)))
+        return QStringLiteral("Formlen bruger sin egen kolonne ") + ColLetter(Col) + '.';
+    // A circle through other computed columns: the first path found back to
+    // this column, followed depth first in letter order.
+    QString Path;
+    uint32_t Seen = 0;
+    std::function<bool(int)> Reaches = [&](int C) {
+        for (QChar R : C == Col ? Refs : L.GetFormulaRefs(C)) {
+            const int Next = ColIndex(R);
+            if (Next < 0 || Next >= ObsColumns)
+                continue;
+            if (Next == Col) {
+                Path.prepend(ColLetter(C));
+                return true;
+            }
+            if ((Seen & (1u << Next)) || !L.IsComputed(Next))
+                continue;
+            Seen |= 1u << Next;
+            if (Reaches(Next)) {
+                if (C != Col)
+                    Path.prepend(ColLetter(C));
+                return true;
+            }
+        }
+        return false;
+    };
+    if (Reaches(Col)) {
+        QStringList Steps{QString(ColLetter(Col))};
+        for (QChar C : Path)
+            Steps << QString(C);
+        Steps << QString(ColLetter(Col));
+        return QStringLiteral("Formlen giver en ring af beregnede kolonner: ") +
+               Steps.join(QStringLiteral(" → ")) + '.';
+    }
+    return QStringLiteral("Formlen giver en ring af beregnede kolonner.");
 }
 
 void TCalcDlg::done(int R)

@@ -44,6 +44,7 @@ class TCalcDlg : public QDialog
     QGroupBox *CalcGB;
     QLabel *UdtrykLabel;
     QLineEdit *FormelEdit;
+    QLabel *GrundLabel; // why a red formula cannot be used
     QPushButton *OkButton;
     QPushButton *CancelButton;
     QPushButton *ClearButton;
@@ -55,6 +56,8 @@ class TCalcDlg : public QDialog
 
   private:
     void Check();
+    // Why the formula typed cannot be used; "" when it can or is empty.
+    QString Fault() const;
 
     TEditorHost &Host;
     int Col = 0;

@@ -85,7 +85,8 @@ bool TEditorFrame::AskTextFile(bool DropEmptyLines, QString &Text)
 {
     const QString Name =
         Host.Dialogs().OpenFileName(QStringLiteral("Import af tekst"),
-                                    QStringLiteral("Tekstfiler (*.txt)"), QStringLiteral("txt"));
+                                    QStringLiteral("Tekstfiler (*.txt *.csv *.tsv);;Alle filer (*)"),
+                                    QStringLiteral("txt"));
     if (Name.isEmpty())
         return false;
     if (ReadTextFile(Name, DropEmptyLines, Text))

@@ -1,8 +1,10 @@
 #include "DescriptionPane.h"
 
 #include "EditorGlyphs.h"
+#include "GridView.h"
 
 #include <QAbstractItemView>
+#include <QStyle>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +12,7 @@
 #include <QScrollArea>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <algorithm>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -155,7 +158,11 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     ComboBox->setMaxVisibleItems(Number == 4 ? 9 : 10);
     ComboBox->setItemDelegate(new TKindItemDelegate(this, ComboBox));
     ComboBox->addItems(Items);
+    for (int I = 0; I < Items.size(); ++I)
+        ItemKinds.append(IconBase + 1 + I);
     ComboBox->setCurrentIndex(-1);
+    // The open list shows every text in full, however narrow the pane.
+    ComboBox->view()->setMinimumWidth(ListWidth());
     ComboBox->setFixedHeight(27);
     ComboBox->setMinimumWidth(120);
     ComboBox->setFocusPolicy(Qt::StrongFocus);
@@ -210,6 +217,12 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
             [this] { PaneOwner->PaneRegresClicked(this); });
 }
 
+void TDescriptionPane::AppendKindItem(int Kind, const QString &Text)
+{
+    ItemKinds.append(Kind);
+    ComboBox->addItem(Text);
+}
+
 void TDescriptionPane::SetRange(const QSize &Range)
 {
     ScrollRange = Range.expandedTo(QSize(0, 0));
@@ -243,12 +256,28 @@ void TDescriptionPane::DrawItem(QPainter &P, const QRect &R, int Index, bool Sel
     const QString Text = ComboBox->itemText(Index);
     QRect T = R.adjusted(24, 0, 0, 0);
     const int Paren = TabColumn ? Text.indexOf(QLatin1Char('(')) : -1;
-    if (Paren > 0) {
-        const int Tab = P.fontMetrics().horizontalAdvance(QStringLiteral("Sumfrekvensgraf  "));
+    const int Tab = P.fontMetrics().horizontalAdvance(QStringLiteral("Sumfrekvensgraf  "));
+    if (Paren > 0 && Tab + P.fontMetrics().horizontalAdvance(Text.mid(Paren)) <= T.width()) {
         P.drawText(T, Qt::AlignLeft | Qt::AlignVCenter, Text.left(Paren));
         P.drawText(T.adjusted(Tab, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Text.mid(Paren));
     } else {
-        P.drawText(T, Qt::AlignLeft | Qt::AlignVCenter, Text);
+        // A narrow pane's closed list: smaller, or ended by "…", never cut.
+        gridpaint::FittedText(P, T, Qt::AlignLeft | Qt::AlignVCenter, Text);
     }
     P.restore();
+}
+
+int TDescriptionPane::ListWidth() const
+{
+    const QFontMetrics M(ListFont());
+    const int Tab = M.horizontalAdvance(QStringLiteral("Sumfrekvensgraf  "));
+    int Widest = 0;
+    for (int I = 0; I < ComboBox->count(); ++I) {
+        const QString Text = ComboBox->itemText(I);
+        const int Paren = TabColumn ? Text.indexOf(QLatin1Char('(')) : -1;
+        Widest = std::max(Widest, Paren > 0 ? Tab + M.horizontalAdvance(Text.mid(Paren))
+                                            : M.horizontalAdvance(Text));
+    }
+    // The icon before, a margin and the list's scroll bar after.
+    return 24 + Widest + 8 + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QStringList>
 #include <QStyledItemDelegate>
+#include <QVector>
 #include <QWidget>
 
 class QScrollArea;
@@ -100,8 +101,16 @@ class TDescriptionPane : public QWidget
     QSize Range() const { return ScrollRange; }
     void Repaint();
 
-    int IconRow(int Index) const { return IconBase + Index; }
+    // Item Index shows kind IconRow(Index) + 1.
+    int IconRow(int Index) const
+    {
+        return Index >= 0 && Index < ItemKinds.size() ? ItemKinds[Index] - 1 : IconBase + Index;
+    }
+    // Adds an item for Kind at the end of the list.
+    void AppendKindItem(int Kind, const QString &Text);
     bool HasTabColumn() const { return TabColumn; }
+    // The width the open list needs to show its longest text in full.
+    int ListWidth() const;
     // Draws one list item (also the closed combo's face).
     void DrawItem(QPainter &P, const QRect &R, int Index, bool Selected) const;
 
@@ -113,6 +122,7 @@ class TDescriptionPane : public QWidget
     int PaneNumber;
     TPaneOwner *PaneOwner;
     int IconBase;
+    QVector<int> ItemKinds; // the kind of each item
     bool TabColumn;
     QSize ScrollRange;
 };

@@ -51,6 +51,8 @@ TEditorFrame::TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int 
 
     for (int N = 1; N <= 4; ++N)
         Panes[N] = new TDescriptionPane(N, this, KindItems, KindBase - 1, TabColumn, N == 1);
+    for (int I = 0; I < KindItems.size(); ++I)
+        ItemKinds.append(KindBase + I);
 
     auto *MixedPage = new QWidget;
     MixedPage->setObjectName(QStringLiteral("MixedPage"));
@@ -93,6 +95,15 @@ TEditorFrame::TEditorFrame(TEditorHost &Host, const QStringList &KindItems, int 
     StatusPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     StatusPanel->setIndent(4);
     Root->addWidget(StatusPanel);
+}
+
+void TEditorFrame::AppendKind(int Kind, const QString &Text)
+{
+    if (ItemKinds.contains(Kind))
+        return;
+    ItemKinds.append(Kind);
+    for (int N = 1; N <= 4; ++N)
+        Panes[N]->AppendKindItem(Kind, Text);
 }
 
 tDescriptor &TEditorFrame::Descriptor()
@@ -160,9 +171,20 @@ void TEditorFrame::AddFileAndViewButtons(TDataType Type)
 void TEditorFrame::SetDataEdited(bool Flag)
 {
     Edited = Flag;
-    if (DatatypeMenu != nullptr)
-        for (QAction *A : DatatypeMenu->actions())
-            A->setEnabled(!Flag);
+    if (DatatypeMenu == nullptr)
+        return;
+    // A greyed item says why it is greyed, as a tooltip in the menu and in
+    // the status line.
+    const QString Why =
+        Flag ? QStringLiteral("Datatypen kan ikke skiftes, når der er åbnet en fil eller tastet "
+                              "data. Vælg Filer > Ny for at begynde forfra med en anden datatype.")
+             : QString();
+    DatatypeMenu->setToolTipsVisible(true);
+    for (QAction *A : DatatypeMenu->actions()) {
+        A->setEnabled(!Flag);
+        A->setToolTip(Flag ? Why : A->text().remove(QLatin1Char('&')));
+        A->setStatusTip(Why);
+    }
 }
 
 void TEditorFrame::TrackClipboard()
@@ -224,7 +246,7 @@ void TEditorFrame::SyncCombos()
     tDescriptor &D = Descriptor();
     for (int N = 1; N <= 4; ++N) {
         const int Kind = D.GetPaneKind(N);
-        Panes[N]->ComboBox->setCurrentIndex(Kind > 0 && Kind <= KindCount ? ItemOfKind(Kind) : -1);
+        Panes[N]->ComboBox->setCurrentIndex(ItemOfKind(Kind));
     }
 }
 
@@ -333,7 +355,7 @@ void TEditorFrame::DropUnavailableKinds()
     tDescriptor &D = Descriptor();
     for (int N = 1; N <= 4; ++N) {
         const int Kind = D.GetPaneKind(N);
-        if (Kind > KindCount)
+        if (Kind != bkIngen && ItemOfKind(Kind) < 0)
             continue; // unknown kinds are left alone
         if (!KindAllowed(Kind)) {
             Panes[N]->ComboBox->setCurrentIndex(-1);
@@ -451,11 +473,21 @@ QSize TEditorFrame::PaneRange(int Kind)
     case bkFrekvensgraf:
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
+    case bkNormalplot:
         R = QSize(200, 150);
+        break;
+    case bkChiTest:
+        R = ChiTestPaneSize(P, Lumen(), D, ChiTestFor(Lumen(), D, EditorType()), cw);
         break;
     case bkCirkeldiagram:
         R = PieChartPaneSize(P, tDrawContext(), Grouped)
                 .expandedTo(PieChartExtent(P, tDrawContext(), Grouped));
+        break;
+    case bkBoksplot:
+        R = BoxPlotPaneSize(D.SeriesCount());
+        break;
+    case bkHistogram:
+        R = QSize(200, 150);
         break;
     case bkKrydstabel: {
         const int K = Grouped ? 2 * cw : cw;
@@ -477,7 +509,7 @@ void TEditorFrame::PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &S
 {
     tDescriptor &D = Descriptor();
     const int Kind = D.GetPaneKind(Pane->Number());
-    if (Kind == bkIngen || Kind > KindCount) {
+    if (Kind == bkIngen || ItemOfKind(Kind) < 0) {
         DrawPanePrompt(P, QRect(QPoint(0, 0), Size), SomethingMarked(), LinesMarkable());
         return;
     }
@@ -498,6 +530,11 @@ void TEditorFrame::PaintPane(TDescriptionPane *Pane, QPainter &P, const QSize &S
 void TEditorFrame::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN)
 {
     Q_UNUSED(PaneN);
+    if (Kind == bkChiTest) {
+        tDescriptor &D = Descriptor();
+        DrawChiTest(P, C, Lumen(), D, ChiTestFor(Lumen(), D, EditorType()), LineNameWidth());
+        return;
+    }
     DrawOneVariable(P, C, Kind, DescribesGrouped());
 }
 
@@ -617,6 +654,11 @@ void TEditorFrame::PickInPane(int N, QPoint Pressed, QPoint Released)
         const int Best = NearestEntry(D, 0, D.XValueAt(Released.x()));
         if (Best >= 0)
             D.SelectEntry(Best);
+    } else if (Kind == bkHistogram) {
+        const int Class = HistogramClassAt(D, D.XValueAt(Released.x()));
+        if (Class < 0)
+            return;
+        D.SelectEntry(Class);
     } else if (Kind == bkKrydstabel) {
         if (!PickCrossCell(Released, false))
             return;

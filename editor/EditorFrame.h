@@ -54,9 +54,16 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
 
     // Panes 1..4.
     TDescriptionPane *Pane(int N) const;
-    // The description kind shown by item Index of a kind list, and back.
-    int KindOfItem(int Index) const { return Index + KindBase; }
-    int ItemOfKind(int Kind) const { return Kind == 0 ? -1 : Kind - KindBase; }
+    // The description kind shown by item Index of a kind list, and back (-1
+    // for a kind the lists do not hold).
+    int KindOfItem(int Index) const
+    {
+        return Index >= 0 && Index < ItemKinds.size() ? ItemKinds[Index] : Index + KindBase;
+    }
+    int ItemOfKind(int Kind) const { return Kind == 0 ? -1 : int(ItemKinds.indexOf(Kind)); }
+    // Adds Kind at the end of the four panes' lists (kinds beyond the first
+    // contiguous run the lists start with).
+    void AppendKind(int Kind, const QString &Text);
     // Whether a pane may show Kind now (KindAvailable for this editor's type).
     bool KindAllowed(int Kind);
 
@@ -218,8 +225,6 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // The text a copy of Kind puts on the clipboard ("" for nothing). The
     // frame gives the table and the one-variable key figures.
     virtual QString KindText(int Kind);
-    // The data grid's font, for printing the data set.
-    virtual QFont DataGridFont() const { return font(); }
     // Whether pane N is on the page showing now.
     bool PaneShowing(int N) const;
     // Draws a one-variable description (table, key figures, graphs, pie).
@@ -236,6 +241,7 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     void DropUnavailableKinds();
 
     int KindBase;
+    QVector<int> ItemKinds; // the kind of each list item
     TView CurrentView = vwEdit;
     QHash<QString, QToolButton *> Buttons;
     QMultiHash<int, QAction *> CommandItems;

@@ -291,9 +291,70 @@ void PaintKind(QPainter &P, int Row, const QRect &R)
              {QPoint(5, 13), QPoint(8, 10), QPoint(10, 11), QPoint(12, 6), QPoint(15, 4)})
             P.drawEllipse(QPointF(Pt + R.topLeft()), 1.5, 1.5);
         break;
+    case 11: { // box plot: two horizontal boxes with whiskers
+        P.setPen(Qt::black);
+        const int Y[2] = {R.top() + 5, R.top() + 13};
+        const int Q[2][4] = {{2, 6, 11, 16}, {4, 9, 13, 17}};
+        for (int I = 0; I < 2; ++I) {
+            const int L = R.left();
+            P.drawLine(L + Q[I][0], Y[I], L + Q[I][3], Y[I]);
+            P.drawLine(L + Q[I][0], Y[I] - 2, L + Q[I][0], Y[I] + 2);
+            P.drawLine(L + Q[I][3], Y[I] - 2, L + Q[I][3], Y[I] + 2);
+            P.setBrush(I == 0 ? QColor(255, 0, 0) : QColor(0, 128, 0));
+            P.drawRect(L + Q[I][1], Y[I] - 3, Q[I][2] - Q[I][1], 6);
+            P.drawLine(L + (Q[I][1] + Q[I][2]) / 2, Y[I] - 3, L + (Q[I][1] + Q[I][2]) / 2, Y[I] + 3);
+        }
+        break;
+    }
+    case 12: { // histogram: adjacent lime bars, the last one wider
+        P.setPen(Qt::black);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.right(), R.bottom() - 1);
+        P.setBrush(QColor(0, 255, 0));
+        const int X[5] = {2, 6, 10, 14, 17};
+        const int H[4] = {5, 12, 9, 4};
+        for (int I = 0; I < 4; ++I)
+            P.drawRect(R.left() + X[I], R.bottom() - 1 - H[I], X[I + 1] - X[I], H[I]);
+        break;
+    }
+    case 15: { // chi-square test: the letter chi with its square over a small table
+        P.setPen(QColor(160, 160, 160));
+        P.setBrush(Qt::NoBrush);
+        P.drawRect(R.adjusted(1, 11, -2, -2));
+        P.drawLine(R.left() + 9, R.top() + 11, R.left() + 9, R.bottom() - 2);
+        QFont F(QStringLiteral("Liberation Serif"));
+        F.setPixelSize(12);
+        F.setItalic(true);
+        F.setBold(true);
+        P.setFont(F);
+        P.setPen(QColor(0, 0, 160));
+        P.drawText(R.adjusted(0, -1, 0, -6), Qt::AlignCenter, QStringLiteral("\u03C7\u00B2"));
+        break;
+    }
+    case 16: { // normal probability plot: points along a straight line
+        P.setPen(Qt::black);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.right(), R.bottom() - 1);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.left() + 1, R.top());
+        P.setPen(QPen(Qt::blue, 1.2));
+        P.drawLine(QPointF(R.left() + 3, R.bottom() - 3), QPointF(R.right() - 1, R.top() + 2));
+        P.setPen(Qt::NoPen);
+        P.setBrush(Qt::red);
+        for (QPoint Pt : {QPoint(4, 13), QPoint(7, 11), QPoint(9, 8), QPoint(11, 7), QPoint(14, 3)})
+            P.drawEllipse(QPointF(Pt + R.topLeft()), 1.4, 1.4);
+        break;
+    }
     default:
         break;
     }
+}
+
+// Rows of the icons past the first strip's ten.
+constexpr int FirstStripRows = 10;
+constexpr int AllKindRows = 16;
+
+// Whether PaintKind draws an icon for Row.
+bool HasKindIcon(int Row)
+{
+    return (Row >= 0 && Row < 12) || Row == 14 || Row == 15;
 }
 
 QImage Grey(const QImage &Src)
@@ -384,7 +445,30 @@ QPixmap KindIconStrip()
 
 QPixmap KindIcon(int Row, int State)
 {
-    if (Row < 0 || Row >= 10 || State < 0 || State > 3)
+    if (Row < 0 || Row >= AllKindRows || !HasKindIcon(Row) || State < 0 || State > 3)
         return QPixmap();
-    return KindIconStrip().copy(State * 18, Row * 18, 18, 18);
+    if (Row < FirstStripRows)
+        return KindIconStrip().copy(State * 18, Row * 18, 18, 18);
+    // The kinds added after the strip's ten, painted the same way on demand.
+    static QHash<int, QPixmap> Cache;
+    const int Key = Row * 4 + State;
+    auto It = Cache.find(Key);
+    if (It != Cache.end())
+        return *It;
+    QImage Colour(18, 18, QImage::Format_ARGB32);
+    Colour.fill(Qt::transparent);
+    {
+        QPainter P(&Colour);
+        P.setRenderHint(QPainter::Antialiasing, true);
+        PaintKind(P, Row, QRect(0, 0, 18, 18));
+    }
+    const QImage Icon = State >= 2 ? Grey(Colour) : Colour;
+    QImage Tile(18, 18, QImage::Format_ARGB32);
+    Tile.fill(State == 1 ? QColor(Qt::white)
+                         : State == 3 ? QColor(224, 224, 224) : QColor(Qt::transparent));
+    {
+        QPainter P(&Tile);
+        P.drawImage(0, 0, Icon);
+    }
+    return *Cache.insert(Key, QPixmap::fromImage(Tile));
 }

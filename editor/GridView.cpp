@@ -400,6 +400,34 @@ void HeaderButtonCell(QPainter &P, const QRect &R, const QFont &Font, const QStr
     P.drawPolygon(Tri, 3);
 }
 
+void FittedText(QPainter &P, const QRect &R, int Align, const QString &Text)
+{
+    const int Flags = Align | Qt::TextSingleLine;
+    if (P.fontMetrics().horizontalAdvance(Text) <= R.width()) {
+        P.drawText(R, Flags, Text);
+        return;
+    }
+    const QFont Saved = P.font();
+    QFont F = Saved;
+    const bool Points = Saved.pointSizeF() > 0;
+    const qreal Full = Points ? Saved.pointSizeF() : qreal(Saved.pixelSize());
+    const qreal Step = Points ? 0.5 : 1;
+    for (qreal Size = Full - Step; Full > 0 && Size >= Full * 0.7; Size -= Step) {
+        if (Points)
+            F.setPointSizeF(Size);
+        else
+            F.setPixelSize(int(Size));
+        P.setFont(F);
+        if (P.fontMetrics().horizontalAdvance(Text) <= R.width()) {
+            P.drawText(R, Flags, Text);
+            P.setFont(Saved);
+            return;
+        }
+    }
+    P.drawText(R, Flags, P.fontMetrics().elidedText(Text, Qt::ElideRight, R.width()));
+    P.setFont(Saved);
+}
+
 QColor ButtonFace()
 {
     return QApplication::palette().color(QPalette::Button);

@@ -174,4 +174,8 @@ void HeaderButtonCell(QPainter &P, const QRect &R, const QFont &Font, const QStr
 // Double.
 void Frame3D(QPainter &P, const QRect &R, bool Sunken, bool Double = false);
 QColor ButtonFace();
+// Draws Text in R with the painter's font, made smaller (to 70 %) when the
+// text is wider than R, and ended by "…" when even that is too wide, so that
+// a text is never cut at its ends.
+void FittedText(QPainter &P, const QRect &R, int Align, const QString &Text);
 } // namespace gridpaint

@@ -16,15 +16,24 @@ TNavnDlg::TNavnDlg(const QPixmap &Picture, QWidget *Parent) : QDialog(Parent)
     NavnEdit = new QLineEdit(this);
     NavnEdit->setObjectName(QStringLiteral("NavnEdit"));
     NavnEdit->setMinimumWidth(220);
+    auto *Label = new QLabel(QStringLiteral("&Navn i sidens titel:"), this);
+    Label->setObjectName(QStringLiteral("NavnLabel"));
+    Label->setBuddy(NavnEdit);
     auto *Buttons = new QDialogButtonBox(this);
     OkButton = Buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setDefault(true);
+    CancelButton = Buttons->addButton(QStringLiteral("Annullér"), QDialogButtonBox::RejectRole);
+    CancelButton->setObjectName(QStringLiteral("AnnullerButton"));
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *Row = new QHBoxLayout;
     Row->addWidget(PictureLabel);
-    Row->addWidget(NavnEdit, 1);
+    auto *Field = new QVBoxLayout;
+    Field->addWidget(Label);
+    Field->addWidget(NavnEdit);
+    Row->addLayout(Field, 1);
     auto *Layout = new QVBoxLayout(this);
     Layout->addLayout(Row);
     Layout->addWidget(Buttons);

@@ -1,5 +1,7 @@
-// "Navn på udskriften": asks for the name printed in the page titles. The
-// dialog keeps the last name confirmed with OK and offers it again.
+// "Navn på udskriften": asks for the name printed in the page titles, with a
+// label saying what the name is for, OK and "Annullér" (or Escape), which
+// prints nothing. The dialog keeps the last name confirmed with OK and
+// offers it again.
 #pragma once
 
 #include <QDialog>
@@ -21,6 +23,7 @@ class TNavnDlg : public QDialog
 
     QLineEdit *NavnEdit;
     QPushButton *OkButton;
+    QPushButton *CancelButton;
 
   private:
     QString Last;

@@ -8,6 +8,9 @@ TArrowDlg *TEditorFrame::Calculator()
 {
     if (ArrowDlg == nullptr) {
         ArrowDlg = new TArrowDlg(this);
+        ArrowDlg->ShowMessage = [this](const QString &Text) {
+            Host.Message(QMessageBox::Information, QStringLiteral("Beregn (x,y)"), Text);
+        };
         connect(ArrowDlg, &TArrowDlg::ReadingsChanged, this, [this](int N) {
             if (TDescriptionPane *P = Pane(N))
                 P->Repaint();

@@ -18,6 +18,8 @@ const char *const ObsKindTexts[KindCount] = {
     "Cirkeldiagram (max. 16 forskellige værdier)",
     "Krydstabel (max. 100 x 100)",
     "Krydsdiagram",
+    "Boksplot",
+    "Histogram",
 };
 
 // Entries of series I as last computed (0 when nothing was computed).
@@ -31,6 +33,13 @@ int64_t TotalFrequency(const tLumen &Lumen)
 {
     const tDescriptor *D = FindDescriptor(Lumen);
     return D != nullptr ? D->N(0) : 0;
+}
+
+// Numbers counted in series I as last computed.
+int64_t SeriesNumbers(const tLumen &Lumen, int I)
+{
+    const tDescriptor *D = FindDescriptor(Lumen);
+    return D != nullptr && I < D->SeriesCount() ? D->N(I) : 0;
 }
 
 bool ObsAvailable(const tLumen &L, int Kind)
@@ -64,6 +73,21 @@ bool ObsAvailable(const tLumen &L, int Kind)
     case bkKrydsdiagram:
         return TwoCols && N0 >= 1 && N1 >= 1 && !L.IsGrouped(L.SelCol(0)) &&
                !L.IsGrouped(L.SelCol(1));
+    case bkBoksplot:
+        // One to six columns, or one line, each with a number.
+        if (!(C >= 1 && C <= MaxSeries) && !(C == 0 && Ln == 1))
+            return false;
+        for (int I = 0; I < std::max(C, 1); ++I)
+            if (SeriesNumbers(L, I) < 1)
+                return false;
+        return true;
+    case bkHistogram:
+        return C == 1 && L.IsGrouped(L.SelCol(0)) && N0 >= 1 && SeriesNumbers(L, 0) >= 1;
+    // The test of independence goes with the cross table.
+    case bkChiTest:
+        return TwoCols && N0 >= 1 && N1 >= 1 && SameGrouping && N0 <= 100 && N1 <= 100;
+    case bkNormalplot:
+        return OneSeries && N0 >= 1;
     default:
         return false;
     }
@@ -72,7 +96,21 @@ bool ObsAvailable(const tLumen &L, int Kind)
 bool TableAvailable(const tLumen &L, TDataType Type, int Kind)
 {
     const int Marked = Type == dtHyp ? L.SelHypColCount() : L.SelGrupColCount();
-    if (Kind < bkTabel || Kind > bkCirkeldiagram || Marked != 1)
+    // Goodness of fit: the marked frequency column, against equal
+    // probabilities or a second marked column's proportions.
+    if (Kind == bkChiTest)
+        return Type == dtHyp && (Marked == 1 || Marked == 2) && SeriesCount(L, 0) >= 1 &&
+               TotalFrequency(L) > 0;
+    if (Marked != 1)
+        return false;
+    if (Kind == bkNormalplot)
+        return SeriesCount(L, 0) >= 1 && TotalFrequency(L) > 0;
+    // The box plot of the marked column; the histogram of grouped data only.
+    if (Kind == bkBoksplot)
+        return TotalFrequency(L) > 0;
+    if (Kind == bkHistogram)
+        return Type == dtGrup && TotalFrequency(L) > 0;
+    if (Kind < bkTabel || Kind > bkCirkeldiagram)
         return false;
     if (Kind == bkTabel)
         return true;
@@ -93,6 +131,14 @@ bool TableAvailable(const tLumen &L, TDataType Type, int Kind)
 
 QString KindItemText(int Kind)
 {
+    switch (Kind) {
+    case bkChiTest:
+        return QStringLiteral("χ²-test");
+    case bkNormalplot:
+        return QStringLiteral("Normalfordelingsplot");
+    default:
+        break;
+    }
     if (Kind < 1 || Kind > KindCount)
         return QString();
     return QString::fromUtf8(ObsKindTexts[Kind - 1]);
@@ -102,7 +148,7 @@ bool KindAvailable(const tLumen &Lumen, TDataType Type, int Kind)
 {
     if (Kind == bkIngen)
         return true;
-    if (Kind < 0 || Kind > KindCount)
+    if (Kind < 0 || Kind > LastKind)
         return false;
     switch (Type) {
     case dtObs:

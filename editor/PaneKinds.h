@@ -8,9 +8,14 @@
 
 #include <QString>
 
-constexpr int KindCount = 10;
+constexpr int KindCount = 12;
+// The kinds after the first run that every list shows in order are appended
+// to the lists (the chi-square test, the normal probability plot); no kind
+// number is above LastKind.
+constexpr int LastKind = 16;
 
-// The text of a kind's item in the observation editor's list (kinds 1..10).
+// The text of a kind's item in the observation editor's list (kinds
+// 1..KindCount and those appended).
 QString KindItemText(int Kind);
 
 // Whether a pane may show Kind for data of type Type, judged from the marks

@@ -4,6 +4,7 @@
 #include "Describe.h"
 #include "EditorFrame.h"
 #include "PaneKinds.h"
+#include "TwoVar.h"
 
 #include <QAction>
 #include <QImage>
@@ -15,7 +16,7 @@
 
 bool CopiedAsPicture(int Kind)
 {
-    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel;
+    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel && Kind != bkChiTest;
 }
 
 const QVector<tOutputItem> &ObsOutputItems()
@@ -34,6 +35,11 @@ const QVector<tOutputItem> &ObsOutputItems()
          "Cirkeldiagram"},
         {bkKrydstabel, "PrintKrydstabel", "Krydstabel", "Kopierkrydstabel", "Krydstabel"},
         {bkKrydsdiagram, "PrintKrydsdiagram", "Krydsdiagram", "Kopierkrydsdiagram", "Krydsdiagram"},
+        {bkBoksplot, "PrintBoksplot", "Boksplot", "Kopierboksplot", "Boksplot"},
+        {bkHistogram, "PrintHistogram", "Histogram", "Kopierhistogram", "Histogram"},
+        {bkChiTest, "PrintChiTest", "χ²-test", "KopierChiTest", "χ²-test"},
+        {bkNormalplot, "PrintNormalplot", "Normalfordelingsplot", "KopierNormalplot",
+         "Normalfordelingsplot"},
     };
     return Items;
 }
@@ -53,6 +59,23 @@ const QVector<tOutputItem> &TableOutputItems()
          "&Cirkeldiagram"},
     };
     return Items;
+}
+
+const QVector<tOutputItem> &TableOutputItems(TDataType Type)
+{
+    static const tOutputItem Normal = {bkNormalplot, "PrintNormalplot", "Normalfordelingsplot",
+                                       "KopierNormalplot", "&Normalfordelingsplot"};
+    static const QVector<tOutputItem> Hyp = TableOutputItems() + QVector<tOutputItem>{
+        {bkBoksplot, "PrintBoksplot", "Boksplot", "KopierBoksplot", "&Boksplot"},
+        {bkChiTest, "PrintChiTest", "χ²-test", "KopierChiTest", "χ²-&test"},
+        Normal,
+    };
+    static const QVector<tOutputItem> Grup = TableOutputItems() + QVector<tOutputItem>{
+        {bkBoksplot, "PrintBoksplot", "Boksplot", "KopierBoksplot", "&Boksplot"},
+        {bkHistogram, "PrintHistogram", "Histogram", "KopierHistogram", "H&istogram"},
+        Normal,
+    };
+    return Type == dtGrup ? Grup : Hyp;
 }
 
 namespace
@@ -139,8 +162,14 @@ bool TEditorFrame::OutputRegression() const
 QString TEditorFrame::OutputError(int Kind)
 {
     tDescriptor &D = Descriptor();
-    if (Kind != bkTabel && D.IsGrouped() && D.HasClassFault())
+    if (D.IsGrouped() && D.HasClassFault())
         return QStringLiteral("Fejl i intervaller");
+    // A test that cannot be made says why (pairs that do not match).
+    if (Kind == bkChiTest) {
+        const tChiTest T = ChiTestFor(Lumen(), D, EditorType());
+        if (!T.Error.isEmpty())
+            return T.Error;
+    }
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram ||
                           (Kind == bkMaerketal && Lumen().SelColCount() == 2);
     if (EditorType() == dtObs && PairKind && PairsFaulty(Lumen()))
@@ -182,6 +211,10 @@ QString TEditorFrame::KindText(int Kind)
     // which the observation editor gives.
     if (Kind == bkMaerketal && !(EditorType() == dtObs && Lumen().SelColCount() == 2))
         return KeyFiguresText(D);
+    if (Kind == bkBoksplot)
+        return BoxPlotText(D);
+    if (Kind == bkChiTest)
+        return ChiTestText(Lumen(), D, ChiTestFor(Lumen(), D, EditorType()));
     return QString();
 }
 
@@ -200,7 +233,11 @@ QSize TEditorFrame::PictureSize(int Kind)
     case bkFrekvensgraf:
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
+    case bkHistogram:
+    case bkNormalplot:
         return QSize(400, 400);
+    case bkBoksplot:
+        return BoxPlotPictureSize(Descriptor().SeriesCount());
     case bkCirkeldiagram: {
         // The legend's last rows reach below the pane's range; the picture
         // keeps them.
@@ -242,8 +279,20 @@ void TEditorFrame::CopyDescription(int Kind)
     Descriptor().Recompute(Lumen());
     if (!KindAllowed(Kind))
         return;
+    // The box plot goes as its picture and its figures together.
+    if (Kind == bkBoksplot) {
+        SetClipboardImageAndText(DescriptionPicture(Kind), DescriptionText(Kind));
+        return;
+    }
     if (CopiedAsPicture(Kind)) {
         SetClipboardImage(DescriptionPicture(Kind));
+        return;
+    }
+    // Faulty classes copy the notice, not a table that would stop at the
+    // fault.
+    const QString Error = OutputError(Kind);
+    if (!Error.isEmpty() && Error == ClassFaultNotice()) {
+        SetClipboardText(Error + QStringLiteral("\r\n"));
         return;
     }
     const QString Text = DescriptionText(Kind);
@@ -274,7 +323,9 @@ void TEditorFrame::PrintDescription(int Kind, const QString &Title)
                      QStringLiteral("Udskriften kunne ikke startes."));
         return;
     }
-    const QString Error = OutputError(Kind);
+    QString Error = OutputError(Kind);
+    if (Kind == bkTabel && Error == ClassFaultNotice())
+        Error = TableClassFaultNotice(Name);
     if (!Error.isEmpty())
         PrintOnePage(P, Printer, Job,
                      [&Error](QPainter &Q, const tDrawContext &) { DrawErrorNotice(Q, Error); });
@@ -304,7 +355,7 @@ void TEditorFrame::PrintDataSet()
     if (!Host.Dialogs().PrintDialog(Printer, 0))
         return;
     Printer.setDocName(QStringLiteral("Lumentor - ") + DataSetTitle(Name));
-    if (::PrintDataSet(Printer, L, EditorType(), DataGridFont(), logicalDpiY(), Name) ==
+    if (::PrintDataSet(Printer, L, EditorType(), DataSetPrintFont(), logicalDpiY(), Name) ==
         tPrintResult::NoPrinter)
         Host.Message(QMessageBox::Critical, QStringLiteral("Fejl"),
                      QStringLiteral("Udskriften kunne ikke startes."));

@@ -4,6 +4,8 @@
 // dialog, print dialog, pages, pictures, texts) is TEditorFrame's (PrintCopy.cpp).
 #pragma once
 
+#include "Lumen.h"
+
 #include <QVector>
 
 struct tOutputItem {
@@ -17,8 +19,11 @@ struct tOutputItem {
 // Whether a kind is copied as a picture (else as text).
 bool CopiedAsPicture(int Kind);
 
-// The observation editor's ten kinds.
+// The observation editor's kinds.
 const QVector<tOutputItem> &ObsOutputItems();
 // The six kinds of the frequency and grouped editors (table, key figures,
 // the three graphs and the pie chart).
 const QVector<tOutputItem> &TableOutputItems();
+// Those six and the box plot, for the frequency editor the chi-square test,
+// for the grouped editor the histogram, and the normal probability plot.
+const QVector<tOutputItem> &TableOutputItems(TDataType Type);

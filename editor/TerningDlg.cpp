@@ -1,4 +1,5 @@
 #include "TerningDlg.h"
+#include "TitleFit.h"
 
 #include "NumberText.h"
 
@@ -18,6 +19,7 @@ TTerningDlg::TTerningDlg(QWidget *Parent) : QDialog(Parent)
     setWindowTitle(QStringLiteral("Udfyld med tilfældige tal"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(319, 239);
+    FitTitle(this);
 
     auto Edit = [this](const char *Name) {
         auto *E = new QLineEdit(this);
@@ -124,16 +126,29 @@ void TTerningDlg::Reset()
 bool TTerningDlg::Validate(bool &Messaged)
 {
     Messaged = false;
+    // Input that cannot be used is told, and the dialog stays open for it.
+    auto Refuse = [&](const QString &Text) {
+        Messaged = true;
+        if (ShowMessage)
+            ShowMessage(QMessageBox::Warning, QStringLiteral("Udfyld med tilfældige tal"), Text);
+        return false;
+    };
     int32_t N = 0;
     if (!ParseInteger(AntalEdit->text(), N) || N < 1)
-        return false;
+        return Refuse(QStringLiteral("Skriv hvor mange linjer der skal udfyldes (1 til %1).")
+                          .arg(MaxLines));
     // The field caps what is typed; a value set otherwise is capped here.
     N = std::min(N, MaxLines);
     int32_t F = 0, T = 0;
-    const bool Reals = FraEdit->text().isEmpty() && TilEdit->text().isEmpty();
-    if (!Reals &&
-        (!ParseInteger(FraEdit->text(), F) || !ParseInteger(TilEdit->text(), T) || F < 0 || T < F))
-        return false;
+    const bool NoFrom = FraEdit->text().isEmpty(), NoTo = TilEdit->text().isEmpty();
+    const bool Reals = NoFrom && NoTo;
+    if (NoFrom != NoTo)
+        return Refuse(QStringLiteral("Skriv både \"Fra\" og \"til\", eller lad begge være tomme "
+                                     "for reelle tal mellem 0 og 1."));
+    if (!Reals && (!ParseInteger(FraEdit->text(), F) || !ParseInteger(TilEdit->text(), T) || F < 0))
+        return Refuse(QStringLiteral("\"Fra\" og \"til\" skal være hele tal fra 0 og op."));
+    if (!Reals && T < F)
+        return Refuse(QStringLiteral("\"til\" må ikke være mindre end \"Fra\"."));
     bool Without = UdenRB->isChecked();
     if (Without && !Reals && int64_t(T) - F + 1 < N) {
         Messaged = true;

@@ -1,4 +1,5 @@
 #include "HGStilDlg.h"
+#include "TitleFit.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,6 +95,7 @@ THGStilDlg::THGStilDlg(QWidget *Parent) : QDialog(Parent)
 void THGStilDlg::Load(const tLumen &L, const TTableSide &Side, int Col)
 {
     setWindowTitle(QStringLiteral("Indstillinger for kolonne ") + QString::number(Col + 1));
+    FitTitle(this);
     // A damaged file may carry any number; the control shows it within 0..9.
     const int D = std::clamp(Side.Decimals(L, Col), 0, MaxDecimals);
     UpDown->blockSignals(true);

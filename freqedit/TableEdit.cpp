@@ -5,6 +5,8 @@
 #include "Clipboard.h"
 #include "Describe.h"
 #include "EditorGlyphs.h"
+#include "PaneKinds.h"
+#include "TwoVar.h"
 #include "HGStilDlg.h"
 
 #include <QAction>
@@ -39,6 +41,13 @@ TTableEdit::TTableEdit(TEditorHost &Host, TDataType Type, QWidget *Parent)
     : TEditorFrame(Host, TableKindItems(Type), bkTabel, false, Parent), Side(Type)
 {
     setObjectName(Type == dtGrup ? QStringLiteral("GrupEdit") : QStringLiteral("HypEdit"));
+    // Kinds beyond the six above, in their own order.
+    AppendKind(bkBoksplot, QStringLiteral("Boksplot"));
+    if (Type == dtGrup)
+        AppendKind(bkHistogram, QStringLiteral("Histogram"));
+    if (Type == dtHyp)
+        AppendKind(bkChiTest, KindItemText(bkChiTest));
+    AppendKind(bkNormalplot, KindItemText(bkNormalplot));
     Notebook->setObjectName(Type == dtGrup ? QStringLiteral("GrupEditNB")
                                            : QStringLiteral("HypEditNB"));
     DataGridModel = new TTableDataModel(*this, this);
@@ -234,6 +243,32 @@ void TTableEdit::ShowColumnStatus(int Col)
                                            : Comment);
 }
 
+QString TTableEdit::CellFault(int Line, int GridCol) const
+{
+    const int Col = DataGridModel->TableCol(GridCol), Part = DataGridModel->Part(GridCol);
+    if (Line < 0 || Col < 0)
+        return QString();
+    QString Text;
+    TCellState State = csEmpty;
+    Side.GetPart(Host.Lumen(), Line, Col, Part, Text, State);
+    // What cannot be read as the part's number is kept as red text.
+    if (State != csText)
+        return QString();
+    if (Side.IsFreqPart(Part))
+        return QStringLiteral("Hyppigheden skal være et helt tal, 0 eller større");
+    return Side.IsGrouped() ? QStringLiteral("Grænsen skal være et tal")
+                            : QStringLiteral("Observationen skal være et tal");
+}
+
+void TTableEdit::ShowCellStatus(int Line, int GridCol)
+{
+    const QString Fault = CellFault(Line, GridCol);
+    if (Fault.isEmpty())
+        ShowColumnStatus(DataGridModel->TableCol(GridCol));
+    else
+        StatusPanel->setText(Fault);
+}
+
 void TTableEdit::ViewShown(TView V)
 {
     const tLumen &L = Host.Lumen();
@@ -256,8 +291,9 @@ bool TTableEdit::SomethingMarked()
 
 void TTableEdit::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN)
 {
-    // Faulty classes leave only the table to draw.
-    if (Side.IsGrouped() && Kind != bkTabel && Descriptor().HasClassFault()) {
+    // Faulty classes leave nothing to draw: even the table would stop at
+    // the fault with every cumulative frequency 0.
+    if (Side.IsGrouped() && Descriptor().HasClassFault()) {
         DrawErrorNotice(P, QStringLiteral("Fejl i intervaller"));
         return;
     }
@@ -403,7 +439,7 @@ bool TTableEdit::DataKey(TTableGridBlock *B, int Key, Qt::KeyboardModifiers Mods
             break;
         }
         ResumeEditing(G);
-        ShowColumnStatus(C / Parts);
+        ShowCellStatus(G->Row(), G->Col());
         return true;
     default:
         return false;
@@ -542,7 +578,7 @@ void TTableEdit::GridCurrentChanged(TGridView *View, const QModelIndex &Current,
         return;
     RepaintHeaders(Blocks[I]);
     if (Current.isValid() && View->hasFocus())
-        ShowColumnStatus(DataGridModel->TableCol(Current.column()));
+        ShowCellStatus(Current.row(), Current.column());
 }
 
 void TTableEdit::GridFocusIn(TGridView *View)
@@ -552,7 +588,7 @@ void TTableEdit::GridFocusIn(TGridView *View)
         return;
     RepaintHeaders(Blocks[I]);
     if (View->Col() >= 0)
-        ShowColumnStatus(DataGridModel->TableCol(View->Col()));
+        ShowCellStatus(View->Row(), View->Col());
 }
 
 void TTableEdit::GridFocusOut(TGridView *View)

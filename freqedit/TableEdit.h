@@ -45,6 +45,11 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
 
     void UpdateButtons() override;
     void ShowColumnStatus(int Col);
+    // Why the cell of the data grid is left out of the descriptions (a red
+    // cell), "" for any other cell; ShowCellStatus shows that reason, or the
+    // column's status when there is none.
+    QString CellFault(int Line, int GridCol) const;
+    void ShowCellStatus(int Line, int GridCol);
     // A menu item or tool button by its name.
     QAction *MenuAction(const QString &Name) const;
 

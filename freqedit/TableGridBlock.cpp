@@ -1,5 +1,7 @@
 #include "TableGridBlock.h"
 
+#include "CellText.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -150,8 +152,12 @@ void TTableDataDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
         const bool IsText = Index.data(int(TGridRole::CellState)).toInt() == csText;
         P->setFont(Option.font);
         P->setPen(IsText ? QColor(Qt::red) : Marked ? QColor(Qt::white) : QColor(Qt::black));
-        P->drawText(R.adjusted(2, 2, -2, -2),
-                    Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, Text);
+        // A number too wide for its cell shows "###", never a cut-off number.
+        if (IsText)
+            P->drawText(R.adjusted(2, 2, -2, -2),
+                        Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, Text);
+        else
+            DrawCellText(*P, Text, R.adjusted(2, 2, -2, -2), Qt::AlignRight | Qt::AlignVCenter);
     }
     if (View->currentIndex() == Index) {
         const bool Focus = View->hasFocus() || View->IsEditing();

@@ -46,7 +46,7 @@ void TTableEdit::BuildMenus()
     Filer->addSeparator();
     Add(Filer, Prefix + QStringLiteral("IndstilPrinter"), QStringLiteral("Indstil printer..."),
         [this] { Host.PrinterSetup(); });
-    AddPrintMenu(Filer, Prefix + QStringLiteral("Udskriv"), TableOutputItems());
+    AddPrintMenu(Filer, Prefix + QStringLiteral("Udskriv"), TableOutputItems(Side.DataType()));
     Filer->addSeparator();
     Host.AddRecentFilesMenu(Filer);
     Filer->addSeparator();
@@ -101,7 +101,7 @@ void TTableEdit::BuildMenus()
     EditMenu->addSeparator();
     AddCopyMenu(EditMenu,
                 Grup ? QStringLiteral("Redigerbeskrivelse") : QStringLiteral("RedigerBeskrivelse"),
-                TableOutputItems());
+                TableOutputItems(Side.DataType()));
 
     ColumnMenu = MenuBar->addMenu(QStringLiteral("Kolonne"));
     ColumnMenu->setObjectName(Grup ? QStringLiteral("GrupSojle") : QStringLiteral("HypSojle"));

@@ -4,6 +4,7 @@
 #include "DataEdit.h"
 
 #include <QLabel>
+#include <algorithm>
 
 TCalcDlg *TDataEdit::CalcDialog()
 {
@@ -37,6 +38,14 @@ void TDataEdit::CalcCommand()
                 L.Cols[Col].Cells.clear();
             L.ClearSingleLine();
             L.RecalcFrom(Col);
+            // A new computed column shows its fractions, as typing would.
+            if (D->ComputedChanged() && L.IsComputed(Col)) {
+                int32_t Needed = L.GetDecimals(Col);
+                for (const tCell &C : L.Cols[Col].Cells)
+                    if (C.State == csNumber)
+                        Needed = std::max(Needed, DecimalsToShow(C.Value, 9));
+                L.SetDecimals(Col, Needed);
+            }
         }
         return true;
     });

@@ -14,6 +14,13 @@
 namespace
 {
 
+void ShowUsedInFormula(TEditorHost &Host, const QString &Caption, int Col)
+{
+    Host.Message(QMessageBox::Information, Caption,
+                 QStringLiteral("Kolonne ") + ColLetter(Col) +
+                     QStringLiteral(" er med i et regneudtryk og kan ikke fjernes"));
+}
+
 // Removing (or cutting) a column that another column's formula reads is
 // refused with a message; true when refused.
 bool RefusedForFormula(TEditorHost &Host, const QVector<int32_t> &Cols)
@@ -21,13 +28,22 @@ bool RefusedForFormula(TEditorHost &Host, const QVector<int32_t> &Cols)
     const int Used = ColumnUsedInFormula(Host.Lumen(), Cols);
     if (Used < 0)
         return false;
-    Host.Message(QMessageBox::Information, QStringLiteral("Fjern kolonne"),
-                 QStringLiteral("Kolonne ") + ColLetter(Used) +
-                     QStringLiteral(" er med i et regneudtryk og kan ikke fjernes"));
+    ShowUsedInFormula(Host, QStringLiteral("Fjern kolonne"), Used);
     return true;
 }
 
 } // namespace
+
+bool TDataEdit::InsertRefusedForFormula(const QString &Caption)
+{
+    // A new column pushes Z out of the sheet; a formula reading Z would be
+    // left without its column.
+    const int Used = ColumnPushedOutOfFormula(Host.Lumen());
+    if (Used < 0)
+        return false;
+    ShowUsedInFormula(Host, Caption, Used);
+    return true;
+}
 
 // The editor's side of the command frame.
 
@@ -123,13 +139,12 @@ void TDataEdit::PasteCommand()
     tLumen &L = Host.Lumen();
     EndEditing();
     if (L.AnyColSelected()) {
+        if (InsertRefusedForFormula(QStringLiteral("Indsæt kolonne")))
+            return;
         const int K = L.SelCol(0);
         L.ClearColSelection();
         UpdateButtons();
-        RunCommand(uoInsert, [&] {
-            InsertColumnText(L, K, Text, false);
-            return true;
-        });
+        RunCommand(uoInsert, [&] { return InsertColumnText(L, K, Text, false); });
     } else {
         const int R = L.SelLine(0);
         L.ClearLineSelection();
@@ -169,13 +184,14 @@ void TDataEdit::InsertEmptyCommand()
     tLumen &L = Host.Lumen();
     const bool Column = L.AnyColSelected();
     const int At = Column ? L.SelCol(0) : L.SelLine(0);
+    if (Column && InsertRefusedForFormula(QStringLiteral("Indsæt en tom kolonne")))
+        return;
     EndEditing();
     ClearMarks();
     RunCommand(uoAdd, [&] {
         if (Column)
-            InsertEmptyColumn(L, At);
-        else
-            InsertEmptyLine(L, At);
+            return InsertEmptyColumn(L, At);
+        InsertEmptyLine(L, At);
         return true;
     });
 }
@@ -215,13 +231,10 @@ void TDataEdit::SwapCommand()
     EndEditing();
     ClearMarks();
     RunCommand(uoSwap, [&] {
-        if (Column) {
-            // Formulas keep their letters: they now read the other data.
-            L.SwapColumns(A, B);
-            RecalcAll(L);
-        } else {
-            L.SwapLines(A, B);
-        }
+        if (Column)
+            SwapTwoColumns(L, A, B);
+        else
+            SwapTwoLines(L, A, B);
         return true;
     });
 }

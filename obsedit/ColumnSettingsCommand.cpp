@@ -44,6 +44,9 @@ void TDataEdit::ColumnSettingsCommand(int Col)
         if (View() == vwEdit)
             SetView(vwMixed);
         L.ToggleColSelected(Col);
+        // The grid beside the table shows the column it describes.
+        if (View() == vwMixed)
+            Blocks[1]->ScrollToColumn(Col);
         Descriptor().MarkStale();
         ChooseKind(1, ItemOfKind(bkTabel));
         RepaintGrids();

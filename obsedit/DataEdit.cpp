@@ -8,6 +8,8 @@
 #include "EditorGlyphs.h"
 #include "PaneKinds.h"
 #include "TerningDlg.h"
+#include "TextTransfer.h"
+#include "ObsCommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -40,6 +42,9 @@ const char *const ColumnButtons[] = {"DeciPlusSpeed", "DeciMinusSpeed", "Terning
 TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
     : TEditorFrame(*HostPtr, ObsKindItems(), 1, true, Parent)
 {
+    // The kinds after the first run, in their own order.
+    AppendKind(bkChiTest, KindItemText(bkChiTest));
+    AppendKind(bkNormalplot, KindItemText(bkNormalplot));
     setObjectName(QStringLiteral("DataEdit"));
     DataGridModel = new TObsDataModel(*this, this);
     ColModel = new TObsColHeaderModel(*this, this);
@@ -139,12 +144,7 @@ void TDataEdit::DataReplaced(bool FromFile)
     DataGridModel->Reset();
     LineModel->Reset();
     ColModel->Reset();
-    for (TObsGridBlock *B : Blocks) {
-        B->DataDG->setCurrentIndex(DataGridModel->index(0, 0));
-        B->SojleDG->setCurrentIndex(ColModel->index(1, 0));
-        B->LinieDG->setCurrentIndex(LineModel->index(0, 1));
-        B->ScrollTopLeft();
-    }
+    ShowTopLeft();
     SetDataEdited(FromFile);
     if (!FromFile)
         RandomDialog()->Reset();
@@ -152,6 +152,16 @@ void TDataEdit::DataReplaced(bool FromFile)
     SetView(vwEdit);
     UpdateDirectionGlyph();
     UpdateButtons();
+}
+
+void TDataEdit::ShowTopLeft()
+{
+    for (TObsGridBlock *B : Blocks) {
+        B->DataDG->setCurrentIndex(DataGridModel->index(0, 0));
+        B->SojleDG->setCurrentIndex(ColModel->index(1, 0));
+        B->LinieDG->setCurrentIndex(LineModel->index(0, 1));
+        B->ScrollTopLeft();
+    }
 }
 
 bool TDataEdit::CommitEdit()
@@ -489,10 +499,14 @@ void TDataEdit::ResumeEditing(TGridView *G)
 
 bool TDataEdit::DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods)
 {
-    if (Mods & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
     TGridView *G = B->DataDG;
     const int C = G->Col(), R = G->Row();
+    // Ctrl+V with nothing marked (the menu's paste needs a mark) pastes into
+    // the cell under the cursor.
+    if (Key == Qt::Key_V && Mods == Qt::ControlModifier && C >= 0 && R >= 0 && !G->IsEditing())
+        return PasteIntoCell(R, C);
+    if (Mods & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
     if (C < 0 || R < 0)
         return false;
     tLumen &L = Host.Lumen();
@@ -661,6 +675,22 @@ bool TDataEdit::GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods)
     if (View == B->SojleDG)
         return ColHeaderKey(B, Key);
     return LineHeaderKey(B, Key);
+}
+
+bool TDataEdit::PasteIntoCell(int Line, int Col)
+{
+    tLumen &L = Host.Lumen();
+    QString Text;
+    if (L.AnyColSelected() || L.AnyLineSelected() || !CanEnter(Col) || !GetClipboardText(Text))
+        return false;
+    SetDataEdited(true);
+    RunCommand(uoInsert, [&] {
+        if (PasteCells(L, Line, Col, Text) == 0)
+            return false;
+        RecalcAll(L);
+        return true;
+    });
+    return true;
 }
 
 // Marking.

@@ -185,6 +185,9 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void BindToolButtons();
     void AddEditMenus();
     void AddFileEntries(QMenu *Filer);
+    // A new column would push out Z while a formula reads it: the message
+    // of a refused removal under Caption; true when refused.
+    bool InsertRefusedForFormula(const QString &Caption);
     // Repaints the columns changed by a command that took no full refresh.
     void ColumnsChanged(const QVector<int32_t> &Cols);
     // "Erstat alt?" when there is data to lose; true to go on.
@@ -192,6 +195,11 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     // The whole sheet replaced by a sheet text; false when it is none.
     bool ReplaceAllBy(const QString &Text, bool FromFile);
     bool AskImportFile(bool DropEmptyLines, QString &Text, tSheet &Sheet, bool &IsSheet);
+    // Ctrl+V in the data grid with nothing marked: the clipboard's text into
+    // the cells from (Line, Col) on, with the undo step "Indsæt".
+    bool PasteIntoCell(int Line, int Col);
+    // The cursor to A1 and both grids scrolled to the top left corner.
+    void ShowTopLeft();
     // Repaints a changed cell and recomputes its line's dependants; returns
     // the letters of the columns recomputed.
     QString CellChanged(int Line, int Col);

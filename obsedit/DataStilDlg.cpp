@@ -1,4 +1,5 @@
 #include "DataStilDlg.h"
+#include "TitleFit.h"
 
 #include "NumberText.h"
 
@@ -326,6 +327,7 @@ void TDataStilDlg::Prepare(int Col)
 {
     Column = std::clamp(Col, 0, ObsColumns - 1);
     setWindowTitle(QStringLiteral("Indstillinger for kolonne ") + ColLetter(Column));
+    FitTitle(this);
     const tLumen &L = Host.Lumen();
     IntervalsReplaced = false;
 

@@ -18,7 +18,7 @@ bool TDataEdit::AskImportFile(bool DropEmptyLines, QString &Text, tSheet &Sheet,
 {
     const QString Name = Host.Dialogs().OpenFileName(
         QStringLiteral("Import af tekst"),
-        QStringLiteral("Tekstfiler (*.txt);;") + SheetFilter + QStringLiteral(";;") +
+        QStringLiteral("Tekstfiler (*.txt *.csv *.tsv);;") + SheetFilter + QStringLiteral(";;") +
             AllFilesFilter,
         QStringLiteral("txt"));
     if (Name.isEmpty())
@@ -38,6 +38,10 @@ void TDataEdit::ImportAsCommand()
 {
     if (!CommandState(ocImportAs).Enabled)
         return;
+    tLumen &L = Host.Lumen();
+    const bool Column = L.AnyColSelected();
+    if (Column && InsertRefusedForFormula(QStringLiteral("Importér tekstfil")))
+        return;
     QString Text;
     tSheet Sheet;
     bool IsSheet = false;
@@ -46,16 +50,13 @@ void TDataEdit::ImportAsCommand()
     // A sheet arrives as its rows of fields, read like a text file's.
     if (IsSheet)
         Text = SheetAsText(Sheet);
-    tLumen &L = Host.Lumen();
-    const bool Column = L.AnyColSelected();
     const int At = Column ? L.SelCol(0) : L.SelLine(0);
     ClearMarks();
     UpdateButtons();
     RunCommand(uoInsert, [&] {
         if (Column)
-            InsertColumnText(L, At, Text, true);
-        else
-            InsertLineText(L, At, Text, true);
+            return InsertColumnText(L, At, Text, true);
+        InsertLineText(L, At, Text, true);
         return true;
     });
 }
@@ -73,18 +74,19 @@ void TDataEdit::ImportAsDataCommand()
         return;
     }
     tLumen &L = Host.Lumen();
-    RunCommand(uoNone, [&] {
-        L.SaveUndo(uoInsertSheet);
-        FillSheet(L, Sheet);
-        ClearMarks();
-        return true;
-    });
+    if (RunCommand(uoNone, [&] {
+            L.SaveUndo(uoInsertSheet);
+            FillSheet(L, Sheet);
+            ClearMarks();
+            return true;
+        }))
+        ShowTopLeft();
     TellSheetCut(Host.Dialogs(), Sheet);
 }
 
 void TDataEdit::AppendBelowCommand()
 {
-    // No undo step: the appended lines stay.
+    // The data set takes the undo step once the file fits.
     RunCommand(uoNone, [this] {
         if (!Host.AppendLines())
             return false;

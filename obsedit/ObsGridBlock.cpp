@@ -1,5 +1,7 @@
 #include "ObsGridBlock.h"
 
+#include "CellText.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -165,8 +167,13 @@ void TObsDataDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
     if (!Text.isEmpty()) {
         P->setFont(F);
         P->setPen(C);
-        P->drawText(R.adjusted(2, 2, -2, -2),
-                    Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, Text);
+        const QRect Inner = R.adjusted(2, 2, -2, -2);
+        // A number too wide for its cell shows "###", never a cut-off number
+        // that reads as another one; a text is cut at its left.
+        if (State == csNumber)
+            DrawCellText(*P, Text, Inner, Qt::AlignRight | Qt::AlignVCenter);
+        else
+            P->drawText(Inner, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, Text);
     }
     // The cursor cell gets a frame, heavier while the grid has the focus.
     if (View->currentIndex() == Index) {
@@ -194,7 +201,7 @@ void TObsColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Optio
     if (Index.row() == 1) {
         P->fillRect(R, gridcolor::Cream());
         P->setPen(Qt::black);
-        P->drawText(R.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, Text);
+        gridpaint::FittedText(*P, R.adjusted(2, 0, -2, 0), Qt::AlignCenter, Text);
         P->restore();
         return;
     }
@@ -218,8 +225,7 @@ void TObsLineHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Opti
     if (Index.column() == 1) {
         P->fillRect(R, gridcolor::Cream());
         P->setPen(Qt::black);
-        P->drawText(R.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                    Text);
+        gridpaint::FittedText(*P, R.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, Text);
         P->restore();
         return;
     }
@@ -236,7 +242,7 @@ void TObsLineHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Opti
         P->fillRect(R, gridcolor::PressedFace());
         gridpaint::Frame3D(*P, R, true);
         P->setPen(Qt::black);
-        P->drawText(R.translated(2, 2), Qt::AlignCenter | Qt::TextSingleLine, Text);
+        gridpaint::FittedText(*P, R.adjusted(3, 2, 1, 2), Qt::AlignCenter, Text);
     } else if (Index.data(int(TGridRole::Picked)).toBool()) {
         P->fillRect(R, Qt::yellow);
         // White above and left, maroon below and right.
@@ -251,12 +257,12 @@ void TObsLineHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Opti
             Fr.adjust(1, 1, -1, -1);
         }
         P->setPen(Qt::black);
-        P->drawText(R, Qt::AlignCenter | Qt::TextSingleLine, Text);
+        gridpaint::FittedText(*P, R.adjusted(1, 0, -1, 0), Qt::AlignCenter, Text);
     } else {
         P->fillRect(R, gridpaint::ButtonFace());
         gridpaint::Frame3D(*P, R, false, Current);
         P->setPen(Qt::black);
-        P->drawText(R, Qt::AlignCenter | Qt::TextSingleLine, Text);
+        gridpaint::FittedText(*P, R.adjusted(1, 0, -1, 0), Qt::AlignCenter, Text);
     }
     P->restore();
 }

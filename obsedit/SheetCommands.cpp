@@ -34,13 +34,20 @@ bool TDataEdit::ReplaceAllBy(const QString &Text, bool FromFile)
 {
     tLumen &L = Host.Lumen();
     // The sheet reader takes its own undo step ("Indsæt ark"); a text that is
-    // no sheet changes nothing, the marks included.
-    return RunCommand(uoNone, [&] {
-        if (!PasteSheet(L, Text, FromFile))
+    // no sheet changes nothing, the marks included, and is told why.
+    QString Fault;
+    const bool Done = RunCommand(uoNone, [&] {
+        if (!PasteSheet(L, Text, FromFile, &Fault))
             return false;
         ClearMarks();
         return true;
     });
+    if (Done)
+        ShowTopLeft();
+    else
+        Host.Message(QMessageBox::Critical, QStringLiteral("Fejl"), Fault, QMessageBox::Ok,
+                     QMessageBox::Ok);
+    return Done;
 }
 
 void TDataEdit::ReplaceAllCommand()

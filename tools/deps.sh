@@ -6,8 +6,8 @@
 set -e
 PKGS="g++ cmake make pkg-config ccache qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
       libgl-dev libxkbcommon-dev qt6-translations-l10n fontconfig fonts-liberation fonts-dejavu-core
-      libbenchmark-dev xvfb xauth imagemagick dpkg-dev poppler-utils
-      libquazip1-qt6-dev"
+      libbenchmark-dev xvfb xauth imagemagick dpkg-dev poppler-utils lintian
+      libquazip1-qt6-dev libboost-math-dev"
 MISSING=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"

@@ -46,9 +46,23 @@ tCrossTableRest DrawTable(QPainter &P, const tDrawContext &C, const tLumen &L, c
     const int h = draw::TextHeight(P);
     const int hh = (h + 1) / 2;
     const int m = C.ForPrinter ? C.PrinterPpi / 2 : 0;
-    const int cw = C.Scaled(LineNameWidth) * (Grouped ? 2 : 1);
     const int rh = h + hh;
     const int Dec = std::max(0, D.GetDecimals());
+    auto Value = [&](const TFreqRecord &R) {
+        return Grouped ? GroupText(R) : FormatFixed(R.Value, Dec);
+    };
+    // On paper a cell is as wide as the widest text needs (never narrower
+    // than the line grid's name column), so that a page holds as many
+    // columns as it can before the next page starts.
+    int cw = C.Scaled(LineNameWidth) * (Grouped ? 2 : 1);
+    if (C.ForPrinter) {
+        int Widest = draw::TextWidth(P, Hyppighed);
+        for (const QList<TFreqRecord> *List : {&Cols, &Rows})
+            for (const TFreqRecord &R : *List)
+                Widest = std::max(Widest, draw::TextWidth(P, Value(R)));
+        Widest = std::max(Widest, draw::TextWidth(P, QString::number(T.RowTotal)));
+        cw = std::min(cw, std::max(C.Scaled(LineNameWidth), Widest + h));
+    }
     const QPen CallerPen = P.pen();
     const QBrush CallerBrush = P.brush();
     P.save();
@@ -94,9 +108,6 @@ tCrossTableRest DrawTable(QPainter &P, const tDrawContext &C, const tLumen &L, c
     const int SelJ = Marks ? D.SecondSelectedIndex() : -1;
     const QColor Face = C.ButtonFace;
     auto CellRect = [&](int X, int Y) { return QRect(X, Y, cw + 1, rh + 1); };
-    auto Value = [&](const TFreqRecord &R) {
-        return Grouped ? GroupText(R) : FormatFixed(R.Value, Dec);
-    };
 
     // Header row and margin row, column by column.
     for (int I = FirstCol; I <= LastCol; ++I) {

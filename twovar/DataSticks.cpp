@@ -61,7 +61,10 @@ void DrawLegend(QPainter &P, const tDrawContext &C, const tLumen &L, const tDesc
                 const tUnits &U)
 {
     const int Side = U.h + U.hh - 2;
-    for (int I = 0; I < MaxSeries; ++I) {
+    // The pane shows the unused places as grey boxes; on paper they would
+    // be boxes without meaning.
+    const int Places = C.ForPrinter ? U.Series : MaxSeries;
+    for (int I = 0; I < Places; ++I) {
         const int X = U.hh + U.m + (I % 3) * U.Place;
         const int Y = U.LegendTop + (I / 3) * (U.h + U.hh);
         P.setPen(QPen(I < U.Series ? Qt::black : C.ButtonFace, 1));
@@ -146,24 +149,35 @@ int DrawRows(QPainter &P, const tDrawContext &C, const tLumen &L, const tDescrip
         P.setPen(QPen(Qt::black, 1));
     };
     P.setPen(QPen(Qt::black, 1));
-    const QPair<int, int> Zero = Label(x0, QStringLiteral("0"));
-    int Limit = Zero.second + U.hh;
-    for (int K = 1; K <= MaxLabels && K * Step <= Hi + Tolerance; ++K) {
-        const int X = Pos(K * Step);
-        Grid(X);
-        const QString S = FormatGeneral(K * Step);
-        const int W = draw::TextWidth(P, S);
-        if (X - W / 2 >= Limit)
-            Limit = Label(X, S).second + U.hh;
+    // Grid lines K * Step from the lowest to the highest; labels on every
+    // Every-th of them, Every the smallest of 1, 2, 5, 10, ... at which no
+    // two labels come closer than half a text height, so that the scale
+    // keeps even steps.
+    int KLo = 0, KHi = 0;
+    while (KHi < MaxLabels && (KHi + 1) * Step <= Hi + Tolerance)
+        ++KHi;
+    while (KLo > -MaxLabels && (KLo - 1) * Step >= Lo - Tolerance)
+        --KLo;
+    auto Extent = [&](int K) {
+        const int W = draw::TextWidth(P, FormatGeneral(K * Step));
+        const int X = Pos(K * Step) - W / 2;
+        return QPair<int, int>(X, X + W);
+    };
+    int Every = 1;
+    for (int Pick = 0; Every < MaxLabels; ++Pick) {
+        bool Fits = true;
+        for (int K = KLo - KLo % Every; Fits && K + Every <= KHi; K += Every)
+            Fits = Extent(K).second + U.hh <= Extent(K + Every).first;
+        if (Fits)
+            break;
+        Every = (Pick % 3 == 1 ? 5 : 2) * Every / (Pick % 3 == 1 ? 2 : 1);
     }
-    Limit = x0;
-    for (int K = 1; K <= MaxLabels && -K * Step >= Lo - Tolerance; ++K) {
-        const int X = Pos(-K * Step);
-        Grid(X);
-        const QString S = FormatGeneral(-K * Step);
-        const int W = draw::TextWidth(P, S);
-        if (X - W / 2 + W + U.hh <= Limit)
-            Limit = Label(X, S).first;
+    for (int K = KLo; K <= KHi; ++K) {
+        const int X = Pos(K * Step);
+        if (K != 0)
+            Grid(X);
+        if (K % Every == 0)
+            Label(X, K == 0 ? QStringLiteral("0") : FormatGeneral(K * Step));
     }
 
     // The means, dotted in the series colours.
@@ -171,7 +185,7 @@ int DrawRows(QPainter &P, const tDrawContext &C, const tLumen &L, const tDescrip
         const Extended Mean = D.Mean(S);
         if (Mean == 0)
             continue;
-        P.setPen(QPen(SeriesColour(S), 1, Qt::DotLine));
+        P.setPen(QPen(SeriesColour(S), C.LineWidth(), Qt::DotLine));
         const int X = Pos(Mean);
         P.drawLine(X, PT, X, PB - 1);
     }
@@ -203,14 +217,6 @@ int Offset(Extended V, Extended Scale)
 
 } // namespace
 
-QColor SeriesColour(int Series)
-{
-    static const QColor Colours[MaxSeries] = {QColor(255, 0, 0),   QColor(0, 128, 0),
-                                              QColor(255, 255, 0), QColor(0, 0, 255),
-                                              QColor(255, 0, 255), QColor(128, 128, 0)};
-    return Colours[std::clamp(Series, 0, MaxSeries - 1)];
-}
-
 int DataStickRows(const tDescriptor &D)
 {
     return std::max(0, D.LargestSeriesLength());
@@ -230,7 +236,7 @@ int DrawDataSticks(QPainter &P, const tDrawContext &C, const tLumen &L, const tD
                                 continue;
                             const int Y = First + S * Gap;
                             const int W = Offset(V, Scale);
-                            P.setPen(QPen(Qt::black, 1));
+                            P.setPen(QPen(Qt::black, C.LineWidth()));
                             P.setBrush(SeriesColour(S));
                             if (V > 0)
                                 draw::Rectangle(P, x0, Y, x0 + W + 1, Y + Bar);
@@ -244,9 +250,11 @@ int DrawDataCurve(QPainter &P, const tDrawContext &C, const tLumen &L, const tDe
                   int LineNameWidth, int FirstRow)
 {
     QVector<QPoint> Previous(MaxSeries);
-    const int Half = C.Scaled(2), Side = 2 * C.Scaled(2) + 1;
+    // The point squares, 5 screen pixels, keep their size in millimetres on
+    // paper, outline included.
+    const int Side = C.Scaled(5), Half = Side / 2;
     auto Square = [&](QPoint Pt, int S) {
-        P.setPen(QPen(SeriesColour(S), 1));
+        P.setPen(QPen(SeriesColour(S), C.LineWidth()));
         P.setBrush(Qt::white);
         draw::Rectangle(P, Pt.x() - Half, Pt.y() - Half, Pt.x() - Half + Side,
                         Pt.y() - Half + Side);
@@ -259,7 +267,7 @@ int DrawDataCurve(QPainter &P, const tDrawContext &C, const tLumen &L, const tDe
                             const Extended V = RowValue(L, D.GetSeries(S), R);
                             const QPoint Pt(V >= 0 ? x0 + Offset(V, Scale) : x0 - Offset(V, Scale),
                                             Y);
-                            P.setPen(QPen(Grey, 1, Qt::DotLine));
+                            P.setPen(QPen(Grey, C.LineWidth(), Qt::DotLine));
                             P.drawLine(VL, Y, Pt.x(), Y);
                             if (!FirstOnPage) {
                                 P.setPen(QPen(SeriesColour(S), std::max(1, C.Extra())));

@@ -6,12 +6,10 @@
 
 #include "Descriptor.h"
 #include "DrawContext.h"
+#include "SeriesColour.h"
 
 #include <QPainter>
 #include <QSize>
-
-// The series colours in series order.
-QColor SeriesColour(int Series);
 
 // Rows of the drawing (lines, or columns when lines are marked).
 int DataStickRows(const tDescriptor &D);

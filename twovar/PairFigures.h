@@ -20,12 +20,17 @@ template <typename tFn> void ForEachPair(const tLumen &L, int ColX, int ColY, tF
 // Sums over the pairs. The squares and products are taken about the means,
 // each value first shifted by the first pair's value so that large values
 // with a small spread (years, say) keep their digits; a constant column gives
-// exactly zero.
+// exactly zero. They are summed over the values divided by 2^ScaleX and
+// 2^ScaleY, powers of two that bring the largest magnitude of each column
+// below 1: exact for ordinary values, and no square overflows however huge
+// the values are (the figures but the covariance do not depend on the scale).
 struct tPairSums {
     int64_t n = 0;
     Extended Sx = 0, Sy = 0;            // plain sums
     Extended MeanX = 0, MeanY = 0;      // means
-    Extended Cxx = 0, Cyy = 0, Cxy = 0; // sums of centred squares and products
+    Extended Cxx = 0, Cyy = 0, Cxy = 0; // the centred sums themselves (may be infinite)
+    int ScaleX = 0, ScaleY = 0;         // the exponents of the scales
+    Extended Uxx = 0, Uyy = 0, Uxy = 0; // the centred sums of the scaled values
 };
 
 tPairSums PairSumsOf(const tLumen &L, int ColX, int ColY);
@@ -33,12 +38,16 @@ tPairSums PairSumsOf(const tLumen &L, int ColX, int ColY);
 // What the key figures show. The slope is undefined when all x are equal:
 // the regression line is then the vertical line X = mean of x and the
 // covariance reads 0. r is undefined when either spread is not positive.
+// A figure too large for a number (the covariance of huge values, say) is
+// not defined either; its flag says so and the texts write "(udefineret)".
 struct tPairFigures {
     int64_t n = 0;
     Extended MeanX = 0, MeanY = 0;
     Extended Covariance = 0;
+    bool CovarianceDefined = true;
     bool Vertical = false;
     Extended Slope = 0, Intercept = 0; // y = Slope * x + Intercept
+    bool SlopeDefined = true, InterceptDefined = true;
     bool rDefined = false;
     Extended r = 0;
 };

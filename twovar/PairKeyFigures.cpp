@@ -6,6 +6,7 @@
 #include "PairFigures.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -27,11 +28,15 @@ tPairTexts TextsOf(const tLumen &L, const tDescriptor &D)
     T.Lines = QString::number(std::min(L.CellCount(X), L.CellCount(Y)));
     T.Size =
         QString::number(D.ListCount(0)) + QStringLiteral(" x ") + QString::number(D.ListCount(1));
-    T.Covariance = FormatNumber(F.Covariance, Dec);
-    T.r = F.rDefined ? FormatNumber(F.r, Dec) : Undefined;
+    // A figure too large for a number is undefined, never "INF" or "NAN".
+    auto Text = [Dec](bool Defined, Extended V) {
+        return Defined && std::isfinite(V) ? FormatNumber(V, Dec) : Undefined;
+    };
+    T.Covariance = Text(F.CovarianceDefined, F.Covariance);
+    T.r = Text(F.rDefined, F.r);
     T.Vertical = F.Vertical;
-    T.a = FormatNumber(F.Vertical ? F.MeanX : F.Slope, Dec);
-    T.b = FormatNumber(F.Intercept, Dec);
+    T.a = F.Vertical ? Text(true, F.MeanX) : Text(F.SlopeDefined, F.Slope);
+    T.b = Text(F.InterceptDefined, F.Intercept);
     return T;
 }
 

@@ -127,8 +127,11 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
     // y grid and labels.
     P.setBackgroundMode(Qt::TransparentMode);
     const int LabelL = 2 * h + m, LabelR = PL - hh / 2;
+    // A label is centred on its line; the one at the plot's bottom stands on
+    // it instead, clear of the x labels' row below the corner.
     auto YLabel = [&](int Y, Extended V) {
-        DrawCellText(P, FormatFixed(V, Ay.d), draw::Box(LabelL, Y - hh, LabelR, Y + hh),
+        const int Bottom = std::min(Y + hh, PB);
+        DrawCellText(P, FormatFixed(V, Ay.d), draw::Box(LabelL, Bottom - 2 * hh, LabelR, Bottom),
                      Qt::AlignRight | Qt::AlignVCenter);
     };
     YLabel(y0, Ay.Offset);
@@ -215,15 +218,13 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
         }
         List.append(E);
     });
+    // A marker is 5 screen pixels square, 7 for a point of several lines
+    // and 9 for more than five; on paper it keeps that size in millimetres.
     for (tPointHit &E : List) {
         E.Count = CountAt[E.Count];
-        int Grow = 0;
-        if (E.Count > 1)
-            Grow += r + 1;
-        if (E.Count > 5)
-            Grow += r + 1;
-        E.Rect = draw::Box(E.X - 2 - r - Grow, E.Y - 2 - r - Grow, E.X + 3 + r + Grow,
-                           E.Y + 3 + r + Grow);
+        const int Side = C.Scaled(5 + (E.Count > 1 ? 2 : 0) + (E.Count > 5 ? 2 : 0));
+        const int Half = Side / 2;
+        E.Rect = draw::Box(E.X - Half, E.Y - Half, E.X - Half + Side, E.Y - Half + Side);
     }
 
     // Regression line, clipped to the plot.
@@ -236,7 +237,7 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
             if (F.Vertical) {
                 const int X = MapX(F.MeanX);
                 P.drawLine(X, PT, X, PB - 1);
-            } else {
+            } else if (F.InterceptDefined) {
                 const Extended XL = Ax.Lo + Ax.Offset, XR = Ax.Hi + Ax.Offset;
                 // Far outside the plot the line is cut before the pixels overflow.
                 auto Y = [&](Extended V) {
@@ -250,7 +251,7 @@ void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescripto
     }
 
     // Markers.
-    P.setPen(QPen(Qt::black, 1));
+    P.setPen(QPen(Qt::black, C.LineWidth()));
     for (const tPointHit &E : List) {
         if (!E.Drawn || !draw::Visible(P, E.Rect))
             continue;

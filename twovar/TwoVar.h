@@ -2,6 +2,8 @@
 #pragma once
 
 #include "CrossCount.h"
+#include "ChiTest.h"
+#include "ChiTestDraw.h"
 #include "CrossTable.h"
 #include "DataSticks.h"
 #include "PairFigures.h"

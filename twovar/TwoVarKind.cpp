@@ -1,6 +1,7 @@
 #include "TwoVarKind.h"
 
 #include "CellText.h"
+#include "ChiTestDraw.h"
 #include "CrossTable.h"
 #include "DataSticks.h"
 #include "PairFigures.h"
@@ -20,6 +21,7 @@ bool IsTwoVariableKind(const tLumen &L, int Kind)
     case bkKrydsdiagram:
         return true;
     case bkMaerketal:
+    case bkChiTest:
         return L.SelColCount() == 2;
     default:
         return false;
@@ -48,6 +50,9 @@ bool DrawTwoVariableKind(QPainter &P, const tDrawContext &C, const tLumen &L, tD
     switch (Kind) {
     case bkMaerketal:
         DrawPairKeyFigures(P, C, L, D);
+        break;
+    case bkChiTest:
+        DrawChiTest(P, C, L, D, IndependenceTestOf(L, D), O.LineNameWidth);
         break;
     case bkKrydstabel:
         if (D.IsGrouped())

@@ -13,11 +13,12 @@ struct tTwoVarOptions {
 };
 
 // Whether Kind is drawn here for the marks of L: data sticks and curve,
-// cross table, scatter diagram, and the key figures of two marked columns.
+// cross table, scatter diagram, and the key figures and the chi-square test
+// of two marked columns.
 bool IsTwoVariableKind(const tLumen &L, int Kind);
 
 // Draws such a kind (a faulty pair shows "Fejl i data-par" instead of key
-// figures, cross table or scatter diagram); false, drawing nothing, for
+// figures, cross table, test or scatter diagram); false, drawing nothing, for
 // any other kind.
 bool DrawTwoVariableKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
                          int Kind, const tTwoVarOptions &O);

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QDir>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <tuple>
@@ -154,8 +155,8 @@ const struct {
 // other) becomes its data set. The window held A1 = 5, or nothing where no
 // answer (NoButton) is given.
 const char *const Sheet = "Højde\tVægt\r\n151\t40\r\n160\t52,5\r\n";
-const char *const NoSheet = "(x) Fejl: Teksten kan ikke bruges som talsæt: rækkerne har ikke lige "
-                            "mange felter, eller der er ingen hel række";
+const char *const NoSheet = "(x) Fejl: Teksten kan ikke bruges som talsæt: række 2 har 1 felt, men "
+                            "den første række har 2 felter";
 const struct {
     const char *Name, *File;
     QByteArray Text;
@@ -237,6 +238,31 @@ class TestLumenForm : public QObject
                                             (L.IsModified() ? ", changed" : "")}) +
                      Messages(D),
                  Expected);
+    }
+
+    // A file named relative to the start folder: "Gem som" opens beside it
+    // and "Gem" writes it there, even after the working folder changed.
+    void relativeStartName()
+    {
+        QVERIFY(QDir(Dir.path()).mkpath(QStringLiteral("eks")));
+        WriteLumenFile(Path("eks/højder.lmt"), dtObs,
+                       [](tLumen &L) { L.SetCellText(0, 0, QStringLiteral("7")); });
+        const QString Started = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(Dir.path()));
+        TScriptedDialogs D;
+        auto F = StartedForm(D, {QStringLiteral("eks/højder.lmt")});
+        QTRY_VERIFY(!F->FileName().isEmpty());
+        QVERIFY(QDir::setCurrent(Path("eks")));
+        QCOMPARE(F->FileName(), Path("eks/højder.lmt"));
+        F->SaveDocumentAs(); // cancelled
+        QCOMPARE(D.FilesAsked.size(), 1);
+        QCOMPARE(D.FilesAsked[0].InitialName, Path("eks/højder.lmt"));
+        F->Lumen().SetCellText(0, 0, QStringLiteral("8"));
+        F->SaveDocument();
+        QVERIFY(QDir::setCurrent(Started));
+        std::unique_ptr<tLumen> Back = tLumen::CreateFromFile(Path("eks/højder.lmt"));
+        QCOMPARE(Back->GetCellText(0, 0), QStringLiteral("8"));
+        QVERIFY(!QFile::exists(Path("eks/eks/højder.lmt")));
     }
 
     // New, Open and closing the window (the first word of the row's name)
@@ -450,16 +476,16 @@ class TestLumenForm : public QObject
         QTest::addColumn<QStringList>("Expected");
         const QString Cols = QStringLiteral("(x) Fejl: De nye data passer ikke til søjlerne");
         const QString Rows = QStringLiteral("(x) Fejl: De nye data passer ikke til linjerne");
-        // Numbers arrive as the file showed them (one decimal; this set's own
-        // keep theirs); C is computed again by this set's formula, not the file's.
+        // Numbers arrive in full (not rounded to the file's one decimal); C is
+        // computed again by this set's formula, not the file's.
         QTest::newRow("600 below") << true << QString() << "603 3 603"
-                                   << QStringList{"A4=160.3",    "B603=elev609", "C4=320.6",
-                                                  "C603=1518.6", "#3=E2",        "#4=E10"};
-        // Names and cells only (C of the file had no decimals), nothing beyond Z.
+                                   << QStringList{"A4=160.26",    "B603=elev609", "C4=320.52",
+                                                  "C603=1518.52", "#3=E2",        "#4=E10"};
+        // Names and full values (C of the file had no decimals), nothing beyond Z.
         QTest::newRow("30 to the right")
             << false << QString() << "3 26 500"
-            << QStringList{"C1=300.52", "D=Vægt", "D1=150.3", "E2=elev1",
-                           "F1=451",    "Z=X22",  "Z1=122"};
+            << QStringList{"C1=300.52", "D=Vægt", "D1=150.26", "E2=elev1",
+                           "F1=450.78", "Z=X22",  "Z1=122"};
         QTest::newRow("cancelled") << true << QString() << "3 3 500" << QStringList();
         QTest::newRow("unreadable") << true << QStringLiteral("(x) Fejl: Kunne ikke læse data")
                                     << "3 3 500" << QStringList();
@@ -524,8 +550,14 @@ class TestLumenForm : public QObject
             Size);
         QCOMPARE(Probe(L, Expected), Expected);
         QCOMPARE(L.IsModified(), !Expected.isEmpty());
-        // No undo step of its own: undo still names the step before.
-        QCOMPARE(L.GetUndoOp(), uint8_t(uoSort));
+        // Appending takes its own undo step, which brings the three lines and
+        // columns back; a refused or cancelled one keeps the step before.
+        QCOMPARE(L.GetUndoOp(), uint8_t(Expected.isEmpty() ? uoSort : uoAdd));
+        if (!Expected.isEmpty()) {
+            E->MenuItem(QStringLiteral("RedigerFortryd"))->trigger();
+            QCOMPARE(QStringLiteral("%1 %2").arg(L.MaxLines()).arg(L.UsedColumns()), "3 3");
+            QCOMPARE(Probe(L, {"A3=152.26", "#3=E2"}), QStringList({"A3=152.26", "#3=E2"}));
+        }
     }
 
     // The Rediger shortcuts while a cell is being edited: an enabled command

@@ -30,6 +30,114 @@ class tst_cli_print : public QObject
         Data = Dir.filePath("data.lmt");
         L.SaveToFile(Data);
         QVERIFY(!L.WriteFailed());
+        // long.lmt: 1000 lines in column A.
+        tLumen Long;
+        for (int Line = 0; Line < 1000; ++Line)
+            Long.SetCellText(Line, 0, QString::number(Line % 170));
+        Long.SaveToFile(Dir.filePath("long.lmt"));
+        // faulty.lmt: grouped classes, the last overlapping the one before.
+        tLumen Faulty;
+        const int Classes[][3] = {{160, 165, 8}, {165, 170, 6}, {170, 175, 4}, {172, 180, 2}};
+        for (int I = 0; I < 4; ++I) {
+            Faulty.SetGrupLowText(I, 0, QString::number(Classes[I][0]));
+            Faulty.SetGrupHighText(I, 0, QString::number(Classes[I][1]));
+            Faulty.SetGrupFreqText(I, 0, QString::number(Classes[I][2]));
+        }
+        const TDataType Saved = DataType;
+        DataType = dtGrup;
+        Faulty.SaveToFile(Dir.filePath("faulty.lmt"));
+        DataType = Saved;
+        QVERIFY(!Faulty.WriteFailed());
+    }
+
+    // Faulty classes: every kind, the table too, prints and draws the
+    // notice instead (the printed table with the print name after it), and
+    // the exit status says it failed.
+    void faultyClasses_data()
+    {
+        QTest::addColumn<QString>("Command");
+        QTest::addColumn<QString>("Kind");
+        QTest::addColumn<QString>("Notice");
+        QTest::newRow("printed table") << "print" << "tabel" << "Fejl i intervaller-7b";
+        QTest::newRow("printed graph") << "print" << "hyppighedsgraf" << "Fejl i intervaller";
+        QTest::newRow("drawn table") << "render" << "tabel" << "";
+    }
+    void faultyClasses()
+    {
+        QFETCH(QString, Command);
+        QFETCH(QString, Kind);
+        QFETCH(QString, Notice);
+        const QString Out = Dir.filePath(Command == "print" ? "faulty.pdf" : "faulty.png");
+        QFile::remove(Out);
+        const tRun R = RunCli({Command, Dir.filePath("faulty.lmt"), "--grup", "1", "--kind", Kind,
+                               "--name", "7b", "-o", Out});
+        QCOMPARE(R.Code, 1);
+        QCOMPARE(R.Err.trimmed(), QStringLiteral("Fejl i intervaller"));
+        QVERIFY(QFile::exists(Out));
+        if (Command == "render") {
+            // The red sign of the notice, no table.
+            const QImage Img(Out);
+            QVERIFY(AnyPixel(Img, QRect(0, 0, 40, 40), IsRed));
+            return;
+        }
+        if (!HavePoppler())
+            QSKIP("poppler-utils are not installed");
+        QCOMPARE(PdfPages(Out), 1);
+        const QString Text = PdfTexts(Out).first();
+        QVERIFY2(Text.contains(Notice), qPrintable(Text));
+        QVERIFY(!Text.contains(QStringLiteral("Interval")));
+    }
+
+    // The data sticks of 1000 lines: all rows drawn (the picture is taller
+    // than the 20000 pixels a --size may ask for, with the axis labels at
+    // its bottom), and a --size too low for the rows is refused.
+    void longDataSticks()
+    {
+        const QString Png = Dir.filePath("long.png");
+        const QString Long = Dir.filePath("long.lmt");
+        tRun R = RunCli({"render", Long, "--col", "A", "--kind", "datapinde", "-o", Png});
+        QCOMPARE(R.Code, 0);
+        const QImage Img(Png);
+        QVERIFY(Img.height() > 20000);
+        QVERIFY(AnyPixel(Img, QRect(0, Img.height() - 40, Img.width(), 40), IsDark));
+        QFile::remove(Png);
+        R = RunCli({"render", Long, "--col", "A", "--kind", "datakurve", "--size", "500x20000",
+                    "-o", Png});
+        QCOMPARE(R.Code, 1);
+        QVERIFY2(R.Err.contains(QStringLiteral("for lavt")), qPrintable(R.Err));
+        QVERIFY(!QFile::exists(Png));
+    }
+
+    // Every page of a long table starts with the column headings; the
+    // landscape page holds fewer rows, so more pages.
+    void tableHeadings_data()
+    {
+        QTest::addColumn<bool>("Landscape");
+        QTest::newRow("portrait") << false;
+        QTest::newRow("landscape") << true;
+    }
+    void tableHeadings()
+    {
+        QFETCH(bool, Landscape);
+        if (!HavePoppler())
+            QSKIP("poppler-utils are not installed");
+        const QString Pdf = Dir.filePath("headings.pdf");
+        QStringList Args{"print", Data, "--col", "A", "--kind", "tabel", "-o", Pdf};
+        if (Landscape)
+            Args << "--landscape";
+        QCOMPARE(RunCli(Args).Code, 0);
+        const int Pages = PdfPages(Pdf);
+        QCOMPARE(Pages > 3, Landscape);
+        const QStringList Texts = PdfTexts(Pdf);
+        const QRegularExpression Heads(QStringLiteral("Observation\\s+h\\s+H\\s+f\\s+F"));
+        int Rows = 0;
+        for (int P = 0; P < Pages; ++P) {
+            QVERIFY2(Texts[P].contains(Heads), qPrintable(Texts[P]));
+            static const QRegularExpression Row(QStringLiteral("(?m)^ *\\d{3} +1 +\\d+ "));
+            for (auto It = Row.globalMatch(Texts[P]); It.hasNext(); It.next())
+                ++Rows;
+        }
+        QCOMPARE(Rows, 150); // every value once
     }
 
     // The data set: 26 columns by 150 lines in page blocks of A4 at 300 dpi

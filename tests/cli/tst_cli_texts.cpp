@@ -6,6 +6,8 @@
 #include "support_cli.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <algorithm>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -93,6 +95,15 @@ class tst_cli_texts : public QObject
         P.SetGroupCount(3, 2);
         P.SaveToFile(Dir.filePath("pair.lmt"));
         QVERIFY(!P.WriteFailed());
+        // huge.lmt: A 0 and 1e3000, B the same, C 0 and 5: squares beyond
+        // the range of numbers.
+        tLumen Huge;
+        const QStringList HugeCols[3] = {{"0", "1e3000"}, {"0", "1e3000"}, {"0", "5"}};
+        for (int C = 0; C < 3; ++C)
+            for (int I = 0; I < 2; ++I)
+                Huge.SetCellText(I, C, HugeCols[C][I]);
+        Huge.SaveToFile(Dir.filePath("huge.lmt"));
+        QVERIFY(!Huge.WriteFailed());
         QVERIFY(WriteAll(Dir.filePath("locked.lmt"), "previous content"));
         QVERIFY(QFile::setPermissions(Dir.filePath("locked.lmt"), QFile::ReadOwner));
         tLumen Empty;
@@ -141,10 +152,27 @@ class tst_cli_texts : public QObject
         Row("either order", "describe @pair.lmt --col B --col A --crosstable", 0,
             "cross_table.txt");
         Row("pair keys", "describe @pair.lmt --col A --col B --pairkeys", 0, "pair_keys.txt");
+        Row("pair keys of huge values", "describe @huge.lmt --col A --col B --pairkeys", 0,
+            "pair_keys_huge.txt");
+        Row("huge beside small", "describe @huge.lmt --col A --col C --pairkeys", 0,
+            "pair_keys_huge_small.txt");
         Row("faulty pair", "describe @pair.lmt --col A --col C --pairkeys", 1, "Fejl i data-par");
         Row("grouped beside ungrouped", "describe @pair.lmt --col A --col D --crosstable", 1,
             "Begge kolonner skal være grupperede");
         Row("one column", "describe @pair.lmt --col A --crosstable", 2, "Brug:");
+        Row("chi-square test of a pair", "describe @pair.lmt --col A --col B --chitest", 0,
+            "pair_chitest.txt");
+        Row("chi-square test of a faulty pair", "describe @pair.lmt --col A --col C --chitest", 1,
+            "Fejl i data-par");
+        Row("chi-square test of one column", "describe @pair.lmt --col A --chitest", 2,
+            "Angiv to kolonner med --col");
+        Row("chi-square test of classes", "describe @data.lmt --grup 1 --chitest", 2,
+            "Angiv to kolonner med --col");
+        Row("goodness of fit", "describe @data.lmt --hyp 1 --chitest", 0, "hyp_chitest.txt");
+        Row("normal plot points", "describe @data.lmt --col A --normalplot", 0,
+            "col_normalplot.txt");
+        Row("normal plot of faulty classes", "describe @data.lmt --grup 2 --normalplot", 1,
+            "Fejl i intervaller");
         Row("scatter of a grouped column",
             "render @pair.lmt --col A --col D --kind krydsdiagram -o @x.png", 1,
             "Krydsdiagram kræver ugrupperede kolonner");
@@ -161,10 +189,16 @@ class tst_cli_texts : public QObject
         Row("export with names", "export @in.lmt --names", 0, "export_names.txt");
         Row("export", "export @in.lmt", 0, "export.txt");
         Row("imported file described", "describe @in.lmt --col A --table", 0, "imported_table.txt");
-        Row("uneven text", "import @uneven.txt -o @uneven.lmt", 1, "ikke lige mange felter");
+        Row("uneven text", "import @uneven.txt -o @uneven.lmt", 1, "række 2 har 1 felt,");
         Row("no text file", "import @none.txt -o @none.lmt", 1, "Kunne ikke læse tekstfilen");
         Row("import without -o", "import @uneven.txt", 2, "Brug:");
         Row("export of no file", "export @none.lmt", 1, "Kunne ikke læse data");
+        Row("export for the clipboard", "export @in.lmt --crlf", 0, "export_crlf.txt");
+        Row("regression with a table", "render @data.lmt --col A --kind tabel --regression -o @x.png",
+            2, "--regression kan kun bruges med --kind krydsdiagram");
+        Row("regression with the data set", "print @data.lmt --data --regression -o @x.pdf", 2,
+            "--regression kan kun");
+        Row("print without -o", "print @data.lmt --col A --kind tabel", 2, "print FIL.lmt SERIE");
     }
     void run()
     {
@@ -189,6 +223,43 @@ class tst_cli_texts : public QObject
         QVERIFY(R.Out.isEmpty());
         QCOMPARE(QFile::exists(Target), Existed);
         QCOMPARE(ReadAll(Target), Before);
+    }
+
+    // Every option a command's usage names is explained by its --help and
+    // in the manual page, which is written from the same table.
+    void helpCoversEveryOption()
+    {
+        QFile Man(QCoreApplication::applicationDirPath() + "/../man/lumentor-cli.1");
+        QVERIFY(Man.open(QIODevice::ReadOnly));
+        const QString Page = QString::fromUtf8(Man.readAll()).replace(QStringLiteral("\\-"), "-");
+        const QRegularExpression Word(QStringLiteral("^  lumentor-cli (\\w+) "));
+        const QRegularExpression Option(QStringLiteral("(?:^|[ \\[|])(-o|--[a-z]+)\\b"));
+        QStringList Commands;
+        for (const QString &Line : QString::fromUtf8(RunCli({"--help"}).Out).split('\n'))
+            if (const auto M = Word.match(Line); M.hasMatch() && !Commands.contains(M.captured(1)))
+                Commands << M.captured(1);
+        QVERIFY(Commands.size() >= 7);
+        for (const QString &Command : Commands) {
+            const tRun R = RunCli({Command, "--help"});
+            QCOMPARE(R.Code, 0);
+            const QStringList Lines = QString::fromUtf8(R.Out).split('\n');
+            QVERIFY2(Page.contains(".SS " + Command), qPrintable(Command));
+            for (const QString &Line : Lines) {
+                if (!Line.startsWith("  lumentor-cli "))
+                    continue;
+                QVERIFY2(Page.contains(Line.trimmed().section(' ', 1)), qPrintable(Line));
+                for (auto It = Option.globalMatch(Line); It.hasNext();) {
+                    const QString O = It.next().captured(1);
+                    if (O == "--help")
+                        continue;
+                    const bool Explained = std::any_of(Lines.begin(), Lines.end(), [&](const QString &L) {
+                        return L.startsWith("      " + O + " ") || L == "      " + O;
+                    });
+                    QVERIFY2(Explained, qPrintable(Command + ' ' + O));
+                    QVERIFY2(Page.contains("\\fB" + O), qPrintable(Command + ' ' + O));
+                }
+            }
+        }
     }
 
     // version1.lmt, as the first version of the program saved it: column A

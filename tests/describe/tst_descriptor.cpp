@@ -7,6 +7,7 @@
 // reader with its header row and name column and its refusal of uneven rows;
 // text files.
 #include "Descriptor.h"
+#include "KeyFigures.h"
 #include "TextTransfer.h"
 #include "support_drawing.h"
 
@@ -314,6 +315,39 @@ class tst_descriptor : public QObject
         }
     }
 
+    // Values near the end of the number range: a figure that passes it reads
+    // "(udefineret)", the others are still computed (Sum, Range, Mean,
+    // Variance, StdDev as text).
+    void hugeValues_data()
+    {
+        QTest::addColumn<QStringList>("Cells");
+        QTest::addColumn<QString>("Figures");
+        QTest::newRow("squares overflow") << QStringList{"1e4900", "2", "3"}
+                                          << "1E4900|1E4900|3,33333333333333333E4899|"
+                                             "(udefineret)|4,71404520791031683E4899";
+        QTest::newRow("sum overflows, all equal")
+            << QStringList{"1e4932", "1e4932"} << "(udefineret)|0|1E4932|0,00|0,00";
+        QTest::newRow("range overflows") << QStringList{"-1e4932", "1e4932", "1"}
+                                         << "1|(udefineret)|0,33|(udefineret)|8,16496580927726033E4931";
+        QTest::newRow("ordinary values") << QStringList{"1", "2", "3", "6"} << "12|5|3,00|3,50|1,87";
+    }
+
+    void hugeValues()
+    {
+        QFETCH(QStringList, Cells);
+        QFETCH(QString, Figures);
+        tLumen L;
+        FillColumn(L, 0, Cells);
+        L.ToggleColSelected(0);
+        const tDescriptor &D = Recomputed(L);
+        const QStringList Got = {FigureText(D.Sum(), 0), FigureText(D.Range(), 0),
+                                 FigureText(D.Mean(0), 2), FigureText(D.Variance(), 2),
+                                 FigureText(D.StdDev(), 2)};
+        QCOMPARE(Got.join('|'), Figures);
+        QVERIFY(!UngroupedKeyFiguresText(D).contains(QStringLiteral("NAN")));
+        QVERIFY(!UngroupedKeyFiguresText(D).contains(QStringLiteral("INF")));
+    }
+
     // Linked: a cross table or scatter diagram in pane 1, or a table beside
     // a graph or a cross table beside a scatter diagram in panes 2 and 3.
     void linkedPanes()
@@ -470,7 +504,11 @@ class tst_descriptor : public QObject
         QTest::addColumn<QString>("Shape"); // columns x rows, header row, name column
         QTest::newRow("header and names") << "\tA\tB\rAnna\t1\t2\rBo\t3\t4\r" << false << "3x3 HN";
         QTest::newRow("header only") << "X\tY\r1\t2\r" << false << "2x2 H";
-        QTest::newRow("last row unended") << "1\t2\r3\t4" << false << "2x1 ";
+        QTest::newRow("last row unended") << "1\t2\r3\t4" << false << "2x2 ";
+        QTest::newRow("last row unended, uneven") << "1\t2\r3" << false << "";
+        QTest::newRow("pasted sheet, last row unended")
+            << QString::fromUtf8("Højde\tVægt\r\n1,5\t2\r\n3\t4") << false << "2x3 H";
+        QTest::newRow("one unended row") << "Højde\tVægt" << false << "2x1 HN";
         QTest::newRow("uneven rows") << "1\t2\r3\r" << false << "";
         QTest::newRow("empty") << "" << false << "";
         QTest::newRow("semicolons from file") << "1;2\r\n3;4\r\n" << true << "2x2 ";

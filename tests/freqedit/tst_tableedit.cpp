@@ -203,6 +203,41 @@ class TestTableEdit : public QObject
         }
     }
 
+    // A red cell says in the status line why it drops out of the
+    // descriptions; the Datatype items say why they are greyed.
+    void faultReasons_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<QString>("Line");
+        QTest::addColumn<int>("Part");
+        QTest::addColumn<QString>("Status");
+        const QString Freq = QStringLiteral("Hyppigheden skal være et helt tal, 0 eller større");
+        QTest::newRow("negative") << int(dtHyp) << "5 -2" << 1 << Freq;
+        QTest::newRow("not whole") << int(dtHyp) << "5 2,5" << 1 << Freq;
+        QTest::newRow("text observation") << int(dtHyp) << "fem 2" << 0
+                                          << "Observationen skal være et tal";
+        QTest::newRow("grouped frequency") << int(dtGrup) << "0 10 x" << 2 << Freq;
+        QTest::newRow("text bound") << int(dtGrup) << "0 ti 4" << 1 << "Grænsen skal være et tal";
+        QTest::newRow("sound cell") << int(dtHyp) << "5 2" << 1 << "Kolonne 1";
+    }
+    void faultReasons()
+    {
+        QFETCH(int, Type);
+        QFETCH(QString, Line);
+        QFETCH(int, Part);
+        QFETCH(QString, Status);
+        TTableFixture F(Type);
+        F.Fill(0, Line + "|1 1 1");
+        F.StartAt(1, Part); // a sound cell first, then the one in question
+        F.G->SetCell(0, Part);
+        QCOMPARE(F.Edit->StatusPanel->text(), Status);
+        F.Edit->SetDataEdited(true);
+        QAction *Obs = F.Edit->MenuAction(QStringLiteral("FunktionObs"));
+        QVERIFY(!Obs->isEnabled());
+        QVERIFY(Obs->toolTip().startsWith(QStringLiteral("Datatypen kan ikke skiftes")));
+        QCOMPARE(Obs->statusTip(), Obs->toolTip());
+    }
+
     void keysAtTheEdges()
     {
         TTableFixture F(dtGrup);
@@ -246,8 +281,22 @@ class TestTableEdit : public QObject
         Row("table, all zero", dtGrup, "0 10 0", bkTabel, true, false);
         Row("graph, classes", dtGrup, Steps(3, true, 2), bkSumfrekvensgraf, true, false);
         Row("overlapping classes", dtGrup, "0 10 4|5 15 3", bkMaerketal, true, true);
-        Row("table of faulty classes", dtGrup, "0 10 4|5 15 3", bkTabel, true, false);
+        Row("table of faulty classes", dtGrup, "0 10 4|5 15 3", bkTabel, true, true);
         Row("adjoining classes", dtGrup, "0 10 4|10 20 3", bkMaerketal, true, false);
+        Row("box plot, frequencies", dtHyp, "1 2|3 4", bkBoksplot, true, false);
+        Row("box plot, all zero", dtHyp, "1 0", bkBoksplot, false, false);
+        Row("box plot, classes", dtGrup, "0 10 4|10 20 3", bkBoksplot, true, false);
+        Row("box plot, overlapping classes", dtGrup, "0 10 4|5 15 3", bkBoksplot, true, true);
+        Row("histogram, uneven classes", dtGrup, "0 10 4|10 30 3", bkHistogram, true, false);
+        Row("histogram, all zero", dtGrup, "0 10 0", bkHistogram, false, false);
+        Row("histogram, overlapping", dtGrup, "0 10 4|5 15 3", bkHistogram, true, true);
+        // Frequencies of values have no histogram in their list at all.
+        Row("histogram, frequencies", dtHyp, "1 2|3 4", bkHistogram, false, false);
+        Row("chi-square test, die", dtHyp, "1 8|2 12|3 9|4 11|5 10|6 10", bkChiTest, true, false);
+        Row("no chi-square test of classes", dtGrup, Steps(3, true, 2), bkChiTest, false, false);
+        Row("normal plot, frequencies", dtHyp, "1 8|2 12|3 9", bkNormalplot, true, false);
+        Row("normal plot, classes", dtGrup, Steps(3, true, 2), bkNormalplot, true, false);
+        Row("normal plot of faulty classes", dtGrup, "0 10 4|5 15 3", bkNormalplot, true, true);
     }
     void descriptions()
     {
@@ -410,6 +459,39 @@ class TestTableEdit : public QObject
             QCOMPARE(QGuiApplication::clipboard()->text(),
                      Item[6] == 'T' ? TableText(D) : KeyFiguresText(D));
         }
+    }
+
+    // Two marked frequency columns: the test against the second column's
+    // proportions, copied as text; an observation missing from the second
+    // column shows "Fejl i data-par" and copies nothing.
+    void chiTestOfTwoColumns()
+    {
+        TTableFixture F(dtHyp);
+        F.Fill(0, "1 1|2 2|3 3|4 4");
+        F.Fill(1, "1 3|2 2|3 4|4 2");
+        F.Mark(0);
+        F.Mark(1);
+        QVERIFY(F.Edit->KindAllowed(bkChiTest));
+        QVERIFY(!F.Edit->KindAllowed(bkNormalplot));
+        QVERIFY(!F.Edit->KindAllowed(bkTabel));
+        QGuiApplication::clipboard()->setText(QStringLiteral("før"));
+        F.Edit->MenuAction("KopierChiTest")->trigger();
+        const QString Text = QGuiApplication::clipboard()->text();
+        QVERIFY(Text.contains(QStringLiteral("Hypotese: sandsynligheder i forhold til kolonne 2\r\n")));
+        QVERIFY(Text.contains(QStringLiteral("\r\n1\t1\t2,73\r\n")));
+        QVERIFY(Text.contains(QStringLiteral("\r\nFrihedsgrader\t3\r\n")));
+
+        F.Fill(1, "1 3|2 2|3 4|5 2");
+        F.Edit->RefreshDescriptions();
+        QGuiApplication::clipboard()->setText(QStringLiteral("før"));
+        F.Edit->MenuAction("KopierChiTest")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("før"));
+        QCOMPARE(F.Edit->OutputError(bkChiTest), QStringLiteral("Fejl i data-par"));
+
+        TTableFixture G(dtGrup);
+        QCOMPARE(G.Edit->ItemOfKind(bkChiTest), -1);
+        QVERIFY(G.Edit->ItemOfKind(bkNormalplot) >= 0);
+        QVERIFY(!G.Edit->MenuAction("KopierChiTest"));
     }
 
     // In the main window: the "Datatype" menu moves between the three

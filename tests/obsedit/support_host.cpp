@@ -1,5 +1,7 @@
 #include "support_host.h"
 
+#include "Printing.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
@@ -11,8 +13,11 @@ TFakeHost::~TFakeHost() = default;
 
 QPrinter &TFakeHost::Printer()
 {
-    if (!ThePrinter)
-        ThePrinter = std::make_unique<QPrinter>();
+    // The program's printer: high resolution, the common print page.
+    if (!ThePrinter) {
+        ThePrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        SetUpPrintPage(*ThePrinter);
+    }
     return *ThePrinter;
 }
 

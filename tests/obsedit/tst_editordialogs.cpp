@@ -43,21 +43,28 @@ QString State(const TCalcDlg &D)
 }
 
 // Setup as in sheet_text.h, split at blanks; Refs: the column's references
-// while typing.
+// while typing; Why: the reason shown under a red formula.
 const struct {
     const char *Name, *Setup, *Typed, *Refs;
     int Column;
     bool Valid;
+    const char *Why;
 } CheckRows[] = {
-    {"A+ unfinished", "", "A+", "", 2, false},
-    {"A+B", "", "A+B", "AB", 2, true},
-    {"lower case", "", "a*b", "AB", 2, true},
-    {"own column", "", "A*2", "", 0, false},
-    {"cycle through B", "B:A+1", "B*2", "", 0, false},
-    {"cycle through two", "B:A+1 C:B*2", "C-1", "", 0, false},
-    {"reads a computed column", "B:A+1", "B*2", "B", 2, true},
-    {"blanks only", "", "   ", "", 2, false},
-    {"unbalanced", "", "(A+B", "", 2, false},
+    {"A+ unfinished", "", "A+", "", 2, false,
+     "Fejl i formlen: et tal eller en kolonne mangler eller står forkert."},
+    {"stray sign", "", "A$2", "", 2, false, "Fejl i formlen: syntaksfejl."},
+    {"A+B", "", "A+B", "AB", 2, true, ""},
+    {"lower case", "", "a*b", "AB", 2, true, ""},
+    {"own column", "", "A*2", "", 0, false, "Formlen bruger sin egen kolonne A."},
+    {"cycle through B", "B:A+1", "B*2", "", 0, false,
+     "Formlen giver en ring af beregnede kolonner: A → B → A."},
+    {"cycle through two", "B:A+1 C:B*2", "C-1", "", 0, false,
+     "Formlen giver en ring af beregnede kolonner: A → C → B → A."},
+    {"reads a computed column", "B:A+1", "B*2", "B", 2, true, ""},
+    {"blanks only", "", "   ", "", 2, false, ""},
+    {"unbalanced", "", "(A+B", "", 2, false, "Fejl i formlen: parenteserne passer ikke sammen."},
+    {"unknown name", "", "A+KAT", "", 2, false,
+     "Fejl i formlen: et ukendt navn (kun kolonnebogstaver og funktioner)."},
 };
 
 // Column A holds 1, 2, 3 and Setup; the dialog opens for B (Random: B has
@@ -70,6 +77,11 @@ const struct {
 } EditorRows[] = {
     // clang-format off
     {"new formula", "", "a*10", "OkButton", "B:A*10=10,20,30", "C", Add, "70"},
+    // A new computed column shows the decimals its values need.
+    {"new formula of quarters", "", "A/4", "OkButton", "B:A/4=0.25,0.5,0.75", "C", Add, "1,75"},
+    {"new formula of small fractions", "", "1/(A-100)", "OkButton",
+     "B:1/(A-100)=-0.0101010101010101,-0.0102040816326531,-0.0103092783505155", "C", Add,
+     "-0,0108"},
     {"changed formula, reader follows", "B:A+1 C:B*2", "A-1", "OkButton", "B:A-1=0,1,2",
      "C:B*2=0,2,4", Add, "6"},
     {"OK drops random settings", "", "A", "OkButton", "B:A=1,2,3", "C", Add, "7", true},
@@ -182,8 +194,14 @@ const struct {
      "Kolonne A; tilfældige reelle tal (5 uden tilbagelægning)"},
     {"too many lines", "1|6|7|u", 0, "For mange linjer: Talområdet har kun 6 tal, så uden "
      "tilbagelægning kan der ikke udfyldes 7 linjer.", "Kolonne A"},
-    {"to below from", "6|1|5", 0, "", "Kolonne A"},
-    {"no count", "1|6|", 0, "", "Kolonne A"},
+    {"to below from", "6|1|5", 0, "Udfyld med tilfældige tal: \"til\" må ikke være mindre end "
+     "\"Fra\".", "Kolonne A"},
+    {"no count", "1|6|", 0, "Udfyld med tilfældige tal: Skriv hvor mange linjer der skal "
+     "udfyldes (1 til 10000).", "Kolonne A"},
+    {"from without to", "1||5", 0, "Udfyld med tilfældige tal: Skriv både \"Fra\" og \"til\", "
+     "eller lad begge være tomme for reelle tal mellem 0 og 1.", "Kolonne A"},
+    {"negative from", "-1|6|5", 0, "Udfyld med tilfældige tal: \"Fra\" og \"til\" skal være "
+     "hele tal fra 0 og op.", "Kolonne A"},
     {"count capped while typed", "1|6|12345", 10000, "",
      "Kolonne A; tilfældige tal (1; 6; 10000 med tilbagelægning)"},
     // clang-format on
@@ -213,6 +231,7 @@ class TstEditorDialogs : public QObject
         QTest::keyClicks(D.FormelEdit, R.Typed);
         QCOMPARE(State(D), Title + (R.Valid ? "ok #000000" : "- #ff0000"));
         QCOMPARE(Host.Lumen().GetFormulaRefs(R.Column), QString::fromLatin1(R.Refs));
+        QCOMPARE(D.GrundLabel->text(), QString::fromUtf8(R.Why));
         QTest::mouseClick(D.HelpButton, Qt::LeftButton);
         QCOMPARE(Host.Calls, QStringList{QStringLiteral("Help 2")});
 
@@ -498,11 +517,25 @@ class TstEditorDialogs : public QObject
             D->YEdit->setText(QStringLiteral("0,5"));
             D->CalcButton->click();
             Answers << D->XEdit->text();
+            // Clicking into an answered edit empties it for the next question.
+            QFocusEvent Click(QEvent::FocusIn, Qt::MouseFocusReason);
+            QApplication::sendEvent(D->YEdit, &Click);
+            Answers << D->XEdit->text() + '|' + D->YEdit->text();
+            // Questions without an answer are told why.
+            for (const char *XY : {"0|", "|2", "|", "a|", "1|1"}) {
+                D->XEdit->setText(QString(XY).section('|', 0, 0));
+                D->YEdit->setText(QString(XY).section('|', 1, 1));
+                D->CalcButton->click();
+            }
             D->accept();
         });
         F.Edit->Pane(1)->CalcButton->click();
         QCOMPARE(Answers.mid(0, 3) + Answers.mid(31),
-                 QString("0,250 0,750 1,000 1,000 2,000").split(' '));
+                 QString("0,250 0,750 1,000 1,000 2,000 |").split(' '));
+        const QString Either = QStringLiteral("Beregn (x,y): Skriv et tal i enten X eller Y.");
+        QCOMPARE(Messages(F.Host), QStringList({"Beregn (x,y): X = 0 ligger uden for grafen.",
+                                                "Beregn (x,y): Y skal ligge mellem 0 og 1.",
+                                                Either, Either, Either}));
         tDescriptor &D = F.Edit->Descriptor();
         QCOMPARE(D.GetReadingCount(), MaxReadings);
         TReading First, Last;
@@ -521,12 +554,16 @@ class TstEditorDialogs : public QObject
             WhenModal([&](QWidget *W) {
                 Seen += W->windowTitle() + ':' + Dlg.NavnEdit->selectedText() + ' ';
                 Dlg.NavnEdit->insert(QString::fromUtf8(Typed ? Typed : "x"));
-                Typed ? Dlg.OkButton->click() : Dlg.reject();
+                Typed ? Dlg.OkButton->click() : Dlg.CancelButton->click();
             });
             QCOMPARE(Dlg.Ask(Name), Typed != nullptr);
         }
         QCOMPARE(Seen, "Navn på udskriften: Navn på udskriften:7b Navn på udskriften:7b ");
         QCOMPARE(Name + '|' + Dlg.LastName(), "8c|8c");
+        // The field is labelled, the buttons are OK and Annullér.
+        const auto *Label = Dlg.findChild<QLabel *>(QStringLiteral("NavnLabel"));
+        QVERIFY(Label && Label->buddy() == Dlg.NavnEdit && !Label->text().isEmpty());
+        QCOMPARE(Dlg.CancelButton->text(), QStringLiteral("Annullér"));
     }
 };
 

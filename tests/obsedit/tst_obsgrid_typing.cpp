@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -227,6 +228,69 @@ class TstObsGridTyping : public QObject
         F.Edit->ToolButton(QStringLiteral("NewSpeed"))->click();
         QCOMPARE(G->model()->rowCount(), 500);
         QCOMPARE(G->Row(), 0);
+        QCOMPARE(G->verticalScrollBar()->value() + G->horizontalScrollBar()->value(), 0);
+    }
+
+    // Ctrl+V with nothing marked pastes into the cells from the cursor on,
+    // skipping computed columns; one undo takes it back.
+    void pasteIntoCell_data()
+    {
+        QTest::addColumn<QString>("Setup");
+        QTest::addColumn<QString>("Cell"); // row, column
+        QTest::addColumn<QString>("Clipboard");
+        QTest::addColumn<QString>("Expected");
+        QTest::addColumn<int>("Decimals"); // of the cursor's column
+        QTest::newRow("one value") << "A=1" << "2,1" << "2,75" << "A=1|B=,,2.75" << 2;
+        QTest::newRow("a block") << "" << "0,0" << "1\t2\r\n3\t4\r\n" << "A=1,3|B=2,4" << 0;
+        QTest::newRow("a computed column skipped")
+            << "A=1 C:A+1" << "1,0" << "5\t6\t7" << "A=1,5|B=,6|C:A+1=2,6" << 0;
+        QTest::newRow("text stays text") << "" << "0,3" << "abc" << "D=abc" << 0;
+    }
+
+    void pasteIntoCell()
+    {
+        QFETCH(QString, Setup);
+        QFETCH(QString, Cell);
+        QFETCH(QString, Clipboard);
+        QFETCH(QString, Expected);
+        QFETCH(int, Decimals);
+        TEditorFixture F;
+        SetupSheet(F.L(), Setup.split(' ', Qt::SkipEmptyParts));
+        const QString Before = Sheet(F.L());
+        TGridView *G = F.Edit->DataDG();
+        G->setFocus();
+        G->SetCell(Cell.section(',', 0, 0).toInt(), Cell.section(',', 1, 1).toInt());
+        QApplication::clipboard()->setText(Clipboard);
+        PressKey(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Sheet(F.L()), Expected);
+        QCOMPARE(F.L().GetDecimals(G->Col()), Decimals);
+        QVERIFY(ScreenUpToDate(F.Edit));
+        F.Edit->UndoCommand();
+        QCOMPARE(Sheet(F.L()), Before);
+    }
+
+    // A sheet pasted as a new data set is shown from its top left corner,
+    // however far the grid was scrolled; a text that is no sheet is refused
+    // with its reason and changes nothing.
+    void replaceAllShowsTopLeft()
+    {
+        TEditorFixture F;
+        TGridView *G = F.Edit->DataDG();
+        G->setFocus();
+        G->SetCell(480, 20);
+        G->scrollTo(G->model()->index(480, 20));
+        QVERIFY(G->verticalScrollBar()->value() > 0 && G->horizontalScrollBar()->value() > 0);
+        QApplication::clipboard()->setText(QStringLiteral("1\t2\r\n3"));
+        F.Edit->ReplaceAllCommand();
+        QCOMPARE(F.Host.Script.Asked.size(), 1);
+        QCOMPARE(F.Host.Script.Asked[0].Text,
+                 QStringLiteral("Teksten kan ikke bruges som talsæt: række 2 har 1 felt, men den "
+                                "første række har 2 felter"));
+        QCOMPARE(G->Row(), 480);
+        QApplication::clipboard()->setText(QStringLiteral("Højde\tVægt\n1,5\t2\n3\t4"));
+        F.Edit->ReplaceAllCommand();
+        QCOMPARE(Sheet(F.L()), QStringLiteral("A'Højde=1.5,3|B'Vægt=2,4"));
+        QCOMPARE(G->Row() + G->Col(), 0);
         QCOMPARE(G->verticalScrollBar()->value() + G->horizontalScrollBar()->value(), 0);
     }
 };

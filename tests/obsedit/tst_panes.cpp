@@ -124,26 +124,97 @@ class TstPanes : public QObject
             QTest::newRow(Name) << QString(Script) << QString(Allowed);
         };
         Row("nothing marked", "A:5", "");
-        Row("one value: no curve", "A:3/1 mA", "1 3 4 5 6 7 8");
-        Row("16 values: pie", "A:16 mA", "1 2 3 4 5 6 7 8");
-        Row("17 values: no pie", "A:17 mA", "1 2 3 4 5 6 7");
-        Row("1001 cells: no sticks, still a table", "A:1001/4 mA", "3 4 5 6 7 8");
-        Row("1001 distinct: no table", "A:1001 mA", "4 5 6 7");
-        Row("two plain columns", "A:5 B:5 mA mB", "1 2 4 9 10");
-        Row("grouped and plain", "A:5 B:5 gA mA mB", "");
-        Row("plain and grouped: sticks only", "A:5 B:5 gB mA mB", "1 2");
-        Row("grouped first column: no sticks", "A:5 gA mA", "3 4 5 6 7 8");
-        Row("a second column of one value", "A:5 B:3/1 mA mB", "1 2 4 9 10");
-        Row("101 values: no cross table", "A:101 B:101 mA mB", "1 2 4 10");
+        Row("one value: no curve", "A:3/1 mA", "1 3 4 5 6 7 8 11");
+        Row("16 values: pie", "A:16 mA", "1 2 3 4 5 6 7 8 11");
+        Row("17 values: no pie", "A:17 mA", "1 2 3 4 5 6 7 11");
+        Row("1001 cells: no sticks, still a table", "A:1001/4 mA", "3 4 5 6 7 8 11");
+        Row("1001 distinct: no table", "A:1001 mA", "4 5 6 7 11");
+        Row("two plain columns", "A:5 B:5 mA mB", "1 2 4 9 10 11");
+        Row("grouped and plain", "A:5 B:5 gA mA mB", "11");
+        Row("plain and grouped: sticks only", "A:5 B:5 gB mA mB", "1 2 11");
+        Row("grouped first column: no sticks", "A:5 gA mA", "3 4 5 6 7 8 11 12");
+        Row("a second column of one value", "A:5 B:3/1 mA mB", "1 2 4 9 10 11");
+        Row("101 values: no cross table", "A:101 B:101 mA mB", "1 2 4 10 11");
         Row("seven columns", "A:3 B:3 C:3 D:3 E:3 F:3 G:3 mA mB mC mD mE mF mG", "");
-        Row("one line", "A:3 B:3 C:2 l0", "1 3 4 5 6 7 8");
+        Row("one line", "A:3 B:3 C:2 l0", "1 3 4 5 6 7 8 11");
         Row("two lines of one value each: no curve", "A:3 B:3 l0 l1", "1");
-        Row("text cells do not count", "A:1 tA mA", "1 3 4 5 6 7 8");
-        Row("frequencies", "h3*2", "3 4 5 6 7 8");
+        Row("text cells do not count", "A:1 tA mA", "1 3 4 5 6 7 8 11");
+        Row("frequencies", "h3*2", "3 4 5 6 7 8 11");
         Row("frequencies all zero", "h3*0", "3 5 6 7 8");
-        Row("17 frequencies", "h17*1", "3 4 5 6 7");
-        Row("groupings", "r3*1", "3 4 5 6 7 8");
+        Row("17 frequencies", "h17*1", "3 4 5 6 7 11");
+        Row("groupings", "r3*1", "3 4 5 6 7 8 11 12");
         Row("groupings without frequency", "r3*0", "3");
+    }
+
+    // The kinds added after the first ten: the chi-square test goes with
+    // the cross table (and with one or two frequency columns), the normal
+    // plot with one series of any form.
+    void addedKinds_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("allowed");
+        auto Row = [](const char *Name, const char *Script, const char *Allowed) {
+            QTest::newRow(Name) << QString(Script) << QString(Allowed);
+        };
+        Row("nothing marked", "A:5", "");
+        Row("two plain columns", "A:5 B:5 mA mB", "15");
+        Row("two grouped columns", "A:5 B:5 gA gB mA mB", "15");
+        Row("grouped and plain", "A:5 B:5 gA mA mB", "");
+        Row("101 values: no test", "A:101 B:101 mA mB", "");
+        Row("one column", "A:5 mA", "16");
+        Row("one grouped column", "A:5 gA mA", "16");
+        Row("one line", "A:3 B:3 C:2 l0", "16");
+        Row("frequencies", "h3*2", "15 16");
+        Row("frequencies all zero", "h3*0", "");
+        Row("groupings", "r3*1", "16");
+        Row("groupings without frequency", "r3*0", "");
+    }
+    void addedKinds()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, allowed);
+        tLumen L;
+        const TDataType Type = Build(L, script);
+        QStringList S;
+        for (int K : {int(bkChiTest), int(bkNormalplot)})
+            if (KindAvailable(L, Type, K))
+                S << QString::number(K);
+        QCOMPARE(S.join(' '), allowed);
+        QVERIFY(!KindAvailable(L, Type, LastKind + 1));
+    }
+
+    // The list offers both kinds after the first ten, with their icons; the
+    // chi-square test is shown, copied as text, and a faulty pair shows
+    // "Fejl i data-par" and copies nothing.
+    void chiTestInThePane()
+    {
+        TMarked F;
+        QCOMPARE(F.Edit->Pane(1)->ComboBox->itemText(F.Edit->ItemOfKind(bkChiTest)),
+                 QStringLiteral("χ²-test"));
+        QCOMPARE(F.Edit->Pane(1)->ComboBox->itemText(F.Edit->ItemOfKind(bkNormalplot)),
+                 QStringLiteral("Normalfordelingsplot"));
+        QCOMPARE(F.Edit->Pane(1)->IconRow(F.Edit->ItemOfKind(bkNormalplot)), bkNormalplot - 1);
+        SetupSheet(F.L(), {"A=1,2,2,3,1,2,1,3,3,1,3,2", "B=5,5,5,5,6,6,6,6,6,6,6,6"});
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        ClickHeader(F.Edit->SojleDG(), 0, 1, Qt::ControlModifier);
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        F.Choose(1, bkChiTest);
+        QCOMPARE(int(F.D().GetPaneKind(1)), int(bkChiTest));
+        const QString Text = F.Edit->DescriptionText(bkChiTest);
+        QVERIFY(Text.contains(QStringLiteral("\r\nχ²\t0,75\r\nFrihedsgrader\t2\r\n")));
+        QStringList Written;
+        for (const testdraw::tTextItem &T : testdraw::Written(500, 400, [&](QPainter &P) {
+                 F.Edit->PaintPane(F.Edit->Pane(1), P, QSize(500, 400));
+             }))
+            Written << T.Text;
+        QVERIFY(Written.contains(QStringLiteral("0,6873")));
+        QVERIFY(Written.contains(QStringLiteral("2,67")));
+        QVERIFY(F.Edit->Pane(1)->Range().height() > 200);
+
+        F.L().SetCellText(4, 1, QString());
+        F.Edit->RefreshDescriptions();
+        QCOMPARE(F.Edit->OutputError(bkChiTest), QStringLiteral("Fejl i data-par"));
+        QVERIFY(F.Edit->DescriptionText(bkChiTest).isEmpty());
     }
 
     // A name typed for a marked column is the description's title at once.

@@ -1,6 +1,8 @@
 // The Debian package: built with CPack into a scratch folder, read back with
 // dpkg-deb, and its lumentor-cli run unpacked, without the source tree.
+#include <QStandardPaths>
 #include <QtTest>
+#include <algorithm>
 
 namespace
 {
@@ -76,6 +78,41 @@ class TestPackage : public QObject
             QVERIFY2(
                 Listed.contains(W.section(' ', 0, 0) + " root/root ./usr/" + W.section(' ', 1)),
                 qPrintable(W));
+    }
+
+    // lintian finds nothing to report: no error, no warning (notes and
+    // hints are not counted). Skipped where lintian is not installed.
+    void lintianClean()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
+            QSKIP("lintian is not installed (tools/deps.sh installs it)");
+        int Code = -1;
+        const QString Report =
+            Run(QStringLiteral("lintian"), {"--fail-on", "error,warning", "--no-tag-display-limit",
+                                            Deb},
+                &Code, 280000);
+        QVERIFY2(Code == 0, qPrintable(Report));
+        const QStringList Lines = Report.split('\n', Qt::SkipEmptyParts);
+        for (const QString &Line : Lines)
+            QVERIFY2(!Line.startsWith("E:") && !Line.startsWith("W:"), qPrintable(Line));
+    }
+
+    // The copyright file in the machine-readable format, the changelog
+    // compressed, the description's lines short enough.
+    void documentation()
+    {
+        QStringList Listed = Run(QStringLiteral("dpkg-deb"), {"--contents", Deb}).split('\n');
+        for (const char *File : {"./usr/share/doc/lumentor/copyright",
+                                 "./usr/share/doc/lumentor/changelog.gz"})
+            QVERIFY2(std::any_of(Listed.begin(), Listed.end(),
+                                 [File](const QString &L) { return L.endsWith(File); }),
+                     File);
+        const QString Description = Run(QStringLiteral("dpkg-deb"), {"--field", Deb, "Description"});
+        for (const QString &Line : Description.split('\n'))
+            QVERIFY2(Line.size() <= 80, qPrintable(Line));
+        QVERIFY(Description.split('\n').size() > 3);
+        const QString Maintainer = Run(QStringLiteral("dpkg-deb"), {"--field", Deb, "Maintainer"});
+        QVERIFY2(!Maintainer.contains(QStringLiteral("example.org")), qPrintable(Maintainer));
     }
 
     // The unpacked lumentor-cli reads the example in its own share folder as

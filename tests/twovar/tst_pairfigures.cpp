@@ -72,6 +72,28 @@ class TstPairFigures : public QObject
         QVERIFY(Close(double(F.Intercept), Intercept));
     }
 
+    // The slope of a huge x is small but not 0, and the line passes
+    // through both points; the worked example gives the same figures
+    // however far it is scaled.
+    void hugeFigures()
+    {
+        auto L = Pair("0 1e2467", "0 5");
+        tPairFigures F = PairFiguresOf(PairSumsOf(*L, 0, 1));
+        QVERIFY(F.SlopeDefined && F.InterceptDefined && F.CovarianceDefined && F.rDefined);
+        QVERIFY(std::fabs(F.Slope * 1e2467L - 5) < 1e-15L);
+        QVERIFY(std::fabs(F.Intercept) < 1e-15L);
+        QVERIFY(std::fabs(F.r - 1) < 1e-15L);
+        for (const char *Exp : {"e-4000", "e-100", "", "e100", "e4000"}) {
+            auto S = Pair(QString("1%1 2%1 2%1").arg(Exp), QString("5%1 5%1 6%1").arg(Exp));
+            F = PairFiguresOf(PairSumsOf(*S, 0, 1));
+            const Extended Unit = std::pow(10.0L, QString(Exp).mid(1).toInt());
+            QVERIFY2(std::fabs(F.Slope - 0.5L) < 1e-15L, Exp);
+            QVERIFY2(std::fabs(F.Intercept / Unit - 4.5L) < 1e-15L, Exp);
+            QVERIFY2(std::fabs(F.r - 0.5L) < 1e-15L, Exp);
+            QCOMPARE(F.CovarianceDefined, QString(Exp) != "e4000");
+        }
+    }
+
     // The copy texts, "|" between lines: the key figures as size |
     // covariance | r | regression line and its figures | chi-square, the
     // cross table after its title. A faulty pair is refused and leaves the
@@ -103,6 +125,18 @@ class TstPairFigures : public QObject
         Row("grouped, a value outside", "1 12 25 3", "2 2 2 15", 1, "grouped",
             "\t 0 - 10\t 10 - 20\tHyppighed| 0 - 10\t1\t1\t2| 10 - 20\t1\t0\t1|"
             "Hyppighed\t2\t1\t3");
+        // Huge values: scaled before squaring, so r and the line are right;
+        // a figure that is itself too large for a number is undefined.
+        Row("huge values", "0 1e3000", "0 1e3000", 0, "keys",
+            "2 x 2|(udefineret)|1,00|Y = aX + b , hvor|a =\t1,00|b =\t0,00|2,00");
+        Row("one huge column", "0 1e2467", "0 5", 0, "keys",
+            "2 x 2|1,25E2467|1,00|Y = aX + b , hvor|a =\t0,00|b =\t0,00|2,00");
+        Row("the ends of the range", "-1.1e4932 1.1e4932 0", "1 3 2", 0, "keys",
+            "3 x 3|7,33333333333333333E4931|1,00|Y = aX + b , hvor|a =\t0,00|b =\t2,00|6,00");
+        Row("a slope too large", "0 1e-3000", "0 1e3000", 0, "keys",
+            "2 x 2|0,25|1,00|Y = aX + b , hvor|a =\t(udefineret)|b =\t(udefineret)|2,00");
+        Row("tiny values", "1e-3000 2e-3000 3e-3000", "2e-3000 4e-3000 6e-3000", 0, "keys",
+            "3 x 3|0,00|1,00|Y = aX + b , hvor|a =\t2,00|b =\t0,00|6,00");
         Row("one longer", "1 2 3", "4 5 6 7", 0, "keys", "");
         Row("gap in the middle", "1 _ 3", "4 5 6", 0, "cross", "");
         Row("text cell", "1 x 3", "4 5 6", 0, "keys", "");

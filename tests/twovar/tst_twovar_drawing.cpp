@@ -164,6 +164,58 @@ class TstTwoVarDrawing : public QObject
         QCOMPARE(Bars(Img, qRgb(0, 128, 0)).size(), 4);
     }
 
+    // The legend's places of series that are not there: grey boxes in the
+    // pane, left out on paper.
+    void legendPlaces()
+    {
+        auto L = Pair("3 1 4", "1 5 9");
+        tDescriptor &D = Recomputed(*L);
+        for (const bool Paper : {false, true}) {
+            const tDrawContext C = Paper ? tDrawContext::Printer(500, 400, 96, 96)
+                                         : tDrawContext(500, 400);
+            const QImage Img = testdraw::Drawn(
+                500, 400, [&](QPainter &P) { DrawDataCurve(P, C, *L, D, 74); });
+            // The legend's rows: from half a text height (and the margin on
+            // paper) down by two rows of one and a half text heights.
+            const int h = QFontMetrics(testdraw::PaneFont()).height(), hh = (h + 1) / 2;
+            const int Top = hh + (Paper ? 48 : 0);
+            const QRgb Face = C.ButtonFace.rgb();
+            int Grey = 0;
+            for (int Y = Top; Y < Top + 3 * h; ++Y)
+                for (int X = 0; X < Img.width(); ++X)
+                    Grey += Img.pixel(X, Y) == Face;
+            QVERIFY2((Grey > 0) == !Paper, qPrintable(QString::number(Grey)));
+        }
+    }
+
+    // Markers keep their size in millimetres on paper: at 300 and at 1200
+    // dots per inch a point (and a point of two lines) is as wide as its 5
+    // (7) screen pixels at 96 per inch, to a printer pixel.
+    void markersOnPaper_data()
+    {
+        QTest::addColumn<int>("Ppi");
+        QTest::newRow("300 dpi") << 300;
+        QTest::newRow("1200 dpi") << 1200;
+    }
+    void markersOnPaper()
+    {
+        QFETCH(int, Ppi);
+        auto L = Pair("1 2 2 4", "3 5 5 9");
+        tDescriptor &D = Recomputed(*L);
+        const int Side = Ppi * 8; // an 8-inch page
+        tPointHitList Hits;
+        QImage Probe(1, 1, QImage::Format_RGB32);
+        QPainter P(&Probe);
+        DrawScatter(P, tDrawContext::Printer(Side, Side, Ppi, 96), *L, D, false, &Hits);
+        QCOMPARE(Hits.size(), 4);
+        for (const tPointHit &H : Hits) {
+            const double ScreenMm = (H.Count > 1 ? 7 : 5) * 25.4 / 96;
+            QVERIFY2(std::fabs(H.Rect.width() * 25.4 / Ppi - ScreenMm) <= 25.4 / Ppi,
+                     qPrintable(QString::number(H.Rect.width())));
+            QCOMPARE(H.Rect.height(), H.Rect.width());
+        }
+    }
+
     // On a page the cross table stops at the page's edge and says where
     // the next page goes on; the pages together hold every cell once.
     void crossTablePaging()
