@@ -1,6 +1,7 @@
 // The description panes: which kinds are offered, the pane partners and
 // buttons, the panes while cells are typed, the range of the longer drawings,
 // and the picking that links a table or cross table with its graph.
+#include "../describe/support_drawing.h"
 #include "sheet_text.h"
 #include "support_host.h"
 
