@@ -66,7 +66,9 @@ QString KindPrintTitle(int Kind)
                                          "Krydstabel",
                                          "Krydsdiagram",
                                          "Boksplot",
-                                         "Histogram"};
+                                         "Histogram",
+                                         "Regression",
+                                         "Residualplot"};
     if (Kind < 0 || Kind >= int(std::size(Titles)))
         return QString();
     return QString::fromUtf8(Titles[Kind]);
