@@ -245,7 +245,7 @@ class TstPanes : public QObject
                 S << QString::number(K);
         QCOMPARE(S.join(' '), allowed);
         QVERIFY(KindAvailable(L, Type, bkIngen));
-        QVERIFY(!KindAvailable(L, Type, KindCount + 1));
+        QVERIFY(!KindAvailable(L, Type, LastKind + 1));
     }
 
     // Scripts: "A*5" fills column A with 1..5, "B=3" as the sheet text does,
