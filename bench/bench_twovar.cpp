@@ -1,7 +1,8 @@
 // Speed of the two-variable descriptions on large data: the cross table of
 // 1 000 000 lines counted as a pane paint counts it, the scatter diagram of
-// 100 000 points drawn into a pane with its marker list, and the pair key
-// figures of 1 000 000 lines.
+// 100 000 points drawn into a pane with its marker list, the pair key
+// figures of 1 000 000 lines, and the three regression models of 1 000 000
+// pairs as one repaint computes them.
 #include "TwoVar.h"
 
 #include <QFont>
@@ -93,6 +94,22 @@ void BM_PairKeyFigures(benchmark::State &State)
     }
 }
 BENCHMARK(BM_PairKeyFigures)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The linear, exponential and power models together (one pass over the
+// pairs); nearly every x and y is positive, so that each model takes
+// nearly every pair and its logarithms.
+void BM_RegressionModels(benchmark::State &State)
+{
+    tPairFixture F(int(State.range(0)), 0, true);
+    for (auto _ : State) {
+        const tRegressionModels R = RegressionModelsOf(*F.Lumen, 0, 1);
+        benchmark::DoNotOptimize(R.Fit[2].r2);
+    }
+    const tRegressionModels R = RegressionModelsOf(*F.Lumen, 0, 1);
+    if (R.Fit[rmPotens].n < State.range(0) * 99 / 100 || !R.Fit[rmPotens].Defined)
+        State.SkipWithError("nearly every pair in every model expected");
+}
+BENCHMARK(BM_RegressionModels)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // The copy text as a whole, chi-square included (1000 x 1000 categories).
 void BM_PairKeyFiguresText(benchmark::State &State)

@@ -1,10 +1,11 @@
 // lumentor-cli describe FILE.lmt SERIES --table|--keys: the text that "copy
 // table" or "copy key figures" puts on the clipboard for that description;
-// with two columns --crosstable|--pairkeys, the copy texts of the cross
-// table and of the pair's key figures; --boxplot the box plot's text copy,
-// --histogram the histogram's bars; --chitest the copy text of the
-// chi-square test (two columns, or one or two frequency columns);
-// --normalplot the points of the normal probability plot.
+// with two columns --crosstable|--pairkeys|--regression, the copy texts of
+// the cross table, of the pair's key figures and of the regression models;
+// --boxplot the box plot's text copy, --histogram the histogram's bars;
+// --chitest the copy text of the chi-square test (two columns, or one or
+// two frequency columns); --normalplot the points of the normal
+// probability plot.
 #include "Command.h"
 #include "Series.h"
 #include "ShapeFigures.h"
@@ -16,9 +17,12 @@
 namespace
 {
 
+enum tPairText { ptCross, ptKeys, ptRegression };
+
 // The two columns' descriptions: refused as the kind list refuses them.
-int DescribePair(const QStringList &Args, bool Cross)
+int DescribePair(const QStringList &Args, tPairText What)
 {
+    const bool Cross = What == ptCross;
     std::unique_ptr<tLumen> Lumen;
     QString Error;
     int Rc = 1;
@@ -39,6 +43,10 @@ int DescribePair(const QStringList &Args, bool Cross)
         Err() << "Begge kolonner skal være grupperede, eller ingen af dem\n";
         return 1;
     }
+    if (What == ptRegression && L.IsGrouped(L.SelCol(0))) {
+        Err() << "Regression kræver ugrupperede kolonner\n";
+        return 1;
+    }
     if (MarkedPairFaulty(L)) {
         Err() << "Fejl i data-par\n";
         return 1;
@@ -47,7 +55,9 @@ int DescribePair(const QStringList &Args, bool Cross)
         Err() << "Krydstabel (max. 100 x 100)\n";
         return 1;
     }
-    if (!Cross)
+    if (What == ptRegression)
+        Out() << RegressionText(L, D);
+    else if (!Cross)
         Out() << PairKeyFiguresText(L, D);
     else
         Out() << (D.IsGrouped() ? GroupedCrossTableText(L, D) : CrossTableText(L, D));
@@ -153,10 +163,11 @@ int Describe(const QStringList &Args)
     const bool PairKeys = Args.contains(QLatin1String("--pairkeys"));
     const bool Box = Args.contains(QLatin1String("--boxplot"));
     const bool Histogram = Args.contains(QLatin1String("--histogram"));
+    const bool Models = Args.contains(QLatin1String("--regression"));
     const bool Chi = Args.contains(QLatin1String("--chitest"));
     const bool Normal = Args.contains(QLatin1String("--normalplot"));
     if (int(Table) + int(Keys) + int(Cross) + int(PairKeys) + int(Box) + int(Histogram) +
-            int(Chi) + int(Normal) !=
+            int(Models) + int(Chi) + int(Normal) !=
         1) {
         return UsageError("describe");
     }
@@ -164,8 +175,8 @@ int Describe(const QStringList &Args)
         return DescribeChiTest(Args);
     if (Normal)
         return DescribeNormalPlot(Args);
-    if (Cross || PairKeys)
-        return DescribePair(Args, Cross);
+    if (Cross || PairKeys || Models)
+        return DescribePair(Args, Cross ? ptCross : Models ? ptRegression : ptKeys);
     if (Box || Histogram)
         return DescribeShape(Args, Box ? bkBoksplot : bkHistogram);
     std::unique_ptr<tLumen> Lumen;

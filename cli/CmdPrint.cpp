@@ -91,12 +91,15 @@ tPagedDrawing KindPages(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind
     case bkDatapinde:
     case bkDatakurve:
         return DataSticksPages(L, D, LineNameWidth, Kind == bkDatakurve);
+    case bkChiTest:
+        return ChiTestPages(L, D, LineNameWidth, DataType);
     default:
         return TablePages(D, D.IsGrouped());
     }
 }
 
-int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const QString &Name,
+int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, int Model,
+              const QString &Name,
               const QString &OutName, bool Landscape)
 {
     std::unique_ptr<tLumen> Lumen;
@@ -115,7 +118,7 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const
 
     tDescriptionPrint Job;
     Job.Title = PageTitle(KindPrintTitle(Kind), Name);
-    Job.Font = PrinterFont(PaneFont(), Kind == bkMaerketal ? 12 : 10);
+    Job.Font = PrinterFont(PaneFont(), Kind == bkMaerketal || Kind == bkRegression ? 12 : 10);
     Job.ScreenPpi = ScreenPpi;
 
     QSaveFile Out(OutName);
@@ -138,8 +141,9 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const
                 PrintPages(P, Writer, Job, KindPages(L, D, Kind));
             else
                 PrintOnePage(P, Writer, Job,
-                             [&L, &D, Kind, Regression](QPainter &Q, const tDrawContext &C) {
-                                 DrawKind(Q, C, L, D, Kind, Regression);
+                             [&L, &D, Kind, Regression, Model](QPainter &Q,
+                                                               const tDrawContext &C) {
+                                 DrawKind(Q, C, L, D, Kind, Regression, Model);
                              });
             P.end();
         }
@@ -154,10 +158,14 @@ int PrintKind(const QStringList &Rest, TBeskrivKind Kind, bool Regression, const
 
 int Print(const QStringList &Args)
 {
-    QString KindText, Name, OutName;
+    QString KindText, Name, OutName, ModelText;
     bool Data = false, Regression = false, Landscape = false;
     QStringList Rest;
-    if (!SplitOptions(Args, {{"--kind", &KindText}, {"--name", &Name}, {"-o", &OutName}},
+    if (!SplitOptions(Args,
+                      {{"--kind", &KindText},
+                       {"--name", &Name},
+                       {"--model", &ModelText},
+                       {"-o", &OutName}},
                       {{"--data", &Data}, {"--regression", &Regression}, {"--landscape", &Landscape}},
                       Rest))
         return 2;
@@ -167,8 +175,13 @@ int Print(const QStringList &Args)
         return UsageError("print");
     if (Regression && (Data || !TakesRegression(Kind)))
         return RegressionRefused();
+    int Model = 0;
+    if (!Data && !ReadModelOption(ModelText, Kind, Regression, Model))
+        return 2;
+    if (Data && !ModelText.isNull())
+        return UsageError("print");
     return Data ? PrintData(Rest, Name, OutName, Landscape)
-                : PrintKind(Rest, Kind, Regression, Name, OutName, Landscape);
+                : PrintKind(Rest, Kind, Regression, Model, Name, OutName, Landscape);
 }
 
 CommandRegistrar R("print", &Print);

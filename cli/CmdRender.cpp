@@ -29,6 +29,8 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
     const bool Grouped = D.IsGrouped();
     if (Kind == bkMaerketal && IsTwoVariableKind(L, Kind))
         return PairKeyFiguresPaneSize(P);
+    if (Kind == bkRegression)
+        return RegressionPaneSize(P, L, D);
     switch (Kind) {
     case bkDatapinde:
     case bkDatakurve:
@@ -56,10 +58,14 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
 
 int Render(const QStringList &Args)
 {
-    QString KindText, SizeText, OutName;
+    QString KindText, SizeText, OutName, ModelText;
     QStringList Rest;
     bool Regression = false;
-    if (!SplitOptions(Args, {{"--kind", &KindText}, {"--size", &SizeText}, {"-o", &OutName}},
+    if (!SplitOptions(Args,
+                      {{"--kind", &KindText},
+                       {"--size", &SizeText},
+                       {"--model", &ModelText},
+                       {"-o", &OutName}},
                       {{"--regression", &Regression}}, Rest))
         return 2;
     const TBeskrivKind Kind = ParseKindName(KindText);
@@ -68,6 +74,9 @@ int Render(const QStringList &Args)
     }
     if (Regression && !TakesRegression(Kind))
         return RegressionRefused();
+    int Model = 0;
+    if (!ReadModelOption(ModelText, Kind, Regression, Model))
+        return 2;
     QSize Size;
     if (!SizeText.isEmpty()) {
         static const QRegularExpression Re(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
@@ -134,7 +143,7 @@ int Render(const QStringList &Args)
         P.setFont(PaneFont());
         P.setBrush(Qt::white);
         P.setPen(QPen(Qt::black, 1));
-        DrawKind(P, C, *Lumen, D, Kind, Regression);
+        DrawKind(P, C, *Lumen, D, Kind, Regression, Model);
     }
     if (!Image.save(OutName, "PNG")) {
         Err() << "Kunne ikke gemme billedet\n";

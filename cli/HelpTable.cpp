@@ -16,8 +16,8 @@
 const char *const SeriesHelp =
     "SERIE er --col A, --line N, --hyp N eller --grup N. Samme slags kan gentages (fx --col A "
     "--col C) for de beskrivelser, der bruger flere serier: datapinde og datakurve (op til seks), "
-    "krydstabel, krydsdiagram, maerketal og chitest for to variable (præcis to --col); chitest "
-    "også for en eller to --hyp.";
+    "krydstabel, krydsdiagram, regression, residualplot, maerketal og chitest for to variable "
+    "(præcis to --col); chitest også for en eller to --hyp.";
 
 const char *const KindHelp =
     "SLAGS er en af " LUMEN_KIND_USAGE ". Den grupperede form tegnes, når serien er grupperet.";
@@ -37,7 +37,7 @@ const std::vector<tCommandHelp> &CommandHelps()
          {}},
         {"describe",
          {"describe FIL.lmt SERIE --table|--keys|--boxplot|--histogram|--normalplot",
-          "describe FIL.lmt --col A --col B --crosstable|--pairkeys|--chitest",
+          "describe FIL.lmt --col A --col B --crosstable|--pairkeys|--regression|--chitest",
           "describe FIL.lmt --hyp N [--hyp M] --chitest"},
          "Skriver den tekst, som \"Kopiér til klippebord\" lægger på klippebordet for én "
          "beskrivelse, med CR LF efter hver linje.",
@@ -48,6 +48,9 @@ const std::vector<tCommandHelp> &CommandHelps()
                            "kolonner er grupperede."},
           {"--pairkeys", "De to kolonners fælles mærketal (kovarians, korrelation og "
                          "regressionslinje)."},
+          {"--regression", "De tre regressionsmodeller (\"Regression\"): lineær y = a·x + b, "
+                           "eksponentiel y = b·a^x og potens y = b·x^a, hver med ligning, a, b, "
+                           "r² og antal par; udeladte par (y ≤ 0, x ≤ 0) tælles."},
           {"--boxplot", "Boksplottets fem tal (\"Boksplot\"): for hver serie (op til seks --col "
                         "eller én --line) navnet med mindsteværdi, kvartiler, median og "
                         "størsteværdi."},
@@ -82,7 +85,8 @@ const std::vector<tCommandHelp> &CommandHelps()
          "teksten som editoren viser den og den gemte værdi (et tal med op til 15 cifre).",
          {}},
         {"print",
-         {"print FIL.lmt SERIE --kind SLAGS [--regression] [--name NAVN] [--landscape] -o UD.pdf",
+         {"print FIL.lmt SERIE --kind SLAGS [--regression] [--model MODEL] [--name NAVN] "
+          "[--landscape] -o UD.pdf",
           "print FIL.lmt --data [--name NAVN] [--landscape] -o UD.pdf"},
          "Udskriver én beskrivelse eller hele datasættet til en PDF-fil, som editorernes "
          "\"Udskriv\" udskriver den: A4, margener på 10 mm, samme skrift, layout og antal sider. "
@@ -90,19 +94,28 @@ const std::vector<tCommandHelp> &CommandHelps()
          "fejlbeskeden, og status er 1.",
          {LUMEN_SERIES_OPTIONS,
           {"--kind SLAGS", "Beskrivelsen, der udskrives."},
-          {"--regression", "Krydsdiagrammet med regressionslinjen (kun med --kind krydsdiagram)."},
+          {"--regression", "Krydsdiagrammet med regressionslinjen (kun med --kind krydsdiagram, "
+                           "regression eller residualplot)."},
+          {"--model MODEL", "Regressionsmodellen: lineaer (standard), eksponentiel eller potens; "
+                            "krydsdiagrammets kurve (med --regression) og residualplottets "
+                            "model."},
           {"--data", "Hele datasættet som gitter (i stedet for SERIE og --kind)."},
           {"--name NAVN", "Navnet i sidetitlen (\"Tabel - NAVN\"), som i \"Navn på "
                           "udskriften\"."},
           {"--landscape", "Liggende sider (fx til en bred krydstabel)."},
           {"-o UD.pdf", "PDF-filen, der skrives; går det galt, er den som før."}}},
         {"render",
-         {"render FIL.lmt SERIE --kind SLAGS [--regression] [--size BxH] -o UD.png"},
+         {"render FIL.lmt SERIE --kind SLAGS [--regression] [--model MODEL] [--size BxH] -o "
+          "UD.png"},
          "Tegner én beskrivelse i et PNG-billede, som kopiering til klippebordet tegner den. "
          "Intet tegnet skæres af: datapinde og datakurve får den højde, deres rækker skal bruge.",
          {LUMEN_SERIES_OPTIONS,
           {"--kind SLAGS", "Beskrivelsen, der tegnes."},
-          {"--regression", "Krydsdiagrammet med regressionslinjen (kun med --kind krydsdiagram)."},
+          {"--regression", "Krydsdiagrammet med regressionslinjen (kun med --kind krydsdiagram, "
+                           "regression eller residualplot)."},
+          {"--model MODEL", "Regressionsmodellen: lineaer (standard), eksponentiel eller potens; "
+                            "krydsdiagrammets kurve (med --regression) og residualplottets "
+                            "model."},
           {"--size BxH", "Billedets bredde og højde i punkter (1 til 20000 hver)."},
           {"-o UD.png", "Billedfilen, der skrives."}}},
     };

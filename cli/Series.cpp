@@ -3,6 +3,7 @@
 #include "TwoVar.h"
 
 #include "CellText.h"
+#include "Command.h"
 #include "DrawKind.h"
 #include "Printing.h"
 #include "ShapeFigures.h"
@@ -145,6 +146,8 @@ const tKindName KindNames[] = {
     {"krydsdiagram", bkKrydsdiagram},
     {"boksplot", bkBoksplot},
     {"histogram", bkHistogram},
+    {"regression", bkRegression},
+    {"residualplot", bkResidualplot},
     {"chitest", bkChiTest},
     {"normalfordelingsplot", bkNormalplot},
 };
@@ -160,12 +163,13 @@ TBeskrivKind ParseKindName(const QString &Text)
 
 bool TakesRegression(TBeskrivKind Kind)
 {
-    return Kind == bkKrydsdiagram;
+    return Kind == bkKrydsdiagram || Kind == bkRegression || Kind == bkResidualplot;
 }
 
 int RegressionRefused()
 {
-    Err() << "--regression kan kun bruges med --kind krydsdiagram\n";
+    Err() << "--regression kan kun bruges med --kind krydsdiagram, regression eller "
+             "residualplot\n";
     return 2;
 }
 
@@ -214,7 +218,8 @@ QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Ki
     }
     if (!IsTwoVariableKind(L, Kind))
         return SeriesKindError(D, Kind);
-    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal;
+    const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram || Kind == bkMaerketal ||
+                          Kind == bkRegression || Kind == bkResidualplot;
     return PairKind && MarkedPairFaulty(L) ? QStringLiteral("Fejl i data-par") : QString();
 }
 
@@ -229,11 +234,12 @@ void DrawSeriesKind(QPainter &P, const tDrawContext &C, tDescriptor &D, TBeskriv
 }
 
 void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
-              TBeskrivKind Kind, bool Regression)
+              TBeskrivKind Kind, bool Regression, int Model)
 {
     tTwoVarOptions O;
     O.LineNameWidth = LineNameWidth;
     O.Regression = Regression;
+    O.Model = Model;
     if (DrawTwoVariableKind(P, C, L, D, Kind, O))
         return;
     // Goodness of fit of frequency columns.
@@ -242,6 +248,26 @@ void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &
         return;
     }
     DrawSeriesKind(P, C, D, Kind);
+}
+
+bool ReadModelOption(const QString &Name, TBeskrivKind Kind, bool Regression, int &Model)
+{
+    Model = rmLineaer;
+    if (Name.isNull())
+        return true;
+    Model = ModelOfCommandName(Name);
+    if (Model < 0) {
+        Err() << "Ukendt model: " << Name << " (lineaer, eksponentiel eller potens)\n";
+        return false;
+    }
+    const bool Used = Kind == bkRegression || Kind == bkResidualplot ||
+                      (Kind == bkKrydsdiagram && Regression);
+    if (!Used) {
+        Err() << "--model bruges med --kind regression, --kind residualplot eller "
+                 "--kind krydsdiagram --regression\n";
+        return false;
+    }
+    return true;
 }
 
 QString ShapeRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
@@ -287,12 +313,14 @@ QString PairRefusal(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D)
         return QString();
     case bkKrydstabel:
     case bkKrydsdiagram:
+    case bkRegression:
+    case bkResidualplot:
         if (Cols != 2)
             return QStringLiteral("Angiv to kolonner med --col");
         if (D.ListCount(1) == 0)
             return QStringLiteral("Serien indeholder ingen tal");
-        if (Kind == bkKrydsdiagram && (FirstGrouped || L.IsGrouped(L.SelCol(1))))
-            return QStringLiteral("Krydsdiagram kræver ugrupperede kolonner");
+        if (Kind != bkKrydstabel && (FirstGrouped || L.IsGrouped(L.SelCol(1))))
+            return KindPrintTitle(Kind) + QStringLiteral(" kræver ugrupperede kolonner");
         if (FirstGrouped != L.IsGrouped(L.SelCol(1)))
             return QStringLiteral("Begge kolonner skal være grupperede, eller ingen af dem");
         if (Kind == bkKrydstabel && (D.ListCount(0) > 100 || D.ListCount(1) > 100))

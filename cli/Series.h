@@ -33,15 +33,18 @@ constexpr const char *SeriesUsage = "FIL.lmt --col A|--line N|--hyp N|--grup N";
 // The description kinds by their command-line names (tabel, maerketal,
 // hyppighedsgraf, frekvensgraf, sumfrekvensgraf, cirkeldiagram, histogram,
 // normalfordelingsplot, and those of several columns: datapinde, datakurve,
-// krydstabel, krydsdiagram, boksplot; chitest of two columns or of one or
-// two frequency columns); bkIngen for any other text.
+// krydstabel, krydsdiagram, boksplot, regression, residualplot; chitest of
+// two columns or of one or two frequency columns); bkIngen for any other
+// text.
 TBeskrivKind ParseKindName(const QString &Text);
 #define LUMEN_KIND_USAGE                                                                           \
     "tabel|maerketal|hyppighedsgraf|frekvensgraf|sumfrekvensgraf|cirkeldiagram|datapinde|"         \
-    "datakurve|krydstabel|krydsdiagram|boksplot|histogram|chitest|normalfordelingsplot"
+    "datakurve|krydstabel|krydsdiagram|boksplot|histogram|regression|residualplot|chitest|"       \
+    "normalfordelingsplot"
 constexpr const char *KindUsage = LUMEN_KIND_USAGE;
 
-// The kinds --regression means something to (the scatter diagram's line);
+// The kinds --regression means something to (the scatter diagram's line,
+// and the regression kinds, which take it as the scatter diagram does);
 // with any other kind the option is a usage error.
 bool TakesRegression(TBeskrivKind Kind);
 // Writes the usage error of --regression with another kind to standard
@@ -72,10 +75,17 @@ QString DescriptionNotice(const tLumen &L, const tDescriptor &D, TBeskrivKind Ki
 
 // Draws Kind of the series marked in L: the kinds of several columns (and
 // the key figures of two columns) through the two-variable layer, with the
-// scatter diagram's regression line when Regression is set, every other
-// kind as DrawSeriesKind does.
+// scatter diagram's regression line (or curve of Model, a
+// tRegressionModel) when Regression is set and the residual plot of Model,
+// every other kind as DrawSeriesKind does.
 void DrawKind(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
-              TBeskrivKind Kind, bool Regression);
+              TBeskrivKind Kind, bool Regression, int Model = 0);
+
+// The "--model NAVN" option of render and print: false, with the message on
+// standard error, for an unknown name or a kind without a model (exit 2).
+// Model is 0 (lineaer) when the option is not given.
+#define LUMEN_MODEL_USAGE "[--model lineaer|eksponentiel|potens]"
+bool ReadModelOption(const QString &Name, TBeskrivKind Kind, bool Regression, int &Model);
 
 // The box plot's and the histogram's limits on the marks; an empty text when
 // the marks allow Kind (faulty classes are SeriesKindError's).

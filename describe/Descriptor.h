@@ -31,6 +31,8 @@ enum TBeskrivKind : uint8_t {
     bkKrydsdiagram = 10,
     bkBoksplot = 11,
     bkHistogram = 12,
+    bkRegression = 13,
+    bkResidualplot = 14,
     bkChiTest = 15,    // "χ²-test": independence, or goodness of fit
     bkNormalplot = 16, // "Normalfordelingsplot"
 };

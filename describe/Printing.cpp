@@ -66,7 +66,9 @@ QString KindPrintTitle(int Kind)
                                          "Krydstabel",
                                          "Krydsdiagram",
                                          "Boksplot",
-                                         "Histogram"};
+                                         "Histogram",
+                                         "Regression",
+                                         "Residualplot"};
     if (Kind < 0 || Kind >= int(std::size(Titles)))
         return QString();
     return QString::fromUtf8(Titles[Kind]);
@@ -162,7 +164,8 @@ int PrintPages(QPainter &P, QPagedPaintDevice &Device, const tDescriptionPrint &
 
 bool PrintsOnSeveralPages(int Kind)
 {
-    return Kind == bkTabel || Kind == bkKrydstabel || Kind == bkDatapinde || Kind == bkDatakurve;
+    return Kind == bkTabel || Kind == bkKrydstabel || Kind == bkDatapinde || Kind == bkDatakurve ||
+           Kind == bkChiTest;
 }
 
 tPagedDrawing TablePages(const tDescriptor &D, bool Grouped)

@@ -4,6 +4,8 @@
 #include "GridView.h"
 
 #include <QAbstractItemView>
+#include <QActionGroup>
+#include <QMenu>
 #include <QStyle>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace
 {
@@ -185,12 +188,42 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     RegresButton->setToolTip(QStringLiteral("Regressionslinje"));
     RegresButton->hide();
 
+    // The model menu: the arrow beside the regression toggle, and the
+    // button of its own that the residual plot shows.
+    ModelMenu = new QMenu(this);
+    ModelMenu->setObjectName(QStringLiteral("Model") + N + QStringLiteral("Menu"));
+    ModelGroup = new QActionGroup(ModelMenu);
+    ModelGroup->setExclusive(true);
+    const char *const ModelNames[] = {"Lineær", "Eksponentiel", "Potens"};
+    for (int M = 0; M < 3; ++M) {
+        QAction *A = ModelMenu->addAction(QString::fromUtf8(ModelNames[M]));
+        A->setCheckable(true);
+        A->setChecked(M == 0);
+        A->setData(M);
+        ModelGroup->addAction(A);
+        connect(A, &QAction::triggered, this, [this, M] { PaneOwner->PaneModelChosen(this, M); });
+    }
+    RegresButton->setMenu(ModelMenu);
+    RegresButton->setPopupMode(QToolButton::MenuButtonPopup);
+    RegresButton->setFixedSize(39, 27);
+    ModelButton = new QToolButton(Strip);
+    ModelButton->setObjectName(QStringLiteral("Model") + N + QStringLiteral("Speed"));
+    ModelButton->setFixedSize(39, 27);
+    ModelButton->setIcon(ToolGlyph(QStringLiteral("RegresSpeed")));
+    ModelButton->setIconSize(QSize(22, 22));
+    ModelButton->setAutoRaise(true);
+    ModelButton->setToolTip(QStringLiteral("Regressionsmodel"));
+    ModelButton->setMenu(ModelMenu);
+    ModelButton->setPopupMode(QToolButton::InstantPopup);
+    ModelButton->hide();
+
     auto *SL = new QHBoxLayout(Strip);
     SL->setContentsMargins(3, 3, 3, 3);
     SL->setSpacing(4);
     SL->addWidget(ComboBox, 1);
     SL->addWidget(CalcButton);
     SL->addWidget(RegresButton);
+    SL->addWidget(ModelButton);
 
     ScrollBox = new QScrollArea(this);
     ScrollBox->setObjectName(QStringLiteral("Beskriv") + N + QStringLiteral("ScrollBox"));
@@ -215,6 +248,14 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     connect(CalcButton, &QToolButton::clicked, this, [this] { PaneOwner->PaneCalcClicked(this); });
     connect(RegresButton, &QToolButton::clicked, this,
             [this] { PaneOwner->PaneRegresClicked(this); });
+}
+
+void TDescriptionPane::SetModel(int Model)
+{
+    RegresModel = std::clamp(Model, 0, 2);
+    const QList<QAction *> Actions = ModelGroup->actions();
+    for (QAction *A : Actions)
+        A->setChecked(A->data().toInt() == RegresModel);
 }
 
 void TDescriptionPane::AppendKindItem(int Kind, const QString &Text)

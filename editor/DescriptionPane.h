@@ -10,6 +10,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QActionGroup;
+class QMenu;
 class QScrollArea;
 class QToolButton;
 class TDescriptionPane;
@@ -31,6 +33,8 @@ class TPaneOwner
     virtual void PaneMouseRelease(TDescriptionPane *Pane, QPoint Pos) = 0;
     virtual void PaneCalcClicked(TDescriptionPane *Pane) = 0;
     virtual void PaneRegresClicked(TDescriptionPane *Pane) = 0;
+    // A regression model was chosen in the pane's model menu.
+    virtual void PaneModelChosen(TDescriptionPane *Pane, int Model) = 0;
 };
 
 // Draws the items of a kind list: icon, text, and the part from "(" on at a
@@ -92,7 +96,11 @@ class TDescriptionPane : public QWidget
 
     TKindComboBox *ComboBox;
     QToolButton *CalcButton;
+    // The regression toggle; its menu part chooses the model.
     QToolButton *RegresButton;
+    // The model menu alone, for the residual plot.
+    QToolButton *ModelButton;
+    QMenu *ModelMenu;
     QScrollArea *ScrollBox;
     TPanePaintBox *PaintBox;
 
@@ -100,6 +108,11 @@ class TDescriptionPane : public QWidget
     void SetRange(const QSize &Range);
     QSize Range() const { return ScrollRange; }
     void Repaint();
+
+    // The regression model of the pane (a tRegressionModel), ticked in the
+    // model menu.
+    int Model() const { return RegresModel; }
+    void SetModel(int Model);
 
     // Item Index shows kind IconRow(Index) + 1.
     int IconRow(int Index) const
@@ -125,4 +138,6 @@ class TDescriptionPane : public QWidget
     QVector<int> ItemKinds; // the kind of each item
     bool TabColumn;
     QSize ScrollRange;
+    int RegresModel = 0;
+    QActionGroup *ModelGroup;
 };

@@ -4,6 +4,7 @@
 #include "Describe.h"
 #include "EditorGlyphs.h"
 #include "PaneKinds.h"
+#include "RegressionDraw.h"
 #include "TwoVar.h"
 
 #include <QButtonGroup>
@@ -422,6 +423,8 @@ void TEditorFrame::UpdatePaneButtons()
             P->RegresButton->hide();
             P->RegresButton->setChecked(false);
         }
+        // The residual plot has no line to toggle, only its model to choose.
+        P->ModelButton->setVisible(Kind == bkResidualplot);
     }
 }
 
@@ -473,6 +476,12 @@ QSize TEditorFrame::PaneRange(int Kind)
     case bkFrekvensgraf:
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
+    case bkResidualplot:
+        R = QSize(200, 150);
+        break;
+    case bkRegression:
+        R = RegressionPaneSize(P, Lumen(), D);
+        break;
     case bkNormalplot:
         R = QSize(200, 150);
         break;
@@ -588,6 +597,29 @@ bool TEditorFrame::RegressionLineFor(int N) const
     return OutputRegression();
 }
 
+int TEditorFrame::RegressionModelFor(int N, int Kind) const
+{
+    if (N >= 1 && N <= 4)
+        return Panes[N]->Model();
+    const tDescriptor *D = FindDescriptor(Host.Lumen());
+    const auto Shows = [D, Kind](int M) { return D != nullptr && D->GetPaneKind(M) == Kind; };
+    if (CurrentView == vwDual) {
+        // Of the two panes, the one showing Kind with its line on, else the
+        // one showing Kind.
+        for (int M : {2, 3})
+            if (Shows(M) && (Kind != bkKrydsdiagram || Panes[M]->RegresButton->isChecked()))
+                return Panes[M]->Model();
+        for (int M : {2, 3})
+            if (Shows(M))
+                return Panes[M]->Model();
+    }
+    if (CurrentView == vwSingle)
+        return Panes[4]->Model();
+    // The mixed and the data-only view: the main description's (panes 1,
+    // 3 and 4 share it).
+    return Panes[1]->Model();
+}
+
 bool TEditorFrame::PickCrossCell(QPoint At, bool PickLines)
 {
     tDescriptor &D = Descriptor();
@@ -683,6 +715,24 @@ void TEditorFrame::PaneCalcClicked(TDescriptionPane *Pane)
         Panes[3]->Repaint();
     }
     OpenCalculator(N, DescribesGrouped());
+}
+
+void TEditorFrame::PaneModelChosen(TDescriptionPane *Pane, int Model)
+{
+    const int N = Pane->Number();
+    const bool Scatter = Descriptor().GetPaneKind(N) == bkKrydsdiagram;
+    // Choosing a model on the scatter diagram shows it.
+    if (Scatter)
+        Pane->RegresButton->setChecked(true);
+    Pane->SetModel(Model);
+    if (N != 2)
+        for (int M : {1, 3, 4})
+            if (M != N) {
+                Panes[M]->SetModel(Model);
+                if (Scatter)
+                    Panes[M]->RegresButton->setChecked(true);
+            }
+    Pane->Repaint();
 }
 
 void TEditorFrame::PaneRegresClicked(TDescriptionPane *Pane)

@@ -82,6 +82,10 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // pane's toggle; for a picture (N = 0) the toggle of the view showing,
     // always in the data-only view.
     bool RegressionLineFor(int N) const;
+    // The regression model of pane N (the scatter diagram's curve, the
+    // residual plot); for a picture or page of Kind (N = 0) the model of the
+    // pane showing Kind in the view showing, else of the main description.
+    int RegressionModelFor(int N, int Kind = 0) const;
     // The markers of the scatter diagram last drawn in pane 1.
     tPointHitList PointHitList;
 
@@ -155,6 +159,7 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     void PaneMouseRelease(TDescriptionPane *Pane, QPoint Pos) override;
     void PaneCalcClicked(TDescriptionPane *Pane) override;
     void PaneRegresClicked(TDescriptionPane *Pane) override;
+    void PaneModelChosen(TDescriptionPane *Pane, int Model) override;
 
   protected:
     // Building the tool bar, left to right.

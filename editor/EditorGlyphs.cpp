@@ -316,6 +316,33 @@ void PaintKind(QPainter &P, int Row, const QRect &R)
             P.drawRect(R.left() + X[I], R.bottom() - 1 - H[I], X[I + 1] - X[I], H[I]);
         break;
     }
+    case 13: { // regression: a rising curve through points
+        P.setPen(Qt::black);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.right(), R.bottom() - 1);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.left() + 1, R.top());
+        QPainterPath Curve;
+        Curve.moveTo(R.left() + 3, R.bottom() - 3);
+        Curve.cubicTo(R.left() + 10, R.bottom() - 4, R.left() + 13, R.top() + 8, R.right() - 1,
+                      R.top() + 1);
+        P.setPen(QPen(Qt::red, 1.5));
+        P.setBrush(Qt::NoBrush);
+        P.drawPath(Curve);
+        P.setPen(Qt::NoPen);
+        P.setBrush(Qt::blue);
+        for (QPoint Pt : {QPoint(5, 13), QPoint(9, 12), QPoint(12, 9), QPoint(14, 5)})
+            P.drawEllipse(QPointF(Pt + R.topLeft()), 1.5, 1.5);
+        break;
+    }
+    case 14: // residual plot: points on both sides of the zero line
+        P.setPen(Qt::black);
+        P.drawLine(R.left() + 1, R.bottom() - 1, R.left() + 1, R.top());
+        P.setPen(QPen(Qt::black, 1));
+        P.drawLine(R.left() + 1, R.center().y(), R.right(), R.center().y());
+        P.setPen(Qt::NoPen);
+        P.setBrush(Qt::red);
+        for (QPoint Pt : {QPoint(4, 6), QPoint(7, 12), QPoint(10, 5), QPoint(13, 11), QPoint(16, 7)})
+            P.drawEllipse(QPointF(Pt + R.topLeft()), 1.5, 1.5);
+        break;
     case 15: { // chi-square test: the letter chi with its square over a small table
         P.setPen(QColor(160, 160, 160));
         P.setBrush(Qt::NoBrush);
@@ -354,7 +381,7 @@ constexpr int AllKindRows = 16;
 // Whether PaintKind draws an icon for Row.
 bool HasKindIcon(int Row)
 {
-    return (Row >= 0 && Row < 12) || Row == 14 || Row == 15;
+    return Row >= 0 && Row < 16;
 }
 
 QImage Grey(const QImage &Src)

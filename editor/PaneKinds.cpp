@@ -20,6 +20,8 @@ const char *const ObsKindTexts[KindCount] = {
     "Krydsdiagram",
     "Boksplot",
     "Histogram",
+    "Regression",
+    "Residualplot",
 };
 
 // Entries of series I as last computed (0 when nothing was computed).
@@ -71,6 +73,8 @@ bool ObsAvailable(const tLumen &L, int Kind)
     case bkKrydstabel:
         return TwoCols && N0 >= 1 && N1 >= 1 && SameGrouping && N0 <= 100 && N1 <= 100;
     case bkKrydsdiagram:
+    case bkRegression:
+    case bkResidualplot:
         return TwoCols && N0 >= 1 && N1 >= 1 && !L.IsGrouped(L.SelCol(0)) &&
                !L.IsGrouped(L.SelCol(1));
     case bkBoksplot:

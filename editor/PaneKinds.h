@@ -8,7 +8,7 @@
 
 #include <QString>
 
-constexpr int KindCount = 12;
+constexpr int KindCount = 14;
 // The kinds after the first run that every list shows in order are appended
 // to the lists (the chi-square test, the normal probability plot); no kind
 // number is above LastKind.

@@ -5,6 +5,7 @@
 #include "EditorFrame.h"
 #include "PaneKinds.h"
 #include "TwoVar.h"
+#include "TwoVarPages.h"
 
 #include <QAction>
 #include <QImage>
@@ -16,7 +17,8 @@
 
 bool CopiedAsPicture(int Kind)
 {
-    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel && Kind != bkChiTest;
+    return Kind != bkTabel && Kind != bkMaerketal && Kind != bkKrydstabel && Kind != bkChiTest &&
+           Kind != bkRegression;
 }
 
 const QVector<tOutputItem> &ObsOutputItems()
@@ -37,6 +39,9 @@ const QVector<tOutputItem> &ObsOutputItems()
         {bkKrydsdiagram, "PrintKrydsdiagram", "Krydsdiagram", "Kopierkrydsdiagram", "Krydsdiagram"},
         {bkBoksplot, "PrintBoksplot", "Boksplot", "Kopierboksplot", "Boksplot"},
         {bkHistogram, "PrintHistogram", "Histogram", "Kopierhistogram", "Histogram"},
+        {bkRegression, "PrintRegression", "Regression", "KopierRegression", "Regression"},
+        {bkResidualplot, "PrintResidualplot", "Residualplot", "KopierResidualplot",
+         "Residualplot"},
         {bkChiTest, "PrintChiTest", "χ²-test", "KopierChiTest", "χ²-test"},
         {bkNormalplot, "PrintNormalplot", "Normalfordelingsplot", "KopierNormalplot",
          "Normalfordelingsplot"},
@@ -171,6 +176,7 @@ QString TEditorFrame::OutputError(int Kind)
             return T.Error;
     }
     const bool PairKind = Kind == bkKrydstabel || Kind == bkKrydsdiagram ||
+                          Kind == bkRegression || Kind == bkResidualplot ||
                           (Kind == bkMaerketal && Lumen().SelColCount() == 2);
     if (EditorType() == dtObs && PairKind && PairsFaulty(Lumen()))
         return QStringLiteral("Fejl i data-par");
@@ -181,6 +187,8 @@ int TEditorFrame::PrintKindPages(QPainter &P, const tDrawContext &C, int Kind, i
 {
     if (Kind == bkTabel)
         return TablePages(Descriptor(), DescribesGrouped())(P, C, PageLimit);
+    if (Kind == bkChiTest)
+        return ChiTestPages(Lumen(), Descriptor(), LineNameWidth(), EditorType())(P, C, PageLimit);
     // A kind without its own paging is drawn whole inside the margins and cut
     // into page-high slices; its height is the pane's, scaled from the pane's
     // text height to the printer's.
@@ -234,6 +242,7 @@ QSize TEditorFrame::PictureSize(int Kind)
     case bkSumfrekvensgraf:
     case bkKrydsdiagram:
     case bkHistogram:
+    case bkResidualplot:
     case bkNormalplot:
         return QSize(400, 400);
     case bkBoksplot:
@@ -314,7 +323,8 @@ void TEditorFrame::PrintDescription(int Kind, const QString &Title)
         return;
     tDescriptionPrint Job;
     Job.Title = PageTitle(Title, Name);
-    Job.Font = PrinterFont(Panes[1]->PaintBox->font(), Kind == bkMaerketal ? 12 : 10);
+    Job.Font = PrinterFont(Panes[1]->PaintBox->font(),
+                           Kind == bkMaerketal || Kind == bkRegression ? 12 : 10);
     Job.ScreenPpi = logicalDpiY();
     Printer.setDocName(QStringLiteral("Lumentor - ") + Job.Title);
     QPainter P;

@@ -308,6 +308,7 @@ void TDataEdit::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN
     // Pages and pictures (pane 0) follow the regression button of the view
     // showing.
     O.Regression = PaneN == 0 ? OutputRegression() : RegressionLineFor(PaneN);
+    O.Model = RegressionModelFor(PaneN, Kind);
     // Only the panes' own drawings are remembered for picking; a page or a
     // picture leaves pane 1's markers and the scales alone.
     const bool Pane = PaneN >= 1 && PaneN <= 4 && !C.ForPrinter;

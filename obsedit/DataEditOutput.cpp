@@ -30,5 +30,7 @@ QString TDataEdit::KindText(int Kind)
         return DescribesGrouped() ? GroupedCrossTableText(L, D) : CrossTableText(L, D);
     if (Kind == bkMaerketal && L.SelColCount() == 2)
         return PairKeyFiguresText(L, D);
+    if (Kind == bkRegression)
+        return RegressionText(L, D);
     return TEditorFrame::KindText(Kind);
 }

@@ -27,11 +27,13 @@ struct tPointHit {
 using tPointHitList = QVector<tPointHit>;
 
 // Draws the diagram of D's two series into a canvas of C's size, with the
-// regression line when Regression is set. Hits (pane 1's list) is filled
-// when given; RecordScale stores the axes' scales in D for picking (a pane
-// does, a picture or page does not).
+// regression line (or the curve of Model, a tRegressionModel) and its
+// equation when Regression is set. Hits (pane 1's list) is filled when
+// given; RecordScale stores the axes' scales in D for picking (a pane does,
+// a picture or page does not).
 void DrawScatter(QPainter &P, const tDrawContext &C, const tLumen &L, tDescriptor &D,
-                 bool Regression, tPointHitList *Hits = nullptr, bool RecordScale = false);
+                 bool Regression, tPointHitList *Hits = nullptr, bool RecordScale = false,
+                 int Model = 0);
 
 // The lines whose markers hold Pos.
 QVector<int> PickedPointLines(const tPointHitList &Hits, QPoint Pos);
@@ -45,4 +47,5 @@ int NearestEntry(const tDescriptor &D, int I, Extended V);
 
 // The copy picture: 400 x 400 pixels drawn with Font; blank with faulty
 // pairs.
-QImage ScatterPicture(const tLumen &L, tDescriptor &D, bool Regression, const QFont &Font);
+QImage ScatterPicture(const tLumen &L, tDescriptor &D, bool Regression, const QFont &Font,
+                      int Model = 0);

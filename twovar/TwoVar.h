@@ -8,5 +8,8 @@
 #include "DataSticks.h"
 #include "PairFigures.h"
 #include "PairKeyFigures.h"
+#include "RegressionDraw.h"
+#include "RegressionModels.h"
+#include "RegressionText.h"
 #include "ScatterDiagram.h"
 #include "TwoVarKind.h"

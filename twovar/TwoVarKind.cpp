@@ -6,6 +6,7 @@
 #include "DataSticks.h"
 #include "PairFigures.h"
 #include "PairKeyFigures.h"
+#include "RegressionDraw.h"
 
 bool MarkedPairFaulty(const tLumen &L)
 {
@@ -19,6 +20,8 @@ bool IsTwoVariableKind(const tLumen &L, int Kind)
     case bkDatakurve:
     case bkKrydstabel:
     case bkKrydsdiagram:
+    case bkRegression:
+    case bkResidualplot:
         return true;
     case bkMaerketal:
     case bkChiTest:
@@ -60,8 +63,14 @@ bool DrawTwoVariableKind(QPainter &P, const tDrawContext &C, const tLumen &L, tD
         else
             DrawCrossTable(P, C, L, D, O.LineNameWidth);
         break;
+    case bkRegression:
+        DrawRegression(P, C, L, D);
+        break;
+    case bkResidualplot:
+        DrawResidualPlot(P, C, L, D, O.Model);
+        break;
     default:
-        DrawScatter(P, C, L, D, O.Regression, O.Hits, O.RecordScale);
+        DrawScatter(P, C, L, D, O.Regression, O.Hits, O.RecordScale, O.Model);
         break;
     }
     return true;

@@ -158,6 +158,9 @@ class tst_cli_print : public QObject
         Row("cross table, 40 x 40", "--col B --col D --kind krydstabel", "", "Krydstabel", 6);
         Row("data sticks, 150 lines", "--col A --kind datapinde", "", "Datapinde", 6);
         Row("scatter diagram", "--col B --col D --kind krydsdiagram", "x", "Krydsdiagram - x", 1);
+        Row("regression models", "--col B --col D --kind regression", "", "Regression", 1);
+        Row("residual plot", "--col B --col D --kind residualplot --model potens", "x",
+            "Residualplot - x", 1);
         QPdfWriter Probe(Dir.filePath("probe.pdf"));
         Probe.setResolution(300);
         QFont F(QStringLiteral("Arial"));
@@ -188,24 +191,27 @@ class tst_cli_print : public QObject
     }
 
     // The pictures of the two-variable kinds: each kind (and the regression
-    // line) draws its own picture; the scatter diagram's is 400 x 400.
+    // line, a model's curve, a residual plot's model) draws its own picture;
+    // the scatter diagram's and the residual plot's are 400 x 400.
     void render()
     {
         QSet<QByteArray> Seen;
         const QString Png = Dir.filePath("out.png");
-        for (const char *Kind : {"datapinde", "datakurve", "krydstabel", "maerketal",
-                                 "krydsdiagram", "krydsdiagram --regression"}) {
+        for (const char *Kind :
+             {"datapinde", "datakurve", "krydstabel", "maerketal", "krydsdiagram",
+              "krydsdiagram --regression", "krydsdiagram --regression --model potens",
+              "regression", "residualplot", "residualplot --model eksponentiel"}) {
             const QStringList Args =
                 QStringList{"render", Data, "--col", "B", "--col", "D", "-o", Png, "--kind"} +
                 QString(Kind).split(' ');
             QCOMPARE(RunCli(Args).Code, 0);
             const QImage Img(Png);
-            if (QByteArray(Kind).startsWith("krydsd"))
+            if (QByteArray(Kind).startsWith("krydsd") || QByteArray(Kind).startsWith("resid"))
                 QCOMPARE(Img.size(), QSize(400, 400));
             Seen.insert(
                 QByteArray(reinterpret_cast<const char *>(Img.constBits()), Img.sizeInBytes()));
         }
-        QCOMPARE(Seen.size(), 6);
+        QCOMPARE(Seen.size(), 10);
     }
 };
 

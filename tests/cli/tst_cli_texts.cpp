@@ -199,6 +199,22 @@ class tst_cli_texts : public QObject
         Row("regression with the data set", "print @data.lmt --data --regression -o @x.pdf", 2,
             "--regression kan kun");
         Row("print without -o", "print @data.lmt --col A --kind tabel", 2, "print FIL.lmt SERIE");
+        Row("regression models", "describe @pair.lmt --col A --col B --regression", 0,
+            "regression.txt");
+        Row("regression of a faulty pair", "describe @pair.lmt --col A --col C --regression", 1,
+            "Fejl i data-par");
+        Row("regression of one column", "describe @pair.lmt --col A --regression", 2, "Brug:");
+        Row("regression kind of a grouped column",
+            "render @pair.lmt --col A --col D --kind regression -o @x.png", 1,
+            "Regression kræver ugrupperede kolonner");
+        Row("unknown model",
+            "render @pair.lmt --col A --col B --kind residualplot --model kvadratisk -o @x.png", 2,
+            "Ukendt model: kvadratisk");
+        Row("a model for a table", "print @data.lmt --col A --kind tabel --model potens -o @x.pdf",
+            2, "--model bruges med");
+        Row("a model without the line",
+            "render @pair.lmt --col A --col B --kind krydsdiagram --model potens -o @x.png", 2,
+            "--model bruges med");
     }
     void run()
     {

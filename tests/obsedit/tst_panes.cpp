@@ -7,8 +7,11 @@
 #include "DataEdit.h"
 #include "Describe.h"
 #include "PaneKinds.h"
+#include "PrintCopy.h"
+#include "RegressionModels.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
@@ -129,12 +132,12 @@ class TstPanes : public QObject
         Row("17 values: no pie", "A:17 mA", "1 2 3 4 5 6 7 11");
         Row("1001 cells: no sticks, still a table", "A:1001/4 mA", "3 4 5 6 7 8 11");
         Row("1001 distinct: no table", "A:1001 mA", "4 5 6 7 11");
-        Row("two plain columns", "A:5 B:5 mA mB", "1 2 4 9 10 11");
+        Row("two plain columns", "A:5 B:5 mA mB", "1 2 4 9 10 11 13 14");
         Row("grouped and plain", "A:5 B:5 gA mA mB", "11");
         Row("plain and grouped: sticks only", "A:5 B:5 gB mA mB", "1 2 11");
         Row("grouped first column: no sticks", "A:5 gA mA", "3 4 5 6 7 8 11 12");
-        Row("a second column of one value", "A:5 B:3/1 mA mB", "1 2 4 9 10 11");
-        Row("101 values: no cross table", "A:101 B:101 mA mB", "1 2 4 10 11");
+        Row("a second column of one value", "A:5 B:3/1 mA mB", "1 2 4 9 10 11 13 14");
+        Row("101 values: no cross table", "A:101 B:101 mA mB", "1 2 4 10 11 13 14");
         Row("seven columns", "A:3 B:3 C:3 D:3 E:3 F:3 G:3 mA mB mC mD mE mF mG", "");
         Row("one line", "A:3 B:3 C:2 l0", "1 3 4 5 6 7 8 11");
         Row("two lines of one value each: no curve", "A:3 B:3 l0 l1", "1");
@@ -274,6 +277,19 @@ class TstPanes : public QObject
         Row("pane 2's toggle is its own", "A*5 B*5 mA cB v:d 3=10 2=10 r3 r2",
             "10Rh 10R 10R 10R d n5");
         Row("another kind releases the toggle", "A*5 B*5 mA cB v:d 3=10 r3 3=4", "4 0 4 4 d n5");
+        // "e3:1" chooses model 1 in pane 3's model menu; "@1" a pane's model
+        // when not the straight line, "m" its model button.
+        Row("a model chosen shows it, with the partners", "A*5 B*5 mA cB v:d 3=10 2=10 e3:1",
+            "10Rh@1 10r 10R@1 10R@1 d n5");
+        Row("pane 2's model is its own", "A*5 B*5 mA cB v:d 3=10 2=10 e2:2",
+            "10rh 10R@2 10r 10r d n5");
+        Row("the toggle still toggles the curve", "A*5 B*5 mA cB v:d 3=10 e3:2 r3",
+            "10rh@2 0 10r@2 10r@2 d n5");
+        Row("the residual plot: its model button", "A*5 B*5 mA cB v:d 3=14 e3:2",
+            "14m@2 0 14m@2 14m@2 d n5");
+        Row("the model stays through other kinds", "A*5 B*5 mA cB v:d 3=10 e3:1 3=13 3=14",
+            "14m@1 0 14m@1 14m@1 d n5");
+        Row("regression: no buttons", "A*5 B*5 mA cB v:s 4=13", "13 0 13 13 s n5");
         Row("shown again: the kinds stay", "A*5 mA v:m 1=3 show", "3 0 3 3 m n5");
         Row("after the frequency editor the kinds are cleared", "A*5 mA v:m 1=3 hide hyp show",
             "0 0 0 0 m n0");
@@ -340,6 +356,11 @@ class TstPanes : public QObject
                 F.Choose(T[0].digitValue(), T.mid(2).toInt());
             } else if (T[0] == 'r') {
                 F.Edit->Pane(T[1].digitValue())->RegresButton->click();
+            } else if (T[0] == 'e') {
+                F.Edit->Pane(T[1].digitValue())
+                    ->ModelMenu->actions()
+                    .at(T.mid(3).toInt())
+                    ->trigger();
             } else if (T == QLatin1String("stale")) {
                 F.D().MarkStale();
             } else if (T == QLatin1String("pop2")) {
@@ -377,6 +398,8 @@ class TstPanes : public QObject
             Pane += P->CalcButton->isHidden() ? "" : "c";
             Pane += P->RegresButton->isHidden() ? "" : P->RegresButton->isChecked() ? "R" : "r";
             Pane += P->PaintBox->cursor().shape() == Qt::PointingHandCursor ? "h" : "";
+            Pane += P->ModelButton->isHidden() ? "" : "m";
+            Pane += P->Model() != 0 ? '@' + QString::number(P->Model()) : QString();
             if (P->isVisible() && P->ComboBox->currentIndex() != F.Edit->ItemOfKind(Kind))
                 Pane += '/' + QString::number(P->ComboBox->currentIndex());
             if (P->isVisible() && Kind != bkIngen) {
@@ -454,6 +477,41 @@ class TstPanes : public QObject
             QVERIFY(QRect(QPoint(0, 0), P->Range())
                         .contains(Last.adjusted(0, 0, Grouped ? 128 : 96, 0)));
         }
+    }
+
+    // The regression kinds on paper and the clipboard: "Regression" copies
+    // its text, the residual plot a 400 x 400 picture of the model chosen in
+    // the view showing (pane 4's in the single view), as the scatter
+    // diagram's picture draws that pane's curve.
+    void regressionOutputs()
+    {
+        TMarked F;
+        SetupSheet(F.L(), {"A=0,1,2,3,4", "B=3,6,12,24,48"});
+        ClickHeader(F.Edit->SojleDG(), 0, 0);
+        ClickHeader(F.Edit->SojleDG(), 0, 1, Qt::ControlModifier);
+        F.Edit->SetView(TEditorFrame::vwSingle);
+        F.Choose(4, bkRegression);
+        QVERIFY(F.Edit->DescriptionText(bkRegression).contains(
+            QString::fromUtf8("Eksponentiel\ty = 3·2^x\t2\t3\t1,0000\t5\r\n")));
+        QVERIFY(!CopiedAsPicture(bkRegression) && CopiedAsPicture(bkResidualplot));
+        F.Choose(4, bkResidualplot);
+        const QImage Line = F.Edit->DescriptionPicture(bkResidualplot);
+        F.Edit->Pane(4)->ModelMenu->actions().at(rmEksponentiel)->trigger();
+        QCOMPARE(F.Edit->RegressionModelFor(0, bkResidualplot), int(rmEksponentiel));
+        const QImage Curve = F.Edit->DescriptionPicture(bkResidualplot);
+        QCOMPARE(Curve.size(), QSize(400, 400));
+        QVERIFY(Curve != Line);
+        F.Choose(4, bkKrydsdiagram);
+        QVERIFY(!F.Edit->Pane(4)->RegresButton->isChecked());
+        const QImage Plain = F.Edit->DescriptionPicture(bkKrydsdiagram);
+        F.Edit->Pane(4)->ModelMenu->actions().at(rmPotens)->trigger();
+        QVERIFY(F.Edit->Pane(4)->RegresButton->isChecked());
+        QVERIFY(F.Edit->DescriptionPicture(bkKrydsdiagram) != Plain);
+        // Faulty pairs: nothing copied, the notice printed.
+        SetupSheet(F.L(), {"A=1,2,3,4,5,6"});
+        F.Edit->RefreshDescriptions();
+        QCOMPARE(F.Edit->OutputError(bkRegression), QStringLiteral("Fejl i data-par"));
+        QCOMPARE(F.Edit->DescriptionText(bkRegression), QString());
     }
 
     // Cross table beside scatter diagram in the dual view: a filled cell
