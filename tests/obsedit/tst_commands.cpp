@@ -128,7 +128,9 @@ const struct {
     {"cut a column a formula reads", "A=1 C:A*2", "A", "CutSpeed", "", nullptr, "", Refusal},
     {"replace all cancelled", "A=1", "", "ObsErstat", "\tX\n1\t2\n", nullptr, "", Lost, nullptr,
      false},
-    {"a sheet with ragged rows", "A=1", "", "ObsErstat", "1\t2\r3\r", nullptr, "", Lost},
+    {"a sheet with ragged rows", "A=1", "", "ObsErstat", "1\t2\r3\r", nullptr, "",
+     "Fejl: Teksten kan ikke bruges som talsæt: række 2 har 1 felt, men den første række har "
+     "2 felter"},
     {"import cancelled", "A=1", "A", "ImportSom", "", nullptr, ""},
     {"import of a file that cannot be read", "A=1", "A", "ImportSom", "mangler.txt", nullptr, "",
      "Fejl: Kunne ikke læse mangler.txt"},
