@@ -7,6 +7,7 @@
 #include "ShapeFigures.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -91,4 +92,14 @@ BENCHMARK(BM_BoxPlotRecompute)->Arg(1000000)->Unit(benchmark::kMillisecond)->Ite
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    // The drawing measures its texts with real fonts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication App(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

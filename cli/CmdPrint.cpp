@@ -91,6 +91,8 @@ tPagedDrawing KindPages(const tLumen &L, const tDescriptor &D, TBeskrivKind Kind
     case bkDatapinde:
     case bkDatakurve:
         return DataSticksPages(L, D, LineNameWidth, Kind == bkDatakurve);
+    case bkChiTest:
+        return ChiTestPages(L, D, LineNameWidth, DataType);
     default:
         return TablePages(D, D.IsGrouped());
     }

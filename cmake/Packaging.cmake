@@ -59,9 +59,9 @@ set(CPACK_PACKAGE_CONTACT "${LUMEN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${LUMEN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LUMEN_HOMEPAGE}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "beskrivende statistik til undervisningen")
-# The extended description, wrapped to short lines as Debian wants it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "beskrivende statistik til undervisningen
-Lumentor er et program til undervisning i beskrivende statistik. Man
+# The extended description, wrapped to short lines as Debian wants it (CPack
+# puts the summary above it).
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Lumentor er et program til undervisning i beskrivende statistik. Man
 taster, genererer eller importerer et lille datasæt (observationer,
 hyppighedstabeller eller grupperinger), og programmet beskriver det med
 hyppighedstabeller, mærketal, grafer, cirkeldiagrammer, krydstabeller og

@@ -164,7 +164,8 @@ int PrintPages(QPainter &P, QPagedPaintDevice &Device, const tDescriptionPrint &
 
 bool PrintsOnSeveralPages(int Kind)
 {
-    return Kind == bkTabel || Kind == bkKrydstabel || Kind == bkDatapinde || Kind == bkDatakurve;
+    return Kind == bkTabel || Kind == bkKrydstabel || Kind == bkDatapinde || Kind == bkDatakurve ||
+           Kind == bkChiTest;
 }
 
 tPagedDrawing TablePages(const tDescriptor &D, bool Grouped)

@@ -89,7 +89,8 @@ int PrintPages(QPainter &P, QPagedPaintDevice &Device, const tDescriptionPrint &
                const tPagedDrawing &Draw);
 
 // The kinds printed page by page: the table, the cross table, the data
-// sticks and the data curve; every other kind fits one page.
+// sticks, the data curve and the chi-square test; every other kind fits one
+// page.
 bool PrintsOnSeveralPages(int Kind);
 
 // The one-variable table of the summary as a paged drawing (grouped or not).

@@ -88,6 +88,7 @@ bool tZipPackage::Open(const QString &FileName)
         if (Stated > SheetLimits::MaxUnpackedBytes)
             return false;
         Parts.insert(I.name);
+        Sizes.insert(I.name, qint64(I.uncompressedSize));
     }
     return true;
 }
@@ -107,15 +108,21 @@ bool tZipPackage::ReadPart(const QString &Name, QByteArray &Bytes)
     std::unique_ptr<QIODevice> D = Part(Name);
     if (!D)
         return false;
+    // Room for the size the directory states (already within the budget);
+    // a part that is longer than it says grows on, within the budget.
     Bytes.clear();
-    char Buffer[16384];
+    Bytes.reserve(qsizetype(std::min(Sizes.value(Name), Budget)));
     for (;;) {
-        const qint64 N = D->read(Buffer, sizeof Buffer);
+        if (Bytes.capacity() - Bytes.size() < 65536)
+            Bytes.reserve(Bytes.capacity() * 2 + 65536);
+        const qsizetype At = Bytes.size();
+        Bytes.resize(Bytes.capacity());
+        const qint64 N = D->read(Bytes.data() + At, Bytes.size() - At);
+        Bytes.resize(At + std::max<qint64>(N, 0));
         if (N < 0 || Broken)
             return false;
         if (N == 0)
             break;
-        Bytes.append(Buffer, N);
     }
     return !Broken;
 }

@@ -4,6 +4,7 @@
 
 #include "SheetFile.h"
 
+#include <QHash>
 #include <QIODevice>
 #include <QSet>
 #include <QVector>
@@ -37,6 +38,7 @@ class tZipPackage
     friend class tPartDevice;
     std::unique_ptr<QuaZip> Zip;
     QSet<QString> Parts;
+    QHash<QString, qint64> Sizes; // uncompressed, as the directory states
     qint64 Budget = SheetLimits::MaxUnpackedBytes;
     bool Broken = false;
 };

@@ -251,9 +251,9 @@ struct tSheetContext {
 
 // One <c> element: the text of its value; false when it is damaged. The
 // reader stands on the element's start and ends on its end.
-bool CellText(QXmlStreamReader &X, const tSheetContext &Ctx, QString &Text)
+bool CellText(QXmlStreamReader &X, const QXmlStreamAttributes &A, const tSheetContext &Ctx,
+              QString &Text)
 {
-    const QXmlStreamAttributes A = X.attributes();
     const QStringView Type = Attribute(A, QLatin1StringView("t"));
     const int Style = Attribute(A, QLatin1StringView("s")).toInt();
     QString Value;
@@ -321,11 +321,12 @@ bool ReadSheetCells(const QByteArray &Xml, const tSheetContext &Ctx, tCellCollec
             Row = Ok && N >= 1 ? N - 1 : Row + 1;
             Col = 0;
         } else if (Name == QLatin1String("c")) {
-            const QStringView Ref = X.attributes().value(QLatin1StringView("r"));
+            const QXmlStreamAttributes A = X.attributes();
+            const QStringView Ref = A.value(QLatin1StringView("r"));
             qint64 RefRow = Row;
             if (!Ref.isEmpty() && !ParseReference(Ref, RefRow, Col))
                 return false;
-            if (!CellText(X, Ctx, Text))
+            if (!CellText(X, A, Ctx, Text))
                 return false;
             if (!Text.isEmpty() && !Cells.Add(std::max<qint64>(RefRow, 0), Col, Text))
                 return false;

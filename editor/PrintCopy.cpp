@@ -5,6 +5,7 @@
 #include "EditorFrame.h"
 #include "PaneKinds.h"
 #include "TwoVar.h"
+#include "TwoVarPages.h"
 
 #include <QAction>
 #include <QImage>
@@ -186,6 +187,8 @@ int TEditorFrame::PrintKindPages(QPainter &P, const tDrawContext &C, int Kind, i
 {
     if (Kind == bkTabel)
         return TablePages(Descriptor(), DescribesGrouped())(P, C, PageLimit);
+    if (Kind == bkChiTest)
+        return ChiTestPages(Lumen(), Descriptor(), LineNameWidth(), EditorType())(P, C, PageLimit);
     // A kind without its own paging is drawn whole inside the margins and cut
     // into page-high slices; its height is the pane's, scaled from the pane's
     // text height to the printer's.

@@ -296,6 +296,22 @@ QSize ChiTestPaneSize(const QPainter &P, const tLumen &L, const tDescriptor &D, 
     return QSize(W, Y.Bottom);
 }
 
+std::vector<int> ChiTestBreaks(const QPainter &P, const tDescriptor &D, const tChiTest &T,
+                               const tDrawContext &C, int LineNameWidth)
+{
+    std::vector<int> Breaks;
+    if (!T.Error.isEmpty())
+        return Breaks;
+    const tGrid G = GridOf(P, D, T, C.Scaled(LineNameWidth));
+    const tChiLayout Y = LayoutOf(P, G, T);
+    for (int R = 0; R < G.Rows; ++R)
+        Breaks.push_back(Y.TableY + R * Y.rh);
+    // Before the figures' rule.
+    Breaks.push_back(Y.LinesY - Y.h);
+    Breaks.push_back(Y.Bottom);
+    return Breaks;
+}
+
 QString ChiTestText(const tLumen &L, const tDescriptor &D, const tChiTest &T)
 {
     if (!T.Error.isEmpty())

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 // The test a pane of the given editor type shows: independence of the two
 // marked observation columns, goodness of fit of the marked frequency
@@ -33,6 +34,11 @@ void DrawChiTest(QPainter &P, const tDrawContext &C, const tLumen &L, const tDes
 // The scroll range of a pane showing T.
 QSize ChiTestPaneSize(const QPainter &P, const tLumen &L, const tDescriptor &D, const tChiTest &T,
                       int LineNameWidth);
+
+// Where a page may end in the drawing of T (the top of each table row and
+// figure line, from the drawing's top), and the drawing's whole height last.
+std::vector<int> ChiTestBreaks(const QPainter &P, const tDescriptor &D, const tChiTest &T,
+                               const tDrawContext &C, int LineNameWidth);
 
 // The copy text (CR LF line ends, TAB between fields): every figure, χ² and
 // the p-value in full; "" when the test cannot be made.

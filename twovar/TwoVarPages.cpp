@@ -1,5 +1,6 @@
 #include "TwoVarPages.h"
 
+#include "ChiTestDraw.h"
 #include "CrossCount.h"
 #include "CrossTable.h"
 #include "DataSticks.h"
@@ -39,6 +40,34 @@ tPagedDrawing CrossTablePages(const tLumen &L, const tDescriptor &D, int LineNam
         if (NextRow >= Rest.Rows)
             return 0;
         return NextRow * Columns + NextColumn;
+    };
+}
+
+tPagedDrawing ChiTestPages(const tLumen &L, const tDescriptor &D, int LineNameWidth,
+                           TDataType Type)
+{
+    return [&L, &D, LineNameWidth, Type](QPainter &P, const tDrawContext &C, int PageLimit) {
+        // The document y is the drawing's own y: a page shows the part from
+        // its top (where the previous page stopped) half an inch down.
+        const int Top = std::max(0, PageTopOf(C, PageLimit));
+        const int m = C.PrinterPpi / 2;
+        const tChiTest T = ChiTestFor(L, D, Type);
+        const std::vector<int> Breaks = ChiTestBreaks(P, D, T, C, LineNameWidth);
+        const int Height = Breaks.empty() ? 0 : Breaks.back();
+        int Cut = std::min(Height, PageLimit);
+        if (Height > PageLimit)
+            for (int B : Breaks)
+                if (B > Top && B <= PageLimit)
+                    Cut = B;
+        tDrawContext Whole = C;
+        Whole.Width = std::max(0, C.Width - 2 * m);
+        Whole.Height = Height;
+        P.save();
+        P.setClipRect(QRect(0, m + Top, C.Width, std::max(0, Cut - Top)), Qt::IntersectClip);
+        P.translate(m, m);
+        DrawChiTest(P, Whole, L, D, T, LineNameWidth);
+        P.restore();
+        return Height <= PageLimit || Cut <= Top ? 0 : Cut;
     };
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "Printing.h"
+#include "Lumen.h"
 
 class tLumen;
 class tDescriptor;
@@ -15,6 +16,10 @@ class tDescriptor;
 // band; every cell is printed once.
 tPagedDrawing CrossTablePages(const tLumen &L, const tDescriptor &D, int LineNameWidth,
                               bool Grouped);
+// The chi-square test of the editor type Type, cut between table rows: each
+// page continues the drawing where the previous one stopped.
+tPagedDrawing ChiTestPages(const tLumen &L, const tDescriptor &D, int LineNameWidth,
+                           TDataType Type);
 // The rows of the data sticks (Curve false) or of the data curve, as many
 // as fit on each page, at least one.
 tPagedDrawing DataSticksPages(const tLumen &L, const tDescriptor &D, int LineNameWidth, bool Curve);

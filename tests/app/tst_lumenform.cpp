@@ -275,7 +275,8 @@ class TestLumenForm : public QObject
         QTest::addColumn<QStringList>("Dialogs"); // the file dialogs shown
         QTest::addColumn<QString>("After"); // file name, A1 (* modified), window, gemt.lmt's A1
         const QStringList Save{"Gem som første.lmt Lumentor datafiler (*.lmt) lmt"};
-        const QString Open = QStringLiteral("Åbn  Lumentor datafiler (*.lmt) lmt");
+        const QString Open = QStringLiteral(
+            "Åbn  Lumentor datafiler (*.lmt);;Regneark (*.xlsx *.ods *.csv);;Alle filer (*) lmt");
         const QString Kept = QStringLiteral("første.lmt, 2*, shown, ");
         for (const char *Cmd : {"new", "open", "close"}) {
             const QStringList Opened = Cmd[0] == 'o' ? QStringList{Open} : QStringList();

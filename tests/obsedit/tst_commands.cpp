@@ -161,8 +161,9 @@ const struct {
     {"nothing marked", "", ""},
     {"one column", "A",
      "Datapinde Datakurve Tabel Mærketal Hyppighedsgraf Frekvensgraf Sumfrekvensgraf "
-     "Cirkeldiagram Boksplot"},
-    {"two columns", "AB", "Datapinde Datakurve Mærketal Krydstabel Krydsdiagram Boksplot"},
+     "Cirkeldiagram Boksplot Normalfordelingsplot"},
+    {"two columns", "AB",
+     "Datapinde Datakurve Mærketal Krydstabel Krydsdiagram Boksplot χ²-test"},
 };
 
 // Graphs and the scatter diagram copy as 400 x 400 pictures whatever the

@@ -88,7 +88,7 @@ class TestPackage : public QObject
             QSKIP("lintian is not installed (tools/deps.sh installs it)");
         int Code = -1;
         const QString Report =
-            Run(QStringLiteral("lintian"), {"--fail-on", "error,warning", "--no-tag-display-limit",
+            Run(QStringLiteral("lintian"), {"--fail-on", "error,warning", "--tag-display-limit", "0",
                                             Deb},
                 &Code, 280000);
         QVERIFY2(Code == 0, qPrintable(Report));
