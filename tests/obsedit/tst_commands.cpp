@@ -163,7 +163,8 @@ const struct {
      "Datapinde Datakurve Tabel Mærketal Hyppighedsgraf Frekvensgraf Sumfrekvensgraf "
      "Cirkeldiagram Boksplot Normalfordelingsplot"},
     {"two columns", "AB",
-     "Datapinde Datakurve Mærketal Krydstabel Krydsdiagram Boksplot χ²-test"},
+     "Datapinde Datakurve Mærketal Krydstabel Krydsdiagram Boksplot Regression Residualplot "
+     "χ²-test"},
 };
 
 // Graphs and the scatter diagram copy as 400 x 400 pictures whatever the

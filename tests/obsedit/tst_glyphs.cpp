@@ -66,7 +66,7 @@ class TstGlyphs : public QObject
                 P.drawPixmap(D * 20, 22, DirectionGlyph(DirectionResource(D)));
             P.drawPixmap(0, 38, KindIconStrip());
         }
-        QVERIFY(!KindIcon(KindCount - 1, 0).isNull() && KindIcon(KindCount, 0).isNull() && KindIcon(0, 4).isNull() && KindIcon(-1, 0).isNull());
+        QVERIFY(!KindIcon(KindCount - 1, 0).isNull() && KindIcon(LastKind, 0).isNull() && KindIcon(0, 4).isNull() && KindIcon(-1, 0).isNull());
         Check(Sheet, QStringLiteral("glyphs.png"));
     }
 

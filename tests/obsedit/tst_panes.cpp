@@ -1,6 +1,7 @@
 // The description panes: which kinds are offered, the pane partners and
 // buttons, the panes while cells are typed, the range of the longer drawings,
 // and the picking that links a table or cross table with its graph.
+#include "../describe/support_drawing.h"
 #include "sheet_text.h"
 #include "support_host.h"
 
@@ -205,13 +206,13 @@ class TstPanes : public QObject
         QCOMPARE(int(F.D().GetPaneKind(1)), int(bkChiTest));
         const QString Text = F.Edit->DescriptionText(bkChiTest);
         QVERIFY(Text.contains(QStringLiteral("\r\nχ²\t0,75\r\nFrihedsgrader\t2\r\n")));
-        QStringList Written;
+        QStringList Texts;
         for (const testdraw::tTextItem &T : testdraw::Written(500, 400, [&](QPainter &P) {
                  F.Edit->PaintPane(F.Edit->Pane(1), P, QSize(500, 400));
              }))
-            Written << T.Text;
-        QVERIFY(Written.contains(QStringLiteral("0,6873")));
-        QVERIFY(Written.contains(QStringLiteral("2,67")));
+            Texts << T.Text;
+        QVERIFY(Texts.contains(QStringLiteral("0,6873")));
+        QVERIFY(Texts.contains(QStringLiteral("2,67")));
         QVERIFY(F.Edit->Pane(1)->Range().height() > 200);
 
         F.L().SetCellText(4, 1, QString());
@@ -244,7 +245,7 @@ class TstPanes : public QObject
                 S << QString::number(K);
         QCOMPARE(S.join(' '), allowed);
         QVERIFY(KindAvailable(L, Type, bkIngen));
-        QVERIFY(!KindAvailable(L, Type, KindCount + 1));
+        QVERIFY(!KindAvailable(L, Type, LastKind + 1));
     }
 
     // Scripts: "A*5" fills column A with 1..5, "B=3" as the sheet text does,

@@ -94,7 +94,8 @@ class tst_shapekinds : public QObject
     {
         TEditorFixture F;
         QComboBox *Box = F.Edit->Pane(1)->ComboBox;
-        QCOMPARE(Box->count(), KindCount);
+        // The first KindCount kinds, then those appended after them.
+        QVERIFY(Box->count() >= KindCount);
         QCOMPARE(Box->itemText(F.Edit->ItemOfKind(bkBoksplot)), QStringLiteral("Boksplot"));
         QCOMPARE(Box->itemText(F.Edit->ItemOfKind(bkHistogram)), QStringLiteral("Histogram"));
         const QImage Box11 = KindIcon(bkBoksplot - 1, 0).toImage();
