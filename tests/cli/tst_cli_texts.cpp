@@ -166,8 +166,8 @@ class tst_cli_texts : public QObject
             "Fejl i data-par");
         Row("chi-square test of one column", "describe @pair.lmt --col A --chitest", 2,
             "Angiv to kolonner med --col");
-        Row("chi-square test of classes", "describe @data.lmt --grup 1 --chitest", 2,
-            "Angiv to kolonner med --col");
+        Row("chi-square test of empty classes", "describe @data.lmt --grup 1 --chitest", 1,
+            "Serien indeholder ingen tal");
         Row("goodness of fit", "describe @data.lmt --hyp 1 --chitest", 0, "hyp_chitest.txt");
         Row("normal plot points", "describe @data.lmt --col A --normalplot", 0,
             "col_normalplot.txt");
