@@ -9,8 +9,8 @@
 namespace
 {
 
-// Text safe inside roff: backslashes and minus signs escaped, and no line
-// starting with a control character.
+// Text safe inside roff: backslashes and minus signs escaped, a break point
+// after each bar, and no line starting with a control character.
 std::string Roff(const char *Text)
 {
     std::string S;
@@ -19,6 +19,8 @@ std::string Roff(const char *Text)
             S += "\\e";
         else if (*C == '-')
             S += "\\-";
+        else if (*C == '|')
+            S += "|\\:"; // a long list of choices may break after each bar
         else
             S += *C;
     }
