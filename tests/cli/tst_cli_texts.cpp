@@ -247,7 +247,9 @@ class tst_cli_texts : public QObject
     {
         QFile Man(QCoreApplication::applicationDirPath() + "/../man/lumentor-cli.1");
         QVERIFY(Man.open(QIODevice::ReadOnly));
-        const QString Page = QString::fromUtf8(Man.readAll()).replace(QStringLiteral("\\-"), "-");
+        const QString Page = QString::fromUtf8(Man.readAll())
+                                 .replace(QStringLiteral("\\-"), "-")
+                                 .remove(QStringLiteral("\\:"));
         const QRegularExpression Word(QStringLiteral("^  lumentor-cli (\\w+) "));
         const QRegularExpression Option(QStringLiteral("(?:^|[ \\[|])(-o|--[a-z]+)\\b"));
         QStringList Commands;
