@@ -17,6 +17,17 @@
 namespace
 {
 
+// The series of Args read; false (the reason told, Rc set) when it cannot be.
+bool LoadTold(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, int &Rc)
+{
+    QString Error;
+    Rc = 1;
+    if (LoadSeries(Args, Lumen, Error, &Rc))
+        return true;
+    Err() << Error << "\n";
+    return false;
+}
+
 enum tPairText { ptCross, ptKeys, ptRegression };
 
 // The two columns' descriptions: refused as the kind list refuses them.
@@ -24,12 +35,9 @@ int DescribePair(const QStringList &Args, tPairText What)
 {
     const bool Cross = What == ptCross;
     std::unique_ptr<tLumen> Lumen;
-    QString Error;
     int Rc = 1;
-    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
-        Err() << Error << "\n";
+    if (!LoadTold(Args, Lumen, Rc))
         return Rc;
-    }
     const tLumen &L = *Lumen;
     const tDescriptor &D = DescriptorOf(*Lumen);
     if (L.SelColCount() != 2) {
@@ -69,12 +77,9 @@ int DescribePair(const QStringList &Args, tPairText What)
 int DescribeShape(const QStringList &Args, TBeskrivKind Kind)
 {
     std::unique_ptr<tLumen> Lumen;
-    QString Error;
     int Rc = 1;
-    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
-        Err() << Error << "\n";
+    if (!LoadTold(Args, Lumen, Rc))
         return Rc;
-    }
     const tDescriptor &D = DescriptorOf(*Lumen);
     QString Refusal = ShapeRefusal(Kind, *Lumen, D);
     if (Refusal.isEmpty())
@@ -92,12 +97,9 @@ int DescribeShape(const QStringList &Args, TBeskrivKind Kind)
 int DescribeChiTest(const QStringList &Args)
 {
     std::unique_ptr<tLumen> Lumen;
-    QString Error;
     int Rc = 1;
-    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
-        Err() << Error << "\n";
+    if (!LoadTold(Args, Lumen, Rc))
         return Rc;
-    }
     const tLumen &L = *Lumen;
     const tDescriptor &D = DescriptorOf(*Lumen);
     const QString Refusal = PairRefusal(bkChiTest, L, D);
@@ -114,6 +116,21 @@ int DescribeChiTest(const QStringList &Args)
     return 0;
 }
 
+// The series of Args read and described; false (told, Rc set) when it
+// cannot be read or its classes are faulty: a description cut off at the
+// fault would pass for the whole one.
+bool LoadDescribable(const QStringList &Args, std::unique_ptr<tLumen> &Lumen, int &Rc)
+{
+    if (!LoadTold(Args, Lumen, Rc))
+        return false;
+    if (DescriptorOf(*Lumen).HasClassFault()) {
+        Err() << "Fejl i intervaller\n";
+        Rc = 1;
+        return false;
+    }
+    return true;
+}
+
 // Above this many points the plot's points are not written out.
 constexpr int64_t MaxTextPoints = 1000000;
 
@@ -122,17 +139,10 @@ constexpr int64_t MaxTextPoints = 1000000;
 int DescribeNormalPlot(const QStringList &Args)
 {
     std::unique_ptr<tLumen> Lumen;
-    QString Error;
     int Rc = 1;
-    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
-        Err() << Error << "\n";
+    if (!LoadDescribable(Args, Lumen, Rc))
         return Rc;
-    }
     const tDescriptor &D = DescriptorOf(*Lumen);
-    if (D.HasClassFault()) {
-        Err() << "Fejl i intervaller\n";
-        return 1;
-    }
     if (D.N(0) <= 0) {
         Err() << "Serien indeholder ingen tal\n";
         return 1;
@@ -180,19 +190,10 @@ int Describe(const QStringList &Args)
     if (Box || Histogram)
         return DescribeShape(Args, Box ? bkBoksplot : bkHistogram);
     std::unique_ptr<tLumen> Lumen;
-    QString Error;
     int Rc = 1;
-    if (!LoadSeries(Args, Lumen, Error, &Rc)) {
-        Err() << Error << "\n";
+    if (!LoadDescribable(Args, Lumen, Rc))
         return Rc;
-    }
     const tDescriptor &D = DescriptorOf(*Lumen);
-    // Faulty classes give no table and no key figures: a table cut off at
-    // the fault would pass for the whole description.
-    if (D.HasClassFault()) {
-        Err() << "Fejl i intervaller\n";
-        return 1;
-    }
     if (Keys) {
         // Key figures also need a positive total.
         if (D.N(0) <= 0) {
