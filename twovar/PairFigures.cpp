@@ -1,4 +1,5 @@
 #include "PairFigures.h"
+#include "PairPass.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,64 +11,6 @@ bool PairColumnsFaulty(const tLumen &L, int ColX, int ColY)
         if (L.GetCellState(Line, ColX) != csNumber || L.GetCellState(Line, ColY) != csNumber)
             return true;
     return false;
-}
-
-void tPairAccumulator::Flush()
-{
-    if (Used == 0)
-        return;
-    const Extended M = Extended(Used);
-    Extended Su = 0, Sv = 0;
-    for (int I = 0; I < Used; ++I) {
-        Su += U[I];
-        Sv += V[I];
-    }
-    const Extended Bu = Su / M, Bv = Sv / M;
-    Extended Buu = 0, Bvv = 0, Buv = 0;
-    for (int I = 0; I < Used; ++I) {
-        const Extended A = U[I] - Bu, B = V[I] - Bv;
-        Buu += A * A;
-        Bvv += B * B;
-        Buv += A * B;
-    }
-    if (n == 0) {
-        Mu = Bu;
-        Mv = Bv;
-        Cuu = Buu;
-        Cvv = Bvv;
-        Cuv = Buv;
-    } else {
-        const Extended N = Extended(n) + M;
-        const Extended Du = Bu - Mu, Dv = Bv - Mv;
-        const Extended W = Extended(n) * M / N;
-        Cuu += Buu + Du * Du * W;
-        Cvv += Bvv + Dv * Dv * W;
-        Cuv += Buv + Du * Dv * W;
-        Mu += Du * M / N;
-        Mv += Dv * M / N;
-    }
-    SumU += Su;
-    SumV += Sv;
-    n += Used;
-    Used = 0;
-}
-
-tPairSums tPairAccumulator::Sums()
-{
-    Flush();
-    tPairSums S;
-    S.n = n;
-    if (n == 0)
-        return S;
-    const Extended N = Extended(n);
-    S.Sx = SumU + N * Kx;
-    S.Sy = SumV + N * Ky;
-    S.MeanX = Kx + Mu;
-    S.MeanY = Ky + Mv;
-    S.Cxx = S.Uxx = Cuu;
-    S.Cyy = S.Uyy = Cvv;
-    S.Cxy = S.Uxy = Cuv;
-    return S;
 }
 
 namespace
@@ -85,6 +28,11 @@ int ScaleOf(Extended Largest)
 } // namespace
 
 tPairSums PairSumsOf(const tLumen &L, int ColX, int ColY)
+{
+    return PairPassOf(L, ColX, ColY, ppLine).Line;
+}
+
+tPairSums ScaledPairSumsOf(const tLumen &L, int ColX, int ColY)
 {
     tPairSums S;
     Extended MaxX = 0, MaxY = 0;

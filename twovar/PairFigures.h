@@ -33,42 +33,12 @@ struct tPairSums {
     Extended Uxx = 0, Uyy = 0, Uxy = 0; // the centred sums of the scaled values
 };
 
-// Gathers tPairSums in one pass over pairs of moderate size (the regression
-// models' logarithms): the values, shifted by the first pair's, are taken in
-// blocks small enough to stay in the cache; each block is centred about its
-// own means in two passes over the block, and the blocks' sums are merged
-// with the correction for the difference of their means. The sums are not
-// scaled (scale 0): squares beyond the range of a number are infinite.
-class tPairAccumulator
-{
-  public:
-    void Add(Extended X, Extended Y)
-    {
-        if (Used == 0 && n == 0) {
-            Kx = X;
-            Ky = Y;
-        }
-        U[Used] = X - Kx;
-        V[Used] = Y - Ky;
-        if (++Used == Block)
-            Flush();
-    }
-    int64_t Count() const { return n + Used; }
-    tPairSums Sums();
-
-  private:
-    void Flush();
-    static constexpr int Block = 128;
-    Extended U[Block], V[Block];
-    int Used = 0;
-    int64_t n = 0;
-    Extended Kx = 0, Ky = 0;            // the shift
-    Extended SumU = 0, SumV = 0;        // sums of the shifted values
-    Extended Mu = 0, Mv = 0;            // their means
-    Extended Cuu = 0, Cvv = 0, Cuv = 0; // centred sums
-};
-
+// The sums of the pairs, from one pass over them (see PairPass.h).
 tPairSums PairSumsOf(const tLumen &L, int ColX, int ColY);
+// The same in three passes, each value divided by its column's scale
+// first: for values so large or small that their squares leave the range
+// of a number.
+tPairSums ScaledPairSumsOf(const tLumen &L, int ColX, int ColY);
 
 // What the key figures show. The slope is undefined when all x are equal:
 // the regression line is then the vertical line X = mean of x and the

@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace
 {
-
-constexpr Extended Ln2 = 0.693147180559945309417232121458176568L;
 
 const char *const Names[RegressionModelCount] = {"Lineær", "Eksponentiel", "Potens"};
 const char *const CommandNames[RegressionModelCount] = {"lineaer", "eksponentiel", "potens"};
@@ -66,62 +63,27 @@ int ModelOfCommandName(const QString &Name)
     return -1;
 }
 
-Extended ExtendedLn(Extended V)
-{
-    int E = 0;
-    Extended M = 0; // V = M * 2^E, 0.5 <= M < 1
-    if constexpr (std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10) {
-        // The 80-bit format: the exponent is read from its bits and the
-        // mantissa given the exponent of [0.5, 1), without a library call.
-        uint16_t Se = 0;
-        std::memcpy(&Se, reinterpret_cast<const char *>(&V) + 8, 2);
-        const int Biased = Se & 0x7FFF;
-        if (Biased == 0) // subnormal: the library knows it
-            M = std::frexp(V, &E);
-        else {
-            E = Biased - 16382;
-            const uint16_t Half = uint16_t((Se & 0x8000) | 16382);
-            M = V;
-            std::memcpy(reinterpret_cast<char *>(&M) + 8, &Half, 2);
-        }
-    } else {
-        M = std::frexp(V, &E);
-    }
-    const double Md = double(M);
-    return Extended(std::log(Md)) + Extended(double(M - Md) / Md) + Extended(E) * Ln2;
-}
-
 namespace
 {
 
-// The models of Wanted (a bit per model): the curved ones in one pass, the
-// straight line from the pair key figures' sums.
+static_assert((1u << rmLineaer) == ppLine && (1u << rmEksponentiel) == ppExp &&
+              (1u << rmPotens) == ppPow);
+
+// The models of Wanted (a bit per model), all from one pass over the pairs;
+// the straight line is the pair key figures' own.
 tRegressionModels ModelsOf(const tLumen &L, int ColX, int ColY, unsigned Wanted)
 {
-    tPairAccumulator Exp, Pow;
-    int64_t Pairs = 0;
-    const bool WantExp = Wanted & 2u, WantPow = Wanted & 4u;
-    ForEachPair(L, ColX, ColY, [&](int, Extended X, Extended Y) {
-        ++Pairs;
-        if (Y > 0 && (WantExp || (WantPow && X > 0))) {
-            const Extended LnY = ExtendedLn(Y);
-            if (WantExp)
-                Exp.Add(X, LnY);
-            if (WantPow && X > 0)
-                Pow.Add(ExtendedLn(X), LnY);
-        }
-    });
+    const tPairPass P = PairPassOf(L, ColX, ColY, Wanted);
     tRegressionModels R;
-    R.Pairs = Pairs;
-    tPairAccumulator *Acc[RegressionModelCount] = {nullptr, &Exp, &Pow};
+    R.Pairs = P.Pairs;
+    const tPairSums *Sums[RegressionModelCount] = {&P.Line, &P.Exp, &P.Pow};
     for (int M = 0; M < RegressionModelCount; ++M) {
         tModelFit &F = R.Fit[size_t(M)];
         F.Model = tRegressionModel(M);
         if (!(Wanted & (1u << M)))
             continue;
-        // The straight line is the pair key figures' own.
-        F.Line = PairFiguresOf(M == rmLineaer ? PairSumsOf(L, ColX, ColY) : Acc[M]->Sums());
-        Finish(F, Pairs);
+        F.Line = PairFiguresOf(*Sums[M]);
+        Finish(F, P.Pairs);
     }
     return R;
 }

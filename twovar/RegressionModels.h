@@ -5,7 +5,7 @@
 // computation, no drawing.
 #pragma once
 
-#include "PairFigures.h"
+#include "PairPass.h"
 
 #include <QString>
 #include <QVector>
@@ -73,9 +73,3 @@ struct tResidual {
 // millionth of a millionth of the fitted y's range) is exactly 0, so a
 // perfect fit shows all its points on the zero line.
 QVector<tResidual> ModelResiduals(const tLumen &L, int ColX, int ColY, const tModelFit &F);
-
-// ln V for V > 0 to nearly the precision of Extended, at the speed of the
-// double logarithm: the exponent is split off exactly and the double
-// logarithm's argument lies in [0.5, 1), with a correction for rounding the
-// mantissa to double.
-Extended ExtendedLn(Extended V);

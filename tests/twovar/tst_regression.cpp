@@ -222,6 +222,21 @@ class TstRegression : public QObject
         Make(
             "large y, decaying", 20, [](int I) { return I * 0.5L; },
             [](int I, long double X) { return 7e15L * expl(-0.8L * X) * Wobble(I, 0.02L); });
+        // Enough lines to be read in two halves at once.
+        Make(
+            "forty thousand pairs", 40000, [](int I) { return 1 + I * 0.001L; },
+            [](int I, long double X) { return 3 * expl(0.2L * X) * Wobble(I, 0.05L); });
+        // A first pair without a logarithm, and values whose squares lie
+        // below double's range: both are summed in long double (the
+        // exponential model of the latter has a = e^(slope) far beyond a
+        // number).
+        Make(
+            "first y negative", 12, [](int I) { return 1.0L + I; },
+            [](int I, long double X) { return I == 0 ? -3.0L : 4 * powl(X, 1.5L) * Wobble(I, 0.1L); });
+        Make(
+            "values near 1e-200", 20, [](int I) { return 1e-200L * (1 + I); },
+            [](int I, long double X) { return 2e-180L * powl(X / 1e-200L, 2) * Wobble(I, 0.1L); },
+            "LP");
         Make(
             "some y negative", 15, [](int I) { return 1.0L + I; },
             [](int I, long double X) { return (I % 4 == 0 ? -X : 2 * X * X) * Wobble(I, 0.1L); });
