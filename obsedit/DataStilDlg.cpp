@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -140,6 +141,8 @@ TDataStilDlg::TDataStilDlg(TEditorHost &Host, QWidget *Parent) : QDialog(Parent)
     PageControl->setObjectName(QStringLiteral("PageControl"));
     ObsTabSheet = BuildObsPage();
     BeskrivTabSheet = BuildGroupPage();
+    // Wider headings widen the dialog as much.
+    setFixedWidth(width() + std::max(0, GrupSG->horizontalHeader()->length() - (48 + 91 + 87)));
     PageControl->addTab(ObsTabSheet, QStringLiteral("Observationer"));
     PageControl->addTab(BeskrivTabSheet, QStringLiteral("Gruppering"));
 
@@ -303,9 +306,18 @@ QWidget *TDataStilDlg::BuildManualPage()
     GrupSG->verticalHeader()->setDefaultSectionSize(20);
     GrupSG->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     GrupSG->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    GrupSG->setColumnWidth(0, 48);
-    GrupSG->setColumnWidth(1, 91);
-    GrupSG->setColumnWidth(2, 87);
+    // Each heading is read whole, also in bold as the current column's is,
+    // whatever the font.
+    QHeaderView *Head = GrupSG->horizontalHeader();
+    QFont Bold = Head->font();
+    Bold.setBold(true);
+    const QFontMetrics Fm(Bold);
+    const int Margin = 2 * std::max(4, style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, Head)) + 4;
+    const int Least[] = {48, 91, 87};
+    for (int C = 0; C < 3; ++C)
+        GrupSG->setColumnWidth(
+            C, std::max(Least[C], Fm.horizontalAdvance(GrupSG->horizontalHeaderItem(C)->text()) +
+                                      Margin));
     GrupSG->setWordWrap(false);
     GrupSG->setSelectionMode(QAbstractItemView::SingleSelection);
     GrupSG->setEditTriggers(QAbstractItemView::AllEditTriggers);

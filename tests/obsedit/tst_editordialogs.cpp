@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -361,6 +362,31 @@ class TstEditorDialogs : public QObject
         for (int Row = 0; Row < int(L.Cols[0].Intervals.size()); ++Row)
             Shown << Again.GrupSG->item(Row, 1)->text() + '|' + Again.GrupSG->item(Row, 2)->text();
         QCOMPARE(Shown.join(' '), QString(R.Grid));
+    }
+
+    // The manual grouping's headings are read whole, also in bold (the
+    // heading of the current column), and the grid fits the dialog.
+    void manualHeadingsFit()
+    {
+        TFakeHost Host;
+        SetupSheet(Host.Lumen(), {"A=1,2,3"});
+        TDataStilDlg Dlg(Host);
+        Dlg.Prepare(0);
+        Dlg.ManuRB->setChecked(true);
+        Dlg.PageControl->setCurrentIndex(1);
+        Dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Dlg));
+        QHeaderView *Head = Dlg.GrupSG->horizontalHeader();
+        QFont Bold = Head->font();
+        Bold.setBold(true);
+        const QFontMetrics Fm(Bold);
+        for (int C = 0; C < Dlg.GrupSG->columnCount(); ++C) {
+            const QString Text = Dlg.GrupSG->horizontalHeaderItem(C)->text();
+            QVERIFY2(Fm.horizontalAdvance(Text) + 8 <= Head->sectionSize(C), qPrintable(Text));
+        }
+        const QRect Grid(Dlg.GrupSG->mapTo(&Dlg, QPoint(0, 0)), Dlg.GrupSG->size());
+        QVERIFY(Dlg.rect().contains(Grid));
+        QVERIFY(Head->length() <= Dlg.GrupSG->viewport()->width());
     }
 
     // The column settings from the editor: a new grouping shows at once as
