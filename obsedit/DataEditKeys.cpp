@@ -56,13 +56,13 @@ bool TDataEdit::LineHeaderKey(TGridBlock *B, int Key)
         if (EnterData(B, G, R, 0))
             B->ScrollToGridColumn(0);
     };
+    // Down from the last name adds a line, as in the data grid.
+    if (Key == Qt::Key_Down)
+        GrowBelow(R);
     switch (Key) {
     case Qt::Key_Right:
         ToData();
         return true;
-    case Qt::Key_Down:
-        GrowBelow(R);
-        return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         FollowDirection(G, ToData, [&] {
