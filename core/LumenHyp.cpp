@@ -1,9 +1,11 @@
 // The frequency and grouped sides of the data set. Both follow the rules of
-// the observation side; the shared parts are written once as templates.
+// the observation side; a side is written once, over its columns, its undo
+// copies and its marks, and a cell part once, over its three fields.
 #include "Lumen.h"
 #include "SortedIndexList.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -158,309 +160,186 @@ template <typename Arr> void DeleteCol(Arr &Cols, int Col)
     std::rotate(Cols.begin() + Col, Cols.begin() + Col + 1, Cols.end());
 }
 
+// One part of a table cell: its state, its text (kept when it is no number)
+// and its value. A value of int32_t is a frequency, one of Extended a number
+// shown with the column's decimals.
+template <typename Cell, typename V> struct tPart {
+    uint8_t Cell::*State;
+    QString Cell::*Text;
+    V Cell::*Value;
+};
+
+constexpr tPart<tHypCell, Extended> HypObs{&tHypCell::ObsState, &tHypCell::ObsText,
+                                           &tHypCell::ObsValue};
+constexpr tPart<tHypCell, int32_t> HypFreq{&tHypCell::FreqState, &tHypCell::FreqText,
+                                           &tHypCell::Freq};
+constexpr tPart<tGrupCell, Extended> GrupLow{&tGrupCell::LowState, &tGrupCell::LowText,
+                                             &tGrupCell::LowValue};
+constexpr tPart<tGrupCell, Extended> GrupHigh{&tGrupCell::HighState, &tGrupCell::HighText,
+                                              &tGrupCell::HighValue};
+constexpr tPart<tGrupCell, int32_t> GrupFreq{&tGrupCell::FreqState, &tGrupCell::FreqText,
+                                             &tGrupCell::Freq};
+
+template <typename V> Parsed<V> ParsePart(const QString &Text)
+{
+    if constexpr (std::is_same_v<V, int32_t>)
+        return ParseCount(Text);
+    else
+        return ParseExt(Text);
+}
+
+// Sets a part from typed text; false when Col is no column of the side.
+template <typename Cell, typename V, size_t N>
+bool SetPartText(std::array<tTableCol<Cell>, N> &Cols, int Line, int Col, tPart<Cell, V> Part,
+                 const QString &Text)
+{
+    if (!Valid(Cols, Col))
+        return false;
+    SetPart(
+        Cols[Col].Cells, Line, Text, ParsePart<V>,
+        [Part](Cell &C, const Parsed<V> &P, const QString &T) {
+            StorePart(C.*Part.State, C.*Part.Text, C.*Part.Value, P, T);
+        },
+        [Part](Cell &C, const QString &T) {
+            ClearPart(C.*Part.State, C.*Part.Text, C.*Part.Value, T);
+        });
+    return true;
+}
+
+template <typename Cell, typename V, size_t N>
+void GetPartText(const std::array<tTableCol<Cell>, N> &Cols, int Line, int Col,
+                 tPart<Cell, V> Part, QString &Text, TCellState &State)
+{
+    Text.clear();
+    State = csEmpty;
+    if (!Valid(Cols, Col) || Line < 0 || Line >= Cols[Col].Cells.size())
+        return;
+    const Cell &C = Cols[Col].Cells[Line];
+    if constexpr (std::is_same_v<V, int32_t>)
+        GetIntPart(C.*Part.State, C.*Part.Text, C.*Part.Value, Text, State);
+    else
+        GetExtPart(C.*Part.State, C.*Part.Text, C.*Part.Value, Cols[Col].Decimals, Text, State);
+}
+
+// Sets a text field of a column (name or comment); false when Col is no
+// column of the side.
+template <typename Arr, typename ColT, typename T>
+bool SetColField(Arr &Cols, int Col, T ColT::*Field, const T &Value)
+{
+    if (!Valid(Cols, Col))
+        return false;
+    Cols[Col].*Field = Value;
+    return true;
+}
+
+template <typename Arr, typename ColT, typename T>
+T GetColField(const Arr &Cols, int Col, T ColT::*Field)
+{
+    return Valid(Cols, Col) ? Cols[Col].*Field : T();
+}
+
 } // namespace
 
-// ---------------------------------------------------------------- frequency side
+// Every operation of a side that does not depend on the parts of its cells,
+// written once: S is "Hyp" or "Grup", and names the side's members.
+#define LUMEN_TABLE_SIDE(S)                                                                        \
+    void tLumen::SaveUndo##S(uint8_t Op)                                                           \
+    {                                                                                              \
+        UndoOp = Op;                                                                               \
+        RedoOp = 1;                                                                                \
+        for (size_t C = 0; C < S##Cols.size(); ++C)                                                \
+            CopyForUndo(Undo##S##Cols[C], S##Cols[C]);                                             \
+    }                                                                                              \
+    void tLumen::Undo##S()                                                                         \
+    {                                                                                              \
+        std::swap(UndoOp, RedoOp);                                                                 \
+        for (size_t C = 0; C < S##Cols.size(); ++C)                                                \
+            SwapForUndo(S##Cols[C], Undo##S##Cols[C]);                                             \
+    }                                                                                              \
+    void tLumen::Toggle##S##ColSelected(int Col)                                                   \
+    {                                                                                              \
+        if (Valid(S##Cols, Col))                                                                   \
+            sortedlist::Toggle(Sel##S##Cols, Col);                                                 \
+    }                                                                                              \
+    bool tLumen::Is##S##ColSelected(int Col) const                                                 \
+    {                                                                                              \
+        return sortedlist::Contains(Sel##S##Cols, Col);                                            \
+    }                                                                                              \
+    int tLumen::Sel##S##Col(int I) const { return sortedlist::Nth(Sel##S##Cols, I); }              \
+    int tLumen::Used##S##Columns() const { return UsedOf(S##Cols); }                               \
+    int tLumen::Max##S##Lines() const { return MaxOf(S##Cols); }                                   \
+    int tLumen::S##CellCount(int Col) const                                                        \
+    {                                                                                              \
+        return Valid(S##Cols, Col) ? S##Cols[Col].Cells.size() : 0;                                \
+    }                                                                                              \
+    void tLumen::Insert##S##Column(int Col)                                                        \
+    {                                                                                              \
+        if (Valid(S##Cols, Col))                                                                   \
+            InsertCol(S##Cols, Col);                                                               \
+    }                                                                                              \
+    void tLumen::Delete##S##Column(int Col)                                                        \
+    {                                                                                              \
+        if (Valid(S##Cols, Col))                                                                   \
+            DeleteCol(S##Cols, Col);                                                               \
+    }                                                                                              \
+    void tLumen::Clear##S##Column(int Col)                                                         \
+    {                                                                                              \
+        if (Valid(S##Cols, Col))                                                                   \
+            ClearTableCol(S##Cols[Col]);                                                           \
+    }                                                                                              \
+    void tLumen::Swap##S##Columns(int A, int B)                                                    \
+    {                                                                                              \
+        if (Valid(S##Cols, A) && Valid(S##Cols, B))                                                \
+            std::swap(S##Cols[A], S##Cols[B]);                                                     \
+    }                                                                                              \
+    void tLumen::Set##S##Name(int Col, const QString &Name)                                        \
+    {                                                                                              \
+        Modified |= SetColField(S##Cols, Col, &t##S##Col::Name, Name.left(20));                    \
+    }                                                                                              \
+    QString tLumen::Get##S##Name(int Col) const                                                    \
+    {                                                                                              \
+        return GetColField(S##Cols, Col, &t##S##Col::Name);                                        \
+    }                                                                                              \
+    QString tLumen::Get##S##Comment(int Col) const                                                 \
+    {                                                                                              \
+        return GetColField(S##Cols, Col, &t##S##Col::Comment);                                     \
+    }                                                                                              \
+    void tLumen::Set##S##Comment(int Col, const QString &Comment)                                  \
+    {                                                                                              \
+        Modified |= SetColField(S##Cols, Col, &t##S##Col::Comment, Comment);                       \
+    }                                                                                              \
+    int32_t tLumen::Get##S##Decimals(int Col) const                                                \
+    {                                                                                              \
+        return GetColField(S##Cols, Col, &t##S##Col::Decimals);                                    \
+    }                                                                                              \
+    void tLumen::Set##S##Decimals(int Col, int32_t N)                                              \
+    {                                                                                              \
+        Modified |= SetColField(S##Cols, Col, &t##S##Col::Decimals, N);                            \
+    }
 
-void tLumen::SaveUndoHyp(uint8_t Op)
-{
-    UndoOp = Op;
-    RedoOp = 1;
-    for (int C = 0; C < HypColumns; ++C)
-        CopyForUndo(UndoHypCols[C], HypCols[C]);
-}
+LUMEN_TABLE_SIDE(Hyp)
+LUMEN_TABLE_SIDE(Grup)
 
-void tLumen::UndoHyp()
-{
-    std::swap(UndoOp, RedoOp);
-    for (int C = 0; C < HypColumns; ++C)
-        SwapForUndo(HypCols[C], UndoHypCols[C]);
-}
+#undef LUMEN_TABLE_SIDE
 
-void tLumen::ToggleHypColSelected(int Col)
-{
-    if (Valid(HypCols, Col))
-        sortedlist::Toggle(SelHypCols, Col);
-}
+// The parts of the cells, each written once: S the side, P the part as the
+// accessors name it, Fields its three fields.
+#define LUMEN_TABLE_PART(S, P, Fields)                                                             \
+    void tLumen::Set##S##P##Text(int Line, int Col, const QString &Text)                           \
+    {                                                                                              \
+        Modified |= SetPartText(S##Cols, Line, Col, Fields, Text);                                 \
+    }                                                                                              \
+    void tLumen::Get##S##P##Text(int Line, int Col, QString &Text, TCellState &State) const        \
+    {                                                                                              \
+        GetPartText(S##Cols, Line, Col, Fields, Text, State);                                      \
+    }
 
-bool tLumen::IsHypColSelected(int Col) const
-{
-    return sortedlist::Contains(SelHypCols, Col);
-}
+// Observation and frequency on the frequency side; lower bound, upper bound
+// and frequency on the grouped side.
+LUMEN_TABLE_PART(Hyp, Obs, HypObs)
+LUMEN_TABLE_PART(Hyp, Freq, HypFreq)
+LUMEN_TABLE_PART(Grup, Low, GrupLow)
+LUMEN_TABLE_PART(Grup, High, GrupHigh)
+LUMEN_TABLE_PART(Grup, Freq, GrupFreq)
 
-int tLumen::SelHypCol(int I) const { return sortedlist::Nth(SelHypCols, I); }
-int tLumen::UsedHypColumns() const { return UsedOf(HypCols); }
-int tLumen::MaxHypLines() const { return MaxOf(HypCols); }
-int tLumen::HypCellCount(int Col) const { return Valid(HypCols, Col) ? HypCols[Col].Cells.size() : 0; }
-
-void tLumen::InsertHypColumn(int Col)
-{
-    if (Valid(HypCols, Col))
-        InsertCol(HypCols, Col);
-}
-
-void tLumen::DeleteHypColumn(int Col)
-{
-    if (Valid(HypCols, Col))
-        DeleteCol(HypCols, Col);
-}
-
-void tLumen::ClearHypColumn(int Col)
-{
-    if (Valid(HypCols, Col))
-        ClearTableCol(HypCols[Col]);
-}
-
-void tLumen::SwapHypColumns(int A, int B)
-{
-    if (Valid(HypCols, A) && Valid(HypCols, B))
-        std::swap(HypCols[A], HypCols[B]);
-}
-
-void tLumen::SetHypName(int Col, const QString &S)
-{
-    if (!Valid(HypCols, Col))
-        return;
-    Modified = true;
-    HypCols[Col].Name = S.left(20);
-}
-
-QString tLumen::GetHypName(int Col) const { return Valid(HypCols, Col) ? HypCols[Col].Name : QString(); }
-QString tLumen::GetHypComment(int Col) const
-{
-    return Valid(HypCols, Col) ? HypCols[Col].Comment : QString();
-}
-
-void tLumen::SetHypComment(int Col, const QString &S)
-{
-    if (!Valid(HypCols, Col))
-        return;
-    Modified = true;
-    HypCols[Col].Comment = S;
-}
-
-int32_t tLumen::GetHypDecimals(int Col) const { return Valid(HypCols, Col) ? HypCols[Col].Decimals : 0; }
-
-void tLumen::SetHypDecimals(int Col, int32_t N)
-{
-    if (!Valid(HypCols, Col))
-        return;
-    Modified = true;
-    HypCols[Col].Decimals = N;
-}
-
-void tLumen::SetHypObsText(int Line, int Col, const QString &Text)
-{
-    if (!Valid(HypCols, Col))
-        return;
-    Modified = true;
-    SetPart(
-        HypCols[Col].Cells, Line, Text, ParseExt,
-        [](tHypCell &C, const Parsed<Extended> &P, const QString &T) {
-            StorePart(C.ObsState, C.ObsText, C.ObsValue, P, T);
-        },
-        [](tHypCell &C, const QString &T) { ClearPart(C.ObsState, C.ObsText, C.ObsValue, T); });
-}
-
-void tLumen::SetHypFreqText(int Line, int Col, const QString &Text)
-{
-    if (!Valid(HypCols, Col))
-        return;
-    Modified = true;
-    SetPart(
-        HypCols[Col].Cells, Line, Text, ParseCount,
-        [](tHypCell &C, const Parsed<int32_t> &P, const QString &T) {
-            StorePart(C.FreqState, C.FreqText, C.Freq, P, T);
-        },
-        [](tHypCell &C, const QString &T) { ClearPart(C.FreqState, C.FreqText, C.Freq, T); });
-}
-
-void tLumen::GetHypObsText(int Line, int Col, QString &Text, TCellState &State) const
-{
-    Text.clear();
-    State = csEmpty;
-    if (!Valid(HypCols, Col) || Line < 0 || Line >= HypCols[Col].Cells.size())
-        return;
-    const tHypCell &C = HypCols[Col].Cells[Line];
-    GetExtPart(C.ObsState, C.ObsText, C.ObsValue, HypCols[Col].Decimals, Text, State);
-}
-
-void tLumen::GetHypFreqText(int Line, int Col, QString &Text, TCellState &State) const
-{
-    Text.clear();
-    State = csEmpty;
-    if (!Valid(HypCols, Col) || Line < 0 || Line >= HypCols[Col].Cells.size())
-        return;
-    const tHypCell &C = HypCols[Col].Cells[Line];
-    GetIntPart(C.FreqState, C.FreqText, C.Freq, Text, State);
-}
-
-// ---------------------------------------------------------------- grouped side
-
-void tLumen::SaveUndoGrup(uint8_t Op)
-{
-    UndoOp = Op;
-    RedoOp = 1;
-    for (int C = 0; C < GrupColumns; ++C)
-        CopyForUndo(UndoGrupCols[C], GrupCols[C]);
-}
-
-void tLumen::UndoGrup()
-{
-    std::swap(UndoOp, RedoOp);
-    for (int C = 0; C < GrupColumns; ++C)
-        SwapForUndo(GrupCols[C], UndoGrupCols[C]);
-}
-
-void tLumen::ToggleGrupColSelected(int Col)
-{
-    if (Valid(GrupCols, Col))
-        sortedlist::Toggle(SelGrupCols, Col);
-}
-
-bool tLumen::IsGrupColSelected(int Col) const
-{
-    return sortedlist::Contains(SelGrupCols, Col);
-}
-
-int tLumen::SelGrupCol(int I) const { return sortedlist::Nth(SelGrupCols, I); }
-int tLumen::UsedGrupColumns() const { return UsedOf(GrupCols); }
-int tLumen::MaxGrupLines() const { return MaxOf(GrupCols); }
-int tLumen::GrupCellCount(int Col) const
-{
-    return Valid(GrupCols, Col) ? GrupCols[Col].Cells.size() : 0;
-}
-
-void tLumen::InsertGrupColumn(int Col)
-{
-    if (Valid(GrupCols, Col))
-        InsertCol(GrupCols, Col);
-}
-
-void tLumen::DeleteGrupColumn(int Col)
-{
-    if (Valid(GrupCols, Col))
-        DeleteCol(GrupCols, Col);
-}
-
-void tLumen::ClearGrupColumn(int Col)
-{
-    if (Valid(GrupCols, Col))
-        ClearTableCol(GrupCols[Col]);
-}
-
-void tLumen::SwapGrupColumns(int A, int B)
-{
-    if (Valid(GrupCols, A) && Valid(GrupCols, B))
-        std::swap(GrupCols[A], GrupCols[B]);
-}
-
-void tLumen::SetGrupName(int Col, const QString &S)
-{
-    if (!Valid(GrupCols, Col))
-        return;
-    Modified = true;
-    GrupCols[Col].Name = S.left(20);
-}
-
-QString tLumen::GetGrupName(int Col) const
-{
-    return Valid(GrupCols, Col) ? GrupCols[Col].Name : QString();
-}
-QString tLumen::GetGrupComment(int Col) const
-{
-    return Valid(GrupCols, Col) ? GrupCols[Col].Comment : QString();
-}
-
-void tLumen::SetGrupComment(int Col, const QString &S)
-{
-    if (!Valid(GrupCols, Col))
-        return;
-    Modified = true;
-    GrupCols[Col].Comment = S;
-}
-
-int32_t tLumen::GetGrupDecimals(int Col) const
-{
-    return Valid(GrupCols, Col) ? GrupCols[Col].Decimals : 0;
-}
-
-void tLumen::SetGrupDecimals(int Col, int32_t N)
-{
-    if (!Valid(GrupCols, Col))
-        return;
-    Modified = true;
-    GrupCols[Col].Decimals = N;
-}
-
-void tLumen::SetGrupLowText(int Line, int Col, const QString &Text)
-{
-    if (!Valid(GrupCols, Col))
-        return;
-    Modified = true;
-    SetPart(
-        GrupCols[Col].Cells, Line, Text, ParseExt,
-        [](tGrupCell &C, const Parsed<Extended> &P, const QString &T) {
-            StorePart(C.LowState, C.LowText, C.LowValue, P, T);
-        },
-        [](tGrupCell &C, const QString &T) { ClearPart(C.LowState, C.LowText, C.LowValue, T); });
-}
-
-void tLumen::SetGrupHighText(int Line, int Col, const QString &Text)
-{
-    if (!Valid(GrupCols, Col))
-        return;
-    Modified = true;
-    SetPart(
-        GrupCols[Col].Cells, Line, Text, ParseExt,
-        [](tGrupCell &C, const Parsed<Extended> &P, const QString &T) {
-            StorePart(C.HighState, C.HighText, C.HighValue, P, T);
-        },
-        [](tGrupCell &C, const QString &T) { ClearPart(C.HighState, C.HighText, C.HighValue, T); });
-}
-
-void tLumen::SetGrupFreqText(int Line, int Col, const QString &Text)
-{
-    if (!Valid(GrupCols, Col))
-        return;
-    Modified = true;
-    SetPart(
-        GrupCols[Col].Cells, Line, Text, ParseCount,
-        [](tGrupCell &C, const Parsed<int32_t> &P, const QString &T) {
-            StorePart(C.FreqState, C.FreqText, C.Freq, P, T);
-        },
-        [](tGrupCell &C, const QString &T) { ClearPart(C.FreqState, C.FreqText, C.Freq, T); });
-}
-
-namespace {
-const tGrupCell *GrupCell(const std::array<tGrupCol, GrupColumns> &Cols, int Line, int Col)
-{
-    if (Col < 0 || Col >= GrupColumns || Line < 0 || Line >= Cols[Col].Cells.size())
-        return nullptr;
-    return &Cols[Col].Cells[Line];
-}
-} // namespace
-
-void tLumen::GetGrupLowText(int Line, int Col, QString &Text, TCellState &State) const
-{
-    Text.clear();
-    State = csEmpty;
-    if (const tGrupCell *C = GrupCell(GrupCols, Line, Col))
-        GetExtPart(C->LowState, C->LowText, C->LowValue, GrupCols[Col].Decimals, Text, State);
-}
-
-void tLumen::GetGrupHighText(int Line, int Col, QString &Text, TCellState &State) const
-{
-    Text.clear();
-    State = csEmpty;
-    if (const tGrupCell *C = GrupCell(GrupCols, Line, Col))
-        GetExtPart(C->HighState, C->HighText, C->HighValue, GrupCols[Col].Decimals, Text, State);
-}
-
-void tLumen::GetGrupFreqText(int Line, int Col, QString &Text, TCellState &State) const
-{
-    Text.clear();
-    State = csEmpty;
-    if (const tGrupCell *C = GrupCell(GrupCols, Line, Col))
-        GetIntPart(C->FreqState, C->FreqText, C->Freq, Text, State);
-}
+#undef LUMEN_TABLE_PART

@@ -4,7 +4,7 @@
 // bound, upper bound and frequency).
 #pragma once
 
-#include "EditorFrame.h"
+#include "GridEditor.h"
 #include "TableGridBlock.h"
 #include "TableGridModels.h"
 #include "TableSide.h"
@@ -14,34 +14,23 @@ class QMenu;
 class QMenuBar;
 class THGStilDlg;
 
-class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEvents
+class TTableEdit : public TGridEditor, public TTableGridOwner
 {
     Q_OBJECT
   public:
-    static constexpr int InitialRows = 500;
-
     TTableEdit(TEditorHost &Host, TDataType Type, QWidget *Parent = nullptr);
     ~TTableEdit() override;
 
     // TEditorBase.
     TDataType EditorType() const override { return Side.DataType(); }
-    void ShowEditor() override;
     void HideEditor() override;
     QMenuBar *EditorMenuBar() override { return MenuBar; }
     void DataReplaced(bool FromFile) override;
-    bool CommitEdit() override;
 
     const TTableSide &TableSide() const { return Side; }
     // The grids: index 0 the edit page's, 1 the mixed page's copy.
-    TTableGridBlock *Block(int I) const { return Blocks[I]; }
-    TGridView *SojleDG(int I = 0) const { return Blocks[I]->SojleDG; }
-    TGridView *LinieDG(int I = 0) const { return Blocks[I]->LinieDG; }
-    TGridView *DataDG(int I = 0) const { return Blocks[I]->DataDG; }
-    TTableGridBlock *ShowingBlock() const;
+    TTableGridBlock *Block(int I) const { return static_cast<TTableGridBlock *>(Blocks[I]); }
     TTableDataModel *DataModel() const { return DataGridModel; }
-
-    int RowCount() const { return Rows; }
-    void SetRowCount(int N);
 
     void UpdateButtons() override;
     void ShowColumnStatus(int Col);
@@ -54,11 +43,7 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     QAction *MenuAction(const QString &Name) const;
 
     // Marking as a click on a column number does it.
-    void MarkColumn(int Col, Qt::KeyboardModifiers Mods);
-    void EndEditing() override;
-    void RepaintGrids();
-    void NextDirection();
-    void UpdateDirectionGlyph();
+    void MarkColumn(int Col, Qt::KeyboardModifiers Mods) override;
 
     // The column settings dialog for column Col, applied after OK. The
     // dialog is modal; tests answer it while it runs.
@@ -96,19 +81,9 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     const TTableSide &GridSide() const override { return Side; }
     int GridRowCount() const override { return Rows; }
     void CellTyped(int Line, int GridCol, const QString &Text) override;
-    void NameTyped(int Col, const QString &Text) override;
+    void ColNameTyped(int Col, const QString &Text) override;
     void CellEditStarted(int Line, int GridCol) override;
     void CellEditCancelled(int Line, int GridCol) override;
-
-    // TGridEvents.
-    bool GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods) override;
-    bool GridMousePress(TGridView *View, QMouseEvent *Event) override;
-    bool GridMouseRelease(TGridView *View, QMouseEvent *Event) override;
-    void GridCurrentChanged(TGridView *View, const QModelIndex &Current,
-                            const QModelIndex &Previous) override;
-    void GridFocusIn(TGridView *View) override;
-    void GridFocusOut(TGridView *View) override;
-    void GridEditingChanged(TGridView *View) override;
 
   protected:
     void ViewShown(TView V) override;
@@ -121,16 +96,13 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     uint8_t UndoStepOp() const override { return Host.Lumen().GetUndoOp(); }
     void ClearMarks() override;
     void AfterCommand() override;
+    // The grids.
+    void ShowCursorStatus(int Line, int GridCol) override { ShowCellStatus(Line, GridCol); }
+    void ColumnSettingsClicked(int Col) override { OpenColumnSettings(Col); }
 
   private:
     void BuildToolBar();
     void BuildMenus();
-    int BlockOf(const TGridView *View) const;
-    void MoveDataCursor(TTableGridBlock *B, int Line, int GridCol);
-    void ResumeEditing(TGridView *G);
-    bool DataKey(TTableGridBlock *B, int Key, Qt::KeyboardModifiers Mods);
-    bool ColHeaderKey(TTableGridBlock *B, int Key);
-    void RepaintHeaders(TTableGridBlock *B);
     // Runs a command that inserts a column read from Text at the marked one.
     void InsertColumnFromText(const QString &Text, bool FromFile);
     // The grid columns showing the values (not the frequency) of column Col.
@@ -139,10 +111,7 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
     TTableSide Side;
     TTableDataModel *DataGridModel;
     TTableColHeaderModel *ColModel;
-    TTableLineHeaderModel *LineModel;
-    TTableGridBlock *Blocks[2] = {};
-    TPressedCell Pressed;
-    int Rows = InitialRows;
+    TGridLineHeaderModel *LineModel;
     QMenuBar *MenuBar = nullptr;
     QMenu *ColumnMenu = nullptr;
     QMenu *EditMenu = nullptr;

@@ -1,18 +1,65 @@
 #include "TableGridBlock.h"
 
-#include "CellText.h"
-
 #include <QApplication>
 #include <QFontMetrics>
-#include <QGridLayout>
-#include <QHeaderView>
 #include <QPainter>
-#include <QScrollBar>
-#include <QStyle>
-#include <QToolButton>
 
 namespace
 {
+// The values on cream, the frequencies on white; the fillers grey.
+class TTableDataDelegate : public TGridCellDelegate
+{
+  public:
+    TTableDataDelegate(TGridView *View, int Parts) : TGridCellDelegate(View), Parts(Parts) {}
+
+  protected:
+    TCellLook Look(const QModelIndex &Index, bool Marked, int State) const override;
+
+  private:
+    int Parts;
+};
+
+class TTableColHeaderDelegate : public TGridHeaderDelegate
+{
+  public:
+    using TGridHeaderDelegate::TGridHeaderDelegate;
+    void paint(QPainter *P, const QStyleOptionViewItem &Option,
+               const QModelIndex &Index) const override;
+
+  private:
+    // The captions over the parts, one raised cell each.
+    void PaintCaptions(QPainter *P, const QStyleOptionViewItem &Option, const QString &Text) const;
+};
+
+class TTableLineHeaderDelegate : public TGridHeaderDelegate
+{
+  public:
+    TTableLineHeaderDelegate(TGridView *View, TGridView *DataView)
+        : TGridHeaderDelegate(View, DataView, nullptr)
+    {
+    }
+    void paint(QPainter *P, const QStyleOptionViewItem &Option,
+               const QModelIndex &Index) const override;
+};
+
+// The sizes of a table editor's grids: 72 pixels a part, a column header of
+// number, name and captions, a line header of numbers.
+TGridBlockLook TableLook(const QString &DataName, int Parts)
+{
+    TGridBlockLook L;
+    L.DataName = DataName;
+    L.Parts = Parts;
+    L.CellWidth = 72;
+    L.RowHeight = 24;
+    L.HeaderRowHeights = {26, L.RowHeight, L.RowHeight};
+    L.LineHeaderWidths = {48};
+    // The header cells draw their own lines; the line numbers take no focus.
+    L.HeaderGridLines = false;
+    L.LineHeaderFocus = false;
+    L.DirectionLeft = 9;
+    return L;
+}
+
 // The font, made smaller when needed, in which Text fits into Width pixels
 // (the captions "Nedre grænse" and "Øvre grænse" in a cell of one number).
 QFont FittingFont(const QFont &Font, const QString &Text, int Width)
@@ -30,169 +77,50 @@ QFont FittingFont(const QFont &Font, const QString &Text, int Width)
 
 TTableGridBlock::TTableGridBlock(const QString &DataName, const QString &Suffix, int Parts,
                                  TTableDataModel *Data, TTableColHeaderModel *ColHeader,
-                                 TTableLineHeaderModel *LineHeader, TGridEvents *Events,
+                                 TGridLineHeaderModel *LineHeader, TGridEvents *Events,
                                  const TPressedCell *Pressed, QWidget *Parent)
-    : QWidget(Parent), Parts(Parts)
+    : TGridBlock(TableLook(DataName, Parts), Suffix, Data, ColHeader, LineHeader, Events, Parent)
 {
-    const int Bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-
-    DataDG = new TGridView(DataName + Suffix, Events, this);
-    SojleDG = new TGridView(QStringLiteral("SojleDG") + Suffix, Events, this);
-    LinieDG = new TGridView(QStringLiteral("LinieDG") + Suffix, Events, this);
-
-    DataDG->setModel(Data);
-    DataDG->SetColumnWidth(CellWidth);
-    DataDG->SetRowHeight(RowHeight);
-    DataDG->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    DataDG->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     DataDG->setItemDelegate(new TTableDataDelegate(DataDG, Parts));
-
-    // A header column spans the grid columns of one table, grid lines included.
-    SojleDG->setModel(ColHeader);
-    SojleDG->SetColumnWidth(Parts * CellWidth);
-    SojleDG->verticalHeader()->resizeSection(0, NumberRowHeight);
-    SojleDG->verticalHeader()->resizeSection(1, RowHeight);
-    SojleDG->verticalHeader()->resizeSection(2, RowHeight);
-    SojleDG->setFixedHeight(HeaderHeight);
-    SojleDG->setShowGrid(false);
-    SojleDG->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SojleDG->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SojleDG->setTabKeyNavigation(false);
     SojleDG->setItemDelegate(new TTableColHeaderDelegate(SojleDG, DataDG, Pressed, Parts));
-
-    LinieDG->setModel(LineHeader);
-    LinieDG->SetRowHeight(RowHeight);
-    LinieDG->horizontalHeader()->resizeSection(0, NumberWidth);
-    LinieDG->setFixedWidth(NumberWidth);
-    LinieDG->setShowGrid(false);
-    LinieDG->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    LinieDG->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    LinieDG->setTabKeyNavigation(false);
-    LinieDG->setFocusPolicy(Qt::NoFocus);
     LinieDG->setItemDelegate(new TTableLineHeaderDelegate(LinieDG, DataDG));
-
-    auto *Corner = new QWidget(this);
-    Corner->setFixedSize(NumberWidth, HeaderHeight);
-    DirectionSpeed = new QToolButton(Corner);
-    DirectionSpeed->setObjectName(QStringLiteral("DirectionSpeed") + Suffix);
-    DirectionSpeed->setToolTip(QStringLiteral("Skift redigeringsretning"));
-    DirectionSpeed->setAutoRaise(true);
-    DirectionSpeed->setFocusPolicy(Qt::NoFocus);
-    DirectionSpeed->setGeometry(9, 3, 29, 24);
-    DirectionSpeed->setIconSize(QSize(20, 16));
-
-    auto *TopSpacer = new QWidget(this);
-    TopSpacer->setFixedSize(Bar, HeaderHeight);
-    auto *LeftSpacer = new QWidget(this);
-    LeftSpacer->setFixedSize(NumberWidth, Bar);
-
-    auto *G = new QGridLayout(this);
-    G->setContentsMargins(0, 0, 0, 0);
-    G->setSpacing(0);
-    G->addWidget(Corner, 0, 0);
-    G->addWidget(SojleDG, 0, 1);
-    G->addWidget(TopSpacer, 0, 2);
-    G->addWidget(LinieDG, 1, 0);
-    G->addWidget(DataDG, 1, 1, 2, 2);
-    G->addWidget(LeftSpacer, 2, 0);
-    G->setRowStretch(1, 1);
-    G->setColumnStretch(1, 1);
-
-    SyncScrollBars(DataDG->horizontalScrollBar(), SojleDG->horizontalScrollBar());
-    SyncScrollBars(DataDG->verticalScrollBar(), LinieDG->verticalScrollBar());
-}
-
-void TTableGridBlock::ScrollToGridColumn(int GridCol)
-{
-    DataDG->horizontalScrollBar()->setValue(qMax(0, GridCol) * CellWidth);
-}
-
-void TTableGridBlock::ScrollTopLeft()
-{
-    DataDG->horizontalScrollBar()->setValue(0);
-    DataDG->verticalScrollBar()->setValue(0);
-}
-
-void TTableGridBlock::ShowCell(int Row, int GridCol)
-{
-    const QModelIndex I = DataDG->model()->index(Row, GridCol);
-    if (I.isValid())
-        DataDG->scrollTo(I, QAbstractItemView::EnsureVisible);
-}
-
-void TTableGridBlock::EndEditing()
-{
-    DataDG->EndEdit();
-    SojleDG->EndEdit();
 }
 
 // Cell drawing.
 
-void TTableDataDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
-                               const QModelIndex &Index) const
+namespace
 {
-    const QRect R = Option.rect;
+
+TGridCellDelegate::TCellLook TTableDataDelegate::Look(const QModelIndex &Index, bool Marked,
+                                                      int State) const
+{
     const int Col = Index.column();
-    P->save();
-    if (Col >= TTableSide::Columns * Parts) {
-        P->fillRect(R, gridpaint::ButtonFace());
-        P->restore();
-        return;
-    }
-    const bool Freq = Col % Parts == Parts - 1;
-    const bool Marked = Index.data(int(TGridRole::Marked)).toBool();
-    QColor Back;
-    if (Freq)
-        Back = Marked ? gridcolor::MarkedCell() : QApplication::palette().color(QPalette::Base);
+    TCellLook L;
+    if (Col >= TTableSide::Columns * Parts)
+        L.Back = gridpaint::ButtonFace();
+    else if (Col % Parts == Parts - 1)
+        L.Back = Marked ? gridcolor::MarkedCell() : QApplication::palette().color(QPalette::Base);
     else
-        Back = Marked ? QColor(Qt::black) : gridcolor::Cream();
-    P->fillRect(R, Back);
-    const QString Text = Index.data(Qt::DisplayRole).toString();
-    if (!Text.isEmpty()) {
-        const bool IsText = Index.data(int(TGridRole::CellState)).toInt() == csText;
-        P->setFont(Option.font);
-        P->setPen(IsText ? QColor(Qt::red) : Marked ? QColor(Qt::white) : QColor(Qt::black));
-        // A number too wide for its cell shows "###", never a cut-off number.
-        if (IsText)
-            P->drawText(R.adjusted(2, 2, -2, -2),
-                        Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, Text);
-        else
-            DrawCellText(*P, Text, R.adjusted(2, 2, -2, -2), Qt::AlignRight | Qt::AlignVCenter);
-    }
-    if (View->currentIndex() == Index) {
-        const bool Focus = View->hasFocus() || View->IsEditing();
-        QPen Pen(Marked ? Qt::white : Qt::black);
-        Pen.setWidth(Focus ? 2 : 1);
-        P->setPen(Pen);
-        P->setBrush(Qt::NoBrush);
-        P->drawRect(Focus ? R.adjusted(1, 1, -1, -1) : R.adjusted(0, 0, -1, -1));
-    }
-    P->restore();
+        L.Back = Marked ? QColor(Qt::black) : gridcolor::Cream();
+    L.Pen = State == csText ? QColor(Qt::red) : Marked ? QColor(Qt::white) : QColor(Qt::black);
+    return L;
 }
 
 void TTableColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
                                     const QModelIndex &Index) const
 {
     const QRect R = Option.rect;
-    const int Col = Index.column();
     P->save();
-    if (Col >= TTableSide::Columns) {
+    if (Index.column() >= TTableSide::Columns) {
         P->fillRect(R, gridpaint::ButtonFace());
         P->restore();
         return;
     }
     const QString Text = Index.data(Qt::DisplayRole).toString();
     switch (Index.row()) {
-    case 0: {
-        const bool IsPressed = Pressed != nullptr && Pressed->Is(View, 0, Col);
-        const bool Marked = Index.data(int(TGridRole::Marked)).toBool();
-        const QModelIndex Cur = DataView->currentIndex();
-        const bool Current = Cur.isValid() && Cur.column() / Parts == Col;
-        gridpaint::HeaderButtonCell(
-            *P, R, Option.font, Text, (IsPressed && Pressed->Part == 1) || Marked, Current,
-            Current && DataView->IsEditing(), IsPressed && Pressed->Part == 2);
+    case 0:
+        PaintColumnButton(P, Option, Index);
         break;
-    }
     case 1:
         P->fillRect(R, gridcolor::Cream());
         // The grid lines are the header's own: a line below and at the right.
@@ -203,40 +131,39 @@ void TTableColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Opt
         P->setFont(Option.font);
         P->drawText(R.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, Text);
         break;
-    default: {
-        const QStringList Captions = Text.split(QLatin1Char('\t'));
-        P->setFont(Option.font);
-        for (int I = 0; I < Captions.size(); ++I) {
-            const int Left = R.left() + I * TTableGridBlock::CellWidth;
-            const int Right =
-                I + 1 == Captions.size() ? R.right() + 1 : Left + TTableGridBlock::CellWidth;
-            const QRect Cell(Left, R.top(), Right - Left, R.height());
-            P->fillRect(Cell, gridpaint::ButtonFace());
-            gridpaint::Frame3D(*P, Cell, false);
-            P->setPen(Qt::black);
-            P->setFont(FittingFont(Option.font, Captions[I], Cell.width() - 4));
-            P->drawText(Cell.adjusted(1, 0, -1, 0), Qt::AlignCenter | Qt::TextSingleLine,
-                        Captions[I]);
-        }
+    default:
+        PaintCaptions(P, Option, Text);
         break;
     }
-    }
     P->restore();
+}
+
+void TTableColHeaderDelegate::PaintCaptions(QPainter *P, const QStyleOptionViewItem &Option,
+                                            const QString &Text) const
+{
+    // The header cell spans the grid columns of its table column.
+    const QRect R = Option.rect;
+    const int CellWidth = R.width() / Parts;
+    const QStringList Captions = Text.split(QLatin1Char('\t'));
+    for (int I = 0; I < Captions.size(); ++I) {
+        const int Left = R.left() + I * CellWidth;
+        const int Right = I + 1 == Captions.size() ? R.right() + 1 : Left + CellWidth;
+        const QRect Cell(Left, R.top(), Right - Left, R.height());
+        P->fillRect(Cell, gridpaint::ButtonFace());
+        gridpaint::Frame3D(*P, Cell, false);
+        P->setPen(Qt::black);
+        P->setFont(FittingFont(Option.font, Captions[I], Cell.width() - 4));
+        P->drawText(Cell.adjusted(1, 0, -1, 0), Qt::AlignCenter | Qt::TextSingleLine,
+                    Captions[I]);
+    }
 }
 
 void TTableLineHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Option,
                                      const QModelIndex &Index) const
 {
-    const QRect R = Option.rect;
-    const QModelIndex Cur = DataView->currentIndex();
-    const bool Current = Cur.isValid() && Cur.row() == Index.row();
     P->save();
-    QFont F = Option.font;
-    F.setBold(Current);
-    P->setFont(F);
-    P->fillRect(R, gridpaint::ButtonFace());
-    gridpaint::Frame3D(*P, R, false, Current);
-    P->setPen(Qt::black);
-    P->drawText(R, Qt::AlignCenter | Qt::TextSingleLine, Index.data(Qt::DisplayRole).toString());
+    PaintLineButton(P, Option, Index);
     P->restore();
 }
+
+} // namespace

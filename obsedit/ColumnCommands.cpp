@@ -63,7 +63,7 @@ void TDataEdit::AfterCommand()
     LineModel->AllChanged();
     RepaintGrids();
     // The cursor leaves a column that became computed or random.
-    for (TObsGridBlock *B : Blocks) {
+    for (TGridBlock *B : Blocks) {
         const int Col = B->DataDG->Col();
         if (Col >= 0 && !CanEnter(Col))
             B->DataDG->SetCell(std::max(0, B->DataDG->Row()), SkipFrom(Col));

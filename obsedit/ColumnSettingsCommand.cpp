@@ -46,7 +46,7 @@ void TDataEdit::ColumnSettingsCommand(int Col)
         L.ToggleColSelected(Col);
         // The grid beside the table shows the column it describes.
         if (View() == vwMixed)
-            Blocks[1]->ScrollToColumn(Col);
+            Blocks[1]->ScrollToGridColumn(Col);
         Descriptor().MarkStale();
         ChooseKind(1, ItemOfKind(bkTabel));
         RepaintGrids();

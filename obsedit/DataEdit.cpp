@@ -40,33 +40,28 @@ const char *const ColumnButtons[] = {"DeciPlusSpeed", "DeciMinusSpeed", "Terning
 } // namespace
 
 TDataEdit::TDataEdit(TEditorHost *HostPtr, QWidget *Parent)
-    : TEditorFrame(*HostPtr, ObsKindItems(), 1, true, Parent)
+    : TGridEditor(*HostPtr, ObsKindItems(), 1, true, Parent)
 {
     // The kinds after the first run, in their own order.
     AppendKind(bkChiTest, KindItemText(bkChiTest));
     AppendKind(bkNormalplot, KindItemText(bkNormalplot));
     setObjectName(QStringLiteral("DataEdit"));
-    DataGridModel = new TObsDataModel(*this, this);
-    ColModel = new TObsColHeaderModel(*this, this);
-    LineModel = new TObsLineHeaderModel(*this, this);
+    const TGridShape Shape = ObsGridShape();
+    DataGridModel = new TObsDataModel(*this, Shape, this);
+    ColModel = new TObsColHeaderModel(*this, Shape, this);
+    LineModel = new TObsLineHeaderModel(*this, Shape, this);
 
     BuildToolBar();
     BuildMenus();
     BuildDataTools();
 
-    Blocks[0] =
+    auto *EditBlock =
         new TObsGridBlock(QString(), DataGridModel, ColModel, LineModel, this, &Pressed, EditPage);
-    EditPage->layout()->addWidget(Blocks[0]);
-    Blocks[1] = new TObsGridBlock(QStringLiteral("1"), DataGridModel, ColModel, LineModel, this,
-                                  &Pressed, MixedGridHolder);
-    MixedGridHolder->layout()->addWidget(Blocks[1]);
-    for (TObsGridBlock *B : Blocks) {
-        connect(B->DirectionSpeed, &QToolButton::clicked, this, [this] { NextDirection(); });
-        B->DataDG->setCurrentIndex(DataGridModel->index(0, 0));
-        B->SojleDG->setCurrentIndex(ColModel->index(1, 0));
-        B->LinieDG->setCurrentIndex(LineModel->index(0, 1));
-    }
-    UpdateDirectionGlyph();
+    EditPage->layout()->addWidget(EditBlock);
+    auto *MixedBlock = new TObsGridBlock(QStringLiteral("1"), DataGridModel, ColModel, LineModel,
+                                         this, &Pressed, MixedGridHolder);
+    MixedGridHolder->layout()->addWidget(MixedBlock);
+    SetGrids(DataGridModel, ColModel, LineModel, EditBlock, MixedBlock);
     TrackClipboard();
     UpdateButtons();
 }
@@ -76,11 +71,7 @@ TDataEdit::~TDataEdit()
     // The grids go first, while the editor they call back is still whole: an
     // open in-place editor commits on the way out, and closing the window
     // later moves the focus.
-    CommitEdit();
-    for (TObsGridBlock *&B : Blocks) {
-        delete B;
-        B = nullptr;
-    }
+    DeleteGrids();
     delete MenuBar;
 }
 
@@ -109,23 +100,7 @@ void TDataEdit::BuildToolBar()
     BindToolButtons();
 }
 
-// Showing, hiding, replacing.
-
-TObsGridBlock *TDataEdit::ShowingBlock() const
-{
-    return View() == vwMixed ? Blocks[1] : Blocks[0];
-}
-
-void TDataEdit::ShowEditor()
-{
-    UpdateDirectionGlyph();
-    for (TObsGridBlock *B : Blocks)
-        B->EndEditing();
-    Pressed.Clear();
-    SetTextButtonDown(Host.TextWindowShown());
-    ShowFrame();
-    RepaintGrids();
-}
+// Hiding, replacing.
 
 void TDataEdit::HideEditor()
 {
@@ -138,13 +113,7 @@ void TDataEdit::HideEditor()
 
 void TDataEdit::DataReplaced(bool FromFile)
 {
-    Pressed.Clear();
-    const int Longest = Host.Lumen().MaxLines();
-    Rows = std::max(InitialRows, Longest);
-    DataGridModel->Reset();
-    LineModel->Reset();
-    ColModel->Reset();
-    ShowTopLeft();
+    ResetGrids(Host.Lumen().MaxLines());
     SetDataEdited(FromFile);
     if (!FromFile)
         RandomDialog()->Reset();
@@ -154,79 +123,12 @@ void TDataEdit::DataReplaced(bool FromFile)
     UpdateButtons();
 }
 
-void TDataEdit::ShowTopLeft()
-{
-    for (TObsGridBlock *B : Blocks) {
-        B->DataDG->setCurrentIndex(DataGridModel->index(0, 0));
-        B->SojleDG->setCurrentIndex(ColModel->index(1, 0));
-        B->LinieDG->setCurrentIndex(LineModel->index(0, 1));
-        B->ScrollTopLeft();
-    }
-}
-
-bool TDataEdit::CommitEdit()
-{
-    for (TObsGridBlock *B : Blocks)
-        if (B != nullptr)
-            B->EndEditing();
-    return true;
-}
-
-void TDataEdit::EndEditing()
-{
-    ShowingBlock()->EndEditing();
-}
-
 // Rows.
-
-void TDataEdit::SetRowCount(int N)
-{
-    N = std::max(1, N);
-    const int Old = Rows;
-    if (N == Old)
-        return;
-    Rows = N;
-    DataGridModel->RowCountChanged(Old, N);
-    LineModel->RowCountChanged(Old, N);
-}
 
 void TDataEdit::RaiseRowCount(int N)
 {
     if (N > Rows)
         SetRowCount(N);
-}
-
-// Painting helpers.
-
-void TDataEdit::RepaintGrids()
-{
-    for (TObsGridBlock *B : Blocks)
-        if (B != nullptr)
-            for (TGridView *V : {B->SojleDG, B->LinieDG, B->DataDG})
-                V->viewport()->update();
-}
-
-void TDataEdit::RepaintHeaders(TObsGridBlock *B)
-{
-    B->SojleDG->viewport()->update();
-    B->LinieDG->viewport()->update();
-}
-
-void TDataEdit::UpdateDirectionGlyph()
-{
-    const QString Res = DirectionResource(Host.Lumen().GetEditDirection());
-    for (TObsGridBlock *B : Blocks) {
-        if (B == nullptr)
-            continue;
-        B->DirectionSpeed->setIcon(QIcon(DirectionGlyph(Res)));
-        B->DirectionSpeed->setProperty("glyph", Res);
-    }
-}
-
-void TDataEdit::NextDirection()
-{
-    Host.Lumen().NextEditDirection();
-    UpdateDirectionGlyph();
 }
 
 // Buttons and status.
@@ -279,7 +181,7 @@ void TDataEdit::ViewShown(TView V)
     SetColumnButtonsVisible(V == vwEdit || V == vwMixed);
     if (V == vwMixed) {
         if (L.AnyColSelected())
-            Blocks[1]->ScrollToColumn(L.SelCol(0));
+            Blocks[1]->ScrollToGridColumn(L.SelCol(0));
         else if (L.AnyLineSelected())
             Blocks[1]->ScrollToRow(L.SelLine(0));
     }
@@ -321,7 +223,7 @@ void TDataEdit::DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN
 
 void TDataEdit::PickedLinesChanged()
 {
-    for (TObsGridBlock *B : Blocks)
+    for (TGridBlock *B : Blocks)
         if (B != nullptr)
             B->LinieDG->viewport()->update();
 }
@@ -335,16 +237,10 @@ void TDataEdit::CellTyped(int Line, int Col, const QString &Text)
     L.SetCellText(Line, Col, Text);
     Descriptor().MarkStale();
     if (L.GetCellState(Line, Col) == csNumber) {
-        // The decimals shown rise to what was typed (at most 9), never fall.
-        int Sep = -1;
-        for (QChar Mark : {QChar('.'), QChar(',')})
-            Sep = std::max(Sep, int(Text.lastIndexOf(Mark)));
-        if (Sep >= 0) {
-            const int Count = std::min<int>(9, Text.length() - Sep - 1);
-            if (L.GetDecimals(Col) < Count) {
-                L.SetDecimals(Col, Count);
-                DataGridModel->ColumnChanged(Col);
-            }
+        const int Count = TypedDecimals(Text);
+        if (L.GetDecimals(Col) < Count) {
+            L.SetDecimals(Col, Count);
+            DataGridModel->ColumnChanged(Col);
         }
     }
     if (!DataGridEditing()) {
@@ -365,7 +261,7 @@ void TDataEdit::CellTyped(int Line, int Col, const QString &Text)
 
 bool TDataEdit::DataGridEditing() const
 {
-    for (const TObsGridBlock *B : Blocks)
+    for (const TGridBlock *B : Blocks)
         if (B != nullptr && B->DataDG->IsEditing())
             return true;
     return false;
@@ -485,7 +381,7 @@ void TDataEdit::MarkColumn(int Col, Qt::KeyboardModifiers Mods)
         L.ClearLineSelection();
     RepaintGrids();
     UpdateButtons();
-    if (L.SelColCount() == 1 && !ShowingBlock()->DataDG->IsEditing())
+    if (L.SelColCount() == 1 && !ShowingGridBlock()->DataDG->IsEditing())
         ShowColumnStatus(L.SelCol(0));
     else
         StatusPanel->clear();
@@ -529,122 +425,10 @@ void TDataEdit::MarkLine(int Line, Qt::KeyboardModifiers Mods)
     RefreshDescriptions();
 }
 
-// Mouse on the header grids.
+// Editing.
 
-bool TDataEdit::GridMousePress(TGridView *View, QMouseEvent *Event)
+void TDataEdit::DataEditingChanged()
 {
-    const int I = BlockOf(View);
-    if (I < 0 || Event->button() != Qt::LeftButton)
-        return false;
-    TObsGridBlock *B = Blocks[I];
-    const QPoint Pos = Event->position().toPoint();
-    const QModelIndex Index = View->indexAt(Pos);
-    if (!Index.isValid())
-        return false;
-    if (View == B->SojleDG && Index.row() == 0) {
-        View->EndEdit();
-        Pressed.View = View;
-        Pressed.Row = 0;
-        Pressed.Col = Index.column();
-        const QRect Cell = View->visualRect(Index);
-        Pressed.Part = TObsColHeaderDelegate::DropButton(Cell).contains(Pos) ? 2 : 1;
-        View->viewport()->update();
-        return true;
-    }
-    if (View == B->LinieDG && Index.column() == 0) {
-        View->EndEdit();
-        Pressed.View = View;
-        Pressed.Row = Index.row();
-        Pressed.Col = 0;
-        Pressed.Part = 1;
-        View->viewport()->update();
-        return true;
-    }
-    return false;
-}
-
-bool TDataEdit::GridMouseRelease(TGridView *View, QMouseEvent *Event)
-{
-    const int I = BlockOf(View);
-    if (I < 0)
-        return false;
-    TObsGridBlock *B = Blocks[I];
-    if (Pressed.View != View) {
-        // A click on a name cell starts editing it.
-        const QModelIndex Index = View->indexAt(Event->position().toPoint());
-        const bool Name =
-            (View == B->SojleDG && Index.row() == 1) || (View == B->LinieDG && Index.column() == 1);
-        if (Name && Index == View->currentIndex() && !View->IsEditing())
-            View->StartEdit();
-        return false;
-    }
-    const TPressedCell Was = Pressed;
-    Pressed.Clear();
-    View->viewport()->update();
-    const QPoint Pos = Event->position().toPoint();
-    const QModelIndex Index = View->indexAt(Pos);
-    if (!Index.isValid() || Index.row() != Was.Row || Index.column() != Was.Col)
-        return true;
-    if (View == B->SojleDG) {
-        const QRect Drop = TObsColHeaderDelegate::DropButton(View->visualRect(Index));
-        const bool InDrop = Drop.contains(Pos);
-        if ((Was.Part == 2) != InDrop)
-            return true;
-        if (Was.Part == 2)
-            emit ColumnSettingsRequested(Was.Col);
-        else
-            MarkColumn(Was.Col, Event->modifiers());
-        return true;
-    }
-    MarkLine(Was.Row, Event->modifiers());
-    return true;
-}
-
-// Current cell, focus, editing.
-
-void TDataEdit::GridCurrentChanged(TGridView *View, const QModelIndex &Current,
-                                   const QModelIndex &Previous)
-{
-    Q_UNUSED(Previous);
-    const int I = BlockOf(View);
-    if (I < 0 || Blocks[I] == nullptr || View != Blocks[I]->DataDG)
-        return;
-    RepaintHeaders(Blocks[I]);
-    if (!Current.isValid())
-        return;
-    if (View->hasFocus())
-        ShowColumnStatus(Current.column());
-}
-
-void TDataEdit::GridFocusIn(TGridView *View)
-{
-    const int I = BlockOf(View);
-    if (I < 0 || View != Blocks[I]->DataDG)
-        return;
-    RepaintHeaders(Blocks[I]);
-    if (View->Col() >= 0)
-        ShowColumnStatus(View->Col());
-}
-
-void TDataEdit::GridFocusOut(TGridView *View)
-{
-    const int I = BlockOf(View);
-    if (I < 0)
-        return;
-    View->EndEdit();
-    if (View == Blocks[I]->DataDG) {
-        RepaintHeaders(Blocks[I]);
-        View->viewport()->update();
-        StatusPanel->clear();
-    }
-}
-
-void TDataEdit::GridEditingChanged(TGridView *View)
-{
-    const int I = BlockOf(View);
-    if (I < 0 || Blocks[I] == nullptr || View != Blocks[I]->DataDG)
-        return;
-    Blocks[I]->SojleDG->viewport()->update();
     if (TypedUncommitted && !DataGridEditing()) {
         // The typed text is committed: now a kind the data no longer allow
         // gives way to the hint.

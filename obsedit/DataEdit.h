@@ -3,7 +3,7 @@
 // marks for description, typing with the edit direction, and the tool bar.
 #pragma once
 
-#include "EditorFrame.h"
+#include "GridEditor.h"
 #include "ObsCommandState.h"
 #include "ObsGridBlock.h"
 #include "ObsGridModels.h"
@@ -16,53 +16,35 @@ class TDataStilDlg;
 class TTerningDlg;
 struct tSheet;
 
-class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
+class TDataEdit : public TGridEditor, public TGridOwner
 {
     Q_OBJECT
   public:
-    static constexpr int InitialRows = 500;
-
     explicit TDataEdit(TEditorHost *Host, QWidget *Parent = nullptr);
     TDataEdit(TEditorHost &Host, QWidget *Parent = nullptr) : TDataEdit(&Host, Parent) {}
     ~TDataEdit() override;
 
     // TEditorBase.
     TDataType EditorType() const override { return dtObs; }
-    void ShowEditor() override;
     void HideEditor() override;
     QMenuBar *EditorMenuBar() override { return MenuBar; }
     void DataReplaced(bool FromFile) override;
-    bool CommitEdit() override;
 
     // The grids: index 0 the edit page's, 1 the mixed page's copy.
-    TObsGridBlock *Block(int I) const { return Blocks[I]; }
-    TGridView *SojleDG(int I = 0) const { return Blocks[I]->SojleDG; }
-    TGridView *LinieDG(int I = 0) const { return Blocks[I]->LinieDG; }
-    TGridView *DataDG(int I = 0) const { return Blocks[I]->DataDG; }
-    // The block of the page showing (the edit page's outside the mixed view).
-    TObsGridBlock *ShowingBlock() const;
+    TObsGridBlock *Block(int I) const { return static_cast<TObsGridBlock *>(Blocks[I]); }
     TObsDataModel *DataModel() const { return DataGridModel; }
 
-    int RowCount() const { return Rows; }
     // Grows (never shrinks) the data and line header grids to N rows.
     void RaiseRowCount(int N);
-    void SetRowCount(int N);
 
     void UpdateButtons() override;
     void ShowColumnStatus(int Col);
 
     // Marking as a click on a column letter or a line number does it.
-    void MarkColumn(int Col, Qt::KeyboardModifiers Mods);
-    void MarkLine(int Line, Qt::KeyboardModifiers Mods);
-    // Ends editing in whichever grid of the showing page is editing.
-    void EndEditing() override;
-    // Repaints every grid of both blocks.
-    void RepaintGrids();
-    // The edit direction button.
-    void NextDirection();
-    void UpdateDirectionGlyph();
+    void MarkColumn(int Col, Qt::KeyboardModifiers Mods) override;
+    void MarkLine(int Line, Qt::KeyboardModifiers Mods) override;
 
-    // TObsGridOwner.
+    // TGridOwner.
     tLumen &GridLumen() override { return Host.Lumen(); }
     int GridRowCount() const override { return Rows; }
     void CellTyped(int Line, int Col, const QString &Text) override;
@@ -71,17 +53,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     void CellEditStarted(int Line, int Col) override;
     void CellEditCancelled(int Line, int Col) override;
 
-    // TGridEvents.
-    bool GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods) override;
-    bool GridMousePress(TGridView *View, QMouseEvent *Event) override;
-    bool GridMouseRelease(TGridView *View, QMouseEvent *Event) override;
-    void GridCurrentChanged(TGridView *View, const QModelIndex &Current,
-                            const QModelIndex &Previous) override;
-    void GridFocusIn(TGridView *View) override;
-    void GridFocusOut(TGridView *View) override;
-    void GridEditingChanged(TGridView *View) override;
-
-    const TPressedCell &PressedCell() const { return Pressed; }
     // After a data cell changed: dependants of its line, descriptions, buttons.
     void AfterCellChange(int Line, int Col);
     // A data grid's in-place editor is open.
@@ -163,21 +134,30 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     uint8_t UndoStepOp() const override { return Host.Lumen().GetUndoOp(); }
     void ClearMarks() override;
     void AfterCommand() override;
+    // The grids: the cursor skips computed and random columns; the status
+    // line shows the cursor's column (after Enter the column left); the
+    // keys and line names (DataEditKeys.cpp).
+    void ShowCursorStatus(int Line, int Col) override
+    {
+        Q_UNUSED(Line);
+        ShowColumnStatus(Col);
+    }
+    void ShowEnterStatus(TGridView *G, int From) override
+    {
+        Q_UNUSED(G);
+        ShowColumnStatus(From);
+    }
+    void ColumnSettingsClicked(int Col) override { emit ColumnSettingsRequested(Col); }
+    bool CanEnter(int Col) override;
+    void EnterRight(TGridBlock *B, int Line, int Col) override;
+    void DataEditingChanged() override;
+    bool DataKey(TGridBlock *B, int Key, Qt::KeyboardModifiers Mods) override;
+    bool ColHeaderKey(TGridBlock *B, int Key) override;
+    bool LineHeaderKey(TGridBlock *B, int Key) override;
 
   private:
     void BuildToolBar();
     void BuildMenus();
-    int BlockOf(const TGridView *View) const;
-    bool CanEnter(int Col);
-    // The column from Col on (wrapping) that the cursor may enter; Col itself
-    // when none.
-    int SkipFrom(int Col);
-    void MoveDataCursor(TObsGridBlock *B, int Line, int Col);
-    void ResumeEditing(TGridView *G);
-    bool DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods);
-    bool ColHeaderKey(TObsGridBlock *B, int Key);
-    bool LineHeaderKey(TObsGridBlock *B, int Key);
-    void RepaintHeaders(TObsGridBlock *B);
     void SetColumnButtonsVisible(bool Visible);
     // Creates the column settings and random number dialogs and connects
     // their commands.
@@ -198,8 +178,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     // Ctrl+V in the data grid with nothing marked: the clipboard's text into
     // the cells from (Line, Col) on, with the undo step "Indsæt".
     bool PasteIntoCell(int Line, int Col);
-    // The cursor to A1 and both grids scrolled to the top left corner.
-    void ShowTopLeft();
     // Repaints a changed cell and recomputes its line's dependants; returns
     // the letters of the columns recomputed.
     QString CellChanged(int Line, int Col);
@@ -207,9 +185,6 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
     TObsDataModel *DataGridModel;
     TObsColHeaderModel *ColModel;
     TObsLineHeaderModel *LineModel;
-    TObsGridBlock *Blocks[2] = {};
-    TPressedCell Pressed;
-    int Rows = InitialRows;
     // Keystrokes are stored while the descriptions wait for the commit.
     bool TypedUncommitted = false;
     TCalcDlg *CalcDlg = nullptr;

@@ -1,61 +1,28 @@
 // The observation editor's cursor: which cells it may enter, and the keys
-// of the data grid and the two header grids.
+// it adds to the shared grid keys: pasting into a cell, wrapping along the
+// letters, and the line names.
 #include "DataEdit.h"
 
-#include "ClickMarks.h"
-#include "Clipboard.h"
-#include "Describe.h"
 #include "ObsCommands.h"
-#include "TextTransfer.h"
-
-#include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMouseEvent>
-#include <algorithm>
 
 // Cursor movement.
-
-int TDataEdit::BlockOf(const TGridView *View) const
-{
-    for (int I = 0; I < 2; ++I)
-        if (Blocks[I] != nullptr &&
-            (View == Blocks[I]->DataDG || View == Blocks[I]->SojleDG || View == Blocks[I]->LinieDG))
-            return I;
-    return -1;
-}
 
 bool TDataEdit::CanEnter(int Col)
 {
     return Col >= 0 && Col < ObsColumns && ColumnKindOf(Host.Lumen(), Col) == ckPlain;
 }
 
-int TDataEdit::SkipFrom(int Col)
+void TDataEdit::EnterRight(TGridBlock *B, int Line, int Col)
 {
-    for (int Step = 0; Step < ObsColumns; ++Step) {
-        const int C = (Col + Step) % ObsColumns;
-        if (CanEnter(C))
-            return C;
-    }
-    return Col;
+    if (Col + 1 < ObsColumns && Host.Lumen().IsComputed(Col + 1))
+        return; // the cursor stays
+    const int Next = SkipFrom(Col + 1 < ObsColumns ? Col + 1 : 0);
+    MoveDataCursor(B, Line, Next);
+    if (Next < Col)
+        B->ScrollToGridColumn(Next);
 }
 
-void TDataEdit::MoveDataCursor(TObsGridBlock *B, int Line, int Col)
-{
-    if (Line >= Rows)
-        SetRowCount(Line + 1);
-    B->DataDG->SetCell(Line, Col);
-    B->ShowCell(Line, Col);
-}
-
-void TDataEdit::ResumeEditing(TGridView *G)
-{
-    // The data grid always shows its editor while it has the focus.
-    if (G->hasFocus() && (G->currentIndex().flags() & Qt::ItemIsEditable))
-        G->StartEdit();
-}
-
-bool TDataEdit::DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods)
+bool TDataEdit::DataKey(TGridBlock *B, int Key, Qt::KeyboardModifiers Mods)
 {
     TGridView *G = B->DataDG;
     const int C = G->Col(), R = G->Row();
@@ -63,174 +30,49 @@ bool TDataEdit::DataKey(TObsGridBlock *B, int Key, Qt::KeyboardModifiers Mods)
     // the cell under the cursor.
     if (Key == Qt::Key_V && Mods == Qt::ControlModifier && C >= 0 && R >= 0 && !G->IsEditing())
         return PasteIntoCell(R, C);
-    if (Mods & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    if (C < 0 || R < 0)
-        return false;
-    tLumen &L = Host.Lumen();
-    switch (Key) {
-    case Qt::Key_Right:
-        if (C != ObsColumns - 1)
-            return false;
-        G->EndEdit();
-        G->SetCell(R, SkipFrom(0));
-        B->ScrollToColumn(0);
-        ResumeEditing(G);
-        return true;
-    case Qt::Key_Left:
-        if (C != 0)
-            return false;
-        G->EndEdit();
-        B->LinieDG->setFocus();
-        B->LinieDG->SetCell(R, 1);
-        B->LinieDG->StartEdit();
-        return true;
-    case Qt::Key_Up:
-        if (R != 0)
-            return false;
-        G->EndEdit();
-        B->SojleDG->setFocus();
-        B->SojleDG->SetCell(1, C);
-        B->SojleDG->StartEdit();
-        return true;
-    case Qt::Key_Down:
-        if (R == Rows - 1)
-            SetRowCount(Rows + 1);
-        return false;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        G->EndEdit();
-        switch (L.GetEditDirection()) {
-        case edRight:
-            if (C + 1 < ObsColumns && L.IsComputed(C + 1))
-                break; // the cursor stays
-            {
-                const int Next = SkipFrom(C + 1 < ObsColumns ? C + 1 : 0);
-                MoveDataCursor(B, R, Next);
-                if (Next < C)
-                    B->ScrollToColumn(Next);
-            }
-            break;
-        case edDown:
-            MoveDataCursor(B, R + 1, C);
-            break;
-        default:
-            break;
-        }
-        ResumeEditing(G);
-        ShowColumnStatus(C);
-        return true;
-    default:
-        return false;
-    }
+    return TGridEditor::DataKey(B, Key, Mods);
 }
 
-bool TDataEdit::ColHeaderKey(TObsGridBlock *B, int Key)
+bool TDataEdit::ColHeaderKey(TGridBlock *B, int Key)
 {
+    // Right from the name of Z goes round to the name of A.
     TGridView *G = B->SojleDG;
-    const int C = G->Col();
-    if (G->Row() != 1 || C < 0)
-        return false;
-    tLumen &L = Host.Lumen();
-    auto ToData = [&](int Col) {
-        if (!CanEnter(Col))
-            return;
-        G->EndEdit();
-        B->DataDG->setFocus();
-        MoveDataCursor(B, 0, Col);
-    };
-    switch (Key) {
-    case Qt::Key_Right:
-        if (C != ObsColumns - 1)
-            return false;
+    if (Key == Qt::Key_Right && G->Row() == 1 && G->Col() == ObsColumns - 1) {
         G->EndEdit();
         G->SetCell(1, 0);
-        B->ScrollToColumn(0);
+        B->ScrollToGridColumn(0);
         return true;
-    case Qt::Key_Down:
-        ToData(C);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        G->EndEdit();
-        switch (L.GetEditDirection()) {
-        case edRight: {
-            const int Next = (C + 1) % ObsColumns;
-            G->SetCell(1, Next);
-            if (Next == 0)
-                B->ScrollToColumn(0);
-            else
-                B->ShowCell(B->TopRow(), Next);
-            break;
-        }
-        case edDown:
-            ToData(C);
-            break;
-        default:
-            break;
-        }
-        return true;
-    default:
-        return false;
     }
+    return TGridEditor::ColHeaderKey(B, Key);
 }
 
-bool TDataEdit::LineHeaderKey(TObsGridBlock *B, int Key)
+bool TDataEdit::LineHeaderKey(TGridBlock *B, int Key)
 {
     TGridView *G = B->LinieDG;
     const int R = G->Row();
     if (G->Col() != 1 || R < 0)
         return false;
-    tLumen &L = Host.Lumen();
     auto ToData = [&] {
-        if (!CanEnter(0))
-            return;
-        G->EndEdit();
-        B->DataDG->setFocus();
-        MoveDataCursor(B, R, 0);
-        B->ScrollToColumn(0);
+        if (EnterData(B, G, R, 0))
+            B->ScrollToGridColumn(0);
     };
+    // Down from the last name adds a line, as in the data grid.
+    if (Key == Qt::Key_Down)
+        GrowBelow(R);
     switch (Key) {
     case Qt::Key_Right:
         ToData();
         return true;
-    case Qt::Key_Down:
-        if (R == Rows - 1)
-            SetRowCount(Rows + 1);
-        return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        G->EndEdit();
-        switch (L.GetEditDirection()) {
-        case edRight:
-            ToData();
-            break;
-        case edDown:
+        FollowDirection(G, ToData, [&] {
             if (R + 1 >= Rows)
                 SetRowCount(R + 2);
             G->SetCell(R + 1, 1);
-            B->ShowCell(R + 1, B->LeftColumn());
-            break;
-        default:
-            break;
-        }
+            B->ShowCell(R + 1, B->LeftGridColumn());
+        });
         return true;
     default:
         return false;
     }
-}
-
-bool TDataEdit::GridKey(TGridView *View, int Key, Qt::KeyboardModifiers Mods)
-{
-    const int I = BlockOf(View);
-    if (I < 0)
-        return false;
-    TObsGridBlock *B = Blocks[I];
-    if (View == B->DataDG)
-        return DataKey(B, Key, Mods);
-    if (Mods & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    if (View == B->SojleDG)
-        return ColHeaderKey(B, Key);
-    return LineHeaderKey(B, Key);
 }

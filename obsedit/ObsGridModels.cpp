@@ -19,28 +19,16 @@ TColumnKind ColumnKindOf(const tLumen &Lumen, int Col)
     return ckPlain;
 }
 
-int TObsRowModel::rowCount(const QModelIndex &Parent) const
+TGridShape ObsGridShape()
 {
-    return Parent.isValid() ? 0 : Owner.GridRowCount();
-}
-
-void TObsRowModel::RowCountChanged(int OldCount, int NewCount)
-{
-    if (NewCount > OldCount) {
-        beginInsertRows({}, OldCount, NewCount - 1);
-        endInsertRows();
-    } else if (NewCount < OldCount) {
-        beginRemoveRows({}, NewCount, OldCount - 1);
-        endRemoveRows();
-    }
+    TGridShape S;
+    S.Columns = ObsColumns;
+    S.HeaderRows = 2;
+    S.LineNames = true;
+    return S;
 }
 
 // Data grid.
-
-int TObsDataModel::columnCount(const QModelIndex &Parent) const
-{
-    return Parent.isValid() ? 0 : ObsColumns;
-}
 
 QVariant TObsDataModel::data(const QModelIndex &Index, int R) const
 {
@@ -64,61 +52,12 @@ QVariant TObsDataModel::data(const QModelIndex &Index, int R) const
     return {};
 }
 
-bool TObsDataModel::setData(const QModelIndex &Index, const QVariant &Value, int R)
+bool TObsDataModel::Enterable(int Col) const
 {
-    if (!Index.isValid())
-        return false;
-    if (R == Role(TGridRole::BeginEdit)) {
-        Owner.CellEditStarted(Index.row(), Index.column());
-        return true;
-    }
-    if (R == Role(TGridRole::CancelEdit)) {
-        Owner.CellEditCancelled(Index.row(), Index.column());
-        return true;
-    }
-    if (R != Qt::EditRole)
-        return false;
-    Owner.CellTyped(Index.row(), Index.column(), Value.toString());
-    return true;
+    return ColumnKindOf(Owner.GridLumen(), Col) == ckPlain;
 }
 
-Qt::ItemFlags TObsDataModel::flags(const QModelIndex &Index) const
-{
-    if (!Index.isValid())
-        return Qt::NoItemFlags;
-    // Computed and random columns are filled by the program: the cursor may
-    // not enter them.
-    if (ColumnKindOf(Owner.GridLumen(), Index.column()) != ckPlain)
-        return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-}
-
-void TObsDataModel::ColumnChanged(int Col)
-{
-    if (Col < 0 || Col >= ObsColumns || rowCount() == 0)
-        return;
-    emit dataChanged(index(0, Col), index(rowCount() - 1, Col));
-}
-
-void TObsDataModel::LineChanged(int Line)
-{
-    if (Line < 0 || Line >= rowCount())
-        return;
-    emit dataChanged(index(Line, 0), index(Line, ObsColumns - 1));
-}
-
-void TObsDataModel::AllChanged()
-{
-    if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ObsColumns - 1));
-}
-
-// Line header grid.
-
-int TObsLineHeaderModel::columnCount(const QModelIndex &Parent) const
-{
-    return Parent.isValid() ? 0 : 2;
-}
+// Line header grid: the numbers are marked and picked.
 
 QVariant TObsLineHeaderModel::data(const QModelIndex &Index, int R) const
 {
@@ -126,53 +65,17 @@ QVariant TObsLineHeaderModel::data(const QModelIndex &Index, int R) const
         return {};
     const tLumen &L = Owner.GridLumen();
     const int Line = Index.row();
-    if (R == Qt::DisplayRole || R == Qt::EditRole)
-        return Index.column() == 0 ? QString::number(Line + 1) : L.GetLineName(Line);
     if (R == Role(TGridRole::Marked))
         return L.IsLineSelected(Line);
     if (R == Role(TGridRole::Picked)) {
         const tDescriptor *D = FindDescriptor(L);
         return D != nullptr && D->IsPicked(Line);
     }
-    return {};
+    return TGridLineHeaderModel::data(Index, R);
 }
 
-bool TObsLineHeaderModel::setData(const QModelIndex &Index, const QVariant &Value, int R)
-{
-    // A name is plain text: giving up an edit stores the original again.
-    if (!Index.isValid() || Index.column() != 1 ||
-        (R != Qt::EditRole && R != Role(TGridRole::CancelEdit)))
-        return false;
-    Owner.LineNameTyped(Index.row(), Value.toString());
-    return true;
-}
-
-Qt::ItemFlags TObsLineHeaderModel::flags(const QModelIndex &Index) const
-{
-    if (!Index.isValid())
-        return Qt::NoItemFlags;
-    if (Index.column() == 0)
-        return Qt::ItemIsEnabled;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-}
-
-void TObsLineHeaderModel::AllChanged()
-{
-    if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, 1));
-}
-
-// Column header grid.
-
-int TObsColHeaderModel::rowCount(const QModelIndex &Parent) const
-{
-    return Parent.isValid() ? 0 : 2;
-}
-
-int TObsColHeaderModel::columnCount(const QModelIndex &Parent) const
-{
-    return Parent.isValid() ? 0 : ObsColumns;
-}
+// Column header grid: the letter, in brackets for a grouped column, and the
+// name.
 
 QVariant TObsColHeaderModel::data(const QModelIndex &Index, int R) const
 {
@@ -193,33 +96,4 @@ QVariant TObsColHeaderModel::data(const QModelIndex &Index, int R) const
     if (R == Role(TGridRole::ColumnKind))
         return int(ColumnKindOf(L, Col));
     return {};
-}
-
-bool TObsColHeaderModel::setData(const QModelIndex &Index, const QVariant &Value, int R)
-{
-    if (!Index.isValid() || Index.row() != 1 ||
-        (R != Qt::EditRole && R != Role(TGridRole::CancelEdit)))
-        return false;
-    Owner.ColNameTyped(Index.column(), Value.toString());
-    return true;
-}
-
-Qt::ItemFlags TObsColHeaderModel::flags(const QModelIndex &Index) const
-{
-    if (!Index.isValid())
-        return Qt::NoItemFlags;
-    if (Index.row() == 0)
-        return Qt::ItemIsEnabled;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-}
-
-void TObsColHeaderModel::ColumnChanged(int Col)
-{
-    if (Col >= 0 && Col < ObsColumns)
-        emit dataChanged(index(0, Col), index(1, Col));
-}
-
-void TObsColHeaderModel::AllChanged()
-{
-    emit dataChanged(index(0, 0), index(1, ObsColumns - 1));
 }

@@ -62,7 +62,7 @@ void TDataEdit::RandomRangeCommand()
             return true;
         });
     }
-    if (Marked == 1 && !ShowingBlock()->DataDG->IsEditing())
+    if (Marked == 1 && !ShowingGridBlock()->DataDG->IsEditing())
         ShowColumnStatus(First);
 }
 

@@ -255,6 +255,53 @@ class TestLumen : public QObject
         QCOMPARE(Part(&tLumen::GetGrupFreqText, L, 2, 0), QString("n:5"));
         QCOMPARE(L.GrupCols[0].Reserved4, uint8_t(5));
     }
+
+    // Every part of both sides: what a typed text is kept as, and a column
+    // outside the side changes nothing and reads empty.
+    void tableParts_data()
+    {
+        QTest::addColumn<int>("PartIndex");
+        QTest::addColumn<QString>("Typed");
+        QTest::addColumn<QString>("Kept");
+        const char *Names[] = {"hyp obs", "hyp freq", "grup low", "grup high", "grup freq"};
+        const bool Count[] = {false, true, false, false, true};
+        for (int P = 0; P < 5; ++P) {
+            const QByteArray N = Names[P];
+            QTest::newRow(N + " number") << P << "4" << "n:4";
+            QTest::newRow(N + " text") << P << "x" << "t:x";
+            QTest::newRow(N + " negative")
+                << P << "-2" << (Count[P] ? QString("t:-2") : QString("n:-2"));
+            QTest::newRow(N + " decimals")
+                << P << "2.25" << (Count[P] ? QString("t:2.25") : QString("n:2"));
+        }
+    }
+
+    void tableParts()
+    {
+        QFETCH(int, PartIndex);
+        QFETCH(QString, Typed);
+        QFETCH(QString, Kept);
+        using tSet = void (tLumen::*)(int, int, const QString &);
+        using tGet = void (tLumen::*)(int, int, QString &, TCellState &) const;
+        const tSet Sets[] = {&tLumen::SetHypObsText, &tLumen::SetHypFreqText,
+                             &tLumen::SetGrupLowText, &tLumen::SetGrupHighText,
+                             &tLumen::SetGrupFreqText};
+        const tGet Gets[] = {&tLumen::GetHypObsText, &tLumen::GetHypFreqText,
+                             &tLumen::GetGrupLowText, &tLumen::GetGrupHighText,
+                             &tLumen::GetGrupFreqText};
+        tLumen L;
+        // A number shows with its column's decimals (none here).
+        (L.*Sets[PartIndex])(1, 7, Typed);
+        QCOMPARE(Part(Gets[PartIndex], L, 1, 7), Kept);
+        QCOMPARE(Part(Gets[PartIndex], L, 0, 7), QString("e:"));
+        for (int Col : {-1, 8}) {
+            L.ClearModified();
+            (L.*Sets[PartIndex])(1, Col, Typed);
+            QVERIFY(!L.IsModified());
+            QCOMPARE(Part(Gets[PartIndex], L, 1, Col), QString("e:"));
+        }
+        QCOMPARE(L.MaxHypLines() + L.MaxGrupLines(), 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLumen)

@@ -88,7 +88,7 @@ void ClickHeader(TGridView *View, int Row, int Col, Qt::KeyboardModifiers Mods, 
     const QRect R = View->visualRect(I);
     QPoint P = R.center();
     if (Row == 0 && View->model()->rowCount() == 2) {
-        const QRect B = TObsColHeaderDelegate::DropButton(R);
+        const QRect B = gridpaint::DropButton(R);
         P = Drop ? B.center() : QPoint(R.left() + (B.left() - R.left()) / 2, R.center().y());
     }
     QTest::mouseClick(View->viewport(), Qt::LeftButton, Mods, P);

@@ -198,7 +198,7 @@ class TstObsGridMarks : public QObject
         QSignalSpy Spy(F.Edit, &TDataEdit::ColumnSettingsRequested);
         // Pressed on A's letter, released on B's or on A's drop button: nothing.
         for (const QPoint To :
-             {OnA + QPoint(A.width(), 0), TObsColHeaderDelegate::DropButton(A).center()}) {
+             {OnA + QPoint(A.width(), 0), gridpaint::DropButton(A).center()}) {
             QTest::mousePress(S->viewport(), Qt::LeftButton, {}, OnA);
             QCOMPARE(F.Edit->PressedCell().Col, 0);
             QTest::mouseRelease(S->viewport(), Qt::LeftButton, {}, To);
