@@ -1,5 +1,6 @@
 #include "Lumen.h"
 #include "SortedIndexList.h"
+#include "TypedCell.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -35,33 +36,39 @@ void tLumen::TrimTrailingEmpty(QVector<tCell> &Cells)
 
 // ---------------------------------------------------------------- cells
 
+tCell CellOfText(const QString &Text)
+{
+    tCell C;
+    if (Text.isEmpty() || Text == QLatin1String("-"))
+        return C;
+    Extended V = 0;
+    if (ParseNumber(Text, V)) {
+        C.State = csNumber;
+        C.Value = V;
+    } else {
+        C.State = csText;
+        C.Text = Text;
+    }
+    return C;
+}
+
 void tLumen::SetCellText(int Line, int Col, const QString &Text)
 {
     if (!ValidCol(Col) || Line < 0)
         return;
     Modified = true;
     QVector<tCell> &Cells = Cols[Col].Cells;
-    if (Text.isEmpty() || Text == QLatin1String("-")) {
+    tCell C = CellOfText(Text);
+    if (C.State == csEmpty) {
         if (Line < Cells.size()) {
             Cells[Line] = tCell{};
             TrimTrailingEmpty(Cells);
         }
         return;
     }
-    Extended V = 0;
-    bool IsNumber = ParseNumber(Text, V);
     if (Cells.size() <= Line)
         Cells.resize(Line + 1);
-    tCell &C = Cells[Line];
-    if (IsNumber) {
-        C.State = csNumber;
-        C.Text.clear();
-        C.Value = V;
-    } else {
-        C.State = csText;
-        C.Text = Text;
-        C.Value = 0;
-    }
+    Cells[Line] = std::move(C);
 }
 
 void tLumen::GetCellText(int Line, int Col, QString &Text, TCellState &State) const

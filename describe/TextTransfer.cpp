@@ -2,10 +2,13 @@
 
 #include "Cp1252.h"
 #include "KeyFigures.h"
+#include "TypedCell.h"
 
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
+#include <thread>
 #include <cmath>
 
 namespace
@@ -82,6 +85,20 @@ bool ShowsWithDecimals(Extended Value, int D)
     return std::fabs(S - std::nearbyint(S)) <= S * 1e-14;
 }
 
+// The decimals D raised so that a number read from Token shows: a typed
+// number's own decimals; a stored value's fewest (at most 9) that show it.
+int RaisedDecimals(int D, Extended V, const QString &Token, bool Stored)
+{
+    if (Stored) {
+        if (D >= 9 || ShowsWithDecimals(V, std::max(D, 0)))
+            return D;
+        while (++D < 9 && !ShowsWithDecimals(V, D)) {
+        }
+        return D;
+    }
+    return std::max(D, TypedDecimals(Token));
+}
+
 void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token, bool Stored = false)
 {
     Lumen.SetCellText(Line, Col, Token);
@@ -89,18 +106,38 @@ void SetObsCell(tLumen &Lumen, int Line, int Col, const QString &Token, bool Sto
     const Extended V = Lumen.GetCellValue(Line, Col, St);
     if (St != csNumber)
         return;
-    int D = Lumen.GetDecimals(Col);
-    if (Stored) {
-        // Raised to the fewest decimals (at most 9) that show the value.
-        if (D >= 9 || ShowsWithDecimals(V, std::max(D, 0)))
-            return;
-        while (++D < 9 && !ShowsWithDecimals(V, D)) {
-        }
-        Lumen.SetDecimals(Col, D);
+    const int D = Lumen.GetDecimals(Col);
+    const int Raised = RaisedDecimals(D, V, Token, Stored);
+    if (Raised != D)
+        Lumen.SetDecimals(Col, Raised);
+}
+
+// Data column C of a sheet from field Left + C of the rows from Top on, as
+// SetObsCell fills it cell by cell; Decimals raised as it raises them.
+// Touches nothing but the column's cells, so columns can be filled at once.
+void FillColumn(tLumen &Lumen, const tSheet &Sheet, int C, int Top, int Left, int &Decimals)
+{
+    const int F = Left + C;
+    int End = Sheet.Rows.size();
+    while (End > Top && (Sheet.Rows[End - 1].size() <= F || Sheet.Rows[End - 1][F].isEmpty()))
+        --End;
+    QVector<tCell> &Cells = Lumen.Cols[size_t(C)].Cells;
+    Cells.clear();
+    if (End <= Top)
         return;
+    Cells.resize(End - Top);
+    for (int R = Top; R < End; ++R) {
+        const QStringList &Row = Sheet.Rows[R];
+        if (F >= Row.size() || Row[F].isEmpty())
+            continue;
+        tCell &Cell = Cells[R - Top];
+        Cell = CellOfText(Row[F]);
+        if (Cell.State == csNumber)
+            Decimals = RaisedDecimals(Decimals, Cell.Value, Row[F], Sheet.StoredNumbers);
     }
-    if (TypedDecimals(Token) > D)
-        Lumen.SetDecimals(Col, TypedDecimals(Token));
+    // "-" on the last rows leaves them empty: none trails.
+    while (!Cells.isEmpty() && Cells.last().State == csEmpty)
+        Cells.removeLast();
 }
 
 } // namespace
@@ -439,13 +476,27 @@ void FillSheet(tLumen &Lumen, const tSheet &Sheet)
         for (int R = Top; R < Sheet.Rows.size(); ++R)
             if (!Sheet.Rows[R].isEmpty())
                 Lumen.SetLineName(R - Top, Sheet.Rows[R].first());
-    for (int R = Top; R < Sheet.Rows.size(); ++R) {
-        const QStringList &Row = Sheet.Rows[R];
-        const int End = std::min<int>(Row.size(), Left + ObsColumns);
-        for (int C = Left; C < End; ++C)
-            if (!Row[C].isEmpty())
-                SetObsCell(Lumen, R - Top, C - Left, Row[C], Sheet.StoredNumbers);
-    }
+    // The columns in two halves at once when the sheet is large.
+    int Used = 0;
+    for (const QStringList &Row : Sheet.Rows)
+        Used = std::max<int>(Used, std::min<int>(Row.size() - Left, ObsColumns));
+    std::array<int, ObsColumns> Decimals{};
+    for (int C = 0; C < Used; ++C)
+        Decimals[size_t(C)] = Lumen.GetDecimals(C);
+    auto Fill = [&](int From, int To) {
+        for (int C = From; C < To; ++C)
+            FillColumn(Lumen, Sheet, C, Top, Left, Decimals[size_t(C)]);
+    };
+    const int Half = Used / 2;
+    if (qint64(Sheet.Rows.size()) * Used >= 50000) {
+        std::thread Other(Fill, Half, Used);
+        Fill(0, Half);
+        Other.join();
+    } else
+        Fill(0, Used);
+    for (int C = 0; C < Used; ++C)
+        if (Decimals[size_t(C)] != Lumen.GetDecimals(C))
+            Lumen.SetDecimals(C, Decimals[size_t(C)]);
 }
 
 int PasteCells(tLumen &Lumen, int Line, int Col, const QString &Text)
