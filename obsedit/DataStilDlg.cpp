@@ -306,18 +306,21 @@ QWidget *TDataStilDlg::BuildManualPage()
     GrupSG->verticalHeader()->setDefaultSectionSize(20);
     GrupSG->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     GrupSG->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // Each heading is read whole, also in bold as the current column's is,
-    // whatever the font.
+    // The bound headings are read whole, also in bold as the heading of a
+    // column with the current cell is, whatever the font (the group numbers
+    // cannot be selected).
     QHeaderView *Head = GrupSG->horizontalHeader();
     QFont Bold = Head->font();
     Bold.setBold(true);
     const QFontMetrics Fm(Bold);
-    const int Margin = 2 * std::max(4, style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, Head)) + 4;
+    const int Margin = 2 * std::max(4, style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, Head)) + 2;
     const int Least[] = {48, 91, 87};
     for (int C = 0; C < 3; ++C)
         GrupSG->setColumnWidth(
-            C, std::max(Least[C], Fm.horizontalAdvance(GrupSG->horizontalHeaderItem(C)->text()) +
-                                      Margin));
+            C, C == 0 ? Least[C]
+                      : std::max(Least[C],
+                                 Fm.horizontalAdvance(GrupSG->horizontalHeaderItem(C)->text()) +
+                                     Margin));
     GrupSG->setWordWrap(false);
     GrupSG->setSelectionMode(QAbstractItemView::SingleSelection);
     GrupSG->setEditTriggers(QAbstractItemView::AllEditTriggers);
