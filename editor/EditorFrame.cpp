@@ -254,6 +254,7 @@ void TEditorFrame::SyncCombos()
 void TEditorFrame::ShowFrame()
 {
     StatusPanel->clear();
+    ConnectZoomWheels();
     Descriptor().SetOwner(EditorType());
     SyncCombos();
     UpdatePaneButtons();

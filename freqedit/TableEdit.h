@@ -112,6 +112,12 @@ class TTableEdit : public TEditorFrame, public TTableGridOwner, public TGridEven
 
   protected:
     void ViewShown(TView V) override;
+    void ZoomGrids(double Factor) override
+    {
+        for (auto *B : Blocks)
+            if (B != nullptr)
+                B->SetZoom(Factor);
+    }
     bool DescribesGrouped() override { return Side.IsGrouped(); }
     bool SomethingMarked() override;
     void DrawKind(QPainter &P, const tDrawContext &C, int Kind, int PaneN) override;

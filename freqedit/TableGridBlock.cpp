@@ -1,6 +1,7 @@
 #include "TableGridBlock.h"
 
 #include "CellText.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -71,7 +72,7 @@ TTableGridBlock::TTableGridBlock(const QString &DataName, const QString &Suffix,
     LinieDG->setFocusPolicy(Qt::NoFocus);
     LinieDG->setItemDelegate(new TTableLineHeaderDelegate(LinieDG, DataDG));
 
-    auto *Corner = new QWidget(this);
+    Corner = new QWidget(this);
     Corner->setFixedSize(NumberWidth, HeaderHeight);
     DirectionSpeed = new QToolButton(Corner);
     DirectionSpeed->setObjectName(QStringLiteral("DirectionSpeed") + Suffix);
@@ -81,9 +82,9 @@ TTableGridBlock::TTableGridBlock(const QString &DataName, const QString &Suffix,
     DirectionSpeed->setGeometry(9, 3, 29, 24);
     DirectionSpeed->setIconSize(QSize(20, 16));
 
-    auto *TopSpacer = new QWidget(this);
+    TopSpacer = new QWidget(this);
     TopSpacer->setFixedSize(Bar, HeaderHeight);
-    auto *LeftSpacer = new QWidget(this);
+    LeftSpacer = new QWidget(this);
     LeftSpacer->setFixedSize(NumberWidth, Bar);
 
     auto *G = new QGridLayout(this);
@@ -104,7 +105,7 @@ TTableGridBlock::TTableGridBlock(const QString &DataName, const QString &Suffix,
 
 void TTableGridBlock::ScrollToGridColumn(int GridCol)
 {
-    DataDG->horizontalScrollBar()->setValue(qMax(0, GridCol) * CellWidth);
+    DataDG->horizontalScrollBar()->setValue(qMax(0, GridCol) * DataDG->ColumnWidth());
 }
 
 void TTableGridBlock::ScrollTopLeft()
@@ -124,6 +125,16 @@ void TTableGridBlock::EndEditing()
 {
     DataDG->EndEdit();
     SojleDG->EndEdit();
+}
+
+void TTableGridBlock::SetZoom(double Factor)
+{
+    for (TGridView *V : {DataDG, SojleDG, LinieDG})
+        V->SetZoom(Factor);
+    const int Bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    Corner->setFixedSize(zoom::Scaled(NumberWidth, Factor), zoom::Scaled(HeaderHeight, Factor));
+    TopSpacer->setFixedSize(Bar, zoom::Scaled(HeaderHeight, Factor));
+    LeftSpacer->setFixedSize(zoom::Scaled(NumberWidth, Factor), Bar);
 }
 
 // Cell drawing.
@@ -207,9 +218,9 @@ void TTableColHeaderDelegate::paint(QPainter *P, const QStyleOptionViewItem &Opt
         const QStringList Captions = Text.split(QLatin1Char('\t'));
         P->setFont(Option.font);
         for (int I = 0; I < Captions.size(); ++I) {
-            const int Left = R.left() + I * TTableGridBlock::CellWidth;
+            const int Left = R.left() + I * DataView->ColumnWidth();
             const int Right =
-                I + 1 == Captions.size() ? R.right() + 1 : Left + TTableGridBlock::CellWidth;
+                I + 1 == Captions.size() ? R.right() + 1 : Left + DataView->ColumnWidth();
             const QRect Cell(Left, R.top(), Right - Left, R.height());
             P->fillRect(Cell, gridpaint::ButtonFace());
             gridpaint::Frame3D(*P, Cell, false);

@@ -39,8 +39,14 @@ class TTableGridBlock : public QWidget
     void ShowCell(int Row, int GridCol);
     void EndEditing();
 
+    // Zooms the grids, the corner and the spacers by Factor (1 = 100 %).
+    void SetZoom(double Factor);
+
   private:
     int Parts;
+    QWidget *Corner;
+    QWidget *TopSpacer;
+    QWidget *LeftSpacer;
 };
 
 class TTableDataDelegate : public TGridDelegate

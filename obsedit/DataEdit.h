@@ -146,6 +146,12 @@ class TDataEdit : public TEditorFrame, public TObsGridOwner, public TGridEvents
 
   protected:
     void ViewShown(TView V) override;
+    void ZoomGrids(double Factor) override
+    {
+        for (auto *B : Blocks)
+            if (B != nullptr)
+                B->SetZoom(Factor);
+    }
     bool DescribesGrouped() override;
     bool SomethingMarked() override;
     bool LinesMarkable() const override { return true; }

@@ -1,6 +1,7 @@
 #include "ObsGridBlock.h"
 
 #include "CellText.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -60,7 +61,7 @@ TObsGridBlock::TObsGridBlock(const QString &Suffix, TObsDataModel *Data,
     LinieDG->setItemDelegate(new TObsLineHeaderDelegate(LinieDG, DataDG, Pressed));
 
     // The corner: the edit direction button and the framed label "Navne".
-    auto *Corner = new QWidget(this);
+    Corner = new QWidget(this);
     Corner->setFixedSize(NumberWidth + NameWidth + 2, HeaderHeight);
     DirectionSpeed = new QToolButton(Corner);
     DirectionSpeed->setObjectName(QStringLiteral("DirectionSpeed") + Suffix);
@@ -74,9 +75,9 @@ TObsGridBlock::TObsGridBlock(const QString &Suffix, TObsDataModel *Data,
     NavneLabel->setAlignment(Qt::AlignCenter);
     NavneLabel->setGeometry(NumberWidth + 1, 27, NameWidth, 25);
 
-    auto *TopSpacer = new QWidget(this);
+    TopSpacer = new QWidget(this);
     TopSpacer->setFixedSize(Bar, HeaderHeight);
-    auto *LeftSpacer = new QWidget(this);
+    LeftSpacer = new QWidget(this);
     LeftSpacer->setFixedSize(NumberWidth + NameWidth + 2, Bar);
 
     auto *G = new QGridLayout(this);
@@ -97,12 +98,12 @@ TObsGridBlock::TObsGridBlock(const QString &Suffix, TObsDataModel *Data,
 
 void TObsGridBlock::ScrollToColumn(int Col)
 {
-    DataDG->horizontalScrollBar()->setValue(qMax(0, Col) * ColWidth);
+    DataDG->horizontalScrollBar()->setValue(qMax(0, Col) * DataDG->ColumnWidth());
 }
 
 void TObsGridBlock::ScrollToRow(int Row)
 {
-    DataDG->verticalScrollBar()->setValue(qMax(0, Row) * RowHeight);
+    DataDG->verticalScrollBar()->setValue(qMax(0, Row) * DataDG->RowHeight());
 }
 
 void TObsGridBlock::ScrollTopLeft()
@@ -120,12 +121,12 @@ void TObsGridBlock::ShowCell(int Row, int Col)
 
 int TObsGridBlock::LeftColumn() const
 {
-    return DataDG->horizontalScrollBar()->value() / ColWidth;
+    return DataDG->horizontalScrollBar()->value() / DataDG->ColumnWidth();
 }
 
 int TObsGridBlock::TopRow() const
 {
-    return DataDG->verticalScrollBar()->value() / RowHeight;
+    return DataDG->verticalScrollBar()->value() / DataDG->RowHeight();
 }
 
 void TObsGridBlock::EndEditing()
@@ -133,6 +134,19 @@ void TObsGridBlock::EndEditing()
     DataDG->EndEdit();
     SojleDG->EndEdit();
     LinieDG->EndEdit();
+}
+
+void TObsGridBlock::SetZoom(double Factor)
+{
+    for (TGridView *V : {DataDG, SojleDG, LinieDG})
+        V->SetZoom(Factor);
+    const auto Z = [Factor](int Size) { return zoom::Scaled(Size, Factor); };
+    const int Bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    Corner->setFixedSize(Z(NumberWidth + NameWidth + 2), Z(HeaderHeight));
+    NavneLabel->setGeometry(Z(NumberWidth) + 1, Z(27), Z(NameWidth), Z(HeaderHeight) - Z(27) - 1);
+    NavneLabel->setFont(zoom::ScaledFont(font(), Factor));
+    TopSpacer->setFixedSize(Bar, Z(HeaderHeight));
+    LeftSpacer->setFixedSize(Z(NumberWidth + NameWidth + 2), Bar);
 }
 
 // Cell drawing.

@@ -44,6 +44,14 @@ class TObsGridBlock : public QWidget
 
     // Ends editing in the three grids (data grid first).
     void EndEditing();
+
+    // Zooms the grids, the corner and the spacers by Factor (1 = 100 %).
+    void SetZoom(double Factor);
+
+  private:
+    QWidget *Corner;
+    QWidget *TopSpacer;
+    QWidget *LeftSpacer;
 };
 
 // Delegates drawing the cells as the editor wants them.
