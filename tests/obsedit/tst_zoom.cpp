@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
