@@ -282,6 +282,10 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     QAction *ZoomItems[3] = {};
     // Zooms to Percent as the user chose it (shown in the status line).
     void ChooseZoom(int Percent);
+    // The mixed view's grid side of the splitter, from zoom Old to Factor;
+    // its width at 100 %.
+    void WidenMixedGrid(double Old, double Factor);
+    int MixedGridNormal = 0;
     // Connects the wheel of every grid and pane to StepZoom, once.
     void ConnectZoomWheels();
 };

@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace
@@ -23,11 +26,13 @@ void TEditorFrame::SetZoom(int Percent)
     ConnectZoomWheels();
     Percent = zoom::Valid(Percent);
     if (Percent != ZoomPercent) {
+        const double Old = zoom::Factor(ZoomPercent);
         ZoomPercent = Percent;
         const double Factor = zoom::Factor(Percent);
         for (int N = 1; N <= 4; ++N)
             Panes[N]->SetZoom(Factor);
         ZoomGrids(Factor);
+        WidenMixedGrid(Old, Factor);
     }
     // The shortcuts of a step that goes nowhere are off too.
     if (ZoomItems[0] != nullptr) {
@@ -35,6 +40,23 @@ void TEditorFrame::SetZoom(int Percent)
         ZoomItems[1]->setEnabled(ZoomPercent > zoom::Steps.front());
         ZoomItems[2]->setEnabled(ZoomPercent != zoom::Normal);
     }
+}
+
+void TEditorFrame::WidenMixedGrid(double Old, double Factor)
+{
+    // The mixed view's grid keeps its columns in sight: its side of the
+    // splitter grows with the zoom, up to half the view, and is back to its
+    // own width at 100 %.
+    const QList<int> Sizes = MixedSplitter->sizes();
+    if (Sizes.size() != 2 || Sizes[0] <= 0 || Sizes[1] <= 0)
+        return;
+    const int Total = Sizes[0] + Sizes[1];
+    const bool Capped = MixedGridNormal > 0 && Sizes[0] >= Total / 2 - 1;
+    if (!Capped)
+        MixedGridNormal = int(std::lround(Sizes[0] / Old));
+    const int Grid =
+        std::max(MixedGridNormal, std::min(zoom::Scaled(MixedGridNormal, Factor), Total / 2));
+    MixedSplitter->setSizes({Grid, Total - Grid});
 }
 
 void TEditorFrame::StepZoom(int Steps)

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -190,6 +191,25 @@ class TstZoom : public QObject
         QTest::mouseClick(P->PaintBox, Qt::LeftButton, {}, Row3 * 2);
         QCOMPARE(D.SelectedIndex(), 3);
         QCOMPARE(Shown(P).pixelColor(Row3 * 2), Yellow);
+    }
+
+    // The mixed view's grid side grows with the zoom so that its column stays
+    // in sight, never beyond half the view, and is back at 100 %.
+    void mixedGridWidens()
+    {
+        TEditorFixture F;
+        F.Edit->SetView(TEditorFrame::vwMixed);
+        QApplication::processEvents();
+        auto *Splitter = F.Edit->findChild<QWidget *>("MixedPage")->findChild<QSplitter *>();
+        QVERIFY(Splitter != nullptr && Splitter->isVisible());
+        const QList<int> Normal = Splitter->sizes();
+        const int Total = Normal[0] + Normal[1];
+        F.Edit->SetZoom(150);
+        QCOMPARE(Splitter->sizes()[0], std::min(zoom::Scaled(Normal[0], 1.5), Total / 2));
+        F.Edit->SetZoom(300);
+        QCOMPARE(Splitter->sizes()[0], Total / 2);
+        F.Edit->SetZoom(100);
+        QCOMPARE(Splitter->sizes(), Normal);
     }
 
     // Ctrl and the wheel over a grid or a pane step the zoom, shown in the
