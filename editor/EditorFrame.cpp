@@ -276,6 +276,7 @@ void TEditorFrame::SetView(TView V)
     switch (V) {
     case vwMixed:
         SizePane(1);
+        MixedViewShown();
         break;
     case vwDual:
         SizePane(2);

@@ -285,6 +285,9 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // The mixed view's grid side of the splitter, from zoom Old to Factor;
     // its width at 100 %.
     void WidenMixedGrid(double Old, double Factor);
+    // A zoom chosen before the mixed view was ever laid out widens its grid
+    // once the view is.
+    void MixedViewShown();
     int MixedGridNormal = 0;
     // Connects the wheel of every grid and pane to StepZoom, once.
     void ConnectZoomWheels();

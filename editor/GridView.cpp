@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 TGridView::TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent)
     : QTableView(Parent), GridEvents(Events)
@@ -462,7 +463,10 @@ void HeaderButtonCell(QPainter &P, const QRect &R, const QFont &Font, const QStr
     const int Shift = DropDown ? 1 : 0;
     const int Cx = Drop.left() + Drop.width() / 2 + Shift;
     const int Cy = Drop.top() + Drop.height() / 2 + Shift;
-    const QPoint Tri[3] = {QPoint(Cx - 3, Cy - 1), QPoint(Cx + 3, Cy - 1), QPoint(Cx, Cy + 2)};
+    // The arrow grows with the zoomed cell: 3 pixels either side at 100 %.
+    const int T = std::max(3, Drop.height() / 8);
+    const QPoint Tri[3] = {QPoint(Cx - T, Cy - T / 3), QPoint(Cx + T, Cy - T / 3),
+                           QPoint(Cx, Cy + 2 * T / 3)};
     P.setPen(Qt::black);
     P.setBrush(Qt::black);
     P.drawPolygon(Tri, 3);

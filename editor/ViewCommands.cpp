@@ -59,6 +59,16 @@ void TEditorFrame::WidenMixedGrid(double Old, double Factor)
     MixedSplitter->setSizes({Grid, Total - Grid});
 }
 
+void TEditorFrame::MixedViewShown()
+{
+    if (ZoomPercent == zoom::Normal || MixedGridNormal > 0)
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (MixedGridNormal == 0 && MixedSplitter->isVisible())
+            WidenMixedGrid(1, zoom::Factor(ZoomPercent));
+    });
+}
+
 void TEditorFrame::StepZoom(int Steps)
 {
     int Percent = ZoomPercent;
