@@ -113,9 +113,10 @@ QMenu *TEditorFrame::AddViewMenu(QMenuBar *Bar, const QString &Prefix)
         connect(A, &QAction::triggered, this, Fn);
         return A;
     };
-    ZoomItems[0] = Add("ZoomInd", "Zoom ind",
-                       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                       &TEditorFrame::ZoomIn);
+    ZoomItems[0] =
+        Add("ZoomInd", "Zoom ind",
+            {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+            &TEditorFrame::ZoomIn);
     ZoomItems[1] =
         Add("ZoomUd", "Zoom ud", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &TEditorFrame::ZoomOut);
     ZoomItems[2] = Add("NormalStoerrelse", "Normal størrelse", {QKeySequence(Qt::CTRL | Qt::Key_0)},

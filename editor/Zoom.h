@@ -21,7 +21,10 @@ int Valid(int Percent);
 // The status line's "Zoom 150 %".
 QString StatusText(int Percent);
 // Percent as a factor (150 -> 1.5).
-inline double Factor(int Percent) { return Percent / 100.0; }
+inline double Factor(int Percent)
+{
+    return Percent / 100.0;
+}
 // Size scaled by Factor, rounded.
 int Scaled(int Size, double Factor);
 // Font enlarged by Factor, in the unit it was given in (pixels or points).

@@ -137,12 +137,18 @@ class TstZoom : public QObject
         const double Z = zoom::Factor(Percent);
         TGridView *Data = F.Edit->DataDG(), *Cols = F.Edit->SojleDG(), *Lines = F.Edit->LinieDG();
         auto Sizes = [&] {
-            return QVector<int>{Data->rowHeight(5),        Data->columnWidth(3),
-                                Data->font().pixelSize(),  Cols->columnWidth(2),
-                                Cols->rowHeight(0),        Cols->rowHeight(1),
-                                Cols->height(),            Lines->columnWidth(0),
-                                Lines->columnWidth(1),     Lines->rowHeight(7),
-                                Lines->width(),            Lines->font().pixelSize(),
+            return QVector<int>{Data->rowHeight(5),
+                                Data->columnWidth(3),
+                                Data->font().pixelSize(),
+                                Cols->columnWidth(2),
+                                Cols->rowHeight(0),
+                                Cols->rowHeight(1),
+                                Cols->height(),
+                                Lines->columnWidth(0),
+                                Lines->columnWidth(1),
+                                Lines->rowHeight(7),
+                                Lines->width(),
+                                Lines->font().pixelSize(),
                                 F.Edit->Block(0)->NavneLabel->height()};
         };
         const QVector<int> Normal = Sizes();
@@ -152,7 +158,8 @@ class TstZoom : public QObject
         const QVector<int> Zoomed = Sizes();
         for (int I = 0; I < Normal.size() - 1; ++I)
             QVERIFY2(std::abs(Zoomed[I] - Normal[I] * Z) <= 1,
-                     qPrintable(QStringLiteral("size %1: %2 -> %3").arg(I).arg(Normal[I]).arg(Zoomed[I])));
+                     qPrintable(
+                         QStringLiteral("size %1: %2 -> %3").arg(I).arg(Normal[I]).arg(Zoomed[I])));
         // The corner's label grows with the header it stands beside.
         QVERIFY(Zoomed.last() > Normal.last());
         // Both copies of the grid (the edit and the mixed view) zoom.
@@ -178,7 +185,8 @@ class TstZoom : public QObject
         const QVector<QPair<int, int>> Zoomed = InkBands(Shown(P), 2 * Range.width());
         QCOMPARE(Zoomed.size(), Normal.size());
         for (int I = 0; I < Normal.size(); ++I) {
-            QVERIFY2(std::abs(Zoomed[I].first - 2 * Normal[I].first) <= 2, qPrintable(QString::number(I)));
+            QVERIFY2(std::abs(Zoomed[I].first - 2 * Normal[I].first) <= 2,
+                     qPrintable(QString::number(I)));
             QVERIFY2(std::abs(Zoomed[I].second - 2 * Normal[I].second) <= 2,
                      qPrintable(QStringLiteral("band %1: %2 -> %3")
                                     .arg(I)
