@@ -6,23 +6,22 @@
 
 #include <QAbstractItemView>
 #include <QActionGroup>
-#include <QMenu>
-#include <QStyle>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QWheelEvent>
-#include <cmath>
+#include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
-#include <algorithm>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -96,11 +95,10 @@ void TPanePaintBox::paintEvent(QPaintEvent *Event)
         return;
     const double Zoom = Pane->Zoom();
     // The clip at 100 %, widened to whole pixels there.
-    const QRect Logical =
-        Zoom == 1 ? Clip
-                  : QRectF(Clip.x() / Zoom, Clip.y() / Zoom, Clip.width() / Zoom,
-                           Clip.height() / Zoom)
-                        .toAlignedRect();
+    const QRect Logical = Zoom == 1 ? Clip
+                                    : QRectF(Clip.x() / Zoom, Clip.y() / Zoom, Clip.width() / Zoom,
+                                             Clip.height() / Zoom)
+                                          .toAlignedRect();
     QPainter P(this);
     if (Buffered) {
         // Through a bitmap of the clipped area only: the pane shares the screen

@@ -126,7 +126,6 @@ class TDescriptionPane : public QWidget
     void ZoomWheel(int Steps);
 
   public:
-
     // The regression model of the pane (a tRegressionModel), ticked in the
     // model menu.
     int Model() const { return RegresModel; }

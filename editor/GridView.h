@@ -5,9 +5,9 @@
 
 #include <QColor>
 #include <QFont>
-#include <QVector>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QVector>
 
 class TGridView;
 class QScrollBar;

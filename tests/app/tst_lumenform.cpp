@@ -10,10 +10,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QDir>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <tuple>

@@ -7,12 +7,12 @@
 
 #include <QFile>
 #include <QImage>
-#include <cmath>
-#include <QRegularExpression>
-#include <algorithm>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 class tst_cli_texts : public QObject
 {
@@ -233,10 +233,11 @@ class tst_cli_texts : public QObject
             "Ukendt tilvalg: --bogus\nBrug:\n  lumentor-cli print FIL.lmt SERIE");
         Row("unknown option of render", "render @data.lmt --col A --kind tabel --bogus 7 -o @x.png",
             2, "Ukendt tilvalg: --bogus\nBrug:\n  lumentor-cli render FIL.lmt SERIE");
-        Row("an option of another command", "render @data.lmt --col A --kind tabel --data -o @x.png",
-            2, "Ukendt tilvalg: --data");
-        Row("an option after a value", "render @data.lmt --col A --kind tabel -o @x.png --size 9x9 "
-            "--zoom2 200", 2, "Ukendt tilvalg: --zoom2");
+        Row("an option of another command",
+            "render @data.lmt --col A --kind tabel --data -o @x.png", 2, "Ukendt tilvalg: --data");
+        Row("an option after a value",
+            "render @data.lmt --col A --kind tabel -o @x.png --size 9x9 --zoom2 200", 2,
+            "Ukendt tilvalg: --zoom2");
         Row("zoom below the panes'", "render @data.lmt --col A --kind tabel --zoom 50 -o @x.png", 2,
             "Ugyldig zoom: 50 (100 til 300 %)");
         Row("zoom above the panes'", "render @data.lmt --col A --kind tabel --zoom 301 -o @x.png",
@@ -278,17 +279,17 @@ class tst_cli_texts : public QObject
         QFETCH(int, Zoom);
         const auto Render = [&](int Percent, const QStringList &More) {
             const QString Out = Dir.filePath(QStringLiteral("zoom%1.png").arg(Percent));
-            const tRun R = RunCli(QStringList{"render", Dir.filePath("data.lmt"), "--col", "A",
-                                              "--kind", Kind, "--zoom", QString::number(Percent),
-                                              "-o", Out} +
-                                  More);
+            const tRun R =
+                RunCli(QStringList{"render", Dir.filePath("data.lmt"), "--col", "A", "--kind", Kind,
+                                   "--zoom", QString::number(Percent), "-o", Out} +
+                       More);
             return R.Code == 0 ? QImage(Out) : QImage();
         };
         const QImage Normal = Render(100, {}), Zoomed = Render(Zoom, {});
         QVERIFY(!Normal.isNull() && !Zoomed.isNull());
         const double Z = Zoom / 100.0;
-        QCOMPARE(Zoomed.size(), QSize(int(std::ceil(Normal.width() * Z)),
-                                      int(std::ceil(Normal.height() * Z))));
+        QCOMPARE(Zoomed.size(),
+                 QSize(int(std::ceil(Normal.width() * Z)), int(std::ceil(Normal.height() * Z))));
         const auto Ink = [](const QImage &I) {
             QRect Box;
             for (int Y = 0; Y < I.height(); ++Y)
