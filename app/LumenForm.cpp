@@ -76,6 +76,11 @@ TLumenForm::TLumenForm(int SplashWaitMs, const TEditorFactory &Factory)
         Editors[Type] = Factory ? Factory(Type, *this, Stack) : CreateEditor(Type, *this, Stack);
         Stack->addWidget(Editors[Type]);
     }
+    // The zoom of the last run, for all three editors.
+    const int Zoom = StoredZoom();
+    for (TEditorBase *E : Editors)
+        if (E)
+            E->SetZoom(Zoom);
     About = new TAboutBox(this);
     Info = new TInfoForm(*this, this);
     connect(Info, &TInfoForm::ShownChanged, this, [this](bool Shown) {
@@ -141,6 +146,14 @@ QPrinter &TLumenForm::Printer()
         SetUpPrintPage(*PrinterObject);
     }
     return *PrinterObject;
+}
+
+void TLumenForm::ZoomChosen(int Percent)
+{
+    for (TEditorBase *E : Editors)
+        if (E)
+            E->SetZoom(Percent);
+    StoreZoom(Percent);
 }
 
 TEditorBase *TLumenForm::Editor(TDataType Type) const

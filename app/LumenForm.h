@@ -60,6 +60,7 @@ class TLumenForm : public QMainWindow, public TEditorHost
     void ShowAbout() override;
     void ShowTextWindow(bool Show) override;
     bool TextWindowShown() const override;
+    void ZoomChosen(int Percent) override;
 
     void ShowEditor(TDataType Type);
     void HideEditor();

@@ -1,5 +1,7 @@
 #include "RecentFiles.h"
 
+#include "Zoom.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -9,6 +11,7 @@
 namespace
 {
 const QString Key = QStringLiteral("SenesteFiler");
+const QString ZoomKey = QStringLiteral("Zoom");
 
 // ~/.config/Lumentor/Lumentor.conf on Linux.
 std::unique_ptr<QSettings> Store()
@@ -87,4 +90,16 @@ void TRecentFiles::FillMenu(QMenu *Menu, const std::function<void(const QString 
         QObject::connect(A, &QAction::triggered, Menu, [Chosen, Path] { Chosen(Path); });
     }
     Menu->setToolTipsVisible(true);
+}
+
+int StoredZoom()
+{
+    bool Ok = false;
+    const int Percent = Store()->value(ZoomKey).toInt(&Ok);
+    return Ok ? zoom::Valid(Percent) : zoom::Normal;
+}
+
+void StoreZoom(int Percent)
+{
+    Store()->setValue(ZoomKey, zoom::Valid(Percent));
 }

@@ -31,3 +31,9 @@ class TRecentFiles : public QObject
 
     QStringList List;
 };
+
+// The zoom of the editors' grids and panes in percent, kept beside the recent
+// files: 100 when none is stored, the nearest zoom step for a value edited
+// by hand.
+int StoredZoom();
+void StoreZoom(int Percent);

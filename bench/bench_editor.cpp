@@ -54,8 +54,9 @@ void SendKey(QWidget *To, int Key, const QString &Text)
 
 // Arguments: the number of lines of column A, and the kind of pane 1. Column
 // A holds 500 distinct values with one decimal; the key alternately appends
-// a digit to the typed cell and takes it away again.
-void BM_TypedCellRepaint(benchmark::State &State)
+// a digit to the typed cell and takes it away again. Grids and panes are
+// zoomed to Zoom percent (whatever the user's settings hold).
+void TypedCellRepaint(benchmark::State &State, int Zoom)
 {
     const int Lines = int(State.range(0));
     const int Kind = int(State.range(1));
@@ -66,6 +67,7 @@ void BM_TypedCellRepaint(benchmark::State &State)
     Form.resize(1024, 768);
     Form.show();
     auto *Edit = static_cast<TDataEdit *>(Form.Editor(dtObs));
+    Edit->SetZoom(Zoom);
     tLumen &L = Form.Lumen();
     L.Cols[0].Cells.reserve(Lines);
     for (int I = 0; I < Lines; ++I)
@@ -111,9 +113,24 @@ void BM_TypedCellRepaint(benchmark::State &State)
     L.ClearModified();
 }
 
+void BM_TypedCellRepaint(benchmark::State &State)
+{
+    TypedCellRepaint(State, 100);
+}
+
+// The same at the largest zoom, as on a classroom projector.
+void BM_TypedCellRepaintZoom(benchmark::State &State)
+{
+    TypedCellRepaint(State, 300);
+}
+
 } // namespace
 
 BENCHMARK(BM_TypedCellRepaint)
+    ->Args({100000, bkTabel})
+    ->Args({100000, bkHyppighedsgraf})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedCellRepaintZoom)
     ->Args({100000, bkTabel})
     ->Args({100000, bkHyppighedsgraf})
     ->Unit(benchmark::kMillisecond);

@@ -1,7 +1,8 @@
-// lumentor-cli render FILE.lmt SERIES --kind KIND [--size WxH] -o OUT.png:
-// draws one description into a picture as the copy-as-picture command does
-// (the pane's font, a white background, a black pen one pixel wide). The
-// kinds of two columns take two --col options; the data sticks and curve
+// lumentor-cli render FILE.lmt SERIES --kind KIND [--size WxH] [--zoom PCT]
+// -o OUT.png: draws one description into a picture as the copy-as-picture
+// command does (the pane's font, a white background, a black pen one pixel
+// wide), or with --zoom as a zoomed pane shows it: the same drawing enlarged.
+// The kinds of two columns take two --col options; the data sticks and curve
 // take up to six series.
 #include "Command.h"
 #include "Describe.h"
@@ -12,6 +13,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
+#include <cmath>
+#include <cstdint>
 
 namespace
 {
@@ -20,6 +23,14 @@ constexpr int MaxPictureSide = 20000;
 // The data sticks and curve may be taller: 1000 rows of one or two series
 // (at most 500 x 32767 pixels, 64 MB).
 constexpr int MaxTallPicture = 32767;
+// The zooms of the editors' panes, in percent.
+constexpr int MinZoom = 100;
+constexpr int MaxZoom = 300;
+
+int ZoomedSide(int Side, int Percent)
+{
+    return int((int64_t(Side) * Percent + 99) / 100);
+}
 
 QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, const tDrawContext &C)
 {
@@ -58,16 +69,27 @@ QSize DefaultSize(TBeskrivKind Kind, const tLumen &L, const tDescriptor &D, cons
 
 int Render(const QStringList &Args)
 {
-    QString KindText, SizeText, OutName, ModelText;
+    QString KindText, SizeText, OutName, ModelText, ZoomText;
     QStringList Rest;
     bool Regression = false;
     if (!SplitOptions(Args,
                       {{"--kind", &KindText},
                        {"--size", &SizeText},
                        {"--model", &ModelText},
+                       {"--zoom", &ZoomText},
                        {"-o", &OutName}},
                       {{"--regression", &Regression}}, Rest))
         return 2;
+    int Zoom = 100;
+    if (!ZoomText.isNull()) {
+        bool Ok = false;
+        Zoom = ZoomText.toInt(&Ok);
+        if (!Ok || Zoom < MinZoom || Zoom > MaxZoom) {
+            Err() << "Ugyldig zoom: " << ZoomText << " (" << MinZoom << " til " << MaxZoom
+                  << " %)\n";
+            return 2;
+        }
+    }
     const TBeskrivKind Kind = ParseKindName(KindText);
     if (Kind == bkIngen || OutName.isEmpty()) {
         return UsageError("render");
@@ -109,7 +131,9 @@ int Render(const QStringList &Args)
     }
 
     tDrawContext C;
-    const QSize Needed = DefaultSize(Kind, *Lumen, D, C);
+    // What the drawing needs at 100 %, enlarged by the zoom.
+    QSize Needed = DefaultSize(Kind, *Lumen, D, C);
+    Needed = QSize(ZoomedSide(Needed.width(), Zoom), ZoomedSide(Needed.height(), Zoom));
     // The data sticks and curve draw every row whatever the picture's
     // height: a picture too low would cut rows off without a word.
     if (Kind == bkDatapinde || Kind == bkDatakurve) {
@@ -133,8 +157,11 @@ int Render(const QStringList &Args)
         Size = Kind == bkDatapinde || Kind == bkDatakurve
                    ? Needed
                    : Needed.boundedTo(QSize(MaxPictureSide, MaxPictureSide));
-    C.Width = Size.width();
-    C.Height = Size.height();
+    // The drawing is laid out at 100 % in the picture's size shrunk by the
+    // zoom, and drawn enlarged, as a zoomed pane draws it.
+    const double Factor = Zoom / 100.0;
+    C.Width = int(std::ceil(Size.width() / Factor));
+    C.Height = int(std::ceil(Size.height() / Factor));
 
     QImage Image(Size, QImage::Format_RGB32);
     Image.fill(Qt::white);
@@ -143,6 +170,8 @@ int Render(const QStringList &Args)
         P.setFont(PaneFont());
         P.setBrush(Qt::white);
         P.setPen(QPen(Qt::black, 1));
+        if (Zoom != 100)
+            P.scale(Factor, Factor);
         DrawKind(P, C, *Lumen, D, Kind, Regression, Model);
     }
     if (!Image.save(OutName, "PNG")) {

@@ -25,7 +25,7 @@ const char *const KindHelp =
 const char *const ExitHelp =
     "0 når kommandoen lykkes; 1 når en fil ikke kan læses eller skrives, eller data ikke kan "
     "beskrives (en dansk besked på standardfejl); 2 ved forkert brug (et ukendt eller manglende "
-    "tilvalg).";
+    "tilvalg: et ukendt tilvalg nævnes sammen med kommandoens brug).";
 
 const std::vector<tCommandHelp> &CommandHelps()
 {
@@ -105,8 +105,8 @@ const std::vector<tCommandHelp> &CommandHelps()
           {"--landscape", "Liggende sider (fx til en bred krydstabel)."},
           {"-o UD.pdf", "PDF-filen, der skrives; går det galt, er den som før."}}},
         {"render",
-         {"render FIL.lmt SERIE --kind SLAGS [--regression] [--model MODEL] [--size BxH] -o "
-          "UD.png"},
+         {"render FIL.lmt SERIE --kind SLAGS [--regression] [--model MODEL] [--size BxH] "
+          "[--zoom PROCENT] -o UD.png"},
          "Tegner én beskrivelse i et PNG-billede, som kopiering til klippebordet tegner den. "
          "Intet tegnet skæres af: datapinde og datakurve får den højde, deres rækker skal bruge.",
          {LUMEN_SERIES_OPTIONS,
@@ -117,6 +117,9 @@ const std::vector<tCommandHelp> &CommandHelps()
                             "krydsdiagrammets kurve (med --regression) og residualplottets "
                             "model."},
           {"--size BxH", "Billedets bredde og højde i punkter (1 til 20000 hver)."},
+          {"--zoom PROCENT", "Tegner beskrivelsen forstørret, som en rude vises ved den zoom "
+                             "(100 til 300; standard 100): skrift, linjer og mål vokser sammen. "
+                             "Uden --size bliver billedet tilsvarende større."},
           {"-o UD.png", "Billedfilen, der skrives."}}},
     };
     return Table;

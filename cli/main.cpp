@@ -121,6 +121,32 @@ int Help(const QStringList &Args)
     }
     return -1;
 }
+// The first option of Args that Command's entry in HelpTable.cpp does not
+// list, "" when there is none. An option's words after its name ("--kind
+// SLAGS") say that it takes a value, which is skipped: a value may begin
+// with "-" ("--name -x-").
+QString UnknownOption(const tCommandHelp &H, const QStringList &Args)
+{
+    for (int I = 0; I < Args.size(); ++I) {
+        const QString &A = Args[I];
+        if (A.size() < 2 || !A.startsWith(QLatin1Char('-')))
+            continue;
+        bool Known = false;
+        for (const tOptionHelp &O : H.Options) {
+            const QString Text = QString::fromUtf8(O.Option);
+            const qsizetype Blank = Text.indexOf(QLatin1Char(' '));
+            if (A != Text.left(Blank))
+                continue;
+            Known = true;
+            if (Blank > 0)
+                ++I;
+            break;
+        }
+        if (!Known)
+            return A;
+    }
+    return QString();
+}
 } // namespace
 
 QTextStream &Out()
@@ -164,6 +190,16 @@ int main(int argc, char **argv)
         return 2;
     }
     const CommandFn Fn = Registry()[Args.first().toStdString()];
+    // Every command refuses an option it does not know, rather than do
+    // something else than was asked.
+    if (const tCommandHelp *H = FindCommandHelp(Args.first().toUtf8().constData())) {
+        if (const QString Unknown = UnknownOption(*H, Args.mid(1)); !Unknown.isEmpty()) {
+            Err() << "Ukendt tilvalg: " << Unknown << "\n";
+            const int Rc = UsageError(H->Name);
+            Err().flush();
+            return Rc;
+        }
+    }
     int Rc = Fn(Args.mid(1));
     Out().flush();
     Err().flush();

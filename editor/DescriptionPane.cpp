@@ -2,22 +2,26 @@
 
 #include "EditorGlyphs.h"
 #include "GridView.h"
+#include "Zoom.h"
 
 #include <QAbstractItemView>
 #include <QActionGroup>
-#include <QMenu>
-#include <QStyle>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
-#include <algorithm>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -89,6 +93,12 @@ void TPanePaintBox::paintEvent(QPaintEvent *Event)
     const QRect Clip = Event->rect();
     if (Clip.isEmpty())
         return;
+    const double Zoom = Pane->Zoom();
+    // The clip at 100 %, widened to whole pixels there.
+    const QRect Logical = Zoom == 1 ? Clip
+                                    : QRectF(Clip.x() / Zoom, Clip.y() / Zoom, Clip.width() / Zoom,
+                                             Clip.height() / Zoom)
+                                          .toAlignedRect();
     QPainter P(this);
     if (Buffered) {
         // Through a bitmap of the clipped area only: the pane shares the screen
@@ -102,8 +112,10 @@ void TPanePaintBox::paintEvent(QPaintEvent *Event)
             B.setPen(Qt::black);
             B.setBrush(Qt::white);
             B.translate(-Clip.topLeft());
-            B.setClipRect(Clip);
-            Pane->Owner()->PaintPane(Pane, B, size());
+            if (Zoom != 1)
+                B.scale(Zoom, Zoom);
+            B.setClipRect(Logical);
+            Pane->Owner()->PaintPane(Pane, B, Pane->UnzoomedSize());
         }
         P.drawPixmap(Clip.topLeft(), Bitmap);
         return;
@@ -112,20 +124,22 @@ void TPanePaintBox::paintEvent(QPaintEvent *Event)
     P.setFont(font());
     P.setPen(Qt::black);
     P.setBrush(Qt::white);
-    P.setClipRect(Clip);
-    Pane->Owner()->PaintPane(Pane, P, size());
+    if (Zoom != 1)
+        P.scale(Zoom, Zoom);
+    P.setClipRect(Logical);
+    Pane->Owner()->PaintPane(Pane, P, Pane->UnzoomedSize());
 }
 
 void TPanePaintBox::mousePressEvent(QMouseEvent *Event)
 {
     if (Event->button() == Qt::LeftButton)
-        Pane->Owner()->PaneMousePress(Pane, Event->position().toPoint());
+        Pane->Owner()->PaneMousePress(Pane, Pane->Unzoomed(Event->position().toPoint()));
 }
 
 void TPanePaintBox::mouseReleaseEvent(QMouseEvent *Event)
 {
     if (Event->button() == Qt::LeftButton)
-        Pane->Owner()->PaneMouseRelease(Pane, Event->position().toPoint());
+        Pane->Owner()->PaneMouseRelease(Pane, Pane->Unzoomed(Event->position().toPoint()));
 }
 
 // The pane.
@@ -236,6 +250,7 @@ TDescriptionPane::TDescriptionPane(int Number, TPaneOwner *Owner, const QStringL
     PaintBox = new TPanePaintBox(this, Buffered, nullptr);
     PaintBox->setObjectName(QStringLiteral("Beskriv") + N + QStringLiteral("PaintBox"));
     ScrollBox->setWidget(PaintBox);
+    ScrollBox->viewport()->installEventFilter(this);
 
     auto *L = new QVBoxLayout(this);
     L->setContentsMargins(0, 0, 0, 0);
@@ -267,7 +282,56 @@ void TDescriptionPane::AppendKindItem(int Kind, const QString &Text)
 void TDescriptionPane::SetRange(const QSize &Range)
 {
     ScrollRange = Range.expandedTo(QSize(0, 0));
-    PaintBox->setMinimumSize(ScrollRange);
+    PaintBox->setMinimumSize(zoom::Scaled(ScrollRange.width(), ZoomFactor),
+                             zoom::Scaled(ScrollRange.height(), ZoomFactor));
+}
+
+void TDescriptionPane::SetZoom(double Factor)
+{
+    if (Factor <= 0 || Factor == ZoomFactor)
+        return;
+    // The part of the description in the pane's top left corner stays there.
+    QScrollBar *Bars[2] = {ScrollBox->horizontalScrollBar(), ScrollBox->verticalScrollBar()};
+    const double Ratio = Factor / ZoomFactor;
+    const int Kept[2] = {Bars[0]->value(), Bars[1]->value()};
+    ZoomFactor = Factor;
+    SetRange(ScrollRange);
+    PaintBox->update();
+    // The scroll range follows once the scroll box has laid out the new size.
+    QTimer::singleShot(0, this, [Bars, Ratio, Kept] {
+        for (int I = 0; I < 2; ++I)
+            Bars[I]->setValue(int(std::lround(Kept[I] * Ratio)));
+    });
+}
+
+QPoint TDescriptionPane::Unzoomed(QPoint Pos) const
+{
+    if (ZoomFactor == 1)
+        return Pos;
+    return QPoint(int(std::floor(Pos.x() / ZoomFactor)), int(std::floor(Pos.y() / ZoomFactor)));
+}
+
+QSize TDescriptionPane::UnzoomedSize() const
+{
+    const QSize S = PaintBox->size();
+    if (ZoomFactor == 1)
+        return S;
+    return QSize(int(std::ceil(S.width() / ZoomFactor)), int(std::ceil(S.height() / ZoomFactor)));
+}
+
+bool TDescriptionPane::eventFilter(QObject *Watched, QEvent *Event)
+{
+    // Ctrl and the wheel zoom; the paint box passes its wheel to the view.
+    if (Watched == ScrollBox->viewport() && Event->type() == QEvent::Wheel) {
+        auto *W = static_cast<QWheelEvent *>(Event);
+        if (W->modifiers() & Qt::ControlModifier) {
+            const int Steps = zoom::WheelSteps(WheelRest, W->angleDelta().y());
+            if (Steps != 0)
+                emit ZoomWheel(Steps);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(Watched, Event);
 }
 
 void TDescriptionPane::Repaint()

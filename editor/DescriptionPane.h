@@ -104,11 +104,28 @@ class TDescriptionPane : public QWidget
     QScrollArea *ScrollBox;
     TPanePaintBox *PaintBox;
 
-    // The scroll range of the paint box (its smallest size).
+    // The scroll range of the paint box (its smallest size) at 100 %; the
+    // paint box is that much larger at a zoom.
     void SetRange(const QSize &Range);
     QSize Range() const { return ScrollRange; }
     void Repaint();
 
+    // The zoom factor of the paint box (1 = 100 %). The description is drawn
+    // at 100 % into a painter enlarged by the factor, so that its font and
+    // everything the layout derives from the font (line widths, markers, the
+    // pie chart) grow together; the owner sees sizes and points at 100 %.
+    void SetZoom(double Factor);
+    double Zoom() const { return ZoomFactor; }
+    // A point of the paint box at 100 %, and the paint box's size at 100 %.
+    QPoint Unzoomed(QPoint Pos) const;
+    QSize UnzoomedSize() const;
+
+  signals:
+    // Ctrl and the mouse wheel over the pane: Steps notches away from the
+    // user (+) or towards (-).
+    void ZoomWheel(int Steps);
+
+  public:
     // The regression model of the pane (a tRegressionModel), ticked in the
     // model menu.
     int Model() const { return RegresModel; }
@@ -131,6 +148,9 @@ class TDescriptionPane : public QWidget
     static QFont ListFont();
     static QFont PaintFont();
 
+  protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+
   private:
     int PaneNumber;
     TPaneOwner *PaneOwner;
@@ -140,4 +160,6 @@ class TDescriptionPane : public QWidget
     QSize ScrollRange;
     int RegresModel = 0;
     QActionGroup *ModelGroup;
+    double ZoomFactor = 1;
+    int WheelRest = 0;
 };

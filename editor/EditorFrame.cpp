@@ -254,6 +254,7 @@ void TEditorFrame::SyncCombos()
 void TEditorFrame::ShowFrame()
 {
     StatusPanel->clear();
+    ConnectZoomWheels();
     Descriptor().SetOwner(EditorType());
     SyncCombos();
     UpdatePaneButtons();
@@ -275,6 +276,7 @@ void TEditorFrame::SetView(TView V)
     switch (V) {
     case vwMixed:
         SizePane(1);
+        MixedViewShown();
         break;
     case vwDual:
         SizePane(2);

@@ -21,6 +21,7 @@ class QHBoxLayout;
 class QImage;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QSplitter;
 class QStackedWidget;
 class QToolButton;
@@ -122,6 +123,23 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     // TEditorBase.
     void SetTextButtonDown(bool Down) override;
 
+    // Zoom and full screen (ViewCommands.cpp). SetZoom zooms the panes and
+    // the editor's grids to Percent; StepZoom goes Steps zoom steps up (+)
+    // or down (-), shows the zoom in the status line and lets the host zoom
+    // the other editors alike.
+    void SetZoom(int Percent) override;
+    int Zoom() const { return ZoomPercent; }
+    void StepZoom(int Steps);
+    void ZoomIn() { StepZoom(1); }
+    void ZoomOut() { StepZoom(-1); }
+    void NormalZoom();
+    // F11: the main window to full screen and back.
+    void ToggleFullScreen();
+    // The "Vis" menu: "Zoom ind" (Ctrl++, Ctrl+=), "Zoom ud" (Ctrl+-),
+    // "Normal størrelse" (Ctrl+0) and "Fuld skærm" (F11). Names of its items
+    // start with Prefix.
+    QMenu *AddViewMenu(QMenuBar *Bar, const QString &Prefix);
+
     // The (x,y) calculator, made on first use.
     TArrowDlg *Calculator();
 
@@ -208,6 +226,8 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     virtual void AfterCommand() = 0;
     // After the page of a view was made current.
     virtual void ViewShown(TView V) { Q_UNUSED(V); }
+    // Zooms the editor's own grids by Factor (1 = 100 %).
+    virtual void ZoomGrids(double Factor) { Q_UNUSED(Factor); }
     // Whether the descriptions are of grouped data (the first marked column
     // grouped, or grouped data).
     virtual bool DescribesGrouped() = 0;
@@ -257,4 +277,18 @@ class TEditorFrame : public TEditorBase, public TPaneOwner
     QPoint Pane1Pressed;
     bool Pane1PressValid = false;
     TArrowDlg *ArrowDlg = nullptr;
+    int ZoomPercent = 100;
+    // "Zoom ind", "Zoom ud", "Normal størrelse".
+    QAction *ZoomItems[3] = {};
+    // Zooms to Percent as the user chose it (shown in the status line).
+    void ChooseZoom(int Percent);
+    // The mixed view's grid side of the splitter, from zoom Old to Factor;
+    // its width at 100 %.
+    void WidenMixedGrid(double Old, double Factor);
+    // A zoom chosen before the mixed view was ever laid out widens its grid
+    // once the view is.
+    void MixedViewShown();
+    int MixedGridNormal = 0;
+    // Connects the wheel of every grid and pane to StepZoom, once.
+    void ConnectZoomWheels();
 };

@@ -131,6 +131,10 @@ class TEditorHost
     // The text window "Tekst til data" (the editors' text button).
     virtual void ShowTextWindow(bool Show) = 0;
     virtual bool TextWindowShown() const = 0;
+
+    // An editor was zoomed to Percent (a step of zoom::Steps): the host
+    // zooms the other editors alike and remembers it for the next run.
+    virtual void ZoomChosen(int Percent) { Q_UNUSED(Percent); }
 };
 
 // The frame every editor derives from; the main window shows one at a time in
@@ -161,6 +165,8 @@ class TEditorBase : public QWidget
     virtual bool CommitEdit() = 0;
     // The text window was shown or hidden: put the text button up or down.
     virtual void SetTextButtonDown(bool Down) = 0;
+    // Zooms the grids and description panes to Percent (100 = normal size).
+    virtual void SetZoom(int Percent) { Q_UNUSED(Percent); }
     // A letter key pressed anywhere in the main window reaches the shown
     // editor first; true when the editor used it (the key then goes no further).
     virtual bool LetterKey(const QString &Text)

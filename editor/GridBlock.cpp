@@ -2,6 +2,7 @@
 
 #include "CellText.h"
 #include "Lumen.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -75,9 +76,9 @@ TGridBlock::TGridBlock(const TGridBlockLook &Look, const QString &Suffix,
     DirectionSpeed->setGeometry(Look.DirectionLeft, 3, 29, 24);
     DirectionSpeed->setIconSize(QSize(20, 16));
 
-    auto *TopSpacer = new QWidget(this);
+    TopSpacer = new QWidget(this);
     TopSpacer->setFixedSize(Bar, HeaderHeight());
-    auto *LeftSpacer = new QWidget(this);
+    LeftSpacer = new QWidget(this);
     LeftSpacer->setFixedSize(LineHeaderWidth(), Bar);
 
     auto *G = new QGridLayout(this);
@@ -108,12 +109,12 @@ int TGridBlock::LineHeaderWidth() const
 
 void TGridBlock::ScrollToGridColumn(int GridCol)
 {
-    DataDG->horizontalScrollBar()->setValue(qMax(0, GridCol) * CellWidth());
+    DataDG->horizontalScrollBar()->setValue(qMax(0, GridCol) * DataDG->ColumnWidth());
 }
 
 void TGridBlock::ScrollToRow(int Row)
 {
-    DataDG->verticalScrollBar()->setValue(qMax(0, Row) * RowHeight());
+    DataDG->verticalScrollBar()->setValue(qMax(0, Row) * DataDG->RowHeight());
 }
 
 void TGridBlock::ScrollTopLeft()
@@ -131,12 +132,12 @@ void TGridBlock::ShowCell(int Row, int GridCol)
 
 int TGridBlock::LeftGridColumn() const
 {
-    return DataDG->horizontalScrollBar()->value() / CellWidth();
+    return DataDG->horizontalScrollBar()->value() / DataDG->ColumnWidth();
 }
 
 int TGridBlock::TopRow() const
 {
-    return DataDG->verticalScrollBar()->value() / RowHeight();
+    return DataDG->verticalScrollBar()->value() / DataDG->RowHeight();
 }
 
 void TGridBlock::EndEditing()
@@ -144,6 +145,18 @@ void TGridBlock::EndEditing()
     DataDG->EndEdit();
     SojleDG->EndEdit();
     LinieDG->EndEdit();
+}
+
+void TGridBlock::SetZoom(double Factor)
+{
+    for (TGridView *V : {DataDG, SojleDG, LinieDG})
+        V->SetZoom(Factor);
+    const int Bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int Width = zoom::Scaled(LineHeaderWidth(), Factor);
+    const int Height = zoom::Scaled(HeaderHeight(), Factor);
+    Corner->setFixedSize(Width, Height);
+    TopSpacer->setFixedSize(Bar, Height);
+    LeftSpacer->setFixedSize(Width, Bar);
 }
 
 // Cell drawing.

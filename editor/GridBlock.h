@@ -58,12 +58,17 @@ class TGridBlock : public QWidget
     // Ends editing in the three grids (data grid first).
     void EndEditing();
 
+    // Zooms the grids, the corner and the spacers by Factor (1 = 100 %).
+    virtual void SetZoom(double Factor);
+
   protected:
     // The corner over the line header, for what an editor adds there.
     QWidget *Corner;
 
   private:
     const TGridBlockLook Look;
+    QWidget *TopSpacer;
+    QWidget *LeftSpacer;
 };
 
 // Draws a data cell: the background, the text right-aligned (a number too

@@ -58,6 +58,14 @@ class TGridEditor : public TEditorFrame, public TGridEvents
     void GridEditingChanged(TGridView *View) override;
 
   protected:
+    // Both blocks.
+    void ZoomGrids(double Factor) override
+    {
+        for (TGridBlock *B : Blocks)
+            if (B != nullptr)
+                B->SetZoom(Factor);
+    }
+
     // The editor's models and its two blocks, made by the editor.
     void SetGrids(TGridDataModel *Data, TGridColHeaderModel *ColHeader,
                   TGridLineHeaderModel *LineHeader, TGridBlock *EditBlock,

@@ -1,5 +1,7 @@
 #include "GridView.h"
 
+#include "Zoom.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -7,6 +9,8 @@
 #include <QPersistentModelIndex>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
 
 TGridView::TGridView(const QString &Name, TGridEvents *Events, QWidget *Parent)
     : QTableView(Parent), GridEvents(Events)
@@ -63,6 +67,71 @@ void TGridView::SetColumnWidth(int Width)
 void TGridView::SetRowHeight(int Height)
 {
     verticalHeader()->setDefaultSectionSize(Height);
+}
+
+int TGridView::ColumnWidth() const
+{
+    return horizontalHeader()->defaultSectionSize();
+}
+
+int TGridView::RowHeight() const
+{
+    return verticalHeader()->defaultSectionSize();
+}
+
+int TGridView::Zoomed(int Size) const
+{
+    return zoom::Scaled(Size, ZoomFactor);
+}
+
+void TGridView::SetZoom(double Factor)
+{
+    if (!Base.Known) {
+        Base.Known = true;
+        Base.Font = font();
+        Base.ColumnWidth = ColumnWidth();
+        Base.RowHeight = RowHeight();
+        // Only the header grids size sections one by one; the data grid's
+        // hundred thousand rows all have the default height.
+        for (QHeaderView *H : {horizontalHeader(), verticalHeader()})
+            for (int I = 0; I < H->count(); ++I)
+                if (H->sectionSize(I) != H->defaultSectionSize())
+                    Base.Sections.append({H->orientation(), I, H->sectionSize(I)});
+        if (minimumWidth() == maximumWidth())
+            Base.FixedWidth = minimumWidth();
+        if (minimumHeight() == maximumHeight())
+            Base.FixedHeight = minimumHeight();
+    }
+    if (Factor <= 0 || Factor == ZoomFactor)
+        return;
+    ZoomFactor = Factor;
+    setFont(zoom::ScaledFont(Base.Font, Factor));
+    // A new default size resizes every section, so the individual sizes
+    // follow it.
+    horizontalHeader()->setDefaultSectionSize(Zoomed(Base.ColumnWidth));
+    verticalHeader()->setDefaultSectionSize(Zoomed(Base.RowHeight));
+    for (const tSection &S : Base.Sections) {
+        QHeaderView *H = S.Orientation == Qt::Horizontal ? horizontalHeader() : verticalHeader();
+        H->resizeSection(S.Index, Zoomed(S.Size));
+    }
+    if (Base.FixedWidth >= 0)
+        setFixedWidth(Zoomed(Base.FixedWidth));
+    if (Base.FixedHeight >= 0)
+        setFixedHeight(Zoomed(Base.FixedHeight));
+    if (currentIndex().isValid() && isVisible())
+        scrollTo(currentIndex());
+}
+
+void TGridView::wheelEvent(QWheelEvent *Event)
+{
+    if (Event->modifiers() & Qt::ControlModifier) {
+        const int Steps = zoom::WheelSteps(WheelRest, Event->angleDelta().y());
+        if (Steps != 0)
+            emit ZoomWheel(Steps);
+        Event->accept();
+        return;
+    }
+    QTableView::wheelEvent(Event);
 }
 
 void TGridView::EndEdit()
@@ -394,7 +463,10 @@ void HeaderButtonCell(QPainter &P, const QRect &R, const QFont &Font, const QStr
     const int Shift = DropDown ? 1 : 0;
     const int Cx = Drop.left() + Drop.width() / 2 + Shift;
     const int Cy = Drop.top() + Drop.height() / 2 + Shift;
-    const QPoint Tri[3] = {QPoint(Cx - 3, Cy - 1), QPoint(Cx + 3, Cy - 1), QPoint(Cx, Cy + 2)};
+    // The arrow grows with the zoomed cell: 3 pixels either side at 100 %.
+    const int T = std::max(3, Drop.height() / 8);
+    const QPoint Tri[3] = {QPoint(Cx - T, Cy - T / 3), QPoint(Cx + T, Cy - T / 3),
+                           QPoint(Cx, Cy + 2 * T / 3)};
     P.setPen(Qt::black);
     P.setBrush(Qt::black);
     P.drawPolygon(Tri, 3);

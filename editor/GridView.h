@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QVector>
 
 class TGridView;
 class QScrollBar;
@@ -98,7 +100,25 @@ class TGridView : public QTableView
 
     void SetColumnWidth(int Width);
     void SetRowHeight(int Height);
+    // The width of a column and the height of a row as shown (zoomed).
+    int ColumnWidth() const;
+    int RowHeight() const;
 
+    // The zoom factor (1 = 100 %). The sizes set before the first call are
+    // the 100 % sizes: the font, the column widths and row heights (default
+    // and individual) and a fixed width or height. Every zoom is derived
+    // from them, so zooming back gives exactly the sizes of the start.
+    void SetZoom(double Factor);
+    double Zoom() const { return ZoomFactor; }
+    // A 100 % size in pixels at the present zoom.
+    int Zoomed(int Size) const;
+
+  signals:
+    // Ctrl and the mouse wheel: Steps notches away from the user (+) or
+    // towards (-).
+    void ZoomWheel(int Steps);
+
+  public:
     bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
     // Stores the typed text and closes the in-place editor.
     void EndEdit();
@@ -126,6 +146,7 @@ class TGridView : public QTableView
     void mouseMoveEvent(QMouseEvent *Event) override;
     void focusInEvent(QFocusEvent *Event) override;
     void focusOutEvent(QFocusEvent *Event) override;
+    void wheelEvent(QWheelEvent *Event) override;
     void currentChanged(const QModelIndex &Current, const QModelIndex &Previous) override;
     void closeEditor(QWidget *Editor, QAbstractItemDelegate::EndEditHint Hint) override;
     QModelIndex moveCursor(CursorAction Action, Qt::KeyboardModifiers Mods) override;
@@ -135,6 +156,24 @@ class TGridView : public QTableView
     TGridEvents *GridEvents;
     bool OwnMousePress = false;
     QMetaObject::Connection FocusWatch;
+
+    // The 100 % sizes, taken at the first SetZoom.
+    struct tSection {
+        Qt::Orientation Orientation;
+        int Index;
+        int Size;
+    };
+    struct tBaseSizes {
+        bool Known = false;
+        QFont Font;
+        int ColumnWidth = 0;
+        int RowHeight = 0;
+        QVector<tSection> Sections; // sized apart from the default
+        int FixedWidth = -1;
+        int FixedHeight = -1;
+    } Base;
+    double ZoomFactor = 1;
+    int WheelRest = 0;
 };
 
 // Base of the grid delegates: hands the editor's keys to the grid and opens a

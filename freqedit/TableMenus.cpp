@@ -117,6 +117,8 @@ void TTableEdit::BuildMenus()
     BindCommand(tcDecimals, Add(Decimals, QStringLiteral("DecimalerFaerre"),
                                 QStringLiteral("Færre"), [this] { DecimalsCommand(-1); }));
 
+    AddViewMenu(MenuBar, Prefix);
+
     DatatypeMenu = MenuBar->addMenu(QStringLiteral("&Datatype"));
     DatatypeMenu->setObjectName(Prefix + QStringLiteral("Vindue"));
     auto *Group = new QActionGroup(this);

@@ -172,6 +172,8 @@ void TDataEdit::BuildMenus()
 
     AddEditMenus();
 
+    AddViewMenu(MenuBar, QStringLiteral("DataEdit"));
+
     DatatypeMenu = MenuBar->addMenu(QStringLiteral("&Datatype"));
     DatatypeMenu->setObjectName(QStringLiteral("DataEditVindue"));
     auto *Group = new QActionGroup(this);

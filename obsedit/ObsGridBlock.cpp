@@ -1,5 +1,7 @@
 #include "ObsGridBlock.h"
 
+#include "Zoom.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -69,6 +71,15 @@ TObsGridBlock::TObsGridBlock(const QString &Suffix, TObsDataModel *Data,
     NavneLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     NavneLabel->setAlignment(Qt::AlignCenter);
     NavneLabel->setGeometry(NumberWidth + 1, 27, NameWidth, HeaderHeight() - 28);
+}
+
+void TObsGridBlock::SetZoom(double Factor)
+{
+    TGridBlock::SetZoom(Factor);
+    const auto Z = [Factor](int Size) { return zoom::Scaled(Size, Factor); };
+    NavneLabel->setGeometry(Z(NumberWidth) + 1, Z(27), Z(NameWidth),
+                            Z(HeaderHeight()) - Z(27) - 1);
+    NavneLabel->setFont(zoom::ScaledFont(font(), Factor));
 }
 
 // Cell drawing.

@@ -21,4 +21,7 @@ class TObsGridBlock : public TGridBlock
                   QWidget *Parent = nullptr);
 
     QLabel *NavneLabel;
+
+    // With the label "Navne".
+    void SetZoom(double Factor) override;
 };

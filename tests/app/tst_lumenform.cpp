@@ -10,9 +10,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QDir>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <tuple>
@@ -591,6 +592,56 @@ class TestLumenForm : public QObject
         }
         QCOMPARE(Probe(L, {"A=Højde", "A1=7"}), QStringList({"A=Højde", "A1=7"}));
         QCOMPARE(L.GetUndoOp(), uint8_t(uoNone));
+    }
+
+    // For the projector: Ctrl++ three times zooms all three editors to 200 %
+    // (Ctrl+= as Ctrl++), kept for the next run beside the recent files;
+    // Ctrl+- and Ctrl+0 go back; F11 toggles full screen and back.
+    void zoomKeysAndSetting()
+    {
+        const auto Zooms = [](TLumenForm &F) {
+            QList<int> Z;
+            for (TDataType T : {dtObs, dtHyp, dtGrup})
+                Z << static_cast<TEditorFrame *>(F.Editor(T))->Zoom();
+            return Z;
+        };
+        {
+            TScriptedDialogs D;
+            auto F = StartedForm(D);
+            F->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(F.get()));
+            QCOMPARE(Zooms(*F), QList<int>({100, 100, 100}));
+            auto *E = static_cast<TDataEdit *>(F->Editor(dtObs));
+            E->DataDG()->setFocus();
+            QTest::keyClick(E->DataDG(), Qt::Key_Plus, Qt::ControlModifier);
+            QTest::keyClick(E->DataDG(), Qt::Key_Equal, Qt::ControlModifier);
+            QTest::keyClick(E->DataDG(), Qt::Key_Plus, Qt::ControlModifier);
+            QCOMPARE(Zooms(*F), QList<int>({200, 200, 200}));
+            QCOMPARE(E->StatusPanel->text(), QStringLiteral("Zoom 200 %"));
+            QCOMPARE(E->DataDG()->rowHeight(0), 48);
+
+            QVERIFY(!F->isFullScreen());
+            QTest::keyClick(E->DataDG(), Qt::Key_F11);
+            QVERIFY(F->windowState() & Qt::WindowFullScreen);
+            QTest::keyClick(E->DataDG(), Qt::Key_F11);
+            QVERIFY(!(F->windowState() & Qt::WindowFullScreen));
+        }
+        QCOMPARE(QSettings(QStringLiteral("Lumentor"), QStringLiteral("Lumentor"))
+                     .value(QStringLiteral("Zoom"))
+                     .toInt(),
+                 200);
+        TScriptedDialogs D;
+        auto F = StartedForm(D);
+        F->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(F.get()));
+        QCOMPARE(Zooms(*F), QList<int>({200, 200, 200}));
+        auto *E = static_cast<TDataEdit *>(F->Editor(dtObs));
+        E->DataDG()->setFocus();
+        QTest::keyClick(E->DataDG(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(Zooms(*F), QList<int>({150, 150, 150}));
+        QTest::keyClick(E->DataDG(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(Zooms(*F), QList<int>({100, 100, 100}));
+        QCOMPARE(E->DataDG()->rowHeight(0), 24);
     }
 };
 

@@ -69,8 +69,11 @@ class tst_cli_print : public QObject
         QFETCH(QString, Notice);
         const QString Out = Dir.filePath(Command == "print" ? "faulty.pdf" : "faulty.png");
         QFile::remove(Out);
-        const tRun R = RunCli({Command, Dir.filePath("faulty.lmt"), "--grup", "1", "--kind", Kind,
-                               "--name", "7b", "-o", Out});
+        // The print name is print's option; render has none.
+        const QStringList Name = Command == "print" ? QStringList{"--name", "7b"} : QStringList();
+        const tRun R = RunCli(QStringList{Command, Dir.filePath("faulty.lmt"), "--grup", "1",
+                                          "--kind", Kind, "-o", Out} +
+                              Name);
         QCOMPARE(R.Code, 1);
         QCOMPARE(R.Err.trimmed(), QStringLiteral("Fejl i intervaller"));
         QVERIFY(QFile::exists(Out));

@@ -6,11 +6,13 @@
 #include "support_cli.h"
 
 #include <QFile>
-#include <QRegularExpression>
-#include <algorithm>
+#include <QImage>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 class tst_cli_texts : public QObject
 {
@@ -215,6 +217,95 @@ class tst_cli_texts : public QObject
         Row("a model without the line",
             "render @pair.lmt --col A --col B --kind krydsdiagram --model potens -o @x.png", 2,
             "--model bruges med");
+        // Every command refuses an option it does not know: its name and the
+        // command's usage, before anything is read or written.
+        Row("unknown option of convert", "convert @data.lmt @fresh.lmt --bogus", 2,
+            "Ukendt tilvalg: --bogus\nBrug:\n  lumentor-cli convert IND.lmt UD.lmt");
+        Row("unknown option of describe", "describe @data.lmt --col A --table --bogus 7", 2,
+            "Ukendt tilvalg: --bogus\nBrug:\n  lumentor-cli describe FIL.lmt SERIE");
+        Row("unknown option of export", "export @in.lmt -n", 2,
+            "Ukendt tilvalg: -n\nBrug:\n  lumentor-cli export FIL.lmt");
+        Row("unknown option of import", "import @uneven.txt --sheets 2 -o @new.lmt", 2,
+            "Ukendt tilvalg: --sheets\nBrug:\n  lumentor-cli import ");
+        Row("unknown option of info", "info --all @known.lmt", 2,
+            "Ukendt tilvalg: --all\nBrug:\n  lumentor-cli info FIL.lmt");
+        Row("unknown option of print", "print @data.lmt --col A --kind tabel --bogus -o @x.pdf", 2,
+            "Ukendt tilvalg: --bogus\nBrug:\n  lumentor-cli print FIL.lmt SERIE");
+        Row("unknown option of render", "render @data.lmt --col A --kind tabel --bogus 7 -o @x.png",
+            2, "Ukendt tilvalg: --bogus\nBrug:\n  lumentor-cli render FIL.lmt SERIE");
+        Row("an option of another command",
+            "render @data.lmt --col A --kind tabel --data -o @x.png", 2, "Ukendt tilvalg: --data");
+        Row("an option after a value",
+            "render @data.lmt --col A --kind tabel -o @x.png --size 9x9 --zoom2 200", 2,
+            "Ukendt tilvalg: --zoom2");
+        Row("zoom below the panes'", "render @data.lmt --col A --kind tabel --zoom 50 -o @x.png", 2,
+            "Ugyldig zoom: 50 (100 til 300 %)");
+        Row("zoom above the panes'", "render @data.lmt --col A --kind tabel --zoom 301 -o @x.png",
+            2, "Ugyldig zoom: 301");
+        Row("zoom not a number", "render @data.lmt --col A --kind tabel --zoom 2x -o @x.png", 2,
+            "Ugyldig zoom: 2x");
+        Row("zoom without its value", "render @data.lmt --col A --kind tabel -o @x.png --zoom", 2,
+            "Mangler værdi efter --zoom");
+    }
+
+    // A value that looks like an option is the option's value, not an
+    // unknown option.
+    void valueLikeAnOption()
+    {
+        const QString Out = Dir.filePath("dashed.pdf");
+        const tRun R = RunCli({"print", Dir.filePath("data.lmt"), "--col", "A", "--kind", "tabel",
+                               "--name", "-x-", "-o", Out});
+        QCOMPARE(R.Err, QString());
+        QCOMPARE(R.Code, 0);
+        QVERIFY(QFile::exists(Out));
+    }
+
+    // --zoom draws the pane's picture enlarged: the picture and its ink
+    // grow by the factor (the text rounded to whole pixels); with --size the
+    // picture keeps that size.
+    void renderZoom_data()
+    {
+        QTest::addColumn<QString>("Kind");
+        QTest::addColumn<int>("Zoom");
+        QTest::newRow("table at 150") << "tabel" << 150;
+        QTest::newRow("table at 200") << "tabel" << 200;
+        QTest::newRow("key figures at 300") << "maerketal" << 300;
+        QTest::newRow("pie chart at 200") << "cirkeldiagram" << 200;
+        QTest::newRow("pie chart at 300") << "cirkeldiagram" << 300;
+    }
+    void renderZoom()
+    {
+        QFETCH(QString, Kind);
+        QFETCH(int, Zoom);
+        const auto Render = [&](int Percent, const QStringList &More) {
+            const QString Out = Dir.filePath(QStringLiteral("zoom%1.png").arg(Percent));
+            const tRun R =
+                RunCli(QStringList{"render", Dir.filePath("data.lmt"), "--col", "A", "--kind", Kind,
+                                   "--zoom", QString::number(Percent), "-o", Out} +
+                       More);
+            return R.Code == 0 ? QImage(Out) : QImage();
+        };
+        const QImage Normal = Render(100, {}), Zoomed = Render(Zoom, {});
+        QVERIFY(!Normal.isNull() && !Zoomed.isNull());
+        const double Z = Zoom / 100.0;
+        QCOMPARE(Zoomed.size(),
+                 QSize(int(std::ceil(Normal.width() * Z)), int(std::ceil(Normal.height() * Z))));
+        const auto Ink = [](const QImage &I) {
+            QRect Box;
+            for (int Y = 0; Y < I.height(); ++Y)
+                for (int X = 0; X < I.width(); ++X)
+                    if (qGray(I.pixel(X, Y)) < 128)
+                        Box |= QRect(X, Y, 1, 1);
+            return Box;
+        };
+        const QRect A = Ink(Normal), B = Ink(Zoomed);
+        QVERIFY(!A.isEmpty());
+        QVERIFY2(std::abs(B.top() - A.top() * Z) <= Z + 1, qPrintable(QString::number(B.top())));
+        QVERIFY2(std::abs(B.height() - A.height() * Z) <= 2 * Z + 1,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(A.height()).arg(B.height())));
+        QVERIFY2(std::abs(B.width() - A.width() * Z) <= 3 * Z + 2,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(A.width()).arg(B.width())));
+        QCOMPARE(Render(Zoom, {"--size", "300x200"}).size(), QSize(300, 200));
     }
     void run()
     {

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -116,6 +117,44 @@ class TestTableEdit : public QObject
     {
         InitAppTest();
         InitEditorTest();
+    }
+
+    // The zoom derives every size of the grids from one factor: a header
+    // column still spans the grid columns of its table, the editor scrolls
+    // by whole zoomed columns, and 100 % gives the sizes of the start back.
+    void gridZoom_data()
+    {
+        QTest::addColumn<int>("Type");
+        QTest::addColumn<int>("Percent");
+        QTest::newRow("frequencies at 200") << int(dtHyp) << 200;
+        QTest::newRow("groupings at 150") << int(dtGrup) << 150;
+        QTest::newRow("groupings at 300") << int(dtGrup) << 300;
+    }
+    void gridZoom()
+    {
+        QFETCH(int, Type);
+        QFETCH(int, Percent);
+        TTableFixture F(Type);
+        const int Parts = Type == dtGrup ? 3 : 2;
+        TGridView *Cols = F.Edit->SojleDG(), *Lines = F.Edit->LinieDG();
+        const auto Sizes = [&] {
+            return QVector<int>{F.G->columnWidth(0), F.G->rowHeight(3),  Cols->columnWidth(1),
+                                Cols->rowHeight(0),  Cols->rowHeight(2), Cols->height(),
+                                Lines->width(),      Lines->rowHeight(4)};
+        };
+        const QVector<int> Normal = Sizes();
+        QCOMPARE(Normal, QVector<int>({72, 24, Parts * 72, 26, 24, 74, 48, 24}));
+        F.Edit->SetZoom(Percent);
+        const double Z = Percent / 100.0;
+        const QVector<int> Zoomed = Sizes();
+        for (int I = 0; I < Normal.size(); ++I)
+            QVERIFY(std::abs(Zoomed[I] - Normal[I] * Z) <= 1);
+        QCOMPARE(Cols->columnWidth(1), Parts * F.G->columnWidth(0));
+        F.Edit->Block(0)->ScrollToGridColumn(2);
+        QCOMPARE(F.G->horizontalScrollBar()->value(),
+                 std::min(2 * F.G->columnWidth(0), F.G->horizontalScrollBar()->maximum()));
+        F.Edit->SetZoom(100);
+        QCOMPARE(Sizes(), Normal);
     }
 
     // Typing with Enter from grid column GridCol, column 2 (index 1) holding
