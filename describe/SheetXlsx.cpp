@@ -251,11 +251,9 @@ struct tSheetContext {
 
 // One <c> element: the text of its value; false when it is damaged. The
 // reader stands on the element's start and ends on its end.
-bool CellText(QXmlStreamReader &X, const QXmlStreamAttributes &A, const tSheetContext &Ctx,
+bool CellText(QXmlStreamReader &X, QStringView Type, int Style, const tSheetContext &Ctx,
               QString &Text)
 {
-    const QStringView Type = Attribute(A, QLatin1StringView("t"));
-    const int Style = Attribute(A, QLatin1StringView("s")).toInt();
     QString Value;
     bool HasInline = false;
     while (!X.atEnd()) {
@@ -321,12 +319,23 @@ bool ReadSheetCells(const QByteArray &Xml, const tSheetContext &Ctx, tCellCollec
             Row = Ok && N >= 1 ? N - 1 : Row + 1;
             Col = 0;
         } else if (Name == QLatin1String("c")) {
-            const QXmlStreamAttributes A = X.attributes();
-            const QStringView Ref = A.value(QLatin1StringView("r"));
+            // What the cell's attributes say is taken before reading on: a
+            // copy of them kept past the next element would have to be
+            // copied again by the reader, cell by cell.
             qint64 RefRow = Row;
-            if (!Ref.isEmpty() && !ParseReference(Ref, RefRow, Col))
-                return false;
-            if (!CellText(X, A, Ctx, Text))
+            QString Type;
+            int Style = 0;
+            {
+                const QXmlStreamAttributes A = X.attributes();
+                const QStringView Ref = Attribute(A, QLatin1StringView("r"));
+                if (!Ref.isEmpty() && !ParseReference(Ref, RefRow, Col))
+                    return false;
+                const QStringView T = Attribute(A, QLatin1StringView("t"));
+                if (!T.isEmpty() && T != QLatin1String("n"))
+                    Type = T.toString();
+                Style = Attribute(A, QLatin1StringView("s")).toInt();
+            }
+            if (!CellText(X, Type, Style, Ctx, Text))
                 return false;
             if (!Text.isEmpty() && !Cells.Add(std::max<qint64>(RefRow, 0), Col, Text))
                 return false;
