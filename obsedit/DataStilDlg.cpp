@@ -129,6 +129,10 @@ QLineEdit *InfoBox(QWidget *Parent, const char *Name)
     return E;
 }
 
+// The manual grouping grid's columns at their least: group, lower and upper
+// bound.
+constexpr int ManualWidths[] = {48, 91, 87};
+
 } // namespace
 
 TDataStilDlg::TDataStilDlg(TEditorHost &Host, QWidget *Parent) : QDialog(Parent), Host(Host)
@@ -142,7 +146,8 @@ TDataStilDlg::TDataStilDlg(TEditorHost &Host, QWidget *Parent) : QDialog(Parent)
     ObsTabSheet = BuildObsPage();
     BeskrivTabSheet = BuildGroupPage();
     // Wider headings widen the dialog as much.
-    setFixedWidth(width() + std::max(0, GrupSG->horizontalHeader()->length() - (48 + 91 + 87)));
+    setFixedWidth(width() + std::max(0, GrupSG->horizontalHeader()->length() -
+                                            (ManualWidths[0] + ManualWidths[1] + ManualWidths[2])));
     PageControl->addTab(ObsTabSheet, QStringLiteral("Observationer"));
     PageControl->addTab(BeskrivTabSheet, QStringLiteral("Gruppering"));
 
@@ -314,11 +319,10 @@ QWidget *TDataStilDlg::BuildManualPage()
     Bold.setBold(true);
     const QFontMetrics Fm(Bold);
     const int Margin = 2 * std::max(4, style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, Head)) + 2;
-    const int Least[] = {48, 91, 87};
     for (int C = 0; C < 3; ++C)
         GrupSG->setColumnWidth(
-            C, C == 0 ? Least[C]
-                      : std::max(Least[C],
+            C, C == 0 ? ManualWidths[C]
+                      : std::max(ManualWidths[C],
                                  Fm.horizontalAdvance(GrupSG->horizontalHeaderItem(C)->text()) +
                                      Margin));
     GrupSG->setWordWrap(false);

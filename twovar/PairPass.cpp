@@ -171,22 +171,16 @@ class tLnAbout
     Extended Shift() const { return LnRef; }
     double operator()(Extended V) const
     {
-        if (Fast) {
-            // Near Ref and above it from ln(1 + q), so that values with a
-            // small spread about a large one keep their digits; well below
-            // it the ratio itself keeps them.
-            const double Q = double(V - Ref) * Inv;
-            if (Q > -0.5 && Q <= DBL_MAX)
-                return std::log1p(Q);
-            const double P = double(V) * Inv;
-            if (P >= DBL_MIN && P <= DBL_MAX)
-                return std::log(P);
-        }
-        return Slow(V);
+        const double D = Fast ? double(V - Ref) : 0;
+        const int At = 0;
+        double Out = 0;
+        Many(&D, &V, &At, 1, &Out);
+        return Out;
     }
     // The same for the values V[At[K]], K < M, whose differences from Ref
-    // are D[At[K]] (rounded to double), into Out[K]: the logarithms taken
-    // by the vector routines in the same way.
+    // are D[At[K]] (rounded to double), into Out[K]. Near Ref and above it
+    // from ln(1 + q), so that values with a small spread about a large one
+    // keep their digits; well below it the ratio itself keeps them.
     void Many(const double *D, const Extended *V, const int *At, int M, double *Out) const
     {
         double Near[Block + 1], Far[Block + 1];
@@ -264,9 +258,11 @@ void tHalf::FlushFast(const Extended *X, const Extended *Y, int M)
         U[I] = double(X[I] - Line.Kx);
         V[I] = double(Y[I] - Line.Ky);
     }
-    AddBlock(Line, U, V, M);
-    if (!std::isfinite(Line.Cuu) || !std::isfinite(Line.Cvv) || !std::isfinite(Line.Cuv))
-        Wide = true;
+    if (Wanted & ppLine) {
+        AddBlock(Line, U, V, M);
+        if (!std::isfinite(Line.Cuu) || !std::isfinite(Line.Cvv) || !std::isfinite(Line.Cuv))
+            Wide = true;
+    }
     if (!(Wanted & (ppExp | ppPow)))
         return;
     // The pairs with y > 0, and of those the ones with x > 0.
