@@ -6,11 +6,14 @@
 #include <limits>
 #include <thread>
 
-#include <emmintrin.h>
+#include <immintrin.h>
 
-// glibc's vector logarithms (libmvec), two doubles at a time.
+// glibc's vector logarithms (libmvec), two doubles at a time, and four where
+// the processor has AVX2.
 extern "C" __m128d _ZGVbN2v_log(__m128d);
 extern "C" __m128d _ZGVbN2v_log1p(__m128d);
+extern "C" __m256d _ZGVdN4v_log(__m256d);
+extern "C" __m256d _ZGVdN4v_log1p(__m256d);
 
 namespace
 {
@@ -143,11 +146,27 @@ template <> void AddBlock<double>(tRun &R, const double *U, const double *V, int
     R.Merge(M, Bu, Bv, Buu, Bvv, Buv);
 }
 
-// A[I] = ln(A[I]) (Plus: ln(1 + A[I])) for I < M; A has room for M + 1.
+// Room for a block's values and the lanes that round it up to whole vectors.
+constexpr int Padded = Block + 4;
+
+__attribute__((target("avx2"))) void LogAll4(double *A, int M, bool Plus)
+{
+    for (int I = 0; I < M; I += 4) {
+        const __m256d X = _mm256_loadu_pd(A + I);
+        _mm256_storeu_pd(A + I, Plus ? _ZGVdN4v_log1p(X) : _ZGVdN4v_log(X));
+    }
+}
+
+const bool HasAvx2 = __builtin_cpu_supports("avx2");
+
+// A[I] = ln(A[I]) (Plus: ln(1 + A[I])) for I < M; A has room for M + 3.
 void LogAll(double *A, int M, bool Plus)
 {
-    if (M % 2 != 0)
+    const int Lanes = HasAvx2 ? 4 : 2;
+    while (M % Lanes != 0)
         A[M++] = Plus ? 0 : 1;
+    if (HasAvx2)
+        return LogAll4(A, M, Plus);
     for (int I = 0; I < M; I += 2) {
         const __m128d X = _mm_loadu_pd(A + I);
         _mm_storeu_pd(A + I, Plus ? _ZGVbN2v_log1p(X) : _ZGVbN2v_log(X));
@@ -174,19 +193,38 @@ class tLnAbout
         const double D = Fast ? double(V - Ref) : 0;
         const int At = 0;
         double Out = 0;
-        Many(&D, &V, &At, 1, &Out);
+        Many(&D, &V, nullptr, &At, 1, &Out);
         return Out;
     }
     // The same for the values V[At[K]], K < M, whose differences from Ref
     // are D[At[K]] (rounded to double), into Out[K]. Near Ref and above it
     // from ln(1 + q), so that values with a small spread about a large one
-    // keep their digits; well below it the ratio itself keeps them.
-    void Many(const double *D, const Extended *V, const int *At, int M, double *Out) const
+    // keep their digits; well below it the ratio itself keeps them. Vd: the
+    // values rounded to double, or null.
+    void Many(const double *D, const Extended *V, const double *Vd, const int *At, int M,
+              double *Out) const
     {
-        double Near[Block + 1], Far[Block + 1];
+        double Near[Padded], Far[Padded];
         int NearAt[Block], FarAt[Block];
         int Nn = 0, Nf = 0;
-        for (int K = 0; K < M; ++K) {
+        // Whether a value lies near Ref is as good as random in a data set
+        // with a wide spread, so the usual values are sorted without a branch.
+        bool Sorted = Fast && Vd;
+        for (int K = 0; Sorted && K < M; ++K) {
+            const int I = At[K];
+            const double Q = D[I] * Inv, P = Vd[I] * Inv;
+            const bool IsNear = Q > -0.5 && Q <= DBL_MAX;
+            Near[Nn] = Q;
+            NearAt[Nn] = K;
+            Far[Nf] = P;
+            FarAt[Nf] = K;
+            Nn += IsNear;
+            Nf += !IsNear;
+            Sorted = IsNear || (P >= DBL_MIN && P <= DBL_MAX);
+        }
+        if (!Sorted)
+            Nn = Nf = 0;
+        for (int K = 0; !Sorted && K < M; ++K) {
             const int I = At[K];
             const double Q = D[I] * Inv;
             if (Fast && Q > -0.5 && Q <= DBL_MAX) {
@@ -253,10 +291,12 @@ void tHalf::Start(Extended X, Extended Y)
 
 void tHalf::FlushFast(const Extended *X, const Extended *Y, int M)
 {
-    double U[Block], V[Block];
+    double U[Block], V[Block], Xd[Block], Yd[Block];
     for (int I = 0; I < M; ++I) {
         U[I] = double(X[I] - Line.Kx);
         V[I] = double(Y[I] - Line.Ky);
+        Xd[I] = double(X[I]);
+        Yd[I] = double(Y[I]);
     }
     if (Wanted & ppLine) {
         AddBlock(Line, U, V, M);
@@ -268,14 +308,17 @@ void tHalf::FlushFast(const Extended *X, const Extended *Y, int M)
     // The pairs with y > 0, and of those the ones with x > 0.
     int At[Block] = {}, AtX[Block] = {};
     int Np = 0, Nx = 0;
+    // The sign of a value rounded to double is its own, unless it was too
+    // small for a double.
+    auto Positive = [](double D, Extended E) { return D > 0 || (D == 0 && E > 0); };
     for (int I = 0; I < M; ++I)
-        if (Y[I] > 0) {
+        if (Positive(Yd[I], Y[I])) {
             At[Np++] = I;
-            if (X[I] > 0)
+            if (Positive(Xd[I], X[I]))
                 AtX[Nx++] = I;
         }
-    double Ln[Block];
-    LnY.Many(V, Y, At, Np, Ln);
+    double Ln[Padded];
+    LnY.Many(V, Y, Yd, At, Np, Ln);
     if (Wanted & ppExp) {
         double Ue[Block];
         for (int K = 0; K < Np; ++K)
@@ -284,7 +327,7 @@ void tHalf::FlushFast(const Extended *X, const Extended *Y, int M)
     }
     if (Wanted & ppPow) {
         double Up[Block], Vp[Block];
-        LnX.Many(U, X, AtX, Nx, Up);
+        LnX.Many(U, X, Xd, AtX, Nx, Up);
         for (int K = 0, J = 0; K < Np && J < Nx; ++K)
             if (At[K] == AtX[J])
                 Vp[J++] = Ln[K];
@@ -343,6 +386,23 @@ void tHalf::Flush(const Extended *X, const Extended *Y, int M)
     AddBlock(Pow, Up, Vp, Mp);
 }
 
+// std::isfinite, read from the bits of the 80-bit format where it is used (a
+// value is loaded into the floating-point unit only where it is computed
+// with). A damaged file may hold an unnormal (an exponent without the integer
+// bit), which the unit takes for no number, as std::isfinite does.
+bool Finite(const Extended &V)
+{
+    if constexpr (std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10) {
+        uint64_t Mantissa = 0;
+        uint16_t Se = 0;
+        std::memcpy(&Mantissa, &V, 8);
+        std::memcpy(&Se, reinterpret_cast<const char *>(&V) + 8, 2);
+        const int Exponent = Se & 0x7FFF;
+        return Exponent != 0x7FFF && (Exponent == 0 || Mantissa >> 63 != 0);
+    } else
+        return std::isfinite(V);
+}
+
 void tHalf::Read(const QVector<tCell> &A, const QVector<tCell> &B, int Begin, int End)
 {
     Extended X[Block], Y[Block];
@@ -350,11 +410,12 @@ void tHalf::Read(const QVector<tCell> &A, const QVector<tCell> &B, int Begin, in
     for (int Line = Begin; Line < End; ++Line) {
         const tCell &CX = A[Line];
         const tCell &CY = B[Line];
-        if (CX.State != csNumber || CY.State != csNumber || !std::isfinite(CX.Value) ||
-            !std::isfinite(CY.Value))
+        if (CX.State != csNumber || CY.State != csNumber || !Finite(CX.Value) ||
+            !Finite(CY.Value))
             continue;
-        X[M] = CX.Value;
-        Y[M] = CY.Value;
+        // Copied as they are stored, without the floating-point unit.
+        std::memcpy(&X[M], &CX.Value, sizeof(Extended));
+        std::memcpy(&Y[M], &CY.Value, sizeof(Extended));
         if (++M == Block) {
             Flush(X, Y, M);
             M = 0;

@@ -8,6 +8,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <cstring>
 #include <functional>
 
 using namespace twovar;
@@ -273,6 +274,59 @@ class TstRegression : public QObject
             const long double Err = std::fabs(ExtendedLn(V) - logl(V));
             QVERIFY2(Err <= 4e-17L * std::max(1.0L, std::fabs(logl(V))) + 2e-19L,
                      qPrintable(Show(V) + " " + Show(Err)));
+        }
+    }
+
+    // A value that is no number (as a damaged file can hold: infinite, not
+    // a number, or an 80-bit pattern the processor rejects) leaves its pair
+    // out of every model, in a small data set and a large one alike.
+    void noNumberLeftOut_data()
+    {
+        QTest::addColumn<int>("Lines");
+        QTest::addColumn<int>("Kind");
+        for (int Lines : {9, 40000})
+            for (int Kind : {0, 1, 2})
+                QTest::newRow(qPrintable(QStringLiteral("%1 lines, %2").arg(Lines).arg(
+                    QStringList{"infinite", "not a number", "unnormal"}[Kind])))
+                    << Lines << Kind;
+    }
+    void noNumberLeftOut()
+    {
+        QFETCH(int, Lines);
+        QFETCH(int, Kind);
+        tValues X, Y;
+        for (int I = 0; I < Lines; ++I) {
+            X << 1 + I % 97 + 0.25L * (I % 5);
+            Y << 3 * powl(1.01L, X.last()) * Wobble(I, 0.01L);
+        }
+        const auto Fits = [](const tValues &Xs, const tValues &Ys) {
+            auto L = Pairs(Xs, Ys);
+            return RegressionModelsOf(*L, 0, 1);
+        };
+        const tRegressionModels Clean = Fits(X, Y);
+        long double Bad = INFINITY;
+        if (Kind == 1)
+            Bad = NAN;
+        else if (Kind == 2) { // exponent 0x3FFF without the integer bit
+            const uint64_t Mantissa = 0x4000000000000000ull;
+            const uint16_t Exponent = 0x3FFF;
+            std::memcpy(&Bad, &Mantissa, 8);
+            std::memcpy(reinterpret_cast<char *>(&Bad) + 8, &Exponent, 2);
+        }
+        // One bad x at the start, one bad y in the middle: two pairs more,
+        // both left out.
+        X.prepend(Bad);
+        Y.prepend(5);
+        X.insert(Lines / 2, 7);
+        Y.insert(Lines / 2, Bad);
+        const tRegressionModels R = Fits(X, Y);
+        QCOMPARE(R.Pairs, qint64(Lines));
+        for (int M : {rmLineaer, rmEksponentiel, rmPotens}) {
+            const tModelFit &F = R.Fit[size_t(M)], &C = Clean.Fit[size_t(M)];
+            QCOMPARE(F.n, qint64(Lines));
+            QVERIFY2(F.Defined && Near(F.a, C.a, 1e-13L) && Near(F.b, C.b, 1e-13L) &&
+                         Near(F.r2, C.r2, 1e-13L),
+                     qPrintable(Show(F.a) + " " + Show(C.a)));
         }
     }
 
