@@ -105,45 +105,78 @@ template <typename T> void AddBlock(tRun &R, const T *U, const T *V, int M)
     R.Merge(M, Bu, Bv, Buu, Bvv, Buv);
 }
 
-// The same in double, two lanes at a time.
-template <> void AddBlock<double>(tRun &R, const double *U, const double *V, int M)
+// The same in double, Lanes at a time.
+template <int Lanes> struct tLanes;
+template <> struct tLanes<2> {
+    typedef double Vec __attribute__((vector_size(16)));
+};
+template <> struct tLanes<4> {
+    typedef double Vec __attribute__((vector_size(32)));
+};
+
+template <int Lanes>
+__attribute__((always_inline)) inline void AddBlockLanes(tRun &R, const double *U, const double *V,
+                                                         int M)
 {
-    if (M == 0)
-        return;
-    using tPair = double __attribute__((vector_size(16)));
-    auto Load = [](const double *P) {
-        tPair X;
-        std::memcpy(&X, P, sizeof X);
-        return X;
+    using tVec = typename tLanes<Lanes>::Vec;
+    auto Total = [](const tVec &X) {
+        double S = 0;
+        for (int L = 0; L < Lanes; ++L)
+            S += X[L];
+        return S;
     };
-    const int Even = M & ~1;
-    tPair Su = {0, 0}, Sv = {0, 0};
-    for (int I = 0; I < Even; I += 2) {
-        Su += Load(U + I);
-        Sv += Load(V + I);
+    const int Whole = M - M % Lanes;
+    tVec Su = {}, Sv = {};
+    tVec A, B;
+    for (int I = 0; I < Whole; I += Lanes) {
+        std::memcpy(&A, U + I, sizeof A);
+        std::memcpy(&B, V + I, sizeof B);
+        Su += A;
+        Sv += B;
     }
-    double Tu = Su[0] + Su[1], Tv = Sv[0] + Sv[1];
-    if (Even < M) {
-        Tu += U[Even];
-        Tv += V[Even];
+    double Tu = Total(Su), Tv = Total(Sv);
+    for (int I = Whole; I < M; ++I) {
+        Tu += U[I];
+        Tv += V[I];
     }
     const double Bu = Tu / M, Bv = Tv / M;
-    const tPair Mu = {Bu, Bu}, Mv = {Bv, Bv};
-    tPair Suu = {0, 0}, Svv = {0, 0}, Suv = {0, 0};
-    for (int I = 0; I < Even; I += 2) {
-        const tPair A = Load(U + I) - Mu, B = Load(V + I) - Mv;
+    tVec Mu = {}, Mv = {};
+    Mu += Bu;
+    Mv += Bv;
+    tVec Suu = {}, Svv = {}, Suv = {};
+    for (int I = 0; I < Whole; I += Lanes) {
+        std::memcpy(&A, U + I, sizeof A);
+        std::memcpy(&B, V + I, sizeof B);
+        A -= Mu;
+        B -= Mv;
         Suu += A * A;
         Svv += B * B;
         Suv += A * B;
     }
-    double Buu = Suu[0] + Suu[1], Bvv = Svv[0] + Svv[1], Buv = Suv[0] + Suv[1];
-    if (Even < M) {
-        const double A = U[Even] - Bu, B = V[Even] - Bv;
-        Buu += A * A;
-        Bvv += B * B;
-        Buv += A * B;
+    double Buu = Total(Suu), Bvv = Total(Svv), Buv = Total(Suv);
+    for (int I = Whole; I < M; ++I) {
+        const double Du = U[I] - Bu, Dv = V[I] - Bv;
+        Buu += Du * Du;
+        Bvv += Dv * Dv;
+        Buv += Du * Dv;
     }
     R.Merge(M, Bu, Bv, Buu, Bvv, Buv);
+}
+
+__attribute__((target("avx2"))) void AddBlock4(tRun &R, const double *U, const double *V, int M)
+{
+    AddBlockLanes<4>(R, U, V, M);
+}
+
+bool HasAvx2 = __builtin_cpu_supports("avx2");
+
+template <> void AddBlock<double>(tRun &R, const double *U, const double *V, int M)
+{
+    if (M == 0)
+        return;
+    if (HasAvx2)
+        return AddBlock4(R, U, V, M);
+    AddBlockLanes<2>(R, U, V, M);
 }
 
 // Room for a block's values and the lanes that round it up to whole vectors.
@@ -156,8 +189,6 @@ __attribute__((target("avx2"))) void LogAll4(double *A, int M, bool Plus)
         _mm256_storeu_pd(A + I, Plus ? _ZGVdN4v_log1p(X) : _ZGVdN4v_log(X));
     }
 }
-
-const bool HasAvx2 = __builtin_cpu_supports("avx2");
 
 // A[I] = ln(A[I]) (Plus: ln(1 + A[I])) for I < M; A has room for M + 3.
 void LogAll(double *A, int M, bool Plus)
@@ -213,14 +244,14 @@ class tLnAbout
         for (int K = 0; Sorted && K < M; ++K) {
             const int I = At[K];
             const double Q = D[I] * Inv, P = Vd[I] * Inv;
-            const bool IsNear = Q > -0.5 && Q <= DBL_MAX;
+            const bool IsNear = (Q > -0.5) & (Q <= DBL_MAX);
             Near[Nn] = Q;
             NearAt[Nn] = K;
             Far[Nf] = P;
             FarAt[Nf] = K;
             Nn += IsNear;
             Nf += !IsNear;
-            Sorted = IsNear || (P >= DBL_MIN && P <= DBL_MAX);
+            Sorted = IsNear | ((P >= DBL_MIN) & (P <= DBL_MAX));
         }
         if (!Sorted)
             Nn = Nf = 0;
@@ -310,7 +341,7 @@ void tHalf::FlushFast(const Extended *X, const Extended *Y, int M)
     int Np = 0, Nx = 0;
     // The sign of a value rounded to double is its own, unless it was too
     // small for a double.
-    auto Positive = [](double D, Extended E) { return D > 0 || (D == 0 && E > 0); };
+    auto Positive = [](double D, const Extended &E) { return D > 0 || (D == 0 && E > 0); };
     for (int I = 0; I < M; ++I)
         if (Positive(Yd[I], Y[I])) {
             At[Np++] = I;
@@ -319,19 +350,20 @@ void tHalf::FlushFast(const Extended *X, const Extended *Y, int M)
         }
     double Ln[Padded];
     LnY.Many(V, Y, Yd, At, Np, Ln);
+    // Where every pair is taken (the usual block), nothing is picked out.
     if (Wanted & ppExp) {
         double Ue[Block];
-        for (int K = 0; K < Np; ++K)
+        for (int K = 0; Np < M && K < Np; ++K)
             Ue[K] = U[At[K]];
-        AddBlock(Exp, Ue, Ln, Np);
+        AddBlock(Exp, Np < M ? Ue : U, Ln, Np);
     }
     if (Wanted & ppPow) {
         double Up[Block], Vp[Block];
         LnX.Many(U, X, Xd, AtX, Nx, Up);
-        for (int K = 0, J = 0; K < Np && J < Nx; ++K)
+        for (int K = 0, J = 0; Nx < Np && K < Np && J < Nx; ++K)
             if (At[K] == AtX[J])
                 Vp[J++] = Ln[K];
-        AddBlock(Pow, Up, Vp, Nx);
+        AddBlock(Pow, Up, Nx < Np ? Vp : Ln, Nx);
     }
 }
 
@@ -410,8 +442,7 @@ void tHalf::Read(const QVector<tCell> &A, const QVector<tCell> &B, int Begin, in
     for (int Line = Begin; Line < End; ++Line) {
         const tCell &CX = A[Line];
         const tCell &CY = B[Line];
-        if (CX.State != csNumber || CY.State != csNumber || !Finite(CX.Value) ||
-            !Finite(CY.Value))
+        if (CX.State != csNumber || CY.State != csNumber || !Finite(CX.Value) || !Finite(CY.Value))
             continue;
         // Copied as they are stored, without the floating-point unit.
         std::memcpy(&X[M], &CX.Value, sizeof(Extended));
@@ -430,8 +461,8 @@ void tHalf::Read(const QVector<tCell> &A, const QVector<tCell> &B, int Begin, in
 bool WithinRange(const tPairSums &S)
 {
     auto Spread = [](Extended C) { return std::isfinite(C) && C > 0x1p-15000L; };
-    return std::isfinite(S.MeanX) && std::isfinite(S.MeanY) && Spread(S.Cxx) &&
-           Spread(S.Cyy) && std::isfinite(S.Cxy);
+    return std::isfinite(S.MeanX) && std::isfinite(S.MeanY) && Spread(S.Cxx) && Spread(S.Cyy) &&
+           std::isfinite(S.Cxy);
 }
 
 // Whether the sums made in double can stand: finite, and a spread of the
@@ -474,6 +505,11 @@ Extended ExtendedLn(Extended V)
     }
     const double Md = double(M);
     return Extended(std::log(Md)) + Extended(double(M - Md) / Md) + Extended(E) * Ln2;
+}
+
+void SetPairPassWide(bool Wide)
+{
+    HasAvx2 = Wide && __builtin_cpu_supports("avx2");
 }
 
 tPairPass PairPassOf(const tLumen &L, int ColX, int ColY, unsigned Wanted)

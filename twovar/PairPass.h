@@ -30,6 +30,11 @@ struct tPairPass {
 // sums are not scaled (scale 0). Line is what PairSumsOf gives.
 tPairPass PairPassOf(const tLumen &L, int ColX, int ColY, unsigned Wanted);
 
+// Whether the pass takes four doubles at a time where the processor can
+// (the default) or two, as on every x86-64 processor. The figures agree to
+// rounding either way.
+void SetPairPassWide(bool Wide);
+
 // ln V for V > 0 to nearly the precision of Extended, at the speed of the
 // double logarithm: the exponent is split off exactly and the double
 // logarithm's argument lies in [0.5, 1), with a correction for rounding the

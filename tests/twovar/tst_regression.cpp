@@ -117,13 +117,13 @@ class TstRegression : public QObject
         };
         Row("y = 3*2^x", "0 1 2 3 4 5", "3 6 12 24 48 96", rmEksponentiel, true, 2, 3, 1, 6, 0);
         Row("y = 2*x^3", "1 2 3 4 5", "2 16 54 128 250", rmPotens, true, 3, 2, 1, 5, 0);
-        Row("y = 2*x^3 with x = 0 left out", "0 1 2 3 4 5", "0 2 16 54 128 250", rmPotens, true,
-            3, 2, 1, 5, 1);
+        Row("y = 2*x^3 with x = 0 left out", "0 1 2 3 4 5", "0 2 16 54 128 250", rmPotens, true, 3,
+            2, 1, 5, 1);
         // The straight line through (0, 3) ... (5, 96): slope 301,5 / 17,5.
-        Row("the line of 3*2^x", "0 1 2 3 4 5", "3 6 12 24 48 96", rmLineaer, true,
-            301.5 / 17.5, 31.5 - 2.5 * 301.5 / 17.5, 301.5 * 301.5 / (17.5 * 6331.5), 6, 0);
-        Row("y <= 0 left out", "1 2 3 4 5 6", "-4 0 5 10 20 40", rmEksponentiel, true, 2, 0.625,
-            1, 4, 2);
+        Row("the line of 3*2^x", "0 1 2 3 4 5", "3 6 12 24 48 96", rmLineaer, true, 301.5 / 17.5,
+            31.5 - 2.5 * 301.5 / 17.5, 301.5 * 301.5 / (17.5 * 6331.5), 6, 0);
+        Row("y <= 0 left out", "1 2 3 4 5 6", "-4 0 5 10 20 40", rmEksponentiel, true, 2, 0.625, 1,
+            4, 2);
         Row("y = 5/x", "0.5 1 2 4 8", "10 5 2.5 1.25 0.625", rmPotens, true, -1, 5, 1, 5, 0);
         Row("one usable pair", "1 2 3", "-1 -2 7", rmEksponentiel, false, 0, 0, 0, 1, 2);
         Row("no usable pair", "-1 -2 3", "4 5 -6", rmPotens, false, 0, 0, 0, 0, 3);
@@ -227,13 +227,20 @@ class TstRegression : public QObject
         Make(
             "forty thousand pairs", 40000, [](int I) { return 1 + I * 0.001L; },
             [](int I, long double X) { return 3 * expl(0.2L * X) * Wobble(I, 0.05L); });
+        // Values on both sides of half the first pair's, in every block.
+        Make(
+            "forty thousand pairs, wide spread", 40000,
+            [](int I) { return 1 + ((I + 1) * 7919 % 40000) * 0.025L; },
+            [](int I, long double X) { return 0.5L * powl(X, 1.3L) * Wobble(I, 0.05L); });
         // A first pair without a logarithm, and values whose squares lie
         // below double's range: both are summed in long double (the
         // exponential model of the latter has a = e^(slope) far beyond a
         // number).
         Make(
             "first y negative", 12, [](int I) { return 1.0L + I; },
-            [](int I, long double X) { return I == 0 ? -3.0L : 4 * powl(X, 1.5L) * Wobble(I, 0.1L); });
+            [](int I, long double X) {
+                return I == 0 ? -3.0L : 4 * powl(X, 1.5L) * Wobble(I, 0.1L);
+            });
         Make(
             "values near 1e-200", 20, [](int I) { return 1e-200L * (1 + I); },
             [](int I, long double X) { return 2e-180L * powl(X / 1e-200L, 2) * Wobble(I, 0.1L); },
@@ -248,20 +255,27 @@ class TstRegression : public QObject
         QFETCH(tValues, Y);
         QFETCH(QString, Models);
         auto L = Pairs(X, Y);
-        const tRegressionModels R = RegressionModelsOf(*L, 0, 1);
-        for (int M = 0; M < RegressionModelCount; ++M) {
-            if (!Models.contains(QString("LEP")[M]))
-                continue;
-            const tModelFit &F = R.Fit[size_t(M)];
-            const tReference Ref = Reference(X, Y, M);
-            QCOMPARE(F.n, qint64(Ref.n));
-            QCOMPARE(F.Left, qint64(X.size() - Ref.n));
-            QVERIFY(F.Defined);
-            const QString Where = ModelName(M) + ": ";
-            QVERIFY2(Near(F.a, Ref.a, 1e-12L), qPrintable(Where + Show(F.a) + " " + Show(Ref.a)));
-            QVERIFY2(Near(F.b, Ref.b, 1e-12L), qPrintable(Where + Show(F.b) + " " + Show(Ref.b)));
-            QVERIFY2(Near(F.r2, Ref.r2, 1e-12L),
-                     qPrintable(Where + Show(F.r2) + " " + Show(Ref.r2)));
+        // Four lanes where the processor has them, and the two every
+        // processor has.
+        for (bool Wide : {false, true}) {
+            SetPairPassWide(Wide);
+            const tRegressionModels R = RegressionModelsOf(*L, 0, 1);
+            for (int M = 0; M < RegressionModelCount; ++M) {
+                if (!Models.contains(QString("LEP")[M]))
+                    continue;
+                const tModelFit &F = R.Fit[size_t(M)];
+                const tReference Ref = Reference(X, Y, M);
+                QCOMPARE(F.n, qint64(Ref.n));
+                QCOMPARE(F.Left, qint64(X.size() - Ref.n));
+                QVERIFY(F.Defined);
+                const QString Where = ModelName(M) + (Wide ? ", wide: " : ": ");
+                QVERIFY2(Near(F.a, Ref.a, 1e-12L),
+                         qPrintable(Where + Show(F.a) + " " + Show(Ref.a)));
+                QVERIFY2(Near(F.b, Ref.b, 1e-12L),
+                         qPrintable(Where + Show(F.b) + " " + Show(Ref.b)));
+                QVERIFY2(Near(F.r2, Ref.r2, 1e-12L),
+                         qPrintable(Where + Show(F.r2) + " " + Show(Ref.r2)));
+            }
         }
     }
 
@@ -286,8 +300,10 @@ class TstRegression : public QObject
         QTest::addColumn<int>("Kind");
         for (int Lines : {9, 40000})
             for (int Kind : {0, 1, 2})
-                QTest::newRow(qPrintable(QStringLiteral("%1 lines, %2").arg(Lines).arg(
-                    QStringList{"infinite", "not a number", "unnormal"}[Kind])))
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 lines, %2")
+                                   .arg(Lines)
+                                   .arg(QStringList{"infinite", "not a number", "unnormal"}[Kind])))
                     << Lines << Kind;
     }
     void noNumberLeftOut()
@@ -340,23 +356,24 @@ class TstRegression : public QObject
         QTest::addColumn<int>("Model");
         QTest::addColumn<bool>("Perfect");
         QTest::addColumn<QVector<int>>("Lines");
-        QTest::newRow("line") << "-3 -1 0 2 4.5" << "-5 -1 1 5 10" << int(rmLineaer) << true
+        QTest::newRow("line") << "-3 -1 0 2 4.5"
+                              << "-5 -1 1 5 10" << int(rmLineaer) << true
                               << QVector<int>{0, 1, 2, 3, 4};
-        QTest::newRow("line, large values")
-            << "1000000000001 1000000000002 1000000000004"
-            << "2000000000003 2000000000005 2000000000009" << int(rmLineaer) << true
-            << QVector<int>{0, 1, 2};
-        QTest::newRow("3*2^x, a y <= 0 left out")
-            << "0 1 2 3 4 5 6" << "3 6 12 -1 48 96 192" << int(rmEksponentiel) << true
-            << QVector<int>{0, 1, 2, 4, 5, 6};
-        QTest::newRow("growth over years")
-            << "2018 2019 2020 2021 2022" << "1000 1100 1210 1331 1464.1" << int(rmEksponentiel)
-            << true << QVector<int>{0, 1, 2, 3, 4};
+        QTest::newRow("line, large values") << "1000000000001 1000000000002 1000000000004"
+                                            << "2000000000003 2000000000005 2000000000009"
+                                            << int(rmLineaer) << true << QVector<int>{0, 1, 2};
+        QTest::newRow("3*2^x, a y <= 0 left out") << "0 1 2 3 4 5 6"
+                                                  << "3 6 12 -1 48 96 192" << int(rmEksponentiel)
+                                                  << true << QVector<int>{0, 1, 2, 4, 5, 6};
+        QTest::newRow("growth over years") << "2018 2019 2020 2021 2022"
+                                           << "1000 1100 1210 1331 1464.1" << int(rmEksponentiel)
+                                           << true << QVector<int>{0, 1, 2, 3, 4};
         QTest::newRow("2*x^3, x = 0 left out")
-            << "0 1 2 3 4 5" << "0 2 16 54 128 250" << int(rmPotens) << true
-            << QVector<int>{1, 2, 3, 4, 5};
-        QTest::newRow("not perfect") << "1 2 3 4" << "1 3 2 5" << int(rmLineaer) << false
-                                     << QVector<int>{0, 1, 2, 3};
+            << "0 1 2 3 4 5"
+            << "0 2 16 54 128 250" << int(rmPotens) << true << QVector<int>{1, 2, 3, 4, 5};
+        QTest::newRow("not perfect")
+            << "1 2 3 4"
+            << "1 3 2 5" << int(rmLineaer) << false << QVector<int>{0, 1, 2, 3};
     }
     void residuals()
     {
@@ -392,13 +409,14 @@ class TstRegression : public QObject
         L->SetColName(0, QStringLiteral("x"));
         L->SetColName(1, QStringLiteral("y"));
         tDescriptor &D = Recomputed(*L);
-        QCOMPARE(RegressionText(*L, D),
-                 QString::fromUtf8("x og y\r\n"
-                                   "Model\tLigning\ta\tb\tr²\tAntal par\r\n"
-                                   "Lineær\ty = 17,2286·x - 11,5714\t17,2286\t-11,5714\t0,8204\t6\r\n"
-                                   "Eksponentiel\ty = 3·2^x\t2\t3\t1,0000\t6\r\n"
-                                   "Potens\ty = 4,81091·x^1,67851\t1,67851\t4,81091\t0,9473\t5\t"
-                                   "1 par med x ≤ 0 eller y ≤ 0 er udeladt\r\n"));
+        QCOMPARE(
+            RegressionText(*L, D),
+            QString::fromUtf8("x og y\r\n"
+                              "Model\tLigning\ta\tb\tr²\tAntal par\r\n"
+                              "Lineær\ty = 17,2286·x - 11,5714\t17,2286\t-11,5714\t0,8204\t6\r\n"
+                              "Eksponentiel\ty = 3·2^x\t2\t3\t1,0000\t6\r\n"
+                              "Potens\ty = 4,81091·x^1,67851\t1,67851\t4,81091\t0,9473\t5\t"
+                              "1 par med x ≤ 0 eller y ≤ 0 er udeladt\r\n"));
         auto U = Pair("5 5 5", "-1 2 3");
         const QStringList Lines = RegressionText(*U, Recomputed(*U)).split("\r\n");
         QCOMPARE(Lines.value(2), QString::fromUtf8("Lineær\t(udefineret)\t(udefineret)\t"
