@@ -247,10 +247,58 @@ bool IsDecimalText(const std::string &S)
 
 } // namespace
 
+namespace {
+
+const std::array<Extended, 28> &PowersOfTen();
+
+// The usual typed or imported number (blanks, a sign, at most 19 digits with
+// at most 27 of them after one decimal mark, no exponent) read straight from
+// the text: its digits as an integer N, which Extended holds exactly, and
+// N / 10^k, one correctly rounded operation on exact values, which is what
+// strtold gives. False where it is not such a number.
+bool ParsePlainNumber(const QString &Text, Extended &Value)
+{
+    const QChar *P = Text.constData(), *E = P + Text.size();
+    while (P < E && *P == QLatin1Char(' '))
+        ++P;
+    while (E > P && E[-1] == QLatin1Char(' '))
+        --E;
+    bool Negative = false;
+    if (P < E && (*P == QLatin1Char('-') || *P == QLatin1Char('+')))
+        Negative = *P++ == QLatin1Char('-');
+    uint64_t N = 0;
+    int Digits = 0, Significant = 0, After = -1;
+    for (; P < E; ++P) {
+        const char16_t C = P->unicode();
+        if (C >= u'0' && C <= u'9') {
+            ++Digits;
+            if (After >= 0)
+                ++After;
+            if (N == 0 && C == u'0')
+                continue;
+            if (++Significant > 19)
+                return false;
+            N = N * 10 + (C - u'0');
+        } else if ((C == u'.' || C == u',') && After < 0)
+            After = 0;
+        else
+            return false;
+    }
+    if (Digits == 0 || After > 27)
+        return false;
+    const Extended V = After > 0 ? Extended(N) / PowersOfTen()[size_t(After)] : Extended(N);
+    Value = Negative ? -V : V;
+    return true;
+}
+
+} // namespace
+
 bool ParseNumber(const QString &Text, Extended &Value)
 {
     if (Text.isEmpty() || Text == QLatin1String("-"))
         return false;
+    if (ParsePlainNumber(Text, Value))
+        return true;
     std::string S;
     if (!Normalise(Text, S) || !IsDecimalText(S))
         return false;
@@ -297,6 +345,8 @@ namespace {
 
 // Exact powers of ten: 10^k fits the 64-bit significand for k <= 27.
 constexpr int MaxExactPower = 27;
+
+static_assert(MaxExactPower == 27);
 
 const std::array<Extended, MaxExactPower + 1> &PowersOfTen()
 {

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 #include <cmath>
+#include <cstdlib>
 
 namespace
 {
@@ -269,6 +270,40 @@ class tst_formula : public QObject
         QCOMPARE(kind == "i" ? ParseInteger(text, I) : ParseNumber(text, V), ok);
         if (ok)
             QCOMPARE(kind == "i" ? double(I) : double(V), value);
+    }
+
+    // Every number reads as the C library reads it, to the last bit: the
+    // edges of the short route (19 digits, 27 decimals, leading zeros, a
+    // negative zero) and many random ones of every length.
+    void parseAsTheLibrary()
+    {
+        QStringList Texts{"9999999999999999999", "18446744073709551616", "99999999999999999999",
+                          "0,000000000000000000000000001", "0.0000000000000000000000000001",
+                          "0,00000000000000000000001234567890123456789", "-0", "+0,0", "5,",
+                          ",5", " 007,250 ", "123456789012345678,9", "1234567890123456789,0"};
+        uint32_t Seed = 20261207;
+        auto Next = [&Seed](uint32_t Below) {
+            Seed = Seed * 1664525u + 1013904223u;
+            return (Seed >> 8) % Below;
+        };
+        for (int K = 0; K < 20000; ++K) {
+            QString T = Next(4) == 0 ? QStringLiteral("-") : QString();
+            const int Digits = 1 + int(Next(24)), Mark = int(Next(uint32_t(Digits + 1)));
+            for (int D = 0; D < Digits; ++D) {
+                if (D == Mark && Next(3) != 0)
+                    T += Next(2) ? QLatin1Char(',') : QLatin1Char('.');
+                T += QLatin1Char(char('0' + Next(10)));
+            }
+            Texts << T;
+        }
+        for (const QString &T : Texts) {
+            QByteArray C = T.trimmed().toLatin1();
+            C.replace(',', '.');
+            const long double Want = std::strtold(C.constData(), nullptr);
+            Extended Got = -99;
+            QVERIFY2(ParseNumber(T, Got), qPrintable(T));
+            QVERIFY2(Got == Want && std::signbit(Got) == std::signbit(Want), qPrintable(T));
+        }
     }
 };
 
