@@ -12,9 +12,10 @@ namespace
 const QColor Silver(0xC0, 0xC0, 0xC0);
 const QColor TextRed(0xFF, 0x00, 0x00);
 
+// A / B rounded up; B >= 1.
 int CeilDiv(int A, int B)
 {
-    return B > 0 ? (A + B - 1) / B : 0;
+    return (A + B - 1) / B;
 }
 
 int ColumnsOf(const tLumen &L, TDataType Type)
@@ -136,8 +137,6 @@ tSheetLayout SheetLayoutOf(const tLumen &Lumen, TDataType Type, const tPrintPage
 QVector<tSheetPage> SheetPages(const tSheetLayout &S)
 {
     QVector<tSheetPage> Pages;
-    if (S.PagesAcross == 0 || S.PagesDown == 0)
-        return Pages;
     for (int Down = 0; Down < S.PagesDown; ++Down)
         for (int Across = 0; Across < S.PagesAcross; ++Across)
             Pages.append({Across * S.ColsPerPage, Down * S.LinesPerPage});

@@ -1,8 +1,9 @@
 // The normal probability plot: which points it plots (ungrouped, weighted
 // by frequencies, grouped), how far its probability axis reaches, the
-// thinning to one point per pixel against a point-by-point walk, and what the
-// drawing shows.
+// thinning to one point per pixel against a point-by-point walk, what the
+// drawing shows, and a reference picture of its layout.
 #include "support_drawing.h"
+#include "support_pictures.h"
 
 #include "Distributions.h"
 #include "NormalPlot.h"
@@ -186,6 +187,31 @@ class TstNormalPlot : public QObject
         });
         QVERIFY(CountColour(Flat, qRgb(255, 0, 0)) > 0);
         QCOMPARE(CountColour(Flat, qRgb(0, 0, 255)), 0);
+    }
+
+    // The layout against a reference picture: the title above the frame,
+    // the percent labels left of it, the x labels and the legend below, on
+    // the screen and on a printer page at twice its resolution.
+    void picture()
+    {
+        auto L = ObsColumn(Words("152 158 149 163 155 160 157 151 171 166 158 164"), 0,
+                           QStringLiteral("Højde"));
+        tDescriptor &D = Recomputed(*L);
+        QImage Sheet(800, 400, QImage::Format_RGB32);
+        Sheet.fill(Qt::gray);
+        QPainter Out(&Sheet);
+        for (bool Printer : {false, true}) {
+            const tDrawContext C =
+                Printer ? tDrawContext::Printer(400, 400, 192, 96) : tDrawContext(400, 400);
+            Out.drawImage(Printer ? 400 : 0, 0, Drawn(400, 400, [&](QPainter &P) {
+                              if (Printer)
+                                  P.setPen(QPen(Qt::black, 2));
+                              DrawNormalPlot(P, C, D);
+                          }).copy(0, 0, 399, 399));
+        }
+        Out.end();
+        CompareWithReference(Sheet, QStringLiteral(LUMEN_SOURCE_DIR "/tests/describe/"),
+                             QStringLiteral("normalplot_heights.png"));
     }
 };
 
