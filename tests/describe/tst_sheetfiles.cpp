@@ -488,6 +488,18 @@ class TestSheetFiles : public QObject
         }
     }
 
+    // A CSV text beyond the bound on what is read fails before it is
+    // decoded, and leaves no sheet behind.
+    void csvBeyondTheBound()
+    {
+        tSheet Sheet;
+        QVERIFY(ReadCsvSheet("1;2\r\n3;4\r\n", Sheet));
+        QCOMPARE(Sheet.Rows.size(), 2);
+        QByteArray Huge(SheetLimits::MaxUnpackedBytes + 1, '7');
+        QVERIFY(!ReadCsvSheet(Huge, Sheet));
+        QVERIFY(Sheet.Rows.isEmpty());
+    }
+
     // Random changes to the zips, to their XML parts and to CSV texts.
     void mutations()
     {
