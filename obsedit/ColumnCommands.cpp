@@ -228,7 +228,6 @@ void TDataEdit::SwapCommand()
     const bool Column = L.AnyColSelected();
     const int A = Column ? L.SelCol(0) : L.SelLine(0);
     const int B = Column ? L.SelCol(1) : L.SelLine(1);
-    EndEditing();
     ClearMarks();
     RunCommand(uoSwap, [&] {
         if (Column)
