@@ -168,7 +168,8 @@ __attribute__((target("avx2"))) void AddBlock4(tRun &R, const double *U, const d
     AddBlockLanes<4>(R, U, V, M);
 }
 
-bool HasAvx2 = __builtin_cpu_supports("avx2");
+// Read before main, so the processor's features are read first.
+bool HasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 template <> void AddBlock<double>(tRun &R, const double *U, const double *V, int M)
 {
