@@ -181,7 +181,15 @@ class TestLumen : public QObject
         using tNumber = void (tLumen::*)(int, int32_t);
         std::vector<std::function<void(tLumen &)>> Changes{
             [](tLumen &L) { L.SetRandomFlag(0, 1); }, [](tLumen &L) { L.ClearRandom(0); },
-            [](tLumen &L) { L.SetText("t"); }};
+            [](tLumen &L) { L.SetText("t"); },
+            // A computed column filled for the first time.
+            [](tLumen &L) {
+                L.SetCellText(0, 0, "2");
+                L.SetFormula(1, "A*2");
+                L.SetComputed(1, true);
+                L.ClearModified();
+                L.ComputeColumn(1);
+            }};
         for (tCell F : {&tLumen::SetCellText, &tLumen::SetHypObsText, &tLumen::SetHypFreqText,
                         &tLumen::SetGrupLowText, &tLumen::SetGrupHighText, &tLumen::SetGrupFreqText})
             Changes.push_back([F](tLumen &L) { (L.*F)(0, 0, "1"); });
