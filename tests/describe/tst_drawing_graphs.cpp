@@ -241,6 +241,24 @@ class tst_drawing_graphs : public QObject
             QCOMPARE(PieColour(K).name(), Palette[K]);
     }
 
+    // A share too small for a sixteenth of a degree draws no slice, not
+    // even a line: the pie is the other value's colour all round, also
+    // where the small slice would start (3 o'clock).
+    void pieTinyShare()
+    {
+        auto L = HypColumn({"1", "2"}, {"1", "40000"});
+        tDescriptor &D = Recomputed(*L, dtHyp);
+        QRect Sq;
+        const QImage Img = Drawn(500, 400, [&](QPainter &P) {
+            DrawPieChart(P, tDrawContext(500, 400), D);
+            Sq = PieSquare(P);
+        });
+        const int Cx = Sq.left() + Sq.width() / 2, Cy = Sq.top() + Sq.height() / 2;
+        for (int X = Cx + 3; X < Sq.right() - Sq.width() / 10; ++X)
+            for (int Y = Cy - 2; Y <= Cy + 2; ++Y)
+                QCOMPARE(QColor(Img.pixel(X, Y)), PieColour(1));
+    }
+
     // The legend writes each value (or class) beside its colour, "#"
     // characters when the text is too wide for the box; the pen is given back.
     void pieLegend()
