@@ -22,8 +22,7 @@ TColumnKind ColumnKindOf(const tLumen &Lumen, int Col)
 TGridShape ObsGridShape()
 {
     TGridShape S;
-    S.Columns = ObsColumns;
-    S.HeaderRows = 2;
+    S.Columns = ObsColumns; // and the usual two header rows
     S.LineNames = true;
     return S;
 }
