@@ -249,7 +249,20 @@ bool IsDecimalText(const std::string &S)
 
 namespace {
 
-const std::array<Extended, 28> &PowersOfTen();
+// Exact powers of ten: 10^k fits the 64-bit significand for k <= 27.
+constexpr int MaxExactPower = 27;
+
+const std::array<Extended, MaxExactPower + 1> &PowersOfTen()
+{
+    static const std::array<Extended, MaxExactPower + 1> Table = [] {
+        std::array<Extended, MaxExactPower + 1> T{};
+        T[0] = 1;
+        for (int I = 1; I <= MaxExactPower; ++I)
+            T[I] = T[I - 1] * 10;
+        return T;
+    }();
+    return Table;
+}
 
 // The usual typed or imported number (blanks, a sign, at most 19 digits with
 // at most 27 of them after one decimal mark, no exponent) read straight from
@@ -284,7 +297,7 @@ bool ParsePlainNumber(const QString &Text, Extended &Value)
         else
             return false;
     }
-    if (Digits == 0 || After > 27)
+    if (Digits == 0 || After > MaxExactPower)
         return false;
     const Extended V = After > 0 ? Extended(N) / PowersOfTen()[size_t(After)] : Extended(N);
     Value = Negative ? -V : V;
@@ -343,22 +356,6 @@ bool ParseInteger(const QString &Text, int32_t &Value)
 
 namespace {
 
-// Exact powers of ten: 10^k fits the 64-bit significand for k <= 27.
-constexpr int MaxExactPower = 27;
-
-static_assert(MaxExactPower == 27);
-
-const std::array<Extended, MaxExactPower + 1> &PowersOfTen()
-{
-    static const std::array<Extended, MaxExactPower + 1> Table = [] {
-        std::array<Extended, MaxExactPower + 1> T{};
-        T[0] = 1;
-        for (int I = 1; I <= MaxExactPower; ++I)
-            T[I] = T[I - 1] * 10;
-        return T;
-    }();
-    return Table;
-}
 
 } // namespace
 

@@ -169,7 +169,8 @@ __attribute__((target("avx2"))) void AddBlock4(tRun &R, const double *U, const d
 }
 
 // Read before main, so the processor's features are read first.
-bool HasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+const bool CpuHasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+bool HasAvx2 = CpuHasAvx2;
 
 template <> void AddBlock<double>(tRun &R, const double *U, const double *V, int M)
 {
@@ -510,7 +511,7 @@ Extended ExtendedLn(Extended V)
 
 void SetPairPassWide(bool Wide)
 {
-    HasAvx2 = Wide && __builtin_cpu_supports("avx2");
+    HasAvx2 = Wide && CpuHasAvx2;
 }
 
 tPairPass PairPassOf(const tLumen &L, int ColX, int ColY, unsigned Wanted)
